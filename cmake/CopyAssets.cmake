@@ -1,0 +1,12 @@
+# Copies assets/ into the program folder; a file already there is replaced only by a newer one.
+file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*)
+foreach(f ${files})
+  if(f MATCHES "^(src|svg)/")
+    continue()
+  endif()
+  get_filename_component(dir ${DST}/${f} DIRECTORY)
+  file(MAKE_DIRECTORY ${dir})
+  if(NOT EXISTS ${DST}/${f} OR ${SRC}/${f} IS_NEWER_THAN ${DST}/${f})
+    file(COPY_FILE ${SRC}/${f} ${DST}/${f} ONLY_IF_DIFFERENT)
+  endif()
+endforeach()

@@ -1,0 +1,59 @@
+# Test helpers shared by every folder under tests/.
+#
+#   orvanel_gtest(NAME n SOURCES ... LIBS ...)  GoogleTest logic test, label "logic";
+#                                               also built and run under the sanitizers.
+#   orvanel_qtest(NAME n SOURCES ... LIBS ...)  Qt Test widget test, offscreen, label "widget".
+#   orvanel_e2e(NAME n SCRIPT s)                end-to-end script under Xvfb, label "e2e".
+
+add_custom_target(orvanel_logic_tests)
+
+function(orvanel_gtest)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${T_NAME} PRIVATE ORVANEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+                                               ORVANEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST
+                       PROPERTIES LABELS logic TIMEOUT ${T_TIMEOUT})
+  add_dependencies(orvanel_logic_tests ${T_NAME})
+endfunction()
+
+function(orvanel_qtest)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(ORVANEL_LOGIC_ONLY)
+    return()
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} Qt6::Test)
+  target_compile_definitions(${T_NAME} PRIVATE ORVANEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+                                               ORVANEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES LABELS widget TIMEOUT ${T_TIMEOUT}
+                       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()
+
+function(orvanel_e2e)
+  cmake_parse_arguments(T "" "NAME;SCRIPT;TIMEOUT" "DEPENDS" ${ARGN})
+  if(ORVANEL_LOGIC_ONLY)
+    return()
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_test(NAME ${T_NAME} COMMAND bash ${T_SCRIPT} ${CMAKE_BINARY_DIR})
+  set_tests_properties(${T_NAME} PROPERTIES LABELS e2e TIMEOUT ${T_TIMEOUT} RUN_SERIAL TRUE)
+endfunction()
+
+# Copies the run-time files (data.db, sounds, icons) next to the executables.
+function(orvanel_copy_assets target)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -DSRC=${ORVANEL_ASSETS_DIR} -DDST=${CMAKE_BINARY_DIR}
+            -P ${CMAKE_SOURCE_DIR}/cmake/CopyAssets.cmake
+    VERBATIM)
+endfunction()

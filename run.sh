@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Orvanel.
+set -euo pipefail
+cd "$(dirname "$0")"
+bash scripts/deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build
+if [ -x build/orvanel ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
+  exec build/orvanel "$@"
+fi
+build/orvanel-cli times
+if [ -x build/orvanel ]; then
+  echo
+  echo "Pencere için bir masaüstü oturumunda çalıştırın: build/orvanel"
+fi

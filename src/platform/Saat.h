@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDateTime>
+
+// The wall clock. The program asks it for the present moment instead of the OS, so
+// tests can run whole days in milliseconds.
+class Saat
+{
+public:
+    virtual ~Saat() = default;
+    virtual QDateTime Simdi() const = 0;
+};
+
+// The real clock: local time of the system.
+class SistemSaati : public Saat
+{
+public:
+    QDateTime Simdi() const override { return QDateTime::currentDateTime(); }
+};
