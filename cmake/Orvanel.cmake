@@ -1,4 +1,4 @@
-# Test helpers shared by every folder under tests/.
+# Build helpers: libraries made of a folder, tests of every kind, the asset copy.
 #
 #   orvanel_gtest(NAME n SOURCES ... LIBS ...)  GoogleTest logic test, label "logic";
 #                                               also built and run under the sanitizers.
@@ -56,4 +56,22 @@ function(orvanel_copy_assets target)
     COMMAND ${CMAKE_COMMAND} -DSRC=${ORVANEL_ASSETS_DIR} -DDST=${CMAKE_BINARY_DIR}
             -P ${CMAKE_SOURCE_DIR}/cmake/CopyAssets.cmake
     VERBATIM)
+endfunction()
+
+# A library of every .cpp/.h directly in DIR (an INTERFACE library while DIR has none), so
+# that folders grow by adding files.
+#   orvanel_library(NAME n DIR d LIBS ...)
+function(orvanel_library)
+  cmake_parse_arguments(L "" "NAME;DIR" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${L_DIR}/*.cpp ${L_DIR}/*.h)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  if(sources)
+    add_library(${L_NAME} STATIC ${sources})
+    target_include_directories(${L_NAME} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(${L_NAME} PUBLIC ${L_LIBS})
+  else()
+    add_library(${L_NAME} INTERFACE)
+    target_include_directories(${L_NAME} INTERFACE ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(${L_NAME} INTERFACE ${L_LIBS})
+  endif()
 endfunction()
