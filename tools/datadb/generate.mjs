@@ -115,7 +115,9 @@ function encodeCp1254(text) {
     else if (ch === '\n') bytes[i++] = 0x0a;
     else {
       const b = CP1254.get(ch);
-      if (b === undefined) throw new Error(`not in Windows-1254: U+${ch.codePointAt(0).toString(16)}`);
+      if (b === undefined) {
+        throw new Error(`not in Windows-1254: U+${ch.codePointAt(0).toString(16)}`);
+      }
       bytes[i++] = b;
     }
   }
@@ -166,8 +168,11 @@ const countryOffsetCache = new Map();
 function countryOffsets(code) {
   if (!countryOffsetCache.has(code)) {
     const locale = new Intl.Locale(`und-${code}`);
-    const zones = (typeof locale.getTimeZones === 'function' ? locale.getTimeZones() : locale.timeZones) || [];
-    countryOffsetCache.set(code, [...new Set(zones.map(standardOffsetHours))].sort((a, b) => a - b));
+    // A getter in Node 20, a method in later versions.
+    const zones =
+      (typeof locale.getTimeZones === 'function' ? locale.getTimeZones() : locale.timeZones) || [];
+    const offsets = [...new Set(zones.map(standardOffsetHours))].sort((a, b) => a - b);
+    countryOffsetCache.set(code, offsets);
   }
   return countryOffsetCache.get(code);
 }
@@ -181,7 +186,10 @@ function placeOffset(place, report) {
   if (allowed.length === 0 || allowed.includes(found)) return found;
   const solar = place.lon / 15;
   const best = [...allowed].sort(
-    (a, b) => Math.abs(a - found) - Math.abs(b - found) || Math.abs(a - solar) - Math.abs(b - solar) || a - b,
+    (a, b) =>
+      Math.abs(a - found) - Math.abs(b - found) ||
+      Math.abs(a - solar) - Math.abs(b - solar) ||
+      a - b,
   )[0];
   report.offsetFixes.push(`${place.name} (${place.country}) ${found} -> ${best}`);
   return best;
@@ -247,7 +255,8 @@ function turkishRows(report) {
     const found = centres.filter((p) => matchKey(p.name) === key);
     if (found.length !== 1) throw new Error(`no single centre for province ${name}`);
     centreOf.set(code, found[0]);
-    const coords = name === 'İstanbul' ? ISTANBUL_COORDS : { lat: found[0].lat, lon: found[0].lon };
+    const coords =
+      name === 'İstanbul' ? ISTANBUL_COORDS : { lat: found[0].lat, lon: found[0].lon };
     rows.push({ city: name, ...coords, province: name, isProvince: true });
   }
 
@@ -263,7 +272,8 @@ function turkishRows(report) {
       let seat = candidates.filter((p) => p.admin === centre.admin).sort(byDistrictSeat)[0];
       if (!seat) {
         seat = candidates
-          .filter((p) => distanceKm(centre, p) <= 80 && (p.feature === 'PPLA2' || p.population >= 10000))
+          .filter((p) => distanceKm(centre, p) <= 80)
+          .filter((p) => p.feature === 'PPLA2' || p.population >= 10000)
           .sort(byDistrictSeat)[0];
       }
       if (!seat) {
@@ -285,9 +295,7 @@ function turkishRows(report) {
   }
 
   return rows.map((r) => ({
-    country: 'Türkiye', city: r.city, tz: TURKEY_TZ,
-    lat: r.city === 'İstanbul' ? r.lat : round4(r.lat),
-    lon: r.city === 'İstanbul' ? r.lon : round4(r.lon),
+    country: 'Türkiye', city: r.city, tz: TURKEY_TZ, lat: round4(r.lat), lon: round4(r.lon),
   }));
 }
 
@@ -442,12 +450,15 @@ writeFileSync(OUTPUT, encodeCp1254(lines.join('\r\n')));
 // --- summary --------------------------------------------------------------------------------
 
 const countries = new Set(rows.map((r) => r.country));
-log(`wrote ${OUTPUT} (Node ${process.version}, ICU ${process.versions.icu}, tz ${process.versions.tz})`);
+const { icu, tz } = process.versions;
+log(`wrote ${OUTPUT} (Node ${process.version}, ICU ${icu}, tz ${tz})`);
 log(`rows: ${lines.length} in ${countries.size} countries; Türkiye: ${turkish.length}`);
-log(`world cut-off: ${report.cutoff.name} (${report.cutoff.country}), population ${report.cutoff.population}`);
+const { cutoff } = report;
+log(`world cut-off: ${cutoff.name} (${cutoff.country}), population ${cutoff.population}`);
 log(`duplicate names left out: ${report.duplicates.length}`);
 for (const d of report.duplicates) {
-  log(`  ${d.city} (${d.place.country}, ${d.place.population}) -> kept ${d.kept.name} (${d.kept.population})`);
+  const { city, place, kept } = d;
+  log(`  ${city} (${place.country}, ${place.population}) -> kept ${kept.name} (${kept.population})`);
 }
 log(`districts renamed with their province: ${report.renamedDistricts.length}`);
 log(`  ${report.renamedDistricts.join(', ')}`);
