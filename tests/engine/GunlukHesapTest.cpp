@@ -1,0 +1,272 @@
+#include "engine/GunlukHesap.h"
+
+#include <QRegularExpression>
+
+#include "QtYazdir.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+VakitGirdisi Girdi(QDate gun, double enlem, double boylam, double tz, const QString& ulke,
+                   int yontem = 0)
+{
+    VakitGirdisi g;
+    g.SeciliTarih = QDateTime(gun, QTime(0, 0));
+    g.Enlem = enlem;
+    g.Boylam = boylam;
+    g.Tz = tz;
+    g.Ulke = ulke;
+    g.VakitHesap = yontem;
+    return g;
+}
+
+std::array<QString, 6> Metinler(const VakitGirdisi& g)
+{
+    return GunlukHesapla(g).Metinler;
+}
+
+std::array<QString, 6> Beklenen(const char* a, const char* b, const char* c, const char* d,
+                                const char* e, const char* f)
+{
+    return {QString::fromLatin1(a), QString::fromLatin1(b), QString::fromLatin1(c),
+            QString::fromLatin1(d), QString::fromLatin1(e), QString::fromLatin1(f)};
+}
+
+// Germany's 2026 rule: last Sunday of March to last Sunday of October.
+VakitGirdisi Berlin(QDate gun)
+{
+    VakitGirdisi g = Girdi(gun, 52.5, 13.4, 1, QStringLiteral("Almanya"));
+    g.YazBaslangic = QDate(2026, 3, 29);
+    g.YazBitis = QDate(2026, 10, 25);
+    return g;
+}
+
+} // namespace
+
+// The published worked results of the daily computation (method 0 unless given).
+TEST(GunlukHesap, WorkedResults)
+{
+    // İstanbul area in midsummer; "Türkiye" adds the hour.
+    EXPECT_EQ(Metinler(Girdi(QDate(2026, 6, 21), 41.0, 29.0, 2, QStringLiteral("Türkiye"))),
+              Beklenen("03:23", "05:25", "13:12", "17:11", "20:48", "22:38"));
+    EXPECT_EQ(Metinler(Girdi(QDate(2026, 12, 21), 41.0, 29.0, 2, QStringLiteral("Türkiye"))),
+              Beklenen("06:46", "08:18", "13:08", "15:26", "17:47", "19:12"));
+    // Mecca area, Umm Al-Qura: Yatsı from the 17° angle.
+    EXPECT_EQ(Metinler(Girdi(QDate(2026, 3, 20), 21.4, 39.8, 3, QString(), 3)),
+              Beklenen("05:08", "06:19", "12:35", "15:58", "18:41", "19:41"));
+    // Berlin area: angles never reached, the high-latitude share decides.
+    EXPECT_EQ(Metinler(Girdi(QDate(2026, 6, 21), 52.5, 13.4, 1, QString())),
+              Beklenen("02:06", "03:35", "12:14", "16:37", "20:42", "22:02"));
+    // Cairo area, Egyptian method with half degrees.
+    EXPECT_EQ(Metinler(Girdi(QDate(2026, 1, 1), 30.0, 31.2, 2, QString(), 4)),
+              Beklenen("05:18", "06:44", "12:05", "14:52", "17:14", "18:28"));
+}
+
+TEST(GunlukHesap, IntermediateValuesOfMidsummerIstanbul)
+{
+    const HamVakitler h =
+        HamVakitleriHesapla(Girdi(QDate(2026, 6, 21), 41.0, 29.0, 2, QStringLiteral("Türkiye")));
+    EXPECT_NEAR(h.Deklinasyon, 23.4520, 5e-5);
+    EXPECT_NEAR(h.ZamanDenklemi, -1.3282, 5e-5);
+    EXPECT_NEAR(h.OglenVakti, 12.08880, 5e-6);
+    EXPECT_NEAR(h.HGunes, 7.56768, 5e-6);
+    EXPECT_NEAR(h.HImsak, 9.69533, 5e-6);
+    EXPECT_NEAR(h.HYatsi, 9.53813, 5e-6);
+    EXPECT_NEAR(h.HIkindi, 4.01479, 5e-6);
+    EXPECT_EQ(h.YazSaati, 1);
+}
+
+TEST(GunlukHesap, HighLatitudeRawValuesAndSeconds)
+{
+    const VakitGirdisi g = Girdi(QDate(2026, 6, 21), 52.5, 13.4, 1, QString());
+    const HamVakitler h = HamVakitleriHesapla(g);
+    EXPECT_NEAR(h.Ham[0], 2.0956, 5e-5);
+    EXPECT_NEAR(h.Ham[1], 3.5946, 5e-5);
+    EXPECT_NEAR(h.Ham[4], 20.6951, 5e-5);
+    EXPECT_NEAR(h.Ham[5], 22.0281, 5e-5);
+
+    // The seconds are those of the shown minutes, so the countdown meets the label exactly.
+    const VakitSonucu s = GunlukHesapla(g);
+    const std::array<double, 6> saniyeler{2 * 3600 + 6 * 60,   3 * 3600 + 35 * 60,
+                                          12 * 3600 + 14 * 60, 16 * 3600 + 37 * 60,
+                                          20 * 3600 + 42 * 60, 22 * 3600 + 2 * 60};
+    EXPECT_EQ(s.GunlukVakitler, saniyeler);
+    EXPECT_EQ(s.Miladi, QStringLiteral("21 Haziran 2026"));
+    EXPECT_EQ(s.Hicri, QStringLiteral("6 Muharrem 1448"));
+}
+
+TEST(GunlukHesap, HighLatitudeRuleStartsAbove45)
+{
+    const QDate gun(2026, 6, 21);
+    const HamVakitler tam = HamVakitleriHesapla(Girdi(gun, 45.0, 10, 1, QString()));
+    const HamVakitler ustu = HamVakitleriHesapla(Girdi(gun, 45.0001, 10, 1, QString()));
+    // At 45° Yatsı still comes from the 17° angle; just above it is Akşam + 1.333 h.
+    EXPECT_GT(std::fabs((tam.Ham[5] - tam.Ham[4]) - 1.333), 0.01);
+    EXPECT_NEAR(ustu.Ham[5] - ustu.Ham[4], 1.333, 1e-12);
+    EXPECT_NEAR(ustu.Ham[0], ustu.Ham[1] - 1.333 - 0.166, 1e-12);
+}
+
+TEST(GunlukHesap, LatitudeClampedOnlyInTheNorth)
+{
+    const QDate gun(2026, 3, 1);
+    EXPECT_EQ(Metinler(Girdi(gun, 70, 20, 1, QString())),
+              Metinler(Girdi(gun, 62, 20, 1, QString())));
+    // The south is used as given.
+    EXPECT_NE(Metinler(Girdi(gun, -70, 20, 1, QString())),
+              Metinler(Girdi(gun, -62, 20, 1, QString())));
+}
+
+TEST(GunlukHesap, UmmAlQuraYatsiFollowsTheSeason)
+{
+    const HamVakitler haziran =
+        HamVakitleriHesapla(Girdi(QDate(2026, 6, 21), 21.4, 39.8, 3, QString(), 3));
+    const HamVakitler aralik =
+        HamVakitleriHesapla(Girdi(QDate(2026, 12, 21), 21.4, 39.8, 3, QString(), 3));
+    const double farkHaziran = haziran.Ham[5] - haziran.Ham[4];
+    const double farkAralik = aralik.Ham[5] - aralik.Ham[4];
+    EXPECT_GT(std::fabs(farkHaziran - farkAralik), 0.05);
+    EXPECT_GT(std::fabs(farkHaziran - 1.5), 0.05);
+}
+
+TEST(GunlukHesap, UnknownMethodUsesTheHorizon)
+{
+    // No entry: both angles 0°, so İmsak and Yatsı sit on the geometric horizon.
+    const HamVakitler h =
+        HamVakitleriHesapla(Girdi(QDate(2026, 3, 20), 21.4, 39.8, 3, QString(), 7));
+    const double ufuk = ACos(-std::tan(21.4 * 3.1415926535898 / 180) *
+                             std::tan(h.Deklinasyon * 3.1415926535898 / 180)) *
+                        180 / 47.12388980384701;
+    EXPECT_NEAR(h.HImsak, ufuk, 1e-9);
+    EXPECT_NEAR(h.HYatsi, ufuk, 1e-9);
+}
+
+TEST(GunlukHesap, EasternLongitudeKeepsTheAngleBasedImsak)
+{
+    // East of 45° in summer the İmsak is still the 18° one.
+    const HamVakitler h = HamVakitleriHesapla(Girdi(QDate(2026, 6, 1), 35.7, 51.4, 3.5, QString()));
+    EXPECT_DOUBLE_EQ(h.Ham[0], h.OglenVakti - h.HImsak);
+}
+
+TEST(YazSaati, StartDayCountsEndDayDoesNot)
+{
+    EXPECT_EQ(YazSaatiFarki(Berlin(QDate(2026, 3, 28))), 0);
+    EXPECT_EQ(YazSaatiFarki(Berlin(QDate(2026, 3, 29))), 1);
+    EXPECT_EQ(YazSaatiFarki(Berlin(QDate(2026, 10, 24))), 1);
+    VakitGirdisi son = Berlin(QDate(2026, 10, 25));
+    son.SeciliTarih.setTime(QTime(23, 59, 59));
+    EXPECT_EQ(YazSaatiFarki(son), 0);
+    VakitGirdisi ilk = Berlin(QDate(2026, 3, 29));
+    ilk.SeciliTarih.setTime(QTime(0, 0, 0));
+    EXPECT_EQ(YazSaatiFarki(ilk), 1);
+
+    // The hour moves every time by exactly one hour.
+    const VakitSonucu once = GunlukHesapla(Berlin(QDate(2026, 3, 28)));
+    VakitGirdisi kapali = Berlin(QDate(2026, 3, 28));
+    kapali.YazBaslangic = QDate(2026, 3, 20);
+    const VakitSonucu sonra = GunlukHesapla(kapali);
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(sonra.GunlukVakitler[i] - once.GunlukVakitler[i], 3600) << i;
+}
+
+TEST(YazSaati, SwitchOffAndNoRule)
+{
+    VakitGirdisi g = Berlin(QDate(2026, 7, 1));
+    g.YazSaati = false;
+    EXPECT_EQ(YazSaatiFarki(g), 0);
+    g.YazSaati = true;
+    g.YazBaslangic = QDate();
+    g.YazBitis = QDate();
+    EXPECT_EQ(YazSaatiFarki(g), 0);
+    // Same start and end: an empty window.
+    g.YazBaslangic = g.YazBitis = QDate(2026, 7, 1);
+    EXPECT_EQ(YazSaatiFarki(g), 0);
+}
+
+TEST(YazSaati, TurkiyeAlwaysGetsTheHour)
+{
+    VakitGirdisi g = Girdi(QDate(2026, 1, 1), 41.02, 28.97, 2, QStringLiteral("Türkiye"));
+    g.YazSaati = false;
+    for (QDate d(2026, 1, 1); d.year() == 2026; d = d.addDays(1)) {
+        g.SeciliTarih = QDateTime(d, QTime(12, 0));
+        ASSERT_EQ(YazSaatiFarki(g), 1) << d.toString(Qt::ISODate).toStdString();
+    }
+    // Exact, case-sensitive match only.
+    g.Ulke = QStringLiteral("türkiye");
+    EXPECT_EQ(YazSaatiFarki(g), 0);
+    g.Ulke = QStringLiteral("Türkiye ");
+    EXPECT_EQ(YazSaatiFarki(g), 0);
+}
+
+TEST(YazSaati, SouthernRuleWrapsTheYearEnd)
+{
+    // Sydney 2026: summer time ends 5 April, starts again 4 October.
+    VakitGirdisi g = Girdi(QDate(2026, 1, 10), -33.9, 151.2, 10, QStringLiteral("Avustralya"));
+    g.YazBaslangic = QDate(2026, 10, 4);
+    g.YazBitis = QDate(2026, 4, 5);
+    const struct
+    {
+        QDate gun;
+        int D;
+    } durumlar[] = {{QDate(2026, 1, 1), 1},  {QDate(2026, 4, 4), 1},  {QDate(2026, 4, 5), 0},
+                    {QDate(2026, 7, 1), 0},  {QDate(2026, 10, 3), 0}, {QDate(2026, 10, 4), 1},
+                    {QDate(2026, 12, 31), 1}};
+    for (const auto& d : durumlar) {
+        g.SeciliTarih = QDateTime(d.gun, QTime(0, 0));
+        EXPECT_EQ(YazSaatiFarki(g), d.D) << d.gun.toString(Qt::ISODate).toStdString();
+    }
+}
+
+TEST(SaatDakika, MinuteCarryAndDayWrap)
+{
+    const auto sd = [](double t) {
+        const SaatDakika s = SaatDakikaya(t);
+        return QStringLiteral("%1:%2").arg(s.Saat).arg(s.Dakika);
+    };
+    EXPECT_EQ(sd(5.996), QStringLiteral("6:0"));
+    EXPECT_EQ(sd(24.25), QStringLiteral("0:15"));
+    EXPECT_EQ(sd(23.999), QStringLiteral("0:0"));
+    // Hundredths round half to even: 10.125 h is 10.12 h, so 10:07 and not 10:08.
+    EXPECT_EQ(sd(10.125), QStringLiteral("10:7"));
+    EXPECT_EQ(sd(10.135), QStringLiteral("10:8"));
+    // Before midnight of the day: shown as the previous evening's clock.
+    EXPECT_EQ(sd(-0.5), QStringLiteral("23:30"));
+    EXPECT_EQ(sd(-0.001), QStringLiteral("0:0"));
+    EXPECT_EQ(sd(-25.25), QStringLiteral("22:45"));
+    EXPECT_EQ(sd(47.5), QStringLiteral("23:30"));
+    EXPECT_EQ(sd(std::nan("")), QStringLiteral("0:0"));
+}
+
+TEST(GunlukHesap, InputsOutsideTheModelStillGiveClockTimes)
+{
+    static const QRegularExpression saat(QStringLiteral("^([01][0-9]|2[0-3]):[0-5][0-9]$"));
+    const VakitGirdisi girdiler[] = {
+        Girdi(QDate(2026, 6, 21), -90, 0, 0, QString()),
+        Girdi(QDate(2026, 12, 21), 90, 0, 0, QString()),
+        Girdi(QDate(2026, 6, 21), 10, 180, -12, QString()), // noon far before midnight
+        Girdi(QDate(2026, 6, 21), 10, -180, 14, QString()), // noon far after it
+        Girdi(QDate(2026, 6, 21), -60, -70, -4, QString()), // southern twilight never reached
+    };
+    for (const VakitGirdisi& g : girdiler) {
+        const VakitSonucu s = GunlukHesapla(g);
+        for (std::size_t i = 0; i < 6; ++i) {
+            EXPECT_TRUE(saat.match(s.Metinler[i]).hasMatch())
+                << g.Enlem << " " << g.Boylam << " " << s.Metinler[i].toStdString();
+            EXPECT_GE(s.GunlukVakitler[i], 0);
+            EXPECT_LT(s.GunlukVakitler[i], 86400);
+        }
+    }
+}
+
+TEST(ACos, GuardsAndEnds)
+{
+    EXPECT_EQ(ACos(1.0000001), 0);
+    EXPECT_EQ(ACos(-1.0000001), 0);
+    EXPECT_EQ(ACos(std::nan("")), 0);
+    EXPECT_EQ(ACos(1), 0);
+    EXPECT_EQ(ACos(-1), 3.14159265358979);
+    EXPECT_NEAR(ACos(0), 1.5707963267949, 1e-15);
+    EXPECT_NEAR(ACos(0.5), std::acos(0.5), 1e-12);
+}
