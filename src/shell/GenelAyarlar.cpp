@@ -1,0 +1,143 @@
+#include "shell/GenelAyarlar.h"
+
+#include "platform/AyarDeposu.h"
+#include "platform/OturumAcmaKaydi.h"
+
+#include <cmath>
+
+namespace {
+
+QString Bayrak(bool b)
+{
+    return b ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// An empty or non-numeric entry counts as 0.
+double SayiVeyaSifir(const QString& metin)
+{
+    return AyarDeposu::SayiCoz(metin).value_or(0);
+}
+
+} // namespace
+
+GenelAyarlar::GenelAyarlar(AyarDeposu& depo, OturumAcmaKaydi* oturum, GenelAyarHedefi& hedef)
+    : Depo(depo), Oturum(oturum), Hedef(hedef)
+{
+}
+
+QString GenelAyarlar::KaydetTiklandi(GenelAyarFormu form)
+{
+    form.Seffaf = SeffafDenetle(form.Seffaf);
+    return AyarKaydet(form);
+}
+
+QString GenelAyarlar::AyarKaydet(const GenelAyarFormu& form)
+{
+    // A correction that could not be read back would silently become 0: refuse it instead.
+    const QString hata = AyarDeposu::Denetle(QStringLiteral("HicriGun"), form.HicriGun);
+    if (!hata.isEmpty())
+        return hata;
+
+    Depo.Yaz(QStringLiteral("Baslangic"), Bayrak(form.Acilis));
+    Depo.Yaz(QStringLiteral("GorevSimge"), Bayrak(form.Simge));
+    Depo.Yaz(QStringLiteral("HerZamanUstte"), form.Ustte != 0);
+    Depo.Yaz(QStringLiteral("Seffaflik"), form.Seffaf);
+    Depo.Yaz(QStringLiteral("YazSaati"), Bayrak(form.YazSaati));
+    Depo.Yaz(QStringLiteral("HicriGun"), form.HicriGun.trimmed());
+    Depo.Yaz(QStringLiteral("Simge"), form.Icon == 1 ? QStringLiteral("1") : QStringLiteral("2"));
+    AyarUygula();
+    return {};
+}
+
+void GenelAyarlar::AyarUygula()
+{
+    Baslangic = Depo.MantiksalOku(QStringLiteral("Baslangic"));
+    GorevSimge = Depo.MantiksalOku(QStringLiteral("GorevSimge"));
+    HerZamanUstte = Depo.MantiksalOku(QStringLiteral("HerZamanUstte"));
+    Seffaflik = Depo.TamsayiOku(QStringLiteral("Seffaflik"));
+    YazSaati = Depo.MantiksalOku(QStringLiteral("YazSaati"));
+    HicriGun = Depo.TamsayiOku(QStringLiteral("HicriGun"));
+    Simge = Depo.TamsayiOku(QStringLiteral("Simge"));
+
+    GenelAyarFormu form;
+    form.Acilis = Baslangic;
+    form.Simge = GorevSimge;
+    form.YazSaati = YazSaati;
+    form.Ustte = HerZamanUstte ? 1 : 0;
+    form.Seffaf = QString::number(Seffaflik);
+    form.HicriGun = QString::number(HicriGun);
+    form.Icon = (Simge == 1 || Simge == 2) ? Simge : 0;
+    Hedef.FormuGoster(form);
+
+    if (Oturum)
+        Oturum->Uygula(Baslangic);
+    Hedef.SimgeSec(Simge == 1 ? 1 : 2);
+    Hedef.HerZamanUstte(HerZamanUstte);
+    Hedef.KapatIpucu(GorevSimge ? QStringLiteral("Gizle") : QStringLiteral("Kapat"));
+    SeffaflikUygula(Alfa(Seffaflik));
+    Hedef.Hesapla();
+}
+
+int GenelAyarlar::UstteTiklandi(int currentEvent)
+{
+    Depo.Yaz(QStringLiteral("HerZamanUstte"), currentEvent != 0);
+    HerZamanUstte = Depo.MantiksalOku(QStringLiteral("HerZamanUstte"));
+    Hedef.HerZamanUstte(HerZamanUstte);
+    return HerZamanUstte ? 1 : 0;
+}
+
+QString GenelAyarlar::ArtiBasildi(const QString& seffaf)
+{
+    const QString t = Arti(seffaf);
+    SeffaflikUygula(Alfa(SayiVeyaSifir(t)));
+    return t;
+}
+
+QString GenelAyarlar::EksiBasildi(const QString& seffaf)
+{
+    const QString t = Eksi(seffaf);
+    SeffaflikUygula(Alfa(SayiVeyaSifir(t)));
+    return t;
+}
+
+int GenelAyarlar::SeffaflikUygula(int alfa)
+{
+    if (alfa < 0 || alfa > 255)
+        return 1;
+    return Hedef.OpaklikUygula(alfa / 255.0) ? 0 : 2;
+}
+
+QString GenelAyarlar::SeffafDenetle(const QString& metin)
+{
+    const double t = SayiVeyaSifir(metin);
+    if (t > 100)
+        return QStringLiteral("100");
+    if (t < 30)
+        return QStringLiteral("30");
+    return metin.trimmed();
+}
+
+QString GenelAyarlar::Arti(const QString& metin)
+{
+    double t = SayiVeyaSifir(metin);
+    if (t < 30)
+        t = 30;
+    t += 1;
+    if (t > 100)
+        t = 100;
+    return AyarDeposu::SayiMetni(t);
+}
+
+QString GenelAyarlar::Eksi(const QString& metin)
+{
+    double t = SayiVeyaSifir(metin) - 1;
+    if (t < 30)
+        t = 30;
+    return AyarDeposu::SayiMetni(t);
+}
+
+int GenelAyarlar::Alfa(double yuzde)
+{
+    // Multiplying first keeps whole percents exact, so 50 % is the true half 127.5 -> 128.
+    return static_cast<int>(std::nearbyint(255.0 * yuzde / 100.0));
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "shell/GenelAyarHedefi.h"
+
+#include <QString>
+
+class AyarDeposu;
+class OturumAcmaKaydi;
+
+// The general options: the working values, AyarKaydet and AyarUygula without the widgets,
+// the opacity rules and the always-on-top switch.
+class GenelAyarlar
+{
+public:
+    GenelAyarlar(AyarDeposu& depo, OturumAcmaKaydi* oturum, GenelAyarHedefi& hedef);
+
+    // Working values, set by AyarUygula (HerZamanUstte also by UstteTiklandi).
+    bool Baslangic = true;
+    bool GorevSimge = true;
+    bool HerZamanUstte = true;
+    bool YazSaati = true;
+    int Seffaflik = 100;
+    int HicriGun = 0;
+    int Simge = 1;
+
+    // BtnAyarKaydet: the opacity checks, then AyarKaydet. Empty when saved (the caller then
+    // shows tab 0); else the message to show (title "Uyarı"), and nothing was stored.
+    QString KaydetTiklandi(GenelAyarFormu form);
+    // Stores the page, then AyarUygula. A Hijri correction that is not a whole number is
+    // refused with its message before anything is stored.
+    QString AyarKaydet(const GenelAyarFormu& form);
+    // Reads the store into the working values, shows them, applies them, recomputes.
+    void AyarUygula();
+
+    // GAyarUstte click with the button's new state: stores it at once and gives the state
+    // the button shows afterwards (also applied to the window).
+    int UstteTiklandi(int currentEvent);
+
+    // BtnArti / BtnEksi mouse-down: the new text of GAyarSeffaf; previews the opacity.
+    QString ArtiBasildi(const QString& seffaf);
+    QString EksiBasildi(const QString& seffaf);
+
+    // SeffaflikUygula: 0 applied, 1 alpha outside 0..255 (nothing done), 2 platform error.
+    int SeffaflikUygula(int alfa);
+
+    // The opacity checks of BtnAyarKaydet: "" and non-numbers become "0", then 30..100.
+    static QString SeffafDenetle(const QString& metin);
+    static QString Arti(const QString& metin);
+    static QString Eksi(const QString& metin);
+    // alpha = 255 / 100 x percent, halves to even.
+    static int Alfa(double yuzde);
+
+private:
+    AyarDeposu& Depo;
+    OturumAcmaKaydi* Oturum;
+    GenelAyarHedefi& Hedef;
+};

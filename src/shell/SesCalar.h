@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class SesKutuphanesi;
+struct SesYollari;
+
+// The one watched sound of the program: FModInit, FModClose, FModPlay, FModStop and the
+// 100 ms SesTimer watcher. The watcher learns of the end of a sound only by polling its
+// position, so the signals may lag the real end by one tick.
+//
+// States: idle (handles 0, library closed, timer off) -> FModPlay -> playing (timer on,
+// EzanDurumu(1), SessizEtkin(true) from the first tick with a position) -> the sound ends
+// or FModStop -> idle at the next tick (EzanDurumu(0), SessizEtkin(false), library closed).
+class SesCalar : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SesCalar(SesKutuphanesi& kutuphane, QObject* parent = nullptr);
+    ~SesCalar() override;
+
+    void FModInit();
+    void FModClose();
+    // Starts the file and returns at once. A sound already playing is cut off: only one
+    // sound plays at a time, and the watcher follows the new one.
+    void FModPlay(const QString& yol);
+    void FModStop();
+
+    // BtnEzan click: only when `buttonEvents` is 1. Stops a loaded sound; otherwise plays
+    // the ezan of the running period `aktifVakit` (its own file, else the general one).
+    void BtnEzanTikla(int buttonEvents, const QString& aktifVakit, const SesYollari& yollar);
+
+    // One SesTimer tick; the timer calls it every 100 ms while on.
+    void SesTimerTick();
+
+    bool SesTimerAcik() const { return SesTimer.isActive(); }
+    int Ornek() const { return OrnekTutamaci; }
+    int Kanal() const { return KanalTutamaci; }
+
+signals:
+    // The CurrentEvent BtnEzan should show: 1 while a sound plays, 0 when idle.
+    void EzanDurumu(int currentEvent);
+    // Whether the tray-menu item "Ezanı Durdur" (tmSessiz) is enabled.
+    void SessizEtkin(bool etkin);
+
+private:
+    SesKutuphanesi& Kutuphane;
+    QTimer SesTimer;
+    int OrnekTutamaci = 0;
+    int KanalTutamaci = 0;
+};
