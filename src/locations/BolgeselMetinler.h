@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The fixed texts of the regional settings page and the two texts built from its values.
+namespace BolgeselMetinler {
+
+inline const QString UyariBasligi = QStringLiteral("Uyarı");
+inline const QString SehirSeciniz = QStringLiteral("Lütfen Listeden bir Şehir / Bölge seçiniz.");
+inline const QString YontemBasligi = QStringLiteral("Vakit Hesap Türü");
+
+// Tool tip of the city label, e.g. "41.02º Kuzey, 28.97º Doğu, GMT : +2". The
+// coordinates always use a decimal point; the offset uses the user's number format.
+QString KonumIpucu(double enlem, double boylam, double tz);
+
+// The question asked before the calculation method changes to entry `index` (0..4).
+QString YontemOnayMetni(int index);
+
+} // namespace BolgeselMetinler

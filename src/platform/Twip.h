@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cmath>
+
+// Window geometry is kept in twips (1/1440 inch) where its arithmetic decides a result;
+// Qt works in logical pixels. The program assumes 15 twips per pixel in both directions,
+// whatever the screen's density (Qt's high-DPI scaling handles dense screens).
+namespace Twip {
+
+constexpr int TPPX = 15;
+constexpr int TPPY = 15;
+
+// Whole number nearest to x, halves to the even neighbour.
+inline double YuvarlaCift(double x) { return std::nearbyint(x); }
+
+inline int PikselX(double twip) { return static_cast<int>(YuvarlaCift(twip / TPPX)); }
+inline int PikselY(double twip) { return static_cast<int>(YuvarlaCift(twip / TPPY)); }
+inline int TwipX(int piksel) { return piksel * TPPX; }
+inline int TwipY(int piksel) { return piksel * TPPY; }
+
+} // namespace Twip

@@ -1,0 +1,43 @@
+#include "shell/PencereYerlesimi.h"
+
+#include "platform/Twip.h"
+
+#include <algorithm>
+
+namespace PencereYerlesimi {
+
+QPoint BaslangicKonumu(QSize ekran, QSize pencere, std::optional<int> posX,
+                       std::optional<int> posY)
+{
+    int sol = posX.value_or(ekran.width() - pencere.width() - 100);
+    int ust = posY.value_or(ekran.height() - pencere.height() - 700);
+    sol = std::max(sol, 0);
+    ust = std::max(ust, 0);
+    if (sol + pencere.width() > ekran.width())
+        sol = ekran.width() - pencere.width();
+    if (ust + pencere.height() > ekran.height())
+        ust = ekran.height() - pencere.height();
+    return {sol, ust};
+}
+
+QSize SekilBoyutu(QSize pencereTwip)
+{
+    return {static_cast<int>(Twip::YuvarlaCift(double(pencereTwip.width()) / Twip::TPPX + 1)),
+            static_cast<int>(Twip::YuvarlaCift(double(pencereTwip.height()) / Twip::TPPY + 1))};
+}
+
+KaydirmaAdimi Kaydir(int ust)
+{
+    const int adim = static_cast<int>(Twip::YuvarlaCift(ust / 5.0));
+    if (ust <= 0 || adim == 0)
+        return {0, false};
+    return {ust - adim, true};
+}
+
+QPoint Surukle(QPoint imlecPiksel, QPoint tutmaTwip)
+{
+    // The factor is a fixed 15, as the grab offset was taken at 15 twips per pixel.
+    return {imlecPiksel.x() * 15 - tutmaTwip.x(), imlecPiksel.y() * 15 - tutmaTwip.y()};
+}
+
+} // namespace PencereYerlesimi

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <optional>
+
+// The main window's placement arithmetic, in twips: the start position from the stored
+// "PosX"/"PosY", the size of the rounded window shape, the slide-in of a page and the drag.
+namespace PencereYerlesimi {
+
+// Start position of a window of `pencere` on a screen of `ekran` (both twips). An absent
+// value takes the default: 100 twips from the right edge, 700 twips above the bottom.
+// Negative values become 0; a window that would stick out is pulled back inside.
+QPoint BaslangicKonumu(QSize ekran, QSize pencere, std::optional<int> posX,
+                       std::optional<int> posY);
+
+// The rounded shape's size in pixels: twips / 15 + 1, halves to even.
+QSize SekilBoyutu(QSize pencereTwip);
+
+// One 10 ms step of a page rising into place: the new top in twips, and whether the
+// slide goes on. The last steps round to nothing, so the slide then snaps to its place.
+struct KaydirmaAdimi
+{
+    int Ust;
+    bool DevamEder;
+};
+KaydirmaAdimi Kaydir(int ust);
+
+// Start offset of a slide, twips below the resting place.
+constexpr int KaydirmaBaslangici = 1000;
+
+// Window position while dragging: the pointer in screen pixels, the grab offset in twips.
+QPoint Surukle(QPoint imlecPiksel, QPoint tutmaTwip);
+
+} // namespace PencereYerlesimi

@@ -1,0 +1,69 @@
+# Shared set-up of the end-to-end tests: a private Xvfb display with a trayer
+# notification area, a temporary HOME with its own XDG folders, and helpers to wait for
+# windows and take screenshots. Source it, then call e2e_start; cleanup is automatic.
+set -euo pipefail
+
+E2E_BUILD=${1:?build folder}
+E2E_SHOTS="$E2E_BUILD/screenshots"
+mkdir -p "$E2E_SHOTS"
+E2E_TMP=$(mktemp -d)
+E2E_PIDS=()
+
+e2e_cleanup() {
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Starts Xvfb (1920x1080) and trayer at the bottom-right, and sets up a fresh user.
+e2e_start() {
+  export HOME="$E2E_TMP/home"
+  export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
+  export XDG_CACHE_HOME="$HOME/.cache" XDG_RUNTIME_DIR="$E2E_TMP/run"
+  export TMPDIR="$E2E_TMP" LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=${TZ:-Europe/Istanbul}
+  mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+
+  local fifo="$E2E_TMP/displayfd"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$fifo" &
+  E2E_PIDS+=($!)
+  local n
+  read -r -t 20 n <"$fifo" || e2e_fail "Xvfb did not start"
+  export DISPLAY=":$n"
+
+  trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
+    --height 40 --SetDockType true --SetPartialStrut true --transparent false \
+    --tint 0xdddddd &
+  E2E_PIDS+=($!)
+  e2e_wait_for 10 "xdotool search --classname panel" || e2e_fail "trayer did not start"
+}
+
+# e2e_wait_for SECONDS COMMAND...: polls the command every 100 ms until it succeeds.
+e2e_wait_for() {
+  local limit=$(($1 * 10))
+  shift
+  local i
+  for ((i = 0; i < limit; i++)); do
+    if eval "$*" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Visible top-level window ids whose name matches.
+e2e_visible_windows() {
+  xdotool search --onlyvisible --name "$1" 2>/dev/null || true
+}
+
+e2e_screenshot() {
+  import -window root "$E2E_SHOTS/$1.png"
+}
