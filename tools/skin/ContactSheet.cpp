@@ -7,7 +7,7 @@
 
 namespace {
 
-const int genislik = 1500;
+const int genislik = 1560;
 const int kenarBosluk = 16;
 
 void damali(QPainter& p, const QRect& r)

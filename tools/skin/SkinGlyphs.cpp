@@ -234,10 +234,10 @@ void SkinGlyphs::ok(QPainter& p, const QRectF& kutu, const QColor& renk, bool yu
 
 void SkinGlyphs::arti(QPainter& p, const QRectF& kutu, const QColor& renk, qreal kalinlik)
 {
+    eksi(p, kutu, renk, kalinlik);
     p.save();
     p.setPen(cizgi(renk, kalinlik));
     const QPointF m = merkez(kutu);
-    p.drawLine(QPointF(kutu.left(), m.y()), QPointF(kutu.right(), m.y()));
     p.drawLine(QPointF(m.x(), kutu.top()), QPointF(m.x(), kutu.bottom()));
     p.restore();
 }
@@ -282,7 +282,7 @@ qreal SkinGlyphs::urunAdi(QPainter& p, const QPointF& tabanSol, qreal xYukseklig
                           const QColor& renk, qreal kalinlik)
 {
     // Letters in units of the x-height, baseline at y = 0, upwards negative.
-    const qreal bosluk = 0.24;
+    const qreal bosluk = 0.27;
     QPainterPath yol;
     qreal x = 0;
 

@@ -19,33 +19,17 @@ enum class Durum
     Down
 };
 
-const char* durumEki(Durum d)
+struct DurumBilgisi
 {
-    switch (d) {
-    case Durum::Normal:
-        return "normal";
-    case Durum::Over:
-        return "over";
-    case Durum::Down:
-        return "down";
-    }
-    return "";
-}
+    Durum durum;
+    const char* ek; // file name suffix
+    const char* ad; // wording in the README
+};
 
-const char* durumAdi(Durum d)
-{
-    switch (d) {
-    case Durum::Normal:
-        return "idle";
-    case Durum::Over:
-        return "pointer over";
-    case Durum::Down:
-        return "pressed";
-    }
-    return "";
-}
-
-const Durum tumDurumlar[] = {Durum::Normal, Durum::Down, Durum::Over};
+// One picture set in the order the control lists it: idle, pressed, pointer over.
+const DurumBilgisi durumlar[] = {{Durum::Normal, "normal", "idle"},
+                                 {Durum::Down, "down", "pressed"},
+                                 {Durum::Over, "over", "pointer over"}};
 
 QLinearGradient dikey(qreal ust, qreal alt, const QColor& a, const QColor& b)
 {
@@ -91,13 +75,19 @@ void baslikSeridi(QPainter& p, qreal genislik, qreal yukseklik)
     p.restore();
 }
 
-void pencereKenari(QPainter& p, QSize boyut)
+void pencereKenari(QPainter& p, QSize boyut, qreal baslik)
 {
-    // The window region cuts the corners with a 9 x 9 ellipse; the frame follows it.
+    // The window region cuts the corners with a 9 x 9 ellipse; the frame follows it, darker
+    // along the title strip and soft green below it.
+    const QRectF r = cerceve(0, 0, boyut.width(), boyut.height());
     p.save();
-    p.setPen(QPen(P::pencereCizgi, 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(cerceve(0, 0, boyut.width(), boyut.height()), 4.5, 4.5);
+    p.setClipRect(QRectF(0, 0, boyut.width(), baslik));
+    p.setPen(QPen(P::baslikAlt.darker(112), 1));
+    p.drawRoundedRect(r, 4.5, 4.5);
+    p.setClipRect(QRectF(0, baslik, boyut.width(), boyut.height() - baslik));
+    p.setPen(QPen(P::pencereCizgi, 1));
+    p.drawRoundedRect(r, 4.5, 4.5);
     p.restore();
 }
 
@@ -107,10 +97,10 @@ void anaArkaplan(QPainter& p)
     const QSize boyut(242, 341);
     zemin(p, boyut);
     baslikSeridi(p, boyut.width(), 34);
-    SkinGlyphs::urunAdi(p, QPointF(32, 22), 7.5, P::baslikYazi, 1.6);
+    SkinGlyphs::urunAdi(p, QPointF(32, 22), 7.5, P::baslikYazi, 1.75);
     beyazPanel(p, QRectF(6, 37, 230, 47), 6);
     beyazPanel(p, QRectF(6, 88, 230, 210), 6);
-    pencereKenari(p, boyut);
+    pencereKenari(p, boyut, 34);
 }
 
 // Popup, 197 x 116.
@@ -119,13 +109,13 @@ void mesajArkaplan(QPainter& p)
     const QSize boyut(197, 116);
     p.fillRect(QRectF(0, 0, 197, 116), dikey(0, 116, QColor(0xFF, 0xFF, 0xFF), P::vurguCokSoluk));
     baslikSeridi(p, boyut.width(), 31);
-    SkinGlyphs::urunAdi(p, QPointF(32, 21), 7, P::baslikYazi, 1.5);
+    SkinGlyphs::urunAdi(p, QPointF(32, 21), 7, P::baslikYazi, 1.65);
     // A quiet band along the foot, under the texts.
     p.fillRect(QRectF(0, 96, 197, 20), dikey(96, 116, P::vurguCokSoluk, P::vurguSoluk));
     p.setPen(QPen(P::panelCizgi, 1));
     p.drawLine(QPointF(8, 95.5), QPointF(189, 95.5));
     SkinGlyphs::saat(p, QRectF(92.5, 100, 12, 12), P::vurguAcik, 1.2);
-    pencereKenari(p, boyut);
+    pencereKenari(p, boyut, 31);
 }
 
 // Add-location dialog, 242 x 221.
@@ -136,7 +126,7 @@ void ekleArkaplan(QPainter& p)
     baslikSeridi(p, boyut.width(), 34);
     SkinGlyphs::konum(p, QRectF(9, 9, 16, 16), P::baslikYazi);
     beyazPanel(p, QRectF(6, 38, 230, 148), 6);
-    pencereKenari(p, boyut);
+    pencereKenari(p, boyut, 34);
 }
 
 void altinda(QPainter& p, void (*arkaplan)(QPainter&), QPoint yer)
@@ -479,13 +469,27 @@ void SkinPictures::ekle(const QString& ad, QSize boyut, const QString& grup,
     m_resimler.append(Resim{ad, boyut, grup, kullanan, std::move(ciz)});
 }
 
+void SkinPictures::ekleTakim(const QString& onEk, QSize boyut, const QString& grup,
+                             const QString& kullanan, const QStringList& ozellikler,
+                             const std::function<void(QPainter&, int)>& ciz)
+{
+    for (int i = 0; i < 3; ++i) {
+        const DurumBilgisi& d = durumlar[i];
+        QString metin = kullanan + ", " + d.ad;
+        if (i < ozellikler.size())
+            metin += " (`" + ozellikler[i] + "`)";
+        ekle(onEk + d.ek, boyut, grup, metin, [ciz, i](QPainter& p) { ciz(p, i); });
+    }
+}
+
 void SkinPictures::ekleAnaPencere()
 {
     const QString g = "Main window";
     ekle("ana_arkaplan", {242, 341}, g,
-         "`AnaForm` background: title strip (product name; `FormIcon` 16 x 16 at 9, 9 and the "
-         "two title buttons go on it), white place-and-date panel 6, 37, 230 x 47, white page "
-         "panel 6, 88, 230 x 210 behind `TabCon` (8, 92, 226 x 205), tab band below 298",
+         "`AnaForm` background: title strip 0-34 with the product name (`FormIcon` 16 x 16 at "
+         "9, 9 and the two title buttons go on it), white place-and-date panel 6, 37, 230 x 47, "
+         "white page panel 6, 88, 230 x 210 behind `TabCon` (8, 92, 226 x 205), tab band below "
+         "298",
          anaArkaplan);
     ekle("aktif_vakit", {214, 22}, g,
          "`AktifVakitBg`, the highlight behind the running row on page 0: left 6 inside the page "
@@ -493,132 +497,100 @@ void SkinPictures::ekleAnaPencere()
          aktifVakit);
 }
 
+namespace {
+
+Durum durumu(int i)
+{
+    return durumlar[i].durum;
+}
+
+const QStringList takim1{"PictureNormal", "PictureDown", "PictureOver"};
+const QStringList takim2{"Picture2Normal", "Picture2Down", "Picture2Over"};
+const QStringList takim3{"Picture3Normal", "Picture3Down", "Picture3Over"};
+
+} // namespace
+
 void SkinPictures::ekleSekmeler()
 {
     const char* adlar[] = {"vakitler", "bolgesel", "genel", "hakkinda"};
     const char* basliklar[] = {"Namaz Vakitleri", "Bölgesel Ayarlar", "Genel Ayarlar",
                                "Dax Orvanel Hakkında"};
     for (int i = 0; i < 4; ++i) {
-        for (int takim = 0; takim < 2; ++takim) {
-            for (Durum d : tumDurumlar) {
-                const QString ad =
-                    QString("sekme_%1_%2%3").arg(adlar[i], takim ? "2_" : "", durumEki(d));
-                const QString kullanan =
-                    QString("`Tablar`(%1) \"%2\" at %3, 298: %4, %5")
-                        .arg(i)
-                        .arg(basliklar[i])
-                        .arg(sekmeYeri(i).x())
-                        .arg(takim ? "set 1 (its page is shown)" : "set 0 (another page is shown)",
-                             durumAdi(d));
-                ekle(ad, {38, 38}, "Tab buttons", kullanan,
-                     [=](QPainter& p) { sekme(p, i, takim == 1, d); });
-            }
-        }
+        const QString kim = QString("`Tablar`(%1) \"%2\" at %3, 298")
+                                .arg(i)
+                                .arg(basliklar[i])
+                                .arg(sekmeYeri(i).x());
+        const QString ad = QString("sekme_%1_").arg(adlar[i]);
+        ekleTakim(ad, {38, 38}, "Tab buttons", kim + ": set 0 (another page is shown)", takim1,
+                  [i](QPainter& p, int d) { sekme(p, i, false, durumu(d)); });
+        ekleTakim(ad + "2_", {38, 38}, "Tab buttons", kim + ": set 1 (its page is shown)", takim2,
+                  [i](QPainter& p, int d) { sekme(p, i, true, durumu(d)); });
     }
 }
 
 void SkinPictures::ekleBaslikDugmeleri()
 {
     const QString g = "Title strip buttons";
-    for (int takim = 0; takim < 2; ++takim) {
-        for (Durum d : tumDurumlar) {
-            ekle(QString("ustte_%1%2").arg(takim ? "2_" : "", durumEki(d)), {24, 24}, g,
-                 QString("`GAyarUstte` \"Her Zaman Üstte\" at 188, 6: %1, %2")
-                     .arg(takim ? "set 1 (on)" : "set 0 (off)", durumAdi(d)),
-                 [=](QPainter& p) { ustte(p, takim == 1, d); });
-        }
-    }
-    for (Durum d : tumDurumlar) {
-        ekle(QString("kapat_%1").arg(durumEki(d)), {24, 24}, g,
-             QString("`BtnKapat` of the main window at 212, 6 and of the add-location dialog at "
-                     "212, 6: %1")
-                 .arg(durumAdi(d)),
-             [=](QPainter& p) { kapat(p, anaArkaplan, kapatYeri(), d); });
-    }
+    const QString kim = "`GAyarUstte` \"Her Zaman Üstte\" at 188, 6";
+    ekleTakim("ustte_", {24, 24}, g, kim + ": set 0 (off)", takim1,
+              [](QPainter& p, int d) { ustte(p, false, durumu(d)); });
+    ekleTakim("ustte_2_", {24, 24}, g, kim + ": set 1 (on)", takim2,
+              [](QPainter& p, int d) { ustte(p, true, durumu(d)); });
+    ekleTakim("kapat_", {24, 24}, g,
+              "`BtnKapat` of the main window at 212, 6 and of the add-location dialog at 212, 6",
+              takim1, [](QPainter& p, int d) { kapat(p, anaArkaplan, kapatYeri(), durumu(d)); });
 }
 
 void SkinPictures::ekleEzan()
 {
-    const char* takimlar[] = {"set 0 (ready)", "set 1 (playing)", "set 2 (call to prayer off)"};
-    for (int takim = 0; takim < 3; ++takim) {
-        for (Durum d : tumDurumlar) {
-            const QString ek = takim == 0 ? "" : QString("%1_").arg(takim + 1);
-            ekle(QString("ezan_%1%2").arg(ek, durumEki(d)), {28, 28}, "Ezan button",
-                 QString("`BtnEzan` at 204, 304: %1, %2").arg(takimlar[takim], durumAdi(d)),
-                 [=](QPainter& p) { ezan(p, takim, d); });
-        }
-    }
+    const QString g = "Ezan button";
+    const QString kim = "`BtnEzan` at 204, 304";
+    ekleTakim("ezan_", {28, 28}, g, kim + ": set 0 (ready)", takim1,
+              [](QPainter& p, int d) { ezan(p, 0, durumu(d)); });
+    ekleTakim("ezan_2_", {28, 28}, g, kim + ": set 1 (playing)", takim2,
+              [](QPainter& p, int d) { ezan(p, 1, durumu(d)); });
+    ekleTakim("ezan_3_", {28, 28}, g, kim + ": set 2 (call to prayer switched off)", takim3,
+              [](QPainter& p, int d) { ezan(p, 2, durumu(d)); });
 }
 
 void SkinPictures::ekleDugmeler()
 {
     const QString g = "Caption buttons (the control draws `Text` centred over them)";
-    for (Durum d : tumDurumlar) {
-        ekle(QString("kaydet_%1").arg(durumEki(d)), {72, 22}, g,
-             QString("save buttons with `Text` \"Kaydet\": `BtnBolgeKaydet`, `BtnAyarKaydet`, "
-                     "`BtnKaydet` of the add-location dialog at 88, 192: %1")
-                 .arg(durumAdi(d)),
-             [=](QPainter& p) {
-                 dugme(p, {72, 22}, DugmeTuru::Kaydet, d);
-             });
-    }
-    for (Durum d : tumDurumlar) {
-        ekle(QString("iptal_%1").arg(durumEki(d)), {72, 22}, g,
-             QString("`BtnIptal` of the add-location dialog at 164, 192, `Text` \"İptal\": %1")
-                 .arg(durumAdi(d)),
-             [=](QPainter& p) {
-                 dugme(p, {72, 22}, DugmeTuru::Iptal, d);
-             });
-    }
-    for (Durum d : tumDurumlar) {
-        ekle(QString("dugme_%1").arg(durumEki(d)), {72, 22}, g,
-             QString("any other captioned button on a white panel (`BtnSehirEkle`, `BtnBugun`, "
-                     "`BtnTarihSec`): %1")
-                 .arg(durumAdi(d)),
-             [=](QPainter& p) {
-                 dugme(p, {72, 22}, DugmeTuru::Duz, d);
-             });
-    }
-    for (Durum d : tumDurumlar) {
-        ekle(QString("dugme_kucuk_%1").arg(durumEki(d)), {18, 18}, g,
-             QString("small step buttons `BtnArti` \"+\" and `BtnEksi` \"-\": %1").arg(durumAdi(d)),
-             [=](QPainter& p) {
-                 dugme(p, {18, 18}, DugmeTuru::Duz, d);
-             });
-    }
+    const QSize genis(76, 22);
+    ekleTakim("kaydet_", genis, g,
+              "save buttons, `Text` \"Kaydet\": `BtnBolgeKaydet`, `BtnAyarKaydet`, and `BtnKaydet` "
+              "of the add-location dialog at 80, 192",
+              takim1,
+              [genis](QPainter& p, int d) { dugme(p, genis, DugmeTuru::Kaydet, durumu(d)); });
+    ekleTakim("iptal_", genis, g,
+              "`BtnIptal` of the add-location dialog at 160, 192, `Text` \"İptal\"", takim1,
+              [genis](QPainter& p, int d) { dugme(p, genis, DugmeTuru::Iptal, durumu(d)); });
+    ekleTakim("dugme_", genis, g,
+              "any other captioned button on a white panel (`BtnSehirEkle`, `BtnBugun`, "
+              "`BtnTarihSec`)",
+              takim1, [genis](QPainter& p, int d) { dugme(p, genis, DugmeTuru::Duz, durumu(d)); });
+    ekleTakim("dugme_kucuk_", {18, 18}, g, "small step buttons `BtnArti` \"+\" and `BtnEksi` \"-\"",
+              takim1, [](QPainter& p, int d) {
+                  dugme(p, {18, 18}, DugmeTuru::Duz, durumu(d));
+              });
 }
 
 void SkinPictures::ekleKaydirma()
 {
-    const QString g = "Scrollbar (17 pixels wide)";
-    const char* scrollAdlari[] = {"ScrlYkNPicture", "ScrlYkBPicture", "ScrlYkOPicture"};
-    const char* asagiAdlari[] = {"ScrlAsNPicture", "ScrlAsBPicture", "ScrlAsOPicture"};
-    const char* tutamakAdlari[] = {"ScrlNPicture", "ScrlBPicture", "ScrlOPicture"};
-    int k = 0;
-    for (Durum d : tumDurumlar) {
-        ekle(QString("scroll_yukari_%1").arg(durumEki(d)), {17, 17}, g,
-             QString("up arrow `ScrlYk`, `%1`").arg(scrollAdlari[k]),
-             [=](QPainter& p) { kaydirmaOku(p, true, d); });
-        ++k;
-    }
-    k = 0;
-    for (Durum d : tumDurumlar) {
-        ekle(QString("scroll_asagi_%1").arg(durumEki(d)), {17, 17}, g,
-             QString("down arrow `ScrlAs`, `%1`").arg(asagiAdlari[k]),
-             [=](QPainter& p) { kaydirmaOku(p, false, d); });
-        ++k;
-    }
+    const QString g = "Scrollbar (17 pixels wide: the control takes the width of its up arrow)";
+    ekleTakim("scroll_yukari_", {17, 17}, g, "up arrow `ScrlYk`",
+              {"ScrlYkNPicture", "ScrlYkBPicture", "ScrlYkOPicture"},
+              [](QPainter& p, int d) { kaydirmaOku(p, true, durumu(d)); });
+    ekleTakim("scroll_asagi_", {17, 17}, g, "down arrow `ScrlAs`",
+              {"ScrlAsNPicture", "ScrlAsBPicture", "ScrlAsOPicture"},
+              [](QPainter& p, int d) { kaydirmaOku(p, false, durumu(d)); });
     ekle("scroll_iz", {17, 32}, g,
-         "track `ScrlArt` (`ScrlArtPicture`); the same in every row, so it may be stretched or "
+         "track `ScrlArt` (`ScrlArtPicture`); every row is the same, so it may be stretched or "
          "tiled to the track height",
          [](QPainter& p) { kaydirmaIzi(p, 32); });
-    k = 0;
-    for (Durum d : tumDurumlar) {
-        ekle(QString("scroll_tutamak_%1").arg(durumEki(d)), {17, 20}, g,
-             QString("thumb `Scrl`, `%1`").arg(tutamakAdlari[k]),
-             [=](QPainter& p) { kaydirmaTutamagi(p, d); });
-        ++k;
-    }
+    ekleTakim("scroll_tutamak_", {17, 20}, g, "thumb `Scrl`",
+              {"ScrlNPicture", "ScrlBPicture", "ScrlOPicture"},
+              [](QPainter& p, int d) { kaydirmaTutamagi(p, durumu(d)); });
 }
 
 void SkinPictures::ekleMesaj()
@@ -628,19 +600,17 @@ void SkinPictures::ekleMesaj()
          "`BgImage`, stretched to the window while it grows; header strip 0-31 with the product "
          "name (`MesajIcon` at 9, 9), texts between 38 and 85, foot band from 96",
          mesajArkaplan);
-    for (Durum d : tumDurumlar) {
-        ekle(QString("mesaj_kapat_%1").arg(durumEki(d)), {24, 24}, g,
-             QString("`BtnKapat` of the popup at 169, 5: %1").arg(durumAdi(d)),
-             [=](QPainter& p) { kapat(p, mesajArkaplan, mesajKapatYeri(), d); });
-    }
+    ekleTakim("mesaj_kapat_", {24, 24}, g, "`BtnKapat` of the popup at 169, 5", takim1,
+              [](QPainter& p, int d) { kapat(p, mesajArkaplan, mesajKapatYeri(), durumu(d)); });
 }
 
 void SkinPictures::ekleEkle()
 {
     ekle("ekle_arkaplan", {242, 221}, "Add-location dialog (`EkleForm`)",
-         "dialog background: title strip 0-34 with a pin at 9, 9 (caption label in white from "
-         "30, 9), white field panel 6, 38, 230 x 148, buttons row at 192 (`BtnKaydet` 88, "
-         "`BtnIptal` 164, both 72 x 22; `BtnKapat` 212, 6 uses `kapat_*`)",
+         "dialog background: title strip 0-34 with a pin at 9, 9 (the caption \"Şehir / Bölge\" "
+         "as a white bold label from 30, 9), white field panel 6, 38, 230 x 148, buttons row at "
+         "192 (`BtnKaydet` 80, `BtnIptal` 160, both 76 x 22; `BtnKapat` at 212, 6 uses "
+         "`kapat_*`)",
          ekleArkaplan);
 }
 
@@ -649,9 +619,9 @@ void SkinPictures::ekleSimgeler()
     for (int n : simgeBoyutlari()) {
         ekle(QString("simge_%1").arg(n), {n, n}, "Program icon",
              QString("program icon at %1 pixels: window icon, `FormIcon`, `MesajIcon`, "
-                     "`GAIcon1`, tray icon (load all four into one QIcon)")
+                     "`GAIcon1`, tray icon (`SkinResmi::programSimgesi()` holds all four)")
                  .arg(n),
-             [=](QPainter& p) { programSimgesi(p, n); });
+             [n](QPainter& p) { programSimgesi(p, n); });
     }
 }
 
@@ -808,7 +778,7 @@ QImage SkinPictures::ekleOnizleme(int olcek) const
     }
     yerlestir(p, *this, "kaydet_normal", ekleKaydetYeri());
     yerlestir(p, *this, "iptal_normal", ekleIptalYeri());
-    ornekYazi(p, QRectF(ekleKaydetYeri(), QSizeF(72, 22)), "Kaydet", 8, false, Qt::AlignCenter);
-    ornekYazi(p, QRectF(ekleIptalYeri(), QSizeF(72, 22)), "İptal", 8, false, Qt::AlignCenter);
+    ornekYazi(p, QRectF(ekleKaydetYeri(), QSizeF(76, 22)), "Kaydet", 8, false, Qt::AlignCenter);
+    ornekYazi(p, QRectF(ekleIptalYeri(), QSizeF(76, 22)), "İptal", 8, false, Qt::AlignCenter);
     return img;
 }

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -58,12 +59,16 @@ public:
     static QPoint kapatYeri() { return QPoint(212, 6); }
     static QPoint ezanYeri() { return QPoint(204, 304); }
     static QPoint mesajKapatYeri() { return QPoint(169, 5); }
-    static QPoint ekleKaydetYeri() { return QPoint(88, 192); }
-    static QPoint ekleIptalYeri() { return QPoint(164, 192); }
+    static QPoint ekleKaydetYeri() { return QPoint(80, 192); }
+    static QPoint ekleIptalYeri() { return QPoint(160, 192); }
 
 private:
     void ekle(const QString& ad, QSize boyut, const QString& grup, const QString& kullanan,
               Cizici ciz);
+    // Adds the three pictures of one set: <onEk>normal, <onEk>down, <onEk>over; ciz gets the
+    // index 0, 1 or 2 in that order, ozellikler the matching control properties.
+    void ekleTakim(const QString& onEk, QSize boyut, const QString& grup, const QString& kullanan,
+                   const QStringList& ozellikler, const std::function<void(QPainter&, int)>& ciz);
     void ekleAnaPencere();
     void ekleSekmeler();
     void ekleBaslikDugmeleri();
