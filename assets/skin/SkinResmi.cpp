@@ -1,4 +1,4 @@
-#include "skin/SkinResmi.h"
+#include "SkinResmi.h"
 
 #include <QGuiApplication>
 

@@ -193,21 +193,6 @@ void SkinGlyphs::carpi(QPainter& p, const QRectF& kutu, const QColor& renk, qrea
     p.restore();
 }
 
-void SkinGlyphs::onay(QPainter& p, const QRectF& kutu, const QColor& renk, qreal kalinlik)
-{
-    p.save();
-    p.setPen(cizgi(renk, kalinlik));
-    p.setBrush(Qt::NoBrush);
-    const qreal w = kutu.width();
-    const qreal h = kutu.height();
-    QPainterPath yol;
-    yol.moveTo(kutu.left() + w * 0.08, kutu.top() + h * 0.55);
-    yol.lineTo(kutu.left() + w * 0.38, kutu.top() + h * 0.84);
-    yol.lineTo(kutu.left() + w * 0.92, kutu.top() + h * 0.2);
-    p.drawPath(yol);
-    p.restore();
-}
-
 void SkinGlyphs::ok(QPainter& p, const QRectF& kutu, const QColor& renk, bool yukari,
                     qreal kalinlik)
 {
@@ -229,25 +214,6 @@ void SkinGlyphs::ok(QPainter& p, const QRectF& kutu, const QColor& renk, bool yu
         yol.lineTo(kutu.right(), ust);
     }
     p.drawPath(yol);
-    p.restore();
-}
-
-void SkinGlyphs::arti(QPainter& p, const QRectF& kutu, const QColor& renk, qreal kalinlik)
-{
-    eksi(p, kutu, renk, kalinlik);
-    p.save();
-    p.setPen(cizgi(renk, kalinlik));
-    const QPointF m = merkez(kutu);
-    p.drawLine(QPointF(m.x(), kutu.top()), QPointF(m.x(), kutu.bottom()));
-    p.restore();
-}
-
-void SkinGlyphs::eksi(QPainter& p, const QRectF& kutu, const QColor& renk, qreal kalinlik)
-{
-    p.save();
-    p.setPen(cizgi(renk, kalinlik));
-    const QPointF m = merkez(kutu);
-    p.drawLine(QPointF(kutu.left(), m.y()), QPointF(kutu.right(), m.y()));
     p.restore();
 }
 

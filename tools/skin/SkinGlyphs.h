@@ -27,14 +27,9 @@ public:
     static void raptiye(QPainter& p, const QRectF& kutu, const QColor& renk, bool takili);
     // Diagonal cross (close, cancel).
     static void carpi(QPainter& p, const QRectF& kutu, const QColor& renk, qreal kalinlik);
-    // Tick (save).
-    static void onay(QPainter& p, const QRectF& kutu, const QColor& renk, qreal kalinlik);
     // Chevron pointing up or down (scrollbar arrows).
     static void ok(QPainter& p, const QRectF& kutu, const QColor& renk, bool yukari,
                    qreal kalinlik);
-    // Plus and minus (small step buttons).
-    static void arti(QPainter& p, const QRectF& kutu, const QColor& renk, qreal kalinlik);
-    static void eksi(QPainter& p, const QRectF& kutu, const QColor& renk, qreal kalinlik);
     // Rising sun over a horizon (second program icon).
     static void gunes(QPainter& p, const QRectF& kutu, const QColor& renk, qreal kalinlik);
 

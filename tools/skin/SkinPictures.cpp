@@ -125,7 +125,7 @@ void ekleArkaplan(QPainter& p)
     zemin(p, boyut);
     baslikSeridi(p, boyut.width(), 34);
     SkinGlyphs::konum(p, QRectF(9, 9, 16, 16), P::baslikYazi);
-    beyazPanel(p, QRectF(6, 38, 230, 148), 6);
+    beyazPanel(p, QRectF(6, 38, 230, 177), 6);
     pencereKenari(p, boyut, 34);
 }
 
@@ -345,11 +345,6 @@ void dugme(QPainter& p, QSize boyut, DugmeTuru tur, Durum d)
         p.drawLine(QPointF(r.left() + y, 1.5), QPointF(r.right() - y, 1.5));
     }
     p.restore();
-    const qreal b = basik(d);
-    if (tur == DugmeTuru::Kaydet)
-        SkinGlyphs::onay(p, QRectF(7, 6.5 + b, 10, 9), P::vurguKoyu, 1.8);
-    else if (tur == DugmeTuru::Iptal)
-        SkinGlyphs::carpi(p, QRectF(8, 7.5 + b, 7, 7), P::gri, 1.6);
 }
 
 void kaydirmaIzi(QPainter& p, qreal yukseklik)
@@ -556,14 +551,14 @@ void SkinPictures::ekleEzan()
 void SkinPictures::ekleDugmeler()
 {
     const QString g = "Caption buttons (the control draws `Text` centred over them)";
-    const QSize genis(76, 22);
+    const QSize genis(72, 22);
     ekleTakim("kaydet_", genis, g,
               "save buttons, `Text` \"Kaydet\": `BtnBolgeKaydet`, `BtnAyarKaydet`, and `BtnKaydet` "
-              "of the add-location dialog at 80, 192",
+              "of the add-location dialog at 82, 188",
               takim1,
               [genis](QPainter& p, int d) { dugme(p, genis, DugmeTuru::Kaydet, durumu(d)); });
     ekleTakim("iptal_", genis, g,
-              "`BtnIptal` of the add-location dialog at 160, 192, `Text` \"İptal\"", takim1,
+              "`BtnIptal` of the add-location dialog at 158, 188, `Text` \"İptal\"", takim1,
               [genis](QPainter& p, int d) { dugme(p, genis, DugmeTuru::Iptal, durumu(d)); });
     ekleTakim("dugme_", genis, g,
               "any other captioned button on a white panel (`BtnSehirEkle`, `BtnBugun`, "
@@ -608,9 +603,9 @@ void SkinPictures::ekleEkle()
 {
     ekle("ekle_arkaplan", {242, 221}, "Add-location dialog (`EkleForm`)",
          "dialog background: title strip 0-34 with a pin at 9, 9 (the caption \"Şehir / Bölge\" "
-         "as a white bold label from 30, 9), white field panel 6, 38, 230 x 148, buttons row at "
-         "192 (`BtnKaydet` 80, `BtnIptal` 160, both 76 x 22; `BtnKapat` at 212, 6 uses "
-         "`kapat_*`)",
+         "as a white bold label from 30, 9), white panel 6, 38, 230 x 177 holding the fields "
+         "(rows from 46) and, at its foot, the buttons at 188 (`BtnKaydet` 82, `BtnIptal` 158, "
+         "both 72 x 22); `BtnKapat` at 212, 6 uses `kapat_*`",
          ekleArkaplan);
 }
 
@@ -778,7 +773,7 @@ QImage SkinPictures::ekleOnizleme(int olcek) const
     }
     yerlestir(p, *this, "kaydet_normal", ekleKaydetYeri());
     yerlestir(p, *this, "iptal_normal", ekleIptalYeri());
-    ornekYazi(p, QRectF(ekleKaydetYeri(), QSizeF(76, 22)), "Kaydet", 8, false, Qt::AlignCenter);
-    ornekYazi(p, QRectF(ekleIptalYeri(), QSizeF(76, 22)), "İptal", 8, false, Qt::AlignCenter);
+    ornekYazi(p, QRectF(ekleKaydetYeri(), QSizeF(72, 22)), "Kaydet", 9, true, Qt::AlignCenter);
+    ornekYazi(p, QRectF(ekleIptalYeri(), QSizeF(72, 22)), "İptal", 9, true, Qt::AlignCenter);
     return img;
 }

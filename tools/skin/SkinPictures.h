@@ -59,8 +59,8 @@ public:
     static QPoint kapatYeri() { return QPoint(212, 6); }
     static QPoint ezanYeri() { return QPoint(204, 304); }
     static QPoint mesajKapatYeri() { return QPoint(169, 5); }
-    static QPoint ekleKaydetYeri() { return QPoint(80, 192); }
-    static QPoint ekleIptalYeri() { return QPoint(160, 192); }
+    static QPoint ekleKaydetYeri() { return QPoint(82, 188); }
+    static QPoint ekleIptalYeri() { return QPoint(158, 188); }
 
 private:
     void ekle(const QString& ad, QSize boyut, const QString& grup, const QString& kullanan,
