@@ -1,0 +1,42 @@
+#include "platform/gui/QtZamanlayici.h"
+
+QtZamanlayici::QtZamanlayici(QObject* parent) : Zamanlayici(parent)
+{
+    zamanlayici_.setTimerType(Qt::PreciseTimer);
+    connect(&zamanlayici_, &QTimer::timeout, this, &Zamanlayici::timeout);
+}
+
+void QtZamanlayici::setInterval(int ms)
+{
+    zamanlayici_.setInterval(ms);
+}
+int QtZamanlayici::interval() const
+{
+    return zamanlayici_.interval();
+}
+void QtZamanlayici::start()
+{
+    zamanlayici_.start();
+}
+void QtZamanlayici::stop()
+{
+    zamanlayici_.stop();
+}
+bool QtZamanlayici::isActive() const
+{
+    return zamanlayici_.isActive();
+}
+
+namespace {
+class QtZamanlayiciKaynagi : public ZamanlayiciKaynagi
+{
+public:
+    Zamanlayici* Yeni(QObject* parent) override { return new QtZamanlayici(parent); }
+};
+} // namespace
+
+ZamanlayiciKaynagi& QtZamanlayici::Kaynak()
+{
+    static QtZamanlayiciKaynagi kaynak;
+    return kaynak;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/gui/Zamanlayici.h"
+
+#include <QTimer>
+
+// Zamanlayici over a precise QTimer (the controls' repeat periods are as short as 10 ms).
+class QtZamanlayici : public Zamanlayici
+{
+    Q_OBJECT
+public:
+    explicit QtZamanlayici(QObject* parent = nullptr);
+    void setInterval(int ms) override;
+    int interval() const override;
+    void start() override;
+    void stop() override;
+    bool isActive() const override;
+
+    // The source of real timers, shared by controls that were given none.
+    static ZamanlayiciKaynagi& Kaynak();
+
+private:
+    QTimer zamanlayici_;
+};
