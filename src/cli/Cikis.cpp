@@ -1,0 +1,14 @@
+#include "cli/Cikis.h"
+
+namespace Cikis {
+
+int Hata(QTextStream& err, const QString& mesaj)
+{
+    QString satir = mesaj;
+    satir.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    err << "orvanel-cli: " << satir << '\n';
+    err.flush();
+    return HataliGirdi;
+}
+
+} // namespace Cikis

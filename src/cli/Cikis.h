@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+// Exit statuses of orvanel-cli and the one-line report of a refused input.
+namespace Cikis {
+
+constexpr int Tamam = 0;
+constexpr int HataliGirdi = 2;
+
+// Writes `mesaj` as one line on `err` and gives HataliGirdi.
+int Hata(QTextStream& err, const QString& mesaj);
+
+} // namespace Cikis
