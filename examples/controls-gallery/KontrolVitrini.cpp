@@ -1,0 +1,398 @@
+#include "KontrolVitrini.h"
+
+#include "SkinResmi.h"
+#include "controls/Buton.h"
+#include "controls/Scroll.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor YaziRengi(64, 64, 64);
+const QColor KoyuYesil(47, 126, 88);
+const QColor AcikYesil(215, 238, 224);
+
+QLabel* Etiket(const QString& metin, QWidget* ebeveyn, bool baslik = false)
+{
+    auto* etiket = new QLabel(metin, ebeveyn);
+    QFont yazi = etiket->font();
+    if (baslik) {
+        yazi.setBold(true);
+        yazi.setPointSizeF(yazi.pointSizeF() + 1);
+    } else {
+        yazi.setPointSizeF(yazi.pointSizeF() - 1);
+    }
+    etiket->setFont(yazi);
+    QPalette renkler = etiket->palette();
+    renkler.setColor(QPalette::WindowText, baslik ? KoyuYesil : YaziRengi);
+    etiket->setPalette(renkler);
+    return etiket;
+}
+
+// The idle picture greyed and lightened: what a `Selected` button shows here, as the skin
+// has no picture of its own for it.
+QPixmap Soluk(const QPixmap& kaynak)
+{
+    QImage resim = kaynak.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < resim.height(); ++y) {
+        auto* satir = reinterpret_cast<QRgb*>(resim.scanLine(y));
+        for (int x = 0; x < resim.width(); ++x) {
+            const int gri = (qGray(satir[x]) + 2 * 235) / 3;
+            satir[x] = qRgba(gri, gri, gri, qAlpha(satir[x]));
+        }
+    }
+    QPixmap sonuc = QPixmap::fromImage(resim);
+    sonuc.setDevicePixelRatio(kaynak.devicePixelRatio());
+    return sonuc;
+}
+
+// A picture with magenta where the background should show through.
+QPixmap MaskeliResim()
+{
+    QPixmap resim(48, 24);
+    resim.fill(QColor(255, 0, 255));
+    QPainter p(&resim);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(QColor(69, 165, 117));
+    p.setPen(Qt::NoPen);
+    p.drawRect(6, 4, 36, 16);
+    p.setBrush(Qt::white);
+    p.drawRect(14, 9, 20, 6);
+    return resim;
+}
+
+void Gonder(QWidget* hedef, QEvent::Type tur, QPoint nokta, Qt::MouseButton tus)
+{
+    const Qt::MouseButtons tuslar =
+        tur == QEvent::MouseButtonPress ? Qt::MouseButtons(tus) : Qt::MouseButtons();
+    QMouseEvent olay(tur, nokta, hedef->mapToGlobal(nokta), tus, tuslar, Qt::NoModifier);
+    QApplication::sendEvent(hedef, &olay);
+}
+
+} // namespace
+
+KontrolVitrini::KontrolVitrini(QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Orvanel denetim vitrini"));
+    setAutoFillBackground(true);
+    QPalette renkler = palette();
+    renkler.setColor(QPalette::Window, Qt::white);
+    setPalette(renkler);
+
+    auto* dikey = new QVBoxLayout(this);
+    dikey->setContentsMargins(16, 12, 16, 12);
+    dikey->setSpacing(6);
+    const auto bolum = [&](const QString& baslik) {
+        dikey->addWidget(Etiket(baslik, this, true));
+        auto* izgara = new QGridLayout;
+        izgara->setHorizontalSpacing(14);
+        izgara->setVerticalSpacing(3);
+        izgara->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        dikey->addLayout(izgara);
+        dikey->addSpacing(8);
+        return izgara;
+    };
+    butonBolumu(bolum(QStringLiteral("Buton: resim takımları ve durumları")));
+    ozelBolum(bolum(QStringLiteral("Buton: maske, resimsiz, eksik takım, geçersiz resim")));
+    scrollBolumu(bolum(QStringLiteral("Scroll")));
+    listeBolumu(bolum(QStringLiteral("ListBox")));
+    canliBolum(bolum(QStringLiteral("Canlı: fareyle deneyin")));
+    dikey->addStretch(1);
+}
+
+Buton* KontrolVitrini::skinButon(const QString& ad, ZamanlayiciKaynagi* zaman)
+{
+    auto* b = new Buton(this, nullptr, zaman);
+    const auto resim = [&](const QString& takim, const char* durum) {
+        return Resim(SkinResmi::yukle(ad + takim + QLatin1String(durum)));
+    };
+    b->setPictureNormal(resim(QStringLiteral("_"), "normal"));
+    b->setPictureDown(resim(QStringLiteral("_"), "down"));
+    b->setPictureOver(resim(QStringLiteral("_"), "over"));
+    b->setPicture2Normal(resim(QStringLiteral("_2_"), "normal"));
+    b->setPicture2Down(resim(QStringLiteral("_2_"), "down"));
+    b->setPicture2Over(resim(QStringLiteral("_2_"), "over"));
+    b->setPicture3Normal(resim(QStringLiteral("_3_"), "normal"));
+    b->setPicture3Down(resim(QStringLiteral("_3_"), "down"));
+    b->setPicture3Over(resim(QStringLiteral("_3_"), "over"));
+    b->setButtonColor(Qt::white);
+    b->setForeColor(YaziRengi);
+    b->setFixedSize(b->PictureNormal().Boyut());
+    return b;
+}
+
+Buton* KontrolVitrini::ornekButon(const QString& ad, int takim, Durum durum, bool secili)
+{
+    Buton* b = skinButon(ad, &durgun_);
+    b->setPictureDisabled(Soluk(SkinResmi::yukle(ad + QStringLiteral("_normal"))));
+    b->setCurrentEvent(takim);
+    b->setSelected(secili);
+    ornekler_.append({b, durum, QPoint(b->width() / 2, b->height() / 2)});
+    return b;
+}
+
+void KontrolVitrini::butonBolumu(QGridLayout* izgara)
+{
+    const QStringList sutunlar = {
+        QStringLiteral("Normal"),           QStringLiteral("Üzerinde"),
+        QStringLiteral("Basılı"),           QStringLiteral("Takım 1"),
+        QStringLiteral("Takım 1 üzerinde"), QStringLiteral("Takım 1 basılı"),
+        QStringLiteral("Takım 2"),          QStringLiteral("Selected")};
+    for (int i = 0; i < sutunlar.size(); ++i)
+        izgara->addWidget(Etiket(sutunlar[i], this), 0, i + 1, Qt::AlignCenter);
+
+    struct Satir
+    {
+        QString ad, baslik, metin;
+        int takimlar; // picture sets the button has
+    };
+    const QList<Satir> satirlar = {
+        {QStringLiteral("sekme_vakitler"), QStringLiteral("Sekme: vakitler"), {}, 2},
+        {QStringLiteral("sekme_bolgesel"), QStringLiteral("Sekme: bölgesel"), {}, 2},
+        {QStringLiteral("ezan"), QStringLiteral("Ezan (3 takım)"), {}, 3},
+        {QStringLiteral("ustte"), QStringLiteral("Her zaman üstte"), {}, 2},
+        {QStringLiteral("kapat"), QStringLiteral("Kapat"), {}, 1},
+        {QStringLiteral("mesaj_kapat"), QStringLiteral("Uyarı kapat"), {}, 1},
+        {QStringLiteral("kaydet"), QStringLiteral("Kaydet"), QStringLiteral("Kaydet"), 1},
+        {QStringLiteral("iptal"), QStringLiteral("İptal"), QStringLiteral("İptal"), 1},
+        {QStringLiteral("dugme"), QStringLiteral("Düğme"), QStringLiteral("Şehir Ekle"), 1},
+        {QStringLiteral("dugme_kucuk"), QStringLiteral("Küçük düğme"), QStringLiteral("+"), 1},
+    };
+    int satir = 1;
+    for (const Satir& s : satirlar) {
+        izgara->addWidget(Etiket(s.baslik, this), satir, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        const auto koy = [&](int sutun, int takim, Durum durum, bool secili = false) {
+            Buton* b = ornekButon(s.ad, takim, durum, secili);
+            b->setText(s.metin);
+            izgara->addWidget(b, satir, sutun, Qt::AlignCenter);
+        };
+        koy(1, 0, Durum::Normal);
+        koy(2, 0, Durum::Uzerinde);
+        koy(3, 0, Durum::Basili);
+        if (s.takimlar >= 2) {
+            koy(4, 1, Durum::Normal);
+            koy(5, 1, Durum::Uzerinde);
+            koy(6, 1, Durum::Basili);
+        }
+        if (s.takimlar >= 3)
+            koy(7, 2, Durum::Normal);
+        koy(8, 0, Durum::Normal, true);
+        ++satir;
+    }
+}
+
+void KontrolVitrini::ozelBolum(QGridLayout* izgara)
+{
+    int sutun = 0;
+    const auto koy = [&](Buton* b, const QString& aciklama) {
+        izgara->addWidget(b, 0, sutun, Qt::AlignCenter);
+        izgara->addWidget(Etiket(aciklama, this), 1, sutun, Qt::AlignCenter);
+        ++sutun;
+    };
+
+    const auto yeni = [this] {
+        auto* b = new Buton(this, nullptr, &durgun_);
+        b->setForeColor(YaziRengi);
+        return b;
+    };
+    Buton* maskesiz = yeni();
+    maskesiz->setPictureNormal(MaskeliResim());
+    maskesiz->setButtonColor(AcikYesil);
+    maskesiz->setMaskColor(QColor(255, 0, 255));
+    maskesiz->setFixedSize(56, 28);
+    koy(maskesiz, QStringLiteral("UseMaskColor kapalı"));
+
+    Buton* maskeli = yeni();
+    maskeli->setPictureNormal(MaskeliResim());
+    maskeli->setButtonColor(AcikYesil);
+    maskeli->setMaskColor(QColor(255, 0, 255));
+    maskeli->setUseMaskColor(true);
+    maskeli->setFixedSize(56, 28);
+    koy(maskeli, QStringLiteral("UseMaskColor açık"));
+
+    Buton* resimsiz = yeni();
+    resimsiz->setFixedSize(72, 22);
+    resimsiz->setText(QStringLiteral("Kaydet"));
+    resimsiz->setButtonColor(AcikYesil);
+    koy(resimsiz, QStringLiteral("Resimsiz: yalnızca ButtonColor"));
+
+    Buton* eksik = ornekButon(QStringLiteral("kaydet"), 2, Durum::Uzerinde);
+    eksik->setText(QStringLiteral("Kaydet"));
+    koy(eksik, QStringLiteral("Takım 2 yok: PictureNormal"));
+
+    hataliButon_ = yeni();
+    hataliButon_->setFixedSize(72, 22);
+    hataliButon_->setPictureNormal(Resim::Gecersiz());
+    hataliButon_->setText(QStringLiteral("Kaydet"));
+    hataliButon_->setUseMaskColor(true);
+    hataliButon_->setButtonColor(AcikYesil);
+    hataMetni_ = Etiket(QStringLiteral("Geçersiz resim: hata bekleniyor"), this);
+    connect(hataliButon_, &Buton::Hata, this,
+            [this](int numara, const QString& kaynak, const QString& aciklama) {
+                hataMetni_->setText(
+                    QStringLiteral("Hata %1 (%2): %3").arg(numara).arg(kaynak, aciklama));
+            });
+    izgara->addWidget(hataliButon_, 0, sutun, Qt::AlignCenter);
+    izgara->addWidget(hataMetni_, 1, sutun, Qt::AlignCenter);
+}
+
+Scroll* KontrolVitrini::skinScroll(ZamanlayiciKaynagi* zaman)
+{
+    auto* s = new Scroll(this, nullptr, zaman);
+    s->setScrlYkNPicture(SkinResmi::yukle(QStringLiteral("scroll_yukari_normal")));
+    s->setScrlYkOPicture(SkinResmi::yukle(QStringLiteral("scroll_yukari_over")));
+    s->setScrlYkBPicture(SkinResmi::yukle(QStringLiteral("scroll_yukari_down")));
+    s->setScrlAsNPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_normal")));
+    s->setScrlAsOPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_over")));
+    s->setScrlAsBPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_down")));
+    s->setScrlArtPicture(SkinResmi::yukle(QStringLiteral("scroll_iz")));
+    s->setScrlNPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_normal")));
+    s->setScrlOPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_over")));
+    s->setScrlBPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_down")));
+    return s;
+}
+
+Scroll* KontrolVitrini::ornekScroll(bool skin)
+{
+    Scroll* s = skin ? skinScroll(&durgun_) : new Scroll(this, nullptr, &durgun_);
+    s->setFixedHeight(150);
+    return s;
+}
+
+void KontrolVitrini::scrollBolumu(QGridLayout* izgara)
+{
+    int sutun = 0;
+    const auto koy = [&](Scroll* s, const QString& aciklama) {
+        izgara->addWidget(s, 0, sutun, Qt::AlignHCenter);
+        izgara->addWidget(Etiket(aciklama, this), 1, sutun, Qt::AlignHCenter);
+        ++sutun;
+    };
+    koy(ornekScroll(), QStringLiteral("Value 50"));
+    Scroll* enAz = ornekScroll();
+    enAz->setValue(1);
+    koy(enAz, QStringLiteral("Min"));
+    Scroll* enCok = ornekScroll();
+    enCok->setValue(100);
+    koy(enCok, QStringLiteral("Max"));
+
+    Scroll* tutamakUzerinde = ornekScroll();
+    tutamakUzerinde->setValue(30);
+    koy(tutamakUzerinde, QStringLiteral("Tutamak\nüzerinde"));
+    Scroll* tutamakBasili = ornekScroll();
+    tutamakBasili->setValue(70);
+    koy(tutamakBasili, QStringLiteral("Tutamak\nbasılı"));
+    Scroll* yukariBasili = ornekScroll();
+    koy(yukariBasili, QStringLiteral("Yukarı ok\nbasılı"));
+    Scroll* yukariUzerinde = ornekScroll();
+    koy(yukariUzerinde, QStringLiteral("Yukarı ok\nüzerinde"));
+    Scroll* asagiBasili = ornekScroll();
+    koy(asagiBasili, QStringLiteral("Aşağı ok\nbasılı"));
+    Scroll* asagiUzerinde = ornekScroll();
+    koy(asagiUzerinde, QStringLiteral("Aşağı ok\nüzerinde"));
+
+    Scroll* kapali = ornekScroll();
+    kapali->setValue(70);
+    kapali->setEnabled(false);
+    koy(kapali, QStringLiteral("Enabled\nkapalı"));
+    Scroll* park = ornekScroll();
+    park->setValue(70);
+    park->setEnabled(false);
+    park->setUnRefreshControl(false);
+    koy(park, QStringLiteral("Kapalı,\nUnRefresh-\nControl kapalı"));
+    Scroll* kesirli = ornekScroll();
+    kesirli->setMin(0);
+    kesirli->setMax(1);
+    kesirli->setValue(SabitNokta::fromDouble(0.25));
+    koy(kesirli, QStringLiteral("0…1,\nValue 0.25"));
+    Scroll* varsayilan = ornekScroll(false);
+    koy(varsayilan, QStringLiteral("Resim\nverilmemiş"));
+
+    // Thumb states need the bar's final size (the thumb's place depends on it).
+    ornekler_.append({tutamakUzerinde, Durum::Uzerinde, QPoint()});
+    ornekler_.append({tutamakBasili, Durum::Basili, QPoint()});
+    ornekler_.append({yukariBasili->ScrlYk(), Durum::Basili, QPoint(8, 8)});
+    ornekler_.append({yukariUzerinde->ScrlYk(), Durum::Uzerinde, QPoint(8, 8)});
+    ornekler_.append({asagiBasili->ScrlAs(), Durum::Basili, QPoint(8, 8)});
+    ornekler_.append({asagiUzerinde->ScrlAs(), Durum::Uzerinde, QPoint(8, 8)});
+}
+
+void KontrolVitrini::listeBolumu(QGridLayout* izgara)
+{
+    izgara->addWidget(Etiket(QStringLiteral("(henüz yok)"), this), 0, 0);
+}
+
+void KontrolVitrini::canliBolum(QGridLayout* izgara)
+{
+    canliOlay_ = Etiket(QStringLiteral("Olay: —"), this);
+    const auto olay = [this](const QString& metin) {
+        canliOlay_->setText(QStringLiteral("Olay: ") + metin);
+    };
+
+    Buton* kaydet = skinButon(QStringLiteral("kaydet"), nullptr);
+    kaydet->setText(QStringLiteral("Kaydet"));
+    connect(kaydet, &Buton::Click, this, [olay] { olay(QStringLiteral("Kaydet: Click")); });
+    izgara->addWidget(kaydet, 0, 0);
+
+    Buton* ezan = skinButon(QStringLiteral("ezan"), nullptr);
+    ezan->setButtonEvents(2);
+    connect(ezan, &Buton::Click, this, [olay, ezan] {
+        olay(QStringLiteral("Ezan: Click, CurrentEvent %1").arg(ezan->CurrentEvent()));
+    });
+    izgara->addWidget(ezan, 0, 1);
+
+    Buton* sekme = skinButon(QStringLiteral("sekme_genel"), nullptr);
+    sekme->setButtonEvents(1);
+    connect(sekme, &Buton::Click, this, [olay, sekme] {
+        olay(QStringLiteral("Sekme: Click, CurrentEvent %1").arg(sekme->CurrentEvent()));
+    });
+    izgara->addWidget(sekme, 0, 2);
+
+    Scroll* kaydirma = skinScroll(nullptr);
+    kaydirma->setFixedHeight(80);
+    connect(kaydirma, &Scroll::Change, this, [olay](SabitNokta& deger) {
+        olay(QStringLiteral("Scroll: Change %1").arg(deger.toString()));
+    });
+    izgara->addWidget(kaydirma, 0, 3);
+    izgara->addWidget(canliOlay_, 0, 4, Qt::AlignLeft | Qt::AlignVCenter);
+    izgara->setColumnMinimumWidth(4, 260);
+}
+
+void KontrolVitrini::DurumlariKur()
+{
+    for (const Ornek& o : ornekler_) {
+        QWidget* w = o.kontrol;
+        QPoint nokta = o.nokta;
+        if (auto* s = qobject_cast<Scroll*>(w)) // the middle of the thumb
+            nokta = QPoint(s->width() / 2, (s->ScrlTop() + s->ScrlHeight() / 2) / 15);
+        if (o.durum == Durum::Normal)
+            continue;
+        Gonder(w, QEvent::MouseMove, nokta, Qt::NoButton);
+        if (o.durum == Durum::Basili)
+            Gonder(w, QEvent::MouseButtonPress, nokta, Qt::LeftButton);
+    }
+    ornekler_.clear(); // a press is sent once; the controls keep their state
+    if (hataliButon_)
+        hataliButon_->grab(); // draws it once, so its error is on show from the start
+    durumlarKuruldu_ = true;
+}
+
+QString KontrolVitrini::CanliOlay() const
+{
+    return canliOlay_->text();
+}
+QString KontrolVitrini::HataMetni() const
+{
+    return hataMetni_->text();
+}
+
+void KontrolVitrini::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (!durumlarKuruldu_)
+        DurumlariKur();
+}
