@@ -1,0 +1,168 @@
+#include "shell/GeriSayim.h"
+
+#include "engine/Vakit.h"
+#include "platform/Saat.h"
+#include "shell/GeriSayimCikisi.h"
+#include "shell/SureMetni.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int GunSaniyesi = 86400;
+constexpr int Gunes = 1;
+// An ezan is played only for a change noticed within ten minutes of the time.
+constexpr int EzanGecikmesi = 600;
+
+// c lies in the interval from a up to (not including) b, going forward round the clock.
+inline bool Aralikta(double c, double a, double b)
+{
+    if (a <= b)
+        return a <= c && c < b;
+    return c >= a || c < b;
+}
+
+const std::array<QString, 6>& Ipuclari()
+{
+    static const std::array<QString, 6> metinler{
+        QStringLiteral("Güneş'e Kalan Süre"),   QStringLiteral("Öğle'ye Kalan Süre"),
+        QStringLiteral("İkindi'ye Kalan Süre"), QStringLiteral("Akşam'a Kalan Süre"),
+        QStringLiteral("Yatsı'ya Kalan Süre"),  QStringLiteral("İmsak'a Kalan Süre")};
+    return metinler;
+}
+
+const std::array<QString, 6>& VakitMetinleri()
+{
+    static const std::array<QString, 6> metinler{
+        QStringLiteral("Şimdi İmsak Vakti"), QStringLiteral("Şimdi Güneş Vakti"),
+        QStringLiteral("Şimdi Öğle Vakti"),  QStringLiteral("Şimdi İkindi Vakti"),
+        QStringLiteral("Şimdi Akşam Vakti"), QStringLiteral("Şimdi Yatsı Vakti")};
+    return metinler;
+}
+
+const std::array<QString, 6>& UyariOnMetinleri()
+{
+    static const std::array<QString, 6> metinler{
+        QStringLiteral("Güneş'in Doğmasına "), QStringLiteral("Öğle Vaktine "),
+        QStringLiteral("İkindi Vaktine "),     QStringLiteral("Akşam Vaktine "),
+        QStringLiteral("Yatsı Vaktine "),      QStringLiteral("İmsak Vaktine ")};
+    return metinler;
+}
+
+const QString& SaatOnEki()
+{
+    static const QString metin = QStringLiteral("Saat : ");
+    return metin;
+}
+
+} // namespace
+
+GeriSayim::GeriSayim(const Saat& saat, const std::array<double, 6>& gunlukVakitler,
+                     GeriSayimCikisi& cikis)
+    : SaatKaynagi(saat), Vakitler(gunlukVakitler), Cikis(cikis)
+{
+    KalanMetni.reserve(32);
+    SaatMetni.reserve(64);
+}
+
+const QString& GeriSayim::IpucuMetni(int vakit)
+{
+    return Ipuclari().at(vakit);
+}
+
+const QString& GeriSayim::VakitMetni(int vakit)
+{
+    return VakitMetinleri().at(vakit);
+}
+
+const QString& GeriSayim::UyariOnMetni(int vakit)
+{
+    return UyariOnMetinleri().at(vakit);
+}
+
+QString GeriSayim::AktifVakitAnahtari() const
+{
+    return Aktif < 0 ? QString() : QString::fromLatin1(VakitAnahtarlari[Aktif]);
+}
+
+void GeriSayim::KalanTimerTick()
+{
+    const QDateTime simdi = SaatKaynagi.Simdi();
+    if (!simdi.isValid())
+        return;
+    const QDate bugun = simdi.date();
+    const QTime zaman = simdi.time();
+    const int c = zaman.msecsSinceStartOfDay() / 1000;
+
+    // A new day: any tick whose date differs from the last computed one, so a tick that
+    // never read 00:00:00 (a busy or suspended machine, a zone that skips midnight) still
+    // rolls the day over. The first tick adopts the date the owner computed at start.
+    if (bugun != HesaplananGun) {
+        const bool ilkTik = !HesaplananGun.isValid();
+        HesaplananGun = bugun;
+        if (!ilkTik)
+            Cikis.GunDegisti(simdi);
+    }
+
+    // Running period: the last row, in table order, whose interval holds c. Six equal times
+    // hold nothing; the period then stays as it was.
+    const std::array<double, 6>& t = Vakitler;
+    for (int i = 0; i < 6; ++i)
+        if (Aralikta(c, t[i], t[(i + 1) % 6]))
+            Aktif = i;
+
+    if (Aktif >= 0) {
+        // Time left to the next time; past midnight that is today's İmsak, before midnight
+        // today's İmsak a day later.
+        double r = t[(Aktif + 1) % 6] - c;
+        if (r <= 0)
+            r += GunSaniyesi;
+        KalanSaniye = static_cast<int>(r);
+        SureMetniYaz(r, KalanMetni);
+        Cikis.KalanGoster(KalanMetni, Ipuclari()[Aktif]);
+
+        // Warn when at most BADakika whole minutes are left. Computed in int: any stored
+        // minute count is safe, and 0 or less never fires because r is at least 1 here.
+        if (Ayarlar.Uyari && !UyariVerildiMi && r < Ayarlar.Dakika * 60.0 + 1)
+            VakitUyari(Aktif, r);
+    }
+
+    Bicim.Yaz(zaman, SaatOnEki(), SaatMetni);
+    Cikis.SaatGoster(SaatMetni);
+
+    if (Aktif >= 0 && Aktif != Onceki)
+        VakitDegisimi(c);
+}
+
+void GeriSayim::VakitDegisimi(int c)
+{
+    Cikis.VakitDegisti(Aktif, VakitMetinleri()[Aktif], Ipuclari()[Aktif]);
+
+    // No ezan for Güneş, none for the state found at start, none for a change noticed ten
+    // minutes or more after the time (counted round the clock, so Yatsı found again after
+    // midnight is not taken for a fresh one).
+    if (Aktif != Gunes && Onceki >= 0 && Ayarlar.Ezan) {
+        double gecen = c - Vakitler[Aktif];
+        if (gecen < 0)
+            gecen += GunSaniyesi;
+        if (gecen < EzanGecikmesi) {
+            QString yol = Yollar.KendiEzani(QString::fromLatin1(VakitAnahtarlari[Aktif]));
+            if (yol.isEmpty())
+                yol = Yollar.Genel;
+            if (!yol.isEmpty())
+                Cikis.SesCal(yol, SesTuru::Ezan);
+        }
+    }
+
+    if (Onceki >= 0)
+        UyariVerildiMi = false;
+    Onceki = Aktif;
+}
+
+void GeriSayim::VakitUyari(int vakit, double kalan)
+{
+    UyariVerildiMi = true;
+    Cikis.UyariGoster(UyariOnMetinleri()[vakit], SureMetni(kalan, 4), QStringLiteral(" kaldı."));
+    if (Ayarlar.Sesli && !Yollar.Uyari.isEmpty())
+        Cikis.SesCal(Yollar.Uyari, SesTuru::Uyari);
+}
