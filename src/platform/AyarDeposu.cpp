@@ -106,7 +106,12 @@ AyarDeposu::~AyarDeposu() = default;
 QString AyarDeposu::Oku(const QString& anahtar, const QString& varsayilan) const
 {
     const QVariant v = Ayarlar->value(anahtar);
-    return v.isValid() ? v.toString() : varsayilan;
+    if (!v.isValid())
+        return varsayilan;
+    // A hand-edited INI value with an unquoted comma ("41,02") comes back as a list.
+    if (v.typeId() == QMetaType::QStringList)
+        return v.toStringList().join(QLatin1Char(','));
+    return v.toString();
 }
 
 QString AyarDeposu::Oku(const QString& anahtar, bool varsayilan) const
@@ -177,7 +182,7 @@ std::optional<int> AyarDeposu::TamsayiVarsa(const QString& anahtar) const
 {
     if (!Ayarlar->contains(anahtar))
         return std::nullopt;
-    return TamsayiCoz(Ayarlar->value(anahtar).toString());
+    return TamsayiCoz(Oku(anahtar, QString()));
 }
 
 QString AyarDeposu::SayiMetni(double deger)

@@ -1,0 +1,207 @@
+#include "shell/SesCalar.h"
+
+#include "platform/SesKutuphanesi.h"
+#include "shell/SesYollari.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTimer>
+
+#include <map>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Stands in for the sound device: records calls, and the test sets each channel's position.
+class SahteKutuphane : public SesKutuphanesi
+{
+public:
+    void Ac() override
+    {
+        Acik = true;
+        Cagrilar << "ac";
+    }
+    void Kapat() override
+    {
+        Acik = false;
+        Konumlar.clear();
+        Cagrilar << "kapat";
+    }
+    int Yukle(const QString& yol) override
+    {
+        Cagrilar << "yukle " + yol;
+        return (Acik && !yol.contains("bozuk")) ? ++Son : 0;
+    }
+    int Oynat(int ornek) override
+    {
+        if (ornek == 0)
+            return 0;
+        Konumlar[ornek] = 1;
+        Cagrilar << QString("oynat %1").arg(ornek);
+        return ornek;
+    }
+    void Durdur(int kanal) override
+    {
+        Konumlar.erase(kanal);
+        Cagrilar << QString("durdur %1").arg(kanal);
+    }
+    qint64 Konum(int kanal) const override
+    {
+        auto it = Konumlar.find(kanal);
+        return it == Konumlar.end() ? 0 : it->second;
+    }
+
+    bool Acik = false;
+    int Son = 0;
+    std::map<int, qint64> Konumlar;
+    QStringList Cagrilar;
+};
+
+class SesCalarTest : public ::testing::Test
+{
+protected:
+    SesCalarTest() : Calar(Kut)
+    {
+        QObject::connect(&Calar, &SesCalar::EzanDurumu,
+                         [this](int d) { Olaylar << QString("buton %1").arg(d); });
+        QObject::connect(&Calar, &SesCalar::SessizEtkin,
+                         [this](bool e) { Olaylar << QString("sessiz %1").arg(e); });
+        Yollar.Imsak = "/p/Ezan/sabah.wma";
+        Yollar.Genel = "/p/ezan.wma";
+        Yollar.Uyari = "/p/uyari.wma";
+    }
+
+    SahteKutuphane Kut;
+    SesCalar Calar;
+    SesYollari Yollar;
+    QStringList Olaylar;
+};
+
+TEST_F(SesCalarTest, PlayWatchAndReturnToIdleWhenTheSoundEnds)
+{
+    Calar.FModPlay("/p/uyari.wma");
+    EXPECT_EQ(Kut.Cagrilar, (QStringList{"kapat", "ac", "yukle /p/uyari.wma", "oynat 1"}));
+    EXPECT_TRUE(Calar.SesTimerAcik());
+    EXPECT_EQ(Olaylar, QStringList{"buton 1"});
+
+    Kut.Konumlar[1] = 350;
+    Calar.SesTimerTick();
+    EXPECT_EQ(Olaylar.last(), "sessiz 1");
+    EXPECT_TRUE(Calar.SesTimerAcik());
+
+    Kut.Konumlar.erase(1); // the sound is over
+    Olaylar.clear();
+    Calar.SesTimerTick();
+    EXPECT_EQ(Olaylar, (QStringList{"buton 0", "sessiz 0"}));
+    EXPECT_FALSE(Calar.SesTimerAcik());
+    EXPECT_FALSE(Kut.Acik) << "no device held while idle";
+    EXPECT_EQ(Calar.Ornek(), 0);
+    EXPECT_EQ(Calar.Kanal(), 0);
+}
+
+TEST_F(SesCalarTest, StopActsAtOnceAndTheNextTickFinishes)
+{
+    Calar.FModPlay("/p/Ezan/sabah.wma");
+    Calar.SesTimerTick();
+    Olaylar.clear();
+    Calar.FModStop();
+    EXPECT_EQ(Kut.Cagrilar.mid(4), (QStringList{"durdur 1", "kapat"}));
+    EXPECT_EQ(Olaylar, QStringList{"buton 0"}) << "button idle at once";
+    EXPECT_TRUE(Calar.SesTimerAcik()) << "the watcher still has to tidy up";
+    Calar.SesTimerTick();
+    EXPECT_EQ(Olaylar, (QStringList{"buton 0", "buton 0", "sessiz 0"}));
+    EXPECT_FALSE(Calar.SesTimerAcik());
+}
+
+TEST_F(SesCalarTest, FileThatDoesNotStartChangesNothing)
+{
+    Calar.FModPlay("/p/bozuk.wma");
+    EXPECT_TRUE(Olaylar.isEmpty());
+    EXPECT_FALSE(Calar.SesTimerAcik());
+    EXPECT_FALSE(Kut.Acik);
+}
+
+TEST_F(SesCalarTest, ASecondSoundCutsOffTheFirstAndBecomesTheWatchedOne)
+{
+    Calar.FModPlay("/p/Ezan/sabah.wma");
+    Calar.FModPlay("/p/uyari.wma");
+    EXPECT_EQ(Calar.Kanal(), 2);
+    EXPECT_EQ(Kut.Konumlar.count(1), 0u) << "the ezan was cut off by re-opening the library";
+    Calar.FModStop();
+    EXPECT_EQ(Kut.Cagrilar.filter("durdur"), QStringList{"durdur 2"});
+}
+
+TEST_F(SesCalarTest, FailedStartWhileAnotherPlaysLetsTheWatcherTidyUp)
+{
+    Calar.FModPlay("/p/uyari.wma");
+    Calar.FModPlay("/p/bozuk.wma");
+    EXPECT_TRUE(Calar.SesTimerAcik());
+    Calar.SesTimerTick();
+    EXPECT_FALSE(Calar.SesTimerAcik());
+    EXPECT_EQ(Olaylar.last(), "sessiz 0");
+}
+
+TEST_F(SesCalarTest, EzanButtonPlaysThePeriodsFileAndStopsWhatIsLoaded)
+{
+    Calar.BtnEzanTikla(1, "gunes", Yollar);
+    EXPECT_TRUE(Kut.Cagrilar.contains("yukle /p/Ezan/sabah.wma")) << "Güneş uses the İmsak file";
+    Calar.BtnEzanTikla(1, "gunes", Yollar);
+    EXPECT_EQ(Calar.Ornek(), 0);
+    EXPECT_EQ(Olaylar.last(), "buton 0");
+
+    Calar.SesTimerTick();
+    Kut.Cagrilar.clear();
+    Calar.BtnEzanTikla(1, "ikindi", Yollar);
+    EXPECT_TRUE(Kut.Cagrilar.contains("yukle /p/ezan.wma")) << "no own file: the general one";
+}
+
+TEST_F(SesCalarTest, EzanButtonPlaysAgainAfterASoundEndedByItself)
+{
+    Calar.BtnEzanTikla(1, "ogle", Yollar);
+    Kut.Konumlar.clear();
+    Calar.SesTimerTick(); // the ezan ran out
+    Kut.Cagrilar.clear();
+    Calar.BtnEzanTikla(1, "ogle", Yollar);
+    EXPECT_TRUE(Kut.Cagrilar.contains("yukle /p/ezan.wma"));
+    EXPECT_TRUE(Calar.SesTimerAcik());
+}
+
+TEST_F(SesCalarTest, EzanButtonDoesNothingWhenDisabledOrWithoutFiles)
+{
+    Calar.BtnEzanTikla(2, "ogle", Yollar);
+    EXPECT_TRUE(Kut.Cagrilar.isEmpty());
+
+    Calar.FModPlay(Yollar.Uyari); // a warning sound still drives the button's pictures
+    EXPECT_EQ(Olaylar, QStringList{"buton 1"});
+    Calar.BtnEzanTikla(2, "ogle", Yollar);
+    EXPECT_NE(Calar.Ornek(), 0) << "a disabled button does not stop the warning either";
+
+    SesYollari bos;
+    SesCalar ikinci(Kut);
+    Kut.Cagrilar.clear();
+    ikinci.BtnEzanTikla(1, "ogle", bos);
+    EXPECT_TRUE(Kut.Cagrilar.isEmpty());
+}
+
+TEST_F(SesCalarTest, RealTimerDrivesTheWatcher)
+{
+    Calar.FModPlay(Yollar.Uyari);
+    Kut.Konumlar.clear(); // the sound is gone: the running timer must find that by itself
+    bool sureDoldu = false;
+    QTimer::singleShot(5000, [&] { sureDoldu = true; }); // guard only, not a measurement
+    while (Calar.SesTimerAcik() && !sureDoldu)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_FALSE(Calar.SesTimerAcik());
+    EXPECT_EQ(Olaylar.last(), "sessiz 0");
+}
+
+} // namespace
+
+// Timers need the application's event loop.
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
