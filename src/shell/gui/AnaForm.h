@@ -1,0 +1,199 @@
+#pragma once
+
+#include "locations/BolgeselAyarlar.h"
+#include "notify/AnaPencereArayuzu.h"
+#include "platform/AyarDeposu.h"
+#include "shell/GenelAyarHedefi.h"
+#include "shell/GenelAyarlar.h"
+#include "shell/GeriSayim.h"
+#include "shell/GeriSayimCikisi.h"
+#include "shell/SesCalar.h"
+#include "shell/SesYollari.h"
+#include "shell/gui/AnaFormBaglami.h"
+
+#include <QDateTime>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+
+class Buton;
+class Etiket;
+class QLabel;
+class SayfaBolgesel;
+class SayfaGenel;
+class SayfaHakkinda;
+class SayfaVakitler;
+
+// The main window: a 242 x 341 frameless, picture-skinned window with the title strip, the
+// place and date panel, the page area with four pages and the tab buttons. It is the hub of
+// the program: it holds the selected day, the six times and the working settings, and runs
+// the start-up sequence, the one-second countdown, the sound and the shutdown.
+class AnaForm : public QWidget,
+                public GenelAyarHedefi,
+                public BolgeselAyarHedefi,
+                public GeriSayimCikisi,
+                public AnaPencereArayuzu
+{
+    Q_OBJECT
+public:
+    static constexpr int Genislik = 242;
+    static constexpr int Yukseklik = 341;
+    static constexpr int SayfaSayisi = 4;
+    // The help page is asked for with the version's major and minor numbers.
+    static constexpr int SurumAna = 1;
+    static constexpr int SurumAlt = 0;
+
+    explicit AnaForm(const AnaFormBaglami& baglam, QWidget* parent = nullptr);
+    ~AnaForm() override;
+
+    // The product name and the product web site's host ("Orvanel orvanel.example.org").
+    static QString Baslik();
+    static QString UrunAdresi();
+    static QString YapimciAdresi();
+    // The rounded window shape: a rectangle of `boyut` pixels with 9 x 9 corner ellipses.
+    static QRegion YuvarlakBolge(QSize boyut);
+
+    // The start-up sequence after the single-instance check. False when the program must end
+    // (data.db missing); the window is then not shown.
+    bool Form_Load(const QString& komutSatiri);
+
+    // Routines the other windows call.
+    void Tablar_Click(int index) override;
+    void Hesapla() override;
+    bool DosyadanOku();
+    void FModPlay(const QString& yol);
+    void FModStop() override;
+    // Makes the window visible (tray icon, tray menu, a second start).
+    void Goster() override;
+    void Yenile() override;
+    // Unloads the window: the tray icon goes, the sound library closes; nothing is saved.
+    void AnaFormKapat() override;
+    void EkleFormKapat() override;
+    void ProgramiBitir() override;
+    // The close button with the icon option off: unload, then end.
+    void Cikis();
+    // The close button: hides or ends, by GorevSimge.
+    void BtnKapat_Click();
+
+    // One tick of each timer; the timers call them, tests may too.
+    void KalanTimerTick();
+    void AniTimerTick();
+
+    // Running state, read by tests and the other windows.
+    const QDateTime& SeciliTarih() const { return seciliTarih_; }
+    void setSeciliTarih(const QDateTime& t) { seciliTarih_ = t; }
+    const std::array<double, 6>& GunlukVakitler() const { return gunlukVakitler_; }
+    int GosterilenSayfa() const { return gosterilenSayfa_; }
+    int SayfaUstu() const { return sayfaUstu_; }
+    bool AniTimerAcik() const { return aniTimer_.isActive(); }
+    bool KalanTimerAcik() const { return kalanTimer_.isActive(); }
+    bool HerZamanUsttePencere() const { return ustte_; }
+    const QString& ProgramKlasoru() const { return b_.ProgramKlasoru; }
+    const SesYollari& Yollar() const { return yollar_; }
+    BolgeselAyarlar& Bolgesel() { return bolgesel_; }
+    GenelAyarlar& Genel() { return genel_; }
+    GeriSayim& Sayac() { return sayac_; }
+    SesCalar& Ses() { return ses_; }
+
+    // Controls.
+    QLabel* FormIcon;
+    Buton* GAyarUstte;
+    Buton* BtnKapat;
+    Buton* BtnEzan;
+    std::array<Buton*, SayfaSayisi> Tablar;
+    QWidget* TabCon;
+    std::array<QWidget*, SayfaSayisi> TabSayfa;
+    Etiket* LUlke;
+    Etiket* LSehir;
+    Etiket* LTMiladi;
+    Etiket* LTHicri;
+    Etiket* LTSaat;
+    SayfaVakitler* Sayfa0;
+    SayfaBolgesel* Sayfa1;
+    SayfaGenel* Sayfa2;
+    SayfaHakkinda* Sayfa3;
+
+    // GenelAyarHedefi.
+    void FormuGoster(const GenelAyarFormu& form) override;
+    void SimgeSec(int secim) override;
+    void HerZamanUstte(bool acik) override;
+    void KapatIpucu(const QString& ipucu) override;
+    bool OpaklikUygula(double opaklik) override;
+
+    // BolgeselAyarHedefi.
+    int ListeSecili() const override;
+    int ListeAktif() const override;
+    void setListeAktif(int konum) override;
+    const vkListItem* ListeSatiri(int konum) const override;
+    BolgeselAyarFormu FormuOku() const override;
+    void FormuGoster(const BolgeselAyarFormu& form) override;
+    void YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu) override;
+    void EzanDugmesi(bool etkin) override;
+    void Uyar(const QString& baslik, const QString& metin) override;
+    bool Onayla(const QString& baslik, const QString& metin) override;
+    void UyariyiSifirla() override;
+
+    // GeriSayimCikisi.
+    void KalanGoster(const QString& kalan, const QString& ipucu) override;
+    void SaatGoster(const QString& saat) override;
+    void VakitDegisti(int satir, const QString& vakitMetni, const QString& sonrakiMetni) override;
+    void UyariGoster(const QString& oncu, const QString& sure, const QString& son) override;
+    void SesCal(const QString& yol, SesTuru tur) override;
+    void GunDegisti(const QDateTime& simdi) override;
+
+signals:
+    // BtnSehirEkle: the add-location dialog takes it from here.
+    void SehirEkleIstendi();
+    // An advance warning for the popup: its three texts.
+    void UyariIstendi(const QString& oncu, const QString& sure, const QString& son);
+    // Whether "Ezanı Durdur" is enabled.
+    void SessizEtkin(bool etkin);
+    // The window has been unloaded: the tray icon and the other windows go.
+    void Kapatildi();
+    // The add-location dialog is to be unloaded.
+    void EkleFormKapatIstendi();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void KontrolleriKur();
+    void SayfalariBagla();
+    void Form_Unload();
+    void OpenURL(const QString& adres);
+    void TarihEtiketiTiklandi();
+    void BtnTarihSec_Click();
+    void BtnBugun_Click();
+    void GAyarUstte_Click();
+    void BtnBolgeKaydet_Click();
+    void BtnAyarKaydet_Click();
+    void DosyaMesaji(const char* baslik, const char* metin);
+    void UstPaneliYerlestir();
+
+    AnaFormBaglami b_;
+    AyarDeposu depo_;
+    std::array<double, 6> gunlukVakitler_{};
+    QDateTime seciliTarih_;
+    SesYollari yollar_;
+    BolgeselAyarlar bolgesel_;
+    GenelAyarlar genel_;
+    GeriSayim sayac_;
+    SesCalar ses_;
+
+    QTimer kalanTimer_;
+    QTimer aniTimer_;
+    int gosterilenSayfa_ = 0;
+    int sayfaUstu_ = 0; // twips below the page's resting place
+    QPoint surukleTwip_;
+    bool surukleniyor_ = false;
+    bool ustte_ = false;
+    bool kapaniyor_ = false;
+    bool yuklendi_ = false;
+    QPixmap arkaplan_;
+};

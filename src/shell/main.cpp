@@ -1,0 +1,50 @@
+// The program: the single-instance hand-over, then the main window's start-up sequence.
+#include "platform/OturumAcmaKaydi.h"
+#include "platform/QtSesKutuphanesi.h"
+#include "platform/Saat.h"
+#include "platform/TekOrnek.h"
+#include "platform/YazSaatiKurali.h"
+#include "shell/gui/AnaForm.h"
+#include "shell/gui/QtMesajKutusu.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QSystemTrayIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // The window hides itself into the notification area, and message boxes may be the only
+    // windows for a while: the program ends only by its own Cikis.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The whole text after the program name, compared as one.
+    const QString komutSatiri = app.arguments().mid(1).join(QLatin1Char(' '));
+
+    // Before anything is shown, so a second start never flashes an icon.
+    TekOrnek tekOrnek(TekOrnek::VarsayilanAd());
+    if (tekOrnek.CalisanaGonder(komutSatiri))
+        return 0;
+    tekOrnek.Dinle();
+
+    SistemSaati saat;
+    SistemYazSaati yazSaati;
+    QtSesKutuphanesi ses;
+    QtMesajKutusu mesaj;
+    std::unique_ptr<OturumAcmaKaydi> oturum = OturumAcmaKaydi::Sistem();
+
+    AnaFormBaglami b;
+    b.SaatKaynagi = &saat;
+    b.YazSaati = &yazSaati;
+    b.Ses = &ses;
+    b.Oturum = oturum.get();
+    b.Mesaj = &mesaj;
+    b.ProgramKlasoru = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    b.TepsiVar = QSystemTrayIcon::isSystemTrayAvailable();
+
+    AnaForm form(b);
+    QObject::connect(&tekOrnek, &TekOrnek::MesajGeldi, &form, [&form] { form.Goster(); });
+    if (!form.Form_Load(komutSatiri))
+        return 0;
+    return app.exec();
+}
