@@ -1,4 +1,5 @@
 #include "controls/Buton.h"
+#include "platform/gui/SistemImleci.h"
 
 #include "FareSurucu.h"
 #include "KontrolDuzenegi.h"
@@ -104,6 +105,15 @@ private slots:
         }
         QVERIFY(b.setProperty("CurrentEvent", 2));
         QCOMPARE(b.CurrentEvent(), 2);
+
+        // MousePointer codes become pointer shapes; 99 takes MouseIcon.
+        b.setMousePointer(3);
+        QCOMPARE(b.cursor().shape(), Qt::IBeamCursor);
+        b.setMouseIcon(DuzResim(Qt::black, QSize(16, 16)));
+        b.setMousePointer(99);
+        QCOMPARE(b.cursor().shape(), Qt::BitmapCursor);
+        b.setMousePointer(0);
+        QCOMPARE(b.cursor().shape(), Qt::ArrowCursor);
     }
 
     void ikiliAnahtarUcTiklamadaBireVarir()
@@ -340,6 +350,30 @@ private slots:
         QVERIFY2(murekkep.top() >= ust, qPrintable(QString::number(murekkep.top())));
         QVERIFY(murekkep.bottom() < ust + yukseklik);
         QVERIFY(qAbs(murekkep.left() - (79 - murekkep.right())) <= 2);
+    }
+
+    // The real pointer and timers: the pointer leaving is noticed by the 10 ms poll.
+    void gercekImlecVeZamanlayiciylaAyrilma()
+    {
+        QWidget pencere;
+        pencere.resize(200, 100);
+        auto* b = new Buton(&pencere);
+        b->setGeometry(10, 10, 40, 20);
+        b->setPictureNormal(DuzResim(Qt::red));
+        pencere.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pencere));
+        QSignalSpy cikis(b, &Buton::MouseOut);
+
+        QCursor::setPos(b->mapToGlobal(QPoint(5, 5)));
+        QCOMPARE(SistemImleci::Ortak().AltindakiPencere(QCursor::pos()), b);
+        FareSurucu::Tasi(b, QPoint(5, 5));
+        QVERIFY(b->Uzerinde());
+        QTest::qWait(50);
+        QVERIFY(b->Uzerinde()); // polled, still there
+
+        QCursor::setPos(pencere.mapToGlobal(QPoint(150, 80)));
+        QTRY_VERIFY(!b->Uzerinde());
+        QCOMPARE(cikis.count(), 1);
     }
 
     void resetHerResmiBosaltir()

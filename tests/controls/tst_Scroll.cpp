@@ -72,12 +72,16 @@ private slots:
         for (const char* ad : {"Enabled", "Min", "Max", "Value", "SmallChange", "LargeChange",
                                "ScrollHeight", "MouseInterval", "UnRefreshControl"})
             QVERIFY2(s.metaObject()->indexOfProperty(ad) >= 0, ad);
+        // The hosting form sets them by name.
+        QVERIFY(s.setProperty("Value", QVariant::fromValue(SabitNokta(7))));
+        QCOMPARE(s.Value(), SabitNokta(7));
+        QCOMPARE(s.property("Max").value<SabitNokta>(), SabitNokta(100));
         // The repeat timers wait for a press: a new bar raises nothing by itself.
         int olay = 0;
         connect(&s, &Scroll::Scrolled, [&] { ++olay; });
         zaman.Ilerle(10000);
         QCOMPARE(olay, 0);
-        QCOMPARE(s.Value(), SabitNokta(50));
+        QCOMPARE(s.Value(), SabitNokta(7));
     }
 
     void kaydiriciYeriOrnekteki1350()
@@ -171,6 +175,15 @@ private slots:
         d.zaman.Ilerle(360);
         FareSurucu::Birak(d.s->ScrlAs(), QPoint(8, 8));
         QCOMPARE(d.Degerler(), QStringList({"100", "100", "100", "100"}));
+    }
+
+    void okaCiftTiklamakIkiKezAdimlar()
+    {
+        Duzenek d;
+        FareSurucu::CiftTikla(d.s->ScrlAs(), QPoint(8, 8));
+        QCOMPARE(d.Degerler(), QStringList({"51", "52"}));
+        d.zaman.Ilerle(1000); // released: no repeat
+        QCOMPARE(d.s->Value(), SabitNokta(52));
     }
 
     void farkliMouseIntervalTekrarHiziniBelirler()
