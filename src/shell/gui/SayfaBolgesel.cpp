@@ -27,7 +27,7 @@ QFont Yazi(int piksel = 12)
 QCheckBox* Kutu(const QString& metin, QWidget* parent, int ust)
 {
     auto* k = new QCheckBox(metin, parent);
-    k->setFont(Yazi());
+    k->setFont(Yazi(11));
     QPalette p = k->palette();
     p.setColor(QPalette::WindowText, Etiket::Gri);
     k->setPalette(p);
@@ -60,7 +60,7 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
 
     // The minutes box sits in the gap of spaces of its check box's caption.
     AyarDakika = new QLineEdit(this);
-    AyarDakika->setFont(Yazi());
+    AyarDakika->setFont(Yazi(11));
     AyarDakika->setAlignment(Qt::AlignCenter);
     AyarDakika->setMaxLength(3);
     {

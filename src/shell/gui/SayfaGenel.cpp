@@ -13,10 +13,10 @@
 
 namespace {
 
-QFont Yazi()
+QFont Yazi(int piksel = 12)
 {
     QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(12);
+    f.setPixelSize(piksel);
     return f;
 }
 
@@ -46,11 +46,14 @@ SayfaGenel::SayfaGenel(QWidget* parent) : QWidget(parent)
     baslik->Yerlestir(4, 3, 218, 18);
 
     GAyarAcilis = Gri(new QCheckBox(QStringLiteral("Açılışta Orvanel programını çalıştır."), this));
+    GAyarAcilis->setFont(Yazi(11));
     GAyarAcilis->setGeometry(4, 24, 220, 17);
     GAyarSimge = Gri(new QCheckBox(QStringLiteral("Görev çubuğunda Simge göster."), this));
+    GAyarSimge->setFont(Yazi(11));
     GAyarSimge->setGeometry(4, 43, 220, 17);
     GAyarYazSaati =
         Gri(new QCheckBox(QStringLiteral("Yaz Saat değişikliğini otomatik uygula."), this));
+    GAyarYazSaati->setFont(Yazi(11));
     GAyarYazSaati->setGeometry(4, 62, 220, 17);
 
     auto* seffaf = new Etiket(QStringLiteral("Şeffaflık : %"), this);

@@ -27,10 +27,11 @@ SayfaHakkinda::SayfaHakkinda(QWidget* parent, const QString& yapimciHost, const 
     Metin = new QPlainTextEdit(this);
     Metin->setReadOnly(true);
     QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(11);
+    f.setPixelSize(10);
     Metin->setFont(f);
     Metin->setPlainText(Aciklama());
-    Metin->setGeometry(4, 24, 218, 104);
+    Metin->setGeometry(4, 24, 218, 106);
+    Metin->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Metin->setFrameShape(QFrame::NoFrame);
     QPalette p = Metin->palette();
     p.setColor(QPalette::Text, Etiket::Gri);
