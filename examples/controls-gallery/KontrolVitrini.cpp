@@ -377,7 +377,7 @@ void KontrolVitrini::DurumlariKur()
     }
     ornekler_.clear(); // a press is sent once; the controls keep their state
     if (hataliButon_)
-        hataliButon_->grab(); // draws it once, so its error is on show from the start
+        hataliButon_->grab(); // draws it once, so its error is raised at the start
     durumlarKuruldu_ = true;
 }
 

@@ -264,7 +264,14 @@ void Buton::paintEvent(QPaintEvent*)
     if (!resmiCiz(p, resim)) {
         if (!hataBildirildi_) {
             hataBildirildi_ = true;
-            emit Hata(HataGecersizResim, QStringLiteral("Buton"), QStringLiteral("Geçersiz resim"));
+            // Raised after the paint, so a handler may show a message box.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    emit Hata(HataGecersizResim, QStringLiteral("Buton"),
+                              QStringLiteral("Geçersiz resim"));
+                },
+                Qt::QueuedConnection);
         }
     }
 

@@ -131,7 +131,8 @@ signals:
     // change the value (connect directly).
     void EventChange(int& currentEvent);
     // A control error: number, source and description (481: a picture that cannot be
-    // drawn). Raised once until the pictures change, not on every paint.
+    // drawn). Raised once until the pictures change, not on every paint, and only after
+    // the paint that met the fault has ended.
     void Hata(int numara, const QString& kaynak, const QString& aciklama);
 
 protected:

@@ -37,7 +37,7 @@ private slots:
         }
         QCOMPARE(surukleniyor, 1);
         QCOMPARE(parkta, 1);
-        QVERIFY2(vitrin.HataMetni().startsWith("Hata 481"), qPrintable(vitrin.HataMetni()));
+        QTRY_VERIFY2(vitrin.HataMetni().startsWith("Hata 481"), qPrintable(vitrin.HataMetni()));
 
         const QImage resim = vitrin.grab().toImage();
         QVERIFY(resim.width() > 400 && resim.height() > 400);
