@@ -1,0 +1,399 @@
+#include "locations/KonumDosyasi.h"
+
+#include "locations/LLCase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+const QString KonumDosyasi::DosyaAdi = QStringLiteral("data.db");
+const QString KonumDosyasi::GeciciDosyaAdi = QStringLiteral("tmpdata.db");
+
+namespace {
+
+const char* const KodSayfasi = "windows-1254";
+
+// Windows-1254 is one byte per character with ASCII at its bottom half, so the structure of
+// a line (CR LF, "|", digits, marks) is read from the bytes and only the two names are turned
+// into text, each character by a table built once from the code page's own decoder. The same
+// table gives the LLCase fold of each character: no letter of the code page folds into more
+// than one character, so folding character by character equals folding the whole name.
+struct KodTablosu
+{
+    char16_t harf[256];
+    char16_t kucuk[256];
+
+    KodTablosu()
+    {
+        for (int b = 0; b < 256; ++b) {
+            QStringDecoder cevirici(KodSayfasi);
+            const QString c = cevirici(QByteArray(1, char(b)));
+            harf[b] = c.size() == 1 ? c.at(0).unicode() : u'\uFFFD';
+            const QString k = LLCase(QString(QChar(harf[b])));
+            kucuk[b] = k.size() == 1 ? k.at(0).unicode() : harf[b];
+        }
+    }
+};
+
+const KodTablosu& Tablo()
+{
+    static const KodTablosu tablo;
+    return tablo;
+}
+
+struct Alan
+{
+    const char* bas;
+    const char* son;
+    qsizetype boy() const { return son - bas; }
+};
+
+// The name as text and, when wanted, its LLCase fold.
+void AdCoz(Alan a, QString& ad, QString* kucuk)
+{
+    const KodTablosu& t = Tablo();
+    const auto* b = reinterpret_cast<const unsigned char*>(a.bas);
+    ad = QString(a.boy(), Qt::Uninitialized);
+    char16_t* h = reinterpret_cast<char16_t*>(ad.data());
+    for (qsizetype i = 0; i < a.boy(); ++i)
+        h[i] = t.harf[b[i]];
+    if (kucuk) {
+        *kucuk = QString(a.boy(), Qt::Uninitialized);
+        char16_t* k = reinterpret_cast<char16_t*>(kucuk->data());
+        for (qsizetype i = 0; i < a.boy(); ++i)
+            k[i] = t.kucuk[b[i]];
+    }
+}
+
+Alan Bosluksuz(Alan a)
+{
+    while (a.bas < a.son && *a.bas == ' ')
+        ++a.bas;
+    while (a.son > a.bas && a.son[-1] == ' ')
+        --a.son;
+    return a;
+}
+
+const char* Isaret(Alan& a, bool& eksi)
+{
+    eksi = false;
+    if (a.bas < a.son && (*a.bas == '-' || *a.bas == '+'))
+        eksi = *a.bas++ == '-';
+    return a.bas;
+}
+
+// Id: a decimal integer in the 16-bit range, optional sign, spaces around allowed.
+bool IdCoz(Alan a, qint32& id)
+{
+    a = Bosluksuz(a);
+    bool eksi;
+    Isaret(a, eksi);
+    if (a.bas == a.son)
+        return false;
+    qint32 deger = 0;
+    for (const char* p = a.bas; p < a.son; ++p) {
+        if (*p < '0' || *p > '9')
+            return false;
+        deger = deger * 10 + (*p - '0');
+        if (deger > 32768)
+            return false;
+    }
+    deger = eksi ? -deger : deger;
+    if (deger > 32767)
+        return false;
+    id = deger;
+    return true;
+}
+
+// A number with "," or "." as its decimal mark. With up to 15 significant digits and 22
+// decimals both the digits and the power of ten are exact doubles, so one division gives the
+// correctly rounded value; longer texts (and exponents, which the file does not use) go
+// through Qt's conversion.
+bool SayiCoz(Alan a, double& sayi)
+{
+    static constexpr double OnunKuvveti[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    a = Bosluksuz(a);
+    const Alan tum = a;
+    bool eksi;
+    Isaret(a, eksi);
+    qint64 basamaklar = 0;
+    int anlamli = 0, ondalik = 0, rakam = 0;
+    bool isaret = false, hizli = true;
+    for (const char* p = a.bas; p < a.son && hizli; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            basamaklar = basamaklar * 10 + (*p - '0');
+            anlamli += basamaklar != 0;
+            ondalik += isaret;
+            ++rakam;
+            hizli = anlamli <= 15 && ondalik <= 22;
+        } else if ((*p == ',' || *p == '.') && !isaret) {
+            isaret = true;
+        } else {
+            hizli = false;
+        }
+    }
+    if (hizli && rakam > 0) {
+        const double d = double(basamaklar) / OnunKuvveti[ondalik];
+        sayi = eksi ? -d : d;
+        return true;
+    }
+    QByteArray metin(tum.bas, tum.boy());
+    metin.replace(',', '.');
+    bool tamam = false;
+    const double d = metin.toDouble(&tamam);
+    if (!tamam || !std::isfinite(d))
+        return false;
+    sayi = d;
+    return true;
+}
+
+// Calls ekle(record with its numbers, country field, city field) for each well-formed line,
+// in order; returns the number of malformed lines.
+template <typename Ekle> int Ayristir(const QByteArray& veri, Ekle ekle)
+{
+    int atlanan = 0;
+    const char* p = veri.constData();
+    const char* const dosyaSonu = p + veri.size();
+    for (bool son = false; !son;) {
+        // One pass over the line finds its fields and its end, the next CR LF; a lone CR or
+        // LF belongs to the field it stands in.
+        Alan alan[6];
+        int n = 0; // separators seen
+        const char* alanBasi = p;
+        const char* q = p;
+        for (; q < dosyaSonu; ++q) {
+            if (*q == '|') {
+                if (n < 6)
+                    alan[n] = {alanBasi, q};
+                ++n;
+                alanBasi = q + 1;
+            } else if (*q == '\r' && q + 1 < dosyaSonu && q[1] == '\n') {
+                break;
+            }
+        }
+        if (n < 6)
+            alan[n] = {alanBasi, q};
+        ++n; // fields
+        const bool bos = q == p;
+        son = q == dosyaSonu;
+        p = son ? q : q + 2;
+        if (bos)
+            continue;
+        KonumKaydi k;
+        if (n < 6 || !IdCoz(alan[0], k.Id) || !SayiCoz(alan[3], k.Tz) ||
+            !SayiCoz(alan[4], k.Enlem) || !SayiCoz(alan[5], k.Boylam)) {
+            ++atlanan;
+            continue;
+        }
+        ekle(k, alan[1], alan[2]);
+    }
+    return atlanan;
+}
+
+bool SayiYazilabilir(double sayi)
+{
+    return std::isfinite(sayi);
+}
+
+bool SatirYazilabilir(const KonumKaydi& k)
+{
+    return KonumDosyasi::AdYazilabilir(k.Ulke) && KonumDosyasi::AdYazilabilir(k.Sehir) &&
+           SayiYazilabilir(k.Tz) && SayiYazilabilir(k.Enlem) && SayiYazilabilir(k.Boylam);
+}
+
+} // namespace
+
+KonumDosyasi::KonumDosyasi(const QString& klasor) : m_klasor(klasor) {}
+
+QString KonumDosyasi::Yol() const
+{
+    return QDir(m_klasor).filePath(DosyaAdi);
+}
+
+QString KonumDosyasi::GeciciYol() const
+{
+    return QDir(m_klasor).filePath(GeciciDosyaAdi);
+}
+
+KonumDosyasiSonucu KonumDosyasi::Oku(QByteArray& veri) const
+{
+    const QFileInfo bilgi(Yol());
+    if (!bilgi.exists())
+        return KonumDosyasiSonucu::DosyaYok;
+    QFile dosya(Yol());
+    if (bilgi.isDir() || !dosya.open(QIODevice::ReadOnly))
+        return KonumDosyasiSonucu::Okunamadi;
+    veri = dosya.readAll();
+    if (dosya.error() != QFileDevice::NoError)
+        return KonumDosyasiSonucu::Okunamadi;
+    return KonumDosyasiSonucu::Tamam;
+}
+
+KonumDosyasiSonucu KonumDosyasi::DosyadanOku(QVector<KonumKaydi>& kayitlar)
+{
+    QByteArray veri;
+    const KonumDosyasiSonucu sonuc = Oku(veri);
+    if (sonuc == KonumDosyasiSonucu::Tamam)
+        kayitlar = Coz(veri, &m_atlanan);
+    return sonuc;
+}
+
+KonumDosyasiSonucu KonumDosyasi::DosyadanOku(clsFastCollection& satirlar)
+{
+    QByteArray veri;
+    const KonumDosyasiSonucu sonuc = Oku(veri);
+    if (sonuc != KonumDosyasiSonucu::Tamam)
+        return sonuc;
+    // Rows of one country follow each other: they share the country and its folded form.
+    QByteArray ulkeBayt;
+    QString ulke, kucukUlke, sehir, kucukSehir;
+    m_atlanan = Ayristir(veri, [&](const KonumKaydi& k, Alan u, Alan s) {
+        auto satir = std::make_unique<vkListItem>();
+        satir->setId(k.Id);
+        if (QByteArrayView(u.bas, u.boy()) != QByteArrayView(ulkeBayt) || ulke.isNull()) {
+            ulkeBayt = QByteArray(u.bas, u.boy());
+            ulke = QString();
+            kucukUlke = QString();
+            AdCoz(u, ulke, &kucukUlke);
+        }
+        satir->setUlke(ulke, kucukUlke);
+        sehir = QString();
+        kucukSehir = QString();
+        AdCoz(s, sehir, &kucukSehir);
+        satir->setSehir(std::move(sehir), std::move(kucukSehir));
+        satir->setTz(k.Tz);
+        satir->setEnlem(k.Enlem);
+        satir->setBoylam(k.Boylam);
+        const int konum = satirlar.Add(std::move(satir), -1);
+        satirlar.Item(konum)->setIndex(konum);
+    });
+    return sonuc;
+}
+
+QVector<KonumKaydi> KonumDosyasi::Coz(const QByteArray& veri, int* atlanan)
+{
+    QVector<KonumKaydi> kayitlar;
+    const int n = Ayristir(veri, [&](KonumKaydi k, Alan u, Alan s) {
+        AdCoz(u, k.Ulke, nullptr);
+        AdCoz(s, k.Sehir, nullptr);
+        kayitlar.push_back(std::move(k));
+    });
+    if (atlanan)
+        *atlanan = n;
+    return kayitlar;
+}
+
+QString KonumDosyasi::SayiMetni(double sayi)
+{
+    if (sayi == 0)
+        return QStringLiteral("0"); // also -0
+    QString s = QString::number(sayi, 'g', 15);
+    const qsizetype e = s.indexOf(QLatin1Char('e'));
+    if (e >= 0) {
+        // Spell the rounded digits out in plain decimal: the file has no exponents.
+        const int us = s.mid(e + 1).toInt();
+        const bool eksi = s.startsWith(QLatin1Char('-'));
+        QString rakamlar = s.left(e).remove(QLatin1Char('-')).remove(QLatin1Char('.'));
+        const int nokta = 1 + us; // digits before the decimal mark
+        if (nokta <= 0)
+            rakamlar = QStringLiteral("0.") + QString(-nokta, QLatin1Char('0')) + rakamlar;
+        else if (nokta >= rakamlar.size())
+            rakamlar += QString(nokta - rakamlar.size(), QLatin1Char('0'));
+        else
+            rakamlar.insert(nokta, QLatin1Char('.'));
+        if (rakamlar.contains(QLatin1Char('.'))) {
+            while (rakamlar.endsWith(QLatin1Char('0')))
+                rakamlar.chop(1);
+            if (rakamlar.endsWith(QLatin1Char('.')))
+                rakamlar.chop(1);
+        }
+        s = eksi ? QLatin1Char('-') + rakamlar : rakamlar;
+    }
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    return s;
+}
+
+bool KonumDosyasi::AdYazilabilir(const QString& ad)
+{
+    if (ad.contains(QLatin1Char('|')) || ad.contains(QLatin1Char('\r')) ||
+        ad.contains(QLatin1Char('\n')))
+        return false;
+    QStringEncoder kodlayici(KodSayfasi);
+    QStringDecoder cevirici(KodSayfasi);
+    const QByteArray bayt = kodlayici(ad);
+    return !kodlayici.hasError() && QString(cevirici(bayt)) == ad;
+}
+
+QByteArray KonumDosyasi::Kodla(const QVector<KonumKaydi>& kayitlar)
+{
+    QString metin;
+    const QChar ayrac(QLatin1Char('|'));
+    for (qsizetype i = 0; i < kayitlar.size(); ++i) {
+        const KonumKaydi& k = kayitlar.at(i);
+        if (i > 0)
+            metin += QLatin1String("\r\n");
+        metin += QString::number(k.Id) + ayrac + k.Ulke + ayrac + k.Sehir + ayrac +
+                 SayiMetni(k.Tz) + ayrac + SayiMetni(k.Enlem) + ayrac + SayiMetni(k.Boylam);
+    }
+    QStringEncoder kodlayici(KodSayfasi);
+    return kodlayici(metin);
+}
+
+KonumDosyasiSonucu KonumDosyasi::DosyayaYaz(const clsFastCollection& satirlar)
+{
+    QVector<KonumKaydi> kayitlar;
+    kayitlar.reserve(satirlar.Count());
+    for (int i = 1; i <= satirlar.Count(); ++i)
+        kayitlar.push_back(satirlar.Item(i)->Kayit());
+    return DosyayaYaz(kayitlar);
+}
+
+KonumDosyasiSonucu KonumDosyasi::DosyayaYaz(const QVector<KonumKaydi>& kayitlar)
+{
+    if (!QFileInfo::exists(Yol()))
+        return KonumDosyasiSonucu::DosyaYok;
+    for (const KonumKaydi& k : kayitlar)
+        if (!SatirYazilabilir(k))
+            return KonumDosyasiSonucu::GecersizAd;
+    return Yaz(Kodla(kayitlar));
+}
+
+KonumDosyasiSonucu KonumDosyasi::Yaz(const QByteArray& veri) const
+{
+    // The new text goes to tmpdata.db first and replaces data.db by one rename, which
+    // replaces the target in one step: a crash leaves either the old or the new data.db.
+    QFile gecici(GeciciYol());
+    if (!gecici.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return KonumDosyasiSonucu::Yazilamadi;
+    bool tamam = gecici.write(veri) == veri.size() && gecici.flush();
+#ifdef Q_OS_UNIX
+    tamam = tamam && ::fsync(gecici.handle()) == 0; // the bytes are on disk before the rename
+#endif
+    gecici.close();
+    tamam = tamam && gecici.error() == QFileDevice::NoError;
+    if (tamam) {
+        std::error_code hata;
+        std::filesystem::rename(std::filesystem::path(GeciciYol().toStdU16String()),
+                                std::filesystem::path(Yol().toStdU16String()), hata);
+        tamam = !hata;
+    }
+    if (!tamam) {
+        QFile::remove(GeciciYol());
+        return KonumDosyasiSonucu::Yazilamadi;
+    }
+    return KonumDosyasiSonucu::Tamam;
+}
