@@ -1,0 +1,131 @@
+// The location list control offscreen, over the shipped data.db (8000 generated rows when it
+// is missing), sized and set up like the main window's list `Db`:
+//  (a) one full repaint of the control with its scrollbar;
+//  (b) one search-and-scroll as a keystroke in the search box does it: UnSelectAll, the
+//      exact and then the prefix search, selecting and scrolling to the row, and the repaint;
+//  (c) filling the list with drawing suspended, the single Refresh and its repaint.
+#include "controls/ListBox.h"
+#include "locations/FindItem.h"
+#include "locations/KonumDosyasi.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void UygulamaKur()
+{
+    static int argc = 1;
+    static char ad[] = "bench_listbox";
+    static char* argv[] = {ad, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication uygulama(argc, argv);
+}
+
+QVector<KonumKaydi> Kayitlar()
+{
+    static const QVector<KonumKaydi> kayitlar = [] {
+        QVector<KonumKaydi> k;
+        KonumDosyasi dosya(QStringLiteral(ORVANEL_SOURCE_DIR "/assets"));
+        if (dosya.DosyadanOku(k) == KonumDosyasiSonucu::Tamam && !k.isEmpty())
+            return k;
+        k.clear();
+        for (int i = 1; i <= 8000; ++i) {
+            KonumKaydi r;
+            r.Id = i;
+            r.Ulke = QStringLiteral("Ülke %1").arg(i / 35);
+            r.Sehir = QStringLiteral("Şehir %1").arg(i);
+            r.Tz = (i % 49) / 2.0 - 12;
+            r.Enlem = (i % 1800) / 10.0 - 90;
+            r.Boylam = (i % 3600) / 10.0 - 180;
+            k.append(r);
+        }
+        return k;
+    }();
+    return kayitlar;
+}
+
+void Doldur(clsFastCollection& satirlar)
+{
+    for (const KonumKaydi& k : Kayitlar())
+        satirlar.Add(std::make_unique<vkListItem>(k));
+}
+
+// The main window's list: its property values and its size on the regional page.
+struct Liste
+{
+    ListBox lb;
+    QImage resim;
+
+    Liste()
+    {
+        lb.DbDegerleriniUygula();
+        lb.resize(218, 78); // as on the regional page
+        lb.show();
+        clsFastCollection satirlar;
+        Doldur(satirlar);
+        KonumListesi::Doldur(lb, satirlar, std::min<int>(6817, Kayitlar().size()));
+        resim = QImage(lb.size(), QImage::Format_ARGB32_Premultiplied);
+        QApplication::processEvents();
+    }
+    void Ciz() { lb.render(&resim); }
+};
+
+void BM_ListBox_TamBoyama(benchmark::State& state)
+{
+    UygulamaKur();
+    Liste l;
+    for (auto _ : state) {
+        l.Ciz();
+        benchmark::DoNotOptimize(l.resim.constBits());
+    }
+    state.counters["satir"] = l.lb.ListCount();
+    state.counters["gorunen"] = l.lb.Gorunen();
+}
+BENCHMARK(BM_ListBox_TamBoyama)->Unit(benchmark::kMicrosecond);
+
+void BM_ListBox_AraVeKaydir(benchmark::State& state)
+{
+    UygulamaKur();
+    Liste l;
+    // Texts a user types: exact hits, prefix hits, a city with its country, a wildcard, and a
+    // miss that scans every row twice.
+    const QStringList metinler = {QStringLiteral("istanbul"), QStringLiteral("ank"),
+                                  QStringLiteral("van,türk"), QStringLiteral("k*y"),
+                                  QStringLiteral("zzzz"),     QStringLiteral("London"),
+                                  QStringLiteral("bur"),      QStringLiteral("ş")};
+    int i = 0;
+    for (auto _ : state) {
+        const QString& metin = metinler.at(i++ % metinler.size());
+        l.lb.UnSelectAll(false);
+        const int p = AramaKutusuBul(l.lb.Satirlar(), metin);
+        if (p != 0)
+            l.lb.BulunaniGoster(p);
+        l.Ciz();
+        benchmark::DoNotOptimize(p);
+    }
+    state.counters["satir"] = l.lb.ListCount();
+}
+BENCHMARK(BM_ListBox_AraVeKaydir)->Unit(benchmark::kMicrosecond);
+
+void BM_ListBox_DoldurVeBoya(benchmark::State& state)
+{
+    UygulamaKur();
+    Liste l;
+    for (auto _ : state) {
+        state.PauseTiming();
+        l.lb.Clear();
+        clsFastCollection satirlar;
+        Doldur(satirlar);
+        state.ResumeTiming();
+        KonumListesi::Doldur(l.lb, satirlar, std::min<int>(6817, Kayitlar().size()));
+        l.Ciz();
+    }
+    state.counters["satir"] = l.lb.ListCount();
+}
+BENCHMARK(BM_ListBox_DoldurVeBoya)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,908 @@
+#include "controls/ListBox.h"
+
+#include "controls/Scroll.h"
+#include "locations/FindItem.h"
+#include "locations/LLCase.h"
+#include "locations/clsSort.h"
+#include "platform/Twip.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPicture>
+#include <QPixmap>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace {
+
+constexpr int YaziBasi = 7;       // first column's left margin, pixels
+constexpr int IkonGirintisi = 15; // the first column moves right by this for a row icon
+constexpr int IkonSeridi = 20;    // a row icon stands on plain background up to here
+constexpr int IkonBoyu = 16;
+constexpr int GizliScrollPayi = 17; // the highlight reaches this much further without VS
+constexpr int TekerSatiri = 3;      // rows per wheel notch
+
+// Tz and Enlem as the user reads numbers: their decimal mark, no grouping, shortest form.
+QString SayiMetni(double sayi)
+{
+    QLocale yerel;
+    yerel.setNumberOptions(QLocale::OmitGroupSeparator);
+    return yerel.toString(sayi, 'g', QLocale::FloatingPointShortest);
+}
+
+bool IkonVar(const vkListItem& satir)
+{
+    return satir.Icon().isValid() && !satir.Icon().isNull();
+}
+
+QPixmap ResimPikseli(const Resim& resim)
+{
+    switch (resim.Tur()) {
+    case Resim::Turu::Bitmap:
+        return resim.Bitmap();
+    case Resim::Turu::Ikon:
+        return resim.Ikon().pixmap(resim.Boyut());
+    case Resim::Turu::Metafile: {
+        QPixmap pm(resim.Boyut());
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        resim.Ciz(p, 0, 0);
+        return pm;
+    }
+    default:
+        return {};
+    }
+}
+
+// A row's Icon may hold a pixmap, an image, an icon or a control picture.
+QPixmap IkonPikseli(const QVariant& ikon, int boy)
+{
+    const QSize boyut(boy, boy);
+    switch (ikon.metaType().id()) {
+    case QMetaType::QPixmap:
+        return ikon.value<QPixmap>();
+    case QMetaType::QImage:
+        return QPixmap::fromImage(ikon.value<QImage>());
+    case QMetaType::QIcon:
+        return ikon.value<QIcon>().pixmap(boyut);
+    default:
+        if (ikon.canConvert<Resim>())
+            return ResimPikseli(ikon.value<Resim>());
+        return {};
+    }
+}
+
+} // namespace
+
+ListBox::ListBox(QWidget* parent, ImlecKaynagi* imlec, ZamanlayiciKaynagi* zaman)
+    : QWidget(parent), m_vs(new Scroll(this, imlec, zaman))
+{
+    // Nothing is painted while UnRefreshControl is set: the surface keeps its last picture.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setMinimumWidth(Twip::PikselX(EnKucukGenislikTwip));
+
+    QPalette renkler = palette();
+    renkler.setColor(QPalette::Window, Qt::white);
+    renkler.setColor(QPalette::WindowText, Qt::black);
+    renkler.setColor(QPalette::Highlight, QColor(25, 138, 250));
+    renkler.setColor(QPalette::HighlightedText, Qt::white);
+    setPalette(renkler);
+    m_borderColor = QColor(192, 192, 255);
+    m_borderSelColor = QColor(25, 138, 250);
+    m_aktifColor = QColor(0, 0, 0);
+
+    m_vs->setMin(1);
+    m_vs->setMax(1);
+    m_vs->setValue(1);
+    connect(
+        m_vs, &Scroll::Change, this,
+        [this](SabitNokta& deger) { kaydirmaDegisti(static_cast<int>(deger.Tamsayi())); },
+        Qt::DirectConnection);
+    connect(m_vs, &Scroll::Scrolled, this, &ListBox::Scrolled);
+
+    satirYuksekliginiOlc();
+    yerlesimYap();
+}
+
+ListBox::~ListBox() = default;
+
+void ListBox::DbDegerleriniUygula()
+{
+    setBackColor(Qt::white);
+    setForeColor(Qt::black);
+    setSelColor(QColor(162, 239, 88));
+    setSelForeColor(Qt::black);
+    setBorderColor(QColor(210, 239, 168));
+    setBorderSelColor(QColor(162, 239, 88));
+    setAktifColor(QColor(192, 0, 0));
+    setDisplayBorder(true);
+    setDisplayVScroll(true);
+    setEnabled(true);
+    setMultiSelect(false);
+    setFullRowSelect(true);
+    setUseDefautItemSettings(false);
+    setAlignment(Sol);
+    setTurGen(100);
+    setDilGen(0);
+    setSureGen(0);
+    setDelAktif(false);
+    setTasiAktif(false);
+    setUnRefreshControl(false);
+    setListIndex(0);
+    QFont yazi(QStringLiteral("Arial"));
+    yazi.setPointSizeF(8.25);
+    yazi.setWeight(QFont::Normal);
+    setFont(yazi);
+}
+
+// ---- Colours ----
+
+void ListBox::renkAyarla(int rol, const QColor& renk)
+{
+    QPalette renkler = palette();
+    renkler.setColor(static_cast<QPalette::ColorRole>(rol), renk);
+    setPalette(renkler); // the palette change repaints
+}
+
+QColor ListBox::BackColor() const
+{
+    return palette().color(QPalette::Window);
+}
+void ListBox::setBackColor(const QColor& renk)
+{
+    renkAyarla(QPalette::Window, renk);
+}
+QColor ListBox::ForeColor() const
+{
+    return palette().color(QPalette::WindowText);
+}
+void ListBox::setForeColor(const QColor& renk)
+{
+    renkAyarla(QPalette::WindowText, renk);
+}
+QColor ListBox::SelColor() const
+{
+    return palette().color(QPalette::Highlight);
+}
+void ListBox::setSelColor(const QColor& renk)
+{
+    renkAyarla(QPalette::Highlight, renk);
+}
+QColor ListBox::SelForeColor() const
+{
+    return palette().color(QPalette::HighlightedText);
+}
+void ListBox::setSelForeColor(const QColor& renk)
+{
+    renkAyarla(QPalette::HighlightedText, renk);
+}
+
+void ListBox::setBorderColor(const QColor& renk)
+{
+    m_borderColor = renk;
+    Refresh();
+}
+
+void ListBox::setBorderSelColor(const QColor& renk)
+{
+    m_borderSelColor = renk;
+    Refresh();
+}
+
+void ListBox::setAktifColor(const QColor& renk)
+{
+    m_aktifColor = renk;
+    Refresh();
+}
+
+// ---- Switches and layout ----
+
+void ListBox::setDisplayBorder(bool goster)
+{
+    m_displayBorder = goster;
+    yerlesimYap();
+}
+
+void ListBox::setDisplayVScroll(bool goster)
+{
+    m_displayVScroll = goster;
+    m_vs->setVisible(goster);
+    Refresh();
+}
+
+void ListBox::setMultiSelect(bool coklu)
+{
+    m_durum.setMultiSelect(coklu);
+}
+
+void ListBox::setFullRowSelect(bool tam)
+{
+    m_fullRowSelect = tam;
+    Refresh();
+}
+
+void ListBox::setUseDefautItemSettings(bool kullan)
+{
+    m_useDefautItemSettings = kullan;
+    Refresh();
+}
+
+void ListBox::setAlignment(int hiza)
+{
+    m_alignment = hiza;
+    Refresh();
+}
+
+void ListBox::setTurGen(int piksel)
+{
+    m_turGen = std::max(0, piksel);
+    Refresh();
+}
+
+void ListBox::setDilGen(int piksel)
+{
+    m_dilGen = std::max(0, piksel);
+    Refresh();
+}
+
+void ListBox::setSureGen(int piksel)
+{
+    m_sureGen = std::max(0, piksel);
+    Refresh();
+}
+
+void ListBox::setUnRefreshControl(bool durdur)
+{
+    m_unRefreshControl = durdur;
+}
+
+void ListBox::setPicture(const Resim& resim)
+{
+    m_picture = resim;
+    Refresh();
+}
+
+void ListBox::setPictureMode(int duzen)
+{
+    m_pictureMode = duzen;
+    Refresh();
+}
+
+void ListBox::setOLEDropMode(int mod)
+{
+    m_oleDropMode = mod;
+    setAcceptDrops(mod == BirakmaElle);
+}
+
+// ---- Positions ----
+
+void ListBox::setTopIndex(int index)
+{
+    m_durum.setTopIndex(index);
+    Refresh();
+}
+
+void ListBox::setListIndex(int index)
+{
+    m_listIndex = index;
+    Refresh();
+}
+
+void ListBox::setAktif(int index)
+{
+    m_durum.setAktif(index);
+    // The row made active (the location in use) is brought into view.
+    if (m_durum.Aktif() != 0)
+        m_durum.EnsureVisible(m_durum.Aktif());
+    Refresh();
+}
+
+void ListBox::setSelectedItem(int index)
+{
+    m_durum.setSelectedItem(index);
+    Refresh();
+}
+
+int ListBox::ScrollValue() const
+{
+    return static_cast<int>(m_vs->Value().Tamsayi());
+}
+
+void ListBox::setScrollValue(int deger)
+{
+    m_vs->setValue(deger);
+    kaydirmaDegisti(deger);
+}
+
+void ListBox::kaydirmaDegisti(int deger)
+{
+    if (deger == m_sonKaydirma)
+        return;
+    m_sonKaydirma = deger;
+    m_durum.setTopIndex(deger);
+    Refresh();
+}
+
+// ---- Rows ----
+
+QString ListBox::List(int index) const
+{
+    const vkListItem* satir = Item(index);
+    return satir ? satir->Ulke() : QString();
+}
+
+void ListBox::setList(int index, const QString& metin)
+{
+    if (vkListItem* satir = Item(index)) {
+        satir->setUlke(metin);
+        m_sirali = false;
+        Refresh();
+    }
+}
+
+bool ListBox::Selected(int index) const
+{
+    const vkListItem* satir = Item(index);
+    return satir && satir->Selected();
+}
+
+void ListBox::setSelected(int index, bool secili)
+{
+    m_durum.SeciliYap(index, secili);
+    Refresh();
+}
+
+int ListBox::AddItem(const QString& metin, int index, std::unique_ptr<vkListItem> satir)
+{
+    if (!satir) {
+        satir = std::make_unique<vkListItem>();
+        satir->setUlke(metin);
+        satir->setAlignment(m_alignment);
+    }
+    satir->setForeColor(ForeColor().rgb());
+    const int konum = m_durum.Ekle(std::move(satir), index);
+    m_sirali = false;
+    Refresh();
+    return konum;
+}
+
+void ListBox::AddItem(std::unique_ptr<vkListItem> satir)
+{
+    AddItem(QString(), -1, std::move(satir));
+}
+
+void ListBox::Clear()
+{
+    m_durum.Temizle();
+    m_sirali = false;
+    kaydirmayiEsitle();
+    Refresh();
+    emit ListChange();
+    emit AktifChange(0);
+}
+
+void ListBox::RemoveItem(int index, bool ciz)
+{
+    if (!m_durum.Sil(index))
+        return;
+    m_sirali = false;
+    m_durum.TopIndexSinirla();
+    kaydirmayiEsitle();
+    if (ciz)
+        Refresh();
+}
+
+void ListBox::SelectAll()
+{
+    m_durum.SelectAll();
+    Refresh();
+}
+
+void ListBox::UnSelectAll(bool ciz)
+{
+    m_durum.UnSelectAll();
+    if (ciz)
+        Refresh();
+}
+
+void ListBox::InvertSelection()
+{
+    m_durum.InvertSelection();
+    Refresh();
+}
+
+void ListBox::Crop()
+{
+    m_durum.SecilileriSil();
+    m_sirali = false;
+    m_durum.TopIndexSinirla();
+    kaydirmayiEsitle();
+    Refresh();
+    emit ListChange();
+}
+
+void ListBox::EnsureVisible(int index)
+{
+    m_durum.EnsureVisible(index);
+    Refresh();
+}
+
+void ListBox::BulunaniGoster(int index)
+{
+    if (!Item(index))
+        return;
+    m_durum.UnSelectAll();
+    m_durum.SeciliYap(index, true);
+    m_durum.setSelectedItem(index);
+    m_durum.setTopIndex(index);
+    Refresh();
+}
+
+void ListBox::Refresh()
+{
+    if (m_unRefreshControl)
+        return;
+    m_durum.setGorunen(height() / m_satirYuksekligi);
+    m_durum.TopIndexSinirla();
+    kaydirmayiEsitle();
+    update();
+}
+
+// ---- Search and sort ----
+
+int ListBox::FindItem(const QString& Aranan, const QString& ArananYer, bool AramaTuru) const
+{
+    return ::FindItem(m_durum.Satirlar(), Aranan, ArananYer, AramaTuru);
+}
+
+QString ListBox::LLCase(const QString& Metin)
+{
+    return ::LLCase(Metin);
+}
+
+void ListBox::sirala(int tur, int alan)
+{
+    m_sirali = false;
+    m_durum.SiraDegistir(
+        [&](clsFastCollection& satirlar) { m_sirali = clsSort().SortItems(satirlar, tur, alan); });
+    Refresh();
+}
+
+void ListBox::SortItems(int SortType, int SortSutun)
+{
+    sirala(SortType, SortSutun);
+}
+
+void ListBox::setSorted(int tur)
+{
+    m_sorted = tur;
+    sirala(m_sorted, m_sortField);
+}
+
+void ListBox::setSortField(int alan)
+{
+    m_sortField = alan;
+    sirala(m_sorted, m_sortField);
+}
+
+// ---- Scrollbar pictures ----
+
+void ListBox::setScrlYkPicture(const Resim& r)
+{
+    m_vs->setScrlYkPicture(r);
+}
+void ListBox::setScrlArtPicture(const Resim& r)
+{
+    m_vs->setScrlArtPicture(r);
+}
+void ListBox::setScrlAsPicture(const Resim& r)
+{
+    m_vs->setScrlAsPicture(r);
+}
+void ListBox::setScrlPicture(const Resim& r)
+{
+    m_vs->setScrlPicture(r);
+}
+void ListBox::setScrlYkNPicture(const Resim& r)
+{
+    m_vs->setScrlYkNPicture(r);
+}
+void ListBox::setScrlYkBPicture(const Resim& r)
+{
+    m_vs->setScrlYkBPicture(r);
+}
+void ListBox::setScrlYkOPicture(const Resim& r)
+{
+    m_vs->setScrlYkOPicture(r);
+}
+void ListBox::setScrlAsNPicture(const Resim& r)
+{
+    m_vs->setScrlAsNPicture(r);
+}
+void ListBox::setScrlAsBPicture(const Resim& r)
+{
+    m_vs->setScrlAsBPicture(r);
+}
+void ListBox::setScrlAsOPicture(const Resim& r)
+{
+    m_vs->setScrlAsOPicture(r);
+}
+void ListBox::setScrlNPicture(const Resim& r)
+{
+    m_vs->setScrlNPicture(r);
+}
+void ListBox::setScrlBPicture(const Resim& r)
+{
+    m_vs->setScrlBPicture(r);
+}
+void ListBox::setScrlOPicture(const Resim& r)
+{
+    m_vs->setScrlOPicture(r);
+}
+
+QSize ListBox::sizeHint() const
+{
+    return {200, 10 * m_satirYuksekligi + 4};
+}
+
+// ---- Layout ----
+
+int ListBox::scrollGenisligi() const
+{
+    // The bar is as wide as its up arrow (17 pixels with the shipped skin); laying it wider
+    // would leave a strip beside the arrows.
+    const int g = m_vs->sizeHint().width();
+    return g > 0 ? g : Twip::PikselX(ScrollGenisligiTwip);
+}
+
+int ListBox::scrollSolu() const
+{
+    return width() - scrollGenisligi() - (m_displayBorder ? 1 : 0);
+}
+
+void ListBox::satirYuksekliginiOlc()
+{
+    m_satirYuksekligi = std::max(1, QFontMetrics(font()).height());
+}
+
+void ListBox::yerlesimYap()
+{
+    m_durum.setGorunen(height() / m_satirYuksekligi);
+    const int g = scrollGenisligi();
+    if (m_displayBorder)
+        m_vs->setGeometry(width() - g - 1, 1, g, std::max(0, height() - 2));
+    else
+        m_vs->setGeometry(width() - g, 0, g, height());
+    m_vs->setVisible(m_displayVScroll);
+    Refresh();
+}
+
+void ListBox::kaydirmayiEsitle()
+{
+    const SabitNokta enUst(m_durum.EnUstSinir());
+    const SabitNokta deger(m_durum.TopIndex());
+    const bool yeniAralik = m_vs->Max() != enUst;
+    m_vs->setMax(enUst);
+    if (m_vs->Value() != deger)
+        m_vs->setValue(deger);
+    else if (yeniAralik)
+        m_vs->setScrollHeight(m_vs->ScrollHeight()); // a new Max alone does not move the thumb
+    m_vs->setEnabled(enUst > SabitNokta(1));
+    m_sonKaydirma = m_durum.TopIndex();
+}
+
+void ListBox::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    yerlesimYap();
+}
+
+void ListBox::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    switch (e->type()) {
+    case QEvent::FontChange:
+        satirYuksekliginiOlc();
+        yerlesimYap();
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::EnabledChange:
+        Refresh();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- Drawing ----
+
+void ListBox::paintEvent(QPaintEvent*)
+{
+    if (m_unRefreshControl)
+        return;
+    QPainter p(this);
+    arkaPlanCiz(p);
+
+    const int rh = m_satirYuksekligi;
+    const int top = m_durum.TopIndex();
+    const int sol = scrollSolu();
+    // Rows that end above the bottom (less two pixels), and one more that is cut off.
+    const int tamSigan = std::max(0, (height() - 2) / rh);
+    const int son = std::min(ListCount(), top + tamSigan);
+    for (int i = top, y = 0; i <= son; ++i, y += rh) {
+        Item(i)->setIndex(i);
+        satirCiz(p, i, y, sol);
+    }
+
+    if (isaretCizgisiVar()) {
+        // Where the dragged rows would land: the top edge of the row under the pointer.
+        const int y = (m_listIndex - top) * rh;
+        const int sag = sol - 2 + (m_displayVScroll ? 0 : GizliScrollPayi);
+        p.fillRect(QRect(1, y - 1, sag - 1, 2), ForeColor());
+    }
+
+    if (m_displayBorder) {
+        p.setPen(m_borderColor);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(0, 0, width() - 1, height() - 1));
+    }
+}
+
+bool ListBox::isaretCizgisiVar() const
+{
+    return m_surukleniyor && m_listIndex >= 1 && m_listIndex != m_durum.SelectedItem();
+}
+
+void ListBox::arkaPlanCiz(QPainter& p)
+{
+    p.fillRect(rect(), BackColor());
+    if (m_picture.Bos())
+        return;
+    switch (m_pictureMode) {
+    case Gerilmis:
+        p.drawPixmap(rect(), ResimPikseli(m_picture));
+        break;
+    case Doseli:
+        p.drawTiledPixmap(rect(), ResimPikseli(m_picture));
+        break;
+    default:
+        m_picture.Ciz(p, 0, 0);
+        break;
+    }
+}
+
+void ListBox::satirCiz(QPainter& p, int index, int y, int scrollSolu)
+{
+    vkListItem& satir = *Item(index);
+    const int rh = m_satirYuksekligi;
+    const bool ikon = IkonVar(satir);
+
+    if (satir.Selected()) {
+        // Fill from 2 pixels below the row's top to 1 below its bottom, right edge 2 pixels
+        // short of the scrollbar, framed just outside.
+        const int sag = scrollSolu - 2 + (m_displayVScroll ? 0 : GizliScrollPayi);
+        int sol = 1;
+        if (!m_fullRowSelect && ikon) {
+            sol = IkonSeridi;
+            p.fillRect(QRect(1, y + 2, IkonSeridi - 1, rh - 1), BackColor());
+        }
+        p.fillRect(QRect(sol, y + 2, sag - sol, rh - 1), SelColor());
+        p.setPen(m_borderSelColor);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(sol - 1, y + 1, sag - sol + 1, rh));
+    }
+    if (ikon) {
+        const int boy = std::min(IkonBoyu, rh);
+        const QPixmap pm = IkonPikseli(satir.Icon(), boy);
+        if (!pm.isNull())
+            p.drawPixmap(QRect(3, y + (rh - boy) / 2, boy, boy), pm);
+    }
+
+    QColor renk = ForeColor();
+    if (index == m_durum.Aktif())
+        renk = m_aktifColor;
+    else if (satir.Selected())
+        renk = SelForeColor();
+    satir.setForeColor(renk.rgb());
+    p.setPen(renk);
+
+    const int x1 = YaziBasi + (ikon ? IkonGirintisi : 0);
+    const int sutun2 = width() - scrollGenisligi() - YaziBasi - (m_turGen + m_dilGen + m_sureGen);
+    const int hiza = m_useDefautItemSettings ? m_alignment : satir.Alignment();
+    Qt::Alignment yatay = Qt::AlignLeft;
+    if (hiza == Sag)
+        yatay = Qt::AlignRight;
+    else if (hiza == Orta)
+        yatay = Qt::AlignHCenter;
+    const int bayrak = Qt::AlignVCenter | Qt::TextSingleLine;
+    if (sutun2 > x1)
+        p.drawText(QRect(x1, y, sutun2 - x1, rh), bayrak | yatay, satir.Ulke());
+    int x = sutun2;
+    if (m_turGen > 0)
+        p.drawText(QRect(x, y, m_turGen, rh), bayrak | Qt::AlignLeft, satir.Sehir());
+    x += m_turGen;
+    if (m_dilGen > 0)
+        p.drawText(QRect(x, y, m_dilGen, rh), bayrak | Qt::AlignLeft, SayiMetni(satir.Tz()));
+    x += m_dilGen;
+    if (m_sureGen > 0)
+        p.drawText(QRect(x, y, m_sureGen, rh), bayrak | Qt::AlignRight, SayiMetni(satir.Enlem()));
+}
+
+// ---- Mouse ----
+
+void ListBox::mousePressEvent(QMouseEvent* e)
+{
+    const Qt::MouseButton dugme = e->button();
+    if (dugme != Qt::LeftButton && dugme != Qt::RightButton) {
+        e->ignore();
+        return;
+    }
+    m_basilanDugme = dugme;
+    if (ListCount() == 0)
+        return;
+    const int y = e->position().toPoint().y();
+    m_listIndex = m_durum.FareSatiri(y, m_satirYuksekligi);
+    const int vurulan = m_durum.Vurulan(y, m_satirYuksekligi);
+    emit ItemClick(Item(vurulan));
+    // The handler may have changed the rows; Bas checks the row still exists.
+    m_durum.Bas(vurulan, e->modifiers() & Qt::ShiftModifier, e->modifiers() & Qt::ControlModifier);
+    Refresh();
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent* e)
+{
+    m_listIndex = m_durum.FareSatiri(e->position().toPoint().y(), m_satirYuksekligi);
+    const int n = ListCount();
+    if ((e->buttons() & Qt::LeftButton) && m_basilanDugme == Qt::LeftButton && m_tasiAktif &&
+        n > 0 && m_listIndex != m_durum.SelectedItem())
+        m_surukleniyor = true;
+    if (!m_surukleniyor)
+        return;
+    const int ilk = m_durum.TopIndex();
+    const int son = ilk + m_durum.Gorunen() - 1;
+    if (m_listIndex < ilk || m_listIndex > son)
+        EnsureVisible(std::min(m_listIndex, n));
+    else
+        Refresh(); // the marker line moved
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    const Qt::MouseButton dugme = e->button();
+    const QPoint yer = e->position().toPoint();
+    const bool shift = e->modifiers() & Qt::ShiftModifier;
+    const bool control = e->modifiers() & Qt::ControlModifier;
+    const int n = ListCount();
+    if (!m_surukleniyor && dugme != Qt::RightButton) {
+        if (n > 0 && m_durum.SelectedItem() >= 1) {
+            m_durum.Birak(shift, control);
+            Refresh();
+        }
+    } else if (m_surukleniyor && dugme == Qt::LeftButton) {
+        m_listIndex = m_durum.FareSatiri(yer.y(), m_satirYuksekligi);
+        const int odak = m_durum.SelectedItem();
+        if (odak >= 1 && odak <= n && m_listIndex != odak && m_tasiAktif) {
+            const int yeni = m_durum.Tasi(m_listIndex);
+            if (yeni != 0) {
+                m_sirali = false;
+                m_durum.EnsureVisible(yeni);
+                m_surukleniyor = false;
+                Refresh();
+                emit ListMoved();
+            }
+        }
+    }
+    m_surukleniyor = false;
+    Refresh(); // hides the marker line
+    emit MouseUp(dugme, e->modifiers(), yer.x(), yer.y());
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // Takes the place of the second press: the selection is left as the first press made it.
+    m_listIndex = m_durum.FareSatiri(e->position().toPoint().y(), m_satirYuksekligi);
+    if (m_basilanDugme == Qt::LeftButton && m_listIndex >= 1 && m_listIndex <= ListCount()) {
+        m_durum.setAktif(m_listIndex);
+        Refresh();
+        emit AktifChange(m_durum.Aktif());
+    }
+}
+
+void ListBox::wheelEvent(QWheelEvent* e)
+{
+    const int adim = e->angleDelta().y() / 120;
+    if (adim == 0 || ListCount() == 0) {
+        e->ignore();
+        return;
+    }
+    const int eski = m_durum.TopIndex();
+    m_durum.setTopIndex(eski - adim * TekerSatiri);
+    m_durum.TopIndexSinirla();
+    if (m_durum.TopIndex() != eski) {
+        Refresh();
+        emit Scrolled();
+    }
+}
+
+// ---- Keys ----
+
+void ListBox::keyPressEvent(QKeyEvent* e)
+{
+    using Sonuc = ListeDurumu::TusSonucu;
+    Sonuc sonuc = Sonuc::Yok;
+    if (isEnabled() && ListCount() > 0)
+        sonuc = m_durum.Tus(e->key(), e->modifiers() & Qt::ShiftModifier);
+    switch (sonuc) {
+    case Sonuc::Tasindi:
+        Refresh();
+        emit Scrolled();
+        break;
+    case Sonuc::Silindi:
+        m_sirali = false;
+        kaydirmayiEsitle();
+        Refresh();
+        emit Scrolled();
+        emit ListChange();
+        break;
+    case Sonuc::Yok:
+        break;
+    }
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Delete:
+        e->accept();
+        break;
+    default:
+        e->ignore(); // the window gets the other keys too
+        break;
+    }
+    emit KeyDown(e->key(), e->modifiers());
+    for (const QChar c : e->text())
+        emit KeyPress(c);
+}
+
+void ListBox::keyReleaseEvent(QKeyEvent* e)
+{
+    QWidget::keyReleaseEvent(e);
+    emit KeyUp(e->key(), e->modifiers());
+}
+
+// ---- Dropping ----
+
+void ListBox::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (m_oleDropMode == BirakmaElle)
+        e->acceptProposedAction();
+}
+
+void ListBox::dragMoveEvent(QDragMoveEvent* e)
+{
+    if (m_oleDropMode == BirakmaElle)
+        e->acceptProposedAction();
+}
+
+void ListBox::dropEvent(QDropEvent* e)
+{
+    if (m_oleDropMode != BirakmaElle)
+        return;
+    e->acceptProposedAction();
+    const QPoint yer = e->position().toPoint();
+    emit OLEDragDrop(e->mimeData(), e->dropAction(), e->buttons(), e->modifiers(), yer.x(),
+                     yer.y());
+}

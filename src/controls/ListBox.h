@@ -1,0 +1,308 @@
+#pragma once
+
+#include "controls/ListeDurumu.h"
+#include "controls/Resim.h"
+#include "locations/KonumListesi.h"
+
+#include <QColor>
+#include <QWidget>
+#include <memory>
+
+class ImlecKaynagi;
+class QMimeData;
+class Scroll;
+class ZamanlayiciKaynagi;
+
+// The owner-drawn list of places: one `vkListItem` per row, held in a `clsFastCollection`,
+// drawn by the control itself in up to four columns (Ulke, Sehir, Tz, Enlem), scrolled with
+// an embedded picture scrollbar `VS`. Single or multiple selection (Shift ranges pivot on an
+// anchor row, Control toggles), an active row drawn in `AktifColor`, deletion with the Delete
+// key and reordering by dragging.
+//
+// Indices are 1-based; 0 means no row. Geometry and mouse positions are in pixels. The
+// scrollbar is laid against the right edge as wide as its up arrow (17 pixels with the
+// shipped skin; 355 twips when it has no arrow picture); the highlight and the columns are
+// measured from it.
+//
+// What QWidget already holds is not duplicated: `Enabled` is QWidget's enabled state, `Font`
+// its font, and the colours of ordinary and selected rows live in its palette (`BackColor`
+// Window, `ForeColor` WindowText, `SelColor` Highlight, `SelForeColor` HighlightedText).
+//
+// Every change repaints through update(), so a burst of changes costs one paint; while
+// `UnRefreshControl` is true nothing is painted at all (the previous picture stays on the
+// surface) until `Refresh` is called after it is set back to false.
+class ListBox : public QWidget, public KonumListesi
+{
+    Q_OBJECT
+    Q_PROPERTY(QColor BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(QColor SelColor READ SelColor WRITE setSelColor)
+    Q_PROPERTY(QColor SelForeColor READ SelForeColor WRITE setSelForeColor)
+    Q_PROPERTY(QColor BorderColor READ BorderColor WRITE setBorderColor)
+    Q_PROPERTY(QColor BorderSelColor READ BorderSelColor WRITE setBorderSelColor)
+    Q_PROPERTY(QColor AktifColor READ AktifColor WRITE setAktifColor)
+    Q_PROPERTY(bool DisplayBorder READ DisplayBorder WRITE setDisplayBorder)
+    Q_PROPERTY(bool DisplayVScroll READ DisplayVScroll WRITE setDisplayVScroll)
+    Q_PROPERTY(bool MultiSelect READ MultiSelect WRITE setMultiSelect)
+    Q_PROPERTY(bool FullRowSelect READ FullRowSelect WRITE setFullRowSelect)
+    Q_PROPERTY(bool UseDefautItemSettings READ UseDefautItemSettings WRITE setUseDefautItemSettings)
+    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
+    Q_PROPERTY(int TurGen READ TurGen WRITE setTurGen)
+    Q_PROPERTY(int DilGen READ DilGen WRITE setDilGen)
+    Q_PROPERTY(int SureGen READ SureGen WRITE setSureGen)
+    Q_PROPERTY(bool DelAktif READ DelAktif WRITE setDelAktif)
+    Q_PROPERTY(bool TasiAktif READ TasiAktif WRITE setTasiAktif)
+    Q_PROPERTY(bool UnRefreshControl READ UnRefreshControl WRITE setUnRefreshControl)
+    Q_PROPERTY(int TopIndex READ TopIndex WRITE setTopIndex)
+    Q_PROPERTY(int ListIndex READ ListIndex WRITE setListIndex)
+    Q_PROPERTY(int Aktif READ Aktif WRITE setAktif)
+    Q_PROPERTY(int PictureMode READ PictureMode WRITE setPictureMode)
+    Q_PROPERTY(int OLEDropMode READ OLEDropMode WRITE setOLEDropMode)
+    Q_PROPERTY(int Sorted READ Sorted WRITE setSorted)
+    Q_PROPERTY(int SortField READ SortField WRITE setSortField)
+    Q_PROPERTY(int SelectedItem READ SelectedItem WRITE setSelectedItem)
+    Q_PROPERTY(int ScrollValue READ ScrollValue WRITE setScrollValue)
+
+public:
+    // The scrollbar's width when its up arrow has no width of its own.
+    static constexpr int ScrollGenisligiTwip = 355;
+    static constexpr int EnKucukGenislikTwip = 800;
+    // Alignment codes of the first column.
+    enum Hiza
+    {
+        Sol = 0,
+        Sag = 1,
+        Orta = 2
+    };
+    // PictureMode: how the background picture is laid.
+    enum ResimDuzeni
+    {
+        OlduguGibi = 0,
+        Gerilmis = 1,
+        Doseli = 2
+    };
+    // OLEDropMode: 0 drops refused, 1 drops raise OLEDragDrop.
+    enum BirakmaModu
+    {
+        BirakmaYok = 0,
+        BirakmaElle = 1
+    };
+
+    // Without sources the scrollbar uses the real pointer and real timers.
+    explicit ListBox(QWidget* parent = nullptr, ImlecKaynagi* imlec = nullptr,
+                     ZamanlayiciKaynagi* zaman = nullptr);
+    ~ListBox() override;
+
+    // The values the main window's list `Db` is given: selection in light green with black
+    // text, active row in dark red, one selected row at a time, two columns (country, and
+    // the city in the 100 pixels at the right), no deletion or dragging, Arial 8.25 pt.
+    void DbDegerleriniUygula();
+
+    // Colours.
+    QColor BackColor() const;
+    void setBackColor(const QColor& renk);
+    QColor ForeColor() const;
+    void setForeColor(const QColor& renk);
+    QColor SelColor() const;
+    void setSelColor(const QColor& renk);
+    QColor SelForeColor() const;
+    void setSelForeColor(const QColor& renk);
+    QColor BorderColor() const { return m_borderColor; }
+    void setBorderColor(const QColor& renk);
+    QColor BorderSelColor() const { return m_borderSelColor; }
+    void setBorderSelColor(const QColor& renk);
+    QColor AktifColor() const { return m_aktifColor; }
+    void setAktifColor(const QColor& renk);
+
+    // Switches and layout.
+    bool DisplayBorder() const { return m_displayBorder; }
+    void setDisplayBorder(bool goster);
+    bool DisplayVScroll() const { return m_displayVScroll; }
+    void setDisplayVScroll(bool goster);
+    bool Enabled() const { return isEnabled(); }
+    bool MultiSelect() const { return m_durum.MultiSelect(); }
+    void setMultiSelect(bool coklu);
+    bool FullRowSelect() const { return m_fullRowSelect; }
+    void setFullRowSelect(bool tam);
+    // True: every row is drawn with the control's Alignment, not its own.
+    bool UseDefautItemSettings() const { return m_useDefautItemSettings; }
+    void setUseDefautItemSettings(bool kullan);
+    int Alignment() const { return m_alignment; }
+    void setAlignment(int hiza);
+    // Widths of the second, third and fourth columns, pixels.
+    int TurGen() const { return m_turGen; }
+    void setTurGen(int piksel);
+    int DilGen() const { return m_dilGen; }
+    void setDilGen(int piksel);
+    int SureGen() const { return m_sureGen; }
+    void setSureGen(int piksel);
+    bool DelAktif() const { return m_durum.DelAktif(); }
+    void setDelAktif(bool sil) { m_durum.setDelAktif(sil); }
+    bool TasiAktif() const { return m_tasiAktif; }
+    void setTasiAktif(bool tasi) { m_tasiAktif = tasi; }
+    bool UnRefreshControl() const { return m_unRefreshControl; }
+    void setUnRefreshControl(bool durdur) override;
+    Resim Picture() const { return m_picture; }
+    void setPicture(const Resim& resim);
+    int PictureMode() const { return m_pictureMode; }
+    void setPictureMode(int duzen);
+    int OLEDropMode() const { return m_oleDropMode; }
+    void setOLEDropMode(int mod);
+
+    // Positions.
+    int TopIndex() const { return m_durum.TopIndex(); }
+    void setTopIndex(int index);
+    // The row under the mouse (1 .. ListCount + 1 once the pointer has moved over the list).
+    int ListIndex() const { return m_listIndex; }
+    void setListIndex(int index);
+    int MouseItem() const { return m_listIndex; }
+    // The active row, 0 for none; any index outside 1..ListCount clears it.
+    int Aktif() const { return m_durum.Aktif(); }
+    void setAktif(int index) override;
+    int SelectedItem() const { return m_durum.SelectedItem(); }
+    void setSelectedItem(int index);
+    // The scrollbar's value, which stands for TopIndex; setting it scrolls the list.
+    int ScrollValue() const;
+    void setScrollValue(int deger);
+
+    // Read only.
+    int ListCount() const { return m_durum.ListCount(); }
+    int NewIndex() const { return m_durum.NewIndex(); }
+    int SelCount() const { return m_durum.SelCount(); }
+    int Gorunen() const { return m_durum.Gorunen(); }
+    QWidget* hWnd() { return this; }
+    int SatirYuksekligi() const { return m_satirYuksekligi; }
+    // True once a sort has run; every change of the rows clears it.
+    bool SiraliMi() const { return m_sirali; }
+
+    // Rows by index; nullptr / empty / false outside 1..ListCount.
+    vkListItem* Item(int index) const { return m_durum.Item(index); }
+    QString List(int index) const;
+    void setList(int index, const QString& metin);
+    bool Selected(int index) const;
+    // Keeps SelCount in step; the focused row and the anchor stay.
+    void setSelected(int index, bool secili);
+    // The row collection itself (read access for the location file and the search).
+    const clsFastCollection& Satirlar() const { return m_durum.Satirlar(); }
+
+    // Operations.
+    // Appends the row (or inserts it before `index`). Without a row a new one is made with
+    // the text as its Ulke, the control's ForeColor and Alignment. Returns the position.
+    int AddItem(const QString& metin, int index = -1, std::unique_ptr<vkListItem> satir = {});
+    void AddItem(std::unique_ptr<vkListItem> satir) override;
+    void Clear();
+    void RemoveItem(int index, bool ciz = true);
+    void SelectAll();
+    void UnSelectAll(bool ciz = true);
+    void InvertSelection();
+    void Crop();
+    void EnsureVisible(int index);
+    void Refresh() override;
+    // What the search box does with a found row: select it alone as the focused row and
+    // scroll it to the top.
+    void BulunaniGoster(int index);
+
+    // Search and sort over the rows.
+    int FindItem(const QString& Aranan, const QString& ArananYer, bool AramaTuru) const;
+    static QString LLCase(const QString& Metin);
+    void SortItems(int SortType, int SortSutun);
+    int Sorted() const { return m_sorted; }
+    void setSorted(int tur);
+    int SortField() const { return m_sortField; }
+    void setSortField(int alan);
+
+    // The scrollbar's pictures, handed on unchanged.
+    void setScrlYkPicture(const Resim& r);
+    void setScrlArtPicture(const Resim& r);
+    void setScrlAsPicture(const Resim& r);
+    void setScrlPicture(const Resim& r);
+    void setScrlYkNPicture(const Resim& r);
+    void setScrlYkBPicture(const Resim& r);
+    void setScrlYkOPicture(const Resim& r);
+    void setScrlAsNPicture(const Resim& r);
+    void setScrlAsBPicture(const Resim& r);
+    void setScrlAsOPicture(const Resim& r);
+    void setScrlNPicture(const Resim& r);
+    void setScrlBPicture(const Resim& r);
+    void setScrlOPicture(const Resim& r);
+    Scroll* VS() const { return m_vs; }
+
+    QSize sizeHint() const override;
+
+signals:
+    // A left or right press over the list, before the selection changes.
+    void ItemClick(vkListItem* satir);
+    // After keyboard navigation, a wheel turn, and a scroll by the scrollbar.
+    void Scrolled();
+    // After Clear, Crop and deletion with the Delete key.
+    void ListChange();
+    // After rows were dragged to another place.
+    void ListMoved();
+    // After a double-click made a row active, and after Clear (with 0).
+    void AktifChange(int aktif);
+    void KeyDown(int tus, Qt::KeyboardModifiers shift);
+    void KeyPress(QChar karakter);
+    void KeyUp(int tus, Qt::KeyboardModifiers shift);
+    // At the end of every mouse-button release; x and y in pixels.
+    void MouseUp(Qt::MouseButton dugme, Qt::KeyboardModifiers shift, int x, int y);
+    void OLEDragDrop(const QMimeData* veri, Qt::DropAction etki, Qt::MouseButtons dugme,
+                     Qt::KeyboardModifiers shift, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    void renkAyarla(int rol, const QColor& renk);
+    void satirYuksekliginiOlc();
+    void yerlesimYap();
+    void kaydirmayiEsitle();
+    void ciz();
+    void kaydirmaDegisti(int deger);
+    void satirCiz(QPainter& p, int index, int y, int scrollSolu);
+    void arkaPlanCiz(QPainter& p);
+    void sirala(int tur, int alan);
+    int scrollGenisligi() const;
+    int scrollSolu() const;
+    bool isaretCizgisiVar() const;
+
+    ListeDurumu m_durum;
+    Scroll* m_vs;
+
+    QColor m_borderColor;
+    QColor m_borderSelColor;
+    QColor m_aktifColor;
+    bool m_displayBorder = true;
+    bool m_displayVScroll = true;
+    bool m_fullRowSelect = true;
+    bool m_useDefautItemSettings = false;
+    int m_alignment = Sol;
+    int m_turGen = 0;
+    int m_dilGen = 0;
+    int m_sureGen = 0;
+    bool m_tasiAktif = false;
+    bool m_unRefreshControl = false;
+    Resim m_picture;
+    int m_pictureMode = OlduguGibi;
+    int m_oleDropMode = BirakmaYok;
+    int m_sorted = 2;
+    int m_sortField = 0;
+    bool m_sirali = false;
+
+    int m_listIndex = -1;
+    int m_satirYuksekligi = 1;
+    int m_sonKaydirma = 1; // the scrollbar value last followed
+    Qt::MouseButton m_basilanDugme = Qt::NoButton;
+    bool m_surukleniyor = false;
+};
