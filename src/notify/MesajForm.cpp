@@ -1,0 +1,296 @@
+#include "notify/MesajForm.h"
+
+#include "SkinResmi.h"
+#include "controls/Buton.h"
+#include "notify/AnaPencereArayuzu.h"
+#include "platform/gui/ImlecKaynagi.h"
+#include "platform/gui/QtZamanlayici.h"
+#include "platform/gui/SistemImleci.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainterPath>
+#include <QRegion>
+#include <QScreen>
+
+namespace {
+
+const QColor MetinRengi(64, 64, 64);
+
+// "MS Sans Serif" is rarely installed off Windows; Liberation Sans (then DejaVu Sans) has
+// the Turkish letters and close widths. Sizes are in pixels as at 96 dpi, as the popup's
+// whole layout is: 9.75 pt = 13 px, 12 pt = 16 px, 8.25 pt = 11 px.
+QFont YaziTipi(int piksel, bool kalin)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(piksel);
+    f.setBold(kalin);
+    return f;
+}
+
+// Design places in pixels (the twips / 15 of the window's layout).
+const QRect BgImageYeri(0, 0, 197, 116);
+const QRect MesajIconYeri(9, 9, 16, 16);
+const QRect BtnKapatYeri(169, 5, 24, 24);
+const QRect Mesaj1Yeri(10, 38, 177, 16);
+const QRect SureYeri(12, 52, 173, 20);
+const QRect Mesaj2Yeri(11, 72, 175, 13);
+
+QLabel* Etiket(QWidget* sahip, const QRect& yer, const QFont& yazi)
+{
+    auto* l = new QLabel(sahip);
+    l->setGeometry(yer);
+    l->setFont(yazi);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, MetinRengi);
+    l->setPalette(p);
+    l->setText(QStringLiteral("..."));
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
+} // namespace
+
+MesajForm::MesajForm(AnaPencereArayuzu* ana, ZamanlayiciKaynagi* zaman, ImlecKaynagi* imlec,
+                     QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowDoesNotAcceptFocus),
+      ana_(ana), imlec_(imlec ? imlec : &SistemImleci::Ortak())
+{
+    ZamanlayiciKaynagi& kaynak = zaman ? *zaman : QtZamanlayici::Kaynak();
+    setWindowTitle(QStringLiteral("Yeni Mesaj"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFont(YaziTipi(11, false));
+    resize(BgImageYeri.size());
+
+    BgImage = new QLabel(this);
+    BgImage->setScaledContents(true);
+    BgImage->setPixmap(SkinResmi::yukle(QStringLiteral("mesaj_arkaplan")));
+    BgImage->setGeometry(rect());
+
+    MesajIcon = new QLabel(this);
+    MesajIcon->setGeometry(MesajIconYeri);
+    setMesajIcon(SkinResmi::programSimgesi());
+
+    BtnKapat = new Buton(this, imlec_, &kaynak);
+    BtnKapat->setGeometry(BtnKapatYeri);
+    BtnKapat->setButtonColor(Qt::transparent);
+    BtnKapat->setPictureNormal(SkinResmi::yukle(QStringLiteral("mesaj_kapat_normal")));
+    BtnKapat->setPictureDown(SkinResmi::yukle(QStringLiteral("mesaj_kapat_down")));
+    BtnKapat->setPictureOver(SkinResmi::yukle(QStringLiteral("mesaj_kapat_over")));
+    BtnKapat->setToolTip(QStringLiteral("Kapat"));
+    connect(BtnKapat, &Buton::EventChange, this, [this](int&) { BtnKapat_EventChange(); });
+
+    Mesaj1 = Etiket(this, Mesaj1Yeri, YaziTipi(13, false));
+    Sure = Etiket(this, SureYeri, YaziTipi(16, true));
+    Mesaj2 = Etiket(this, Mesaj2Yeri, YaziTipi(11, false));
+    for (QLabel* l : {Mesaj1, Sure, Mesaj2})
+        l->installEventFilter(this);
+
+    GosterTimer = kaynak.Yeni(this);
+    GosterTimer->setInterval(GosterAraligi);
+    connect(GosterTimer, &Zamanlayici::timeout, this, &MesajForm::GosterTimer_Timer);
+    BeklemeTimer = kaynak.Yeni(this);
+    BeklemeTimer->setInterval(BeklemeAraligi);
+    connect(BeklemeTimer, &Zamanlayici::timeout, this, &MesajForm::BeklemeTimer_Timer);
+    GizleTimer = kaynak.Yeni(this);
+    GizleTimer->setInterval(GizleAraligi);
+    connect(GizleTimer, &Zamanlayici::timeout, this, &MesajForm::GizleTimer_Timer);
+
+    sekilUygula(MesajAnimasyonu::BolgeBoyu(MesajAnimasyonu::TasarimGenislik),
+                MesajAnimasyonu::BolgeBoyu(MesajAnimasyonu::TasarimYukseklik));
+    ekraniOku();
+    // Never shown before the first Goster: a parked window that is shown could be pulled
+    // back onto the screen by a window manager that keeps windows in view.
+    Park();
+}
+
+MesajForm::~MesajForm() = default;
+
+void MesajForm::EkranSabitle(const QRect& ekran, const QRect& kullanilabilir)
+{
+    ekranSabit_ = true;
+    ekran_ = ekran;
+    kullanilabilir_ = kullanilabilir;
+    anim_.EkranAyarla(ekran_, kullanilabilir_);
+}
+
+void MesajForm::ekraniOku()
+{
+    if (!ekranSabit_) {
+        if (const QScreen* s = QGuiApplication::primaryScreen()) {
+            ekran_ = s->geometry();
+            kullanilabilir_ = s->availableGeometry();
+        }
+    }
+    anim_.EkranAyarla(ekran_, kullanilabilir_);
+}
+
+void MesajForm::Park()
+{
+    QRect masaustu = ekran_;
+    if (!ekranSabit_)
+        if (const QScreen* s = QGuiApplication::primaryScreen())
+            masaustu = s->virtualGeometry();
+    setGeometry(MesajAnimasyonu::ParkYeri(masaustu, size()));
+}
+
+void MesajForm::setMesajIcon(const QIcon& simge)
+{
+    MesajIcon->setPixmap(simge.pixmap(MesajIconYeri.size(), devicePixelRatioF()));
+}
+
+void MesajForm::Goster(const QString& Mesaj1Metni, const QString& KalanSure,
+                       const QString& Mesaj2Metni)
+{
+    // A warning arriving mid-animation starts over cleanly: a running hide or hold would
+    // otherwise undo the growth step by step.
+    GizleTimer->stop();
+    BeklemeTimer->stop();
+
+    ekraniOku();
+    const MesajAnimasyonu::Geometri g = anim_.Baslat(double(width()) * 15);
+    setGeometry(g.Piksel());
+    icerigiGoster(false);
+    metin_[0] = Mesaj1Metni;
+    metin_[1] = KalanSure;
+    metin_[2] = Mesaj2Metni;
+    metinleriYaz();
+    SeffaflikUygula(0);
+    durum_ = Durum::Buyuyor;
+    GosterTimer->start();
+}
+
+void MesajForm::GosterTimer_Timer()
+{
+    if (!isVisible())
+        show();
+    update();
+    if (anim_.Buyu()) {
+        adimiUygula();
+        return;
+    }
+    BtnKapat->show();
+    GosterTimer->stop();
+    Mesaj1->show();
+    Sure->show();
+    Mesaj2->show();
+    durum_ = Durum::Bekliyor;
+    BeklemeTimer->start();
+}
+
+void MesajForm::BeklemeTimer_Timer()
+{
+    if (MesajAnimasyonu::ImlecUstunde(imlec_->Konum(), geometry())) {
+        // Another whole hold while the pointer rests on the popup.
+        BeklemeTimer->stop();
+        BeklemeTimer->start();
+        return;
+    }
+    BeklemeTimer->stop();
+    Gizle();
+}
+
+void MesajForm::Gizle()
+{
+    icerigiGoster(false);
+    durum_ = Durum::Kuculuyor;
+    GizleTimer->start();
+}
+
+void MesajForm::GizleTimer_Timer()
+{
+    if (anim_.Kucul()) {
+        adimiUygula();
+        return;
+    }
+    GizleTimer->stop();
+    hide();
+    durum_ = Durum::Gizli;
+}
+
+void MesajForm::BtnKapat_EventChange()
+{
+    BeklemeTimer->stop();
+    Gizle();
+}
+
+void MesajForm::MetinTiklandi()
+{
+    BeklemeTimer->stop();
+    Gizle();
+    if (ana_) {
+        ana_->Tablar_Click(0);
+        ana_->Goster();
+        ana_->Yenile();
+    }
+}
+
+void MesajForm::adimiUygula()
+{
+    setGeometry(anim_.AdimPikseli());
+    const MesajAnimasyonu::Geometri g = anim_.AdimGeometrisi();
+    sekilUygula(g.BolgeGenisligi, g.BolgeYuksekligi);
+    SeffaflikUygula(anim_.Alfa());
+}
+
+void MesajForm::sekilUygula(int bolgeGenisligi, int bolgeYuksekligi)
+{
+    // A round-rect region leaves out its right and bottom edge, hence the -1; corners are
+    // a 9 x 9 ellipse.
+    QPainterPath yol;
+    yol.addRoundedRect(QRectF(0, 0, bolgeGenisligi - 1, bolgeYuksekligi - 1), 4.5, 4.5);
+    setMask(QRegion(yol.toFillPolygon().toPolygon()));
+    emit SekilDegisti(bolgeGenisligi, bolgeYuksekligi);
+}
+
+void MesajForm::SeffaflikUygula(int alfa)
+{
+    if (alfa < 0 || alfa > 255)
+        return;
+    alfa_ = alfa;
+    setWindowOpacity(alfa / 255.0);
+}
+
+void MesajForm::icerigiGoster(bool goster)
+{
+    for (QWidget* w : {static_cast<QWidget*>(BtnKapat), static_cast<QWidget*>(Mesaj1),
+                       static_cast<QWidget*>(Sure), static_cast<QWidget*>(Mesaj2)})
+        w->setVisible(goster);
+}
+
+void MesajForm::metinleriYaz()
+{
+    // Texts wider than their line are cut with an ellipsis, keeping the start (the
+    // prayer's name) readable; the texts in use fit.
+    QLabel* etiketler[3] = {Mesaj1, Sure, Mesaj2};
+    for (int i = 0; i < 3; ++i) {
+        const QFontMetrics olcu(etiketler[i]->font());
+        etiketler[i]->setText(olcu.elidedText(metin_[i], Qt::ElideRight, etiketler[i]->width()));
+    }
+}
+
+void MesajForm::resizeEvent(QResizeEvent*)
+{
+    BgImage->setGeometry(rect());
+}
+
+bool MesajForm::eventFilter(QObject* nesne, QEvent* olay)
+{
+    if ((nesne == Mesaj1 || nesne == Sure || nesne == Mesaj2) &&
+        olay->type() == QEvent::MouseButtonRelease) {
+        auto* fare = static_cast<QMouseEvent*>(olay);
+        auto* etiket = static_cast<QLabel*>(nesne);
+        if (fare->button() == Qt::LeftButton &&
+            etiket->rect().contains(fare->position().toPoint())) {
+            MetinTiklandi();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(nesne, olay);
+}
