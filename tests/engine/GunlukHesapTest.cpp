@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ctime>
 
 namespace {
 
@@ -269,4 +270,19 @@ TEST(ACos, GuardsAndEnds)
     EXPECT_EQ(ACos(-1), 3.14159265358979);
     EXPECT_NEAR(ACos(0), 1.5707963267949, 1e-15);
     EXPECT_NEAR(ACos(0.5), std::acos(0.5), 1e-12);
+}
+
+TEST(GunlukHesap, MidnightInsideAClockGap)
+{
+    // Chile moves its clocks from 00:00 to 01:00: midnight of 6 September 2026 does not exist
+    // there, yet the day is still the selected one.
+    const QByteArray eski = qgetenv("TZ");
+    qputenv("TZ", "America/Santiago");
+    tzset();
+    const VakitSonucu s = GunlukHesapla(Girdi(QDate(2026, 9, 6), -33.4, -70.6, -4, QString()));
+    qputenv("TZ", eski);
+    tzset();
+    EXPECT_EQ(s.Miladi, QStringLiteral("6 Eylül 2026"));
+    EXPECT_EQ(s.Hicri, QStringLiteral("24 Rebiü'l-Evvel 1448"));
+    EXPECT_EQ(s.Metinler[2], QStringLiteral("12:48"));
 }
