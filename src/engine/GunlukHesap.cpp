@@ -2,6 +2,7 @@
 
 #include "engine/HesapYontemi.h"
 #include "engine/HicriTakvim.h"
+#include "engine/Yuvarlama.h"
 
 #include <cmath>
 
@@ -124,7 +125,7 @@ SaatDakika SaatDakikaya(double saat)
         saat = 0;
     double h = std::floor(saat);
     // Hundredths of an hour first, then minutes; both round half to even.
-    double m = std::nearbyint((std::nearbyint(saat * 100) / 100 - h) * 60);
+    double m = CifteYuvarla((CifteYuvarla(saat * 100) / 100 - h) * 60);
     if (m >= 60) {
         m = 0;
         h += 1;

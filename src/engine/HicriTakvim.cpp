@@ -1,5 +1,7 @@
 #include "engine/HicriTakvim.h"
 
+#include "engine/Yuvarlama.h"
+
 #include <array>
 #include <cmath>
 
@@ -9,12 +11,6 @@ namespace {
 constexpr double HicriYil = 354.37419;
 constexpr double HicriAy = 29.531182;
 constexpr double AySonuSiniri = 29.531188;
-
-// Round half to even (the default floating-point rounding mode).
-double Yuvarla(double x)
-{
-    return std::nearbyint(x);
-}
 
 const std::array<const char*, 12> Aylar{"Ocak",   "Şubat",   "Mart",  "Nisan", "Mayıs", "Haziran",
                                         "Temmuz", "Ağustos", "Eylül", "Ekim",  "Kasım", "Aralık"};
@@ -30,20 +26,20 @@ QString HicriTarih(const QDate& tarih, int hicriGun)
     if (!tarih.isValid())
         return {};
     const double gunler = static_cast<double>(QDate(1970, 1, 1).daysTo(tarih));
-    const double y = Yuvarla(gunler / HicriYil);
+    const double y = CifteYuvarla(gunler / HicriYil);
     const double r1 = gunler - y * HicriYil;
-    const double m = Yuvarla(r1 / HicriAy);
+    const double m = CifteYuvarla(r1 / HicriAy);
     const double r2 = r1 - m * HicriAy;
 
     long long yil = static_cast<long long>(y) + 1389;
     int ay = static_cast<int>(m) + 10;
     double gun = r2 + 23 + hicriGun;
     // One month-end carry only; a day that rounds to 30 stays the 30th.
-    if (gun > AySonuSiniri && Yuvarla(gun) != 30) {
+    if (gun > AySonuSiniri && CifteYuvarla(gun) != 30) {
         ++ay;
-        gun = Yuvarla(gun - HicriAy);
+        gun = CifteYuvarla(gun - HicriAy);
     } else {
-        gun = Yuvarla(gun);
+        gun = CifteYuvarla(gun);
     }
     if (ay > 12) {
         ay -= 12;
