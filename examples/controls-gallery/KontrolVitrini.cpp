@@ -2,6 +2,7 @@
 
 #include "SkinResmi.h"
 #include "controls/Buton.h"
+#include "controls/ListBox.h"
 #include "controls/Scroll.h"
 
 #include <QApplication>
@@ -10,6 +11,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+
+#include <iterator>
+#include <memory>
 
 namespace {
 
@@ -232,6 +236,9 @@ void KontrolVitrini::ozelBolum(QGridLayout* izgara)
     hataliButon_->setUseMaskColor(true);
     hataliButon_->setButtonColor(AcikYesil);
     hataMetni_ = Etiket(QStringLiteral("Geçersiz resim: hata bekleniyor"), this);
+    hataMetni_->setMinimumWidth(hataMetni_->fontMetrics().horizontalAdvance(
+                                    QStringLiteral("Hata 481 (Buton): Geçersiz resim")) +
+                                4);
     connect(hataliButon_, &Buton::Hata, this,
             [this](int numara, const QString& kaynak, const QString& aciklama) {
                 hataMetni_->setText(
@@ -321,9 +328,98 @@ void KontrolVitrini::scrollBolumu(QGridLayout* izgara)
     ornekler_.append({asagiUzerinde->ScrlAs(), Durum::Uzerinde, QPoint(8, 8)});
 }
 
+ListBox* KontrolVitrini::ornekListe(int satirSayisi)
+{
+    struct Yer
+    {
+        const char* ulke;
+        const char* sehir;
+        double tz, enlem;
+    };
+    static const Yer yerler[] = {
+        {"Türkiye", "İstanbul", 2, 41.01},       {"Türkiye", "Ankara", 2, 39.93},
+        {"Türkiye", "İzmir", 2, 38.42},          {"Türkiye", "Şanlıurfa", 2, 37.16},
+        {"Türkiye", "Çanakkale", 2, 40.15},      {"Almanya", "Köln", 1, 50.94},
+        {"Hollanda", "Rotterdam", 1, 51.92},     {"Azerbaycan", "Bakü", 4, 40.41},
+        {"Mısır", "Kahire", 2, 30.04},           {"Endonezya", "Cakarta", 7, -6.21},
+        {"Hindistan", "Yeni Delhi", 5.5, 28.61}, {"İran", "Tahran", 3.5, 35.69},
+    };
+    auto* liste = new ListBox(this, nullptr, &durgun_);
+    const Resim yk = SkinResmi::yukle(QStringLiteral("scroll_yukari_normal"));
+    liste->setScrlYkNPicture(yk);
+    liste->setScrlYkOPicture(SkinResmi::yukle(QStringLiteral("scroll_yukari_over")));
+    liste->setScrlYkBPicture(SkinResmi::yukle(QStringLiteral("scroll_yukari_down")));
+    liste->setScrlAsNPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_normal")));
+    liste->setScrlAsOPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_over")));
+    liste->setScrlAsBPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_down")));
+    liste->setScrlArtPicture(SkinResmi::yukle(QStringLiteral("scroll_iz")));
+    liste->setScrlNPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_normal")));
+    liste->setScrlOPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_over")));
+    liste->setScrlBPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_down")));
+    liste->setUnRefreshControl(true);
+    for (int i = 0; i < satirSayisi; ++i) {
+        const Yer& y = yerler[i % std::size(yerler)];
+        KonumKaydi kayit;
+        kayit.Ulke = QString::fromUtf8(y.ulke);
+        kayit.Sehir = QString::fromUtf8(y.sehir);
+        kayit.Tz = y.tz;
+        kayit.Enlem = y.enlem;
+        liste->AddItem(std::make_unique<vkListItem>(kayit));
+    }
+    liste->setUnRefreshControl(false);
+    liste->setFixedSize(226, 118);
+    return liste;
+}
+
 void KontrolVitrini::listeBolumu(QGridLayout* izgara)
 {
-    izgara->addWidget(Etiket(QStringLiteral("(henüz yok)"), this), 0, 0);
+    int sutun = 0;
+    const auto koy = [&](ListBox* l, const QString& aciklama) {
+        izgara->addWidget(l, 0, sutun, Qt::AlignLeft | Qt::AlignTop);
+        izgara->addWidget(Etiket(aciklama, this), 1, sutun, Qt::AlignLeft);
+        ++sutun;
+    };
+
+    // The main window's list: one selected row, the chosen place in its own colour.
+    ListBox* db = ornekListe(12);
+    db->DbDegerleriniUygula();
+    db->setSelectedItem(4);
+    db->setSelected(4, true);
+    db->setAktif(2);
+    db->setTopIndex(2);
+    koy(db, QStringLiteral("Db: seçili 4, Aktif 2, TopIndex 2"));
+
+    // Creation values: several rows selected, four columns.
+    ListBox* coklu = ornekListe(12);
+    coklu->setTurGen(70);
+    coklu->setDilGen(30);
+    coklu->setSureGen(40);
+    for (int i = 2; i <= 4; ++i)
+        coklu->setSelected(i, true);
+    coklu->setAktif(3);
+    coklu->Refresh();
+    koy(coklu, QStringLiteral("MultiSelect, dört sütun, 2–4 seçili"));
+
+    ListBox* kapali = ornekListe(4);
+    kapali->DbDegerleriniUygula();
+    kapali->setSelected(1, true);
+    kapali->setTurGen(70);
+    kapali->setFixedSize(150, 118);
+    kapali->setEnabled(false);
+    koy(kapali, QStringLiteral("Enabled kapalı"));
+
+    ListBox* sade = ornekListe(3);
+    sade->DbDegerleriniUygula();
+    sade->setDisplayBorder(false);
+    sade->setDisplayVScroll(false);
+    sade->setTurGen(70);
+    sade->setFixedSize(150, 118);
+    koy(sade, QStringLiteral("Çerçevesiz, kaydırmasız"));
+
+    ListBox* bos = ornekListe(0);
+    bos->DbDegerleriniUygula();
+    bos->setFixedSize(120, 118);
+    koy(bos, QStringLiteral("Boş liste"));
 }
 
 void KontrolVitrini::canliBolum(QGridLayout* izgara)

@@ -6,6 +6,7 @@
 
 class Buton;
 class QGridLayout;
+class ListBox;
 class QLabel;
 class Scroll;
 
@@ -57,6 +58,7 @@ private:
     void listeBolumu(QGridLayout* izgara);
     void canliBolum(QGridLayout* izgara);
     Scroll* ornekScroll(bool skin = true);
+    ListBox* ornekListe(int satirSayisi);
 
     DurgunZamanKaynagi durgun_;
     QList<Ornek> ornekler_;
