@@ -150,7 +150,8 @@ void SaatBicimi::Yaz(QTime saat, const QString& onEk, QString& hedef) const
         if (!uzun.isNull())
             uzun.append(reinterpret_cast<const QChar*>(p), adet);
         else
-            std::memcpy(tampon + n, p, sizeof(char16_t) * adet);
+            for (int i = 0; i < adet; ++i) // a few characters: cheaper than a memcpy call
+                tampon[n + i] = p[i];
         n += adet;
     };
     auto ekleMetin = [&](const QString& m) {
