@@ -275,6 +275,14 @@ void MesajForm::metinleriYaz()
     }
 }
 
+void MesajForm::closeEvent(QCloseEvent* e)
+{
+    GosterTimer->stop();
+    BeklemeTimer->stop();
+    GizleTimer->stop();
+    QWidget::closeEvent(e);
+}
+
 void MesajForm::resizeEvent(QResizeEvent*)
 {
     BgImage->setGeometry(rect());

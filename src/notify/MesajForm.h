@@ -90,6 +90,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    // Unloading: every timer stops and the window goes.
+    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* nesne, QEvent* olay) override;
 
 private:

@@ -1,0 +1,144 @@
+#include "notify/NotifyIcon.h"
+
+#include "SkinResmi.h"
+#include "notify/QtTepsiSimgesi.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+NotifyIcon::NotifyIcon(QObject* parent, TepsiSimgesi* alan)
+    : QObject(parent), alan_(alan ? alan : new QtTepsiSimgesi(this)),
+      icon_(SkinResmi::programSimgesi())
+{
+    alan_->SimgeAyarla(icon_);
+    connect(alan_, &TepsiSimgesi::Etkinlesti, this, &NotifyIcon::etkinlesti);
+    connect(alan_, &TepsiSimgesi::BalonTiklandi, this, &NotifyIcon::BalloonClick);
+    // The icon goes with the program even when the main window never runs its end handling.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &NotifyIcon::Hide);
+}
+
+NotifyIcon::~NotifyIcon()
+{
+    Hide();
+}
+
+void NotifyIcon::setIcon(const QIcon& simge)
+{
+    icon_ = simge;
+    alan_->SimgeAyarla(icon_);
+}
+
+void NotifyIcon::setToolTip(const QString& ipucu)
+{
+    toolTip_ = Kes(ipucu, IpucuSiniri);
+    alan_->IpucuAyarla(toolTip_);
+}
+
+QString NotifyIcon::Kes(const QString& metin, int n)
+{
+    if (metin.size() <= n)
+        return metin;
+    QString sonuc = metin.left(n);
+    if (!sonuc.isEmpty() && sonuc.back().isHighSurrogate())
+        sonuc.chop(1);
+    return sonuc;
+}
+
+void NotifyIcon::Show()
+{
+    if (!alan_->AlanVar())
+        return;
+    alan_->SimgeAyarla(icon_);
+    alan_->IpucuAyarla(toolTip_);
+    alan_->Goster(true);
+    shown_ = true;
+}
+
+void NotifyIcon::Hide()
+{
+    if (!shown_)
+        return;
+    alan_->Goster(false);
+    shown_ = false;
+}
+
+void NotifyIcon::BalloonShow(const QString& Title, const QString& Text, int BalloonIcon,
+                             const QIcon& UserIcon)
+{
+    if (!shown_)
+        return;
+    QSystemTrayIcon::MessageIcon tur = QSystemTrayIcon::NoIcon;
+    QIcon ozel;
+    switch (BalloonIcon) {
+    case BalonBilgi:
+        tur = QSystemTrayIcon::Information;
+        break;
+    case BalonUyari:
+        tur = QSystemTrayIcon::Warning;
+        break;
+    case BalonHata:
+        tur = QSystemTrayIcon::Critical;
+        break;
+    case BalonKullanici:
+        ozel = UserIcon;
+        break;
+    default:
+        break;
+    }
+    // The tray keeps its own icon: only the balloon shows the caller's.
+    alan_->BalonGoster(Kes(Title, BaslikSiniri), Kes(Text, MetinSiniri), tur, ozel,
+                       BalonSuresi);
+}
+
+void NotifyIcon::BalloonHide()
+{
+    if (shown_)
+        alan_->BalonKaldir();
+}
+
+void NotifyIcon::MinimizeToTray(QWidget* Form)
+{
+    tutulanForm_ = Form;
+    Show();
+    if (Form)
+        Form->hide();
+}
+
+void NotifyIcon::Restore(bool HideIcon)
+{
+    if (!tutulanForm_)
+        return;
+    if (HideIcon)
+        Hide();
+    QWidget* form = tutulanForm_;
+    form->setWindowState(form->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    SetForeground(form);
+    form->show();
+    tutulanForm_.clear();
+}
+
+void NotifyIcon::SetForeground(QWidget* Form)
+{
+    if (!Form)
+        return;
+    Form->raise();
+    Form->activateWindow();
+}
+
+void NotifyIcon::etkinlesti(QSystemTrayIcon::ActivationReason neden)
+{
+    switch (neden) {
+    case QSystemTrayIcon::Trigger:
+        emit Click();
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        emit DblClick();
+        break;
+    case QSystemTrayIcon::Context:
+        emit ContextMenu();
+        break;
+    default: // the middle button has no event
+        break;
+    }
+}
