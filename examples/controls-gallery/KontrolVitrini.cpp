@@ -70,10 +70,11 @@ QPixmap MaskeliResim()
     return resim;
 }
 
-void Gonder(QWidget* hedef, QEvent::Type tur, QPoint nokta, Qt::MouseButton tus)
+void Gonder(QWidget* hedef, QEvent::Type tur, QPoint nokta, Qt::MouseButton tus,
+            Qt::MouseButtons tuslar = {})
 {
-    const Qt::MouseButtons tuslar =
-        tur == QEvent::MouseButtonPress ? Qt::MouseButtons(tus) : Qt::MouseButtons();
+    if (tur == QEvent::MouseButtonPress)
+        tuslar |= tus;
     QMouseEvent olay(tur, nokta, hedef->mapToGlobal(nokta), tus, tuslar, Qt::NoModifier);
     QApplication::sendEvent(hedef, &olay);
 }
@@ -400,6 +401,19 @@ void KontrolVitrini::listeBolumu(QGridLayout* izgara)
     coklu->Refresh();
     koy(coklu, QStringLiteral("MultiSelect, dört sütun, 2–4 seçili"));
 
+    // Rows 2 and 3 dragged, held over row 6: the marker line shows where they would land.
+    ListBox* tasinan = ornekListe(12);
+    tasinan->DbDegerleriniUygula();
+    tasinan->setMultiSelect(true);
+    tasinan->setTasiAktif(true);
+    tasinan->setSelected(2, true);
+    tasinan->setSelected(3, true);
+    tasinan->setSelectedItem(2);
+    const int satir = tasinan->SatirYuksekligi();
+    ornekler_.append({tasinan, Durum::Suruklenen, QPoint(20, satir + satir / 2),
+                      QPoint(20, 5 * satir + satir / 2)});
+    koy(tasinan, QStringLiteral("TasiAktif: 2–3 sürükleniyor"));
+
     ListBox* kapali = ornekListe(4);
     kapali->DbDegerleriniUygula();
     kapali->setSelected(1, true);
@@ -468,8 +482,10 @@ void KontrolVitrini::DurumlariKur()
         if (o.durum == Durum::Normal)
             continue;
         Gonder(w, QEvent::MouseMove, nokta, Qt::NoButton);
-        if (o.durum == Durum::Basili)
+        if (o.durum == Durum::Basili || o.durum == Durum::Suruklenen)
             Gonder(w, QEvent::MouseButtonPress, nokta, Qt::LeftButton);
+        if (o.durum == Durum::Suruklenen)
+            Gonder(w, QEvent::MouseMove, o.hedef, Qt::NoButton, Qt::LeftButton);
     }
     ornekler_.clear(); // a press is sent once; the controls keep their state
     if (hataliButon_)

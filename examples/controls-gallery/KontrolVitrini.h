@@ -40,13 +40,15 @@ private:
     {
         Normal,
         Uzerinde,
-        Basili
+        Basili,
+        Suruklenen
     };
     struct Ornek
     {
         QWidget* kontrol;
         Durum durum;
         QPoint nokta;
+        QPoint hedef = {}; // where a dragged sample is held
     };
 
     Buton* skinButon(const QString& ad, ZamanlayiciKaynagi* zaman);
