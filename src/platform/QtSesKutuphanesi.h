@@ -27,9 +27,6 @@ public:
     void Durdur(int kanal) override;
     qint64 Konum(int kanal) const override;
 
-    // Players alive now (tests check that nothing is left behind).
-    int CalarSayisi() const { return static_cast<int>(Calarlar.size()); }
-
 private:
     struct Calar
     {
