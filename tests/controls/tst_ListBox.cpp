@@ -490,6 +490,30 @@ private slots:
                  beklenen.copy(satir).convertToFormat(QImage::Format_RGB32));
     }
 
+    void hizalama()
+    {
+        Duzenek d(0);
+        d.lb->AddItem(Satir(QString(), QStringLiteral("WW")));
+        const int son = d.lb->VS()->x() - 7; // column 1 ends here (no other columns)
+        auto solda = [&] {
+            const QImage r = d.Resim();
+            int sol = 0, sag = 0;
+            for (int y = 1; y < d.rh(); ++y)
+                for (int x = 1; x < son; ++x)
+                    if (r.pixelColor(x, y) != Beyaz)
+                        (x < son / 2 ? sol : sag)++;
+            return sol > 0 && sag == 0   ? QStringLiteral("sol")
+                   : sag > 0 && sol == 0 ? QStringLiteral("sag")
+                                         : QStringLiteral("?");
+        };
+        QCOMPARE(solda(), QStringLiteral("sol"));
+        d.lb->Item(1)->setAlignment(ListBox::Sag);
+        QCOMPARE(solda(), QStringLiteral("sag"));
+        // With UseDefautItemSettings the control's own alignment overrides the row's.
+        d.lb->setUseDefautItemSettings(true);
+        QCOMPARE(solda(), QStringLiteral("sol"));
+    }
+
     void tuslarVeOlaySirasi()
     {
         Duzenek d(20);
