@@ -21,8 +21,7 @@ public:
     virtual void Goster(bool goster) = 0;
     // A balloon with the given icon: a standard kind, or `ozel` when it is not null.
     virtual void BalonGoster(const QString& baslik, const QString& metin,
-                             QSystemTrayIcon::MessageIcon tur, const QIcon& ozel,
-                             int sureMs) = 0;
+                             QSystemTrayIcon::MessageIcon tur, const QIcon& ozel, int sureMs) = 0;
     // Takes down the icon's balloon, if one shows.
     virtual void BalonKaldir() = 0;
 
