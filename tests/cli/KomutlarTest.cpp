@@ -4,6 +4,10 @@
 #include "cli/MonthKomutu.h"
 #include "cli/TimesKomutu.h"
 
+#include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
+
 #include "../engine/QtYazdir.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +35,20 @@ public:
     mutable int Sorgu = 0;
 };
 
+// An empty settings store of the test's own, so the defaults are the first-run place.
+class Komutlar : public ::testing::Test
+{
+protected:
+    Komutlar()
+    {
+        QLocale::setDefault(QLocale::c());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, klasor_.path());
+    }
+
+private:
+    QTemporaryDir klasor_;
+};
+
 struct Calisma
 {
     int Kod;
@@ -53,7 +71,7 @@ Calisma Calistir(Komut komut, const QStringList& args, const KomutOrtami& ortam)
 
 } // namespace
 
-TEST(Komutlar, WithoutDateOrPlaceTheClockDayInIstanbul)
+TEST_F(Komutlar, WithoutDateOrPlaceTheClockDayInIstanbul)
 {
     // Midday on 21 June 2026 in the first-run place.
     const SabitSaat saat(QDateTime(QDate(2026, 6, 21), QTime(12, 30)));
@@ -71,7 +89,7 @@ TEST(Komutlar, WithoutDateOrPlaceTheClockDayInIstanbul)
     EXPECT_EQ(h.Out, QStringLiteral("6 Muharrem 1448\n"));
 }
 
-TEST(Komutlar, MonthDefaultsToTheClockMonthAndAsksForTheDatesOnce)
+TEST_F(Komutlar, MonthDefaultsToTheClockMonthAndAsksForTheDatesOnce)
 {
     const SabitSaat saat(QDateTime(QDate(2028, 2, 10), QTime(8, 0)));
     const SabitYazSaati yaz;
@@ -85,7 +103,7 @@ TEST(Komutlar, MonthDefaultsToTheClockMonthAndAsksForTheDatesOnce)
     EXPECT_EQ(yaz.Sorgu, 1);
 }
 
-TEST(Komutlar, DaylightDatesComeFromTheSource)
+TEST_F(Komutlar, DaylightDatesComeFromTheSource)
 {
     const SabitSaat saat(QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
     const SabitYazSaati yaz;

@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include "../engine/QtYazdir.h"
 
@@ -18,10 +19,14 @@ struct Cikti
 };
 
 // TZ is part of every run: the daylight-saving dates come from the zone the program sees.
+// An empty settings folder of its own keeps the user's stored place out of the defaults.
 Cikti Calistir(const QStringList& args, const QString& tz = QStringLiteral("UTC"))
 {
+    static const QTemporaryDir ayarlar;
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), ayarlar.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), ayarlar.path());
     env.insert(QStringLiteral("TZ"), tz);
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // output is UTF-8 regardless
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
