@@ -2,6 +2,7 @@
 
 #include "cli/Cikis.h"
 #include "cli/GirdiSecenekleri.h"
+#include "cli/SearchKomutu.h"
 #include "engine/GunlukHesap.h"
 #include "engine/Vakit.h"
 
@@ -22,7 +23,7 @@ QString Yardim()
                           "\"saniyeler\"\n"
                           "                     (gece yarısından sonraki saniye).\n"
                           "  --help             Bu yardımı göster.\n") +
-           GirdiSecenekleri::Yardim();
+           GirdiSecenekleri::Yardim() + KonumArama::Yardim();
 }
 
 void JsonYaz(const VakitSonucu& sonuc, QTextStream& out)
@@ -51,14 +52,17 @@ int TimesKomutu(const QStringList& args, QTextStream& out, QTextStream& err,
                 const KomutOrtami& ortam)
 {
     int cikis = Cikis::Tamam;
-    const auto s = Secenekler::Komut(args, GirdiSecenekleri::Degerli() << QStringLiteral("date"),
+    const auto s = Secenekler::Komut(args,
+                                     GirdiSecenekleri::Degerli() << QStringLiteral("date")
+                                                                 << KonumArama::Degerli(),
                                      GirdiSecenekleri::Bayraklar() << QStringLiteral("json"),
                                      Yardim(), out, err, cikis);
     if (!s)
         return cikis;
     VakitGirdisi girdi;
     QString hata;
-    if (!GirdiSecenekleri::GununGirdisi(*s, ortam, girdi, &hata))
+    if (!GirdiSecenekleri::GununGirdisi(*s, ortam, girdi, &hata) ||
+        !KonumArama::Uygula(*s, girdi, &hata)) // --konum: the place found in data.db
         return Cikis::Hata(err, hata);
 
     const VakitSonucu sonuc = GunlukHesapla(girdi);

@@ -3,6 +3,7 @@
 #include "cli/Cikis.h"
 #include "cli/HijriKomutu.h"
 #include "cli/MonthKomutu.h"
+#include "cli/SearchKomutu.h"
 #include "cli/TimesKomutu.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,7 @@ const Komut Komutlar[] = {
     {"month", &MonthKomutu, "Bir ayın vakit çizelgesini yazar (--csv ile CSV)."},
     {"hijri", &HijriKomutu, "Bir günün Hicri tarihini yazar."},
     {"alerts", &AlertsKomutu, "Bir günün uyarılarını ve ezanlarını saniyesiyle yazar."},
+    {"search", &SearchKomutu, "data.db'de konum arar ve bulduğu satırı yazar."},
 };
 
 void KullanimYaz(QTextStream& akis)

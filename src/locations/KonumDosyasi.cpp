@@ -217,16 +217,26 @@ bool SatirYazilabilir(const KonumKaydi& k)
 
 } // namespace
 
-KonumDosyasi::KonumDosyasi(const QString& klasor) : m_klasor(klasor) {}
+KonumDosyasi::KonumDosyasi(const QString& klasor)
+    : m_yol(QDir(klasor).filePath(DosyaAdi)), m_geciciYol(QDir(klasor).filePath(GeciciDosyaAdi))
+{
+}
+
+KonumDosyasi KonumDosyasi::DosyaYolu(const QString& yol)
+{
+    KonumDosyasi dosya(QFileInfo(yol).path());
+    dosya.m_yol = yol;
+    return dosya;
+}
 
 QString KonumDosyasi::Yol() const
 {
-    return QDir(m_klasor).filePath(DosyaAdi);
+    return m_yol;
 }
 
 QString KonumDosyasi::GeciciYol() const
 {
-    return QDir(m_klasor).filePath(GeciciDosyaAdi);
+    return m_geciciYol;
 }
 
 KonumDosyasiSonucu KonumDosyasi::Oku(QByteArray& veri) const
@@ -341,16 +351,20 @@ bool KonumDosyasi::AdYazilabilir(const QString& ad)
 QByteArray KonumDosyasi::Kodla(const QVector<KonumKaydi>& kayitlar)
 {
     QString metin;
-    const QChar ayrac(QLatin1Char('|'));
     for (qsizetype i = 0; i < kayitlar.size(); ++i) {
-        const KonumKaydi& k = kayitlar.at(i);
         if (i > 0)
             metin += QLatin1String("\r\n");
-        metin += QString::number(k.Id) + ayrac + k.Ulke + ayrac + k.Sehir + ayrac +
-                 SayiMetni(k.Tz) + ayrac + SayiMetni(k.Enlem) + ayrac + SayiMetni(k.Boylam);
+        metin += SatirMetni(kayitlar.at(i));
     }
     QStringEncoder kodlayici(KodSayfasi);
     return kodlayici(metin);
+}
+
+QString KonumDosyasi::SatirMetni(const KonumKaydi& k)
+{
+    const QChar ayrac(QLatin1Char('|'));
+    return QString::number(k.Id) + ayrac + k.Ulke + ayrac + k.Sehir + ayrac + SayiMetni(k.Tz) +
+           ayrac + SayiMetni(k.Enlem) + ayrac + SayiMetni(k.Boylam);
 }
 
 KonumDosyasiSonucu KonumDosyasi::DosyayaYaz(const clsFastCollection& satirlar)

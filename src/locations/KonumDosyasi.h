@@ -52,6 +52,8 @@ public:
 
     // klasor: the program folder, with or without a trailing separator.
     explicit KonumDosyasi(const QString& klasor);
+    // A location file under another name; its temporary file is tmpdata.db beside it.
+    static KonumDosyasi DosyaYolu(const QString& yol);
 
     QString Yol() const;
     QString GeciciYol() const;
@@ -70,6 +72,8 @@ public:
     // The conversions alone, without the file.
     static QVector<KonumKaydi> Coz(const QByteArray& veri, int* atlanan = nullptr);
     static QByteArray Kodla(const QVector<KonumKaydi>& kayitlar);
+    // One line of the file, as text, without its line end.
+    static QString SatirMetni(const KonumKaydi& kayit);
     // A number as the file writes it: shortest form up to 15 significant digits, no
     // exponent, no grouping, decimal comma ("41,0082", "2", "-3,5").
     static QString SayiMetni(double sayi);
@@ -80,6 +84,7 @@ private:
     KonumDosyasiSonucu Oku(QByteArray& veri) const;
     KonumDosyasiSonucu Yaz(const QByteArray& veri) const;
 
-    QString m_klasor;
+    QString m_yol;
+    QString m_geciciYol;
     int m_atlanan = 0;
 };
