@@ -7,6 +7,10 @@
 #include "engine/GunlukHesap.h"
 #include "engine/HesapYontemi.h"
 #include "locations/vkListItem.h"
+#include "notify/MenuForm.h"
+#include "notify/MesajForm.h"
+#include "notify/NotifyIcon.h"
+#include "notify/TepsiSimgesi.h"
 #include "platform/QtSesKutuphanesi.h"
 #include "platform/Saat.h"
 #include "platform/XdgOturumAcmaKaydi.h"
@@ -78,6 +82,22 @@ public:
     }
 };
 
+// The notification area: present, and showing the icon or not.
+class SahteTepsi : public TepsiSimgesi
+{
+public:
+    bool Gorunur = false;
+    bool AlanVar() const override { return true; }
+    void SimgeAyarla(const QIcon&) override {}
+    void IpucuAyarla(const QString&) override {}
+    void Goster(bool g) override { Gorunur = g; }
+    void BalonGoster(const QString&, const QString&, QSystemTrayIcon::MessageIcon, const QIcon&,
+                     int) override
+    {
+    }
+    void BalonKaldir() override {}
+};
+
 // Catches the addresses the about page opens instead of a browser.
 class AdresYakalayici : public QObject
 {
@@ -102,6 +122,7 @@ private:
     std::unique_ptr<QtSesKutuphanesi> ses_;
     std::unique_ptr<XdgOturumAcmaKaydi> oturum_;
     KayitliMesaj mesaj_;
+    SahteTepsi* tepsi_ = nullptr;
     std::unique_ptr<AnaForm> form_;
 
     QString Program() const { return programKlasoru_->path() + "/"; }
@@ -132,7 +153,11 @@ private:
         b.Mesaj = &mesaj_;
         b.ProgramKlasoru = Program();
         b.TepsiVar = tepsi;
+        auto alan = std::make_unique<SahteTepsi>();
+        tepsi_ = alan.get();
+        b.Tepsi = tepsi_;
         form_ = std::make_unique<AnaForm>(b);
+        alan.release()->setParent(form_.get());
         return *form_;
     }
     AnaForm& Baslat(const QString& komut = QString(), bool tepsi = true)
@@ -191,6 +216,9 @@ private slots:
         QCOMPARE(f.LSehir->text(), QStringLiteral("İstanbul"));
         QCOMPARE(f.LSehir->toolTip(), QStringLiteral("41.02º Kuzey, 28.97º Doğu, GMT : +2"));
         QCOMPARE(f.BtnKapat->toolTip(), QStringLiteral("Gizle"));
+        QVERIFY(f.TepsiSimge->Shown());
+        QVERIFY(tepsi_->Gorunur);
+        QCOMPARE(f.TepsiSimge->ToolTip(), QStringLiteral("Orvanel orvanel.example.org"));
 
         // The labels show the engine's times for the selected day and place.
         VakitGirdisi g;
@@ -558,6 +586,39 @@ private slots:
         QCOMPARE(f.SeciliTarih().date(), QDate(2026, 6, 22));
     }
 
+    void uyariPopupVeEzan()
+    {
+        AnaForm& f = Baslat();
+        const double ogle = f.GunlukVakitler()[2];
+        // 15 minutes before Öğle: the popup gets its three texts, the warning sound plays.
+        saat_.An = QDateTime(QDate(2026, 6, 21), QTime(0, 0).addSecs(int(ogle) - 900));
+        f.KalanTimerTick();
+        QCOMPARE(f.Mesaj()->Mesaj1Metni(), QStringLiteral("Öğle Vaktine "));
+        QCOMPARE(f.Mesaj()->KalanSure(), QStringLiteral("15 Dakika "));
+        QCOMPARE(f.Mesaj()->Mesaj2Metni(), QStringLiteral(" kaldı."));
+        QVERIFY(f.Ses().Ornek() != 0);
+        QCOMPARE(f.BtnEzan->CurrentEvent(), 1);
+        // "Ezanı Durdur" stops it: the button is idle at once.
+        f.FModStop();
+        QCOMPARE(f.BtnEzan->CurrentEvent(), 0);
+        // At Öğle the highlight moves and the texts change.
+        saat_.An = QDateTime(QDate(2026, 6, 21), QTime(0, 0).addSecs(int(ogle)));
+        f.KalanTimerTick();
+        QCOMPARE(f.Sayfa0->LVakit->text(), QStringLiteral("Şimdi Öğle Vakti"));
+        QCOMPARE(f.Sayfa0->AktifVakitBg->y(), SayfaVakitler::SatirUstleri[2] - 3);
+        QCOMPARE(f.Sayfa0->LKalan->toolTip(), QStringLiteral("İkindi'ye Kalan Süre"));
+    }
+
+    void ezanKapaliDugmeDevreDisi()
+    {
+        Ayar("BAEzan", "0");
+        AnaForm& f = Baslat();
+        QCOMPARE(f.BtnEzan->ButtonEvents(), 2);
+        QCOMPARE(f.BtnEzan->CurrentEvent(), 2);
+        Tikla(f.BtnEzan);
+        QCOMPARE(f.Ses().Ornek(), 0);
+    }
+
     // General page ----------------------------------------------------------------------
 
     void seffaflikOnizleme()
@@ -630,6 +691,8 @@ private slots:
         QCOMPARE(kapandi.count(), 1);
         QVERIFY(!f.isVisible());
         QVERIFY(!f.KalanTimerAcik());
+        QVERIFY(!f.TepsiSimge->Shown());
+        QVERIFY(!tepsi_->Gorunur);
         QVERIFY(AyarOku("PosX").isEmpty()); // nothing is saved at the end
     }
 

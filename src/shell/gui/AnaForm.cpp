@@ -7,6 +7,9 @@
 #include "engine/TarihSecimi.h"
 #include "locations/KonumDosyasi.h"
 #include "locations/KonumListesi.h"
+#include "notify/MenuForm.h"
+#include "notify/MesajForm.h"
+#include "notify/NotifyIcon.h"
 #include "platform/Saat.h"
 #include "platform/Twip.h"
 #include "platform/YazSaatiKurali.h"
@@ -23,6 +26,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFile>
 #include <QGroupBox>
@@ -108,6 +112,7 @@ AnaForm::AnaForm(const AnaFormBaglami& baglam, QWidget* parent)
 
     KontrolleriKur();
     SayfalariBagla();
+    BildirimleriKur();
 
     kalanTimer_.setInterval(1000);
     kalanTimer_.setTimerType(Qt::CoarseTimer);
@@ -239,8 +244,34 @@ void AnaForm::SayfalariBagla()
     });
 }
 
+void AnaForm::BildirimleriKur()
+{
+    TepsiSimge = new NotifyIcon(this, b_.Tepsi);
+    mesajForm_ = std::make_unique<MesajForm>(this);
+    menu_ = std::make_unique<MenuForm>(*this);
+    menu_->setMesajForm(mesajForm_.get());
+    mesajForm_->setMesajIcon(windowIcon());
+
+    connect(TepsiSimge, &NotifyIcon::Click, this, [this] {
+        Tablar_Click(0);
+        Goster();
+    });
+    // The window hides itself by visibility and is never held by the icon, so this shows
+    // nothing by itself; the clicks of the double-click already did.
+    connect(TepsiSimge, &NotifyIcon::DblClick, this, [this] { TepsiSimge->Restore(true); });
+    connect(TepsiSimge, &NotifyIcon::ContextMenu, this, [this] {
+        TepsiSimge->SetForeground(this);
+        menu_->Ac(QCursor::pos());
+    });
+    connect(&ses_, &SesCalar::SessizEtkin, menu_.get(), &MenuForm::SessizEtkin);
+    connect(this, &AnaForm::UyariIstendi, mesajForm_.get(), &MesajForm::Goster);
+}
+
 bool AnaForm::Form_Load(const QString& komutSatiri)
 {
+    TepsiSimge->setToolTip(Baslik());
+    TepsiSimge->Show();
+
     // Position, in twips, from PosX/PosY with the clamps.
     const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen();
     const QSize ekranPiksel = ekran ? ekran->geometry().size() : QSize(1024, 768);
@@ -264,6 +295,7 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
     const QSize sekil =
         PencereYerlesimi::SekilBoyutu(QSize(Twip::TwipX(Genislik), Twip::TwipY(Yukseklik)));
     setMask(YuvarlakBolge(sekil));
+    mesajForm_->Park();
 
     bolgesel_.BolgeselAyarUygula();
     genel_.AyarUygula();
@@ -445,6 +477,7 @@ void AnaForm::Form_Unload()
 {
     kalanTimer_.stop();
     aniTimer_.stop();
+    TepsiSimge->Hide();
     emit Kapatildi();
     ses_.FModClose();
 }
@@ -532,6 +565,8 @@ void AnaForm::SimgeSec(int secim)
     }
     setWindowIcon(simge);
     FormIcon->setPixmap(simge.pixmap(16, 16));
+    if (mesajForm_)
+        mesajForm_->setMesajIcon(simge);
 }
 
 void AnaForm::HerZamanUstte(bool acik)

@@ -16,8 +16,12 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class Buton;
+class MenuForm;
+class MesajForm;
+class NotifyIcon;
 class Etiket;
 class QLabel;
 class SayfaBolgesel;
@@ -114,6 +118,11 @@ public:
     SayfaGenel* Sayfa2;
     SayfaHakkinda* Sayfa3;
 
+    // The notification-area icon, the tray menu's window and the popup.
+    NotifyIcon* TepsiSimge;
+    MenuForm* Menu() const { return menu_.get(); }
+    MesajForm* Mesaj() const { return mesajForm_.get(); }
+
     // GenelAyarHedefi.
     void FormuGoster(const GenelAyarFormu& form) override;
     void SimgeSec(int secim) override;
@@ -165,6 +174,7 @@ protected:
 private:
     void KontrolleriKur();
     void SayfalariBagla();
+    void BildirimleriKur();
     void Form_Unload();
     void OpenURL(const QString& adres);
     void TarihEtiketiTiklandi();
@@ -196,4 +206,7 @@ private:
     bool kapaniyor_ = false;
     bool yuklendi_ = false;
     QPixmap arkaplan_;
+    // Top-level windows of their own, unloaded with the program.
+    std::unique_ptr<MesajForm> mesajForm_;
+    std::unique_ptr<MenuForm> menu_;
 };

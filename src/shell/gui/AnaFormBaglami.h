@@ -6,6 +6,8 @@ class MesajKutusu;
 class OturumAcmaKaydi;
 class Saat;
 class SesKutuphanesi;
+class TepsiSimgesi;
+class TepsiSimgesi;
 class YazSaatiKaynagi;
 
 // What the main window is given from outside: the clock, the daylight-saving rule, the sound
@@ -18,6 +20,7 @@ struct AnaFormBaglami
     SesKutuphanesi* Ses = nullptr;
     OturumAcmaKaydi* Oturum = nullptr; // may be null: no logon entry is kept
     MesajKutusu* Mesaj = nullptr;
-    QString ProgramKlasoru; // ends with "/"
-    bool TepsiVar = true;   // a notification area exists
+    QString ProgramKlasoru;        // ends with "/"
+    bool TepsiVar = true;          // a notification area exists
+    TepsiSimgesi* Tepsi = nullptr; // the notification area; null: the real one
 };
