@@ -121,8 +121,8 @@ void GeriSayim::KalanTimerTick()
         SureMetniYaz(r, KalanMetni);
         Cikis.KalanGoster(KalanMetni, Ipuclari()[Aktif]);
 
-        // Warn when at most BADakika whole minutes are left. Computed in int: any stored
-        // minute count is safe, and 0 or less never fires because r is at least 1 here.
+        // Warn when at most BADakika whole minutes are left. Formed in double, so no minute
+        // count overflows (a 16-bit sum would past 546); 0 or less never fires, as r >= 1.
         if (Ayarlar.Uyari && !UyariVerildiMi && r < Ayarlar.Dakika * 60.0 + 1)
             VakitUyari(Aktif, r);
     }
