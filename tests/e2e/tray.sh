@@ -60,12 +60,10 @@ e2e_screenshot tray_menu
 
 # "Çıkış", the last item: the windows go in order, the program ends, the icon goes.
 xdotool key Up Return
-for i in $(seq 1 100); do
-  kill -0 "$DEMO_PID" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$DEMO_PID" 2>/dev/null && e2e_fail "the program did not end after Çıkış"
-wait "$DEMO_PID" || e2e_fail "the program ended with status $?"
+e2e_wait_for 10 "! kill -0 $DEMO_PID" || e2e_fail "the program did not end after Çıkış"
+STATUS=0
+wait "$DEMO_PID" || STATUS=$?
+[ "$STATUS" -eq 0 ] || e2e_fail "the program ended with status $STATUS"
 sed -n '/^AnaFormKapat$/,$p' "$LOG" | tr '\n' ' ' | grep -q '^AnaFormKapat EkleFormKapat ProgramiBitir $' ||
   e2e_fail "exit order: $(cat "$LOG")"
 icon_line && e2e_fail "the icon stayed in the panel"
