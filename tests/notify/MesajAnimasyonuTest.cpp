@@ -108,30 +108,6 @@ TEST(MesajAnimasyonu, FirstStepIsKeptOffTheTaskbar)
     EXPECT_EQ(a.AdimPikseli(), QRect(1741, 959, 137, 81));
 }
 
-TEST(MesajAnimasyonu, ShrinksBackWithAlphaDownTo0)
-{
-    MesajAnimasyonu a = AltPanelli();
-    a.Baslat(0);
-    TamBoyaKadarBuyu(a);
-    std::vector<int> alfalar;
-    int tik = 0;
-    for (;;) {
-        ++tik;
-        if (!a.Kucul())
-            break;
-        alfalar.push_back(a.Alfa());
-    }
-    // 2960 -> 1940 in 17 steps, the 18th tick ends.
-    EXPECT_EQ(tik, 18);
-    EXPECT_EQ(a.W(), 1940);
-    ASSERT_EQ(alfalar.size(), 17u);
-    EXPECT_EQ(alfalar[0], 300);  // ignored: still 240
-    EXPECT_EQ(alfalar[3], 240);  // W = 2720
-    EXPECT_EQ(alfalar[15], 0);   // W = 2000
-    EXPECT_EQ(alfalar[16], -20); // ignored: stays 0
-    EXPECT_FALSE(a.Kucul());
-}
-
 TEST(MesajAnimasyonu, PixelsRoundHalvesToEven)
 {
     // The shape: 197.5 -> 198 and 196.5 -> 196 pixels, each + 1 for the region's edge.
@@ -143,16 +119,6 @@ TEST(MesajAnimasyonu, PixelsRoundHalvesToEven)
     g.Genislik = 2962.5;
     g.Yukseklik = 1732.5; // 115.5 -> 116
     EXPECT_EQ(g.Piksel(), QRect(8, 6, 198, 116));
-}
-
-TEST(MesajAnimasyonu, BaslatPlacesTheHiddenWindow)
-{
-    MesajAnimasyonu a = AltPanelli();
-    const auto g = a.Baslat(2955);
-    EXPECT_DOUBLE_EQ(g.Sol, 28800 - 2955 - 150);
-    EXPECT_DOUBLE_EQ(g.Ust, 16200 - 600);
-    EXPECT_DOUBLE_EQ(g.Genislik, 2000);
-    EXPECT_NEAR(g.Yukseklik, 1177.66, 0.01);
 }
 
 TEST(MesajAnimasyonu, RightOrTopPanelsKeepThePopupInTheFreeArea)

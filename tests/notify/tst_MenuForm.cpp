@@ -187,14 +187,6 @@ private slots:
         zaman.Ilerle(1000); // nothing moves any more
         QVERIFY(!popup.isVisible());
     }
-
-    void popupsuzCikis()
-    {
-        SahteAnaPencere ana;
-        MenuForm m(ana);
-        m.tmCikis->trigger();
-        QCOMPARE(ana.cagrilar.last(), QStringLiteral("ProgramiBitir"));
-    }
 };
 
 QTEST_MAIN(tst_MenuForm)

@@ -309,19 +309,6 @@ private slots:
         QCOMPARE(d.form.Sure->text(), QStringLiteral("5 Dakika"));
     }
 
-    void buyurkenYeniGosterBastanBaslar()
-    {
-        Duzenek d;
-        d.form.Goster(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"));
-        d.Tik(8);
-        d.form.Goster(QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f"));
-        QCOMPARE(d.form.Animasyon().W(), 2000.0);
-        d.Tik(16);
-        QCOMPARE(d.form.durum(), MesajForm::Durum::Buyuyor);
-        d.Tik();
-        QCOMPARE(d.form.durum(), MesajForm::Durum::Bekliyor);
-    }
-
     void gizlendiktenSonraYenidenGosterilir()
     {
         Duzenek d;

@@ -197,16 +197,6 @@ private slots:
         QCOMPARE(balon.size(), 1);
     }
 
-    void simgeDegisir()
-    {
-        SahteTepsi tepsi;
-        NotifyIcon n(nullptr, &tepsi);
-        const QIcon mavi = DuzSimge(Qt::blue);
-        n.setIcon(mavi);
-        QCOMPARE(n.Icon().cacheKey(), mavi.cacheKey());
-        QCOMPARE(tepsi.simge.cacheKey(), mavi.cacheKey());
-    }
-
     void tepsiyeKucultVeGeriGetir()
     {
         SahteTepsi tepsi;
