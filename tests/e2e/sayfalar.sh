@@ -1,0 +1,26 @@
+#!/bin/bash
+# Screenshots of the four pages of the real program at a fixed moment (faketime), each after
+# its slide has ended: build/screenshots/sayfa_0.png .. sayfa_3.png.
+source "$(dirname "$0")/lib.sh" "$1"
+PROGRAM="$E2E_BUILD/orvanel"
+[ -x "$PROGRAM" ] || e2e_fail "$PROGRAM is missing"
+BASLIK='^Orvanel orvanel\.example\.org$'
+
+e2e_start
+export FAKETIME_DONT_FAKE_MONOTONIC=1
+faketime -f "@2026-06-21 10:00:00" "$PROGRAM" >"$E2E_TMP/orvanel.log" 2>&1 &
+PID=$!
+E2E_PIDS+=($PID)
+e2e_wait_for 30 "[ -n \"\$(e2e_visible_windows '$BASLIK')\" ]" ||
+  e2e_fail "no window: $(cat "$E2E_TMP/orvanel.log")"
+W=$(e2e_visible_windows "$BASLIK" | head -1)
+eval "$(xdotool getwindowgeometry --shell "$W")"
+sleep 1
+for i in 0 1 2 3; do
+  xdotool mousemove $((X + 4 + 38 * i + 19)) $((Y + 298 + 19)) click 1
+  sleep 1
+  import -window root -crop "242x341+$X+$Y" +repage "$E2E_SHOTS/sayfa_$i.png"
+done
+kill -0 "$PID" || e2e_fail "the program ended"
+echo "pages: $E2E_SHOTS/sayfa_0.png .. sayfa_3.png"
+echo PASS
