@@ -117,10 +117,10 @@ bool IdCoz(Alan a, qint32& id)
     return true;
 }
 
-// A number with "," or "." as its decimal mark. With up to 15 significant digits and 22
-// decimals both the digits and the power of ten are exact doubles, so one division gives the
-// correctly rounded value; longer texts (and exponents, which the file does not use) go
-// through Qt's conversion.
+// A number with "," or "." as its decimal mark. While the digits, read as one integer, stay
+// below 2^53 and there are at most 22 decimals, both that integer and the power of ten are
+// exact doubles, so one division gives the correctly rounded value; other texts (longer
+// ones, and exponents, which the file does not use) go through Qt's conversion.
 bool SayiCoz(Alan a, double& sayi)
 {
     static constexpr double OnunKuvveti[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -129,24 +129,21 @@ bool SayiCoz(Alan a, double& sayi)
     a = Bosluksuz(a);
     const Alan tum = a;
     bool eksi;
-    Isaret(a, eksi);
-    qint64 basamaklar = 0;
-    int anlamli = 0, ondalik = 0, rakam = 0;
-    bool isaret = false, hizli = true;
-    for (const char* p = a.bas; p < a.son && hizli; ++p) {
-        if (*p >= '0' && *p <= '9') {
-            basamaklar = basamaklar * 10 + (*p - '0');
-            anlamli += basamaklar != 0;
-            ondalik += isaret;
-            ++rakam;
-            hizli = anlamli <= 15 && ondalik <= 22;
-        } else if ((*p == ',' || *p == '.') && !isaret) {
-            isaret = true;
-        } else {
-            hizli = false;
-        }
+    const char* p = Isaret(a, eksi);
+    const char* const son = a.son;
+    quint64 basamaklar = 0;
+    const char* const tamBasi = p;
+    while (p < son && unsigned(*p - '0') < 10)
+        basamaklar = basamaklar * 10 + unsigned(*p++ - '0');
+    int rakam = int(p - tamBasi), ondalik = 0;
+    if (p < son && (*p == ',' || *p == '.')) {
+        const char* const kesirBasi = ++p;
+        while (p < son && unsigned(*p - '0') < 10)
+            basamaklar = basamaklar * 10 + unsigned(*p++ - '0');
+        ondalik = int(p - kesirBasi);
+        rakam += ondalik;
     }
-    if (hizli && rakam > 0) {
+    if (p == son && rakam > 0 && rakam <= 18 && ondalik <= 22 && basamaklar <= (quint64(1) << 53)) {
         const double d = double(basamaklar) / OnunKuvveti[ondalik];
         sayi = eksi ? -d : d;
         return true;
@@ -163,6 +160,12 @@ bool SayiCoz(Alan a, double& sayi)
 
 // Calls ekle(record with its numbers, country field, city field) for each well-formed line,
 // in order; returns the number of malformed lines.
+// The bytes where a field or a line may end.
+inline bool Ayirici(char c)
+{
+    return c == '|' || c == '\r';
+}
+
 template <typename Ekle> int Ayristir(const QByteArray& veri, Ekle ekle)
 {
     int atlanan = 0;
@@ -175,7 +178,11 @@ template <typename Ekle> int Ayristir(const QByteArray& veri, Ekle ekle)
         int n = 0; // separators seen
         const char* alanBasi = p;
         const char* q = p;
-        for (; q < dosyaSonu; ++q) {
+        for (;; ++q) {
+            while (q < dosyaSonu && !Ayirici(*q))
+                ++q;
+            if (q == dosyaSonu)
+                break;
             if (*q == '|') {
                 if (n < 6)
                     alan[n] = {alanBasi, q};

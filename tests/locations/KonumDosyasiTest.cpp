@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -114,6 +115,31 @@ TEST_F(KonumDosyasiTest, NumbersReadAsTheNearestDouble)
     EXPECT_EQ(k[1].Tz, 0.30000000000000004);
     EXPECT_EQ(k[1].Enlem, 100);
     EXPECT_EQ(k[1].Boylam, 12345678901234567890.0);
+}
+
+TEST_F(KonumDosyasiTest, ShortcutForShortNumbersRoundsLikeTheFullConversion)
+{
+    // Coordinates and offsets with up to 17 digits and both marks, against Qt's conversion.
+    std::mt19937_64 r(1254);
+    QByteArray veri;
+    QVector<double> beklenen;
+    for (int i = 1; i <= 3000; ++i) {
+        const double v = std::ldexp(double(r() >> 11), -53) * 360 - 180;
+        QByteArray metin = QByteArray::number(v, 'f', int(r() % 18));
+        beklenen << metin.toDouble();
+        if (i % 2)
+            metin.replace('.', ',');
+        veri += QByteArray::number(i) + "|A|a|0|0|" + metin + "\r\n";
+    }
+    veri += "3001|A|a|9007199254740993|0,9007199254740993|-900719925474099,3";
+    beklenen << 9007199254740993.0 << 0.9007199254740993 << -900719925474099.3;
+    const auto k = Oku(veri);
+    ASSERT_EQ(k.size(), 3001);
+    for (int i = 0; i < 3000; ++i)
+        ASSERT_EQ(k[i].Boylam, beklenen[i]) << veri.split('\n').at(i).constData();
+    EXPECT_EQ(k[3000].Tz, beklenen[3000]);
+    EXPECT_EQ(k[3000].Enlem, beklenen[3001]);
+    EXPECT_EQ(k[3000].Boylam, beklenen[3002]);
 }
 
 TEST_F(KonumDosyasiTest, MalformedLinesAreSkippedAndNotWrittenBack)
