@@ -290,6 +290,8 @@ void MesajForm::resizeEvent(QResizeEvent*)
 
 bool MesajForm::eventFilter(QObject* nesne, QEvent* olay)
 {
+    // A click: the left button released on the text it went down on (Qt sends the release
+    // to the pressed text wherever the pointer is, so the place is checked).
     if ((nesne == Mesaj1 || nesne == Sure || nesne == Mesaj2) &&
         olay->type() == QEvent::MouseButtonRelease) {
         auto* fare = static_cast<QMouseEvent*>(olay);

@@ -230,6 +230,11 @@ private slots:
         FareSurucu::Birak(etiket, QPoint(40, 5), Qt::RightButton);
         QCOMPARE(d.form.durum(), MesajForm::Durum::Bekliyor);
 
+        // Pressed on the text but released off it: no click.
+        FareSurucu::Bas(etiket, QPoint(40, 5));
+        FareSurucu::Birak(etiket, QPoint(40, 40));
+        QCOMPARE(d.form.durum(), MesajForm::Durum::Bekliyor);
+
         FareSurucu::Bas(etiket, QPoint(40, 5));
         FareSurucu::Birak(etiket, QPoint(40, 5));
         QCOMPARE(d.form.durum(), MesajForm::Durum::Kuculuyor);
