@@ -1,6 +1,7 @@
 // orvanel-cli: the command-line front end. Needs no display.
 #include "cli/AlertsKomutu.h"
 #include "cli/Cikis.h"
+#include "cli/EkleKomutu.h"
 #include "cli/HijriKomutu.h"
 #include "cli/MonthKomutu.h"
 #include "cli/SearchKomutu.h"
@@ -29,6 +30,7 @@ const Komut Komutlar[] = {
     {"hijri", &HijriKomutu, "Bir günün Hicri tarihini yazar."},
     {"alerts", &AlertsKomutu, "Bir günün uyarılarını ve ezanlarını saniyesiyle yazar."},
     {"search", &SearchKomutu, "data.db'de konum arar ve bulduğu satırı yazar."},
+    {"ekle", &EkleKomutu, "data.db'ye yeni bir Şehir / Bölge ekler (--sec ile seçer)."},
 };
 
 void KullanimYaz(QTextStream& akis)

@@ -1,0 +1,181 @@
+#include "locations/KonumEkleme.h"
+
+#include "locations/FindItem.h"
+
+#include <cmath>
+#include <limits>
+
+const QString KonumEkleme::VarsayilanUlke = QStringLiteral("Türkiye");
+
+namespace {
+
+const QString EksikMesaji = QStringLiteral("Lütfen bilgileri eksiksiz giriniz.");
+const QString EnlemMesaji = QStringLiteral("Geçerli bir Enlem Koordinatı giriniz.");
+const QString BoylamMesaji = QStringLiteral("Geçerli bir Boylam Koordinatı giriniz.");
+// data.db numbers its rows with 16-bit Ids: a row past 32767 would be skipped when read.
+const QString IdTukendiMesaji =
+    QStringLiteral("Konum listesi dolu: yeni bir Şehir / Bölge eklenemez.");
+
+// A decimal number with "," as its mark, as the time-zone values are written.
+double VirgulluSayi(const char* metin)
+{
+    return QString::fromLatin1(metin).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+}
+
+} // namespace
+
+const std::array<SaatDilimi, KonumEkleme::SaatDilimiSayisi>& KonumEkleme::SaatDilimleri()
+{
+    // The labels are shown as they are, "&amp;" and the missing opening parenthesis included.
+    static const std::array<SaatDilimi, SaatDilimiSayisi> tablo = {{
+        {"-12", "GMT -12:00) Eniwetok, Kwajalein"},
+        {"-11", "GMT -11:00) Midway Island, Samoa"},
+        {"-10", "GMT -10:00) Hawaii"},
+        {"-9", "GMT -9:00) Alaska"},
+        {"-8", "GMT -8:00) Pacific Time (US &amp; Canada)"},
+        {"-7", "GMT -7:00) Mountain Time (US &amp; Canada)"},
+        {"-6", "GMT -6:00) Central Time (US &amp; Canada), Mexico City"},
+        {"-5", "GMT -5:00) Eastern Time (US &amp; Canada), Bogota, Lima"},
+        {"-4,5", "GMT -4:30) Caracas"},
+        {"-4", "GMT -4:00) Atlantic Time (Canada), Caracas, La Paz"},
+        {"-3,5", "GMT -3:30) Newfoundland"},
+        {"-3", "GMT -3:00) Brazil, Buenos Aires, Georgetown"},
+        {"-2", "GMT -2:00) Mid-Atlantic"},
+        {"-1", "GMT -1:00 hour) Azores, Cape Verde Islands"},
+        {"0", "GMT) Western Europe Time, London, Lisbon, Casablanca"},
+        {"1", "GMT +1:00 hour) Brussels, Copenhagen, Madrid, Paris"},
+        {"2", "GMT +2:00) İstanbul, Athina, Kaliningrad, South Africa"},
+        {"3", "GMT +3:00) Baghdad, Riyadh, Moscow, St. Petersburg"},
+        {"3,5", "GMT +3:30) Tehran"},
+        {"4", "GMT +4:00) Abu Dhabi, Muscat, Baku, Tbilisi"},
+        {"4,5", "GMT +4:30) Kabul"},
+        {"5", "GMT +5:00) Ekaterinburg, Islamabad, Karachi, Tashkent"},
+        {"5,5", "GMT +5:30) Bombay, Calcutta, Madras, New Delhi"},
+        {"5,75", "GMT +5:45) Kathmandu"},
+        {"6", "GMT +6:00) Almaty, Dhaka, Colombo"},
+        {"6,5", "GMT +6:30) Yangon, Cocos Islands"},
+        {"7", "GMT +7:00) Bangkok, Hanoi, Jakarta"},
+        {"8", "GMT +8:00) Beijing, Perth, Singapore, Hong Kong"},
+        {"9", "GMT +9:00) Tokyo, Seoul, Osaka, Sapporo, Yakutsk"},
+        {"9,5", "GMT +9:30) Adelaide, Darwin"},
+        {"10", "GMT +10:00) Eastern Australia, Guam, Vladivostok"},
+        {"11", "GMT +11:00) Magadan, Solomon Islands, New Caledonia"},
+        {"12", "GMT +12:00) Auckland, Wellington, Fiji, Kamchatka"},
+    }};
+    return tablo;
+}
+
+int KonumEkleme::SaatDilimiBul(const QString& saat)
+{
+    const std::optional<double> deger = KoordinatCoz(saat);
+    if (!deger)
+        return -1;
+    for (int i = 0; i < SaatDilimiSayisi; ++i)
+        if (VirgulluSayi(SaatDilimleri()[i].Deger) == *deger)
+            return i;
+    return -1;
+}
+
+std::optional<double> KonumEkleme::KoordinatCoz(const QString& metin)
+{
+    const QString t = metin.trimmed();
+    int i = 0;
+    if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QLatin1Char('+')))
+        ++i;
+    QString sayi = t.left(i);
+    int rakam = 0;
+    bool isaret = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            ++rakam;
+            sayi += c;
+        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !isaret) {
+            isaret = true;
+            sayi += QLatin1Char('.');
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (rakam == 0)
+        return std::nullopt;
+    bool tamam = false;
+    const double d = sayi.toDouble(&tamam);
+    if (!tamam || !std::isfinite(d))
+        return std::nullopt;
+    return d;
+}
+
+std::optional<QString> KonumEkleme::Denetle(const EkleGirdisi& g, const clsFastCollection& satirlar)
+{
+    // Empty as typed: a text of spaces only is not empty here.
+    if (g.Ulke.isEmpty() || g.Sehir.isEmpty() || g.Enlem.isEmpty() || g.Boylam.isEmpty())
+        return EksikMesaji;
+    if (FindItem(satirlar, g.Sehir + QLatin1Char(',') + g.Ulke, QStringLiteral("SehirUlke"),
+                 false) != 0)
+        return QLatin1Char('\'') + g.Ulke + QStringLiteral(" - ") + g.Sehir +
+               QStringLiteral("' zaten mevcut.");
+    if (!KoordinatCoz(g.Enlem))
+        return EnlemMesaji;
+    if (!KoordinatCoz(g.Boylam))
+        return BoylamMesaji;
+    if (g.SaatDilimi < 0 || g.SaatDilimi >= SaatDilimiSayisi)
+        return EksikMesaji;
+    const KonumKaydi k = YeniKayit(g, satirlar);
+    if (!KonumDosyasi::AdYazilabilir(k.Ulke) || !KonumDosyasi::AdYazilabilir(k.Sehir))
+        return QString::fromUtf8(GecersizAdMesaji.Metin);
+    if (k.Id > std::numeric_limits<qint16>::max())
+        return IdTukendiMesaji;
+    return std::nullopt;
+}
+
+KonumKaydi KonumEkleme::YeniKayit(const EkleGirdisi& g, const clsFastCollection& satirlar)
+{
+    KonumKaydi k;
+    const vkListItem* son = satirlar.Item(satirlar.Count());
+    k.Id = son ? son->Id() + 1 : 1;
+    k.Ulke = BosluklariKirp(g.Ulke);
+    k.Sehir = BosluklariKirp(g.Sehir);
+    if (g.SaatDilimi >= 0 && g.SaatDilimi < SaatDilimiSayisi)
+        k.Tz = VirgulluSayi(SaatDilimleri()[g.SaatDilimi].Deger);
+    k.Enlem = KoordinatCoz(g.Enlem).value_or(0);
+    k.Boylam = KoordinatCoz(g.Boylam).value_or(0);
+    return k;
+}
+
+QUrl KonumEkleme::OneriAdresi(const QString& kok, const EkleGirdisi& g)
+{
+    QByteArray adres = kok.toUtf8();
+    while (adres.endsWith('/'))
+        adres.chop(1);
+    const QString tz = g.SaatDilimi >= 0 && g.SaatDilimi < SaatDilimiSayisi
+                           ? QString::fromLatin1(SaatDilimleri()[g.SaatDilimi].Deger)
+                           : QString();
+    const std::pair<const char*, const QString&> anahtarlar[] = {{"?ulke=", g.Ulke},
+                                                                 {"&sehir=", g.Sehir},
+                                                                 {"&tz=", tz},
+                                                                 {"&enlem=", g.Enlem},
+                                                                 {"&boylam=", g.Boylam}};
+    adres += "/oner.php";
+    for (const auto& [anahtar, deger] : anahtarlar)
+        adres += anahtar + QUrl::toPercentEncoding(deger);
+    return QUrl::fromEncoded(adres, QUrl::StrictMode);
+}
+
+KonumEkleme::DosyaSonucu KonumEkleme::DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g)
+{
+    DosyaSonucu s;
+    clsFastCollection satirlar;
+    s.Dosya = dosya.DosyadanOku(satirlar);
+    s.Atlanan = dosya.AtlananSatirSayisi();
+    if (s.Dosya != KonumDosyasiSonucu::Tamam || s.Atlanan > 0)
+        return s;
+    s.Red = Denetle(g, satirlar);
+    if (s.Red)
+        return s;
+    s.Kayit = YeniKayit(g, satirlar);
+    const int konum = satirlar.Add(std::make_unique<vkListItem>(s.Kayit));
+    satirlar.Item(konum)->setIndex(konum);
+    s.Dosya = dosya.DosyayaYaz(satirlar);
+    return s;
+}

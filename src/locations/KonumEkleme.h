@@ -1,0 +1,77 @@
+#pragma once
+
+#include "locations/KonumDosyasi.h"
+#include "locations/KonumKaydi.h"
+#include "locations/clsFastCollection.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <array>
+#include <optional>
+
+// One entry of the add-location dialog's time-zone list: the value stored as Tz (hours,
+// decimal comma) and the label shown for it.
+struct SaatDilimi
+{
+    const char* Deger;
+    const char* Etiket;
+};
+
+// What the user typed for a new place, untouched: the checks, the duplicate message and the
+// suggestion use the texts as typed; only the stored row is trimmed and converted.
+struct EkleGirdisi
+{
+    QString Ulke;
+    QString Sehir;
+    int SaatDilimi = 16; // position in KonumEkleme::SaatDilimleri()
+    QString Enlem;
+    QString Boylam;
+};
+
+// Adding a place, without the widgets: the checks of the save button, the new row, the
+// suggestion address and, for the command line, the whole append to data.db. The dialog and
+// `orvanel-cli ekle` share it, so both refuse the same inputs with the same messages.
+class KonumEkleme
+{
+public:
+    static constexpr int SaatDilimiSayisi = 33;
+    static constexpr int VarsayilanSaatDilimi = 16; // "GMT +2:00) İstanbul, ..."
+    static const QString VarsayilanUlke;            // "Türkiye"
+
+    static const std::array<SaatDilimi, SaatDilimiSayisi>& SaatDilimleri();
+    // The position of the entry whose value is `saat` hours, or -1. Both "5,75" and "5.75"
+    // name the same entry.
+    static int SaatDilimiBul(const QString& saat);
+
+    // The save button's checks in their order: completeness, duplicate (against `satirlar`),
+    // latitude, longitude; then what keeps data.db sound: names the file can hold and an Id
+    // the file can number. The message to show, or nothing when the place may be added.
+    static std::optional<QString> Denetle(const EkleGirdisi& g, const clsFastCollection& satirlar);
+
+    // A coordinate as typed: an optional sign, digits and at most one decimal mark, "." and
+    // "," alike, spaces around allowed. Anything else (both marks, grouping, exponents) is
+    // not a coordinate.
+    static std::optional<double> KoordinatCoz(const QString& metin);
+
+    // The row to append: Id one past the last row's (1 for an empty list), the names with
+    // their surrounding spaces removed, Tz from the chosen entry. Only after Denetle passed.
+    static KonumKaydi YeniKayit(const EkleGirdisi& g, const clsFastCollection& satirlar);
+
+    // The suggestion request: `kok` (the product's web address) + "/oner.php" with ulke,
+    // sehir, tz, enlem and boylam in this order, each value as typed, percent-encoded UTF-8.
+    static QUrl OneriAdresi(const QString& kok, const EkleGirdisi& g);
+
+    // The command line's whole add: reads data.db, checks against its rows, appends and
+    // rewrites it. Dosya is the outcome of the read or the rewrite (data.db is untouched
+    // unless it is Tamam); Red the message of a refused input, nothing then being written.
+    // A file with lines the reader had to skip is not rewritten (Atlanan > 0).
+    struct DosyaSonucu
+    {
+        KonumDosyasiSonucu Dosya = KonumDosyasiSonucu::Tamam;
+        std::optional<QString> Red;
+        int Atlanan = 0;  // malformed lines of data.db: a rewrite would drop them, so none
+        KonumKaydi Kayit; // the appended row, on success
+    };
+    static DosyaSonucu DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g);
+};
