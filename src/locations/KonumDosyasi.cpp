@@ -216,10 +216,12 @@ bool SayiYazilabilir(double sayi)
     return std::isfinite(sayi);
 }
 
+// What the reader would take back unchanged: its Id range, names and finite numbers.
 bool SatirYazilabilir(const KonumKaydi& k)
 {
-    return KonumDosyasi::AdYazilabilir(k.Ulke) && KonumDosyasi::AdYazilabilir(k.Sehir) &&
-           SayiYazilabilir(k.Tz) && SayiYazilabilir(k.Enlem) && SayiYazilabilir(k.Boylam);
+    return k.Id >= -32768 && k.Id <= 32767 && KonumDosyasi::AdYazilabilir(k.Ulke) &&
+           KonumDosyasi::AdYazilabilir(k.Sehir) && SayiYazilabilir(k.Tz) &&
+           SayiYazilabilir(k.Enlem) && SayiYazilabilir(k.Boylam);
 }
 
 } // namespace

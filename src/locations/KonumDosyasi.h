@@ -31,7 +31,8 @@ enum class KonumDosyasiSonucu
     DosyaYok,   // data.db is missing: show DosyaBulunamadiMesaji and end
     Okunamadi,  // data.db exists but cannot be read
     Yazilamadi, // the rewrite failed; data.db is untouched (DosyaYazilamadiMesaji)
-    GecersizAd  // a row's name cannot be written; nothing was written (GecersizAdMesaji)
+    GecersizAd  // a row the reader would not take back (a name as GecersizAdMesaji says, a
+                // number that is not finite, an Id beyond 16 bits); nothing was written
 };
 
 // data.db in the program folder: Windows-1254 text, lines "Id|Ulke|Sehir|Tz|Enlem|Boylam"

@@ -275,7 +275,8 @@ TEST_F(KonumDosyasiTest, NamesAndNumbersTheFileCannotHoldAreRefused)
                              {1, "A", QString::fromUtf8("Łódź"), 0, 0, 0},
                              {1, "A", QString::fromUtf8("東京"), 0, 0, 0},
                              {1, "A", "a", nan, 0, 0},
-                             {1, "A", "a", 0, std::numeric_limits<double>::infinity(), 0}}) {
+                             {1, "A", "a", 0, std::numeric_limits<double>::infinity(), 0},
+                             {32768, "A", "a", 0, 0, 0}}) {
         SCOPED_TRACE(k.Sehir.toStdString());
         EXPECT_EQ(dosya.DosyayaYaz({k}), KonumDosyasiSonucu::GecersizAd);
         EXPECT_EQ(DosyaIcerigi(Yol()), eski);
