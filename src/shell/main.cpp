@@ -5,6 +5,7 @@
 #include "platform/TekOrnek.h"
 #include "platform/YazSaatiKurali.h"
 #include "shell/gui/AnaForm.h"
+#include "shell/gui/IlkKareOlcer.h"
 #include "shell/gui/QtMesajKutusu.h"
 
 #include <QApplication>
@@ -43,6 +44,9 @@ int main(int argc, char* argv[])
     b.TepsiVar = QSystemTrayIcon::isSystemTrayAvailable();
 
     AnaForm form(b);
+    IlkKareOlcer olcer;
+    if (qEnvironmentVariableIsSet("ORVANEL_ILK_KAREDE_CIK"))
+        form.installEventFilter(&olcer);
     QObject::connect(&tekOrnek, &TekOrnek::MesajGeldi, &form, [&form] { form.Goster(); });
     if (!form.Form_Load(komutSatiri))
         return 0;
