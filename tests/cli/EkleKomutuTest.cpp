@@ -12,21 +12,11 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
+#include "../locations/KonumTestAraclari.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray W1254(const char* utf8)
-{
-    QStringEncoder kodlayici("windows-1254");
-    return kodlayici(QString::fromUtf8(utf8));
-}
-
-QByteArray Icerik(const QString& yol)
-{
-    QFile f(yol);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 struct Calisma
 {
@@ -83,7 +73,7 @@ TEST_F(EkleKomutuTest, AppendsTheLineAndPrintsIt)
     EXPECT_EQ(c.Kod, 0) << c.Err.toStdString();
     EXPECT_EQ(c.Out, QStringLiteral("3|Türkiye|Şile|2|41,1777|29,6128\n"));
     EXPECT_TRUE(c.Err.isEmpty());
-    EXPECT_EQ(Icerik(Db()), IlkVeri + W1254("\r\n3|Türkiye|Şile|2|41,1777|29,6128"));
+    EXPECT_EQ(DosyaIcerigi(Db()), IlkVeri + W1254("\r\n3|Türkiye|Şile|2|41,1777|29,6128"));
     // Without --sec the chosen place stays as it was.
     EXPECT_EQ(AyarDeposu().Oku(QStringLiteral("bIndex")), QStringLiteral("6817"));
 }
@@ -135,7 +125,7 @@ TEST_F(EkleKomutuTest, RefusalsExitTwoWithTheDialogsMessagesAndWriteNothing)
         EXPECT_EQ(c.Err, QStringLiteral("orvanel-cli: ") + QString::fromUtf8(d.Mesaj) + '\n');
         EXPECT_TRUE(c.Out.isEmpty());
     }
-    EXPECT_EQ(Icerik(Db()), IlkVeri);
+    EXPECT_EQ(DosyaIcerigi(Db()), IlkVeri);
     EXPECT_FALSE(QFile::exists(klasor.filePath("tmpdata.db")));
     EXPECT_FALSE(QFile::exists(klasor.filePath("ayar/Orvanel/Orvanel.ini")));
 }
@@ -148,7 +138,7 @@ TEST_F(EkleKomutuTest, FileProblemsKeepTheFileAndTheChosenPlace)
     EXPECT_EQ(c.Kod, 2);
     EXPECT_TRUE(c.Err.startsWith(
         QStringLiteral("orvanel-cli: Konum dosyasına yazılamadı, dosyanın önceki hali korundu: ")));
-    EXPECT_EQ(Icerik(Db()), IlkVeri);
+    EXPECT_EQ(DosyaIcerigi(Db()), IlkVeri);
     EXPECT_EQ(AyarDeposu().Oku(QStringLiteral("bSehir")), QStringLiteral("İstanbul"));
     ASSERT_TRUE(QDir(klasor.path()).rmdir(QStringLiteral("tmpdata.db")));
 
@@ -157,11 +147,11 @@ TEST_F(EkleKomutuTest, FileProblemsKeepTheFileAndTheChosenPlace)
     ASSERT_TRUE(f.open(QIODevice::Append));
     f.write("\r\n3|eksik");
     f.close();
-    const QByteArray bozuk = Icerik(Db());
+    const QByteArray bozuk = DosyaIcerigi(Db());
     c = Calistir(Yer("Türkiye", "Şile", "2", "41", "29"));
     EXPECT_EQ(c.Kod, 2);
     EXPECT_TRUE(c.Err.contains(QStringLiteral("okunamayan 1 satır"))) << c.Err.toStdString();
-    EXPECT_EQ(Icerik(Db()), bozuk);
+    EXPECT_EQ(DosyaIcerigi(Db()), bozuk);
 
     QFile::remove(Db());
     c = Calistir(Yer("Türkiye", "Şile", "2", "41", "29"));
@@ -199,7 +189,8 @@ TEST(EkleKomutuProgram, AddsAndChoosesThroughTheBuiltProgram)
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
               QStringLiteral("3|Türkiye|Iğdır|3|39,92|44,04\n"));
-    EXPECT_EQ(Icerik(db), IlkVeri + QByteArray("\r\n3|T\xFCrkiye|I\xF0\x64\xFDr|3|39,92|44,04"));
+    EXPECT_EQ(DosyaIcerigi(db),
+              IlkVeri + QByteArray("\r\n3|T\xFCrkiye|I\xF0\x64\xFDr|3|39,92|44,04"));
     // Under the C number format the stored numbers carry a point.
     QSettings ayar(klasor.filePath(QStringLiteral("ayar/Orvanel/Orvanel.ini")),
                    QSettings::IniFormat);

@@ -1,0 +1,265 @@
+#include "locations/gui/EkleForm.h"
+
+#include "SkinResmi.h"
+#include "controls/Buton.h"
+#include "controls/ListBox.h"
+#include "locations/gui/EkleHedefi.h"
+#include "locations/gui/OneriGonderici.h"
+#include "platform/Twip.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWindow>
+
+namespace {
+
+const QColor Gri(64, 64, 64);
+
+QFont Yazi(int piksel, bool kalin = false)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(piksel);
+    f.setBold(kalin);
+    return f;
+}
+
+QLabel* Etiket(const QString& metin, QWidget* parent, int ust)
+{
+    auto* e = new QLabel(metin, parent);
+    e->setFont(Yazi(12));
+    QPalette p = e->palette();
+    p.setColor(QPalette::WindowText, Gri);
+    e->setPalette(p);
+    e->setGeometry(12, ust, 86, 20);
+    return e;
+}
+
+// The skin's three pictures of a button, and its caption.
+Buton* Dugme(QWidget* parent, const QString& ad, const QString& yazi, QRect yer)
+{
+    auto* d = new Buton(parent);
+    d->setPictureNormal(Resim(SkinResmi::yukle(ad + QStringLiteral("_normal"))));
+    d->setPictureDown(Resim(SkinResmi::yukle(ad + QStringLiteral("_down"))));
+    d->setPictureOver(Resim(SkinResmi::yukle(ad + QStringLiteral("_over"))));
+    d->setButtonEvents(0);
+    d->setOtoEventChange(false);
+    if (!yazi.isEmpty()) {
+        d->setFont(Yazi(12, true));
+        d->setForeColor(Gri);
+        d->setText(yazi);
+    }
+    d->setGeometry(yer);
+    return d;
+}
+
+} // namespace
+
+EkleForm::EkleForm(ListBox& db, EkleHedefi& hedef, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Db(db), Hedef(hedef),
+      gonderici_(new OneriGonderici(this))
+{
+    setWindowTitle(QStringLiteral("Şehir / Bölge"));
+    setFixedSize(Genislik, Yukseklik);
+    arkaplan_ = SkinResmi::yukle(QStringLiteral("ekle_arkaplan"));
+    KontrolleriKur();
+}
+
+EkleForm::~EkleForm() = default;
+
+void EkleForm::KontrolleriKur()
+{
+    auto* baslik = new QLabel(windowTitle(), this);
+    baslik->setFont(Yazi(13, true));
+    QPalette bp = baslik->palette();
+    bp.setColor(QPalette::WindowText, Qt::white);
+    baslik->setPalette(bp);
+    baslik->setGeometry(30, 9, 170, 18);
+
+    auto alan = [this](int ust) {
+        auto* k = new QLineEdit(this);
+        k->setFont(Yazi(12));
+        k->setGeometry(98, ust, 130, 20);
+        return k;
+    };
+    Etiket(QStringLiteral("Ülke : "), this, 46);
+    SEUlke = alan(46);
+    Etiket(QStringLiteral("Şehir/Bölge : "), this, 70);
+    SESehir = alan(70);
+    Etiket(QStringLiteral("Saat Dilimi : "), this, 94);
+    SESaatDilimi = new QComboBox(this);
+    SESaatDilimi->setFont(Yazi(11));
+    SESaatDilimi->setGeometry(98, 94, 130, 20);
+    // The labels are long: the open list is as wide as they need.
+    SESaatDilimi->view()->setMinimumWidth(330);
+    SESaatDilimiData = new QComboBox(this);
+    SESaatDilimiData->hide();
+    Etiket(QStringLiteral("Enlem : "), this, 118);
+    SEEnlem = alan(118);
+    Etiket(QStringLiteral("Boylam : "), this, 142);
+    SEBoylam = alan(142);
+
+    SEKonumGonder = new QCheckBox(QStringLiteral("Bu yeri Orvanel sitesine öner."), this);
+    SEKonumGonder->setFont(Yazi(11));
+    QPalette kp = SEKonumGonder->palette();
+    kp.setColor(QPalette::WindowText, Gri);
+    SEKonumGonder->setPalette(kp);
+    SEKonumGonder->setGeometry(12, 165, 216, 18);
+
+    BtnKaydet =
+        Dugme(this, QStringLiteral("kaydet"), QStringLiteral("Kaydet"), QRect(82, 188, 72, 22));
+    BtnIptal =
+        Dugme(this, QStringLiteral("iptal"), QStringLiteral("İptal"), QRect(158, 188, 72, 22));
+    BtnKapat = Dugme(this, QStringLiteral("kapat"), QString(), QRect(212, 6, 24, 24));
+    BtnKapat->setToolTip(QStringLiteral("Kapat"));
+
+    // The hidden list follows the shown one: the value is read at the shown position.
+    connect(SESaatDilimi, &QComboBox::currentIndexChanged, SESaatDilimiData,
+            &QComboBox::setCurrentIndex);
+    connect(BtnKaydet, &Buton::Click, this, &EkleForm::BtnKaydet_Click);
+    connect(BtnIptal, &Buton::Click, this, &EkleForm::Kapat);
+    connect(BtnKapat, &Buton::Click, this, &EkleForm::Kapat);
+}
+
+void EkleForm::Form_Load()
+{
+    SEUlke->setText(KonumEkleme::VarsayilanUlke);
+    SESehir->clear();
+    SEEnlem->clear();
+    SEBoylam->clear();
+    SEKonumGonder->setChecked(true);
+    SESaatDilimi->clear();
+    SESaatDilimiData->clear();
+    for (const SaatDilimi& s : KonumEkleme::SaatDilimleri()) {
+        SESaatDilimiData->addItem(QString::fromLatin1(s.Deger));
+        SESaatDilimi->addItem(QString::fromUtf8(s.Etiket));
+    }
+    SESaatDilimi->setCurrentIndex(KonumEkleme::VarsayilanSaatDilimi);
+    SESaatDilimiData->setCurrentIndex(KonumEkleme::VarsayilanSaatDilimi);
+    setMask(YuvarlakSekil(size()));
+    surukleniyor_ = false;
+    tutmaX_ = tutmaY_ = 0;
+    yuklu_ = true;
+}
+
+void EkleForm::Ac()
+{
+    if (!yuklu_)
+        Form_Load();
+    show();
+    raise();
+    activateWindow();
+}
+
+void EkleForm::Kapat()
+{
+    hide();
+    yuklu_ = false;
+}
+
+EkleGirdisi EkleForm::Girdi() const
+{
+    EkleGirdisi g;
+    g.Ulke = SEUlke->text();
+    g.Sehir = SESehir->text();
+    g.SaatDilimi = SESaatDilimiData->currentIndex();
+    g.Enlem = SEEnlem->text();
+    g.Boylam = SEBoylam->text();
+    return g;
+}
+
+void EkleForm::BtnKaydet_Click()
+{
+    const EkleGirdisi g = Girdi();
+    if (const std::optional<QString> mesaj = KonumEkleme::Denetle(g, Db.Satirlar())) {
+        Hedef.EkleMesaji(this, *mesaj);
+        return;
+    }
+    hide();
+
+    const int oncekiAktif = Db.Aktif();
+    const int oncekiSecili = Db.SelectedItem();
+    const int konum = Db.AddItem(
+        QString(), -1, std::make_unique<vkListItem>(KonumEkleme::YeniKayit(g, Db.Satirlar())));
+    Db.setAktif(konum);
+    Db.setSelectedItem(konum);
+
+    // The file first: a place that is not in data.db cannot be the chosen one, as the stored
+    // choice is its row number.
+    const KonumDosyasiSonucu yazim = Hedef.DosyayaYaz();
+    if (yazim != KonumDosyasiSonucu::Tamam) {
+        Db.RemoveItem(konum);
+        Db.setAktif(oncekiAktif);
+        Db.setSelectedItem(oncekiSecili);
+        // The entries stay for another try, unless the program is ending.
+        if (yazim != KonumDosyasiSonucu::DosyaYok)
+            Ac();
+        return;
+    }
+    Hedef.BolgeselAyarKaydet();
+    if (SEKonumGonder->isChecked())
+        gonderici_->Gonder(KonumEkleme::OneriAdresi(OneriGonderici::UrunAdresi(), g));
+}
+
+QRegion EkleForm::YuvarlakSekil(QSize boyut)
+{
+    QPainterPath yol;
+    yol.addRoundedRect(QRectF(0, 0, boyut.width() + 1, boyut.height() + 1), 4.5, 4.5);
+    return QRegion(yol.toFillPolygon().toPolygon());
+}
+
+void EkleForm::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!arkaplan_.isNull())
+        p.drawPixmap(0, 0, arkaplan_);
+    else
+        p.fillRect(rect(), Qt::white);
+}
+
+void EkleForm::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    // Wayland lets no window place itself: the compositor moves it instead.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && windowHandle()) {
+        windowHandle()->startSystemMove();
+        return;
+    }
+    const QPoint p = e->position().toPoint();
+    tutmaX_ = static_cast<qint16>(Twip::TwipX(p.x()));
+    tutmaY_ = static_cast<qint16>(Twip::TwipY(p.y()));
+    surukleniyor_ = true;
+}
+
+void EkleForm::mouseMoveEvent(QMouseEvent* e)
+{
+    if (!surukleniyor_ || !(e->buttons() & Qt::LeftButton))
+        return;
+    // The press point stays under the pointer: pointer in twips minus the press point.
+    const QPoint imlec = e->globalPosition().toPoint();
+    move(Twip::PikselX(Twip::TwipX(imlec.x()) - tutmaX_),
+         Twip::PikselY(Twip::TwipY(imlec.y()) - tutmaY_));
+}
+
+void EkleForm::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    tutmaX_ = tutmaY_ = 0;
+    surukleniyor_ = false;
+}
+
+void EkleForm::closeEvent(QCloseEvent* e)
+{
+    // Closed from outside (the window manager): as the close button.
+    e->accept();
+    yuklu_ = false;
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "locations/KonumEkleme.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class Buton;
+class EkleHedefi;
+class ListBox;
+class OneriGonderici;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+// The add-location dialog: a modeless 242 x 221 frameless window with a rounded shape, in
+// which the user types a place the database lacks. Saving appends it to the main window's
+// list `Db`, rewrites data.db, makes it the chosen place and, when SEKonumGonder is checked,
+// suggests it to the product's web site.
+//
+// Loaded and unloaded like a window of its own: Ac loads it (fields reset) unless it is
+// already loaded, then shows it; a save only hides it, so it reopens with the fields as they
+// were; cancel and close unload it.
+class EkleForm : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int Genislik = 242;
+    static constexpr int Yukseklik = 221;
+
+    EkleForm(ListBox& db, EkleHedefi& hedef, QWidget* parent = nullptr);
+    ~EkleForm() override;
+
+    // BtnSehirEkle: loads when unloaded, then shows.
+    void Ac();
+    // BtnIptal, BtnKapat and the program's end: hides and unloads.
+    void Kapat();
+    bool Yuklu() const { return yuklu_; }
+
+    // BtnKaydet.
+    void BtnKaydet_Click();
+
+    // The fields as they stand.
+    EkleGirdisi Girdi() const;
+    OneriGonderici& Gonderici() const { return *gonderici_; }
+
+    // The window shape: a rectangle one pixel larger than `boyut` with 9 x 9 corner ellipses.
+    static QRegion YuvarlakSekil(QSize boyut);
+
+    QLineEdit* SEUlke;
+    QLineEdit* SESehir;
+    QComboBox* SESaatDilimi;
+    QComboBox* SESaatDilimiData; // hidden: the value of each entry of SESaatDilimi
+    QLineEdit* SEEnlem;
+    QLineEdit* SEBoylam;
+    QCheckBox* SEKonumGonder;
+    Buton* BtnKaydet;
+    Buton* BtnIptal;
+    Buton* BtnKapat;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void KontrolleriKur();
+    // Form_Load: the initial contents, the time-zone lists and the shape.
+    void Form_Load();
+
+    ListBox& Db;
+    EkleHedefi& Hedef;
+    OneriGonderici* gonderici_;
+    QPixmap arkaplan_;
+    bool yuklu_ = false;
+    // The press point of a drag, in twips of the window, as the 16-bit values it is kept in.
+    qint16 tutmaX_ = 0;
+    qint16 tutmaY_ = 0;
+    bool surukleniyor_ = false;
+};
