@@ -139,6 +139,7 @@ void AyarDeposu::Yaz(const QString& anahtar, const QString& metin)
 {
     Ayarlar->setValue(anahtar, metin);
     Ayarlar->sync();
+    SonYazma = Ayarlar->status() == QSettings::NoError;
 }
 
 void AyarDeposu::Yaz(const QString& anahtar, bool deger)

@@ -61,6 +61,9 @@ public:
     void Yaz(const QString& anahtar, const QString& metin);
     void Yaz(const QString& anahtar, bool deger); // "True"/"False"
     void Yaz(const QString& anahtar, double deger);
+    // Whether the last write reached the disk. False: the file could not be replaced; the
+    // file on disk is as it was and the value holds for this run only.
+    bool YazildiMi() const { return SonYazma; }
 
     // Typed reads with the table's default. A stored text that cannot be read as the key's
     // type, or lies outside its range, gives the default: a damaged store never stops the
@@ -85,6 +88,7 @@ public:
 
 private:
     std::unique_ptr<QSettings> Ayarlar;
+    bool SonYazma = true;
 };
 
 // Messages of Denetle.

@@ -354,6 +354,49 @@ private slots:
         QVERIFY(AyarOku("bIndex") == "30000");
     }
 
+    void ayarDosyasiYazilamazsaUyarir()
+    {
+        // The settings file's place is taken by a folder: no write can replace it.
+        QDir().mkpath(ayarKlasoru_->path() + "/Orvanel/Orvanel.ini");
+        AnaForm& f = Baslat();
+        QVERIFY(mesaj_.Kutular.isEmpty());
+        Tikla(f.GAyarUstte);
+        QCOMPARE(mesaj_.Kutular.size(), 1);
+        QCOMPARE(mesaj_.Kutular[0].Baslik, QStringLiteral("Uyarı"));
+        QVERIFY(mesaj_.Kutular[0].Metin.startsWith("Ayarlar kaydedilemedi !"));
+        QVERIFY(QFileInfo(ayarKlasoru_->path() + "/Orvanel/Orvanel.ini").isDir());
+    }
+
+    void dataDbYenidenYazimi()
+    {
+        AnaForm& f = Baslat();
+        QFile once(Program() + "data.db");
+        QVERIFY(once.open(QIODevice::ReadOnly));
+        const QByteArray eski = once.readAll();
+        once.close();
+
+        // The temporary file's place is taken: the rewrite fails, data.db stays as it was.
+        QVERIFY(QDir().mkpath(Program() + "tmpdata.db"));
+        QVERIFY(!f.DosyayaYaz());
+        QCOMPARE(mesaj_.Kutular.size(), 1);
+        QCOMPARE(mesaj_.Kutular[0].Baslik, QStringLiteral("Uyarı"));
+        QCOMPARE(
+            mesaj_.Kutular[0].Metin,
+            QStringLiteral("'Data.db' dosyasına yazılamadı !\r\nDosyanın önceki hali korundu."));
+        QFile sonra(Program() + "data.db");
+        QVERIFY(sonra.open(QIODevice::ReadOnly));
+        QCOMPARE(sonra.readAll(), eski);
+        sonra.close();
+
+        // Once the way is free the rows are written and read back the same.
+        QVERIFY(QDir(Program() + "tmpdata.db").removeRecursively());
+        QVERIFY(f.DosyayaYaz());
+        const int satir = f.Sayfa1->Db->ListCount();
+        QVERIFY(f.DosyadanOku());
+        QCOMPARE(f.Sayfa1->Db->ListCount(), satir);
+        QCOMPARE(f.Sayfa1->Db->Aktif(), 6817);
+    }
+
     // Regional page -------------------------------------------------------------------------
 
     void aramaSatiriSecipEnUsteAlir()

@@ -221,8 +221,8 @@ void AnaForm::SayfalariBagla()
     connect(Sayfa1->Db, &ListBox::AktifChange, this, [this](int aktif) {
         // Db_AktifChange: a double-click chooses and stores the row at once. Clearing the
         // list also reports 0, which is no choice.
-        if (aktif > 0)
-            bolgesel_.BolgeselAyarKaydet();
+        if (aktif > 0 && bolgesel_.BolgeselAyarKaydet() == BolgeselAyarlar::Sonuc::Kaydedildi)
+            AyarYazimDenetle();
     });
 
     connect(Sayfa2->BtnAyarKaydet, &Buton::Click, this, &AnaForm::BtnAyarKaydet_Click);
@@ -408,8 +408,38 @@ bool AnaForm::DosyadanOku()
         DosyaMesaji(DosyaBulunamadiMesaji.Baslik, DosyaBulunamadiMesaji.Metin);
         return false;
     }
+    // Read again, the file replaces the rows: nothing is listed twice.
+    if (Sayfa1->Db->ListCount() > 0)
+        Sayfa1->Db->Clear();
     KonumListesi::Doldur(*Sayfa1->Db, satirlar, bolgesel_.Index);
     return true;
+}
+
+bool AnaForm::DosyayaYaz()
+{
+    KonumDosyasi dosya(b_.ProgramKlasoru);
+    switch (dosya.DosyayaYaz(Sayfa1->Db->Satirlar())) {
+    case KonumDosyasiSonucu::Tamam:
+        return true;
+    case KonumDosyasiSonucu::GecersizAd:
+        Uyar(QString::fromUtf8(GecersizAdMesaji.Baslik), QString::fromUtf8(GecersizAdMesaji.Metin));
+        return false;
+    case KonumDosyasiSonucu::DosyaYok:
+        DosyaMesaji(DosyaBulunamadiMesaji.Baslik, DosyaBulunamadiMesaji.Metin);
+        return false;
+    default:
+        Uyar(QString::fromUtf8(DosyaYazilamadiMesaji.Baslik),
+             QString::fromUtf8(DosyaYazilamadiMesaji.Metin));
+        return false;
+    }
+}
+
+void AnaForm::AyarYazimDenetle()
+{
+    if (!depo_.YazildiMi())
+        Uyar(QStringLiteral("Uyarı"),
+             QStringLiteral("Ayarlar kaydedilemedi !\r\nAyar dosyasına yazılamadı; önceki "
+                            "ayarlar korundu, değişiklikler yalnızca bu çalışmada geçerli."));
 }
 
 void AnaForm::DosyaMesaji(const char* baslik, const char* metin)
@@ -523,11 +553,14 @@ void AnaForm::BtnBugun_Click()
 void AnaForm::GAyarUstte_Click()
 {
     GAyarUstte->setCurrentEvent(genel_.UstteTiklandi(GAyarUstte->CurrentEvent()));
+    AyarYazimDenetle();
 }
 
 void AnaForm::BtnBolgeKaydet_Click()
 {
     const BolgeselAyarlar::Sonuc s = bolgesel_.BolgeselAyarKaydet();
+    if (s == BolgeselAyarlar::Sonuc::Kaydedildi)
+        AyarYazimDenetle();
     // Minutes that were refused stay on the page to be corrected.
     if (s != BolgeselAyarlar::Sonuc::DakikaGecersiz)
         Tablar_Click(0);
@@ -540,6 +573,7 @@ void AnaForm::BtnAyarKaydet_Click()
         Uyar(QStringLiteral("Uyarı"), hata);
         return;
     }
+    AyarYazimDenetle();
     Tablar_Click(0);
 }
 

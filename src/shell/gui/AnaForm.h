@@ -66,6 +66,9 @@ public:
     void Tablar_Click(int index) override;
     void Hesapla() override;
     bool DosyadanOku();
+    // Rewrites data.db from the list's rows. False, after its message, when the file could
+    // not be replaced (it is left as it was) or a name cannot be written.
+    bool DosyayaYaz();
     void FModPlay(const QString& yol);
     void FModStop() override;
     // Makes the window visible (tray icon, tray menu, a second start).
@@ -185,6 +188,8 @@ private:
     void BtnAyarKaydet_Click();
     void DosyaMesaji(const char* baslik, const char* metin);
     void UstPaneliYerlestir();
+    // After a save of the user's: tells when the settings file could not be written.
+    void AyarYazimDenetle();
 
     AnaFormBaglami b_;
     AyarDeposu depo_;
