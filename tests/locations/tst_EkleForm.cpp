@@ -46,12 +46,16 @@ public:
     }
 
     // EkleHedefi.
-    KonumDosyasiSonucu DosyayaYaz() override
+    bool DosyayaYaz() override
     {
         const KonumDosyasiSonucu s = dosya.DosyayaYaz(Db.Satirlar());
-        if (s != KonumDosyasiSonucu::Tamam)
-            Mesajlar << QStringLiteral("dosya");
-        return s;
+        if (s == KonumDosyasiSonucu::Tamam)
+            return true;
+        Mesajlar << QStringLiteral("dosya");
+        // A missing data.db ends the program, and the program's end unloads the dialog.
+        if (s == KonumDosyasiSonucu::DosyaYok && Form)
+            Form->Kapat();
+        return false;
     }
     void BolgeselAyarKaydet() override { bolgesel.BolgeselAyarKaydet(); }
     void EkleMesaji(QWidget*, const QString& metin) override { Mesajlar << metin; }
@@ -80,6 +84,7 @@ public:
     QStringList Mesajlar;
     QString Yer;
     int Hesaplama = 0;
+    EkleForm* Form = nullptr;
 };
 
 } // namespace
@@ -146,6 +151,7 @@ private slots:
         f.close();
         ana = std::make_unique<AnaPencere>(klasor.path());
         form = std::make_unique<EkleForm>(ana->Db, *ana);
+        ana->Form = form.get();
     }
 
     void cleanup()
@@ -364,6 +370,8 @@ private slots:
         QCOMPARE(ana->Mesajlar, QStringList{QStringLiteral("dosya")});
         QVERIFY(!QFile::exists(Db()));
         QCOMPARE(ana->Db.ListCount(), 3);
+        QVERIFY(!form->isVisible());
+        QVERIFY(!form->Yuklu());
     }
 
     void DragKeepsThePressPointUnderThePointer()

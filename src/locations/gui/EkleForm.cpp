@@ -193,13 +193,12 @@ void EkleForm::BtnKaydet_Click()
 
     // The file first: a place that is not in data.db cannot be the chosen one, as the stored
     // choice is its row number.
-    const KonumDosyasiSonucu yazim = Hedef.DosyayaYaz();
-    if (yazim != KonumDosyasiSonucu::Tamam) {
+    if (!Hedef.DosyayaYaz()) {
         Db.RemoveItem(konum);
         Db.setAktif(oncekiAktif);
         Db.setSelectedItem(oncekiSecili);
-        // The entries stay for another try, unless the program is ending.
-        if (yazim != KonumDosyasiSonucu::DosyaYok)
+        // The entries stay for another try, unless the program is ending and unloaded us.
+        if (yuklu_)
             Ac();
         return;
     }

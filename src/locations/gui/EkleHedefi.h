@@ -1,7 +1,5 @@
 #pragma once
 
-#include "locations/KonumDosyasi.h"
-
 #include <QString>
 
 class QWidget;
@@ -12,9 +10,9 @@ class EkleHedefi
 public:
     virtual ~EkleHedefi() = default;
 
-    // Rewrites data.db from the list. Shows its own message when that fails; a missing file
-    // ends the program.
-    virtual KonumDosyasiSonucu DosyayaYaz() = 0;
+    // Rewrites data.db from the list. False, after its own message, when data.db was left as
+    // it was; a missing file ends the program, which unloads the dialog.
+    virtual bool DosyayaYaz() = 0;
     // Stores the list's active row as the chosen place, with the regional page's options,
     // and recomputes the day's times.
     virtual void BolgeselAyarKaydet() = 0;
