@@ -7,6 +7,7 @@
 #include "engine/TarihSecimi.h"
 #include "locations/KonumDosyasi.h"
 #include "locations/KonumListesi.h"
+#include "locations/gui/EkleForm.h"
 #include "notify/MenuForm.h"
 #include "notify/MesajForm.h"
 #include "notify/NotifyIcon.h"
@@ -265,6 +266,10 @@ void AnaForm::BildirimleriKur()
     });
     connect(&ses_, &SesCalar::SessizEtkin, menu_.get(), &MenuForm::SessizEtkin);
     connect(this, &AnaForm::UyariIstendi, mesajForm_.get(), &MesajForm::Goster);
+
+    ekleForm_ = std::make_unique<EkleForm>(*Sayfa1->Db, *this);
+    connect(this, &AnaForm::SehirEkleIstendi, ekleForm_.get(), &EkleForm::Ac);
+    connect(this, &AnaForm::EkleFormKapatIstendi, ekleForm_.get(), &EkleForm::Kapat);
 }
 
 bool AnaForm::Form_Load(const QString& komutSatiri)
@@ -692,6 +697,19 @@ void AnaForm::UyariyiSifirla()
     a.Ezan = bolgesel_.Ezan;
     sayac_.AyarlariUygula(a);
     sayac_.UyariyiSifirla();
+}
+
+// EkleHedefi -------------------------------------------------------------------------------
+
+void AnaForm::BolgeselAyarKaydet()
+{
+    if (bolgesel_.BolgeselAyarKaydet() == BolgeselAyarlar::Sonuc::Kaydedildi)
+        AyarYazimDenetle();
+}
+
+void AnaForm::EkleMesaji(QWidget* sahip, const QString& metin)
+{
+    b_.Mesaj->Goster(sahip, MesajKutusu::Simge::Yok, UygulamaBasligi, metin);
 }
 
 // GeriSayimCikisi --------------------------------------------------------------------------

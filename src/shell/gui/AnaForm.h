@@ -1,6 +1,7 @@
 #pragma once
 
 #include "locations/BolgeselAyarlar.h"
+#include "locations/gui/EkleHedefi.h"
 #include "notify/AnaPencereArayuzu.h"
 #include "platform/AyarDeposu.h"
 #include "shell/GenelAyarHedefi.h"
@@ -19,6 +20,7 @@
 #include <memory>
 
 class Buton;
+class EkleForm;
 class MenuForm;
 class MesajForm;
 class NotifyIcon;
@@ -37,7 +39,8 @@ class AnaForm : public QWidget,
                 public GenelAyarHedefi,
                 public BolgeselAyarHedefi,
                 public GeriSayimCikisi,
-                public AnaPencereArayuzu
+                public AnaPencereArayuzu,
+                public EkleHedefi
 {
     Q_OBJECT
 public:
@@ -68,7 +71,7 @@ public:
     bool DosyadanOku();
     // Rewrites data.db from the list's rows. False, after its message, when the file could
     // not be replaced (it is left as it was) or a name cannot be written.
-    bool DosyayaYaz();
+    bool DosyayaYaz() override;
     void FModPlay(const QString& yol);
     void FModStop() override;
     // Makes the window visible (tray icon, tray menu, a second start).
@@ -125,6 +128,8 @@ public:
     NotifyIcon* TepsiSimge;
     MenuForm* Menu() const { return menu_.get(); }
     MesajForm* Mesaj() const { return mesajForm_.get(); }
+    // The add-location dialog, opened by BtnSehirEkle.
+    EkleForm* Ekle() const { return ekleForm_.get(); }
 
     // GenelAyarHedefi.
     void FormuGoster(const GenelAyarFormu& form) override;
@@ -145,6 +150,10 @@ public:
     void Uyar(const QString& baslik, const QString& metin) override;
     bool Onayla(const QString& baslik, const QString& metin) override;
     void UyariyiSifirla() override;
+
+    // EkleHedefi (DosyayaYaz above).
+    void BolgeselAyarKaydet() override;
+    void EkleMesaji(QWidget* sahip, const QString& metin) override;
 
     // GeriSayimCikisi.
     void KalanGoster(const QString& kalan, const QString& ipucu) override;
@@ -214,4 +223,5 @@ private:
     // Top-level windows of their own, unloaded with the program.
     std::unique_ptr<MesajForm> mesajForm_;
     std::unique_ptr<MenuForm> menu_;
+    std::unique_ptr<EkleForm> ekleForm_;
 };
