@@ -23,6 +23,7 @@
 #include "shell/gui/SayfaHakkinda.h"
 #include "shell/gui/SayfaVakitler.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -30,6 +31,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
@@ -573,6 +575,36 @@ private slots:
         }
         f.AniTimerTick();
         QVERIFY(!f.AniTimerAcik());
+    }
+
+    void surukleme()
+    {
+        AnaForm& f = Baslat();
+        f.move(300, 200);
+        auto hareket = [&](QPoint global, Qt::MouseButtons tuslar) {
+            QMouseEvent e(QEvent::MouseMove, QPointF(f.mapFromGlobal(global)), QPointF(global),
+                          Qt::NoButton, tuslar, {});
+            QApplication::sendEvent(&f, &e);
+        };
+        // Grabbed on the title strip at (100, 15): the window follows the pointer.
+        QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(100, 15));
+        hareket(QPoint(600, 415), Qt::LeftButton);
+        QCOMPARE(f.pos(), QPoint(500, 400));
+        // The right button neither starts nor ends a drag.
+        QTest::mouseRelease(&f, Qt::RightButton, {}, QPoint(100, 15));
+        hareket(QPoint(620, 425), Qt::LeftButton);
+        QCOMPARE(f.pos(), QPoint(520, 410));
+        QTest::mouseRelease(&f, Qt::LeftButton, {}, QPoint(100, 15));
+        hareket(QPoint(700, 500), Qt::LeftButton);
+        QCOMPARE(f.pos(), QPoint(520, 410));
+        QTest::mousePress(&f, Qt::RightButton, {}, QPoint(100, 15));
+        hareket(QPoint(700, 500), Qt::RightButton);
+        QCOMPARE(f.pos(), QPoint(520, 410));
+        // A window dragged partly off the screen stays there.
+        QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(100, 15));
+        hareket(QPoint(50, 5), Qt::LeftButton);
+        QCOMPARE(f.pos(), QPoint(-50, -10));
+        QVERIFY(AyarOku("PosX").isEmpty());
     }
 
     // Date panel ------------------------------------------------------------------------
