@@ -397,6 +397,13 @@ private slots:
         QVERIFY(f.DosyadanOku());
         QCOMPARE(f.Sayfa1->Db->ListCount(), satir);
         QCOMPARE(f.Sayfa1->Db->Aktif(), 6817);
+
+        // data.db gone meanwhile: the message, then the program ends.
+        QVERIFY(QFile::remove(Program() + "data.db"));
+        QSignalSpy kapandi(&f, &AnaForm::Kapatildi);
+        QVERIFY(!f.DosyayaYaz());
+        QCOMPARE(mesaj_.Kutular.last().Baslik, QStringLiteral("Dosya Bulunamadı"));
+        QCOMPARE(kapandi.count(), 1);
     }
 
     // Regional page -------------------------------------------------------------------------

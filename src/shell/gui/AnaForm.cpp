@@ -430,7 +430,9 @@ bool AnaForm::DosyayaYaz()
         Uyar(QString::fromUtf8(GecersizAdMesaji.Baslik), QString::fromUtf8(GecersizAdMesaji.Metin));
         return false;
     case KonumDosyasiSonucu::DosyaYok:
+        // As at start: without data.db the program cannot go on.
         DosyaMesaji(DosyaBulunamadiMesaji.Baslik, DosyaBulunamadiMesaji.Metin);
+        Cikis();
         return false;
     default:
         Uyar(QString::fromUtf8(DosyaYazilamadiMesaji.Baslik),
