@@ -48,7 +48,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsSet("ORVANEL_ILK_KAREDE_CIK"))
         form.installEventFilter(&olcer);
     QObject::connect(&tekOrnek, &TekOrnek::MesajGeldi, &form, [&form] { form.Goster(); });
+    // Without data.db the program has ended its start-up after the message.
     if (!form.Form_Load(komutSatiri))
-        return 0;
+        return 1;
     return app.exec();
 }

@@ -24,4 +24,7 @@ for i in $(seq 1 50); do
   sleep 0.1
 done
 kill -0 "$PID" 2>/dev/null && e2e_fail "the program did not end"
+DURUM=0
+wait "$PID" || DURUM=$?
+[ "$DURUM" -eq 1 ] || e2e_fail "ended with status $DURUM, not 1"
 echo PASS
