@@ -44,4 +44,5 @@ orss=$(median 2 "$E2E_TMP/orvanel.txt")
 mrss=$(median 2 "$E2E_TMP/minimal.txt")
 echo "runs: $RUNS each, medians"
 echo "first frame: orvanel $om ms, minimal $mm ms, ratio $(awk -v a="$om" -v b="$mm" 'BEGIN {printf "%.2f", a / b}') (goal <= 1.30)"
-echo "peak RSS:    orvanel $((orss / 1024)) MiB, minimal $((mrss / 1024)) MiB, difference $(((orss - mrss) / 1024)) MiB (goal <= 15)"
+mib() { awk -v k="$1" 'BEGIN {printf "%.1f", k / 1024}'; }
+echo "peak RSS:    orvanel $(mib "$orss") MiB, minimal $(mib "$mrss") MiB, difference $(mib $((orss - mrss))) MiB (goal <= 15)"
