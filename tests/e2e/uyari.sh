@@ -1,0 +1,26 @@
+#!/bin/bash
+# The advance warning end to end: the real program started under faketime at 13:00 on
+# 21 June 2026 in İstanbul (Öğle at 13:12, 15 minutes of warning by default) gives the
+# warning on its first tick: the popup "Yeni Mesaj" slides up above the panel
+# (build/screenshots/uyari.png).
+source "$(dirname "$0")/lib.sh" "$1"
+PROGRAM="$E2E_BUILD/orvanel"
+[ -x "$PROGRAM" ] || e2e_fail "$PROGRAM is missing"
+
+e2e_start
+xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, 1920, 1040"
+export FAKETIME_DONT_FAKE_MONOTONIC=1
+faketime -f "@2026-06-21 13:00:00" "$PROGRAM" >"$E2E_TMP/orvanel.log" 2>&1 &
+PID=$!
+E2E_PIDS+=($PID)
+
+e2e_wait_for 30 "[ -n \"\$(e2e_visible_windows '^Yeni Mesaj$')\" ]" ||
+  e2e_fail "no popup: $(cat "$E2E_TMP/orvanel.log")"
+POPUP=$(e2e_visible_windows '^Yeni Mesaj$' | head -1)
+# Grown to its full height above the panel.
+e2e_wait_for 10 "xdotool getwindowgeometry '$POPUP' | grep -q 'Geometry: 197x116'" ||
+  e2e_fail "the popup did not reach full size: $(xdotool getwindowgeometry "$POPUP")"
+sleep 0.5
+e2e_screenshot uyari
+kill -0 "$PID" || e2e_fail "the program ended"
+echo PASS
