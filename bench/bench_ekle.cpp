@@ -1,0 +1,95 @@
+// Saving a new place, against the shipped data.db (some 7500 rows):
+//  (a) the save button's checks, whose duplicate check scans every row, vs. the scan alone
+//      (FindItem) as its floor;
+//  (b) the command line's whole add (read, check, append, rewrite) vs. reading and
+//      rewriting the file unchanged, to show what the add itself costs.
+#include "locations/FindItem.h"
+#include "locations/KonumEkleme.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QString Kaynak = QStringLiteral(ORVANEL_SOURCE_DIR "/assets/data.db");
+
+EkleGirdisi YeniYer()
+{
+    EkleGirdisi g;
+    g.Ulke = QStringLiteral("Türkiye");
+    g.Sehir = QStringLiteral("Yeni Köy");
+    g.Enlem = QStringLiteral("41.5");
+    g.Boylam = QStringLiteral("29,25");
+    return g;
+}
+
+void Satirlar(clsFastCollection& liste, benchmark::State& state)
+{
+    KonumDosyasi dosya = KonumDosyasi::DosyaYolu(Kaynak);
+    if (dosya.DosyadanOku(liste) != KonumDosyasiSonucu::Tamam)
+        state.SkipWithError("assets/data.db cannot be read");
+}
+
+void BM_Denetle(benchmark::State& state)
+{
+    clsFastCollection liste;
+    Satirlar(liste, state);
+    const EkleGirdisi g = YeniYer();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(KonumEkleme::Denetle(g, liste));
+    state.counters["satir"] = liste.Count();
+}
+BENCHMARK(BM_Denetle);
+
+void BM_TaramaTaban(benchmark::State& state)
+{
+    clsFastCollection liste;
+    Satirlar(liste, state);
+    const QString aranan = QStringLiteral("Yeni Köy,Türkiye");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindItem(liste, aranan, QStringLiteral("SehirUlke"), false));
+}
+BENCHMARK(BM_TaramaTaban);
+
+// A fresh copy of the shipped file before each round, outside the timing.
+void Kopyala(const QString& yol)
+{
+    QFile::remove(yol);
+    QFile::copy(Kaynak, yol);
+}
+
+void BM_DosyayaEkle(benchmark::State& state)
+{
+    QTemporaryDir klasor;
+    KonumDosyasi dosya(klasor.path());
+    const EkleGirdisi g = YeniYer();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Kopyala(dosya.Yol());
+        state.ResumeTiming();
+        const KonumEkleme::DosyaSonucu s = KonumEkleme::DosyayaEkle(dosya, g);
+        if (s.Dosya != KonumDosyasiSonucu::Tamam || s.Red)
+            state.SkipWithError("the add failed");
+    }
+}
+BENCHMARK(BM_DosyayaEkle)->Unit(benchmark::kMillisecond);
+
+void BM_OkuYazTaban(benchmark::State& state)
+{
+    QTemporaryDir klasor;
+    KonumDosyasi dosya(klasor.path());
+    for (auto _ : state) {
+        state.PauseTiming();
+        Kopyala(dosya.Yol());
+        state.ResumeTiming();
+        clsFastCollection liste;
+        dosya.DosyadanOku(liste);
+        if (dosya.DosyayaYaz(liste) != KonumDosyasiSonucu::Tamam)
+            state.SkipWithError("the rewrite failed");
+    }
+}
+BENCHMARK(BM_OkuYazTaban)->Unit(benchmark::kMillisecond);
+
+} // namespace
