@@ -191,6 +191,10 @@ private slots:
                  QStringLiteral("GMT -6:00) Central Time (US &amp; Canada), Mexico City"));
         QCOMPARE(form->SESaatDilimiData->itemText(23), QStringLiteral("5,75"));
 
+        Doldur("Türkiye", "Şile", "41,1777", "29,6128");
+        QDir().mkpath(QStringLiteral(ORVANEL_BINARY_DIR "/screenshots"));
+        form->grab().save(QStringLiteral(ORVANEL_BINARY_DIR "/screenshots/EkleForm.png"));
+
         // The hidden list follows the shown one.
         form->SESaatDilimi->setCurrentIndex(8);
         QCOMPARE(form->SESaatDilimiData->currentText(), QStringLiteral("-4,5"));

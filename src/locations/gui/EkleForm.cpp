@@ -106,7 +106,7 @@ void EkleForm::KontrolleriKur()
     Etiket(QStringLiteral("Boylam : "), this, 142);
     SEBoylam = alan(142);
 
-    SEKonumGonder = new QCheckBox(QStringLiteral("Bu yeri Orvanel sitesine öner."), this);
+    SEKonumGonder = new QCheckBox(QStringLiteral("Bu şehri/bölgeyi Orvanel sitesine öner."), this);
     SEKonumGonder->setFont(Yazi(11));
     QPalette kp = SEKonumGonder->palette();
     kp.setColor(QPalette::WindowText, Gri);
@@ -143,6 +143,7 @@ void EkleForm::Form_Load()
     }
     SESaatDilimi->setCurrentIndex(KonumEkleme::VarsayilanSaatDilimi);
     SESaatDilimiData->setCurrentIndex(KonumEkleme::VarsayilanSaatDilimi);
+    SESehir->setFocus(Qt::OtherFocusReason);
     setMask(YuvarlakSekil(size()));
     surukleniyor_ = false;
     tutmaX_ = tutmaY_ = 0;
