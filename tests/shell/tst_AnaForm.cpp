@@ -293,6 +293,18 @@ private slots:
         QVERIFY(m.contains(QPoint(121, 340)));
     }
 
+    void uzunYerAdlariTarihlereBinmez()
+    {
+        Ayar("bUlke", "Amerika Birleşik Devletleri");
+        Ayar("bSehir", "Kahramanmaraş Merkez İlçesi");
+        AnaForm& f = Baslat();
+        QCOMPARE(f.LUlke->text(), QStringLiteral("Amerika Birleşik Devletleri"));
+        QVERIFY(f.LUlke->geometry().right() < f.LTMiladi->x());
+        QVERIFY(f.LSehir->geometry().right() < f.LTHicri->x());
+        QVERIFY(f.LTHicri->geometry().right() <= 231);
+        QVERIFY(f.LSehir->font().pixelSize() < 16);
+    }
+
     void startupGorunurluk_data()
     {
         QTest::addColumn<QString>("komut");

@@ -387,20 +387,26 @@ void AnaForm::Hesapla()
 
 void AnaForm::UstPaneliYerlestir()
 {
-    // The Hijri date and the city share a line: the date keeps its whole text at the right,
-    // the city gets what is left and a smaller font when its name is long.
-    const int hicri = LTHicri->fontMetrics().horizontalAdvance(LTHicri->text()) + 2;
+    // Each date shares a line with a place: the date keeps its whole text at the right, the
+    // place gets what is left and a smaller font when its name is long.
     const int sag = 231;
-    LTHicri->setGeometry(sag - std::max(hicri, 90), 60, std::max(hicri, 90), 14);
-    const int yer = LTHicri->x() - 4 - 12;
-    QFont f = LSehir->font();
-    for (int boy = 16; boy >= 11; --boy) {
-        f.setPixelSize(boy);
-        if (QFontMetrics(f).horizontalAdvance(LSehir->text()) <= yer)
-            break;
-    }
-    LSehir->setFont(f);
-    LSehir->setGeometry(12, 56, yer, 22);
+    auto yerlestir = [sag](Etiket* tarih, int tarihUst, int tarihEnAz, Etiket* yer, int yerUst,
+                           int yerYuksek, int enBuyuk, int enKucuk) {
+        const int g =
+            std::max(tarih->fontMetrics().horizontalAdvance(tarih->text()) + 2, tarihEnAz);
+        tarih->setGeometry(sag - g, tarihUst, g, 14);
+        const int genislik = tarih->x() - 4 - 12;
+        QFont f = yer->font();
+        for (int boy = enBuyuk; boy >= enKucuk; --boy) {
+            f.setPixelSize(boy);
+            if (QFontMetrics(f).horizontalAdvance(yer->text()) <= genislik)
+                break;
+        }
+        yer->setFont(f);
+        yer->setGeometry(12, yerUst, genislik, yerYuksek);
+    };
+    yerlestir(LTMiladi, 42, 67, LUlke, 40, 16, 12, 9);
+    yerlestir(LTHicri, 60, 90, LSehir, 56, 22, 16, 11);
 }
 
 bool AnaForm::DosyadanOku()
@@ -669,6 +675,7 @@ void AnaForm::FormuGoster(const BolgeselAyarFormu& form)
 void AnaForm::YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu)
 {
     LUlke->setText(ulke);
+    LUlke->setToolTip(ulke);
     LSehir->setText(sehir);
     LSehir->setToolTip(ipucu);
     UstPaneliYerlestir();
