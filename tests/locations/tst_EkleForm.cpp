@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStringEncoder>
@@ -376,6 +377,29 @@ private slots:
         QCOMPARE(ana->Db.ListCount(), 3);
         QVERIFY(!form->isVisible());
         QVERIFY(!form->Yuklu());
+    }
+
+    void LoadPlacesItOverTheMainWindowAndOnTheScreen()
+    {
+        QWidget pencere(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        pencere.setGeometry(300, 200, 242, 341);
+        pencere.show();
+        EkleForm e(ana->Db, *ana, &pencere);
+        e.Ac();
+        QVERIFY(e.isWindow());
+        QCOMPARE(e.pos(), QPoint(300, 260));
+        e.Kapat();
+
+        // Near the screen's corner the dialog stays whole on the screen.
+        const QRect alan = pencere.screen()->availableGeometry();
+        pencere.move(alan.right() - 100, alan.bottom() - 100);
+        e.Ac();
+        QCOMPARE(e.pos(), QPoint(alan.right() + 1 - 242, alan.bottom() + 1 - 221));
+        // Shown again after a save it stays where it was: only a load places it.
+        e.move(10, 10);
+        e.hide();
+        e.Ac();
+        QCOMPARE(e.pos(), QPoint(10, 10));
     }
 
     void DragKeepsThePressPointUnderThePointer()

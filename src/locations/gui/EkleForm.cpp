@@ -17,7 +17,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -145,6 +148,17 @@ void EkleForm::Form_Load()
     SESaatDilimiData->setCurrentIndex(KonumEkleme::VarsayilanSaatDilimi);
     SESehir->setFocus(Qt::OtherFocusReason);
     setMask(YuvarlakSekil(size()));
+    // Over the main window, but whole on its screen.
+    if (const QWidget* ana = parentWidget()) {
+        QRect yer(QPoint(), size());
+        yer.moveCenter(ana->frameGeometry().center());
+        if (const QScreen* ekran = ana->screen()) {
+            const QRect alan = ekran->availableGeometry();
+            yer.moveLeft(std::clamp(yer.left(), alan.left(), alan.right() - yer.width() + 1));
+            yer.moveTop(std::clamp(yer.top(), alan.top(), alan.bottom() - yer.height() + 1));
+        }
+        move(yer.topLeft());
+    }
     surukleniyor_ = false;
     tutmaX_ = tutmaY_ = 0;
     yuklu_ = true;

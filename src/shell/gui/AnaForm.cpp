@@ -267,7 +267,7 @@ void AnaForm::BildirimleriKur()
     connect(&ses_, &SesCalar::SessizEtkin, menu_.get(), &MenuForm::SessizEtkin);
     connect(this, &AnaForm::UyariIstendi, mesajForm_.get(), &MesajForm::Goster);
 
-    ekleForm_ = std::make_unique<EkleForm>(*Sayfa1->Db, *this);
+    ekleForm_ = std::make_unique<EkleForm>(*Sayfa1->Db, *this, this);
     connect(this, &AnaForm::SehirEkleIstendi, ekleForm_.get(), &EkleForm::Ac);
     connect(this, &AnaForm::EkleFormKapatIstendi, ekleForm_.get(), &EkleForm::Kapat);
 }
