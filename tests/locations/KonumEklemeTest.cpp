@@ -1,9 +1,8 @@
-// Adding a place: the checks in their order, the new row, the suggestion address and the
-// command line's append to a real data.db in a temporary folder.
+// Adding a place: the checks in their order, the new row, the suggestion address, and the
+// first row of an empty data.db.
 #include "locations/KonumEkleme.h"
 #include "KonumTestAraclari.h"
 
-#include <QDir>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -44,21 +43,8 @@ protected:
 
 INSTANTIATE_TEST_SUITE_P(Yereller, KonumEklemeTest, ::testing::Values("tr_TR", "C"));
 
-TEST_P(KonumEklemeTest, TimeZoneListAsTheDialogShowsIt)
+TEST_P(KonumEklemeTest, TimeZoneIsNamedByItsValueWithEitherMark)
 {
-    const auto& t = KonumEkleme::SaatDilimleri();
-    ASSERT_EQ(t.size(), 33u);
-    EXPECT_STREQ(t[0].Deger, "-12");
-    EXPECT_STREQ(t[16].Deger, "2");
-    EXPECT_EQ(QString::fromUtf8(t[16].Etiket),
-              QStringLiteral("GMT +2:00) İstanbul, Athina, Kaliningrad, South Africa"));
-    EXPECT_STREQ(t[4].Etiket, "GMT -8:00) Pacific Time (US &amp; Canada)");
-    EXPECT_STREQ(t[23].Deger, "5,75");
-    EXPECT_STREQ(t[32].Etiket, "GMT +12:00) Auckland, Wellington, Fiji, Kamchatka");
-    for (const SaatDilimi& s : t)
-        EXPECT_TRUE(QString::fromUtf8(s.Etiket).startsWith(QStringLiteral("GMT"))) << s.Etiket;
-
-    // The command line names an entry by its value, with either mark.
     EXPECT_EQ(KonumEkleme::SaatDilimiBul("5,75"), 23);
     EXPECT_EQ(KonumEkleme::SaatDilimiBul("5.75"), 23);
     EXPECT_EQ(KonumEkleme::SaatDilimiBul("-3,5"), 10);
@@ -203,7 +189,8 @@ TEST_P(KonumEklemeTest, SuggestionAddressEncodesTheValuesAsTyped)
     EXPECT_EQ(adres.path(), QStringLiteral("/oner.php"));
 }
 
-// The command line's append, on a real data.db.
+// The command line's append on a real data.db (its bytes, refusals and failures are in
+// tests/cli/EkleKomutuTest.cpp).
 class KonumEklemeDosyaTest : public ::testing::Test
 {
 protected:
@@ -211,62 +198,14 @@ protected:
     {
         ASSERT_TRUE(klasor.isValid());
         QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-        DosyaYaz(Yol(), Ilk);
     }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
     QString Yol() const { return klasor.filePath("data.db"); }
 
-    const QByteArray Ilk = W1254("1|Türkiye|İstanbul|2|41,02|28,97\r\n"
-                                 "2|Almanya|Berlin|1|52,52|13,405\r\n");
     QTemporaryDir klasor;
     KonumDosyasi dosya{klasor.path()};
 };
-
-TEST_F(KonumEklemeDosyaTest, AppendsOneLineAtTheEnd)
-{
-    const auto s = KonumEkleme::DosyayaEkle(dosya, Girdi(" Türkiye ", "Şile", "41.18", "29,61"));
-    EXPECT_EQ(s.Dosya, KonumDosyasiSonucu::Tamam);
-    EXPECT_FALSE(s.Red);
-    EXPECT_EQ(s.Kayit.Id, 3);
-    // Rewritten whole: no line end after the last line.
-    EXPECT_EQ(DosyaIcerigi(Yol()), W1254("1|Türkiye|İstanbul|2|41,02|28,97\r\n"
-                                         "2|Almanya|Berlin|1|52,52|13,405\r\n"
-                                         "3|Türkiye|Şile|2|41,18|29,61"));
-    EXPECT_FALSE(QFile::exists(klasor.filePath("tmpdata.db")));
-}
-
-TEST_F(KonumEklemeDosyaTest, RefusalsAndFailuresLeaveTheFileAsItWas)
-{
-    auto s = KonumEkleme::DosyayaEkle(dosya, Girdi("türkiye", "istanbul"));
-    EXPECT_EQ(s.Red, QStringLiteral("'türkiye - istanbul' zaten mevcut."));
-    EXPECT_EQ(DosyaIcerigi(Yol()), Ilk);
-
-    s = KonumEkleme::DosyayaEkle(dosya, Girdi("Türkiye", "A|B"));
-    EXPECT_TRUE(s.Red);
-    EXPECT_EQ(DosyaIcerigi(Yol()), Ilk);
-
-    // The temporary file cannot be created (a folder stands in its place).
-    ASSERT_TRUE(QDir(klasor.path()).mkdir("tmpdata.db"));
-    s = KonumEkleme::DosyayaEkle(dosya, Girdi("Türkiye", "Şile"));
-    EXPECT_EQ(s.Dosya, KonumDosyasiSonucu::Yazilamadi);
-    EXPECT_EQ(DosyaIcerigi(Yol()), Ilk);
-    ASSERT_TRUE(QDir(klasor.path()).rmdir("tmpdata.db"));
-
-    // A line the reader skips would be lost by the rewrite.
-    const QByteArray bozuk = Ilk + W1254("kırık satır\r\n");
-    DosyaYaz(Yol(), bozuk);
-    s = KonumEkleme::DosyayaEkle(dosya, Girdi("Türkiye", "Şile"));
-    EXPECT_EQ(s.Atlanan, 1);
-    EXPECT_EQ(DosyaIcerigi(Yol()), bozuk);
-
-    // Missing: nothing is created.
-    QFile::remove(Yol());
-    s = KonumEkleme::DosyayaEkle(dosya, Girdi("Türkiye", "Şile"));
-    EXPECT_EQ(s.Dosya, KonumDosyasiSonucu::DosyaYok);
-    EXPECT_FALSE(QFile::exists(Yol()));
-    EXPECT_FALSE(QFile::exists(klasor.filePath("tmpdata.db")));
-}
 
 TEST_F(KonumEklemeDosyaTest, EmptyFileTakesIdOne)
 {
