@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
+cmake --build build --target orvanel orvanel-cli
 if [ -x build/orvanel ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
   exec build/orvanel "$@"
 fi
