@@ -1,106 +1,85 @@
 #include "platform/QtSesKutuphanesi.h"
 
-#include <QAudioOutput>
-#include <QFileInfo>
-#include <QMediaPlayer>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 
 namespace {
-// A sound that has not begun after this long is given up, so that a stuck decoder cannot
-// keep the watcher (and the audio device) busy for ever.
-constexpr qint64 BaslamaSiniriMs = 10000;
+using Olusturucu = SesKutuphanesi* (*)(QObject*);
 } // namespace
 
-QtSesKutuphanesi::QtSesKutuphanesi(QObject* parent) : QObject(parent) {}
+QtSesKutuphanesi::QtSesKutuphanesi(QObject* parent)
+    : QtSesKutuphanesi(VarsayilanKlasorler(), parent)
+{
+}
+
+QtSesKutuphanesi::QtSesKutuphanesi(QStringList modulKlasorleri, QObject* parent)
+    : QObject(parent), Klasorler(std::move(modulKlasorleri))
+{
+}
 
 QtSesKutuphanesi::~QtSesKutuphanesi()
 {
+    // The backend goes with the children; its players stop first. The module itself stays
+    // mapped until the process ends, as the backend's code must outlive it.
     Kapat();
+}
+
+QStringList QtSesKutuphanesi::VarsayilanKlasorler()
+{
+    QStringList klasorler{QCoreApplication::applicationDirPath()};
+#ifdef ORVANEL_SES_MODULU_KLASORU
+    klasorler << QStringLiteral(ORVANEL_SES_MODULU_KLASORU);
+#endif
+    return klasorler;
+}
+
+void QtSesKutuphanesi::ModuluYukle()
+{
+    if (Denendi)
+        return;
+    Denendi = true;
+    for (const QString& klasor : std::as_const(Klasorler)) {
+        QLibrary modul(QDir(klasor).filePath(QStringLiteral("orvanel_ses")));
+        if (!modul.load())
+            continue;
+        if (auto olustur = reinterpret_cast<Olusturucu>(modul.resolve("orvanel_ses_olustur"))) {
+            Arka = olustur(this);
+            return;
+        }
+    }
 }
 
 void QtSesKutuphanesi::Ac()
 {
-    Acik = true;
+    ModuluYukle();
+    if (Arka)
+        Arka->Ac();
 }
 
 void QtSesKutuphanesi::Kapat()
 {
-    while (!Calarlar.empty())
-        Birak(Calarlar.begin()->first);
-    Acik = false;
+    if (Arka)
+        Arka->Kapat();
 }
 
 int QtSesKutuphanesi::Yukle(const QString& yol)
 {
-    if (!Acik || !QFileInfo(yol).isFile())
-        return 0;
-    const int h = ++SonTutamac;
-    auto* oynatici = new QMediaPlayer(this);
-    auto* cikis = new QAudioOutput(oynatici);
-    oynatici->setAudioOutput(cikis);
-    oynatici->setSource(QUrl::fromLocalFile(QFileInfo(yol).absoluteFilePath()));
-    Calarlar[h].Oynatici = oynatici;
-
-    // The end of a sound or a failure frees its player (on the next event loop pass, since
-    // it is still emitting).
-    auto bitti = [this, h] {
-        auto it = Calarlar.find(h);
-        if (it != Calarlar.end() && it->second.Sure.isValid())
-            Birak(h);
-    };
-    connect(oynatici, &QMediaPlayer::mediaStatusChanged, this,
-            [bitti](QMediaPlayer::MediaStatus s) {
-                if (s == QMediaPlayer::EndOfMedia || s == QMediaPlayer::InvalidMedia)
-                    bitti();
-            });
-    connect(oynatici, &QMediaPlayer::errorOccurred, this, [this, h] { Birak(h); });
-    connect(oynatici, &QMediaPlayer::playbackStateChanged, this,
-            [bitti](QMediaPlayer::PlaybackState s) {
-                if (s == QMediaPlayer::StoppedState)
-                    bitti();
-            });
-    return h;
+    return Arka ? Arka->Yukle(yol) : 0;
 }
 
 int QtSesKutuphanesi::Oynat(int ornek)
 {
-    auto it = Calarlar.find(ornek);
-    if (!Acik || it == Calarlar.end() || !it->second.Oynatici)
-        return 0;
-    it->second.Sure.start();
-    it->second.Oynatici->play();
-    return ornek; // one channel per sample: the handles coincide
+    return Arka ? Arka->Oynat(ornek) : 0;
 }
 
 void QtSesKutuphanesi::Durdur(int kanal)
 {
-    Birak(kanal);
+    if (Arka)
+        Arka->Durdur(kanal);
 }
 
 qint64 QtSesKutuphanesi::Konum(int kanal) const
 {
-    auto it = Calarlar.find(kanal);
-    if (it == Calarlar.end() || !it->second.Oynatici || !it->second.Sure.isValid())
-        return 0;
-    const QMediaPlayer* p = it->second.Oynatici;
-    if (p->error() != QMediaPlayer::NoError || p->playbackState() != QMediaPlayer::PlayingState)
-        return 0;
-    const qint64 konum = p->position();
-    if (konum > 0)
-        return konum;
-    // Still loading: alive unless it has taken too long to begin.
-    return it->second.Sure.elapsed() < BaslamaSiniriMs ? 1 : 0;
-}
-
-void QtSesKutuphanesi::Birak(int tutamac)
-{
-    auto it = Calarlar.find(tutamac);
-    if (it == Calarlar.end())
-        return;
-    if (QMediaPlayer* p = it->second.Oynatici) {
-        p->disconnect(this);
-        p->stop();
-        p->deleteLater();
-    }
-    Calarlar.erase(it);
+    return Arka ? Arka->Konum(kanal) : 0;
 }

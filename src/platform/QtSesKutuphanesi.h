@@ -2,23 +2,30 @@
 
 #include "platform/SesKutuphanesi.h"
 
-#include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
+#include <QStringList>
 
-#include <map>
-
-class QMediaPlayer;
-
-// SesKutuphanesi over QMediaPlayer + QAudioOutput. A player and its output are made for
-// each loaded file and deleted when the sound ends, fails, is stopped or the library is
-// closed, so an idle program holds no audio device. Needs a running Qt event loop.
+// SesKutuphanesi over QtMultimedia (QMediaPlayer + QAudioOutput, one player per loaded file,
+// freed when its sound ends, fails, is stopped or the library is closed). The backend is the
+// module "orvanel_ses", loaded when a sound is first opened: QtMultimedia and the audio
+// system's libraries cost start-up time and memory that a program which has played nothing
+// need not pay. Without the module every load fails, as with an unreadable file, and the
+// program stays silent. Needs a running Qt event loop.
 class QtSesKutuphanesi : public QObject, public SesKutuphanesi
 {
     Q_OBJECT
 public:
     explicit QtSesKutuphanesi(QObject* parent = nullptr);
+    // Looks for the module only in these folders, in this order.
+    QtSesKutuphanesi(QStringList modulKlasorleri, QObject* parent = nullptr);
     ~QtSesKutuphanesi() override;
+
+    // The program's folder, then the folder the module was built into (for the test
+    // programs, which run from sub-folders of the build).
+    static QStringList VarsayilanKlasorler();
+
+    // Whether the module has been loaded (it is tried once, on the first Ac).
+    bool ModulYuklu() const { return Arka != nullptr; }
 
     void Ac() override;
     void Kapat() override;
@@ -28,14 +35,10 @@ public:
     qint64 Konum(int kanal) const override;
 
 private:
-    struct Calar
-    {
-        QPointer<QMediaPlayer> Oynatici;
-        QElapsedTimer Sure; // since play; a sound that never starts is given up
-    };
-    void Birak(int tutamac);
+    void ModuluYukle();
 
-    std::map<int, Calar> Calarlar;
-    int SonTutamac = 0;
-    bool Acik = false;
+    QStringList Klasorler;
+    bool Denendi = false;
+    // The module's backend, a child of this object (so its players are children too).
+    SesKutuphanesi* Arka = nullptr;
 };

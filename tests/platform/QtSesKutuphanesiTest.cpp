@@ -1,0 +1,90 @@
+// The sound backend is a module loaded on the first opened sound: before it the program
+// carries no QtMultimedia; after it the shipped sounds load through the module; without the
+// module every sound fails quietly.
+#include "platform/QtSesKutuphanesi.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QCoreApplication& Uygulama()
+{
+    static int argc = 1;
+    static char ad[] = "ses_modulu_test";
+    static char* argv[] = {ad, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+const QString Uyari = QStringLiteral(ORVANEL_SOURCE_DIR "/assets/uyari.wma");
+
+// Whether QtMultimedia is mapped into this process (this test does not link it).
+bool MultimediaYuklu()
+{
+    QFile haritalar(QStringLiteral("/proc/self/maps"));
+    if (!haritalar.open(QIODevice::ReadOnly))
+        return false;
+    return haritalar.readAll().contains("libQt6Multimedia");
+}
+
+} // namespace
+
+TEST(QtSesKutuphanesi, ModuleIsLoadedOnlyByTheFirstOpenAndThenPlaysTheShippedSound)
+{
+    Uygulama();
+    ASSERT_TRUE(QFile::exists(Uyari));
+    QtSesKutuphanesi kut;
+    EXPECT_FALSE(kut.ModulYuklu());
+    EXPECT_EQ(kut.Yukle(Uyari), 0) << "nothing loads before the library is opened";
+    kut.Kapat();
+#ifdef Q_OS_LINUX
+    EXPECT_FALSE(MultimediaYuklu()) << "constructing and closing must not pull in QtMultimedia";
+#endif
+
+    kut.Ac();
+    ASSERT_TRUE(kut.ModulYuklu());
+#ifdef Q_OS_LINUX
+    EXPECT_TRUE(MultimediaYuklu());
+#endif
+    EXPECT_EQ(kut.Yukle(Uyari + QStringLiteral(".yok")), 0);
+    const int ornek = kut.Yukle(Uyari);
+    ASSERT_GT(ornek, 0);
+    EXPECT_EQ(kut.Oynat(ornek), ornek);
+    EXPECT_GT(kut.Konum(ornek), 0) << "a starting sound counts as alive";
+    kut.Durdur(ornek);
+    EXPECT_EQ(kut.Konum(ornek), 0);
+
+    // A second library reuses the loaded module.
+    QtSesKutuphanesi ikinci;
+    ikinci.Ac();
+    EXPECT_TRUE(ikinci.ModulYuklu());
+    ikinci.Kapat();
+    EXPECT_EQ(ikinci.Yukle(Uyari), 0) << "closed again: no loads";
+}
+
+TEST(QtSesKutuphanesi, WithoutTheModuleEverySoundFailsQuietly)
+{
+    Uygulama();
+    QTemporaryDir bos;
+    ASSERT_TRUE(bos.isValid());
+    // A file of the module's name that is no library is skipped like a missing one.
+    QFile sahte(bos.filePath(QStringLiteral("liborvanel_ses.so")));
+    ASSERT_TRUE(sahte.open(QIODevice::WriteOnly));
+    sahte.write("not a library");
+    sahte.close();
+
+    QtSesKutuphanesi kut(QStringList{bos.path(), bos.filePath(QStringLiteral("yok"))});
+    kut.Ac();
+    EXPECT_FALSE(kut.ModulYuklu());
+    EXPECT_EQ(kut.Yukle(Uyari), 0);
+    EXPECT_EQ(kut.Oynat(1), 0);
+    EXPECT_EQ(kut.Konum(1), 0);
+    kut.Durdur(1);
+    kut.Kapat();
+    kut.Ac(); // tried once: no second search, still silent
+    EXPECT_FALSE(kut.ModulYuklu());
+}
