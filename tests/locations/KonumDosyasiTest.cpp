@@ -73,6 +73,40 @@ TEST_F(KonumDosyasiTest, OnlyCrLfEndsALineAndEmptyLinesAreSkipped)
     EXPECT_EQ(dosya.AtlananSatirSayisi(), 1); // lines 2 and 3 ran together into one
 }
 
+TEST_F(KonumDosyasiTest, FieldEndsAreFoundAtEveryPlaceInTheLine)
+{
+    // The reader looks for "|" and CR several bytes at a time. Names of every length from every
+    // starting offset, made of the bytes nearest to those two ("ü" is "|" with the high bit set)
+    // and of lone CRs, must come back whole and the lines must not run into each other.
+    const QByteArray yakinlar("\xFC\x8D}{\x0C\x0E\n\r\xDDa", 10); // never CR then LF
+    QByteArray veri;
+    QVector<KonumKaydi> beklenen;
+    QStringDecoder cevirici("windows-1254");
+    for (int id = 1; id <= 300; ++id) {
+        QByteArray ulke, sehir;
+        for (int i = 0; i < id % 19; ++i)
+            ulke += yakinlar.at((id + i) % yakinlar.size());
+        for (int i = 0; i < id % 23; ++i)
+            sehir += yakinlar.at((id * 7 + i) % yakinlar.size());
+        const double tz = id % 5 == 0 ? -3.5 : id % 13;
+        veri += QByteArray::number(id) + '|' + ulke + '|' + sehir + '|' +
+                QByteArray::number(tz).replace('.', ',') + "|1,5|-2\r\n";
+        beklenen.push_back({id, cevirici(ulke), cevirici(sehir), tz, 1.5, -2});
+    }
+    EXPECT_EQ(Oku(veri), beklenen);
+    EXPECT_EQ(dosya.AtlananSatirSayisi(), 0);
+
+    clsFastCollection liste;
+    ASSERT_EQ(dosya.DosyadanOku(liste), KonumDosyasiSonucu::Tamam);
+    ASSERT_EQ(liste.Count(), beklenen.size());
+    for (int i = 1; i <= liste.Count(); ++i) {
+        EXPECT_EQ(liste.Item(i)->Kayit(), beklenen[i - 1]);
+        EXPECT_EQ(liste.Item(i)->Index(), i);
+        EXPECT_EQ(liste.Item(i)->KucukSehir(), LLCase(beklenen[i - 1].Sehir));
+        EXPECT_EQ(liste.Item(i)->KucukUlke(), LLCase(beklenen[i - 1].Ulke));
+    }
+}
+
 TEST_F(KonumDosyasiTest, ExtraFieldsIgnoredAndSpacesKept)
 {
     const auto k = Oku(W1254("7| Türkiye |  Van |3|38,5|43,4|fazla|alan\r\n8|||0|0|0|"));
