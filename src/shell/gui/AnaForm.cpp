@@ -267,9 +267,17 @@ void AnaForm::BildirimleriKur()
     connect(&ses_, &SesCalar::SessizEtkin, menu_.get(), &MenuForm::SessizEtkin);
     connect(this, &AnaForm::UyariIstendi, mesajForm_.get(), &MesajForm::Goster);
 
-    ekleForm_ = std::make_unique<EkleForm>(*Sayfa1->Db, *this, this);
-    connect(this, &AnaForm::SehirEkleIstendi, ekleForm_.get(), &EkleForm::Ac);
-    connect(this, &AnaForm::EkleFormKapatIstendi, ekleForm_.get(), &EkleForm::Kapat);
+    // The dialog is built when first asked for: it costs start-up time (its pictures, its
+    // network sender) that most runs never use. Closing a dialog never made closes nothing.
+    connect(this, &AnaForm::SehirEkleIstendi, this, [this] {
+        if (!ekleForm_)
+            ekleForm_ = std::make_unique<EkleForm>(*Sayfa1->Db, *this, this);
+        ekleForm_->Ac();
+    });
+    connect(this, &AnaForm::EkleFormKapatIstendi, this, [this] {
+        if (ekleForm_)
+            ekleForm_->Kapat();
+    });
 }
 
 bool AnaForm::Form_Load(const QString& komutSatiri)

@@ -128,7 +128,8 @@ public:
     NotifyIcon* TepsiSimge;
     MenuForm* Menu() const { return menu_.get(); }
     MesajForm* Mesaj() const { return mesajForm_.get(); }
-    // The add-location dialog, opened by BtnSehirEkle.
+    // The add-location dialog, opened by BtnSehirEkle; made on its first opening (null before),
+    // as most runs never add a place.
     EkleForm* Ekle() const { return ekleForm_.get(); }
 
     // GenelAyarHedefi.
