@@ -36,7 +36,9 @@ SayfaVakitler::SayfaVakitler(QWidget* parent) : QWidget(parent)
     LKalan->Yerlestir(54, 182, 120, 22);
     LKalan->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    TarihSecFrame = new QGroupBox(QStringLiteral("Tarih"), this);
+    // The title is set after the font: a title given first is measured in the default font,
+    // which would load a font the start-up never shows.
+    TarihSecFrame = new QGroupBox(this);
     TarihSecFrame->setGeometry(28, 56, 170, 80);
     TarihSecFrame->setAutoFillBackground(true);
     QPalette p = TarihSecFrame->palette();
@@ -46,6 +48,7 @@ SayfaVakitler::SayfaVakitler(QWidget* parent) : QWidget(parent)
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);
     TarihSecFrame->setFont(f);
+    TarihSecFrame->setTitle(QStringLiteral("Tarih"));
     TarihSec = new QLineEdit(TarihSecFrame);
     TarihSec->setGeometry(8, 22, 154, 22);
     BtnTarihSec = new Buton(TarihSecFrame);
