@@ -773,6 +773,12 @@ void AnaForm::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, arkaplan_);
+    if (!ilkKareCizildi_) {
+        // The buttons' pressed and pointer-over pictures are decoded once the first frame is
+        // on the screen, so the start-up does not wait for pictures it cannot show.
+        ilkKareCizildi_ = true;
+        QTimer::singleShot(0, this, &DugmeResimleri::Tamamla);
+    }
 }
 
 void AnaForm::mousePressEvent(QMouseEvent* e)

@@ -220,6 +220,7 @@ private:
     bool ustte_ = false;
     bool kapaniyor_ = false;
     bool yuklendi_ = false;
+    bool ilkKareCizildi_ = false;
     QPixmap arkaplan_;
     // Top-level windows of their own, unloaded with the program.
     std::unique_ptr<MesajForm> mesajForm_;

@@ -4,25 +4,73 @@
 #include "controls/Buton.h"
 
 #include <QFont>
+#include <QPointer>
+
+#include <vector>
+
+namespace {
+
+struct BekleyenDugme
+{
+    QPointer<Buton> Dugme;
+    QString Ad;
+    int TakimSayisi;
+};
+
+// Buttons whose pressed and pointer-over pictures are still to be decoded (GUI thread only).
+std::vector<BekleyenDugme>& Bekleyenler()
+{
+    static std::vector<BekleyenDugme> liste;
+    return liste;
+}
+
+Resim SkinResim(const QString& ad)
+{
+    return Resim(SkinResmi::yukle(ad));
+}
+
+} // namespace
 
 void DugmeResimleri::Yukle(Buton& d, const QString& ad, int takimSayisi)
 {
-    auto r = [&](const QString& ek) { return Resim(SkinResmi::yukle(ad + ek)); };
-    d.setPictureNormal(r(QStringLiteral("_normal")));
-    d.setPictureDown(r(QStringLiteral("_down")));
-    d.setPictureOver(r(QStringLiteral("_over")));
-    if (takimSayisi >= 2) {
-        d.setPicture2Normal(r(QStringLiteral("_2_normal")));
-        d.setPicture2Down(r(QStringLiteral("_2_down")));
-        d.setPicture2Over(r(QStringLiteral("_2_over")));
-    }
-    if (takimSayisi >= 3) {
-        d.setPicture3Normal(r(QStringLiteral("_3_normal")));
-        d.setPicture3Down(r(QStringLiteral("_3_down")));
-        d.setPicture3Over(r(QStringLiteral("_3_over")));
-    }
+    d.setPictureNormal(SkinResim(ad + QStringLiteral("_normal")));
+    if (takimSayisi >= 2)
+        d.setPicture2Normal(SkinResim(ad + QStringLiteral("_2_normal")));
+    if (takimSayisi >= 3)
+        d.setPicture3Normal(SkinResim(ad + QStringLiteral("_3_normal")));
+    Bekleyenler().push_back({&d, ad, takimSayisi});
     d.setButtonEvents(0);
     d.setOtoEventChange(false);
+}
+
+void DugmeResimleri::Tamamla()
+{
+    // Taken out first: a button made while this runs waits for the next call.
+    std::vector<BekleyenDugme> liste;
+    liste.swap(Bekleyenler());
+    for (const BekleyenDugme& b : liste) {
+        Buton* d = b.Dugme.data();
+        if (!d)
+            continue;
+        d->setPictureDown(SkinResim(b.Ad + QStringLiteral("_down")));
+        d->setPictureOver(SkinResim(b.Ad + QStringLiteral("_over")));
+        if (b.TakimSayisi >= 2) {
+            d->setPicture2Down(SkinResim(b.Ad + QStringLiteral("_2_down")));
+            d->setPicture2Over(SkinResim(b.Ad + QStringLiteral("_2_over")));
+        }
+        if (b.TakimSayisi >= 3) {
+            d->setPicture3Down(SkinResim(b.Ad + QStringLiteral("_3_down")));
+            d->setPicture3Over(SkinResim(b.Ad + QStringLiteral("_3_over")));
+        }
+    }
+}
+
+int DugmeResimleri::Bekleyen()
+{
+    int n = 0;
+    for (const BekleyenDugme& b : Bekleyenler())
+        n += b.Dugme ? 1 : 0;
+    return n;
 }
 
 void DugmeResimleri::Yazili(Buton& d, const QString& ad, const QString& metin)

@@ -6,6 +6,10 @@ class Buton;
 
 // Puts the skin pictures of one button (assets/skin: "<ad>_normal", "<ad>_down",
 // "<ad>_over", then "<ad>_2_..." and "<ad>_3_...") on a Buton.
+//
+// Only the idle picture of each set is decoded at once: it is all a first frame can show.
+// The pressed and pointer-over pictures wait for Tamamla, which the main window calls right
+// after its first frame, before a pointer can reach a button.
 class DugmeResimleri
 {
 public:
@@ -13,4 +17,10 @@ public:
     static void Yukle(Buton& dugme, const QString& ad, int takimSayisi = 1);
     // A caption button 72 x 22 ("kaydet", "dugme") with its text on it.
     static void Yazili(Buton& dugme, const QString& ad, const QString& metin);
+
+    // Puts the pressed and pointer-over pictures on every button given to Yukle since the
+    // last call; a button deleted meanwhile is skipped.
+    static void Tamamla();
+    // How many buttons are still waiting for them.
+    static int Bekleyen();
 };
