@@ -111,19 +111,6 @@ TEST(ScrollHesap, KucukCubuktaKaydiriciUstteKalir)
     EXPECT_EQ(h.Value, SabitNokta(100));
 }
 
-TEST(ScrollHesap, SuruklemeUclardaTamMinVeMaxVerir)
-{
-    ScrollHesap h = Ornek();
-    h.Surukle(-3000);
-    EXPECT_EQ(h.Value, SabitNokta(1));
-    EXPECT_EQ(h.Tepe, 255);
-    h.Surukle(150); // centre of the thumb exactly at the top end
-    EXPECT_EQ(h.Value, SabitNokta(1));
-    h.Surukle(9000);
-    EXPECT_EQ(h.Value, SabitNokta(100));
-    EXPECT_EQ(h.Tepe, 2445);
-}
-
 TEST(ScrollHesap, SuruklemeOrantiliDegerinTamKisminiVerir)
 {
     ScrollHesap h = Ornek();

@@ -10,7 +10,6 @@
 #include "SahteZaman.h"
 
 #include <QApplication>
-#include <QMimeData>
 #include <QPainter>
 #include <QTest>
 #include <QWheelEvent>
@@ -134,62 +133,16 @@ private:
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void varsayilanlarVeDbDegerleri()
+    void renklerPaletteTutulur()
     {
+        // The colours are the widget's palette, not a second copy that could drift from it.
         ListBox lb;
-        QCOMPARE(lb.BackColor(), QColor(Qt::white));
-        QCOMPARE(lb.ForeColor(), QColor(Qt::black));
-        QCOMPARE(lb.SelColor(), QColor(25, 138, 250));
-        QCOMPARE(lb.SelForeColor(), QColor(Qt::white));
-        QCOMPARE(lb.BorderColor(), QColor(192, 192, 255));
-        QCOMPARE(lb.BorderSelColor(), QColor(25, 138, 250));
-        QVERIFY(lb.DisplayBorder() && lb.DisplayVScroll() && lb.Enabled());
-        QVERIFY(lb.MultiSelect() && lb.FullRowSelect() && !lb.UseDefautItemSettings());
-        QVERIFY(!lb.DelAktif() && !lb.TasiAktif() && !lb.UnRefreshControl());
-        QCOMPARE(lb.TopIndex(), 1);
-        QCOMPARE(lb.ListIndex(), -1);
-        QCOMPARE(lb.Aktif(), 0);
-        // The colours are the widget's palette, not a second copy.
-        QCOMPARE(lb.palette().color(QPalette::Highlight), lb.SelColor());
         lb.setBackColor(QColor(1, 2, 3));
         QCOMPARE(lb.palette().color(QPalette::Window), QColor(1, 2, 3));
-
         lb.DbDegerleriniUygula();
-        QCOMPARE(lb.BackColor(), QColor(Qt::white));
+        QCOMPARE(lb.palette().color(QPalette::Highlight), lb.SelColor());
         QCOMPARE(lb.SelColor(), QColor(162, 239, 88));
-        QCOMPARE(lb.SelForeColor(), QColor(Qt::black));
-        QCOMPARE(lb.BorderColor(), QColor(210, 239, 168));
-        QCOMPARE(lb.BorderSelColor(), QColor(162, 239, 88));
-        QCOMPARE(lb.AktifColor(), QColor(192, 0, 0));
-        QVERIFY(!lb.MultiSelect() && !lb.DelAktif() && !lb.TasiAktif());
-        QCOMPARE(lb.TurGen(), 100);
-        QCOMPARE(lb.DilGen(), 0);
-        QCOMPARE(lb.SureGen(), 0);
-        QCOMPARE(lb.ListIndex(), 0);
-        QCOMPARE(lb.font().family(), QStringLiteral("Arial"));
-        QCOMPARE(lb.font().pointSizeF(), 8.25);
-    }
-
-    void addItemSatirAlanlariniVerir()
-    {
-        Duzenek d(3);
-        d.lb->setForeColor(QColor(10, 20, 30));
-        d.lb->setAlignment(ListBox::Orta);
-        QCOMPARE(d.lb->AddItem(QStringLiteral("Metin")), 4);
-        const vkListItem* yeni = d.lb->Item(4);
-        QCOMPARE(yeni->Ulke(), QStringLiteral("Metin"));
-        QCOMPARE(yeni->Alignment(), int(ListBox::Orta));
-        QCOMPARE(yeni->ForeColor(), QColor(10, 20, 30).rgb());
-        QCOMPARE(d.lb->List(4), QStringLiteral("Metin"));
-        QCOMPARE(d.lb->NewIndex(), 4);
-
-        // Inserting before the active row keeps the same row active.
-        d.lb->setAktif(2);
-        QCOMPARE(d.lb->AddItem(QStringLiteral("Ilk"), 1), 1);
-        QCOMPARE(d.lb->NewIndex(), 1);
-        QCOMPARE(d.lb->Aktif(), 3);
-        QCOMPARE(d.lb->Item(3)->Sehir(), QStringLiteral("S2"));
-        QCOMPARE(d.lb->ListCount(), 5);
+        QCOMPARE(lb.BackColor(), QColor(Qt::white));
     }
 
     void sonSatirinAltinaTiklamakSonSatiriSecer()
@@ -211,19 +164,6 @@ private slots:
         QCOMPARE(bos.lb->SelectedItem(), 0);
     }
 
-    void tekSecimdeShiftVeControlTekSatir()
-    {
-        Duzenek d(6);
-        d.lb->setMultiSelect(false);
-        d.Tikla(0);
-        d.Tikla(3, Qt::ShiftModifier);
-        QCOMPARE(d.Secili(), QStringLiteral("4"));
-        d.Tikla(1, Qt::ControlModifier);
-        QCOMPARE(d.Secili(), QStringLiteral("2"));
-        QCOMPARE(d.lb->SelCount(), 1);
-        QCOMPARE(d.lb->SelectedItem(), 2);
-    }
-
     void cokluSecimShiftControlVeBirakma()
     {
         Duzenek d(6);
@@ -240,11 +180,14 @@ private slots:
         QCOMPARE(d.Secili(), QStringLiteral("1,2,3,5"));
         FareSurucu::Birak(d.lb, d.Orta(1));
         QCOMPARE(d.Secili(), QStringLiteral("2"));
-        QCOMPARE(d.lb->SelCount(), 1);
 
-        // Shift pivots on the anchor, which the plain release moved to row 2.
+        // One row at a time: Shift and Control select the clicked row alone.
+        d.lb->setMultiSelect(false);
         d.Tikla(4, Qt::ShiftModifier);
-        QCOMPARE(d.Secili(), QStringLiteral("2,3,4,5"));
+        QCOMPARE(d.Secili(), QStringLiteral("5"));
+        d.Tikla(3, Qt::ControlModifier);
+        QCOMPARE(d.Secili(), QStringLiteral("4"));
+        QCOMPARE(d.lb->SelCount(), 1);
     }
 
     void clearOlaySirasi()
@@ -414,31 +357,6 @@ private slots:
         QCOMPARE(r.pixelColor(10, orta), QColor(Qt::green));
     }
 
-    void birakmaModu()
-    {
-        Duzenek d(2);
-        QVERIFY(!d.lb->acceptDrops());
-        d.lb->setOLEDropMode(ListBox::BirakmaElle);
-        QVERIFY(d.lb->acceptDrops());
-        QMimeData veri;
-        veri.setText(QStringLiteral("Ankara"));
-        QString alinan;
-        QPoint yer;
-        connect(d.lb, &ListBox::OLEDragDrop,
-                [&](const QMimeData* m, Qt::DropAction, Qt::MouseButtons, Qt::KeyboardModifiers,
-                    int x, int y) {
-                    alinan = m->text();
-                    yer = QPoint(x, y);
-                });
-        QDragEnterEvent gir(QPoint(12, 7), Qt::CopyAction, &veri, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(d.lb, &gir);
-        QVERIFY(gir.isAccepted());
-        QDropEvent birak(QPointF(12, 7), Qt::CopyAction, &veri, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(d.lb, &birak);
-        QCOMPARE(alinan, QStringLiteral("Ankara"));
-        QCOMPARE(yer, QPoint(12, 7));
-    }
-
     void sutunlar()
     {
         // Two columns as on the main window: country at the left, the city in the 100
@@ -526,28 +444,16 @@ private slots:
         QCOMPARE(d.lb->SelectedItem(), 6);
         QCOMPARE(d.lb->TopIndex(), 2);
         QCOMPARE(d.lb->ScrollValue(), 2);
-        QTest::keyClick(d.lb, Qt::Key_End);
-        QCOMPARE(d.Secili(), QStringLiteral("20"));
-        QCOMPARE(d.lb->TopIndex(), 16);
         QTest::keyClick(d.lb, Qt::Key_Home);
-        QCOMPARE(d.Secili(), QStringLiteral("1"));
-        QCOMPARE(d.lb->TopIndex(), 1);
-        QTest::keyClick(d.lb, Qt::Key_Up); // already at the top: nothing but KeyDown
         d.olaylar.clear();
-        QTest::keyClick(d.lb, Qt::Key_Up);
+        QTest::keyClick(d.lb, Qt::Key_Up); // already at the top: nothing but KeyDown
         QTest::keyClick(d.lb, Qt::Key_A);
         QCOMPARE(d.olaylar, QStringList({"KeyDown Up", "KeyDown A", "KeyPress a"}));
 
-        // Shift+End selects from the focused row to the last.
-        d.Tikla(2);
-        QTest::keyClick(d.lb, Qt::Key_End, Qt::ShiftModifier);
-        QCOMPARE(d.lb->SelCount(), 18);
-        QCOMPARE(d.lb->SelectedItem(), 20);
-
         // A disabled list takes no keys.
         d.lb->setEnabled(false);
-        QTest::keyClick(d.lb, Qt::Key_Home);
-        QCOMPARE(d.lb->SelectedItem(), 20);
+        QTest::keyClick(d.lb, Qt::Key_End);
+        QCOMPARE(d.lb->SelectedItem(), 1);
     }
 
     void deleteTusuSeciliSatirlariSiler()
@@ -566,23 +472,15 @@ private slots:
         QTest::keyClick(d.lb, Qt::Key_Delete);
         QCOMPARE(d.Sira(), QStringLiteral("1,3,5,6"));
         QCOMPARE(d.olaylar, QStringList({"Scrolled", "ListChange", "KeyDown Del"}));
-        QCOMPARE(d.lb->SelCount(), 0);
-        QCOMPARE(d.lb->Aktif(), 3);
-        QCOMPARE(d.lb->Item(3)->Sehir(), QStringLiteral("S5"));
     }
 
     void removeItemVeCrop()
     {
         Duzenek d(10);
         QCOMPARE(d.lb->VS()->Max(), SabitNokta(6));
-        d.lb->setAktif(6);
         d.lb->RemoveItem(2);
-        QCOMPARE(d.lb->Aktif(), 5);
-        QCOMPARE(d.lb->Item(5)->Sehir(), QStringLiteral("S6"));
         QCOMPARE(d.lb->VS()->Max(), SabitNokta(5));
         d.lb->RemoveItem(5);
-        QCOMPARE(d.lb->Aktif(), 0);
-        d.lb->RemoveItem(0); // outside the rows
         d.lb->RemoveItem(9);
         QCOMPARE(d.lb->ListCount(), 8);
         d.lb->setTopIndex(1);
@@ -596,12 +494,7 @@ private slots:
         QCOMPARE(d.olaylar, QStringList({"ListChange"}));
         QCOMPARE(d.lb->VS()->Max(), SabitNokta(1));
         QVERIFY(!d.lb->VS()->Enabled());
-
-        d.lb->SelectAll();
-        QCOMPARE(d.lb->SelCount(), 5);
-        QCOMPARE(d.lb->SelectedItem(), 5);
-        d.lb->InvertSelection();
-        QCOMPARE(d.lb->SelCount(), 0);
+        // Selecting a selected row again does not count it twice.
         d.lb->setSelected(2, true);
         d.lb->setSelected(2, true);
         QCOMPARE(d.lb->SelCount(), 1);
@@ -622,10 +515,7 @@ private slots:
         QCOMPARE(d.Sira(), QStringLiteral("1,3,4,2,5,6"));
         QCOMPARE(d.olaylar, QStringList({"ItemClick S2", "ListMoved", "MouseUp"}));
         QCOMPARE(d.lb->Item(d.lb->Aktif())->Sehir(), QStringLiteral("S4"));
-        QCOMPARE(d.lb->Aktif(), 3);
-        // The moved row stays selected and focused; the marker is gone.
-        QCOMPARE(d.Secili(), QStringLiteral("4"));
-        QCOMPARE(d.lb->SelectedItem(), 4);
+        // The marker is gone.
         QCOMPARE(d.Resim().pixelColor(3, 3 * d.rh() - 1), Beyaz);
 
         // Without TasiAktif the same gesture moves nothing; the release selects the row.
@@ -711,11 +601,6 @@ private slots:
         Duzenek d(0);
         for (const char* ad : {"Van", "Isparta", "İzmir", "Adana"})
             d.lb->AddItem(Satir(QString::fromUtf8(ad)));
-        QCOMPARE(d.lb->FindItem(QStringLiteral("İZMİR"), QStringLiteral("Sehir"), false), 3);
-        QCOMPARE(d.lb->FindItem(QStringLiteral("ıs"), QStringLiteral("SehirUlke"), true), 2);
-        QCOMPARE(d.lb->FindItem(QStringLiteral("is"), QStringLiteral("SehirUlke"), true), 0);
-        QCOMPARE(ListBox::LLCase(QStringLiteral("ISPARTA")), QStringLiteral("ısparta"));
-
         // The search box's result: the row alone selected, scrolled to the top.
         d.lb->BulunaniGoster(3);
         QCOMPARE(d.lb->SelectedItem(), 3);
@@ -739,8 +624,6 @@ private slots:
         QCOMPARE(d.lb->Item(1)->Sehir(), QStringLiteral("İzmir"));
         d.lb->AddItem(QStringLiteral("x"));
         QVERIFY(!d.lb->SiraliMi());
-        d.lb->SortItems(0, 5); // no such key: the order stays
-        QCOMPARE(d.lb->Item(1)->Sehir(), QStringLiteral("İzmir"));
     }
 };
 
