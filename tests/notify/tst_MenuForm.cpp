@@ -58,9 +58,6 @@ private slots:
     {
         SahteAnaPencere ana;
         MenuForm m(ana);
-        QCOMPARE(m.windowTitle(), QStringLiteral("MenuForm"));
-        QVERIFY(!m.isVisible());
-        QCOMPARE(m.TrayMenu->title(), QStringLiteral("Tray"));
         QStringList basliklar;
         for (QAction* a : m.TrayMenu->actions())
             basliklar << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -73,7 +70,6 @@ private slots:
         QVERIFY(!m.tmSessiz->isEnabled());
         for (QAction* a : {m.tmAc, m.tmBAyarlar, m.tmGAyarlar, m.tmHakkinda, m.tmCikis})
             QVERIFY(a->isEnabled());
-        QVERIFY(m.TrayMenu->defaultAction() == nullptr);
     }
 
     void sayfaKomutlari_data()
@@ -130,8 +126,6 @@ private slots:
         QObject::connect(m.tmSessiz, &QAction::triggered, &ses, [&ses] { ses.FModStop(); });
 
         ses.FModPlay(QStringLiteral("uyari.wma"));
-        ses.SesTimerTick();
-        QVERIFY(m.tmSessiz->isEnabled());
         ses.SesTimerTick();
         QVERIFY(m.tmSessiz->isEnabled());
 

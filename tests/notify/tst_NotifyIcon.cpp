@@ -75,11 +75,7 @@ private slots:
         const QString uzun = QString(200, QChar(u'ş'));
         n.setToolTip(uzun);
         QCOMPARE(n.ToolTip(), uzun.left(127));
-        QCOMPARE(tepsi.ipucu.size(), 127);
-        n.setToolTip(QString(127, QChar(u'a')));
-        QCOMPARE(n.ToolTip().size(), 127);
-        n.setToolTip(QStringLiteral("Orvanel - orvanel.example.org"));
-        QCOMPARE(tepsi.ipucu, QStringLiteral("Orvanel - orvanel.example.org"));
+        QCOMPARE(tepsi.ipucu, uzun.left(127));
 
         // A character outside the basic plane at the cut is dropped whole.
         const QString emoji = QString(126, QChar(u'a')) + QString::fromUtf8("\xF0\x9F\x95\x8C");
@@ -163,11 +159,6 @@ private slots:
         QCOMPARE(b.sure, NotifyIcon::BalonSuresi);
         // The tray keeps its own icon whatever the balloon shows.
         QCOMPARE(tepsi.simge.cacheKey(), tepsiSimgesi.cacheKey());
-
-        // A later tooltip change does not bring the balloon back.
-        n.setToolTip(QStringLiteral("yeni"));
-        n.setIcon(DuzSimge(Qt::blue));
-        QCOMPARE(tepsi.balonlar.size(), 1);
 
         n.BalloonHide();
         QCOMPARE(tepsi.kaldirma, 1);
