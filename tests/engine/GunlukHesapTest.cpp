@@ -132,18 +132,6 @@ TEST(GunlukHesap, UmmAlQuraYatsiFollowsTheSeason)
     EXPECT_GT(std::fabs(farkHaziran - 1.5), 0.05);
 }
 
-TEST(GunlukHesap, UnknownMethodUsesTheHorizon)
-{
-    // No entry: both angles 0°, so İmsak and Yatsı sit on the geometric horizon.
-    const HamVakitler h =
-        HamVakitleriHesapla(Girdi(QDate(2026, 3, 20), 21.4, 39.8, 3, QString(), 7));
-    const double ufuk = ACos(-std::tan(21.4 * 3.1415926535898 / 180) *
-                             std::tan(h.Deklinasyon * 3.1415926535898 / 180)) *
-                        180 / 47.12388980384701;
-    EXPECT_NEAR(h.HImsak, ufuk, 1e-9);
-    EXPECT_NEAR(h.HYatsi, ufuk, 1e-9);
-}
-
 TEST(GunlukHesap, EasternLongitudeKeepsTheAngleBasedImsak)
 {
     // East of 45° in summer the İmsak is still the 18° one.
