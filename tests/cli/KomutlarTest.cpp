@@ -103,28 +103,6 @@ TEST_F(Komutlar, MonthDefaultsToTheClockMonthAndAsksForTheDatesOnce)
     EXPECT_EQ(yaz.Sorgu, 1);
 }
 
-TEST_F(Komutlar, DaylightDatesComeFromTheSource)
-{
-    const SabitSaat saat(QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
-    const SabitYazSaati yaz;
-    const KomutOrtami ortam{saat, yaz};
-    const auto ogle = [&](const char* tarih, bool dstYok) {
-        QStringList args{QStringLiteral("--date"), QString::fromLatin1(tarih),
-                         QStringLiteral("--lat"),  QStringLiteral("52.5"),
-                         QStringLiteral("--lon"),  QStringLiteral("13.4"),
-                         QStringLiteral("--tz"),   QStringLiteral("1")};
-        if (dstYok)
-            args << QStringLiteral("--no-dst");
-        const Calisma c = Calistir([](auto&&... a) { return TimesKomutu(a...); }, args, ortam);
-        return c.Out.split(QLatin1Char('\n')).value(4);
-    };
-    EXPECT_EQ(ogle("2026-03-28", false), QStringLiteral("Öğle\t12:19"));
-    EXPECT_EQ(ogle("2026-03-29", false), QStringLiteral("Öğle\t13:19"));
-    EXPECT_EQ(ogle("2026-03-29", true), QStringLiteral("Öğle\t12:19"));
-    // The end day is standard time again.
-    EXPECT_EQ(ogle("2026-10-25", false), QStringLiteral("Öğle\t11:57"));
-}
-
 TEST(GirdiSecenekleri, NumbersWithPointOrComma)
 {
     using GirdiSecenekleri::Sayi;

@@ -22,18 +22,6 @@ protected:
     QTemporaryDir Klasor;
 };
 
-TEST_F(VarsayilanKonumTest, EmptyStoreGivesTheFirstRunPlace)
-{
-    const VakitGirdisi g = VarsayilanGirdi();
-    EXPECT_DOUBLE_EQ(g.Enlem, 41.02);
-    EXPECT_DOUBLE_EQ(g.Boylam, 28.97);
-    EXPECT_DOUBLE_EQ(g.Tz, 2);
-    EXPECT_EQ(g.Ulke, "Türkiye");
-    EXPECT_EQ(g.VakitHesap, 0);
-    EXPECT_TRUE(g.YazSaati);
-    EXPECT_EQ(g.HicriGun, 0);
-}
-
 TEST_F(VarsayilanKonumTest, StoredPlaceAndOptionsAreTheDefaults)
 {
     {
