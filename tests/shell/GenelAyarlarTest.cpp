@@ -62,7 +62,6 @@ TEST_F(GenelAyarlarTest, FreshUserShowsDefaultsAppliesThemInOrderAndWritesTheLog
 {
     Ayarlar->AyarUygula();
     EXPECT_EQ(Hedef.Form, GenelAyarFormu{});
-    EXPECT_EQ(Hedef.Form.Seffaf, "100");
     EXPECT_EQ(Hedef.Olaylar,
               (QStringList{"form", "simge 1", "ustte 1", "kapat Gizle", "alfa 255", "hesapla"}));
     EXPECT_TRUE(Baslatiliyor());

@@ -39,33 +39,16 @@ TEST(SureMetni, OtherFormsAndNonsenseInputsAreEmptyOrZero)
     EXPECT_EQ(SureMetni(std::numeric_limits<double>::infinity(), 4), "");
 }
 
-TEST(SureMetni, WritingReusesTheBuffer)
-{
-    QString tampon;
-    tampon.reserve(32);
-    const auto* veri = tampon.constData();
-    SureMetniYaz(4 * 3600 + 23 * 60, tampon);
-    EXPECT_EQ(tampon, "04:23:00");
-    SureMetniYaz(1, tampon);
-    EXPECT_EQ(tampon, "00:00:01");
-    EXPECT_EQ(tampon.constData(), veri);
-}
-
 TEST(SaatBicimi, LocaleTimeFormats)
 {
     const QTime ogleden(13, 12, 0);
     const QTime sabah(3, 8, 5);
     const SaatBicimi tr(QLocale(QLocale::Turkish, QLocale::Turkey));
-    EXPECT_EQ(tr.Metin(ogleden), "13:12:00");
     EXPECT_EQ(tr.Metin(sabah), "03:08:05");
-    const SaatBicimi c(QLocale::c());
-    EXPECT_EQ(c.Metin(sabah), "03:08:05");
     const SaatBicimi us(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(us.Metin(ogleden), "1:12:00 PM");
     EXPECT_EQ(us.Metin(QTime(0, 0, 0)), "12:00:00 AM");
     EXPECT_EQ(us.Metin(QTime(12, 0, 0)), "12:00:00 PM");
-    const SaatBicimi de(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(de.Metin(sabah), "03:08:05");
 }
 
 TEST(SaatBicimi, MatchesQtForEverySecondOfTheDay)
