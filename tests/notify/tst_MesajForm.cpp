@@ -245,40 +245,37 @@ private slots:
         QCOMPARE(d.form.Sure->text(), QStringLiteral("1 Saat 5 Dakika"));
     }
 
-    void kuculurkenYeniGosterBastanBuyur()
+    // A new warning while the popup grows, holds or shrinks stops the hold and the shrinking
+    // and grows again from the start with the new texts.
+    void yeniGosterBastanBuyur_data()
     {
+        QTest::addColumn<int>("bekleme");
+        QTest::addColumn<int>("tik");
+        QTest::newRow("growing") << 0 << 5;
+        QTest::newRow("held") << 7990 << 17;
+        QTest::newRow("shrinking") << 8000 << 27;
+    }
+    void yeniGosterBastanBuyur()
+    {
+        QFETCH(int, bekleme);
+        QFETCH(int, tik);
         Duzenek d;
-        d.TamBoy();
-        d.zaman.Ilerle(8000);
-        d.Tik(10); // half-way down
-        QCOMPARE(d.form.durum(), MesajForm::Durum::Kuculuyor);
+        d.form.Goster(QStringLiteral("Öğle Vaktine "), QStringLiteral("15 Dakika"),
+                      QStringLiteral(" kaldı."));
+        d.Tik(tik);
+        d.zaman.Ilerle(bekleme);
         d.form.Goster(QStringLiteral("İkindi Vaktine "), QStringLiteral("10 Dakika"),
                       QStringLiteral(" kaldı."));
-        QVERIFY(!d.form.GizleTimer->isActive());
+        QVERIFY(!d.form.BeklemeTimer->isActive() && !d.form.GizleTimer->isActive());
+        QVERIFY(d.MetinlerGizli());
         QCOMPARE(d.form.Animasyon().W(), 2000.0);
         QCOMPARE(d.form.Alfa(), 0);
         d.Tik(16);
         QCOMPARE(d.form.durum(), MesajForm::Durum::Buyuyor);
-        QCOMPARE(d.form.Animasyon().W(), 2960.0);
         d.Tik();
         QCOMPARE(d.form.durum(), MesajForm::Durum::Bekliyor);
         QCOMPARE(d.form.geometry(), QRect(1711, 914, 197, 116));
         QCOMPARE(d.form.Sure->text(), QStringLiteral("10 Dakika"));
-    }
-
-    void beklerkenYeniGosterBeklemeyiDurdurur()
-    {
-        Duzenek d;
-        d.TamBoy();
-        d.zaman.Ilerle(7990);
-        d.form.Goster(QStringLiteral("Yatsı Vaktine "), QStringLiteral("5 Dakika"),
-                      QStringLiteral(" kaldı."));
-        QVERIFY(!d.form.BeklemeTimer->isActive());
-        QVERIFY(d.MetinlerGizli());
-        // The old hold would have fired 10 ms later; the growth goes on undisturbed.
-        d.Tik(17);
-        QCOMPARE(d.form.durum(), MesajForm::Durum::Bekliyor);
-        QCOMPARE(d.form.Sure->text(), QStringLiteral("5 Dakika"));
     }
 
     void gizlendiktenSonraYenidenGosterilir()
