@@ -248,15 +248,34 @@ TEST_F(GeriSayimTest, YatsiCountsToImsakAcrossMidnight)
     EXPECT_EQ(Olaylar(Olay::Uyari)[0].A, "İmsak Vaktine ");
 }
 
-TEST_F(GeriSayimTest, UnderOneMinuteGivesAnEmptyRemainingText)
+TEST_F(GeriSayimTest, WarningTextFromTheTimeLeftAtTheFirstTick)
 {
-    Kur();
-    Tik(QTime(13, 11, 30));
-    ASSERT_EQ(Olaylar(Olay::Uyari).size(), 1u);
-    EXPECT_EQ(Olaylar(Olay::Uyari)[0].A, "Öğle Vaktine ");
-    EXPECT_EQ(Olaylar(Olay::Uyari)[0].B, "");
-    EXPECT_EQ(Olaylar(Olay::Uyari)[0].C, " kaldı.");
-    EXPECT_EQ(Kayit.SonKalan, "00:00:30");
+    const struct
+    {
+        int dakika;
+        QTime an;
+        const char* oncu;
+        const char* sure;
+        const char* kalan;
+    } durumlar[] = {
+        // Under one minute: no remaining text.
+        {15, QTime(13, 11, 30), "Öğle Vaktine ", "", "00:00:30"},
+        // 546, the largest value stored in range, and a larger one read from an older store:
+        // both simply widen the window (no 16-bit overflow).
+        {546, QTime(4, 0, 0), "Güneş'in Doğmasına ", "1 Saat 25 Dakika ", "01:25:00"},
+        {2000, QTime(13, 12, 0), "İkindi Vaktine ", "3 Saat 59 Dakika ", "03:59:00"},
+    };
+    for (const auto& c : durumlar) {
+        Kayit.Olaylar.clear();
+        Kur({true, c.dakika, true, true});
+        Tik(c.an);
+        const auto uyarilar = Olaylar(Olay::Uyari);
+        ASSERT_EQ(uyarilar.size(), 1u) << c.dakika;
+        EXPECT_EQ(uyarilar[0].A, c.oncu);
+        EXPECT_EQ(uyarilar[0].B, c.sure);
+        EXPECT_EQ(uyarilar[0].C, " kaldı.");
+        EXPECT_EQ(Kayit.SonKalan, c.kalan);
+    }
 }
 
 TEST_F(GeriSayimTest, AlertOptions)
@@ -282,19 +301,6 @@ TEST_F(GeriSayimTest, AlertOptions)
         Calistir(QTime(13, 11, 58), QTime(13, 11, 59));
         EXPECT_TRUE(Olaylar(Olay::Uyari).empty()) << dakika;
     }
-
-    // 546, the largest value stored in range, and a larger one read from an older store:
-    // both simply widen the window (no 16-bit overflow).
-    Kayit.Olaylar.clear();
-    Kur({true, 546, true, true});
-    Tik(QTime(4, 0, 0)); // İmsak period, 1 h 25 min to Güneş
-    ASSERT_EQ(Olaylar(Olay::Uyari).size(), 1u);
-    EXPECT_EQ(Olaylar(Olay::Uyari)[0].B, "1 Saat 25 Dakika ");
-    Kayit.Olaylar.clear();
-    Kur({true, 2000, true, true});
-    Tik(QTime(13, 12, 0)); // 3 h 59 min to İkindi
-    ASSERT_EQ(Olaylar(Olay::Uyari).size(), 1u);
-    EXPECT_EQ(Olaylar(Olay::Uyari)[0].B, "3 Saat 59 Dakika ");
 }
 
 TEST_F(GeriSayimTest, ApplyingRegionalSettingsOpensANewWarningWindow)
