@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 #include <cmath>
 
 // Window geometry is kept in twips (1/1440 inch) where its arithmetic decides a result;
@@ -11,11 +13,33 @@ constexpr int TPPX = 15;
 constexpr int TPPY = 15;
 
 // Whole number nearest to x, halves to the even neighbour.
-inline double YuvarlaCift(double x) { return std::nearbyint(x); }
+inline double YuvarlaCift(double x)
+{
+    return std::nearbyint(x);
+}
 
-inline int PikselX(double twip) { return static_cast<int>(YuvarlaCift(twip / TPPX)); }
-inline int PikselY(double twip) { return static_cast<int>(YuvarlaCift(twip / TPPY)); }
-inline int TwipX(int piksel) { return piksel * TPPX; }
-inline int TwipY(int piksel) { return piksel * TPPY; }
+inline int PikselX(double twip)
+{
+    return static_cast<int>(YuvarlaCift(twip / TPPX));
+}
+inline int PikselY(double twip)
+{
+    return static_cast<int>(YuvarlaCift(twip / TPPY));
+}
+inline int TwipX(int piksel)
+{
+    return piksel * TPPX;
+}
+inline int TwipY(int piksel)
+{
+    return piksel * TPPY;
+}
+
+// A dragged window's top-left corner in twips: the pointer in screen pixels, the grab point in
+// twips of the window. The factor is a fixed 15, as the grab point was taken at 15.
+inline QPoint SuruklemeKonumu(QPoint imlecPiksel, QPoint tutmaTwip)
+{
+    return {imlecPiksel.x() * 15 - tutmaTwip.x(), imlecPiksel.y() * 15 - tutmaTwip.y()};
+}
 
 } // namespace Twip

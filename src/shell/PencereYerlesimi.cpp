@@ -34,10 +34,4 @@ KaydirmaAdimi Kaydir(int ust)
     return {ust - adim, true};
 }
 
-QPoint Surukle(QPoint imlecPiksel, QPoint tutmaTwip)
-{
-    // The factor is a fixed 15, as the grab offset was taken at 15 twips per pixel.
-    return {imlecPiksel.x() * 15 - tutmaTwip.x(), imlecPiksel.y() * 15 - tutmaTwip.y()};
-}
-
 } // namespace PencereYerlesimi

@@ -5,7 +5,7 @@
 #include <optional>
 
 // The main window's placement arithmetic, in twips: the start position from the stored
-// "PosX"/"PosY", the size of the rounded window shape, the slide-in of a page and the drag.
+// "PosX"/"PosY", the size of the rounded window shape and the slide-in of a page.
 namespace PencereYerlesimi {
 
 // Start position of a window of `pencere` on a screen of `ekran` (both twips). An absent
@@ -28,8 +28,5 @@ KaydirmaAdimi Kaydir(int ust);
 
 // Start offset of a slide, twips below the resting place.
 constexpr int KaydirmaBaslangici = 1000;
-
-// Window position while dragging: the pointer in screen pixels, the grab offset in twips.
-QPoint Surukle(QPoint imlecPiksel, QPoint tutmaTwip);
 
 } // namespace PencereYerlesimi

@@ -61,9 +61,3 @@ TEST(PencereYerlesimi, SlideRisesByAFifthAndAlwaysEndsInPlace)
     EXPECT_EQ(Kaydir(-40).Ust, 0);
     EXPECT_EQ(Kaydir(62).Ust, 50); // 12.4 rounds to 12
 }
-
-TEST(PencereYerlesimi, DragUsesFifteenTwipsPerPixel)
-{
-    EXPECT_EQ(Surukle(QPoint(100, 200), QPoint(150, 45)), QPoint(1350, 2955));
-    EXPECT_EQ(Surukle(QPoint(0, 0), QPoint(150, 45)), QPoint(-150, -45));
-}

@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -18,7 +17,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -159,8 +157,7 @@ void EkleForm::Form_Load()
         }
         move(yer.topLeft());
     }
-    surukleniyor_ = false;
-    tutmaX_ = tutmaY_ = 0;
+    surukleyici_.Sifirla();
     yuklu_ = true;
 }
 
@@ -240,35 +237,17 @@ void EkleForm::paintEvent(QPaintEvent*)
 
 void EkleForm::mousePressEvent(QMouseEvent* e)
 {
-    if (e->button() != Qt::LeftButton)
-        return;
-    // Wayland lets no window place itself: the compositor moves it instead.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && windowHandle()) {
-        windowHandle()->startSystemMove();
-        return;
-    }
-    const QPoint p = e->position().toPoint();
-    tutmaX_ = static_cast<qint16>(Twip::TwipX(p.x()));
-    tutmaY_ = static_cast<qint16>(Twip::TwipY(p.y()));
-    surukleniyor_ = true;
+    surukleyici_.Bas(e);
 }
 
 void EkleForm::mouseMoveEvent(QMouseEvent* e)
 {
-    if (!surukleniyor_ || !(e->buttons() & Qt::LeftButton))
-        return;
-    // The press point stays under the pointer: pointer in twips minus the press point.
-    const QPoint imlec = e->globalPosition().toPoint();
-    move(Twip::PikselX(Twip::TwipX(imlec.x()) - tutmaX_),
-         Twip::PikselY(Twip::TwipY(imlec.y()) - tutmaY_));
+    surukleyici_.Tasi(e);
 }
 
 void EkleForm::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() != Qt::LeftButton)
-        return;
-    tutmaX_ = tutmaY_ = 0;
-    surukleniyor_ = false;
+    surukleyici_.Birak(e);
 }
 
 void EkleForm::closeEvent(QCloseEvent* e)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "locations/KonumEkleme.h"
+#include "platform/gui/PencereSurukleyici.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -77,8 +78,5 @@ private:
     OneriGonderici* gonderici_;
     QPixmap arkaplan_;
     bool yuklu_ = false;
-    // The press point of a drag, in twips of the window, as the 16-bit values it is kept in.
-    qint16 tutmaX_ = 0;
-    qint16 tutmaY_ = 0;
-    bool surukleniyor_ = false;
+    PencereSurukleyici surukleyici_{this};
 };

@@ -783,32 +783,17 @@ void AnaForm::paintEvent(QPaintEvent*)
 
 void AnaForm::mousePressEvent(QMouseEvent* e)
 {
-    if (e->button() != Qt::LeftButton)
-        return;
-    // Wayland lets no window place itself: the compositor moves it instead.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && windowHandle()) {
-        windowHandle()->startSystemMove();
-        return;
-    }
-    const QPoint p = e->position().toPoint();
-    surukleTwip_ = QPoint(Twip::TwipX(p.x()), Twip::TwipY(p.y()));
-    surukleniyor_ = true;
+    surukleyici_.Bas(e);
 }
 
 void AnaForm::mouseMoveEvent(QMouseEvent* e)
 {
-    if (!surukleniyor_ || !(e->buttons() & Qt::LeftButton))
-        return;
-    const QPoint twip = PencereYerlesimi::Surukle(e->globalPosition().toPoint(), surukleTwip_);
-    move(Twip::PikselX(twip.x()), Twip::PikselY(twip.y()));
+    surukleyici_.Tasi(e);
 }
 
 void AnaForm::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() != Qt::LeftButton)
-        return;
-    surukleTwip_ = QPoint();
-    surukleniyor_ = false;
+    surukleyici_.Birak(e);
 }
 
 void AnaForm::showEvent(QShowEvent* e)

@@ -4,6 +4,7 @@
 #include "locations/gui/EkleHedefi.h"
 #include "notify/AnaPencereArayuzu.h"
 #include "platform/AyarDeposu.h"
+#include "platform/gui/PencereSurukleyici.h"
 #include "shell/GenelAyarHedefi.h"
 #include "shell/GenelAyarlar.h"
 #include "shell/GeriSayim.h"
@@ -215,8 +216,7 @@ private:
     QTimer aniTimer_;
     int gosterilenSayfa_ = 0;
     int sayfaUstu_ = 0; // twips below the page's resting place
-    QPoint surukleTwip_;
-    bool surukleniyor_ = false;
+    PencereSurukleyici surukleyici_{this};
     bool ustte_ = false;
     bool kapaniyor_ = false;
     bool yuklendi_ = false;
