@@ -1,5 +1,6 @@
 #include "controls/Buton.h"
 
+#include "engine/Yuvarlama.h"
 #include "platform/gui/ImlecKaynagi.h"
 #include "platform/gui/QtZamanlayici.h"
 #include "platform/gui/SistemImleci.h"
@@ -19,7 +20,7 @@ namespace {
 // Half of n, halves to the even neighbour (the caption's vertical offset).
 int YariCift(int n)
 {
-    return int(std::nearbyint(n / 2.0));
+    return int(CifteYuvarla(n / 2.0));
 }
 
 Qt::CursorShape ImlecSekli(int kod)

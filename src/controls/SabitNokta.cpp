@@ -1,10 +1,10 @@
 #include "controls/SabitNokta.h"
 
-#include <cmath>
+#include "engine/Yuvarlama.h"
 
 SabitNokta SabitNokta::fromDouble(double deger)
 {
-    return Ham(static_cast<qint64>(std::nearbyint(deger * Olcek)));
+    return Ham(static_cast<qint64>(CifteYuvarla(deger * Olcek)));
 }
 
 qint64 SabitNokta::Tamsayi() const

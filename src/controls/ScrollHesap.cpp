@@ -1,5 +1,6 @@
 #include "controls/ScrollHesap.h"
 
+#include "engine/Yuvarlama.h"
 #include <algorithm>
 #include <cmath>
 
@@ -23,7 +24,7 @@ void ScrollHesap::Yerlestir()
 
 void ScrollHesap::Surukle(double izY)
 {
-    const int tepe = int(std::nearbyint(IzTepesi() + izY - t / 2.0));
+    const int tepe = int(CifteYuvarla(IzTepesi() + izY - t / 2.0));
     if (tepe <= U) {
         Tepe = U;
         Value = Min;

@@ -1,5 +1,6 @@
 #include "platform/AyarDeposu.h"
 
+#include "engine/Yuvarlama.h"
 #include <QLocale>
 #include <QSettings>
 
@@ -228,7 +229,7 @@ std::optional<int> AyarDeposu::TamsayiCoz(const QString& metin)
     const std::optional<double> d = SayiCoz(metin);
     if (!d)
         return std::nullopt;
-    const double r = std::nearbyint(*d); // the default rounding mode: halves to even
+    const double r = CifteYuvarla(*d);
     if (r < INT_MIN || r > INT_MAX)
         return std::nullopt;
     return static_cast<int>(r);

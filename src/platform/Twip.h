@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Yuvarlama.h"
+
 #include <QPoint>
 
 #include <cmath>
@@ -15,7 +17,7 @@ constexpr int TPPY = 15;
 // Whole number nearest to x, halves to the even neighbour.
 inline double YuvarlaCift(double x)
 {
-    return std::nearbyint(x);
+    return CifteYuvarla(x);
 }
 
 inline int PikselX(double twip)

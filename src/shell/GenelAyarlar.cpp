@@ -1,9 +1,9 @@
 #include "shell/GenelAyarlar.h"
 
+#include "engine/Yuvarlama.h"
 #include "platform/AyarDeposu.h"
 #include "platform/OturumAcmaKaydi.h"
 
-#include <cmath>
 
 namespace {
 
@@ -139,5 +139,5 @@ QString GenelAyarlar::Eksi(const QString& metin)
 int GenelAyarlar::Alfa(double yuzde)
 {
     // Multiplying first keeps whole percents exact, so 50 % is the true half 127.5 -> 128.
-    return static_cast<int>(std::nearbyint(255.0 * yuzde / 100.0));
+    return static_cast<int>(CifteYuvarla(255.0 * yuzde / 100.0));
 }

@@ -1,5 +1,6 @@
 #include "shell/SureMetni.h"
 
+#include "engine/Yuvarlama.h"
 #include <cmath>
 #include <cstring>
 
@@ -9,11 +10,10 @@ SureParcalari SureyiBol(double saniye)
     // would be undefined.
     if (!(std::fabs(saniye) < 1e15))
         return {0, 0, 0};
-    // std::nearbyint rounds halves to even under the default rounding mode.
     const double saat = std::floor(saniye / 3600);
-    const double kalan = std::nearbyint(saniye - saat * 3600);
+    const double kalan = CifteYuvarla(saniye - saat * 3600);
     const double dakika = std::floor(kalan / 60);
-    const double sn = std::nearbyint(kalan - dakika * 60);
+    const double sn = CifteYuvarla(kalan - dakika * 60);
     return {static_cast<long long>(saat), static_cast<long long>(dakika),
             static_cast<long long>(sn)};
 }
