@@ -67,7 +67,7 @@ struct Liste
         lb.show();
         clsFastCollection satirlar;
         Doldur(satirlar);
-        KonumListesi::Doldur(lb, satirlar, std::min<int>(6817, Kayitlar().size()));
+        KonumListesi::Doldur(lb, satirlar, SeciliKonum());
         resim = QImage(lb.size(), QImage::Format_ARGB32_Premultiplied);
         QApplication::processEvents();
     }
@@ -121,7 +121,7 @@ void BM_ListBox_DoldurVeBoya(benchmark::State& state)
         clsFastCollection satirlar;
         Doldur(satirlar);
         state.ResumeTiming();
-        KonumListesi::Doldur(l.lb, satirlar, std::min<int>(6817, Kayitlar().size()));
+        KonumListesi::Doldur(l.lb, satirlar, SeciliKonum());
         l.Ciz();
     }
     state.counters["satir"] = l.lb.ListCount();

@@ -107,10 +107,10 @@ int AlertsKomutu(const QStringList& args, QTextStream& out, QTextStream& err,
     if (!s->Konumsal().isEmpty())
         return Cikis::Hata(err, QStringLiteral("Beklenmeyen değer: %1").arg(s->Konumsal().first()));
 
-    VakitGirdisi girdi = VarsayilanGirdi();
+    VakitGirdisi girdi;
     QDate gun = ortam.Zaman.Simdi().date();
     if (!GirdiSecenekleri::TarihSecenegi(*s, QStringLiteral("date"), gun, &hata) ||
-        !GirdiSecenekleri::Uygula(*s, girdi, &hata))
+        !GirdiSecenekleri::Girdi(*s, girdi, &hata))
         return Cikis::Hata(err, hata);
     girdi.SeciliTarih = QDateTime(gun, QTime(0, 0));
     GirdiSecenekleri::GecisleriDoldur(girdi, ortam.YazSaati);

@@ -4,11 +4,15 @@
 #include "cli/SearchKomutu.h"
 #include "cli/Secenekler.h"
 #include "locations/KonumEkleme.h"
+#include "locations/SeciliKonum.h"
 #include "platform/AyarDeposu.h"
 
 #include <QDir>
 
 namespace {
+
+const QString AyarlarYazilamiyor =
+    QStringLiteral("Ayarlar kaydedilemedi: ayar dosyasına yazılamıyor.");
 
 QString Yardim()
 {
@@ -40,39 +44,6 @@ QString SaatDilimiMesaji()
     return QStringLiteral("Geçerli bir saat dilimi giriniz (--tz): %1").arg(degerler.join(' '));
 }
 
-QString DosyaMesaji(const KonumEkleme::DosyaSonucu& s, const QString& yol)
-{
-    const QString ad = QDir::toNativeSeparators(yol);
-    if (s.Atlanan > 0)
-        return QStringLiteral("Konum dosyasında okunamayan %1 satır var; dosya yeniden yazılırsa "
-                              "kaybolacakları için bir şey eklenmedi: %2")
-            .arg(s.Atlanan)
-            .arg(ad);
-    switch (s.Dosya) {
-    case KonumDosyasiSonucu::DosyaYok:
-        return QStringLiteral("Konum dosyası bulunamadı: %1").arg(ad);
-    case KonumDosyasiSonucu::Okunamadi:
-        return QStringLiteral("Konum dosyası okunamadı: %1").arg(ad);
-    case KonumDosyasiSonucu::GecersizAd:
-        return QString::fromUtf8(GecersizAdMesaji.Metin);
-    default:
-        return QStringLiteral("Konum dosyasına yazılamadı, dosyanın önceki hali korundu: %1")
-            .arg(ad);
-    }
-}
-
-// The chosen place, as the regional settings store it.
-void Sec(const KonumKaydi& k)
-{
-    AyarDeposu depo;
-    depo.Yaz(QStringLiteral("bIndex"), QString::number(k.Id));
-    depo.Yaz(QStringLiteral("bUlke"), k.Ulke);
-    depo.Yaz(QStringLiteral("bSehir"), k.Sehir);
-    depo.Yaz(QStringLiteral("bTz"), k.Tz);
-    depo.Yaz(QStringLiteral("bEnlem"), k.Enlem);
-    depo.Yaz(QStringLiteral("bBoylam"), k.Boylam);
-}
-
 } // namespace
 
 int EkleKomutu(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -99,17 +70,25 @@ int EkleKomutu(const QStringList& args, QTextStream& out, QTextStream& err)
     if (g.SaatDilimi < 0 && !eksik)
         return Cikis::Hata(err, SaatDilimiMesaji());
 
+    // Choosing the place must not stay half done: a settings file that cannot be written is
+    // found before data.db changes.
+    const bool sec = s->Var(QStringLiteral("sec"));
+    AyarDeposu depo;
+    if (sec && !depo.Yazilabilir())
+        return Cikis::Hata(err, AyarlarYazilamiyor);
+
     const QString yol = KonumArama::VeritabaniYolu(*s);
     KonumDosyasi dosya = KonumDosyasi::DosyaYolu(yol);
     const KonumEkleme::DosyaSonucu sonuc = KonumEkleme::DosyayaEkle(dosya, g);
+    KonumArama::AtlananlariBildir(sonuc.Atlanan, yol, err);
+    if (sonuc.Dosya != KonumDosyasiSonucu::Tamam)
+        return Cikis::Hata(err, KonumArama::DosyaMesaji(sonuc.Dosya, yol));
     if (sonuc.Red)
         return Cikis::Hata(err, *sonuc.Red);
-    if (sonuc.Dosya != KonumDosyasiSonucu::Tamam || sonuc.Atlanan > 0)
-        return Cikis::Hata(err, DosyaMesaji(sonuc, yol));
 
-    // Only a place that is in data.db can be the chosen one: its Id is its row.
-    if (s->Var(QStringLiteral("sec")))
-        Sec(sonuc.Kayit);
     out << KonumDosyasi::SatirMetni(sonuc.Kayit) << '\n';
+    if (sec && !SeciliKonum::Kayittan(sonuc.Kayit).Yaz(depo))
+        return Cikis::Hata(err,
+                           QStringLiteral("Yer eklendi ama seçilemedi: ") + AyarlarYazilamiyor);
     return Cikis::Tamam;
 }

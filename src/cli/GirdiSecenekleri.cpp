@@ -2,6 +2,7 @@
 
 #include "cli/VarsayilanKonum.h"
 #include "engine/HesapYontemi.h"
+#include "engine/Sayi.h"
 
 #include <QRegularExpression>
 
@@ -26,7 +27,7 @@ bool SayiSecenegi(const Secenekler& s, const QString& ad, const QString& adi, do
     if (!s.Var(ad))
         return true;
     const QString metin = s.Deger(ad);
-    const std::optional<double> sayi = Sayi(metin);
+    const std::optional<double> sayi = ::Sayi::Coz(metin);
     if (!sayi)
         return Hata(hata, QStringLiteral("Geçersiz sayı: --%1 %2").arg(ad, metin));
     if (*sayi < alt || *sayi > ust)
@@ -50,21 +51,6 @@ QStringList Degerli()
 QStringList Bayraklar()
 {
     return {QStringLiteral("no-dst")};
-}
-
-std::optional<double> Sayi(const QString& metin)
-{
-    static const QRegularExpression bicim(
-        QStringLiteral("^[+-]?([0-9]+([.,][0-9]*)?|[.,][0-9]+)$"));
-    if (!bicim.match(metin).hasMatch())
-        return std::nullopt;
-    QString yazi = metin;
-    yazi.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool tamam = false;
-    const double sayi = yazi.toDouble(&tamam);
-    if (!tamam || !std::isfinite(sayi))
-        return std::nullopt;
-    return sayi;
 }
 
 std::optional<int> TamSayi(const QString& metin)
@@ -115,12 +101,13 @@ bool Uygula(const Secenekler& s, VakitGirdisi& girdi, QString* hata)
         // Another place: the default's country (and its extra hour) does not carry over.
         girdi.Ulke.clear();
     }
-    if (!SayiSecenegi(s, QStringLiteral("lat"), QStringLiteral("Enlem"), -90, 90, girdi.Enlem,
-                      hata) ||
-        !SayiSecenegi(s, QStringLiteral("lon"), QStringLiteral("Boylam"), -180, 180, girdi.Boylam,
-                      hata) ||
-        !SayiSecenegi(s, QStringLiteral("tz"), QStringLiteral("Saat dilimi"), -12, 14, girdi.Tz,
-                      hata))
+    using G = VakitGirdisi;
+    if (!SayiSecenegi(s, QStringLiteral("lat"), QStringLiteral("Enlem"), -G::EnlemSiniri,
+                      G::EnlemSiniri, girdi.Enlem, hata) ||
+        !SayiSecenegi(s, QStringLiteral("lon"), QStringLiteral("Boylam"), -G::BoylamSiniri,
+                      G::BoylamSiniri, girdi.Boylam, hata) ||
+        !SayiSecenegi(s, QStringLiteral("tz"), QStringLiteral("Saat dilimi"), G::TzEnAz, G::TzEnCok,
+                      girdi.Tz, hata))
         return false;
 
     if (s.Var(QStringLiteral("country")))
@@ -152,6 +139,15 @@ bool Uygula(const Secenekler& s, VakitGirdisi& girdi, QString* hata)
     return true;
 }
 
+bool Girdi(const Secenekler& s, VakitGirdisi& girdi, QString* hata)
+{
+    QString yerHatasi;
+    girdi = VarsayilanGirdi(&yerHatasi);
+    if (!yerHatasi.isEmpty() && !s.Var(QStringLiteral("lat")) && !s.Var(QStringLiteral("konum")))
+        return Hata(hata, yerHatasi);
+    return Uygula(s, girdi, hata);
+}
+
 void GecisleriDoldur(VakitGirdisi& girdi, const YazSaatiKaynagi& kaynak)
 {
     const auto [baslangic, bitis] = kaynak.Gecisler(girdi.SeciliTarih.date().year());
@@ -161,11 +157,10 @@ void GecisleriDoldur(VakitGirdisi& girdi, const YazSaatiKaynagi& kaynak)
 
 bool GununGirdisi(const Secenekler& s, const KomutOrtami& ortam, VakitGirdisi& girdi, QString* hata)
 {
-    girdi = VarsayilanGirdi();
-    girdi.SeciliTarih = ortam.Zaman.Simdi();
     QDate gun;
-    if (!TarihSecenegi(s, QStringLiteral("date"), gun, hata) || !Uygula(s, girdi, hata))
+    if (!TarihSecenegi(s, QStringLiteral("date"), gun, hata) || !Girdi(s, girdi, hata))
         return false;
+    girdi.SeciliTarih = ortam.Zaman.Simdi();
     if (gun.isValid())
         girdi.SeciliTarih = QDateTime(gun, QTime(0, 0));
     GecisleriDoldur(girdi, ortam.YazSaati);

@@ -23,8 +23,6 @@ QStringList Bayraklar(); // no-dst
 // (a place is all three); a place given that way has no country unless --country says so.
 bool Uygula(const Secenekler& s, VakitGirdisi& girdi, QString* hata);
 
-// "41", "-33.9", "5,75": a decimal point or comma, nothing else.
-std::optional<double> Sayi(const QString& metin);
 // A whole number, optional sign.
 std::optional<int> TamSayi(const QString& metin);
 // YYYY-MM-DD of a day that exists.
@@ -32,6 +30,11 @@ std::optional<QDate> Tarih(const QString& metin);
 
 // Reads --<ad> as a date into `tarih` when given; false with a message when it is bad.
 bool TarihSecenegi(const Secenekler& s, const QString& ad, QDate& tarih, QString* hata);
+
+// The stored place and options with the shared options over them (VarsayilanGirdi, then
+// Uygula). A stored place that cannot be used is refused unless the options name another
+// place (--lat/--lon/--tz or --konum).
+bool Girdi(const Secenekler& s, VakitGirdisi& girdi, QString* hata);
 
 // Fills the daylight-saving dates of the selected day's year.
 void GecisleriDoldur(VakitGirdisi& girdi, const YazSaatiKaynagi& kaynak);

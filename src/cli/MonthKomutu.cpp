@@ -123,10 +123,10 @@ int MonthKomutu(const QStringList& args, QTextStream& out, QTextStream& err,
     const QDate bugun = ortam.Zaman.Simdi().date();
     int yil = bugun.year();
     int ay = bugun.month();
-    VakitGirdisi girdi = VarsayilanGirdi();
+    VakitGirdisi girdi;
     if (!SayiAraligi(*s, QStringLiteral("year"), QStringLiteral("Yıl"), 1, 9999, yil, &hata) ||
         !SayiAraligi(*s, QStringLiteral("month"), QStringLiteral("Ay"), 1, 12, ay, &hata) ||
-        !GirdiSecenekleri::Uygula(*s, girdi, &hata))
+        !GirdiSecenekleri::Girdi(*s, girdi, &hata))
         return Cikis::Hata(err, hata);
 
     const QDate ilk(yil, ay, 1);

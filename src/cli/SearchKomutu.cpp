@@ -30,21 +30,16 @@ bool Hata(QString* hata, const QString& metin)
     return false;
 }
 
-// Reads the rows of the file; false with a message when it cannot be read.
-bool Oku(const QString& yol, clsFastCollection& liste, QString* hata)
+// Reads the rows of the file; false with a message when it cannot be read. Lines it could
+// not read are named on `err`: they are kept in the file, but no search finds them.
+bool Oku(const QString& yol, clsFastCollection& liste, QString* hata, QTextStream& err)
 {
     KonumDosyasi dosya = KonumDosyasi::DosyaYolu(yol);
-    switch (dosya.DosyadanOku(liste)) {
-    case KonumDosyasiSonucu::Tamam:
-        return true;
-    case KonumDosyasiSonucu::DosyaYok:
-        return Hata(
-            hata,
-            QStringLiteral("Konum dosyası bulunamadı: %1").arg(QDir::toNativeSeparators(yol)));
-    default:
-        return Hata(
-            hata, QStringLiteral("Konum dosyası okunamadı: %1").arg(QDir::toNativeSeparators(yol)));
-    }
+    const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(liste);
+    if (sonuc != KonumDosyasiSonucu::Tamam)
+        return Hata(hata, KonumArama::DosyaMesaji(sonuc, yol));
+    KonumArama::AtlananlariBildir(dosya.AtlananSatirlar(), yol, err);
+    return true;
 }
 
 QString BulunamadiMetni(const QString& metin)
@@ -61,10 +56,11 @@ int BulunamadiCikisi(QTextStream& err, const QString& metin)
 
 // The search box's row for `metin`: Cikis::Tamam with the row, KonumArama::Bulunamadi, or
 // Cikis::HataliGirdi with a message for a file that cannot be read.
-int Ara(const QString& metin, const QString& yol, KonumKaydi& kayit, QString* hata)
+int Ara(const QString& metin, const QString& yol, KonumKaydi& kayit, QString* hata,
+        QTextStream& err)
 {
     clsFastCollection liste;
-    if (!Oku(yol, liste, hata))
+    if (!Oku(yol, liste, hata, err))
         return Cikis::HataliGirdi;
     const int konum = AramaKutusuBul(liste, metin);
     if (konum == 0) {
@@ -98,7 +94,7 @@ int SearchKomutu(const QStringList& args, QTextStream& out, QTextStream& err)
 
     if (!s->Var(QStringLiteral("all"))) {
         KonumKaydi k;
-        switch (Ara(metin, yol, k, &hata)) {
+        switch (Ara(metin, yol, k, &hata, err)) {
         case Cikis::Tamam:
             out << KonumDosyasi::SatirMetni(k) << '\n';
             return Cikis::Tamam;
@@ -110,7 +106,7 @@ int SearchKomutu(const QStringList& args, QTextStream& out, QTextStream& err)
     }
 
     clsFastCollection liste;
-    if (!Oku(yol, liste, &hata))
+    if (!Oku(yol, liste, &hata, err))
         return Cikis::Hata(err, hata);
     const std::vector<int> bulunan =
         FindAllItems(liste, BosluklariKirp(metin), QStringLiteral("SehirUlke"), true);
@@ -130,10 +126,51 @@ QString VeritabaniYolu(const Secenekler& s)
     return QDir(QCoreApplication::applicationDirPath()).filePath(KonumDosyasi::DosyaAdi);
 }
 
-std::optional<KonumKaydi> Bul(const QString& metin, const QString& yol, QString* hata)
+QString DosyaMesaji(KonumDosyasiSonucu sonuc, const QString& yol)
+{
+    const QString ad = QDir::toNativeSeparators(yol);
+    switch (sonuc) {
+    case KonumDosyasiSonucu::DosyaYok:
+        return QStringLiteral("Konum dosyası bulunamadı: %1").arg(ad);
+    case KonumDosyasiSonucu::Okunamadi:
+        return QStringLiteral("Konum dosyası okunamadı: %1").arg(ad);
+    case KonumDosyasiSonucu::DosyaDegil:
+        return QStringLiteral("Konum dosyası düzenli bir dosya değil: %1").arg(ad);
+    case KonumDosyasiSonucu::CokBuyuk:
+        return QStringLiteral("Konum dosyası çok büyük (en çok %1 MiB): %2")
+            .arg(KonumDosyasi::EnBuyukBoyut / (1024 * 1024))
+            .arg(ad);
+    case KonumDosyasiSonucu::SaltOkunur:
+        return QStringLiteral("Konum dosyası salt okunur; bir şey eklenmedi: %1").arg(ad);
+    case KonumDosyasiSonucu::Kilitli:
+        return QStringLiteral("Konum dosyasına başka bir işlem yazıyor; biraz sonra yeniden "
+                              "deneyin: %1")
+            .arg(ad);
+    case KonumDosyasiSonucu::GecersizAd:
+        return QString::fromUtf8(GecersizAdMesaji.Metin);
+    default:
+        return QStringLiteral("Konum dosyasına yazılamadı, dosyanın önceki hali korundu: %1")
+            .arg(ad);
+    }
+}
+
+void AtlananlariBildir(const QVector<int>& satirlar, const QString& yol, QTextStream& err)
+{
+    if (satirlar.isEmpty())
+        return;
+    QStringList numaralar;
+    for (int n : satirlar)
+        numaralar << QString::number(n);
+    err << "orvanel-cli: " << QDir::toNativeSeparators(yol)
+        << ": okunamayan satırlar atlandı: " << numaralar.join(QStringLiteral(", ")) << '\n';
+    err.flush();
+}
+
+std::optional<KonumKaydi> Bul(const QString& metin, const QString& yol, QString* hata,
+                              QTextStream& err)
 {
     KonumKaydi k;
-    if (Ara(metin, yol, k, hata) != Cikis::Tamam)
+    if (Ara(metin, yol, k, hata, err) != Cikis::Tamam)
         return std::nullopt;
     return k;
 }
@@ -143,7 +180,7 @@ QStringList Degerli()
     return {QStringLiteral("konum"), QStringLiteral("db")};
 }
 
-bool Uygula(const Secenekler& s, VakitGirdisi& girdi, QString* hata)
+bool Uygula(const Secenekler& s, VakitGirdisi& girdi, QString* hata, QTextStream& err)
 {
     if (!s.Var(QStringLiteral("konum")))
         return true;
@@ -152,7 +189,7 @@ bool Uygula(const Secenekler& s, VakitGirdisi& girdi, QString* hata)
             return Hata(hata, QStringLiteral("--konum ile --lat, --lon ve --tz birlikte "
                                              "verilemez."));
     const std::optional<KonumKaydi> k =
-        Bul(s.Deger(QStringLiteral("konum")), VeritabaniYolu(s), hata);
+        Bul(s.Deger(QStringLiteral("konum")), VeritabaniYolu(s), hata, err);
     if (!k)
         return false;
     girdi.Enlem = k->Enlem;

@@ -52,17 +52,15 @@ int TimesKomutu(const QStringList& args, QTextStream& out, QTextStream& err,
                 const KomutOrtami& ortam)
 {
     int cikis = Cikis::Tamam;
-    const auto s = Secenekler::Komut(args,
-                                     GirdiSecenekleri::Degerli() << QStringLiteral("date")
-                                                                 << KonumArama::Degerli(),
-                                     GirdiSecenekleri::Bayraklar() << QStringLiteral("json"),
-                                     Yardim(), out, err, cikis);
+    const auto s = Secenekler::Komut(
+        args, GirdiSecenekleri::Degerli() << QStringLiteral("date") << KonumArama::Degerli(),
+        GirdiSecenekleri::Bayraklar() << QStringLiteral("json"), Yardim(), out, err, cikis);
     if (!s)
         return cikis;
     VakitGirdisi girdi;
     QString hata;
     if (!GirdiSecenekleri::GununGirdisi(*s, ortam, girdi, &hata) ||
-        !KonumArama::Uygula(*s, girdi, &hata)) // --konum: the place found in data.db
+        !KonumArama::Uygula(*s, girdi, &hata, err)) // --konum: the place found in data.db
         return Cikis::Hata(err, hata);
 
     const VakitSonucu sonuc = GunlukHesapla(girdi);

@@ -1,16 +1,22 @@
 #include "cli/VarsayilanKonum.h"
 
+#include "locations/SeciliKonum.h"
 #include "platform/AyarDeposu.h"
 
-VakitGirdisi VarsayilanGirdi()
+VakitGirdisi VarsayilanGirdi(QString* yerHatasi)
 {
-    // The program's stored place and options; an empty store gives the first-run place.
     const AyarDeposu depo;
+    QString bozuk;
+    const SeciliKonum yer = SeciliKonum::Oku(depo, &bozuk);
+    if (yerHatasi && !bozuk.isEmpty())
+        *yerHatasi = QStringLiteral("Kayıtlı konum kullanılamıyor (%1); programda bir yer seçin ya "
+                                    "da --lat, --lon ve --tz verin.")
+                         .arg(bozuk);
     VakitGirdisi g;
-    g.Enlem = depo.SayiOku(QStringLiteral("bEnlem"));
-    g.Boylam = depo.SayiOku(QStringLiteral("bBoylam"));
-    g.Tz = depo.SayiOku(QStringLiteral("bTz"));
-    g.Ulke = depo.Oku(QStringLiteral("bUlke"));
+    g.Enlem = yer.Enlem;
+    g.Boylam = yer.Boylam;
+    g.Tz = yer.Tz;
+    g.Ulke = yer.Ulke;
     g.VakitHesap = depo.TamsayiOku(QStringLiteral("VakitHesap"));
     g.YazSaati = depo.MantiksalOku(QStringLiteral("YazSaati"));
     g.HicriGun = depo.TamsayiOku(QStringLiteral("HicriGun"));

@@ -123,6 +123,10 @@ SaatDakika SaatDakikaya(double saat)
 {
     if (!std::isfinite(saat))
         saat = 0;
+    // Days away from the selected one (only a place out of range gets there): their clock
+    // time, before rounding loses the hour in the magnitude.
+    if (std::fabs(saat) >= 48)
+        saat = std::fmod(saat, 24);
     double h = std::floor(saat);
     // Hundredths of an hour first, then minutes; both round half to even.
     double m = CifteYuvarla((CifteYuvarla(saat * 100) / 100 - h) * 60);

@@ -1,5 +1,7 @@
 #include "engine/TarihSecimi.h"
 
+#include "engine/Sayi.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -64,19 +66,29 @@ std::optional<QDateTime> TarihMetniniCoz(const QString& metin, const QLocale& ye
         return std::nullopt;
 
     const QStringList tarihler = TarihBicimleri(yerel);
-    for (const QString& bicim : tarihler) {
-        const QDate tarih = yerel.toDate(yazi, bicim);
-        if (tarih.isValid())
-            return QDateTime(YiliDuzelt(tarih, bicim), QTime(0, 0));
-    }
     const QStringList saatler = SaatBicimleri(yerel);
-    for (const QString& bicim : tarihler) {
-        for (const QString& saat : saatler) {
-            const QDateTime t = yerel.toDateTime(yazi, bicim + QLatin1Char(' ') + saat);
-            if (t.isValid())
-                return QDateTime(YiliDuzelt(t.date(), bicim), t.time());
+    auto dene = [&](const QString& t, const QLocale& okuyan) -> std::optional<QDateTime> {
+        for (const QString& bicim : tarihler) {
+            const QDate tarih = okuyan.toDate(t, bicim);
+            if (tarih.isValid())
+                return QDateTime(YiliDuzelt(tarih, bicim), QTime(0, 0));
         }
-    }
+        for (const QString& bicim : tarihler) {
+            for (const QString& saat : saatler) {
+                const QDateTime z = okuyan.toDateTime(t, bicim + QLatin1Char(' ') + saat);
+                if (z.isValid())
+                    return QDateTime(YiliDuzelt(z.date(), bicim), z.time());
+            }
+        }
+        return std::nullopt;
+    };
+    if (const auto t = dene(yazi, yerel))
+        return t;
+    // Qt reads back only digits of the Basic Multilingual Plane: a date in other digits
+    // (Chakma, Adlam) is read in ASCII digits with the same formats.
+    const QString latin = Sayi::LatinRakamlarla(yazi);
+    if (latin != yazi)
+        return dene(latin, QLocale::c());
     return std::nullopt;
 }
 

@@ -1,6 +1,8 @@
 #include "locations/BolgeselAyarlar.h"
 
 #include "locations/BolgeselMetinler.h"
+#include "locations/KonumDosyasi.h"
+#include "locations/clsFastCollection.h"
 #include "locations/vkListItem.h"
 #include "platform/AyarDeposu.h"
 
@@ -18,45 +20,47 @@ BolgeselAyarlar::BolgeselAyarlar(AyarDeposu& depo, BolgeselAyarHedefi& hedef)
 {
 }
 
-BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
+std::optional<QString> BolgeselAyarlar::Denetle(const BolgeselAyarFormu& form, Sonuc& sonuc) const
 {
-    const int secili = Hedef.ListeSecili();
-    if (secili >= 1)
-        Hedef.setListeAktif(secili);
-    // An active row past the list (a stored number from a longer data.db) counts as none.
-    const vkListItem* satir = Hedef.ListeSatiri(Hedef.ListeAktif());
-    if (!satir) {
-        Hedef.Uyar(BolgeselMetinler::UyariBasligi, BolgeselMetinler::SehirSeciniz);
-        return Sonuc::SatirYok;
-    }
-
-    BolgeselAyarFormu form = Hedef.FormuOku();
     // Minutes that could not be read back at the next start are refused before anything is
     // stored, so one save never keeps half of the page.
     const QString dakikaHatasi = AyarDeposu::Denetle(QStringLiteral("BADakika"), form.Dakika);
     if (!dakikaHatasi.isEmpty()) {
-        Hedef.Uyar(BolgeselMetinler::UyariBasligi, dakikaHatasi);
-        return Sonuc::DakikaGecersiz;
+        sonuc = Sonuc::DakikaGecersiz;
+        return dakikaHatasi;
+    }
+    if (!Depo.Yazilabilir()) {
+        sonuc = Sonuc::Yazilamadi;
+        return QString::fromUtf8(AyarYazilamiyorMetni);
+    }
+    return std::nullopt;
+}
+
+BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
+{
+    const int secili = Hedef.ListeSecili();
+    // An active row past the list (a stored number from a longer data.db) counts as none.
+    const vkListItem* satir = Hedef.ListeSatiri(secili >= 1 ? secili : Hedef.ListeAktif());
+    if (!satir) {
+        Hedef.Uyar(BolgeselMetinler::UyariBasligi, BolgeselMetinler::SehirSeciniz);
+        return Sonuc::SatirYok;
+    }
+    BolgeselAyarFormu form = Hedef.FormuOku();
+    Sonuc red = Sonuc::Kaydedildi;
+    if (const std::optional<QString> mesaj = Denetle(form, red)) {
+        Hedef.Uyar(BolgeselMetinler::UyariBasligi, *mesaj);
+        return red;
     }
 
-    Index = static_cast<qint16>(satir->Id());
-    Ulke = satir->Ulke();
-    Sehir = satir->Sehir();
-    Tz = satir->Tz();
-    Enlem = satir->Enlem();
-    Boylam = satir->Boylam();
-
-    Depo.Yaz(QStringLiteral("bIndex"), QString::number(Index));
-    Depo.Yaz(QStringLiteral("bUlke"), Ulke);
-    Depo.Yaz(QStringLiteral("bSehir"), Sehir);
-    Depo.Yaz(QStringLiteral("bTz"), Tz);
-    Depo.Yaz(QStringLiteral("bEnlem"), Enlem);
-    Depo.Yaz(QStringLiteral("bBoylam"), Boylam);
-
-    Depo.Yaz(QStringLiteral("BAEzan"), Bayrak(form.Ezan));
-    Depo.Yaz(QStringLiteral("BAUyari"), Bayrak(form.Uyari));
-    Depo.Yaz(QStringLiteral("BADakika"), form.Dakika.trimmed());
-    Depo.Yaz(QStringLiteral("BASesli"), Bayrak(form.Sesli));
+    if (secili >= 1)
+        Hedef.setListeAktif(secili);
+    Konum = SeciliKonum::Kayittan(satir->Kayit());
+    bool yazildi = Konum.Yaz(Depo);
+    yazildi = Depo.Yaz({{QStringLiteral("BAEzan"), Bayrak(form.Ezan)},
+                        {QStringLiteral("BAUyari"), Bayrak(form.Uyari)},
+                        {QStringLiteral("BADakika"), form.Dakika.trimmed()},
+                        {QStringLiteral("BASesli"), Bayrak(form.Sesli)}}) &&
+              yazildi;
 
     if (form.Hesap != VakitHesap) {
         const bool evet = Hedef.Onayla(BolgeselMetinler::YontemBasligi,
@@ -67,23 +71,25 @@ BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
             Hedef.FormuGoster(form);
         }
     }
-    Depo.Yaz(QStringLiteral("VakitHesap"), QString::number(form.Hesap));
+    yazildi = Depo.Yaz({{QStringLiteral("VakitHesap"), QString::number(form.Hesap)}}) && yazildi;
 
     BolgeselAyarUygula();
+    if (!yazildi) {
+        Hedef.Uyar(BolgeselMetinler::UyariBasligi, QString::fromUtf8(AyarYazilamadiMetni));
+        return Sonuc::Yazilamadi;
+    }
     return Sonuc::Kaydedildi;
 }
 
 void BolgeselAyarlar::BolgeselAyarUygula()
 {
-    Index = static_cast<qint16>(Depo.TamsayiOku(QStringLiteral("bIndex")));
-    Ulke = Depo.Oku(QStringLiteral("bUlke"));
-    Sehir = Depo.Oku(QStringLiteral("bSehir"));
-    Tz = Depo.SayiOku(QStringLiteral("bTz"));
-    Enlem = Depo.SayiOku(QStringLiteral("bEnlem"));
-    Boylam = Depo.SayiOku(QStringLiteral("bBoylam"));
+    QString bozuk;
+    Konum = SeciliKonum::Oku(Depo, &bozuk);
+    if (!bozuk.isEmpty())
+        Hedef.Uyar(BolgeselMetinler::UyariBasligi, BolgeselMetinler::KonumOkunamadi(bozuk));
 
-    const QString ipucu = BolgeselMetinler::KonumIpucu(Enlem, Boylam, Tz);
-    Hedef.YerGoster(Ulke, Sehir, ipucu);
+    const QString ipucu = BolgeselMetinler::KonumIpucu(Konum.Enlem, Konum.Boylam, Konum.Tz);
+    Hedef.YerGoster(Konum.Ulke, Konum.Sehir, ipucu);
 
     Ezan = Depo.MantiksalOku(QStringLiteral("BAEzan"));
     Hedef.EzanDugmesi(Ezan);
@@ -102,9 +108,38 @@ void BolgeselAyarlar::BolgeselAyarUygula()
     form.DakikaEtkin = Uyari;
     Hedef.FormuGoster(form);
 
-    Hedef.YerGoster(Ulke, Sehir, ipucu);
+    Hedef.YerGoster(Konum.Ulke, Konum.Sehir, ipucu);
     Hedef.Hesapla();
     Hedef.UyariyiSifirla();
+}
+
+BolgeselAyarlar::EklemeSonucu BolgeselAyarlar::KonumEkle(KonumDosyasi& dosya,
+                                                         const EkleGirdisi& girdi)
+{
+    EklemeSonucu e;
+    Sonuc red = Sonuc::Kaydedildi;
+    if (const std::optional<QString> mesaj = Denetle(Hedef.FormuOku(), red)) {
+        e.Mesaj = *mesaj;
+        return e;
+    }
+    KonumEkleme::DosyaSonucu s = KonumEkleme::DosyayaEkle(dosya, girdi);
+    e.Dosya = s.Dosya;
+    if (s.Dosya != KonumDosyasiSonucu::Tamam) {
+        e.Mesaj = QString::fromUtf8(KonumDosyasiMesaji(s.Dosya).Metin);
+        return e;
+    }
+    if (s.Red) {
+        e.Mesaj = *s.Red;
+        return e;
+    }
+    // The list learns every row on disk now, those other writers added included.
+    const int yeni = s.Satirlar.Count();
+    Hedef.ListeyiDoldur(s.Satirlar);
+    Hedef.setListeAktif(yeni);
+    Hedef.setListeSecili(yeni);
+    e.Eklendi = true;
+    BolgeselAyarKaydet();
+    return e;
 }
 
 void BolgeselAyarlar::UyariDegisti(BolgeselAyarFormu& form)

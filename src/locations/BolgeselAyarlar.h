@@ -1,9 +1,14 @@
 #pragma once
 
+#include "locations/KonumEkleme.h"
+#include "locations/SeciliKonum.h"
+
 #include <QString>
 #include <QtGlobal>
 
 class AyarDeposu;
+class KonumDosyasi;
+class clsFastCollection;
 class vkListItem;
 
 // The state of the "Bölgesel Ayarlar" page's option controls.
@@ -33,8 +38,11 @@ public:
     virtual int ListeSecili() const = 0;
     virtual int ListeAktif() const = 0;
     virtual void setListeAktif(int konum) = 0;
+    virtual void setListeSecili(int konum) = 0;
     // The row at the position, or nullptr outside the list.
     virtual const vkListItem* ListeSatiri(int konum) const = 0;
+    // The list's rows replaced by these (data.db as it is now), in their order.
+    virtual void ListeyiDoldur(clsFastCollection& satirlar) = 0;
 
     // The page's controls as they stand now, and putting values on them.
     virtual BolgeselAyarFormu FormuOku() const = 0;
@@ -57,19 +65,14 @@ public:
 };
 
 // BolgeselAyarKaydet and BolgeselAyarUygula without the widgets, and the working values they
-// keep for the whole run: the chosen location, the method and the alert options.
+// keep for the whole run: the chosen place, the method and the alert options.
 class BolgeselAyarlar
 {
 public:
     BolgeselAyarlar(AyarDeposu& depo, BolgeselAyarHedefi& hedef);
 
     // Working values.
-    qint16 Index = 6817;
-    QString Ulke = QStringLiteral("Türkiye");
-    QString Sehir = QStringLiteral("İstanbul");
-    double Tz = 2;
-    double Enlem = 41.02;
-    double Boylam = 28.97;
+    SeciliKonum Konum;
     bool Ezan = true;
     bool Uyari = true;
     int Dakika = 15;
@@ -81,18 +84,36 @@ public:
         Kaydedildi,
         SatirYok,       // no row chosen: "Lütfen Listeden bir Şehir / Bölge seçiniz."
         DakikaGecersiz, // the minutes are not a whole number 0..546: nothing stored
+        Yazilamadi,     // the settings file cannot be written (the message was shown)
     };
 
     // Takes the page into the store (the selected row becomes the active location), asks
-    // before a change of method, then BolgeselAyarUygula.
+    // before a change of method, then BolgeselAyarUygula. Every input is checked before
+    // anything changes: a refused save leaves the list and the store as they were.
     Sonuc BolgeselAyarKaydet();
-    // Reads the store into the working values, shows them and recomputes.
+    // Reads the store into the working values, shows them and recomputes. A stored place
+    // that cannot be used is reported once and the first-run place shown instead.
     void BolgeselAyarUygula();
+
+    // The add dialog's save: the page's minutes and the settings file are checked first; then
+    // the place is appended to data.db as it is on disk now (KonumEkleme::DosyayaEkle), the
+    // list refilled from the file with the new row active and selected, and the row stored as
+    // the chosen place. The outcome of the file; the message to show when nothing was added.
+    struct EklemeSonucu
+    {
+        bool Eklendi = false;
+        KonumDosyasiSonucu Dosya = KonumDosyasiSonucu::Tamam;
+        QString Mesaj;
+    };
+    EklemeSonucu KonumEkle(KonumDosyasi& dosya, const EkleGirdisi& girdi);
 
     // AyarUyari clicked: the minutes box and the sound switch follow it.
     static void UyariDegisti(BolgeselAyarFormu& form);
 
 private:
+    // The checks of a save that come before any change; the message when one fails.
+    std::optional<QString> Denetle(const BolgeselAyarFormu& form, Sonuc& sonuc) const;
+
     AyarDeposu& Depo;
     BolgeselAyarHedefi& Hedef;
 };

@@ -1,7 +1,7 @@
 #include "locations/BolgeselMetinler.h"
 
 #include "engine/HesapYontemi.h"
-#include "platform/AyarDeposu.h"
+#include "engine/Sayi.h"
 
 #include <cmath>
 
@@ -10,13 +10,20 @@ namespace BolgeselMetinler {
 QString KonumIpucu(double enlem, double boylam, double tz)
 {
     const QString derece = QStringLiteral("º");
-    QString metin = AyarDeposu::SayiMetni(std::fabs(enlem)).replace(',', '.') + derece +
+    QString metin = Sayi::Yerel(std::fabs(enlem)).replace(',', '.') + derece +
                     (enlem > 0 ? QStringLiteral(" Kuzey") : QStringLiteral(" Güney"));
-    metin += QStringLiteral(", ") + AyarDeposu::SayiMetni(std::fabs(boylam)).replace(',', '.') + derece +
+    metin += QStringLiteral(", ") + Sayi::Yerel(std::fabs(boylam)).replace(',', '.') + derece +
              (boylam > 0 ? QStringLiteral(" Doğu") : QStringLiteral(" Batı"));
-    metin += QStringLiteral(", GMT : ") + (tz > 0 ? QStringLiteral("+") : QString()) +
-             AyarDeposu::SayiMetni(tz);
+    metin +=
+        QStringLiteral(", GMT : ") + (tz > 0 ? QStringLiteral("+") : QString()) + Sayi::Yerel(tz);
     return metin;
+}
+
+QString KonumOkunamadi(const QString& bozuk)
+{
+    return QStringLiteral("Kayıtlı Şehir / Bölge okunamadı (%1); İstanbul gösteriliyor.\r\n"
+                          "Lütfen Listeden bir Şehir / Bölge seçiniz.")
+        .arg(bozuk);
 }
 
 QString YontemOnayMetni(int index)
@@ -25,8 +32,8 @@ QString YontemOnayMetni(int index)
     if (!y)
         return QString();
     const QString crlf = QStringLiteral("\r\n");
-    return y->Ad + (y->Standart ? QStringLiteral(" (Standart) : ") : QStringLiteral(" : ")) +
-           crlf + crlf + y->AciMetni + crlf + crlf + y->BolgeMetni + crlf + crlf +
+    return y->Ad + (y->Standart ? QStringLiteral(" (Standart) : ") : QStringLiteral(" : ")) + crlf +
+           crlf + y->AciMetni + crlf + crlf + y->BolgeMetni + crlf + crlf +
            QStringLiteral("Namaz Vakti Hesap türleri İmsak ve Yatsı hesap açıları üzerinde "
                           "farklılık gösterir.") +
            crlf +

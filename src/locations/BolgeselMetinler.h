@@ -13,6 +13,10 @@ inline const QString YontemBasligi = QStringLiteral("Vakit Hesap Türü");
 // coordinates always use a decimal point; the offset uses the user's number format.
 QString KonumIpucu(double enlem, double boylam, double tz);
 
+// The stored place could not be used (`bozuk` names the key and its text): the first-run
+// place is shown instead.
+QString KonumOkunamadi(const QString& bozuk);
+
 // The question asked before the calculation method changes to entry `index` (0..4).
 QString YontemOnayMetni(int index);
 

@@ -1,5 +1,7 @@
 #include "locations/KonumDosyasi.h"
 
+#include "engine/Sayi.h"
+#include "engine/VakitGirdisi.h"
 #include "locations/LLCase.h"
 
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <system_error>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -180,13 +183,15 @@ const char* AyiriciBul(const char* p, const char* son)
 }
 
 // Calls ekle(record with its numbers, country field, city field) for each well-formed line,
-// in order; returns the number of malformed lines.
-template <typename Ekle> int Ayristir(const QByteArray& veri, Ekle ekle)
+// in order; returns the line numbers (1-based, every CR LF counted) of the unreadable ones.
+template <typename Ekle> QVector<int> Ayristir(const QByteArray& veri, Ekle ekle)
 {
-    int atlanan = 0;
+    QVector<int> atlanan;
     const char* p = veri.constData();
     const char* const dosyaSonu = p + veri.size();
+    int satirNo = 0;
     for (bool son = false; !son;) {
+        ++satirNo;
         // One pass over the line finds its fields and its end, the next CR LF; a lone CR or
         // LF belongs to the field it stands in.
         Alan alan[6];
@@ -216,8 +221,10 @@ template <typename Ekle> int Ayristir(const QByteArray& veri, Ekle ekle)
             continue;
         KonumKaydi k;
         if (n < 6 || !IdCoz(alan[0], k.Id) || !SayiCoz(alan[3], k.Tz) ||
-            !SayiCoz(alan[4], k.Enlem) || !SayiCoz(alan[5], k.Boylam)) {
-            ++atlanan;
+            !SayiCoz(alan[4], k.Enlem) || !SayiCoz(alan[5], k.Boylam) ||
+            !VakitGirdisi::TzGecerli(k.Tz) || !VakitGirdisi::EnlemGecerli(k.Enlem) ||
+            !VakitGirdisi::BoylamGecerli(k.Boylam)) {
+            atlanan.push_back(satirNo);
             continue;
         }
         ekle(k, alan[1], alan[2]);
@@ -225,25 +232,29 @@ template <typename Ekle> int Ayristir(const QByteArray& veri, Ekle ekle)
     return atlanan;
 }
 
-bool SayiYazilabilir(double sayi)
-{
-    return std::isfinite(sayi);
-}
-
-// What the reader would take back unchanged: its Id range, names and finite numbers.
-bool SatirYazilabilir(const KonumKaydi& k)
-{
-    return k.Id >= -32768 && k.Id <= 32767 && KonumDosyasi::AdYazilabilir(k.Ulke) &&
-           KonumDosyasi::AdYazilabilir(k.Sehir) && SayiYazilabilir(k.Tz) &&
-           SayiYazilabilir(k.Enlem) && SayiYazilabilir(k.Boylam);
-}
-
 } // namespace
 
-KonumDosyasi::KonumDosyasi(const QString& klasor)
-    : m_yol(QDir(klasor).filePath(DosyaAdi)), m_geciciYol(QDir(klasor).filePath(GeciciDosyaAdi))
+KonumMesaji KonumDosyasiMesaji(KonumDosyasiSonucu sonuc)
 {
+    switch (sonuc) {
+    case KonumDosyasiSonucu::DosyaYok:
+        return DosyaBulunamadiMesaji;
+    case KonumDosyasiSonucu::Okunamadi:
+    case KonumDosyasiSonucu::DosyaDegil:
+    case KonumDosyasiSonucu::CokBuyuk:
+        return DosyaOkunamadiMesaji;
+    case KonumDosyasiSonucu::SaltOkunur:
+        return SaltOkunurMesaji;
+    case KonumDosyasiSonucu::Kilitli:
+        return KilitliMesaji;
+    case KonumDosyasiSonucu::GecersizAd:
+        return GecersizAdMesaji;
+    default:
+        return DosyaYazilamadiMesaji;
+    }
 }
+
+KonumDosyasi::KonumDosyasi(const QString& klasor) : m_yol(QDir(klasor).filePath(DosyaAdi)) {}
 
 KonumDosyasi KonumDosyasi::DosyaYolu(const QString& yol)
 {
@@ -257,38 +268,56 @@ QString KonumDosyasi::Yol() const
     return m_yol;
 }
 
-QString KonumDosyasi::GeciciYol() const
+QString KonumDosyasi::Hedef() const
 {
-    return m_geciciYol;
+    const QFileInfo bilgi(m_yol);
+    if (!bilgi.exists())
+        return {};
+    return bilgi.isSymLink() ? bilgi.canonicalFilePath() : m_yol;
 }
 
-KonumDosyasiSonucu KonumDosyasi::Oku(QByteArray& veri) const
+QString KonumDosyasi::GeciciYol() const
 {
-    const QFileInfo bilgi(Yol());
+    const QString hedef = Hedef();
+    return QFileInfo(hedef.isEmpty() ? m_yol : hedef).dir().filePath(GeciciDosyaAdi);
+}
+
+KonumDosyasiSonucu KonumDosyasi::Oku()
+{
+    m_veri.clear();
+    m_atlanan.clear();
+    const QFileInfo bilgi(m_yol);
     if (!bilgi.exists())
         return KonumDosyasiSonucu::DosyaYok;
-    QFile dosya(Yol());
-    if (bilgi.isDir() || !dosya.open(QIODevice::ReadOnly))
+    if (!bilgi.isFile())
+        return KonumDosyasiSonucu::DosyaDegil;
+    if (bilgi.size() > EnBuyukBoyut)
+        return KonumDosyasiSonucu::CokBuyuk;
+    QFile dosya(m_yol);
+    if (!dosya.open(QIODevice::ReadOnly))
         return KonumDosyasiSonucu::Okunamadi;
-    veri = dosya.readAll();
+    // Bounded even when the file grows while it is read.
+    m_veri = dosya.read(EnBuyukBoyut + 1);
     if (dosya.error() != QFileDevice::NoError)
         return KonumDosyasiSonucu::Okunamadi;
+    if (m_veri.size() > EnBuyukBoyut) {
+        m_veri.clear();
+        return KonumDosyasiSonucu::CokBuyuk;
+    }
     return KonumDosyasiSonucu::Tamam;
 }
 
 KonumDosyasiSonucu KonumDosyasi::DosyadanOku(QVector<KonumKaydi>& kayitlar)
 {
-    QByteArray veri;
-    const KonumDosyasiSonucu sonuc = Oku(veri);
+    const KonumDosyasiSonucu sonuc = Oku();
     if (sonuc == KonumDosyasiSonucu::Tamam)
-        kayitlar = Coz(veri, &m_atlanan);
+        kayitlar = Coz(m_veri, &m_atlanan);
     return sonuc;
 }
 
 KonumDosyasiSonucu KonumDosyasi::DosyadanOku(clsFastCollection& satirlar)
 {
-    QByteArray veri;
-    const KonumDosyasiSonucu sonuc = Oku(veri);
+    const KonumDosyasiSonucu sonuc = Oku();
     if (sonuc != KonumDosyasiSonucu::Tamam)
         return sonuc;
     // Rows of one country follow each other: they share the country and its folded form.
@@ -296,7 +325,7 @@ KonumDosyasiSonucu KonumDosyasi::DosyadanOku(clsFastCollection& satirlar)
     bool ilk = true;
     QByteArrayView ulkeBayt;
     QString ulke, kucukUlke;
-    m_atlanan = Ayristir(veri, [&](const KonumKaydi& k, Alan u, Alan s) {
+    m_atlanan = Ayristir(m_veri, [&](const KonumKaydi& k, Alan u, Alan s) {
         if (ilk || QByteArrayView(u.bas, u.boy()) != ulkeBayt) {
             ilk = false;
             ulkeBayt = QByteArrayView(u.bas, u.boy());
@@ -316,47 +345,22 @@ KonumDosyasiSonucu KonumDosyasi::DosyadanOku(clsFastCollection& satirlar)
     return sonuc;
 }
 
-QVector<KonumKaydi> KonumDosyasi::Coz(const QByteArray& veri, int* atlanan)
+QVector<KonumKaydi> KonumDosyasi::Coz(const QByteArray& veri, QVector<int>* atlanan)
 {
     QVector<KonumKaydi> kayitlar;
-    const int n = Ayristir(veri, [&](KonumKaydi k, Alan u, Alan s) {
+    const QVector<int> a = Ayristir(veri, [&](KonumKaydi k, Alan u, Alan s) {
         k.Ulke = AdMetni(u, Tablo().harf);
         k.Sehir = AdMetni(s, Tablo().harf);
         kayitlar.push_back(std::move(k));
     });
     if (atlanan)
-        *atlanan = n;
+        *atlanan = a;
     return kayitlar;
 }
 
 QString KonumDosyasi::SayiMetni(double sayi)
 {
-    if (sayi == 0)
-        return QStringLiteral("0"); // also -0
-    QString s = QString::number(sayi, 'g', 15);
-    const qsizetype e = s.indexOf(QLatin1Char('e'));
-    if (e >= 0) {
-        // Spell the rounded digits out in plain decimal: the file has no exponents.
-        const int us = s.mid(e + 1).toInt();
-        const bool eksi = s.startsWith(QLatin1Char('-'));
-        QString rakamlar = s.left(e).remove(QLatin1Char('-')).remove(QLatin1Char('.'));
-        const int nokta = 1 + us; // digits before the decimal mark
-        if (nokta <= 0)
-            rakamlar = QStringLiteral("0.") + QString(-nokta, QLatin1Char('0')) + rakamlar;
-        else if (nokta >= rakamlar.size())
-            rakamlar += QString(nokta - rakamlar.size(), QLatin1Char('0'));
-        else
-            rakamlar.insert(nokta, QLatin1Char('.'));
-        if (rakamlar.contains(QLatin1Char('.'))) {
-            while (rakamlar.endsWith(QLatin1Char('0')))
-                rakamlar.chop(1);
-            if (rakamlar.endsWith(QLatin1Char('.')))
-                rakamlar.chop(1);
-        }
-        s = eksi ? QLatin1Char('-') + rakamlar : rakamlar;
-    }
-    s.replace(QLatin1Char('.'), QLatin1Char(','));
-    return s;
+    return Sayi::Yaz(sayi, QLatin1Char(','));
 }
 
 bool KonumDosyasi::AdYazilabilir(const QString& ad)
@@ -368,6 +372,13 @@ bool KonumDosyasi::AdYazilabilir(const QString& ad)
     QStringDecoder cevirici(KodSayfasi);
     const QByteArray bayt = kodlayici(ad);
     return !kodlayici.hasError() && QString(cevirici(bayt)) == ad;
+}
+
+bool KonumDosyasi::SatirYazilabilir(const KonumKaydi& k)
+{
+    return k.Id >= -32768 && k.Id <= 32767 && AdYazilabilir(k.Ulke) && AdYazilabilir(k.Sehir) &&
+           VakitGirdisi::TzGecerli(k.Tz) && VakitGirdisi::EnlemGecerli(k.Enlem) &&
+           VakitGirdisi::BoylamGecerli(k.Boylam);
 }
 
 QByteArray KonumDosyasi::Kodla(const QVector<KonumKaydi>& kayitlar)
@@ -389,46 +400,71 @@ QString KonumDosyasi::SatirMetni(const KonumKaydi& k)
            ayrac + SayiMetni(k.Enlem) + ayrac + SayiMetni(k.Boylam);
 }
 
-KonumDosyasiSonucu KonumDosyasi::DosyayaYaz(const clsFastCollection& satirlar)
+KonumDosyasi::Kilit::Kilit(const KonumDosyasi& dosya, int beklemeMs)
 {
-    QVector<KonumKaydi> kayitlar;
-    kayitlar.reserve(satirlar.Count());
-    for (int i = 1; i <= satirlar.Count(); ++i)
-        kayitlar.push_back(satirlar.Item(i)->Kayit());
-    return DosyayaYaz(kayitlar);
+    const QString hedef = dosya.Hedef();
+    m_kilit = std::make_unique<QLockFile>((hedef.isEmpty() ? dosya.m_yol : hedef) +
+                                          QStringLiteral(".lock"));
+    if (m_kilit->tryLock(beklemeMs))
+        m_sonuc = KonumDosyasiSonucu::Tamam;
+    else if (m_kilit->error() == QLockFile::LockFailedError)
+        m_sonuc = KonumDosyasiSonucu::Kilitli;
+    else
+        m_sonuc = KonumDosyasiSonucu::Yazilamadi;
 }
 
-KonumDosyasiSonucu KonumDosyasi::DosyayaYaz(const QVector<KonumKaydi>& kayitlar)
+KonumDosyasi::Kilit::~Kilit() = default;
+
+KonumDosyasiSonucu KonumDosyasi::SatirEkle(const KonumKaydi& kayit)
 {
-    if (!QFileInfo::exists(Yol()))
-        return KonumDosyasiSonucu::DosyaYok;
-    for (const KonumKaydi& k : kayitlar)
-        if (!SatirYazilabilir(k))
-            return KonumDosyasiSonucu::GecersizAd;
-    return Yaz(Kodla(kayitlar));
+    if (!SatirYazilabilir(kayit))
+        return KonumDosyasiSonucu::GecersizAd;
+    QByteArray veri = m_veri;
+    if (!veri.isEmpty() && !veri.endsWith("\r\n"))
+        veri += "\r\n";
+    QStringEncoder kodlayici(KodSayfasi);
+    veri += kodlayici(SatirMetni(kayit));
+    const KonumDosyasiSonucu sonuc = Yaz(veri);
+    if (sonuc == KonumDosyasiSonucu::Tamam)
+        m_veri = veri;
+    return sonuc;
 }
 
 KonumDosyasiSonucu KonumDosyasi::Yaz(const QByteArray& veri) const
 {
-    // The new text goes to tmpdata.db first and replaces data.db by one rename, which
-    // replaces the target in one step: a crash leaves either the old or the new data.db.
-    QFile gecici(GeciciYol());
+    const QString hedef = Hedef();
+    if (hedef.isEmpty())
+        return KonumDosyasiSonucu::DosyaYok;
+    const QFileDevice::Permissions izinler = QFileInfo(hedef).permissions();
+    if (!(izinler & QFileDevice::WriteOwner))
+        return KonumDosyasiSonucu::SaltOkunur;
+
+    // The new text goes to tmpdata.db first and replaces the file by one rename, which
+    // replaces the target in one step: a crash leaves either the old or the new file.
+    const QString geciciYol = GeciciYol();
+    QFile gecici(geciciYol);
     if (!gecici.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return KonumDosyasiSonucu::Yazilamadi;
-    bool tamam = gecici.write(veri) == veri.size() && gecici.flush();
+    bool tamam =
+        gecici.write(veri) == veri.size() && gecici.flush() && gecici.setPermissions(izinler);
 #ifdef Q_OS_UNIX
+    struct stat st;
+    if (tamam && ::stat(QFile::encodeName(hedef).constData(), &st) == 0) {
+        // Only a privileged process may give the file away; otherwise it is ours anyway.
+        [[maybe_unused]] const int sahip = ::fchown(gecici.handle(), st.st_uid, st.st_gid);
+    }
     tamam = tamam && ::fsync(gecici.handle()) == 0; // the bytes are on disk before the rename
 #endif
     gecici.close();
     tamam = tamam && gecici.error() == QFileDevice::NoError;
     if (tamam) {
         std::error_code hata;
-        std::filesystem::rename(std::filesystem::path(GeciciYol().toStdU16String()),
-                                std::filesystem::path(Yol().toStdU16String()), hata);
+        std::filesystem::rename(std::filesystem::path(geciciYol.toStdU16String()),
+                                std::filesystem::path(hedef.toStdU16String()), hata);
         tamam = !hata;
     }
     if (!tamam) {
-        QFile::remove(GeciciYol());
+        QFile::remove(geciciYol);
         return KonumDosyasiSonucu::Yazilamadi;
     }
     return KonumDosyasiSonucu::Tamam;

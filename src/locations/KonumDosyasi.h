@@ -4,8 +4,11 @@
 #include "locations/clsFastCollection.h"
 
 #include <QByteArray>
+#include <QLockFile>
 #include <QString>
 #include <QVector>
+
+#include <memory>
 
 // A message box the user must see: title and text, UTF-8.
 struct KonumMesaji
@@ -20,36 +23,60 @@ inline constexpr KonumMesaji DosyaBulunamadiMesaji{
 // A rewrite that could not be completed: data.db is left as it was.
 inline constexpr KonumMesaji DosyaYazilamadiMesaji{
     "Uyarı", "'Data.db' dosyasına yazılamadı !\r\nDosyanın önceki hali korundu."};
+// data.db is there but cannot be read as a places file.
+inline constexpr KonumMesaji DosyaOkunamadiMesaji{
+    "Dosya Bulunamadı", "'Data.db' dosyası okunamadı !\r\nLütfen programı yeniden kurunuz."};
 // A name the file cannot hold ("|", a line break, or a letter outside the Turkish code page).
 inline constexpr KonumMesaji GecersizAdMesaji{
     "Uyarı", "Ülke ve şehir adlarında \"|\" işareti, satır sonu ve Türkçe dışı alfabelerin "
              "harfleri kullanılamaz."};
+
+// A data.db the user made read-only is not replaced.
+inline constexpr KonumMesaji SaltOkunurMesaji{
+    "Uyarı", "'Data.db' dosyası salt okunur !\r\nYeni Şehir / Bölge eklenmedi."};
+// Another writer held the file longer than a writer waits.
+inline constexpr KonumMesaji KilitliMesaji{
+    "Uyarı", "'Data.db' dosyasına başka bir işlem yazıyor.\r\nLütfen biraz sonra yeniden "
+             "deneyiniz."};
 
 enum class KonumDosyasiSonucu
 {
     Tamam,
     DosyaYok,   // data.db is missing: show DosyaBulunamadiMesaji and end
     Okunamadi,  // data.db exists but cannot be read
+    DosyaDegil, // not a regular file (a folder, a device)
+    CokBuyuk,   // far larger than a places file can be (EnBuyukBoyut)
     Yazilamadi, // the rewrite failed; data.db is untouched (DosyaYazilamadiMesaji)
+    SaltOkunur, // the user made data.db read-only; it is left as it is
+    Kilitli,    // another writer holds the lock beside data.db
     GecersizAd  // a row the reader would not take back (a name as GecersizAdMesaji says, a
                 // number that is not finite, an Id beyond 16 bits); nothing was written
 };
 
+// The message box for a read or write of data.db that did not succeed.
+KonumMesaji KonumDosyasiMesaji(KonumDosyasiSonucu sonuc);
+
 // data.db in the program folder: Windows-1254 text, lines "Id|Ulke|Sehir|Tz|Enlem|Boylam"
 // separated by CR LF (only the pair ends a line), numbers with a decimal comma.
 //
-// Reading skips empty lines and malformed ones (fewer than six fields, an Id that is not a
-// 16-bit integer, a number that is not a finite number); fields past the sixth are ignored and
-// texts are kept verbatim. Both "," and "." are taken as the decimal mark.
+// Reading skips empty lines and unreadable ones (fewer than six fields, an Id that is not a
+// 16-bit integer, a number that is not one or lies outside the range of its kind) and
+// remembers their line numbers; fields past the sixth are ignored and texts are kept
+// verbatim. Both "," and "." are taken as the decimal mark.
 //
-// Rewriting writes the given rows, in order, to tmpdata.db and then renames it over data.db in
-// one step, so the folder always holds a complete data.db, the old or the new one. Lines the
-// reader skipped are not part of the rows and so are not written again.
+// The file only grows: an added place is one line appended to the bytes on disk, every other
+// byte (unreadable lines too) unchanged. Writers take a lock beside the file, read it again
+// under the lock and replace it in one step (tmpdata.db beside it, flushed to disk, renamed
+// over it), so two writers never lose each other's lines and the folder always holds a
+// complete data.db. The file keeps its permissions and owner; a link keeps pointing at it and
+// the file it names is the one written.
 class KonumDosyasi
 {
 public:
     static const QString DosyaAdi;       // "data.db"
     static const QString GeciciDosyaAdi; // "tmpdata.db"
+    // Larger files are refused unread: 8000 places take about 200 KiB.
+    static constexpr qint64 EnBuyukBoyut = 64 * 1024 * 1024;
 
     // klasor: the program folder, with or without a trailing separator.
     explicit KonumDosyasi(const QString& klasor);
@@ -57,21 +84,40 @@ public:
     static KonumDosyasi DosyaYolu(const QString& yol);
 
     QString Yol() const;
+    // Where tmpdata.db goes: beside the file a link names, else beside Yol().
     QString GeciciYol() const;
 
     // Records in file order.
     KonumDosyasiSonucu DosyadanOku(QVector<KonumKaydi>& kayitlar);
     // Appends one row per record; each row's Index is its position.
     KonumDosyasiSonucu DosyadanOku(clsFastCollection& satirlar);
-    // Malformed lines skipped by the last read.
-    int AtlananSatirSayisi() const { return m_atlanan; }
+    // Line numbers (1-based, counting every CR LF) of the lines the last read skipped.
+    const QVector<int>& AtlananSatirlar() const { return m_atlanan; }
 
-    // Rows 1..Count, in list order.
-    KonumDosyasiSonucu DosyayaYaz(const clsFastCollection& satirlar);
-    KonumDosyasiSonucu DosyayaYaz(const QVector<KonumKaydi>& kayitlar);
+    // The lock beside data.db that writers hold while they read and replace it. A lock left
+    // by a process that died is taken over at once.
+    class Kilit
+    {
+    public:
+        explicit Kilit(const KonumDosyasi& dosya, int beklemeMs = 10000);
+        ~Kilit();
+        Kilit(const Kilit&) = delete;
+        Kilit& operator=(const Kilit&) = delete;
+        // Tamam, Kilitli, or Yazilamadi when no lock can be made there.
+        KonumDosyasiSonucu Sonuc() const { return m_sonuc; }
+
+    private:
+        std::unique_ptr<QLockFile> m_kilit;
+        KonumDosyasiSonucu m_sonuc;
+    };
+
+    // Appends the record as one line after the bytes of the last read (CR LF between them
+    // unless they end in one) and replaces the file with the result. Call with the Kilit
+    // held, after a read made under it.
+    KonumDosyasiSonucu SatirEkle(const KonumKaydi& kayit);
 
     // The conversions alone, without the file.
-    static QVector<KonumKaydi> Coz(const QByteArray& veri, int* atlanan = nullptr);
+    static QVector<KonumKaydi> Coz(const QByteArray& veri, QVector<int>* atlanan = nullptr);
     static QByteArray Kodla(const QVector<KonumKaydi>& kayitlar);
     // One line of the file, as text, without its line end.
     static QString SatirMetni(const KonumKaydi& kayit);
@@ -80,12 +126,16 @@ public:
     static QString SayiMetni(double sayi);
     // Whether the file can hold the text unchanged.
     static bool AdYazilabilir(const QString& ad);
+    // What the reader would take back unchanged: its Id range, names, numbers in range.
+    static bool SatirYazilabilir(const KonumKaydi& kayit);
 
 private:
-    KonumDosyasiSonucu Oku(QByteArray& veri) const;
+    KonumDosyasiSonucu Oku();
     KonumDosyasiSonucu Yaz(const QByteArray& veri) const;
+    // The file the path names, links followed; empty when it does not exist.
+    QString Hedef() const;
 
     QString m_yol;
-    QString m_geciciYol;
-    int m_atlanan = 0;
+    QByteArray m_veri; // the bytes of the last read
+    QVector<int> m_atlanan;
 };

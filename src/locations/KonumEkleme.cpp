@@ -1,5 +1,7 @@
 #include "locations/KonumEkleme.h"
 
+#include "engine/Sayi.h"
+#include "engine/VakitGirdisi.h"
 #include "locations/FindItem.h"
 
 #include <cmath>
@@ -67,43 +69,13 @@ const std::array<SaatDilimi, KonumEkleme::SaatDilimiSayisi>& KonumEkleme::SaatDi
 
 int KonumEkleme::SaatDilimiBul(const QString& saat)
 {
-    const std::optional<double> deger = KoordinatCoz(saat);
+    const std::optional<double> deger = Sayi::Coz(saat);
     if (!deger)
         return -1;
     for (int i = 0; i < SaatDilimiSayisi; ++i)
         if (VirgulluSayi(SaatDilimleri()[i].Deger) == *deger)
             return i;
     return -1;
-}
-
-std::optional<double> KonumEkleme::KoordinatCoz(const QString& metin)
-{
-    const QString t = metin.trimmed();
-    int i = 0;
-    if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QLatin1Char('+')))
-        ++i;
-    QString sayi = t.left(i);
-    int rakam = 0;
-    bool isaret = false;
-    for (; i < t.size(); ++i) {
-        const QChar c = t.at(i);
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            ++rakam;
-            sayi += c;
-        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !isaret) {
-            isaret = true;
-            sayi += QLatin1Char('.');
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (rakam == 0)
-        return std::nullopt;
-    bool tamam = false;
-    const double d = sayi.toDouble(&tamam);
-    if (!tamam || !std::isfinite(d))
-        return std::nullopt;
-    return d;
 }
 
 std::optional<QString> KonumEkleme::Denetle(const EkleGirdisi& g, const clsFastCollection& satirlar)
@@ -115,9 +87,11 @@ std::optional<QString> KonumEkleme::Denetle(const EkleGirdisi& g, const clsFastC
                  false) != 0)
         return QLatin1Char('\'') + g.Ulke + QStringLiteral(" - ") + g.Sehir +
                QStringLiteral("' zaten mevcut.");
-    if (!KoordinatCoz(g.Enlem))
+    const std::optional<double> enlem = Sayi::Coz(g.Enlem);
+    if (!enlem || !VakitGirdisi::EnlemGecerli(*enlem))
         return EnlemMesaji;
-    if (!KoordinatCoz(g.Boylam))
+    const std::optional<double> boylam = Sayi::Coz(g.Boylam);
+    if (!boylam || !VakitGirdisi::BoylamGecerli(*boylam))
         return BoylamMesaji;
     if (g.SaatDilimi < 0 || g.SaatDilimi >= SaatDilimiSayisi)
         return EksikMesaji;
@@ -138,8 +112,8 @@ KonumKaydi KonumEkleme::YeniKayit(const EkleGirdisi& g, const clsFastCollection&
     k.Sehir = BosluklariKirp(g.Sehir);
     if (g.SaatDilimi >= 0 && g.SaatDilimi < SaatDilimiSayisi)
         k.Tz = VirgulluSayi(SaatDilimleri()[g.SaatDilimi].Deger);
-    k.Enlem = KoordinatCoz(g.Enlem).value_or(0);
-    k.Boylam = KoordinatCoz(g.Boylam).value_or(0);
+    k.Enlem = Sayi::Coz(g.Enlem).value_or(0);
+    k.Boylam = Sayi::Coz(g.Boylam).value_or(0);
     return k;
 }
 
@@ -165,17 +139,22 @@ QUrl KonumEkleme::OneriAdresi(const QString& kok, const EkleGirdisi& g)
 KonumEkleme::DosyaSonucu KonumEkleme::DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g)
 {
     DosyaSonucu s;
-    clsFastCollection satirlar;
-    s.Dosya = dosya.DosyadanOku(satirlar);
-    s.Atlanan = dosya.AtlananSatirSayisi();
-    if (s.Dosya != KonumDosyasiSonucu::Tamam || s.Atlanan > 0)
+    const KonumDosyasi::Kilit kilit(dosya);
+    s.Dosya = kilit.Sonuc();
+    if (s.Dosya != KonumDosyasiSonucu::Tamam)
         return s;
-    s.Red = Denetle(g, satirlar);
+    s.Dosya = dosya.DosyadanOku(s.Satirlar);
+    s.Atlanan = dosya.AtlananSatirlar();
+    if (s.Dosya != KonumDosyasiSonucu::Tamam)
+        return s;
+    s.Red = Denetle(g, s.Satirlar);
     if (s.Red)
         return s;
-    s.Kayit = YeniKayit(g, satirlar);
-    const int konum = satirlar.Add(std::make_unique<vkListItem>(s.Kayit));
-    satirlar.Item(konum)->setIndex(konum);
-    s.Dosya = dosya.DosyayaYaz(satirlar);
+    s.Kayit = YeniKayit(g, s.Satirlar);
+    s.Dosya = dosya.SatirEkle(s.Kayit);
+    if (s.Dosya == KonumDosyasiSonucu::Tamam) {
+        const int konum = s.Satirlar.Add(std::make_unique<vkListItem>(s.Kayit));
+        s.Satirlar.Item(konum)->setIndex(konum);
+    }
     return s;
 }

@@ -49,11 +49,6 @@ public:
     // the file can number. The message to show, or nothing when the place may be added.
     static std::optional<QString> Denetle(const EkleGirdisi& g, const clsFastCollection& satirlar);
 
-    // A coordinate as typed: an optional sign, digits and at most one decimal mark, "." and
-    // "," alike, spaces around allowed. Anything else (both marks, grouping, exponents) is
-    // not a coordinate.
-    static std::optional<double> KoordinatCoz(const QString& metin);
-
     // The row to append: Id one past the last row's (1 for an empty list), the names with
     // their surrounding spaces removed, Tz from the chosen entry. Only after Denetle passed.
     static KonumKaydi YeniKayit(const EkleGirdisi& g, const clsFastCollection& satirlar);
@@ -62,16 +57,18 @@ public:
     // sehir, tz, enlem and boylam in this order, each value as typed, percent-encoded UTF-8.
     static QUrl OneriAdresi(const QString& kok, const EkleGirdisi& g);
 
-    // The command line's whole add: reads data.db, checks against its rows, appends and
-    // rewrites it. Dosya is the outcome of the read or the rewrite (data.db is untouched
-    // unless it is Tamam); Red the message of a refused input, nothing then being written.
-    // A file with lines the reader had to skip is not rewritten (Atlanan > 0).
+    // The whole add, for the dialog and the command line alike: under the lock beside
+    // data.db, reads it as it is on disk now, checks the input against those rows (Denetle),
+    // appends the new row as one line and replaces the file. Dosya is the outcome of the lock,
+    // the read or the write (data.db is untouched unless it is Tamam); Red the message of a
+    // refused input, nothing then being written.
     struct DosyaSonucu
     {
         KonumDosyasiSonucu Dosya = KonumDosyasiSonucu::Tamam;
         std::optional<QString> Red;
-        int Atlanan = 0;  // malformed lines of data.db: a rewrite would drop them, so none
-        KonumKaydi Kayit; // the appended row, on success
+        QVector<int> Atlanan;       // unreadable lines of data.db, kept as they are
+        KonumKaydi Kayit;           // the appended row, on success
+        clsFastCollection Satirlar; // every row of data.db as read, the new one last on success
     };
     static DosyaSonucu DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g);
 };

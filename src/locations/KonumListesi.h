@@ -1,5 +1,6 @@
 #pragma once
 
+#include "locations/SeciliKonum.h"
 #include "locations/clsFastCollection.h"
 
 #include <memory>
@@ -18,6 +19,10 @@ public:
     virtual void setAktif(int konum) = 0;
 
     // Drawing suspended, every row appended in order, drawing resumed with one Refresh, then
-    // the stored location number bIndex (when not 0) made the active row. Takes the rows.
-    static void Doldur(KonumListesi& liste, clsFastCollection& satirlar, int bIndex);
+    // the row of the stored place (SatirBul) made the active row. Takes the rows.
+    static void Doldur(KonumListesi& liste, clsFastCollection& satirlar, const SeciliKonum& yer);
+
+    // The position of the stored place's row: the row whose Id is bIndex (where Ids repeat, the
+    // one whose country and city match too, else the first); 0 for none or bIndex 0.
+    static int SatirBul(const clsFastCollection& satirlar, const SeciliKonum& yer);
 };

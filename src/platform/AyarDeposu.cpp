@@ -1,9 +1,13 @@
 #include "platform/AyarDeposu.h"
 
+#include "engine/Sayi.h"
 #include "engine/Yuvarlama.h"
+
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -25,17 +29,6 @@ QString VarsayilanMetni(const AyarAnahtari& a)
     }
 }
 
-std::optional<double> LocaleIleCoz(const QLocale& yerel, const QString& metin)
-{
-    QLocale l = yerel;
-    l.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double d = l.toDouble(metin, &ok);
-    if (!ok || !std::isfinite(d))
-        return std::nullopt;
-    return d;
-}
-
 // Only digits with an optional sign: what a user types as a whole number.
 std::optional<int> KesinTamsayi(const QString& metin)
 {
@@ -52,30 +45,31 @@ const std::vector<AyarAnahtari>& AyarDeposu::Anahtarlar()
 {
     // Name, type, default, range, typed by the user as is.
     static const std::vector<AyarAnahtari> tablo = {
-        {"Baslangic", AyarTuru::Mantiksal, "true", 0, 0, false},
-        {"GorevSimge", AyarTuru::Mantiksal, "true", 0, 0, false},
-        {"HerZamanUstte", AyarTuru::Mantiksal, "true", 0, 0, false},
-        // Kept within 30..100 by the page; a hand-edited 0 would make the window invisible.
-        {"Seffaflik", AyarTuru::Tamsayi16, "100", 30, 100, false},
-        {"YazSaati", AyarTuru::Mantiksal, "true", 0, 0, false},
-        {"HicriGun", AyarTuru::Tamsayi16, "0", I16Az, I16Cok, true},
-        {"Simge", AyarTuru::Tamsayi16, "1", I16Az, I16Cok, false},
+        {"Baslangic", AyarTuru::Mantiksal, "true", 0, 0, false, false},
+        {"GorevSimge", AyarTuru::Mantiksal, "true", 0, 0, false, false},
+        {"HerZamanUstte", AyarTuru::Mantiksal, "true", 0, 0, false, false},
+        // Kept within 30..100 as the page keeps it; a hand-edited 0 would make the window
+        // invisible.
+        {"Seffaflik", AyarTuru::Tamsayi16, "100", 30, 100, false, true},
+        {"YazSaati", AyarTuru::Mantiksal, "true", 0, 0, false, false},
+        {"HicriGun", AyarTuru::Tamsayi16, "0", I16Az, I16Cok, true, false},
+        {"Simge", AyarTuru::Tamsayi16, "1", I16Az, I16Cok, false, false},
         // Default: screen width - window width - 100 / screen height - window height - 700.
-        {"PosX", AyarTuru::Tamsayi32, "", INT_MIN, INT_MAX, false},
-        {"PosY", AyarTuru::Tamsayi32, "", INT_MIN, INT_MAX, false},
-        {"bIndex", AyarTuru::Tamsayi16, "6817", I16Az, I16Cok, false},
-        {"bUlke", AyarTuru::Metin, "Türkiye", 0, 0, false},
-        {"bSehir", AyarTuru::Metin, "İstanbul", 0, 0, false},
-        {"bTz", AyarTuru::Sayi, "2", 0, 0, false},
-        {"bEnlem", AyarTuru::Sayi, "41.02", 0, 0, false},
-        {"bBoylam", AyarTuru::Sayi, "28.97", 0, 0, false},
-        {"BAEzan", AyarTuru::Mantiksal, "true", 0, 0, false},
-        {"BAUyari", AyarTuru::Mantiksal, "true", 0, 0, false},
-        // Minutes x 60 + 1 must fit 16 bits; above 546 the warning would never come.
-        {"BADakika", AyarTuru::Tamsayi16, "15", 0, 546, true},
-        {"BASesli", AyarTuru::Mantiksal, "true", 0, 0, false},
+        {"PosX", AyarTuru::Tamsayi32, "", INT_MIN, INT_MAX, false, false},
+        {"PosY", AyarTuru::Tamsayi32, "", INT_MIN, INT_MAX, false, false},
+        {"bIndex", AyarTuru::Tamsayi16, "6817", I16Az, I16Cok, false, false},
+        {"bUlke", AyarTuru::Metin, "Türkiye", 0, 0, false, false},
+        {"bSehir", AyarTuru::Metin, "İstanbul", 0, 0, false, false},
+        {"bTz", AyarTuru::Sayi, "2", 0, 0, false, false},
+        {"bEnlem", AyarTuru::Sayi, "41.02", 0, 0, false, false},
+        {"bBoylam", AyarTuru::Sayi, "28.97", 0, 0, false, false},
+        {"BAEzan", AyarTuru::Mantiksal, "true", 0, 0, false, false},
+        {"BAUyari", AyarTuru::Mantiksal, "true", 0, 0, false, false},
+        // Minutes x 60 + 1 must fit 16 bits; a negative lead means "never warn", as 0 does.
+        {"BADakika", AyarTuru::Tamsayi16, "15", 0, 546, true, true},
+        {"BASesli", AyarTuru::Mantiksal, "true", 0, 0, false, false},
         // Indexes the five-row method table.
-        {"VakitHesap", AyarTuru::Tamsayi16, "0", 0, 4, false},
+        {"VakitHesap", AyarTuru::Tamsayi16, "0", 0, 4, false, false},
     };
     return tablo;
 }
@@ -143,6 +137,31 @@ void AyarDeposu::Yaz(const QString& anahtar, const QString& metin)
     SonYazma = Ayarlar->status() == QSettings::NoError;
 }
 
+bool AyarDeposu::Yaz(std::initializer_list<std::pair<QString, QString>> degerler)
+{
+    for (const auto& [anahtar, metin] : degerler)
+        Ayarlar->setValue(anahtar, metin);
+    Ayarlar->sync();
+    SonYazma = Ayarlar->status() == QSettings::NoError;
+    return SonYazma;
+}
+
+bool AyarDeposu::Yazilabilir() const
+{
+#ifdef Q_OS_WIN
+    return true; // the registry
+#else
+    const QFileInfo dosya(Ayarlar->fileName());
+    if (dosya.exists())
+        return dosya.isFile() && dosya.isWritable();
+    // The first write makes the missing folders: the nearest one there must take them.
+    QFileInfo klasor(dosya.path());
+    while (!klasor.exists() && klasor.filePath() != klasor.path())
+        klasor = QFileInfo(klasor.path());
+    return klasor.isDir() && klasor.isWritable();
+#endif
+}
+
 void AyarDeposu::Yaz(const QString& anahtar, bool deger)
 {
     Yaz(anahtar, deger ? QStringLiteral("True") : QStringLiteral("False"));
@@ -168,8 +187,10 @@ int AyarDeposu::TamsayiOku(const QString& anahtar) const
     const int varsayilan = QString::fromUtf8(a->Varsayilan).toInt();
     const QString metin = Oku(anahtar);
     const std::optional<int> n = a->Kesin ? KesinTamsayi(metin) : TamsayiCoz(metin);
-    if (!n || *n < a->EnAz || *n > a->EnCok)
+    if (!n)
         return varsayilan;
+    if (*n < a->EnAz || *n > a->EnCok)
+        return a->Sinirla ? std::clamp(*n, a->EnAz, a->EnCok) : varsayilan;
     return *n;
 }
 
@@ -189,25 +210,12 @@ std::optional<int> AyarDeposu::TamsayiVarsa(const QString& anahtar) const
 
 QString AyarDeposu::SayiMetni(double deger)
 {
-    QLocale l;
-    l.setNumberOptions(QLocale::OmitGroupSeparator);
-    return l.toString(deger, 'g', 15);
+    return Sayi::Yaz(deger);
 }
 
 std::optional<double> AyarDeposu::SayiCoz(const QString& metin)
 {
-    const QString t = metin.trimmed();
-    if (t.isEmpty())
-        return std::nullopt;
-    if (auto d = LocaleIleCoz(QLocale(), t))
-        return d;
-    // Written under another number format: the store must still open after the user
-    // changes the format.
-    if (auto d = LocaleIleCoz(QLocale::c(), t))
-        return d;
-    if (t.count(QLatin1Char(',')) == 1 && !t.contains(QLatin1Char('.')))
-        return LocaleIleCoz(QLocale::c(), QString(t).replace(QLatin1Char(','), QLatin1Char('.')));
-    return std::nullopt;
+    return Sayi::SakliCoz(metin);
 }
 
 std::optional<bool> AyarDeposu::MantiksalCoz(const QString& metin)

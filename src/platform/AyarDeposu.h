@@ -2,8 +2,10 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QSettings;
@@ -27,15 +29,18 @@ struct AyarAnahtari
     const char* Varsayilan; // default as written in C notation ("true", "41.02"); empty: none
     int EnAz;               // accepted whole-number range on reading (and saving, if Kesin)
     int EnCok;
-    bool Kesin; // typed by the user as is: must be a whole number in range
+    bool Kesin;   // typed by the user as is: must be a whole number in range
+    bool Sinirla; // a stored number outside the range is taken as the nearest end of it,
+                  // not as the default
 };
 
 // The per-user settings store: application "Orvanel", section "Vakit", every value text.
 // Linux: $XDG_CONFIG_HOME/Orvanel/Orvanel.ini, group [Vakit]. Windows:
 // HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Orvanel\Vakit.
 //
-// Numbers are written and read in the user's number format (QLocale(), which follows
-// QLocale::setDefault and otherwise the system): up to 15 significant digits, no grouping.
+// Numbers are stored in one form whatever the user's locale ("41.02", "-3.5": Sayi::Yaz) and
+// read in that form and in the user's number format of any locale, which earlier versions
+// wrote (Sayi::SakliCoz).
 class AyarDeposu
 {
 public:
@@ -61,6 +66,12 @@ public:
     void Yaz(const QString& anahtar, const QString& metin);
     void Yaz(const QString& anahtar, bool deger); // "True"/"False"
     void Yaz(const QString& anahtar, double deger);
+    // Writes every pair and then the file once; false when the file could not be replaced
+    // (the values then hold for this run only).
+    bool Yaz(std::initializer_list<std::pair<QString, QString>> degerler);
+    // Whether the settings file can be written at all: nothing but a file stands where it
+    // goes, and its folder takes files. Checked before a change that must not stay half done.
+    bool Yazilabilir() const;
     // Whether the last write reached the disk. False: the file could not be replaced; the
     // file on disk is as it was and the value holds for this run only.
     bool YazildiMi() const { return SonYazma; }
@@ -75,8 +86,8 @@ public:
     std::optional<int> TamsayiVarsa(const QString& anahtar) const;
 
     // Text conversions of the store.
-    static QString SayiMetni(double deger); // user's format, 15 digits, no grouping
-    static std::optional<double> SayiCoz(const QString& metin); // user's format, then C
+    static QString SayiMetni(double deger);                     // the stored form
+    static std::optional<double> SayiCoz(const QString& metin); // any form ever stored
     static std::optional<bool> MantiksalCoz(const QString& metin);
     // A whole number: digits with an optional sign (surrounding spaces allowed), or a
     // number with a fraction, which rounds halves to even.
@@ -90,6 +101,14 @@ private:
     std::unique_ptr<QSettings> Ayarlar;
     bool SonYazma = true;
 };
+
+// The settings file cannot be written: nothing was changed.
+inline constexpr const char* AyarYazilamiyorMetni =
+    "Ayarlar kaydedilemedi !\r\nAyar dosyasına yazılamıyor; hiçbir şey değiştirilmedi.";
+// A write that did not reach the file: the values hold for this run only.
+inline constexpr const char* AyarYazilamadiMetni =
+    "Ayarlar kaydedilemedi !\r\nAyar dosyasına yazılamadı; önceki ayarlar korundu, "
+    "değişiklikler yalnızca bu çalışmada geçerli.";
 
 // Messages of Denetle.
 inline constexpr const char* BADakikaHataMetni =

@@ -1,9 +1,9 @@
 #include "shell/GenelAyarlar.h"
 
+#include "engine/Sayi.h"
 #include "engine/Yuvarlama.h"
 #include "platform/AyarDeposu.h"
 #include "platform/OturumAcmaKaydi.h"
-
 
 namespace {
 
@@ -38,15 +38,20 @@ QString GenelAyarlar::AyarKaydet(const GenelAyarFormu& form)
     if (!hata.isEmpty())
         return hata;
 
-    Depo.Yaz(QStringLiteral("Baslangic"), Bayrak(form.Acilis));
-    Depo.Yaz(QStringLiteral("GorevSimge"), Bayrak(form.Simge));
-    Depo.Yaz(QStringLiteral("HerZamanUstte"), form.Ustte != 0);
-    Depo.Yaz(QStringLiteral("Seffaflik"), form.Seffaf);
-    Depo.Yaz(QStringLiteral("YazSaati"), Bayrak(form.YazSaati));
-    Depo.Yaz(QStringLiteral("HicriGun"), form.HicriGun.trimmed());
-    Depo.Yaz(QStringLiteral("Simge"), form.Icon == 1 ? QStringLiteral("1") : QStringLiteral("2"));
+    if (!Depo.Yazilabilir())
+        return QString::fromUtf8(AyarYazilamiyorMetni);
+
+    const bool yazildi = Depo.Yaz(
+        {{QStringLiteral("Baslangic"), Bayrak(form.Acilis)},
+         {QStringLiteral("GorevSimge"), Bayrak(form.Simge)},
+         {QStringLiteral("HerZamanUstte"),
+          form.Ustte != 0 ? QStringLiteral("True") : QStringLiteral("False")},
+         {QStringLiteral("Seffaflik"), form.Seffaf},
+         {QStringLiteral("YazSaati"), Bayrak(form.YazSaati)},
+         {QStringLiteral("HicriGun"), form.HicriGun.trimmed()},
+         {QStringLiteral("Simge"), form.Icon == 1 ? QStringLiteral("1") : QStringLiteral("2")}});
     AyarUygula();
-    return {};
+    return yazildi ? QString() : QString::fromUtf8(AyarYazilamadiMetni);
 }
 
 void GenelAyarlar::AyarUygula()
@@ -125,7 +130,7 @@ QString GenelAyarlar::Arti(const QString& metin)
     t += 1;
     if (t > 100)
         t = 100;
-    return AyarDeposu::SayiMetni(t);
+    return Sayi::Yerel(t);
 }
 
 QString GenelAyarlar::Eksi(const QString& metin)
@@ -133,7 +138,7 @@ QString GenelAyarlar::Eksi(const QString& metin)
     double t = SayiVeyaSifir(metin) - 1;
     if (t < 30)
         t = 30;
-    return AyarDeposu::SayiMetni(t);
+    return Sayi::Yerel(t);
 }
 
 int GenelAyarlar::Alfa(double yuzde)

@@ -103,17 +103,6 @@ TEST_F(Komutlar, MonthDefaultsToTheClockMonthAndAsksForTheDatesOnce)
     EXPECT_EQ(yaz.Sorgu, 1);
 }
 
-TEST(GirdiSecenekleri, NumbersWithPointOrComma)
-{
-    using GirdiSecenekleri::Sayi;
-    EXPECT_EQ(Sayi(QStringLiteral("5,75")), 5.75);
-    EXPECT_EQ(Sayi(QStringLiteral("-3.5")), -3.5);
-    EXPECT_EQ(Sayi(QStringLiteral("+41")), 41);
-    EXPECT_EQ(Sayi(QStringLiteral(".5")), 0.5);
-    for (const char* kotu : {"", " 1", "1e3", "nan", "inf", "1.2.3", "1,5,0", "0x10", "--1"})
-        EXPECT_FALSE(Sayi(QString::fromLatin1(kotu)).has_value()) << kotu;
-}
-
 TEST(GirdiSecenekleri, PlaceComesWhole)
 {
     const auto uygula = [](const QStringList& args, VakitGirdisi& g, QString* hata) {

@@ -44,7 +44,9 @@ TEST_F(VarsayilanKonumTest, StoredPlaceAndOptionsAreTheDefaults)
     EXPECT_EQ(g.HicriGun, -1);
 }
 
-TEST_F(VarsayilanKonumTest, BrokenStoredValuesFallBackOneByOne)
+// A broken option falls back alone; a broken place falls back whole (a latitude of one place
+// with the longitude of another would be wrong by hours) and is named.
+TEST_F(VarsayilanKonumTest, BrokenStoredValuesFallBack)
 {
     {
         AyarDeposu d;
@@ -53,11 +55,13 @@ TEST_F(VarsayilanKonumTest, BrokenStoredValuesFallBackOneByOne)
         d.Yaz("HicriGun", QStringLiteral("1,5"));
         d.Yaz("bBoylam", QStringLiteral("30,5"));
     }
-    const VakitGirdisi g = VarsayilanGirdi();
+    QString hata;
+    const VakitGirdisi g = VarsayilanGirdi(&hata);
     EXPECT_DOUBLE_EQ(g.Enlem, 41.02);
+    EXPECT_DOUBLE_EQ(g.Boylam, 28.97);
     EXPECT_EQ(g.VakitHesap, 0);
     EXPECT_EQ(g.HicriGun, 0);
-    EXPECT_DOUBLE_EQ(g.Boylam, 30.5);
+    EXPECT_TRUE(hata.contains(QStringLiteral("bEnlem = kuzey"))) << hata.toStdString();
 }
 
 } // namespace

@@ -232,9 +232,13 @@ private slots:
         Duzenek d(0);
         BoyaSayaci sayac(d.lb);
         clsFastCollection satirlar;
-        for (int i = 1; i <= 8000; ++i)
+        for (int i = 1; i <= 8000; ++i) {
             satirlar.Add(Satir(QStringLiteral("S%1").arg(i)));
-        KonumListesi::Doldur(*d.lb, satirlar, 6817);
+            satirlar.Item(i)->setId(i);
+        }
+        SeciliKonum yer;
+        yer.Index = 6817;
+        KonumListesi::Doldur(*d.lb, satirlar, yer);
         QVERIFY(sayac.TekBoya());
         // The stored place is active and scrolled into view.
         QCOMPARE(d.lb->Aktif(), 6817);

@@ -226,6 +226,13 @@ TEST(SaatDakika, MinuteCarryAndDayWrap)
     EXPECT_EQ(sd(-25.25), QStringLiteral("22:45"));
     EXPECT_EQ(sd(47.5), QStringLiteral("23:30"));
     EXPECT_EQ(sd(std::nan("")), QStringLiteral("0:0"));
+    // Hours far outside any day (a place out of range that slipped through) still give a
+    // clock time, never a negative or out-of-range minute.
+    for (double t : {-6.666666666666667e18, 1e20, -1e300, 1e308, 7.5e15 + 0.25}) {
+        const SaatDakika s = SaatDakikaya(t);
+        EXPECT_TRUE(s.Saat >= 0 && s.Saat < 24 && s.Dakika >= 0 && s.Dakika < 60)
+            << t << " -> " << s.Saat << ":" << s.Dakika;
+    }
 }
 
 TEST(GunlukHesap, InputsOutsideTheModelStillGiveClockTimes)

@@ -1,3 +1,4 @@
+// data.db's bytes: what the reader takes, what it skips, and what an add writes.
 #include "locations/KonumDosyasi.h"
 #include "KonumTestAraclari.h"
 #include "locations/LLCase.h"
@@ -34,6 +35,16 @@ protected:
         EXPECT_EQ(dosya.DosyadanOku(k), KonumDosyasiSonucu::Tamam);
         return k;
     }
+    // An add as the writers make it: lock, read, append.
+    KonumDosyasiSonucu Ekle(const KonumKaydi& k)
+    {
+        const KonumDosyasi::Kilit kilit(dosya);
+        QVector<KonumKaydi> okunan;
+        if (kilit.Sonuc() != KonumDosyasiSonucu::Tamam)
+            return kilit.Sonuc();
+        const KonumDosyasiSonucu s = dosya.DosyadanOku(okunan);
+        return s == KonumDosyasiSonucu::Tamam ? dosya.SatirEkle(k) : s;
+    }
 
     QTemporaryDir klasor;
     KonumDosyasi dosya{klasor.path()};
@@ -47,12 +58,8 @@ TEST_F(KonumDosyasiTest, ReadsTheTurkishCodePageAndItsNumbers)
     EXPECT_EQ(bayt.mid(5, 9), QByteArray("T\xFCrkiye|\xDD")); // one byte per letter
     const auto k = Oku(bayt);
     ASSERT_EQ(k.size(), 1);
-    EXPECT_EQ(k[0].Id, 6817);
-    EXPECT_EQ(k[0].Ulke, QString::fromUtf8("Türkiye"));
-    EXPECT_EQ(k[0].Sehir, QString::fromUtf8("İstanbul"));
-    EXPECT_EQ(k[0].Tz, 2);
-    EXPECT_EQ(k[0].Enlem, 41.02);
-    EXPECT_EQ(k[0].Boylam, 28.97);
+    EXPECT_EQ(k[0], (KonumKaydi{6817, QString::fromUtf8("Türkiye"), QString::fromUtf8("İstanbul"),
+                                2, 41.02, 28.97}));
 }
 
 TEST_F(KonumDosyasiTest, OnlyCrLfEndsALineAndEmptyLinesAreSkipped)
@@ -62,7 +69,7 @@ TEST_F(KonumDosyasiTest, OnlyCrLfEndsALineAndEmptyLinesAreSkipped)
     EXPECT_EQ(Oku(W1254("1|A|a|1|1|1\r\n2|B|b|2|2|2\r\n3|C|c|3|3|3\r\n")), beklenen);
     EXPECT_EQ(Oku(W1254("\r\n\r\n1|A|a|1|1|1\r\n\r\n\r\n2|B|b|2|2|2\r\n3|C|c|3|3|3\r\n\r\n")),
               beklenen);
-    EXPECT_EQ(dosya.AtlananSatirSayisi(), 0);
+    EXPECT_TRUE(dosya.AtlananSatirlar().isEmpty());
 
     // A lone LF or CR stays in its field: inside a name it is kept, inside a number it spoils
     // the number and the line is skipped.
@@ -70,7 +77,7 @@ TEST_F(KonumDosyasiTest, OnlyCrLfEndsALineAndEmptyLinesAreSkipped)
     ASSERT_EQ(k.size(), 1);
     EXPECT_EQ(k[0].Ulke, "A\nB");
     EXPECT_EQ(k[0].Sehir, "c\rd");
-    EXPECT_EQ(dosya.AtlananSatirSayisi(), 1); // lines 2 and 3 ran together into one
+    EXPECT_EQ(dosya.AtlananSatirlar(), QVector<int>{2}); // lines 2 and 3 ran together into one
 }
 
 TEST_F(KonumDosyasiTest, FieldEndsAreFoundAtEveryPlaceInTheLine)
@@ -94,7 +101,7 @@ TEST_F(KonumDosyasiTest, FieldEndsAreFoundAtEveryPlaceInTheLine)
         beklenen.push_back({id, cevirici(ulke), cevirici(sehir), tz, 1.5, -2});
     }
     EXPECT_EQ(Oku(veri), beklenen);
-    EXPECT_EQ(dosya.AtlananSatirSayisi(), 0);
+    EXPECT_TRUE(dosya.AtlananSatirlar().isEmpty());
 
     clsFastCollection liste;
     ASSERT_EQ(dosya.DosyadanOku(liste), KonumDosyasiSonucu::Tamam);
@@ -107,53 +114,23 @@ TEST_F(KonumDosyasiTest, FieldEndsAreFoundAtEveryPlaceInTheLine)
     }
 }
 
-TEST_F(KonumDosyasiTest, ExtraFieldsIgnoredAndSpacesKept)
+TEST_F(KonumDosyasiTest, ExtraFieldsIgnoredSpacesKeptBothMarksRead)
 {
-    const auto k = Oku(W1254("7| Türkiye |  Van |3|38,5|43,4|fazla|alan\r\n8|||0|0|0|"));
-    ASSERT_EQ(k.size(), 2);
-    EXPECT_EQ(k[0].Ulke, QString::fromUtf8(" Türkiye "));
-    EXPECT_EQ(k[0].Sehir, QStringLiteral("  Van "));
-    EXPECT_EQ(k[0].Boylam, 43.4);
-    EXPECT_EQ(k[1].Ulke, QString());
-    EXPECT_EQ(k[1].Boylam, 0);
-}
-
-TEST_F(KonumDosyasiTest, BothDecimalMarksReadUnderEitherNumberFormat)
-{
-    for (const QLocale& yerel : {QLocale(QLocale::Turkish, QLocale::Turkey),
-                                 QLocale(QLocale::English, QLocale::UnitedStates)}) {
-        SCOPED_TRACE(yerel.name().toStdString());
-        QLocale::setDefault(yerel);
-        const auto k = Oku(W1254("1|A|a|5,75|41,0082|-0,5\r\n2|A|b|-3.5|41.0082|.25"));
-        ASSERT_EQ(k.size(), 2);
-        EXPECT_EQ(k[0].Tz, 5.75);
-        EXPECT_EQ(k[0].Enlem, 41.0082);
-        EXPECT_EQ(k[0].Boylam, -0.5);
-        EXPECT_EQ(k[1].Tz, -3.5);
-        EXPECT_EQ(k[1].Enlem, 41.0082);
-        EXPECT_EQ(k[1].Boylam, 0.25);
-        // Written back with the file's decimal comma whatever the user's format.
-        ASSERT_EQ(dosya.DosyayaYaz(k), KonumDosyasiSonucu::Tamam);
-        EXPECT_EQ(DosyaIcerigi(Yol()), W1254("1|A|a|5,75|41,0082|-0,5\r\n2|A|b|-3,5|41,0082|0,25"));
+    for (const char* yerel : {"tr_TR", "en_US"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(yerel)));
+        const auto k = Oku(W1254("7| Türkiye |  Van |3|38,5|43,4|fazla|alan\r\n8|||0|0|0|\r\n"
+                                 "9|A|b|-3.5|41.0082|.25"));
+        ASSERT_EQ(k.size(), 3);
+        EXPECT_EQ(k[0], (KonumKaydi{7, QString::fromUtf8(" Türkiye "), "  Van ", 3, 38.5, 43.4}));
+        EXPECT_EQ(k[1], (KonumKaydi{8, "", "", 0, 0, 0}));
+        EXPECT_EQ(k[2], (KonumKaydi{9, "A", "b", -3.5, 41.0082, 0.25})) << yerel;
     }
 }
 
 TEST_F(KonumDosyasiTest, NumbersReadAsTheNearestDouble)
 {
-    const auto k = Oku(W1254("1|A|a|0,1|-89,99999999999999|1234567890,12345\r\n"
-                             "2|A|b|0,30000000000000004|1e2|12345678901234567890"));
-    ASSERT_EQ(k.size(), 2);
-    EXPECT_EQ(k[0].Tz, 0.1);
-    EXPECT_EQ(k[0].Enlem, -89.99999999999999);
-    EXPECT_EQ(k[0].Boylam, 1234567890.12345);
-    EXPECT_EQ(k[1].Tz, 0.30000000000000004);
-    EXPECT_EQ(k[1].Enlem, 100);
-    EXPECT_EQ(k[1].Boylam, 12345678901234567890.0);
-}
-
-TEST_F(KonumDosyasiTest, ShortcutForShortNumbersRoundsLikeTheFullConversion)
-{
-    // Coordinates and offsets with up to 17 digits and both marks, against Qt's conversion.
+    // Coordinates with up to 17 digits and both marks, against Qt's conversion: the reader's
+    // shortcut for short numbers must round the same way.
     std::mt19937_64 r(1254);
     QByteArray veri;
     QVector<double> beklenen;
@@ -165,83 +142,65 @@ TEST_F(KonumDosyasiTest, ShortcutForShortNumbersRoundsLikeTheFullConversion)
             metin.replace('.', ',');
         veri += QByteArray::number(i) + "|A|a|0|0|" + metin + "\r\n";
     }
-    veri += "3001|A|a|9007199254740993|0,9007199254740993|-900719925474099,3";
-    beklenen << 9007199254740993.0 << 0.9007199254740993 << -900719925474099.3;
+    veri += "3001|A|a|0,30000000000000004|-89,99999999999999|0,9007199254740993";
     const auto k = Oku(veri);
     ASSERT_EQ(k.size(), 3001);
     for (int i = 0; i < 3000; ++i)
         ASSERT_EQ(k[i].Boylam, beklenen[i]) << veri.split('\n').at(i).constData();
-    EXPECT_EQ(k[3000].Tz, beklenen[3000]);
-    EXPECT_EQ(k[3000].Enlem, beklenen[3001]);
-    EXPECT_EQ(k[3000].Boylam, beklenen[3002]);
+    EXPECT_EQ(k[3000].Tz, 0.30000000000000004);
+    EXPECT_EQ(k[3000].Enlem, -89.99999999999999);
+    EXPECT_EQ(k[3000].Boylam, 0.9007199254740993);
 }
 
-TEST_F(KonumDosyasiTest, MalformedLinesAreSkippedAndNotWrittenBack)
+// An unreadable line is skipped and named by its line number (every CR LF counts, empty lines
+// too); the rows around it keep their own Ids.
+TEST_F(KonumDosyasiTest, UnreadableLinesAreSkippedAndNamed)
 {
     const auto k = Oku(W1254("1|A|a|1|1|1\r\n"
-                             "2|B|b|2|2\r\n"         // five fields
-                             "32768|C|c|3|3|3\r\n"   // Id beyond 16 bits
-                             "x|D|d|4|4|4\r\n"       // Id not a number
-                             "1.5|E|e|5|5|5\r\n"     // Id not an integer
-                             "6|F|f|bir|6|6\r\n"     // number that is not one
-                             "7|G|g|7|1.234,5|7\r\n" // both marks
-                             "8|H|h|8|8|nan\r\n"     // not finite
-                             "9|I|i||9|9\r\n"        // empty number
-                             "-32768|J|j|0|0|0\r\n"
-                             "32767|K|k| 2 |0|0\r\n"
-                             " 12 |L|l|1|1|1"));
+                             "2|B|b|2|2\r\n"         // 2: five fields
+                             "32768|C|c|3|3|3\r\n"   // 3: Id beyond 16 bits
+                             "x|D|d|4|4|4\r\n"       // 4: Id not a number
+                             "\r\n"                  // 5: empty, not counted as unreadable
+                             "1.5|E|e|5|5|5\r\n"     // 6: Id not an integer
+                             "6|F|f|bir|6|6\r\n"     // 7: number that is not one
+                             "7|G|g|7|1.234,5|7\r\n" // 8: both marks
+                             "8|H|h|8|8|nan\r\n"     // 9: not finite
+                             "9|I|i||9|9\r\n"        // 10: empty number
+                             "10|J|j|15|0|0\r\n"     // 11: offset beyond +14
+                             "11|K|k|0|90,5|0\r\n"   // 12: latitude beyond 90
+                             "12|L|l|0|0|-181\r\n"   // 13: longitude beyond 180
+                             "-32768|M|m|-12|-90|180\r\n"
+                             "32767|N|n| 14 |90|-180\r\n"
+                             " 14 |O|o|1|1|1"));
     ASSERT_EQ(k.size(), 4);
-    EXPECT_EQ(dosya.AtlananSatirSayisi(), 8);
+    EXPECT_EQ(dosya.AtlananSatirlar(), (QVector<int>{2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13}));
     EXPECT_EQ(k[1].Id, -32768);
     EXPECT_EQ(k[2].Id, 32767);
-    EXPECT_EQ(k[2].Tz, 2);
-    EXPECT_EQ(k[3].Id, 12);
-    ASSERT_EQ(dosya.DosyayaYaz(k), KonumDosyasiSonucu::Tamam);
-    EXPECT_EQ(DosyaIcerigi(Yol()),
-              W1254("1|A|a|1|1|1\r\n-32768|J|j|0|0|0\r\n32767|K|k|2|0|0\r\n12|L|l|1|1|1"));
+    EXPECT_EQ(k[2].Tz, 14);
+    EXPECT_EQ(k[3].Id, 14);
 }
 
-TEST_F(KonumDosyasiTest, RewriteBytesAndNumberFormat)
+// An add appends one line in the file's own number format after the bytes on disk, whatever
+// they hold: unreadable lines, odd bytes and the way the file ends all stay.
+TEST_F(KonumDosyasiTest, AnAddAppendsOneLineAndKeepsEveryByte)
 {
-    DosyaYaz(Yol(), "eski");
-    const QVector<KonumKaydi> k{
-        {6817, QString::fromUtf8("Türkiye"), QString::fromUtf8("İstanbul"), 2, 41.02, 28.97},
-        {2, QString::fromUtf8("Hindistan"), QString::fromUtf8("Şığ ÇÖĞÜ"), 5.5, -0.0, 1e-7},
-        {3, QString::fromUtf8("Nepal"), QString::fromUtf8("ı"), 5.75, 0.1 + 0.2, -3.5},
-        {4, "X", "Y", 123456789012345678.0, 1.5e-20, -2e15}};
-    ASSERT_EQ(dosya.DosyayaYaz(k), KonumDosyasiSonucu::Tamam);
-    EXPECT_EQ(DosyaIcerigi(Yol()),
-              W1254("6817|Türkiye|İstanbul|2|41,02|28,97\r\n"
-                    "2|Hindistan|Şığ ÇÖĞÜ|5,5|0|0,0000001\r\n"
-                    "3|Nepal|ı|5,75|0,3|-3,5\r\n"
-                    "4|X|Y|123456789012346000|0,000000000000000000015|-2000000000000000"));
+    const KonumKaydi yeni{
+        9, QString::fromUtf8("Hindistan"), QString::fromUtf8("Şığ ÇÖĞÜ"), 5.75, -0.0001234, 1e-7};
+    const QByteArray satir = W1254("9|Hindistan|Şığ ÇÖĞÜ|5,75|-0,0001234|0,0000001");
+    const std::pair<QByteArray, QByteArray> durumlar[] = {
+        {W1254(Istanbul), W1254(Istanbul) + "\r\n" + satir},
+        {W1254(Istanbul) + "\r\n", W1254(Istanbul) + "\r\n" + satir},
+        {"", satir},
+        {W1254("1|A|a\rb|1|1.5|1\r\n2|eksik\r\n\r\n3|B| b |2|2|2\n"),
+         W1254("1|A|a\rb|1|1.5|1\r\n2|eksik\r\n\r\n3|B| b |2|2|2\n\r\n") + satir},
+    };
+    for (const auto& [once, sonra] : durumlar) {
+        DosyaYaz(Yol(), once);
+        EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Tamam);
+        EXPECT_EQ(DosyaIcerigi(Yol()), sonra);
+    }
     EXPECT_FALSE(QFileInfo::exists(dosya.GeciciYol()));
-    EXPECT_EQ(KonumDosyasi::SayiMetni(41.0082), "41,0082");
-    EXPECT_EQ(KonumDosyasi::SayiMetni(-0.0001234), "-0,0001234");
-}
-
-TEST_F(KonumDosyasiTest, ReadRewriteReadRoundTrips)
-{
-    const QByteArray ozgun = W1254("1|ABD|New York|-5|40,7128|-74,006\r\n"
-                                   "2|Hindistan|Delhi|5,5|28,6139|77,209\r\n"
-                                   "3|Nepal|Katmandu|5,75|27,7172|85,324\r\n"
-                                   "4|Kanada|St. John's|-3,5|47,5615|-52,7126\r\n"
-                                   "5|Türkiye|Iğdır|3|39,9237|44,045");
-    const auto k = Oku(ozgun);
-    ASSERT_EQ(dosya.DosyayaYaz(k), KonumDosyasiSonucu::Tamam);
-    EXPECT_EQ(DosyaIcerigi(Yol()), ozgun);
-
-    // The rows of the list are written in list order, positions 1 to Count.
-    clsFastCollection liste;
-    ASSERT_EQ(dosya.DosyadanOku(liste), KonumDosyasiSonucu::Tamam);
-    ASSERT_EQ(liste.Count(), 5);
-    EXPECT_EQ(liste.Item(5)->Index(), 5);
-    EXPECT_EQ(liste.Item(5)->KucukSehir(), QString::fromUtf8("ığdır"));
-    EXPECT_EQ(liste.Item(5)->KucukUlke(), QString::fromUtf8("türkiye"));
-    liste.Add(liste.Take(1), -1);
-    ASSERT_EQ(dosya.DosyayaYaz(liste), KonumDosyasiSonucu::Tamam);
-    EXPECT_EQ(DosyaIcerigi(Yol()),
-              ozgun.mid(ozgun.indexOf("\r\n") + 2) + "\r\n" + ozgun.left(ozgun.indexOf("\r\n")));
+    EXPECT_EQ(KonumDosyasi::SayiMetni(-3.5), "-3,5");
 }
 
 TEST_F(KonumDosyasiTest, FoldedNamesOfTheReaderMatchLLCase)
@@ -264,41 +223,41 @@ TEST_F(KonumDosyasiTest, FoldedNamesOfTheReaderMatchLLCase)
 
 TEST_F(KonumDosyasiTest, MissingFileIsReportedAndNothingIsWritten)
 {
-    QVector<KonumKaydi> k;
-    EXPECT_EQ(dosya.DosyadanOku(k), KonumDosyasiSonucu::DosyaYok);
-    EXPECT_EQ(dosya.DosyayaYaz({{1, "A", "a", 0, 0, 0}}), KonumDosyasiSonucu::DosyaYok);
-    EXPECT_TRUE(QDir(klasor.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-    EXPECT_STREQ(DosyaBulunamadiMesaji.Baslik, "Dosya Bulunamadı");
+    EXPECT_EQ(Ekle({1, "A", "a", 0, 0, 0}), KonumDosyasiSonucu::DosyaYok);
+    EXPECT_EQ(dosya.SatirEkle({1, "A", "a", 0, 0, 0}), KonumDosyasiSonucu::DosyaYok);
+    QDir d(klasor.path());
+    d.remove("data.db.lock");
+    EXPECT_TRUE(d.entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
 TEST_F(KonumDosyasiTest, FailedWritesLeaveTheOldFile)
 {
     const QByteArray eski = W1254(Istanbul);
     DosyaYaz(Yol(), eski);
-    const QVector<KonumKaydi> yeni{{1, "A", "a", 0, 0, 0}};
+    const KonumKaydi yeni{1, "A", "a", 0, 0, 0};
 
     // tmpdata.db cannot be created (a folder holds its name).
     ASSERT_TRUE(QDir(klasor.path()).mkdir("tmpdata.db"));
-    EXPECT_EQ(dosya.DosyayaYaz(yeni), KonumDosyasiSonucu::Yazilamadi);
+    EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Yazilamadi);
     EXPECT_EQ(DosyaIcerigi(Yol()), eski);
     ASSERT_TRUE(QDir(klasor.path()).rmdir("tmpdata.db"));
 
     // A full disk: tmpdata.db leads to /dev/full, where every write fails.
     if (QFileInfo::exists("/dev/full")) {
         ASSERT_TRUE(QFile::link("/dev/full", dosya.GeciciYol()));
-        EXPECT_EQ(dosya.DosyayaYaz(yeni), KonumDosyasiSonucu::Yazilamadi);
+        EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Yazilamadi);
         EXPECT_EQ(DosyaIcerigi(Yol()), eski);
         EXPECT_FALSE(QFileInfo(dosya.GeciciYol()).isSymLink());
     }
 
-    // A leftover tmpdata.db of an interrupted rewrite is simply replaced.
+    // A leftover tmpdata.db of an interrupted add is simply replaced.
     DosyaYaz(dosya.GeciciYol(), "yarim");
-    EXPECT_EQ(dosya.DosyayaYaz(yeni), KonumDosyasiSonucu::Tamam);
-    EXPECT_EQ(DosyaIcerigi(Yol()), "1|A|a|0|0|0");
+    EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Tamam);
+    EXPECT_EQ(DosyaIcerigi(Yol()), eski + "\r\n1|A|a|0|0|0");
     EXPECT_FALSE(QFileInfo::exists(dosya.GeciciYol()));
 }
 
-TEST_F(KonumDosyasiTest, NamesAndNumbersTheFileCannotHoldAreRefused)
+TEST_F(KonumDosyasiTest, LinesTheFileCannotHoldAreRefused)
 {
     const QByteArray eski = W1254(Istanbul);
     DosyaYaz(Yol(), eski);
@@ -310,12 +269,25 @@ TEST_F(KonumDosyasiTest, NamesAndNumbersTheFileCannotHoldAreRefused)
                              {1, "A", QString::fromUtf8("東京"), 0, 0, 0},
                              {1, "A", "a", nan, 0, 0},
                              {1, "A", "a", 0, std::numeric_limits<double>::infinity(), 0},
+                             {1, "A", "a", 0, 91, 0},
+                             {1, "A", "a", 0, 0, 1e20},
                              {32768, "A", "a", 0, 0, 0}}) {
         SCOPED_TRACE(k.Sehir.toStdString());
-        EXPECT_EQ(dosya.DosyayaYaz({k}), KonumDosyasiSonucu::GecersizAd);
+        EXPECT_EQ(Ekle(k), KonumDosyasiSonucu::GecersizAd);
         EXPECT_EQ(DosyaIcerigi(Yol()), eski);
     }
     EXPECT_TRUE(KonumDosyasi::AdYazilabilir(QString::fromUtf8("Şanlıurfa Zürich Çağ Äé")));
+}
+
+// A writer waits for the lock another one holds, and gives up with Kilitli when it is not
+// released in time.
+TEST_F(KonumDosyasiTest, AHeldLockKeepsOtherWritersOut)
+{
+    DosyaYaz(Yol(), W1254(Istanbul));
+    const KonumDosyasi::Kilit ilk(dosya);
+    ASSERT_EQ(ilk.Sonuc(), KonumDosyasiSonucu::Tamam);
+    KonumDosyasi ikinci(klasor.path());
+    EXPECT_EQ(KonumDosyasi::Kilit(ikinci, 50).Sonuc(), KonumDosyasiSonucu::Kilitli);
 }
 
 } // namespace

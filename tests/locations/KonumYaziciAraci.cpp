@@ -1,6 +1,6 @@
-// Test helper for the kill test: rewrites data.db in the given folder over and over,
-// alternating between two complete contents, until it is killed.
-//   konum_yazici_araci FOLDER ROWS
+// Test helper for the kill test: adds places to data.db in the given folder, one line at a
+// time as orvanel-cli ekle does (lock, read, append, replace), until it is killed.
+//   konum_yazici_araci FOLDER
 #include "locations/KonumDosyasi.h"
 
 #include <QCoreApplication>
@@ -11,20 +11,25 @@
 int main(int argc, char** argv)
 {
     QCoreApplication uygulama(argc, argv);
-    if (argc != 3)
+    if (argc != 2)
         return 2;
     KonumDosyasi dosya(QString::fromLocal8Bit(argv[1]));
-    const int satir = QByteArray(argv[2]).toInt();
-    QVector<KonumKaydi> a, b;
-    for (int i = 1; i <= satir; ++i) {
-        a.push_back({i, QString::fromUtf8("Türkiye"), QStringLiteral("Şehir %1").arg(i), 3,
-                     36 + i / 1000.0, 26 + i / 997.0});
-        b.push_back({i, QString::fromUtf8("Almanya"), QStringLiteral("Stadt %1").arg(i), 1,
-                     47 + i / 1000.0, 6 + i / 997.0});
-    }
     std::puts("hazir");
     std::fflush(stdout);
-    for (unsigned n = 0;; ++n)
-        if (dosya.DosyayaYaz(n % 2 ? b : a) != KonumDosyasiSonucu::Tamam)
+    for (;;) {
+        const KonumDosyasi::Kilit kilit(dosya);
+        QVector<KonumKaydi> kayitlar;
+        if (kilit.Sonuc() != KonumDosyasiSonucu::Tamam ||
+            dosya.DosyadanOku(kayitlar) != KonumDosyasiSonucu::Tamam)
             return 1;
+        const int id = kayitlar.size() + 1;
+        const KonumKaydi yeni{id,
+                              QString::fromUtf8("Türkiye"),
+                              QStringLiteral("Şehir %1").arg(id),
+                              2,
+                              36 + id / 1000.0,
+                              26 + id / 997.0};
+        if (dosya.SatirEkle(yeni) != KonumDosyasiSonucu::Tamam)
+            return 1;
+    }
 }

@@ -47,26 +47,31 @@ public:
     }
 
     // EkleHedefi.
-    bool DosyayaYaz() override
+    bool KonumEkle(QWidget*, const EkleGirdisi& g) override
     {
-        const KonumDosyasiSonucu s = dosya.DosyayaYaz(Db.Satirlar());
-        if (s == KonumDosyasiSonucu::Tamam)
+        const BolgeselAyarlar::EklemeSonucu e = bolgesel.KonumEkle(dosya, g);
+        if (e.Eklendi)
             return true;
-        Mesajlar << QStringLiteral("dosya");
+        Mesajlar << (e.Dosya == KonumDosyasiSonucu::Tamam ? e.Mesaj : QStringLiteral("dosya"));
         // A missing data.db ends the program, and the program's end unloads the dialog.
-        if (s == KonumDosyasiSonucu::DosyaYok && Form)
+        if (e.Dosya == KonumDosyasiSonucu::DosyaYok && Form)
             Form->Kapat();
         return false;
     }
-    void BolgeselAyarKaydet() override { bolgesel.BolgeselAyarKaydet(); }
-    void EkleMesaji(QWidget*, const QString& metin) override { Mesajlar << metin; }
 
     // BolgeselAyarHedefi.
     int ListeSecili() const override { return Db.SelectedItem(); }
     int ListeAktif() const override { return Db.Aktif(); }
     void setListeAktif(int konum) override { Db.setAktif(konum); }
+    void setListeSecili(int konum) override { Db.setSelectedItem(konum); }
     const vkListItem* ListeSatiri(int konum) const override { return Db.Item(konum); }
-    BolgeselAyarFormu FormuOku() const override { return BolgeselAyarFormu(); }
+    void ListeyiDoldur(clsFastCollection& satirlar) override
+    {
+        Db.Clear();
+        for (auto& s : satirlar.TakeAll())
+            Db.AddItem(std::move(s));
+    }
+    BolgeselAyarFormu FormuOku() const override { return Sayfa; }
     void FormuGoster(const BolgeselAyarFormu&) override {}
     void YerGoster(const QString& ulke, const QString& sehir, const QString&) override
     {
@@ -82,6 +87,7 @@ public:
     KonumDosyasi dosya;
     AyarDeposu depo;
     BolgeselAyarlar bolgesel;
+    BolgeselAyarFormu Sayfa; // the regional page as it stands
     QStringList Mesajlar;
     QString Yer;
     int Hesaplama = 0;
@@ -151,7 +157,7 @@ private slots:
         f.write(IlkVeri);
         f.close();
         ana = std::make_unique<AnaPencere>(klasor.path());
-        form = std::make_unique<EkleForm>(ana->Db, *ana);
+        form = std::make_unique<EkleForm>(*ana);
         ana->Form = form.get();
     }
 
@@ -266,27 +272,49 @@ private slots:
         AyarDeposu depo;
         QCOMPARE(depo.Oku(QStringLiteral("bIndex")), QStringLiteral("4"));
         QCOMPARE(depo.Oku(QStringLiteral("bSehir")), QStringLiteral("Yeni Köy"));
-        QCOMPARE(depo.Oku(QStringLiteral("bTz")), QStringLiteral("3,5"));
-        QCOMPARE(depo.Oku(QStringLiteral("bEnlem")), QStringLiteral("41,5"));
+        QCOMPARE(depo.Oku(QStringLiteral("bTz")), QStringLiteral("3.5"));
+        QCOMPARE(depo.Oku(QStringLiteral("bEnlem")), QStringLiteral("41.5"));
         QCOMPARE(ana->Yer, QStringLiteral("Türkiye/Yeni Köy"));
-        QCOMPARE(ana->bolgesel.Enlem, 41.5);
+        QCOMPARE(ana->bolgesel.Konum.Enlem, 41.5);
         QVERIFY(ana->Hesaplama > 0);
         QCOMPARE(gonderilen.count(), 0);
 
-        // No range check: latitude 123 is taken; "," and "." give the same number.
+        // A place another writer added meanwhile stays, and the list learns of it; "," and
+        // "." give the same number.
+        QFile f(Db());
+        QVERIFY(f.open(QIODevice::Append));
+        f.write(W1254("\r\n5|Türkiye|Başka|2|40|30"));
+        f.close();
         form->Ac();
-        Doldur("Türkiye", "Kuzey", "123", "29.25");
+        Doldur("Türkiye", "Kuzey", "89", "29.25");
         Kaydet();
         QVERIFY(ana->Mesajlar.isEmpty());
-        QCOMPARE(ana->Db.Item(5)->Enlem(), 123.0);
-        QCOMPARE(ana->Db.Item(5)->Boylam(), ana->Db.Item(4)->Boylam());
-        QVERIFY(DosyaIcerigi(Db()).endsWith(W1254("\r\n5|Türkiye|Kuzey|2|123|29,25")));
+        QCOMPARE(ana->Db.ListCount(), 6);
+        QCOMPARE(ana->Db.Item(5)->Sehir(), QStringLiteral("Başka"));
+        QCOMPARE(ana->Db.Item(6)->Enlem(), 89.0);
+        QCOMPARE(ana->Db.Item(6)->Boylam(), ana->Db.Item(4)->Boylam());
+        QCOMPARE(ana->Db.Aktif(), 6);
+        QVERIFY(DosyaIcerigi(Db()).endsWith(W1254("\r\n6|Türkiye|Kuzey|2|89|29,25")));
 
         // The file read back holds both, in order.
         QVector<KonumKaydi> okunan;
         QCOMPARE(KonumDosyasi(klasor.path()).DosyadanOku(okunan), KonumDosyasiSonucu::Tamam);
-        QCOMPARE(okunan.size(), 5);
+        QCOMPARE(okunan.size(), 6);
         QCOMPARE(okunan.last().Sehir, QStringLiteral("Kuzey"));
+    }
+
+    // Minutes on the regional page that cannot be stored: the place is not added at all, so
+    // it is never in data.db without being the chosen one.
+    void InvalidMinutesAddNothing()
+    {
+        form->Ac();
+        ana->Sayfa.Dakika = QStringLiteral("abc");
+        Doldur("Türkiye", "Şile", "41,18", "29,61");
+        Kaydet();
+        QCOMPARE(ana->Mesajlar, QStringList{QString::fromUtf8(BADakikaHataMetni)});
+        QCOMPARE(DosyaIcerigi(Db()), IlkVeri);
+        QCOMPARE(ana->Db.ListCount(), 3);
+        QVERIFY(form->isVisible());
     }
 
     void ReopenKeepsTheFieldsAfterSaveAndResetsAfterCancelOrClose()
@@ -384,7 +412,7 @@ private slots:
         QWidget pencere(nullptr, Qt::Window | Qt::FramelessWindowHint);
         pencere.setGeometry(300, 200, 242, 341);
         pencere.show();
-        EkleForm e(ana->Db, *ana, &pencere);
+        EkleForm e(*ana, &pencere);
         e.Ac();
         QVERIFY(e.isWindow());
         QCOMPARE(e.pos(), QPoint(300, 260));

@@ -42,7 +42,7 @@ TEST_F(AyarDeposuTest, FreshStoreGivesDefaultsAsWrittenTextInTheUsersFormat)
         {"Seffaflik", "100"},  {"YazSaati", "True"},   {"HicriGun", "0"},
         {"Simge", "1"},        {"PosX", ""},           {"PosY", ""},
         {"bIndex", "6817"},    {"bUlke", "Türkiye"},   {"bSehir", "İstanbul"},
-        {"bTz", "2"},          {"bEnlem", "41,02"},    {"bBoylam", "28,97"},
+        {"bTz", "2"},          {"bEnlem", "41.02"},    {"bBoylam", "28.97"},
         {"BAEzan", "True"},    {"BAUyari", "True"},    {"BADakika", "15"},
         {"BASesli", "True"},   {"VakitHesap", "0"}};
     ASSERT_EQ(AyarDeposu::Anahtarlar().size(), 20u);
@@ -79,22 +79,23 @@ TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersIniFile)
 
     AyarDeposu yeni; // as at the next start
     EXPECT_EQ(yeni.Oku("bSehir"), "Şanlıurfa");
-    EXPECT_EQ(yeni.Oku("bEnlem"), "37,1591");
+    EXPECT_EQ(yeni.Oku("bEnlem"), "37.1591");
     EXPECT_DOUBLE_EQ(yeni.SayiOku("bEnlem"), 37.1591);
     EXPECT_FALSE(yeni.MantiksalOku("HerZamanUstte"));
     EXPECT_EQ(yeni.TamsayiOku("BADakika"), 20);
 }
 
-TEST_F(AyarDeposuTest, NumbersUseTheUsersFormatWithFifteenDigitsAndNoGrouping)
+TEST_F(AyarDeposuTest, NumbersAreStoredInOneFormWithFifteenDigitsAndNoGrouping)
 {
-    EXPECT_EQ(AyarDeposu::SayiMetni(41.02), "41,02");
-    EXPECT_EQ(AyarDeposu::SayiMetni(-3.5), "-3,5");
-    EXPECT_EQ(AyarDeposu::SayiMetni(12345.25), "12345,25");
-    EXPECT_EQ(AyarDeposu::SayiMetni(1.0 / 3), "0,333333333333333");
-    EXPECT_EQ(AyarDeposu::SayiMetni(5.75), "5,75");
-    Yerel("C");
-    EXPECT_EQ(AyarDeposu::SayiMetni(12345.25), "12345.25");
-    EXPECT_EQ(AyarDeposu::SayiMetni(-0.5), "-0.5");
+    for (const char* yerel : {"tr_TR", "C", "ar_EG"}) {
+        Yerel(yerel);
+        EXPECT_EQ(AyarDeposu::SayiMetni(41.02), "41.02");
+        EXPECT_EQ(AyarDeposu::SayiMetni(-3.5), "-3.5");
+        EXPECT_EQ(AyarDeposu::SayiMetni(12345.25), "12345.25");
+        EXPECT_EQ(AyarDeposu::SayiMetni(1.0 / 3), "0.333333333333333");
+        EXPECT_EQ(AyarDeposu::SayiMetni(1e-5), "0.00001");
+        EXPECT_EQ(AyarDeposu::SayiMetni(-0.0), "0");
+    }
 }
 
 TEST_F(AyarDeposuTest, NumbersReadBackAcrossAChangeOfNumberFormat)
@@ -115,6 +116,38 @@ TEST_F(AyarDeposuTest, NumbersReadBackAcrossAChangeOfNumberFormat)
 
     d.Yaz("bTz", QStringLiteral("bozuk"));
     EXPECT_DOUBLE_EQ(d.SayiOku("bTz"), 2) << "unreadable number falls back to the default";
+}
+
+// A stored number reads back whatever the locale: this program writes one form, and what it
+// wrote before in the user's format (local digits, Unicode minus, direction marks, local
+// exponents) under any of Qt's locales still reads as the same number.
+TEST_F(AyarDeposuTest, NumbersReadBackUnderEveryLocale)
+{
+    const double sayilar[] = {-33.9, 41.02, 1e-5, -1.5e-7, 5.75, 0, -2};
+    for (const char* yazan : {"ar_EG", "fa_IR", "he_IL", "ur_PK", "tr_TR", "de_DE", "C"}) {
+        Yerel(yazan);
+        EXPECT_EQ(AyarDeposu::SayiMetni(-33.9), "-33.9") << yazan;
+        for (double x : sayilar) {
+            AyarDeposu().Yaz("bEnlem", x);
+            for (const char* okuyan : {"C", "tr_TR", "ar_EG", "fa_IR"}) {
+                QLocale::setDefault(QLocale(QString::fromLatin1(okuyan)));
+                EXPECT_EQ(AyarDeposu().SayiOku("bEnlem"), x) << yazan << " -> " << okuyan;
+            }
+            QLocale::setDefault(QLocale(QString::fromLatin1(yazan)));
+        }
+    }
+    int okunamayan = 0;
+    for (QLocale l : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                              QLocale::AnyTerritory)) {
+        l.setNumberOptions(QLocale::OmitGroupSeparator);
+        for (double x : sayilar) {
+            const QString eski = l.toString(x, 'g', 15);
+            const std::optional<double> okunan = AyarDeposu::SayiCoz(eski);
+            okunamayan += okunan != x;
+            EXPECT_EQ(okunan, x) << l.name().toStdString() << " wrote " << eski.toStdString();
+        }
+    }
+    EXPECT_EQ(okunamayan, 0);
 }
 
 TEST_F(AyarDeposuTest, HandEditedCommaValueIsReadAsText)
@@ -163,12 +196,12 @@ TEST_F(AyarDeposuTest, UnreadableOrOutOfRangeValuesFallBackToTheDefault)
     };
     const Durum durumlar[] = {
         {"BADakika", "30", 30},    {"BADakika", "546", 546},  {"BADakika", "0", 0},
-        {"BADakika", "547", 15},   {"BADakika", "-1", 15},    {"BADakika", "abc", 15},
+        {"BADakika", "547", 546},  {"BADakika", "-1", 0},     {"BADakika", "abc", 15},
         {"BADakika", "15,5", 15},  {"BADakika", "", 15},      {"BADakika", " 20 ", 20},
         {"HicriGun", "-2", -2},    {"HicriGun", "1,5", 0},    {"HicriGun", "x", 0},
         {"HicriGun", "40000", 0},  {"VakitHesap", "4", 4},    {"VakitHesap", "5", 0},
         {"VakitHesap", "-1", 0},   {"Seffaflik", "45,5", 46}, {"Seffaflik", "44,5", 44},
-        {"Seffaflik", "0", 100},   {"Seffaflik", "29", 100},  {"Simge", "3", 3},
+        {"Seffaflik", "0", 30},    {"Seffaflik", "150", 100}, {"Simge", "3", 3},
         {"bIndex", "70000", 6817}, {"bIndex", "12", 12},
     };
     for (const auto& c : durumlar) {

@@ -35,7 +35,13 @@ struct Sayfa : BolgeselAyarHedefi
     int ListeAktif() const override { return AktifSatir; }
     // The list clears the active row for a position outside it.
     void setListeAktif(int k) override { AktifSatir = (k >= 1 && k <= Satirlar.Count()) ? k : 0; }
+    void setListeSecili(int k) override { Secili = k; }
     const vkListItem* ListeSatiri(int k) const override { return Satirlar.Item(k); }
+    void ListeyiDoldur(clsFastCollection& satirlar) override
+    {
+        Satirlar = std::move(satirlar);
+        AktifSatir = Secili = 0;
+    }
     BolgeselAyarFormu FormuOku() const override { return Form; }
     void FormuGoster(const BolgeselAyarFormu& f) override { Form = f; }
     void YerGoster(const QString& u, const QString& s, const QString& i) override
@@ -108,7 +114,7 @@ TEST_F(BolgeselAyarlarTest, FirstRunShowsIstanbulDefaults)
     EXPECT_EQ(S.EzanEtkin, 1);
     BolgeselAyarFormu beklenen; // every option on, 15 minutes, method 0
     EXPECT_EQ(S.Form, beklenen);
-    EXPECT_EQ(Ayar->Index, 6817);
+    EXPECT_EQ(Ayar->Konum.Index, 6817);
     EXPECT_EQ(S.Hesaplama, 1);
     EXPECT_EQ(S.Sifirlama, 1);
 }
@@ -144,14 +150,14 @@ TEST_F(BolgeselAyarlarTest, SelectedRowWinsOverActiveRowAndIsStored)
     EXPECT_EQ(Ham("bIndex"), "2");
     EXPECT_EQ(Ham("bUlke"), "Güney Afrika");
     EXPECT_EQ(Ham("bSehir"), "Cape Town");
-    EXPECT_EQ(Ham("bEnlem"), "-33,9"); // the user's (Turkish) number format
-    EXPECT_EQ(Ham("bBoylam"), "18,42");
+    EXPECT_EQ(Ham("bEnlem"), "-33.9"); // one form whatever the locale
+    EXPECT_EQ(Ham("bBoylam"), "18.42");
     EXPECT_EQ(Ham("BAEzan"), "1");
     EXPECT_EQ(Ham("BASesli"), "0");
     EXPECT_EQ(Ham("BADakika"), "20");
     EXPECT_EQ(Ham("VakitHesap"), "0");
     // Applied again from the store: the decimal comma reads back.
-    EXPECT_DOUBLE_EQ(Ayar->Enlem, -33.9);
+    EXPECT_DOUBLE_EQ(Ayar->Konum.Enlem, -33.9);
     EXPECT_EQ(Ayar->Dakika, 20);
     EXPECT_EQ(S.Ipucu, "33.9º Güney, 18.42º Doğu, GMT : +2");
     EXPECT_TRUE(S.Sorular.isEmpty());
@@ -203,6 +209,7 @@ TEST_F(BolgeselAyarlarTest, MinutesThatAreNotAWholeNumberAreRefusedBeforeStoring
     }
     EXPECT_EQ(S.Uyarilar.size(), 4);
     EXPECT_TRUE(Ham("bIndex").isEmpty());
+    EXPECT_EQ(S.AktifSatir, 0) << "a refused save leaves the active row where it was";
 }
 
 TEST_F(BolgeselAyarlarTest, WarningOffDisablesMinutesAndSound)

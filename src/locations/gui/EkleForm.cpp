@@ -2,7 +2,6 @@
 
 #include "SkinResmi.h"
 #include "controls/Buton.h"
-#include "controls/ListBox.h"
 #include "locations/gui/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/Twip.h"
@@ -63,8 +62,8 @@ Buton* Dugme(QWidget* parent, const QString& ad, const QString& yazi, QRect yer)
 
 } // namespace
 
-EkleForm::EkleForm(ListBox& db, EkleHedefi& hedef, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Db(db), Hedef(hedef),
+EkleForm::EkleForm(EkleHedefi& hedef, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Hedef(hedef),
       gonderici_(new OneriGonderici(this))
 {
     setWindowTitle(QStringLiteral("Şehir / Bölge"));
@@ -190,31 +189,11 @@ EkleGirdisi EkleForm::Girdi() const
 void EkleForm::BtnKaydet_Click()
 {
     const EkleGirdisi g = Girdi();
-    if (const std::optional<QString> mesaj = KonumEkleme::Denetle(g, Db.Satirlar())) {
-        Hedef.EkleMesaji(this, *mesaj);
+    // A refused place leaves the dialog as it was, to be corrected; the main window has
+    // said why.
+    if (!Hedef.KonumEkle(this, g))
         return;
-    }
     hide();
-
-    const int oncekiAktif = Db.Aktif();
-    const int oncekiSecili = Db.SelectedItem();
-    const int konum = Db.AddItem(
-        QString(), -1, std::make_unique<vkListItem>(KonumEkleme::YeniKayit(g, Db.Satirlar())));
-    Db.setAktif(konum);
-    Db.setSelectedItem(konum);
-
-    // The file first: a place that is not in data.db cannot be the chosen one, as the stored
-    // choice is its row number.
-    if (!Hedef.DosyayaYaz()) {
-        Db.RemoveItem(konum);
-        Db.setAktif(oncekiAktif);
-        Db.setSelectedItem(oncekiSecili);
-        // The entries stay for another try, unless the program is ending and unloaded us.
-        if (yuklu_)
-            Ac();
-        return;
-    }
-    Hedef.BolgeselAyarKaydet();
     if (SEKonumGonder->isChecked())
         gonderici_->Gonder(KonumEkleme::OneriAdresi(OneriGonderici::UrunAdresi(), g));
 }

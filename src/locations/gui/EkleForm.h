@@ -8,16 +8,15 @@
 
 class Buton;
 class EkleHedefi;
-class ListBox;
 class OneriGonderici;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
 // The add-location dialog: a modeless 242 x 221 frameless window with a rounded shape, in
-// which the user types a place the database lacks. Saving appends it to the main window's
-// list `Db`, rewrites data.db, makes it the chosen place and, when SEKonumGonder is checked,
-// suggests it to the product's web site.
+// which the user types a place the database lacks. Saving has the main window add it
+// (data.db, the list, the chosen place) and, when SEKonumGonder is checked, suggests it to the
+// product's web site.
 //
 // Loaded and unloaded like a window of its own: Ac loads it (fields reset) unless it is
 // already loaded, then shows it; a save only hides it, so it reopens with the fields as they
@@ -31,7 +30,7 @@ public:
     static constexpr int Genislik = 242;
     static constexpr int Yukseklik = 221;
 
-    EkleForm(ListBox& db, EkleHedefi& hedef, QWidget* parent = nullptr);
+    explicit EkleForm(EkleHedefi& hedef, QWidget* parent = nullptr);
     ~EkleForm() override;
 
     // BtnSehirEkle: loads when unloaded, then shows.
@@ -73,7 +72,6 @@ private:
     // Form_Load: the initial contents, the time-zone lists and the shape.
     void Form_Load();
 
-    ListBox& Db;
     EkleHedefi& Hedef;
     OneriGonderici* gonderici_;
     QPixmap arkaplan_;

@@ -3,19 +3,17 @@
 #include <QString>
 
 class QWidget;
+struct EkleGirdisi;
 
-// What the add-location dialog asks of the main window, besides its location list.
+// What the add-location dialog asks of the main window.
 class EkleHedefi
 {
 public:
     virtual ~EkleHedefi() = default;
 
-    // Rewrites data.db from the list. False, after its own message, when data.db was left as
-    // it was; a missing file ends the program, which unloads the dialog.
-    virtual bool DosyayaYaz() = 0;
-    // Stores the list's active row as the chosen place, with the regional page's options,
-    // and recomputes the day's times.
-    virtual void BolgeselAyarKaydet() = 0;
-    // A message box with an OK button, no icon and the program's own title.
-    virtual void EkleMesaji(QWidget* sahip, const QString& metin) = 0;
+    // Adds the place: appends it to data.db as it is on disk now, refills the list with the
+    // new row active and selected, makes it the chosen place and recomputes the day's times.
+    // False, after a message over `sahip`, when nothing was added; a missing data.db ends the
+    // program, which unloads the dialog.
+    virtual bool KonumEkle(QWidget* sahip, const EkleGirdisi& girdi) = 0;
 };

@@ -222,8 +222,8 @@ void AnaForm::SayfalariBagla()
     connect(Sayfa1->Db, &ListBox::AktifChange, this, [this](int aktif) {
         // Db_AktifChange: a double-click chooses and stores the row at once. Clearing the
         // list also reports 0, which is no choice.
-        if (aktif > 0 && bolgesel_.BolgeselAyarKaydet() == BolgeselAyarlar::Sonuc::Kaydedildi)
-            AyarYazimDenetle();
+        if (aktif > 0)
+            bolgesel_.BolgeselAyarKaydet();
     });
 
     connect(Sayfa2->BtnAyarKaydet, &Buton::Click, this, &AnaForm::BtnAyarKaydet_Click);
@@ -271,7 +271,7 @@ void AnaForm::BildirimleriKur()
     // network sender) that most runs never use. Closing a dialog never made closes nothing.
     connect(this, &AnaForm::SehirEkleIstendi, this, [this] {
         if (!ekleForm_)
-            ekleForm_ = std::make_unique<EkleForm>(*Sayfa1->Db, *this, this);
+            ekleForm_ = std::make_unique<EkleForm>(*this, this);
         ekleForm_->Ac();
     });
     connect(this, &AnaForm::EkleFormKapatIstendi, this, [this] {
@@ -372,10 +372,10 @@ void AnaForm::Hesapla()
 {
     VakitGirdisi g;
     g.SeciliTarih = seciliTarih_;
-    g.Enlem = bolgesel_.Enlem;
-    g.Boylam = bolgesel_.Boylam;
-    g.Tz = bolgesel_.Tz;
-    g.Ulke = bolgesel_.Ulke;
+    g.Enlem = bolgesel_.Konum.Enlem;
+    g.Boylam = bolgesel_.Konum.Boylam;
+    g.Tz = bolgesel_.Konum.Tz;
+    g.Ulke = bolgesel_.Konum.Ulke;
     g.VakitHesap = bolgesel_.VakitHesap;
     g.YazSaati = genel_.YazSaati;
     g.HicriGun = genel_.HicriGun;
@@ -424,43 +424,23 @@ bool AnaForm::DosyadanOku()
     const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(satirlar);
     if (sonuc != KonumDosyasiSonucu::Tamam) {
         // A data.db that cannot be read is as useless as a missing one.
-        DosyaMesaji(DosyaBulunamadiMesaji.Baslik, DosyaBulunamadiMesaji.Metin);
+        const KonumMesaji m = KonumDosyasiMesaji(sonuc);
+        DosyaMesaji(m.Baslik, m.Metin);
         return false;
     }
-    // Read again, the file replaces the rows: nothing is listed twice.
-    if (Sayfa1->Db->ListCount() > 0)
-        Sayfa1->Db->Clear();
-    KonumListesi::Doldur(*Sayfa1->Db, satirlar, bolgesel_.Index);
+    ListeyiDoldur(satirlar);
+    if (const int atlanan = dosya.AtlananSatirlar().size())
+        Uyar(QStringLiteral("Uyarı"), QStringLiteral("'Data.db' dosyasının %1 satırı okunamadı; bu "
+                                                     "satırlar listede yok, dosyada olduğu gibi "
+                                                     "korunuyor.")
+                                          .arg(atlanan));
     return true;
-}
-
-bool AnaForm::DosyayaYaz()
-{
-    KonumDosyasi dosya(b_.ProgramKlasoru);
-    switch (dosya.DosyayaYaz(Sayfa1->Db->Satirlar())) {
-    case KonumDosyasiSonucu::Tamam:
-        return true;
-    case KonumDosyasiSonucu::GecersizAd:
-        Uyar(QString::fromUtf8(GecersizAdMesaji.Baslik), QString::fromUtf8(GecersizAdMesaji.Metin));
-        return false;
-    case KonumDosyasiSonucu::DosyaYok:
-        // As at start: without data.db the program cannot go on.
-        DosyaMesaji(DosyaBulunamadiMesaji.Baslik, DosyaBulunamadiMesaji.Metin);
-        Cikis();
-        return false;
-    default:
-        Uyar(QString::fromUtf8(DosyaYazilamadiMesaji.Baslik),
-             QString::fromUtf8(DosyaYazilamadiMesaji.Metin));
-        return false;
-    }
 }
 
 void AnaForm::AyarYazimDenetle()
 {
     if (!depo_.YazildiMi())
-        Uyar(QStringLiteral("Uyarı"),
-             QStringLiteral("Ayarlar kaydedilemedi !\r\nAyar dosyasına yazılamadı; önceki "
-                            "ayarlar korundu, değişiklikler yalnızca bu çalışmada geçerli."));
+        Uyar(QStringLiteral("Uyarı"), QString::fromUtf8(AyarYazilamadiMetni));
 }
 
 void AnaForm::DosyaMesaji(const char* baslik, const char* metin)
@@ -579,11 +559,9 @@ void AnaForm::GAyarUstte_Click()
 
 void AnaForm::BtnBolgeKaydet_Click()
 {
+    // Refused input stays on the page to be corrected; the routine has said why.
     const BolgeselAyarlar::Sonuc s = bolgesel_.BolgeselAyarKaydet();
-    if (s == BolgeselAyarlar::Sonuc::Kaydedildi)
-        AyarYazimDenetle();
-    // Minutes that were refused stay on the page to be corrected.
-    if (s != BolgeselAyarlar::Sonuc::DakikaGecersiz)
+    if (s != BolgeselAyarlar::Sonuc::DakikaGecersiz && s != BolgeselAyarlar::Sonuc::Yazilamadi)
         Tablar_Click(0);
 }
 
@@ -594,7 +572,6 @@ void AnaForm::BtnAyarKaydet_Click()
         Uyar(QStringLiteral("Uyarı"), hata);
         return;
     }
-    AyarYazimDenetle();
     Tablar_Click(0);
 }
 
@@ -649,6 +626,19 @@ bool AnaForm::OpaklikUygula(double opaklik)
 }
 
 // BolgeselAyarHedefi -----------------------------------------------------------------------
+
+void AnaForm::setListeSecili(int konum)
+{
+    Sayfa1->Db->setSelectedItem(konum);
+}
+
+void AnaForm::ListeyiDoldur(clsFastCollection& satirlar)
+{
+    // Read again, the file replaces the rows: nothing is listed twice.
+    if (Sayfa1->Db->ListCount() > 0)
+        Sayfa1->Db->Clear();
+    KonumListesi::Doldur(*Sayfa1->Db, satirlar, bolgesel_.Konum);
+}
 
 int AnaForm::ListeSecili() const
 {
@@ -718,15 +708,20 @@ void AnaForm::UyariyiSifirla()
 
 // EkleHedefi -------------------------------------------------------------------------------
 
-void AnaForm::BolgeselAyarKaydet()
+bool AnaForm::KonumEkle(QWidget* sahip, const EkleGirdisi& girdi)
 {
-    if (bolgesel_.BolgeselAyarKaydet() == BolgeselAyarlar::Sonuc::Kaydedildi)
-        AyarYazimDenetle();
-}
-
-void AnaForm::EkleMesaji(QWidget* sahip, const QString& metin)
-{
-    b_.Mesaj->Goster(sahip, MesajKutusu::Simge::Yok, UygulamaBasligi, metin);
+    KonumDosyasi dosya(b_.ProgramKlasoru);
+    const BolgeselAyarlar::EklemeSonucu e = bolgesel_.KonumEkle(dosya, girdi);
+    if (e.Eklendi)
+        return true;
+    if (e.Dosya == KonumDosyasiSonucu::DosyaYok) {
+        // As at start: without data.db the program cannot go on.
+        DosyaMesaji(DosyaBulunamadiMesaji.Baslik, DosyaBulunamadiMesaji.Metin);
+        Cikis();
+        return false;
+    }
+    b_.Mesaj->Goster(sahip, MesajKutusu::Simge::Yok, UygulamaBasligi, e.Mesaj);
+    return false;
 }
 
 // GeriSayimCikisi --------------------------------------------------------------------------

@@ -69,10 +69,9 @@ public:
     // Routines the other windows call.
     void Tablar_Click(int index) override;
     void Hesapla() override;
+    // Reads data.db into the list and makes the stored place's row active; says once how
+    // many lines could not be read. False, after its message, when data.db cannot be read.
     bool DosyadanOku();
-    // Rewrites data.db from the list's rows. False, after its message, when the file could
-    // not be replaced (it is left as it was) or a name cannot be written.
-    bool DosyayaYaz() override;
     void FModPlay(const QString& yol);
     void FModStop() override;
     // Makes the window visible (tray icon, tray menu, a second start).
@@ -144,7 +143,9 @@ public:
     int ListeSecili() const override;
     int ListeAktif() const override;
     void setListeAktif(int konum) override;
+    void setListeSecili(int konum) override;
     const vkListItem* ListeSatiri(int konum) const override;
+    void ListeyiDoldur(clsFastCollection& satirlar) override;
     BolgeselAyarFormu FormuOku() const override;
     void FormuGoster(const BolgeselAyarFormu& form) override;
     void YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu) override;
@@ -153,9 +154,8 @@ public:
     bool Onayla(const QString& baslik, const QString& metin) override;
     void UyariyiSifirla() override;
 
-    // EkleHedefi (DosyayaYaz above).
-    void BolgeselAyarKaydet() override;
-    void EkleMesaji(QWidget* sahip, const QString& metin) override;
+    // EkleHedefi.
+    bool KonumEkle(QWidget* sahip, const EkleGirdisi& girdi) override;
 
     // GeriSayimCikisi.
     void KalanGoster(const QString& kalan, const QString& ipucu) override;

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Runs the built orvanel-cli as a user would: in its own home, settings and runtime folders
+// (a fresh temporary folder unless the caller gives one), UTC, the C locale, no display.
+struct CliCikti
+{
+    int Kod = -1; // -1: crashed or did not finish
+    QString Out;
+    QString Err;
+};
+
+class CliCalistirici
+{
+public:
+    explicit CliCalistirici(QString ev = QString()) : ev_(ev.isEmpty() ? gecici_.path() : ev)
+    {
+        QDir(ev_).mkpath(QStringLiteral("run"));
+        env_ = QProcessEnvironment::systemEnvironment();
+        env_.insert(QStringLiteral("HOME"), ev_);
+        env_.insert(QStringLiteral("XDG_CONFIG_HOME"), ev_ + QStringLiteral("/config"));
+        env_.insert(QStringLiteral("XDG_DATA_HOME"), ev_ + QStringLiteral("/data"));
+        env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), ev_ + QStringLiteral("/run"));
+        env_.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
+        env_.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env_.remove(QStringLiteral("DISPLAY"));
+        env_.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    }
+
+    const QString& Ev() const { return ev_; }
+    QString AyarDosyasi() const { return ev_ + QStringLiteral("/config/Orvanel/Orvanel.ini"); }
+    QProcessEnvironment& Ortam() { return env_; }
+
+    // Starts the program without waiting, for runs side by side.
+    void Baslat(QProcess& p, const QStringList& args) const
+    {
+        p.setProcessEnvironment(env_);
+        p.start(QStringLiteral(ORVANEL_BINARY_DIR "/orvanel-cli"), args);
+    }
+    static CliCikti Bekle(QProcess& p)
+    {
+        CliCikti c;
+        if (!p.waitForFinished(60000))
+            return c;
+        c.Kod = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        c.Out = QString::fromUtf8(p.readAllStandardOutput());
+        c.Err = QString::fromUtf8(p.readAllStandardError());
+        return c;
+    }
+    CliCikti operator()(const QStringList& args) const
+    {
+        QProcess p;
+        Baslat(p, args);
+        return Bekle(p);
+    }
+
+private:
+    QTemporaryDir gecici_;
+    QString ev_;
+    QProcessEnvironment env_;
+};
