@@ -49,6 +49,9 @@ TEST_F(YazSaatiKuraliTest, NorthAmericaAndPosixRules)
     const Cift beklenen(QDate(2026, 3, 8), QDate(2026, 11, 1));
     EXPECT_EQ(Gecisler("America/New_York", 2026), beklenen);
     EXPECT_EQ(Gecisler("EST5EDT,M3.2.0,M11.1.0", 2026), beklenen);
+    // Another year follows the zone's own history: before 2007 the US rule ran from the
+    // first Sunday of April to the last Sunday of October.
+    EXPECT_EQ(Gecisler("America/New_York", 2006), Cift(QDate(2006, 4, 2), QDate(2006, 10, 29)));
 }
 
 TEST_F(YazSaatiKuraliTest, SouthernZoneStartsAfterItEnds)
