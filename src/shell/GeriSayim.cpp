@@ -111,6 +111,12 @@ void GeriSayim::KalanTimerTick()
         if (Aralikta(c, t[i], t[(i + 1) % 6]))
             Aktif = i;
 
+    // A new period first: it clears the warning flag of the period before, so a warning
+    // given in this tick belongs to the new period and is not given again on the next one
+    // (the clock may jump over a change straight into the next time's window).
+    if (Aktif >= 0 && Aktif != Onceki)
+        VakitDegisimi(c);
+
     if (Aktif >= 0) {
         // Time left to the next time; past midnight that is today's İmsak, before midnight
         // today's İmsak a day later.
@@ -129,9 +135,6 @@ void GeriSayim::KalanTimerTick()
 
     Bicim.Yaz(zaman, SaatOnEki(), SaatMetni);
     Cikis.SaatGoster(SaatMetni);
-
-    if (Aktif >= 0 && Aktif != Onceki)
-        VakitDegisimi(c);
 }
 
 void GeriSayim::VakitDegisimi(int c)

@@ -48,8 +48,10 @@ public:
     bool UyariVerildi() const { return UyariVerildiMi; }
     // Seconds to the next time as of the last tick.
     int Kalan() const { return KalanSaniye; }
-    // The date the times were last computed for, as the countdown knows it.
+    // The date the times were last computed for, as the countdown knows it. The owner sets it
+    // when it computed them before the first tick: a first tick on a later day rolls over.
     QDate HesapGunu() const { return HesaplananGun; }
+    void setHesapGunu(const QDate& gun) { HesaplananGun = gun; }
 
     // The texts of the period table, by index.
     static const QString& IpucuMetni(int vakit);   // "Öğle'ye Kalan Süre"

@@ -1,14 +1,9 @@
 #pragma once
 
+#include "shell/SesTuru.h"
+
 #include <QDateTime>
 #include <QString>
-
-// What the countdown plays.
-enum class SesTuru
-{
-    Ezan,  // the call to prayer at the start of a period
-    Uyari, // the warning sound after the advance-warning popup
-};
 
 // Where the countdown's results go: the main window (labels, highlight, Hesapla, FModPlay)
 // and the popup (Goster) implement it; tests and orvanel-cli record it. Every call is made
@@ -35,7 +30,7 @@ public:
     // The advance warning: the popup's Goster with its three texts (Mesaj1, Sure, Mesaj2).
     virtual void UyariGoster(const QString& oncu, const QString& sure, const QString& son) = 0;
 
-    // FModPlay with a full path that is not empty.
+    // FModPlay with a full path that is not empty and the kind of sound.
     virtual void SesCal(const QString& yol, SesTuru tur) = 0;
 
     // The date has changed since the times were last computed (midnight, or the first tick

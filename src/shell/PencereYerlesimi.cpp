@@ -6,8 +6,7 @@
 
 namespace PencereYerlesimi {
 
-QPoint BaslangicKonumu(QSize ekran, QSize pencere, std::optional<int> posX,
-                       std::optional<int> posY)
+QPoint BaslangicKonumu(QSize ekran, QSize pencere, std::optional<int> posX, std::optional<int> posY)
 {
     int sol = posX.value_or(ekran.width() - pencere.width() - 100);
     int ust = posY.value_or(ekran.height() - pencere.height() - 700);

@@ -27,8 +27,11 @@ void SesCalar::FModClose()
     Kutuphane.Kapat();
 }
 
-void SesCalar::FModPlay(const QString& yol)
+void SesCalar::FModPlay(const QString& yol, SesTuru tur)
 {
+    if (tur == SesTuru::Uyari && OrnekTutamaci != 0 && Calan == SesTuru::Ezan)
+        return;
+    Calan = tur;
     FModInit();
     OrnekTutamaci = Kutuphane.Yukle(yol);
     KanalTutamaci = Kutuphane.Oynat(OrnekTutamaci);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/SesTuru.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -23,9 +25,10 @@ public:
 
     void FModInit();
     void FModClose();
-    // Starts the file and returns at once. A sound already playing is cut off: only one
-    // sound plays at a time, and the watcher follows the new one.
-    void FModPlay(const QString& yol);
+    // Starts the file and returns at once. A sound already playing is cut off (only one
+    // sound plays at a time, and the watcher follows the new one), except that a warning
+    // never cuts off an ezan: while an ezan plays a warning sound is skipped.
+    void FModPlay(const QString& yol, SesTuru tur = SesTuru::Ezan);
     void FModStop();
 
     // BtnEzan click: only when `buttonEvents` is 1. Stops a loaded sound; otherwise plays
@@ -50,4 +53,5 @@ private:
     QTimer SesTimer;
     int OrnekTutamaci = 0;
     int KanalTutamaci = 0;
+    SesTuru Calan = SesTuru::Ezan; // what the loaded sound is
 };

@@ -15,7 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <functional>
 #include <map>
+#include <random>
 #include <vector>
 
 namespace {
@@ -231,6 +233,61 @@ TEST(GeriSayimSoak, BerlinEverySecondWithDaylightSaving)
 {
     for (const auto& [ilk, son] : Donemler)
         Yil({"Europe/Berlin", 52.52, 13.40, 1, "Almanya"}, ilk, son);
+}
+
+// The same year with the clock jumping forward now and then (a machine resumed from sleep, a
+// corrected clock), often over a period change into the next warning window: however it
+// jumps, one period never gets two warnings.
+TEST(GeriSayimSoak, JumpsNeverWarnTwiceForOnePeriod)
+{
+    qputenv("TZ", "Europe/Istanbul");
+    tzset();
+    const Konum konum{"Europe/Istanbul", 41.02, 28.97, 2, "Türkiye"};
+    const SistemYazSaati kaynak;
+    const QDate ilk = Donemler.front().first, son = Donemler.back().second;
+
+    struct Cikis : GeriSayimCikisi
+    {
+        void KalanGoster(const QString&, const QString&) override {}
+        void SaatGoster(const QString&) override {}
+        void VakitDegisti(int, const QString&, const QString&) override {}
+        void SesCal(const QString&, SesTuru) override {}
+        void UyariGoster(const QString&, const QString&, const QString&) override { ++Uyarilar; }
+        void GunDegisti(const QDateTime& simdi) override { Yenile(simdi.date()); }
+        std::function<void(const QDate&)> Yenile;
+        int Uyarilar = 0;
+    } cikis;
+    SahteSaat saat;
+    std::array<double, 6> vakitler = GunlukHesapla(Girdi(konum, ilk, kaynak)).GunlukVakitler;
+    cikis.Yenile = [&](const QDate& gun) {
+        vakitler = GunlukHesapla(Girdi(konum, gun, kaynak)).GunlukVakitler;
+    };
+    GeriSayim sayac(saat, vakitler, cikis);
+
+    std::mt19937 rastgele(1447);
+    std::uniform_int_distribution<int> zar(0, 40000), atlama(60, 10 * 3600);
+    std::map<std::pair<QDate, int>, int> donemUyarisi; // (day the period began, period)
+    int atlamalar = 0;
+    const qint64 bitis = QDateTime(son, QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+    for (qint64 t = QDateTime(ilk, QTime(0, 0), Qt::UTC).toSecsSinceEpoch(); t < bitis; ++t) {
+        if (zar(rastgele) == 0) {
+            t += atlama(rastgele);
+            ++atlamalar;
+        }
+        saat.An = QDateTime::fromSecsSinceEpoch(t, Qt::UTC);
+        const int once = cikis.Uyarilar;
+        sayac.KalanTimerTick();
+        if (cikis.Uyarilar == once)
+            continue;
+        // Yatsı after midnight began the day before.
+        const int c = saat.An.time().msecsSinceStartOfDay() / 1000;
+        const bool dun = sayac.AktifVakit() == 5 && c < vakitler[0];
+        const auto donem = std::make_pair(saat.An.date().addDays(dun ? -1 : 0), sayac.AktifVakit());
+        ASSERT_EQ(++donemUyarisi[donem], 1) << "two warnings for period " << donem.second << " of "
+                                            << donem.first.toString(Qt::ISODate).toStdString();
+    }
+    EXPECT_GT(atlamalar, 100);
+    EXPECT_GT(donemUyarisi.size(), 300u);
 }
 
 } // namespace

@@ -337,6 +337,36 @@ TEST_F(GeriSayimTest, NewDayOnTheFirstTickWithAnotherDate)
     EXPECT_EQ(Olaylar(Olay::YeniGun).size(), 3u);
 }
 
+// The clock jumps over a period change into the next time's warning window (a machine
+// resumed from sleep, a corrected clock): one warning for that period, never two.
+TEST_F(GeriSayimTest, AJumpIntoTheNextWindowWarnsOnce)
+{
+    for (int i = 0; i < 6; ++i) {
+        Kayit.Olaylar.clear();
+        Kur();
+        const int onceki = (i + 5) % 6, sonraki = (i + 1) % 6;
+        // Halfway through the period before, then ten minutes before the time after next.
+        const double once = Vakitler[onceki] + (i == 0 ? 3600 : 600);
+        const double sonra = Vakitler[sonraki] - 600 + (sonraki == 0 ? 86400 : 0);
+        Tik(QTime(0, 0).addSecs(int(once)));
+        Kayit.Olaylar.clear();
+        Calistir(QTime(0, 0).addSecs(int(sonra) % 86400),
+                 QTime(0, 0).addSecs(int(sonra) % 86400 + 2));
+        EXPECT_EQ(Olaylar(Olay::Uyari).size(), 1u) << "into period " << i;
+        EXPECT_EQ(Olaylar(Olay::Degisim).size(), 1u) << "into period " << i;
+    }
+}
+
+// The start computed the day's times for the date it read; when the first tick comes on a
+// later day (a start-up message held open across midnight) the day rolls over at once.
+TEST_F(GeriSayimTest, FirstTickOnALaterDayThanTheStartRollsOver)
+{
+    Kur();
+    Sayac->setHesapGunu(Gun);
+    Tik(QTime(0, 0, 5), Gun.addDays(1));
+    EXPECT_EQ(Olaylar(Olay::YeniGun).size(), 1u);
+}
+
 TEST_F(GeriSayimTest, APickedDayCountsUntilMidnightThenTodayReturns)
 {
     Kur();

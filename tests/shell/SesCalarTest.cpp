@@ -129,14 +129,26 @@ TEST_F(SesCalarTest, FileThatDoesNotStartChangesNothing)
     EXPECT_EQ(Olaylar.last(), "sessiz 0");
 }
 
-TEST_F(SesCalarTest, ASecondSoundCutsOffTheFirstAndBecomesTheWatchedOne)
+// One sound at a time: a new one cuts off the one playing, except that a warning never cuts
+// off an ezan (a new period's ezan with the next warning due in the same tick).
+TEST_F(SesCalarTest, ANewSoundCutsOffTheOldButAWarningNeverCutsAnEzan)
 {
-    Calar.FModPlay("/p/Ezan/sabah.wma");
-    Calar.FModPlay("/p/uyari.wma");
+    Calar.FModPlay("/p/Ezan/sabah.wma", SesTuru::Ezan);
+    Calar.FModPlay("/p/uyari.wma", SesTuru::Uyari);
+    EXPECT_EQ(Calar.Kanal(), 1);
+    EXPECT_EQ(Kut.Konumlar.count(1), 1u) << "the ezan plays on";
+    EXPECT_TRUE(Kut.Cagrilar.filter("uyari").isEmpty());
+
+    // Once the ezan has ended the warning plays, and an ezan then cuts the warning off.
+    Kut.Konumlar.clear();
+    Calar.SesTimerTick();
+    Calar.FModPlay("/p/uyari.wma", SesTuru::Uyari);
     EXPECT_EQ(Calar.Kanal(), 2);
-    EXPECT_EQ(Kut.Konumlar.count(1), 0u) << "the ezan was cut off by re-opening the library";
+    Calar.FModPlay("/p/Ezan/sabah.wma", SesTuru::Ezan);
+    EXPECT_EQ(Calar.Kanal(), 3);
+    EXPECT_EQ(Kut.Konumlar.count(2), 0u) << "the warning was cut off by re-opening the library";
     Calar.FModStop();
-    EXPECT_EQ(Kut.Cagrilar.filter("durdur"), QStringList{"durdur 2"});
+    EXPECT_EQ(Kut.Cagrilar.filter("durdur"), QStringList{"durdur 3"});
 }
 
 TEST_F(SesCalarTest, EzanButtonPlaysThePeriodsFileAndStopsWhatIsLoaded)

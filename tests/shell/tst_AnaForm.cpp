@@ -6,6 +6,7 @@
 #include "controls/ListBox.h"
 #include "engine/GunlukHesap.h"
 #include "engine/HesapYontemi.h"
+#include "engine/HicriTakvim.h"
 #include "locations/vkListItem.h"
 #include "notify/MenuForm.h"
 #include "notify/MesajForm.h"
@@ -41,6 +42,7 @@
 #include <QWindow>
 
 #include <ctime>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -76,7 +78,10 @@ public:
     void Goster(QWidget*, Simge s, const QString& baslik, const QString& metin) override
     {
         Kutular << Kutu{s, baslik, metin};
+        if (Acikken)
+            Acikken(); // what happens while the box is open
     }
+    std::function<void()> Acikken;
     bool Sor(QWidget*, const QString&, const QString& metin) override
     {
         Sorular << metin;
@@ -243,6 +248,26 @@ private slots:
         QCOMPARE(f.Sayfa1->Db->Aktif(), 6817);
         // The logon entry is written at the first start.
         QVERIFY(!oturum_->Oku().isEmpty());
+    }
+
+    // The start-up message held open across midnight, and a second start while it shows: the
+    // window appears only once it is built, and with the new day.
+    void baslangicMesajiAcikkenGunVeIkinciBaslatma()
+    {
+        QFile::remove(Program() + "uyari.wma"); // the missing-sound message at start
+        saat_.An = QDateTime(QDate(2026, 6, 21), QTime(23, 59, 50));
+        bool yarimGorundu = false;
+        mesaj_.Acikken = [&] {
+            form_->Goster();
+            yarimGorundu = form_->isVisible();
+            saat_.An = QDateTime(QDate(2026, 6, 22), QTime(8, 0));
+        };
+        AnaForm& f = Baslat(QStringLiteral("-startup"));
+        QCOMPARE(mesaj_.Kutular.size(), 1);
+        QVERIFY(!yarimGorundu);
+        QVERIFY(f.isVisible()); // the held hand-over, although started hidden
+        QCOMPARE(f.LTMiladi->text(), MiladiTarih(QDate(2026, 6, 22)));
+        QCOMPARE(f.SeciliTarih().date(), QDate(2026, 6, 22));
     }
 
     void baslangicKonumu_data()

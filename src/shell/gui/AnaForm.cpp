@@ -296,6 +296,9 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
     move(ekranKosesi + QPoint(Twip::PikselX(konum.x()), Twip::PikselY(konum.y())));
 
     seciliTarih_ = b_.SaatKaynagi->Simdi();
+    // The times below are for this day: a first tick on a later one (a message held open
+    // across midnight) rolls the day over.
+    sayac_.setHesapGunu(seciliTarih_.date());
     Sayfa1->AyarHesap->setCurrentIndex(0);
 
     yollar_ = SesYollari::Bul(b_.ProgramKlasoru);
@@ -324,13 +327,19 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
     // Hidden only for the exact "-startup" with the icon option on, and only where an icon
     // can be shown: without a notification area the window would be lost.
     const bool gizli = komutSatiri == QLatin1String("-startup") && genel_.GorevSimge && b_.TepsiVar;
-    if (!gizli)
+    if (!gizli || gosterilecek_)
         Goster();
     return true;
 }
 
 void AnaForm::Goster()
 {
+    // Asked for during the start-up (a second start while a message shows): held until the
+    // window is built.
+    if (!yuklendi_) {
+        gosterilecek_ = true;
+        return;
+    }
     show();
     raise();
     activateWindow();
@@ -751,9 +760,9 @@ void AnaForm::UyariGoster(const QString& oncu, const QString& sure, const QStrin
     emit UyariIstendi(oncu, sure, son);
 }
 
-void AnaForm::SesCal(const QString& yol, SesTuru)
+void AnaForm::SesCal(const QString& yol, SesTuru tur)
 {
-    FModPlay(yol);
+    ses_.FModPlay(yol, tur);
 }
 
 void AnaForm::GunDegisti(const QDateTime& simdi)

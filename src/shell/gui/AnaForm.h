@@ -72,7 +72,7 @@ public:
     // Reads data.db into the list and makes the stored place's row active; says once how
     // many lines could not be read. False, after its message, when data.db cannot be read.
     bool DosyadanOku();
-    void FModPlay(const QString& yol);
+    void FModPlay(const QString& yol); // an ezan
     void FModStop() override;
     // Makes the window visible (tray icon, tray menu, a second start).
     void Goster() override;
@@ -220,6 +220,7 @@ private:
     bool ustte_ = false;
     bool kapaniyor_ = false;
     bool yuklendi_ = false;
+    bool gosterilecek_ = false; // shown once the start-up is done
     bool ilkKareCizildi_ = false;
     QPixmap arkaplan_;
     // Top-level windows of their own, unloaded with the program.
