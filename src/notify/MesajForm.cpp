@@ -1,5 +1,7 @@
 #include "notify/MesajForm.h"
 
+#include "platform/gui/YuvarlakSekil.h"
+
 #include "SkinResmi.h"
 #include "controls/Buton.h"
 #include "notify/AnaPencereArayuzu.h"
@@ -241,11 +243,8 @@ void MesajForm::adimiUygula()
 
 void MesajForm::sekilUygula(int bolgeGenisligi, int bolgeYuksekligi)
 {
-    // A round-rect region leaves out its right and bottom edge, hence the -1; corners are
-    // a 9 x 9 ellipse.
-    QPainterPath yol;
-    yol.addRoundedRect(QRectF(0, 0, bolgeGenisligi - 1, bolgeYuksekligi - 1), 4.5, 4.5);
-    setMask(QRegion(yol.toFillPolygon().toPolygon()));
+    // The region's sizes count one edge pixel more than the window has.
+    setMask(YuvarlakSekil(QSize(bolgeGenisligi - 1, bolgeYuksekligi - 1)));
     emit SekilDegisti(bolgeGenisligi, bolgeYuksekligi);
 }
 

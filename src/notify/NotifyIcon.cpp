@@ -55,6 +55,11 @@ void NotifyIcon::Show()
     shown_ = true;
 }
 
+bool NotifyIcon::AlanVar() const
+{
+    return alan_->AlanVar();
+}
+
 void NotifyIcon::Hide()
 {
     if (!shown_)

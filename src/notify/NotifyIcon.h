@@ -63,6 +63,8 @@ public:
     void SetForeground(QWidget* Form);
     // Adds the icon, when there is a notification area.
     void Show();
+    // Whether the desktop has a notification area now (it may come after the program).
+    bool AlanVar() const;
 
     // The text cut to at most n UTF-16 units without leaving half a surrogate pair.
     static QString Kes(const QString& metin, int n);

@@ -1,7 +1,17 @@
 #include "platform/TekOrnek.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 // The running program answers a hand-over with this byte, so a stale socket file or a
@@ -9,23 +19,69 @@ namespace {
 constexpr char Onay = '1';
 } // namespace
 
-TekOrnek::TekOrnek(QString sunucuAdi, QObject* parent) : QObject(parent), Ad(std::move(sunucuAdi))
+TekOrnek::TekOrnek(QString klasor, QString ad, QObject* parent)
+    : QObject(parent), Klasor(std::move(klasor)), Ad(std::move(ad))
 {
 }
 
 TekOrnek::~TekOrnek() = default;
 
-QString TekOrnek::VarsayilanAd()
+QString TekOrnek::OturumKlasoru()
 {
-    QString kullanici = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    return QStringLiteral("Orvanel-") + (kullanici.isEmpty() ? QStringLiteral("user") : kullanici);
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
-bool TekOrnek::CalisanaGonder(const QString& komutSatiri, int beklemeMs) const
+QString TekOrnek::VarsayilanAd()
+{
+#ifdef Q_OS_WIN
+    DWORD oturum = 0;
+    ProcessIdToSessionId(GetCurrentProcessId(), &oturum);
+    return QStringLiteral("orvanel-%1-%2").arg(oturum).arg(qEnvironmentVariable("USERNAME"));
+#else
+    return QStringLiteral("orvanel-%1").arg(::getuid());
+#endif
+}
+
+QString TekOrnek::KilitYolu() const
+{
+    return QDir(Klasor).filePath(Ad + QStringLiteral(".lock"));
+}
+
+QString TekOrnek::SoketYolu() const
+{
+#ifdef Q_OS_WIN
+    return Ad; // a pipe name of the session
+#else
+    return QDir(Klasor).filePath(Ad + QStringLiteral(".sock"));
+#endif
+}
+
+TekOrnek::Sonuc TekOrnek::Baslat(const QString& komutSatiri, int beklemeMs)
+{
+    QDir().mkpath(Klasor);
+    Kilit = std::make_unique<QLockFile>(KilitYolu());
+    // A live owner keeps its lock however long it runs; only a dead owner's lock is stale.
+    Kilit->setStaleLockTime(0);
+    const QDeadlineTimer son(beklemeMs);
+    for (;;) {
+        if (Kilit->tryLock(0)) {
+            Dinle();
+            return Sonuc::Sahip;
+        }
+        if (Gonder(komutSatiri, int(qMax<qint64>(son.remainingTime(), 0))))
+            return Sonuc::Devredildi;
+        if (son.hasExpired())
+            return Sonuc::Yanitsiz;
+        // The owner is still starting (not listening yet) or busy: ask again shortly.
+        QThread::msleep(50);
+    }
+}
+
+bool TekOrnek::Gonder(const QString& komutSatiri, int beklemeMs) const
 {
     QLocalSocket soket;
-    soket.connectToServer(Ad);
-    if (!soket.waitForConnected(beklemeMs))
+    soket.connectToServer(SoketYolu());
+    if (!soket.waitForConnected(qMin(beklemeMs, 500)))
         return false;
     soket.write(komutSatiri.toUtf8() + '\n');
     if (!soket.waitForBytesWritten(beklemeMs))
@@ -38,23 +94,19 @@ bool TekOrnek::CalisanaGonder(const QString& komutSatiri, int beklemeMs) const
     return soket.getChar(&c) && c == Onay;
 }
 
-bool TekOrnek::Dinle()
+void TekOrnek::Dinle()
 {
-    if (Sunucu)
-        return true;
     auto* sunucu = new QLocalServer(this);
     sunucu->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!sunucu->listen(Ad)) {
-        // Nobody answered CalisanaGonder, so the name is a leftover of a crash.
-        QLocalServer::removeServer(Ad);
-        if (!sunucu->listen(Ad)) {
-            delete sunucu;
-            return false;
-        }
+    // The lock is ours: a socket file there is a leftover of a program that died.
+    QLocalServer::removeServer(SoketYolu());
+    if (!sunucu->listen(SoketYolu())) {
+        // The program runs on; later starts find the lock taken and end quietly.
+        delete sunucu;
+        return;
     }
     Sunucu = sunucu;
     connect(Sunucu, &QLocalServer::newConnection, this, &TekOrnek::BaglantiKabulEt);
-    return true;
 }
 
 void TekOrnek::BaglantiKabulEt()

@@ -1,37 +1,55 @@
 #pragma once
 
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QLocalServer;
 
-// Keeps one running program per user. A second start hands its command line to the
-// running one over a local socket and ends; the running one shows its window.
+// One running program per user session. The first start takes a lock file in the session's
+// runtime folder, which nobody can take from a live owner (a lock left by a process that
+// died is taken over at once), and answers later starts on a local socket beside it. A later
+// start hands its command line over and ends; the running program shows its window.
 class TekOrnek : public QObject
 {
     Q_OBJECT
 public:
-    explicit TekOrnek(QString sunucuAdi, QObject* parent = nullptr);
+    // klasor: the session's runtime folder; ad: the name of the lock and the socket in it.
+    TekOrnek(QString klasor, QString ad, QObject* parent = nullptr);
     ~TekOrnek() override;
 
-    // The socket name of this user's program.
+    // The session's runtime folder ($XDG_RUNTIME_DIR; on Windows the user's local folder,
+    // the session being part of the name).
+    static QString OturumKlasoru();
+    // "orvanel-" and the real user id (on Windows the session too).
     static QString VarsayilanAd();
 
-    // Sends the command line to a running program. True when one received it: the
-    // caller then ends without starting anything.
-    bool CalisanaGonder(const QString& komutSatiri, int beklemeMs = 1000) const;
+    enum class Sonuc
+    {
+        Sahip,      // this is the running program now; later starts are answered
+        Devredildi, // the running program took the command line: end
+        Yanitsiz    // a running program holds the lock but did not answer in time: end
+    };
+    // Takes the lock, or hands `komutSatiri` over to its owner, trying for up to `beklemeMs`
+    // while the owner is busy or still starting.
+    Sonuc Baslat(const QString& komutSatiri, int beklemeMs = 5000);
 
-    // Starts answering later starts. A name left behind by a crashed program is taken
-    // over. False when the socket cannot be opened.
-    bool Dinle();
+    QString KilitYolu() const;
+    QString SoketYolu() const;
 
 signals:
     // A later start handed over its command line.
     void MesajGeldi(const QString& komutSatiri);
 
 private:
+    bool Gonder(const QString& komutSatiri, int beklemeMs) const;
+    void Dinle();
     void BaglantiKabulEt();
 
+    QString Klasor;
     QString Ad;
+    std::unique_ptr<QLockFile> Kilit;
     QLocalServer* Sunucu = nullptr;
 };

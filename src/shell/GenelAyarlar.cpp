@@ -78,9 +78,14 @@ void GenelAyarlar::AyarUygula()
         Oturum->Uygula(Baslangic);
     Hedef.SimgeSec(Simge == 1 ? 1 : 2);
     Hedef.HerZamanUstte(HerZamanUstte);
-    Hedef.KapatIpucu(GorevSimge ? QStringLiteral("Gizle") : QStringLiteral("Kapat"));
+    Hedef.KapatIpucu(KapatIpucu());
     SeffaflikUygula(Alfa(Seffaflik));
     Hedef.Hesapla();
+}
+
+QString GenelAyarlar::KapatIpucu() const
+{
+    return GorevSimge ? QStringLiteral("Gizle") : QStringLiteral("Kapat");
 }
 
 int GenelAyarlar::UstteTiklandi(int currentEvent)

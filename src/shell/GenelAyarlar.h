@@ -32,6 +32,9 @@ public:
     // Reads the store into the working values, shows them, applies them, recomputes.
     void AyarUygula();
 
+    // The close button's tool tip for the icon option: "Gizle" or "Kapat".
+    QString KapatIpucu() const;
+
     // GAyarUstte click with the button's new state: stores it at once and gives the state
     // the button shows afterwards (also applied to the window).
     int UstteTiklandi(int currentEvent);

@@ -19,12 +19,6 @@ QPoint BaslangicKonumu(QSize ekran, QSize pencere, std::optional<int> posX, std:
     return {sol, ust};
 }
 
-QSize SekilBoyutu(QSize pencereTwip)
-{
-    return {static_cast<int>(Twip::YuvarlaCift(double(pencereTwip.width()) / Twip::TPPX + 1)),
-            static_cast<int>(Twip::YuvarlaCift(double(pencereTwip.height()) / Twip::TPPY + 1))};
-}
-
 KaydirmaAdimi Kaydir(int ust)
 {
     const int adim = static_cast<int>(Twip::YuvarlaCift(ust / 5.0));

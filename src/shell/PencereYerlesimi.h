@@ -14,9 +14,6 @@ namespace PencereYerlesimi {
 QPoint BaslangicKonumu(QSize ekran, QSize pencere, std::optional<int> posX,
                        std::optional<int> posY);
 
-// The rounded shape's size in pixels: twips / 15 + 1, halves to even.
-QSize SekilBoyutu(QSize pencereTwip);
-
 // One 10 ms step of a page rising into place: the new top in twips, and whether the
 // slide goes on. The last steps round to nothing, so the slide then snaps to its place.
 struct KaydirmaAdimi

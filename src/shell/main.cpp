@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QStringList>
-#include <QSystemTrayIcon>
 
 int main(int argc, char* argv[])
 {
@@ -22,11 +21,11 @@ int main(int argc, char* argv[])
     // The whole text after the program name, compared as one.
     const QString komutSatiri = app.arguments().mid(1).join(QLatin1Char(' '));
 
-    // Before anything is shown, so a second start never flashes an icon.
-    TekOrnek tekOrnek(TekOrnek::VarsayilanAd());
-    if (tekOrnek.CalisanaGonder(komutSatiri))
+    // Before anything is shown, so a second start never flashes an icon. A second start
+    // whose running program does not answer ends quietly all the same.
+    TekOrnek tekOrnek(TekOrnek::OturumKlasoru(), TekOrnek::VarsayilanAd());
+    if (tekOrnek.Baslat(komutSatiri) != TekOrnek::Sonuc::Sahip)
         return 0;
-    tekOrnek.Dinle();
 
     SistemSaati saat;
     SistemYazSaati yazSaati;
@@ -41,7 +40,6 @@ int main(int argc, char* argv[])
     b.Oturum = oturum.get();
     b.Mesaj = &mesaj;
     b.ProgramKlasoru = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    b.TepsiVar = QSystemTrayIcon::isSystemTrayAvailable();
 
     AnaForm form(b);
     IlkKareOlcer olcer;

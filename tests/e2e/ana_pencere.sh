@@ -40,12 +40,10 @@ eval "$(xdotool getwindowgeometry --shell "$W")"
   e2e_fail "window at $X,$Y size ${WIDTH}x$HEIGHT"
 echo "window at $X,$Y (right gap $((1920 - X - WIDTH)) px, bottom gap $((1080 - Y - HEIGHT)) px)"
 
-# The rounded corners are cut: the desktop (black) shows at the corner pixels. The shape is
-# one pixel wider and taller than the window (twips / 15 + 1), so at the bottom-right corner
-# the cut is a pixel further out, beyond the window.
+# The four rounded corners are cut alike: the desktop (black) shows at each corner pixel.
 piksel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -1 | grep -o '#[0-9A-F]\{6\}'; }
 sleep 0.5
-for k in "$X $Y" "$((X + 241)) $Y" "$X $((Y + 340))"; do
+for k in "$X $Y" "$((X + 241)) $Y" "$X $((Y + 340))" "$((X + 241)) $((Y + 340))"; do
   [ "$(piksel $k)" = "#000000" ] || e2e_fail "corner $k not cut: $(piksel $k)"
 done
 [ "$(piksel $((X + 5)) $((Y + 5)))" != "#000000" ] || e2e_fail "the window is not drawn"

@@ -24,6 +24,12 @@ e2e_fail() {
 
 # Starts Xvfb (1920x1080) and trayer at the bottom-right, and sets up a fresh user.
 e2e_start() {
+  e2e_start_x
+  e2e_start_tray
+}
+
+# Xvfb and a fresh user, without a notification area yet.
+e2e_start_x() {
   export HOME="$E2E_TMP/home"
   export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
   export XDG_CACHE_HOME="$HOME/.cache" XDG_RUNTIME_DIR="$E2E_TMP/run"
@@ -39,12 +45,26 @@ e2e_start() {
   local n
   read -r -t 20 n <"$fifo" || e2e_fail "Xvfb did not start"
   export DISPLAY=":$n"
+}
 
+# trayer, the notification area, at the bottom-right; E2E_PANEL is its window.
+e2e_start_tray() {
   trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
     --height 40 --SetDockType true --SetPartialStrut true --transparent false \
     --tint 0xdddddd &
   E2E_PIDS+=($!)
   e2e_wait_for 10 "xdotool search --classname panel" || e2e_fail "trayer did not start"
+  E2E_PANEL=$(xdotool search --classname panel | head -1)
+}
+
+# The lines of the panel's window tree that are icons of the named program.
+e2e_icons() {
+  xwininfo -tree -id "$E2E_PANEL" 2>/dev/null | grep "\"$1\"" || true
+}
+
+# e2e_wait_gone SECONDS PID: true once the process has ended.
+e2e_wait_gone() {
+  e2e_wait_for "$1" "! kill -0 $2"
 }
 
 # e2e_wait_for SECONDS COMMAND...: polls the command every 100 ms until it succeeds.

@@ -74,7 +74,6 @@ private:
         b.Ses = ses.get();
         b.Mesaj = &kutular;
         b.ProgramKlasoru = program.path() + QLatin1Char('/');
-        b.TepsiVar = false;
         auto f = std::make_unique<AnaForm>(b);
         f->Form_Load(QString());
         return f;

@@ -1,12 +1,21 @@
+// One running program per session, over a real lock file and a real local socket in a
+// temporary runtime folder.
 #include "platform/TekOrnek.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QLocalServer>
-#include <QUuid>
-#include <future>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <future>
+
+#ifdef Q_OS_UNIX
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -19,68 +28,90 @@ QCoreApplication& Uygulama()
     return app;
 }
 
-QString BenzersizAd()
+// A later start blocks while it waits, so it runs on its own thread and the test thread keeps
+// the running program's event loop turning.
+TekOrnek::Sonuc SonrakiBaslangic(const QString& klasor, const QString& metin, int beklemeMs)
 {
-    return QStringLiteral("orvanel-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
-
-// The sender blocks while it waits for the answer, so it runs on its own thread and the
-// test thread keeps the running program's event loop turning.
-bool Gonder(const QString& ad, const QString& metin, int beklemeMs = 1000)
-{
-    auto sonuc = std::async(std::launch::async,
-                            [=] { return TekOrnek(ad).CalisanaGonder(metin, beklemeMs); });
+    auto sonuc = std::async(std::launch::async, [=] {
+        return TekOrnek(klasor, QStringLiteral("orvanel-test")).Baslat(metin, beklemeMs);
+    });
     while (sonuc.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
         QCoreApplication::processEvents();
     return sonuc.get();
 }
 
-} // namespace
-
-TEST(TekOrnek, LaterStartHandsOverItsCommandLine)
+class TekOrnekTest : public ::testing::Test
 {
-    Uygulama();
-    const QString ad = BenzersizAd();
-    TekOrnek calisan(ad);
-    ASSERT_TRUE(calisan.Dinle());
+protected:
+    void SetUp() override
+    {
+        Uygulama();
+        ASSERT_TRUE(klasor.isValid());
+    }
+    QTemporaryDir klasor;
+};
 
+TEST_F(TekOrnekTest, LaterStartsHandOverTheirCommandLine)
+{
+    TekOrnek calisan(klasor.path(), QStringLiteral("orvanel-test"));
+    ASSERT_EQ(calisan.Baslat(QString()), TekOrnek::Sonuc::Sahip);
     QStringList gelenler;
     QObject::connect(&calisan, &TekOrnek::MesajGeldi, [&](const QString& m) { gelenler << m; });
-
-    EXPECT_TRUE(Gonder(ad, QStringLiteral("-startup")));
-    EXPECT_TRUE(Gonder(ad, QString()));
-    EXPECT_TRUE(Gonder(ad, QStringLiteral("-Startup ğüşİı")));
-    QElapsedTimer t;
-    t.start();
-    while (gelenler.size() < 3 && t.elapsed() < 2000)
+    for (const QString& m :
+         {QStringLiteral("-startup"), QString(), QStringLiteral("-Startup ğüşİı")})
+        EXPECT_EQ(SonrakiBaslangic(klasor.path(), m, 2000), TekOrnek::Sonuc::Devredildi);
+    QDeadlineTimer son(2000);
+    while (gelenler.size() < 3 && !son.hasExpired())
         QCoreApplication::processEvents();
     EXPECT_EQ(gelenler, (QStringList{"-startup", "", "-Startup ğüşİı"}));
 }
 
-TEST(TekOrnek, NoRunningProgramMeansFirstStart)
+// An owner that does not answer (stopped, busy, under a debugger) keeps its place: the later
+// start gives up after its wait and never becomes a second running program.
+TEST_F(TekOrnekTest, ABusyOwnerIsNeverReplaced)
 {
-    Uygulama();
-    EXPECT_FALSE(Gonder(BenzersizAd(), QStringLiteral("-startup"), 200));
+    TekOrnek calisan(klasor.path(), QStringLiteral("orvanel-test"));
+    ASSERT_EQ(calisan.Baslat(QString()), TekOrnek::Sonuc::Sahip);
+    // No event loop turns here: the owner cannot answer.
+    auto sonuc = std::async(std::launch::async, [&] {
+        return TekOrnek(klasor.path(), QStringLiteral("orvanel-test")).Baslat(QString(), 300);
+    });
+    EXPECT_EQ(sonuc.get(), TekOrnek::Sonuc::Yanitsiz);
 }
 
-TEST(TekOrnek, ListenerThatNeverAnswersIsNotARunningProgram)
+#ifdef Q_OS_UNIX
+// The lock of a program that died is taken over at once, its socket file too.
+TEST_F(TekOrnekTest, ADeadOwnersLockIsTakenOverAtOnce)
 {
-    Uygulama();
-    const QString ad = BenzersizAd();
-    QLocalServer yabanci;
-    ASSERT_TRUE(yabanci.listen(ad));
-    EXPECT_FALSE(Gonder(ad, QStringLiteral("x"), 300));
-}
-
-TEST(TekOrnek, NameFreedWhenTheRunningProgramEnds)
-{
-    Uygulama();
-    const QString ad = BenzersizAd();
-    {
-        TekOrnek ilk(ad);
-        ASSERT_TRUE(ilk.Dinle());
+    TekOrnek yeni(klasor.path(), QStringLiteral("orvanel-test"));
+    const pid_t cocuk = ::fork();
+    if (cocuk == 0) {
+        QLockFile kilit(yeni.KilitYolu());
+        ::_exit(kilit.tryLock(0) ? 0 : 1); // dies holding it
     }
-    EXPECT_FALSE(Gonder(ad, QString(), 200));
-    TekOrnek ikinci(ad);
-    EXPECT_TRUE(ikinci.Dinle());
+    int durum = 0;
+    ASSERT_EQ(::waitpid(cocuk, &durum, 0), cocuk);
+    ASSERT_EQ(WEXITSTATUS(durum), 0);
+    ASSERT_TRUE(QFileInfo::exists(yeni.KilitYolu()));
+
+    EXPECT_EQ(yeni.Baslat(QString(), 0), TekOrnek::Sonuc::Sahip);
+    EXPECT_EQ(SonrakiBaslangic(klasor.path(), QStringLiteral("x"), 2000),
+              TekOrnek::Sonuc::Devredildi);
 }
+#endif
+
+// The lock and the socket belong to the session's runtime folder and the real user id, not
+// to $USER (unset in many sessions) in a folder every session shares.
+TEST_F(TekOrnekTest, NameAndFolderArePerSessionAndUser)
+{
+    qunsetenv("USER");
+    qputenv("XDG_RUNTIME_DIR", klasor.path().toUtf8());
+    EXPECT_EQ(TekOrnek::OturumKlasoru(), klasor.path());
+#ifdef Q_OS_UNIX
+    EXPECT_EQ(TekOrnek::VarsayilanAd(), QStringLiteral("orvanel-%1").arg(::getuid()));
+#endif
+    const TekOrnek t(TekOrnek::OturumKlasoru(), TekOrnek::VarsayilanAd());
+    EXPECT_TRUE(t.KilitYolu().startsWith(klasor.path() + QLatin1Char('/')));
+}
+
+} // namespace

@@ -26,13 +26,6 @@ TEST(PencereYerlesimi, StartPositionDefaultsAndClamps)
               Ekran.width() - Pencere.width());
 }
 
-TEST(PencereYerlesimi, ShapeIsOnePixelLargerThanTheWindow)
-{
-    EXPECT_EQ(SekilBoyutu(Pencere), QSize(243, 342));
-    // Sizes off the pixel grid round to the nearest pixel: 23.47 and 22.53.
-    EXPECT_EQ(SekilBoyutu(QSize(15 * 22 + 7, 15 * 21 + 8)), QSize(23, 23));
-}
-
 TEST(PencereYerlesimi, SlideRisesByAFifthAndAlwaysEndsInPlace)
 {
     // 1000 -> 800 -> 640 -> 512 -> 410 (102.4 rounds to 102) -> 328 (82)

@@ -94,7 +94,8 @@ class SahteTepsi : public TepsiSimgesi
 {
 public:
     bool Gorunur = false;
-    bool AlanVar() const override { return true; }
+    bool Alan = true;
+    bool AlanVar() const override { return Alan; }
     void SimgeAyarla(const QIcon&) override {}
     void IpucuAyarla(const QString&) override {}
     void Goster(bool g) override { Gorunur = g; }
@@ -159,9 +160,9 @@ private:
         b.Oturum = oturum_.get();
         b.Mesaj = &mesaj_;
         b.ProgramKlasoru = Program();
-        b.TepsiVar = tepsi;
         auto alan = std::make_unique<SahteTepsi>();
         tepsi_ = alan.get();
+        tepsi_->Alan = tepsi;
         b.Tepsi = tepsi_;
         form_ = std::make_unique<AnaForm>(b);
         alan.release()->setParent(form_.get());
@@ -304,17 +305,23 @@ private slots:
         }
     }
 
+    // The window's shape: its own size, the four corners cut alike (mirror images).
     void sekilKoseleriKesik()
     {
         AnaForm& f = Baslat();
         const QRegion m = f.mask();
-        QVERIFY(!m.isEmpty());
+        QCOMPARE(m.boundingRect(), QRect(0, 0, 242, 341));
+        for (int y = 0; y < 6; ++y) {
+            for (int x = 0; x < 6; ++x) {
+                const bool ic = m.contains(QPoint(x, y));
+                QCOMPARE(m.contains(QPoint(241 - x, y)), ic);
+                QCOMPARE(m.contains(QPoint(x, 340 - y)), ic);
+                QCOMPARE(m.contains(QPoint(241 - x, 340 - y)), ic);
+            }
+        }
         QVERIFY(!m.contains(QPoint(0, 0)));
-        QVERIFY(!m.contains(QPoint(241, 0)));
-        QVERIFY(!m.contains(QPoint(0, 340)));
         QVERIFY(m.contains(QPoint(4, 0)));
         QVERIFY(m.contains(QPoint(0, 170)));
-        QVERIFY(m.contains(QPoint(241, 170)));
         QVERIFY(m.contains(QPoint(121, 340)));
     }
 
@@ -356,6 +363,24 @@ private slots:
         Ayar("GorevSimge", gorevSimge);
         AnaForm& f = Baslat(komut, tepsi);
         QCOMPARE(f.isVisible(), gorunur);
+    }
+
+    // At logon the program often starts before the panel: the notification area that comes
+    // later gets the icon, and from then on the close button hides the window.
+    void bildirimAlaniSonradanGelir()
+    {
+        AnaForm& f = Baslat(QString(), false);
+        QVERIFY(!f.TepsiSimge->Shown());
+        QCOMPARE(f.BtnKapat->toolTip(), QStringLiteral("Kapat"));
+        f.TepsiyiDene();
+        QVERIFY(!f.TepsiSimge->Shown());
+        tepsi_->Alan = true;
+        f.TepsiyiDene();
+        QVERIFY(f.TepsiSimge->Shown() && tepsi_->Gorunur);
+        QCOMPARE(f.BtnKapat->toolTip(), QStringLiteral("Gizle"));
+        Tikla(f.BtnKapat);
+        QVERIFY(!f.isVisible());
+        QVERIFY(f.KalanTimerAcik()); // hidden, not ended
     }
 
     void dataDbYoksaMesajVeSon()

@@ -5,6 +5,7 @@
 #include "locations/gui/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/Twip.h"
+#include "platform/gui/YuvarlakSekil.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -144,7 +145,7 @@ void EkleForm::Form_Load()
     SESaatDilimi->setCurrentIndex(KonumEkleme::VarsayilanSaatDilimi);
     SESaatDilimiData->setCurrentIndex(KonumEkleme::VarsayilanSaatDilimi);
     SESehir->setFocus(Qt::OtherFocusReason);
-    setMask(YuvarlakSekil(size()));
+    setMask(::YuvarlakSekil(size()));
     // Over the main window, but whole on its screen.
     if (const QWidget* ana = parentWidget()) {
         QRect yer(QPoint(), size());
@@ -196,13 +197,6 @@ void EkleForm::BtnKaydet_Click()
     hide();
     if (SEKonumGonder->isChecked())
         gonderici_->Gonder(KonumEkleme::OneriAdresi(OneriGonderici::UrunAdresi(), g));
-}
-
-QRegion EkleForm::YuvarlakSekil(QSize boyut)
-{
-    QPainterPath yol;
-    yol.addRoundedRect(QRectF(0, 0, boyut.width() + 1, boyut.height() + 1), 4.5, 4.5);
-    return QRegion(yol.toFillPolygon().toPolygon());
 }
 
 void EkleForm::paintEvent(QPaintEvent*)

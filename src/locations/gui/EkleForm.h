@@ -46,8 +46,6 @@ public:
     EkleGirdisi Girdi() const;
     OneriGonderici& Gonderici() const { return *gonderici_; }
 
-    // The window shape: a rectangle one pixel larger than `boyut` with 9 x 9 corner ellipses.
-    static QRegion YuvarlakSekil(QSize boyut);
 
     QLineEdit* SEUlke;
     QLineEdit* SESehir;

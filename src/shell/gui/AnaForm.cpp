@@ -14,6 +14,7 @@
 #include "platform/Saat.h"
 #include "platform/Twip.h"
 #include "platform/YazSaatiKurali.h"
+#include "platform/gui/YuvarlakSekil.h"
 #include "shell/PencereYerlesimi.h"
 #include "shell/UyariAyarlari.h"
 #include "shell/gui/DugmeResimleri.h"
@@ -77,30 +78,6 @@ QString AnaForm::Baslik()
     return UygulamaBasligi + QLatin1Char(' ') + Host(UrunAdresi());
 }
 
-QRegion AnaForm::YuvarlakBolge(QSize boyut)
-{
-    // Rows of the rounded rectangle: each corner is a quarter of a 9 x 9 ellipse, so a row
-    // near the top or bottom is cut by the ellipse's width at the row's middle.
-    const double r = 4.5;
-    const int w = boyut.width();
-    const int h = boyut.height();
-    QRegion bolge;
-    for (int y = 0; y < h; ++y) {
-        double icerde = 0;
-        const double orta = y + 0.5;
-        double dy = 0;
-        if (orta < r)
-            dy = r - orta;
-        else if (orta > h - r)
-            dy = orta - (h - r);
-        if (dy > 0)
-            icerde = r - std::sqrt(std::max(0.0, r * r - dy * dy));
-        const int kes = static_cast<int>(std::lround(icerde));
-        bolge += QRect(kes, y, w - 2 * kes, 1);
-    }
-    return bolge;
-}
-
 AnaForm::AnaForm(const AnaFormBaglami& baglam, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), b_(baglam), bolgesel_(depo_, *this),
       genel_(depo_, baglam.Oturum, *this), sayac_(*baglam.SaatKaynagi, gunlukVakitler_, *this),
@@ -118,6 +95,8 @@ AnaForm::AnaForm(const AnaFormBaglami& baglam, QWidget* parent)
     kalanTimer_.setInterval(1000);
     kalanTimer_.setTimerType(Qt::CoarseTimer);
     connect(&kalanTimer_, &QTimer::timeout, this, &AnaForm::KalanTimerTick);
+    tepsiTimer_.setInterval(2000);
+    connect(&tepsiTimer_, &QTimer::timeout, this, &AnaForm::TepsiyiDene);
     aniTimer_.setInterval(10);
     aniTimer_.setTimerType(Qt::PreciseTimer);
     connect(&aniTimer_, &QTimer::timeout, this, &AnaForm::AniTimerTick);
@@ -283,7 +262,10 @@ void AnaForm::BildirimleriKur()
 bool AnaForm::Form_Load(const QString& komutSatiri)
 {
     TepsiSimge->setToolTip(Baslik());
+    tepsiVar_ = TepsiSimge->AlanVar();
     TepsiSimge->Show();
+    if (!tepsiVar_)
+        tepsiTimer_.start();
 
     // Position, in twips, from PosX/PosY with the clamps.
     const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -308,9 +290,7 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
         b_.Mesaj->Goster(this, MesajKutusu::Simge::Dur, QString::fromUtf8(SesDosyasiYokBasligi),
                          eksik);
 
-    const QSize sekil =
-        PencereYerlesimi::SekilBoyutu(QSize(Twip::TwipX(Genislik), Twip::TwipY(Yukseklik)));
-    setMask(YuvarlakBolge(sekil));
+    setMask(YuvarlakSekil(size()));
     mesajForm_->Park();
 
     bolgesel_.BolgeselAyarUygula();
@@ -326,7 +306,7 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
 
     // Hidden only for the exact "-startup" with the icon option on, and only where an icon
     // can be shown: without a notification area the window would be lost.
-    const bool gizli = komutSatiri == QLatin1String("-startup") && genel_.GorevSimge && b_.TepsiVar;
+    const bool gizli = komutSatiri == QLatin1String("-startup") && genel_.GorevSimge && tepsiVar_;
     if (!gizli || gosterilecek_)
         Goster();
     return true;
@@ -473,9 +453,21 @@ void AnaForm::KalanTimerTick()
     sayac_.KalanTimerTick();
 }
 
+void AnaForm::TepsiyiDene()
+{
+    constexpr int Denemeler = 300; // ten minutes at 2 s
+    if (!tepsiVar_ && TepsiSimge->AlanVar()) {
+        tepsiVar_ = true;
+        TepsiSimge->Show();
+        KapatIpucu(genel_.KapatIpucu());
+    }
+    if (tepsiVar_ || ++tepsiDenemesi_ >= Denemeler)
+        tepsiTimer_.stop();
+}
+
 void AnaForm::BtnKapat_Click()
 {
-    if (genel_.GorevSimge && b_.TepsiVar) {
+    if (genel_.GorevSimge && tepsiVar_) {
         hide();
         return;
     }
@@ -517,6 +509,7 @@ void AnaForm::Form_Unload()
 {
     kalanTimer_.stop();
     aniTimer_.stop();
+    tepsiTimer_.stop();
     TepsiSimge->Hide();
     emit Kapatildi();
     ses_.FModClose();
@@ -625,7 +618,7 @@ void AnaForm::HerZamanUstte(bool acik)
 void AnaForm::KapatIpucu(const QString& ipucu)
 {
     // Without a notification area the button always ends the program.
-    BtnKapat->setToolTip(b_.TepsiVar ? ipucu : QStringLiteral("Kapat"));
+    BtnKapat->setToolTip(tepsiVar_ ? ipucu : QStringLiteral("Kapat"));
 }
 
 bool AnaForm::OpaklikUygula(double opaklik)

@@ -59,8 +59,6 @@ public:
     static QString Baslik();
     static QString UrunAdresi();
     static QString YapimciAdresi();
-    // The rounded window shape: a rectangle of `boyut` pixels with 9 x 9 corner ellipses.
-    static QRegion YuvarlakBolge(QSize boyut);
 
     // The start-up sequence after the single-instance check. False when the program must end
     // (data.db missing); the window is then not shown.
@@ -89,6 +87,11 @@ public:
     // One tick of each timer; the timers call them, tests may too.
     void KalanTimerTick();
     void AniTimerTick();
+    // Without a notification area at start: looks for one (every 2 s for the first ten
+    // minutes); when it has come, the icon shows and the program behaves from then on as if
+    // it had been there at start.
+    void TepsiyiDene();
+    bool TepsiVar() const { return tepsiVar_; }
 
     // Running state, read by tests and the other windows.
     const QDateTime& SeciliTarih() const { return seciliTarih_; }
@@ -214,6 +217,9 @@ private:
 
     QTimer kalanTimer_;
     QTimer aniTimer_;
+    QTimer tepsiTimer_;
+    int tepsiDenemesi_ = 0;
+    bool tepsiVar_ = false;
     int gosterilenSayfa_ = 0;
     int sayfaUstu_ = 0; // twips below the page's resting place
     PencereSurukleyici surukleyici_{this};

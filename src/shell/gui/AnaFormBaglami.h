@@ -7,7 +7,6 @@ class OturumAcmaKaydi;
 class Saat;
 class SesKutuphanesi;
 class TepsiSimgesi;
-class TepsiSimgesi;
 class YazSaatiKaynagi;
 
 // What the main window is given from outside: the clock, the daylight-saving rule, the sound
@@ -21,6 +20,5 @@ struct AnaFormBaglami
     OturumAcmaKaydi* Oturum = nullptr; // may be null: no logon entry is kept
     MesajKutusu* Mesaj = nullptr;
     QString ProgramKlasoru;        // ends with "/"
-    bool TepsiVar = true;          // a notification area exists
     TepsiSimgesi* Tepsi = nullptr; // the notification area; null: the real one
 };
