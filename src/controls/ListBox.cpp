@@ -597,6 +597,8 @@ void ListBox::kaydirmayiEsitle()
     else if (yeniAralik)
         m_vs->setScrollHeight(m_vs->ScrollHeight()); // a new Max alone does not move the thumb
     m_vs->setEnabled(enUst > SabitNokta(1));
+    // A click on the track pages by the rows in view: a longer page would skip rows unseen.
+    m_vs->setLargeChange(SabitNokta(m_durum.Gorunen()));
     m_sonKaydirma = m_durum.TopIndex();
 }
 
@@ -819,11 +821,16 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* e)
 
 void ListBox::wheelEvent(QWheelEvent* e)
 {
-    const int adim = e->angleDelta().y() / 120;
-    if (adim == 0 || ListCount() == 0) {
+    if (ListCount() == 0) {
         e->ignore();
         return;
     }
+    // Fine wheels and touchpads send parts of a notch (120): they add up to whole notches.
+    m_tekerBirikimi += e->angleDelta().y();
+    const int adim = m_tekerBirikimi / 120;
+    m_tekerBirikimi %= 120;
+    if (adim == 0)
+        return;
     const int eski = m_durum.TopIndex();
     m_durum.setTopIndex(eski - adim * TekerSatiri);
     m_durum.TopIndexSinirla();

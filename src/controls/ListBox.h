@@ -302,7 +302,8 @@ private:
 
     int m_listIndex = -1;
     int m_satirYuksekligi = 1;
-    int m_sonKaydirma = 1; // the scrollbar value last followed
+    int m_sonKaydirma = 1;   // the scrollbar value last followed
+    int m_tekerBirikimi = 0; // wheel turn not yet a whole notch (1/8 degrees)
     Qt::MouseButton m_basilanDugme = Qt::NoButton;
     bool m_surukleniyor = false;
 };

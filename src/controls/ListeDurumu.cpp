@@ -24,6 +24,12 @@ void ListeDurumu::TopIndexSinirla()
     m_topIndex = std::clamp(m_topIndex, 1, EnUstSinir());
 }
 
+void ListeDurumu::setTopIndex(int index)
+{
+    m_topIndex = index;
+    TopIndexSinirla();
+}
+
 int ListeDurumu::Ekle(std::unique_ptr<vkListItem> satir, int once)
 {
     if (!satir)

@@ -38,7 +38,8 @@ public:
     int NewIndex() const { return m_newIndex; }
 
     int TopIndex() const { return m_topIndex; }
-    void setTopIndex(int index) { m_topIndex = index; }
+    // Kept within 1 .. EnUstSinir(): no picture ever starts before the first row.
+    void setTopIndex(int index);
     // Rows that fit on the surface (at least 1).
     int Gorunen() const { return m_gorunen; }
     void setGorunen(int satir) { m_gorunen = satir < 1 ? 1 : satir; }

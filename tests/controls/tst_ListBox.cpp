@@ -598,6 +598,29 @@ private slots:
         QCOMPARE(d.lb->TopIndex(), 12);
         QCOMPARE(d.lb->ScrollValue(), 12);
         QCOMPARE(d.olaylar, QStringList({"Scrolled"}));
+
+        // Touchpads and fine wheels send small steps: they add up to a notch, never lost.
+        for (int i = 0; i < 8; ++i) {
+            QWheelEvent ince(QPointF(20, 20), d.lb->mapToGlobal(QPointF(20, 20)), QPoint(),
+                             QPoint(0, 30), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(d.lb, &ince);
+        }
+        QCOMPARE(d.lb->TopIndex(), 6); // 240 = two notches of three rows up
+    }
+
+    // Scrolling to "row 0" while drawing is suspended keeps the list whole: the next picture
+    // starts at the first row.
+    void askidaykenTopIndexSifir()
+    {
+        Duzenek d(20);
+        d.lb->setUnRefreshControl(true);
+        d.lb->setTopIndex(0);
+        d.lb->setUnRefreshControl(false);
+        QCOMPARE(d.lb->TopIndex(), 1);
+        d.lb->setUnRefreshControl(true);
+        d.lb->setTopIndex(0);
+        QVERIFY(!d.Resim().isNull()); // a paint while suspended
+        QCOMPARE(d.lb->TopIndex(), 1);
     }
 
     void aramaVeSiralama()

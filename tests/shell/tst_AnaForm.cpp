@@ -4,6 +4,7 @@
 // stand-ins.
 #include "controls/Buton.h"
 #include "controls/ListBox.h"
+#include "controls/Scroll.h"
 #include "engine/GunlukHesap.h"
 #include "engine/HesapYontemi.h"
 #include "engine/HicriTakvim.h"
@@ -23,6 +24,8 @@
 #include "shell/gui/SayfaGenel.h"
 #include "shell/gui/SayfaHakkinda.h"
 #include "shell/gui/SayfaVakitler.h"
+
+#include "../controls/FareSurucu.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -465,9 +468,43 @@ private slots:
         QCOMPARE(db->TopIndex(), p);
         QCOMPARE(db->SelCount(), 1);
 
-        // A text that finds nothing leaves no selection.
-        f.Sayfa1->SehirAra->setText(QStringLiteral("zzzz"));
+        // A text that finds nothing leaves no selection, and "Kaydet" then keeps the active
+        // row: it never stores a row the user cannot see ("q" found one, "qq" none).
+        f.Sayfa1->SehirAra->clear();
+        Yaz(f.Sayfa1->SehirAra, QStringLiteral("qq"));
         QCOMPARE(db->SelCount(), 0);
+        Tikla(f.Sayfa1->BtnBolgeKaydet);
+        QCOMPARE(AyarOku("bSehir"), QStringLiteral("İstanbul"));
+        QCOMPARE(db->Aktif(), 6817);
+    }
+
+    // The place list's scrollbar: the skin's pictures with a thumb that drags the list along,
+    // and a click on the track that pages by the rows in view.
+    void listeKaydirmaCubugu()
+    {
+        AnaForm& f = Baslat();
+        f.Tablar_Click(1);
+        f.Goster();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        ListBox* db = f.Sayfa1->Db;
+        Scroll* vs = db->VS();
+        db->setTopIndex(1);
+        QVERIFY(!vs->ScrlGosterilen().Bos());
+        QVERIFY(vs->ScrlHeight() > 0);
+
+        const int gorunen = db->Gorunen();
+        const int ustBos = vs->ScrlAs()->y() - 1; // just above the down arrow, on the track
+        FareSurucu::Bas(vs, QPoint(8, ustBos));
+        FareSurucu::Birak(vs, QPoint(8, ustBos));
+        QCOMPARE(db->TopIndex(), 1 + gorunen);
+
+        const int tutamak = vs->ScrlTop() / 15 + vs->ScrlHeight() / 30;
+        FareSurucu::Bas(vs, QPoint(8, tutamak));
+        QVERIFY(vs->Surukleniyor());
+        FareSurucu::Tasi(vs, QPoint(8, tutamak + 20));
+        FareSurucu::Birak(vs, QPoint(8, tutamak + 20));
+        QVERIFY(db->TopIndex() > 1000); // 20 pixels of a 40-pixel track: thousands of rows
+        QCOMPARE(db->ScrollValue(), db->TopIndex());
     }
 
     void kaydetSeciliSatiriSaklar()

@@ -644,7 +644,10 @@ void AnaForm::ListeyiDoldur(clsFastCollection& satirlar)
 
 int AnaForm::ListeSecili() const
 {
-    return Sayfa1->Db->SelectedItem();
+    // Only a row the user sees selected counts: a search that found nothing leaves the
+    // focus on a row it no longer shows.
+    const int secili = Sayfa1->Db->SelectedItem();
+    return Sayfa1->Db->Selected(secili) ? secili : 0;
 }
 
 int AnaForm::ListeAktif() const

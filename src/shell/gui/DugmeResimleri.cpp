@@ -2,6 +2,7 @@
 
 #include "SkinResmi.h"
 #include "controls/Buton.h"
+#include "controls/ListBox.h"
 
 #include <QFont>
 #include <QPointer>
@@ -83,4 +84,19 @@ void DugmeResimleri::Yazili(Buton& d, const QString& ad, const QString& metin)
     d.setForeColor(QColor(64, 64, 64));
     d.setText(metin);
     d.resize(72, 22);
+}
+
+void DugmeResimleri::Kaydirma(ListBox& liste)
+{
+    const auto r = [](const char* ad) { return Resim(SkinResmi::yukle(QString::fromLatin1(ad))); };
+    liste.setScrlYkNPicture(r("scroll_yukari_normal"));
+    liste.setScrlYkOPicture(r("scroll_yukari_over"));
+    liste.setScrlYkBPicture(r("scroll_yukari_down"));
+    liste.setScrlAsNPicture(r("scroll_asagi_normal"));
+    liste.setScrlAsOPicture(r("scroll_asagi_over"));
+    liste.setScrlAsBPicture(r("scroll_asagi_down"));
+    liste.setScrlArtPicture(r("scroll_iz"));
+    liste.setScrlNPicture(r("scroll_tutamak_normal"));
+    liste.setScrlOPicture(r("scroll_tutamak_over"));
+    liste.setScrlBPicture(r("scroll_tutamak_down"));
 }

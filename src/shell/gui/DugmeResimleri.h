@@ -3,6 +3,7 @@
 #include <QString>
 
 class Buton;
+class ListBox;
 
 // Puts the skin pictures of one button (assets/skin: "<ad>_normal", "<ad>_down",
 // "<ad>_over", then "<ad>_2_..." and "<ad>_3_...") on a Buton.
@@ -17,6 +18,9 @@ public:
     static void Yukle(Buton& dugme, const QString& ad, int takimSayisi = 1);
     // A caption button 72 x 22 ("kaydet", "dugme") with its text on it.
     static void Yazili(Buton& dugme, const QString& ad, const QString& metin);
+
+    // The skin's scrollbar pictures (arrows, track, thumb) on a list.
+    static void Kaydirma(ListBox& liste);
 
     // Puts the pressed and pointer-over pictures on every button given to Yukle since the
     // last call; a button deleted meanwhile is skipped.

@@ -46,6 +46,7 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
 
     Db = new ListBox(this);
     Db->DbDegerleriniUygula();
+    DugmeResimleri::Kaydirma(*Db);
     Db->setGeometry(4, 26, 218, 78);
 
     AyarHesap = new QComboBox(this);
