@@ -92,7 +92,7 @@ void NotifyIcon::BalloonShow(const QString& Title, const QString& Text, int Ball
         break;
     }
     // The tray keeps its own icon: only the balloon shows the caller's.
-    alan_->BalonGoster(Kes(Title, BaslikSiniri), Kes(Text, MetinSiniri), tur, ozel, BalonSuresi);
+    alan_->BalonGoster(Kes(Title, BaslikSiniri), Kes(Text, MetinSiniri), tur, ozel);
 }
 
 void NotifyIcon::BalloonHide()

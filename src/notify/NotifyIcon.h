@@ -19,10 +19,9 @@ class NotifyIcon : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int IpucuSiniri = 127;   // tooltip characters
-    static constexpr int BaslikSiniri = 63;   // balloon title characters
-    static constexpr int MetinSiniri = 255;   // balloon text characters
-    static constexpr int BalonSuresi = 10000; // ms, the shortest a balloon stays on Windows
+    static constexpr int IpucuSiniri = 127; // tooltip characters
+    static constexpr int BaslikSiniri = 63; // balloon title characters
+    static constexpr int MetinSiniri = 255; // balloon text characters
 
     // Balloon kinds: 0 none, 1 information, 2 warning, 3 error, 4 the caller's own icon.
     enum BalonTuru

@@ -19,9 +19,10 @@ public:
     virtual void IpucuAyarla(const QString& ipucu) = 0;
     // Adds (true) or removes (false) the icon.
     virtual void Goster(bool goster) = 0;
-    // A balloon with the given icon: a standard kind, or `ozel` when it is not null.
+    // A balloon with the given icon: a standard kind, or `ozel` when it is not null. It stays
+    // as long as the desktop keeps notifications (the shortest it allows).
     virtual void BalonGoster(const QString& baslik, const QString& metin,
-                             QSystemTrayIcon::MessageIcon tur, const QIcon& ozel, int sureMs) = 0;
+                             QSystemTrayIcon::MessageIcon tur, const QIcon& ozel) = 0;
     // Takes down the icon's balloon, if one shows.
     virtual void BalonKaldir() = 0;
 

@@ -20,7 +20,6 @@ public:
         QString metin;
         QSystemTrayIcon::MessageIcon tur;
         QIcon ozel;
-        int sure;
     };
 
     bool AlanVar() const override { return alanVar; }
@@ -32,9 +31,9 @@ public:
         ++gosterCagrisi;
     }
     void BalonGoster(const QString& b, const QString& m, QSystemTrayIcon::MessageIcon t,
-                     const QIcon& o, int s) override
+                     const QIcon& o) override
     {
-        balonlar.append({b, m, t, o, s});
+        balonlar.append({b, m, t, o});
     }
     void BalonKaldir() override { ++kaldirma; }
 
@@ -156,7 +155,6 @@ private slots:
         QCOMPARE(b.metin, QString(255, QChar(u'M')));
         QCOMPARE(int(b.tur), qtTuru);
         QCOMPARE(!b.ozel.isNull(), ozelSimge);
-        QCOMPARE(b.sure, NotifyIcon::BalonSuresi);
         // The tray keeps its own icon whatever the balloon shows.
         QCOMPARE(tepsi.simge.cacheKey(), tepsiSimgesi.cacheKey());
 

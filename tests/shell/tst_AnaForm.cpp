@@ -102,8 +102,8 @@ public:
     void SimgeAyarla(const QIcon&) override {}
     void IpucuAyarla(const QString&) override {}
     void Goster(bool g) override { Gorunur = g; }
-    void BalonGoster(const QString&, const QString&, QSystemTrayIcon::MessageIcon, const QIcon&,
-                     int) override
+    void BalonGoster(const QString&, const QString&, QSystemTrayIcon::MessageIcon,
+                     const QIcon&) override
     {
     }
     void BalonKaldir() override {}
