@@ -1,8 +1,8 @@
 // The picture button and the scrollbar offscreen: one repaint each, one thumb-drag move
 // (the value, Change and Scrolled and the repaint), and the whole controls gallery.
 #include "KontrolVitrini.h"
-#include "controls/Buton.h"
-#include "controls/Scroll.h"
+#include "controls/gui/Buton.h"
+#include "controls/gui/Scroll.h"
 
 #include <QApplication>
 #include <QImage>

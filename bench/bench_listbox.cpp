@@ -4,9 +4,10 @@
 //  (b) one search-and-scroll as a keystroke in the search box does it: UnSelectAll, the
 //      exact and then the prefix search, selecting and scrolling to the row, and the repaint;
 //  (c) filling the list with drawing suspended, the single Refresh and its repaint.
-#include "controls/ListBox.h"
+#include "controls/gui/ListBox.h"
 #include "locations/FindItem.h"
 #include "locations/KonumDosyasi.h"
+#include "locations/KonumListesi.h"
 
 #include <QApplication>
 #include <QImage>
@@ -57,21 +58,30 @@ void Doldur(clsFastCollection& satirlar)
 // The main window's list: its property values and its size on the regional page.
 struct Liste
 {
+    KonumListesi konumlar;
     ListBox lb;
     QImage resim;
 
     Liste()
     {
         lb.DbDegerleriniUygula();
+        lb.setKaynak(&konumlar);
         lb.resize(218, 78); // as on the regional page
         lb.show();
         clsFastCollection satirlar;
         Doldur(satirlar);
-        KonumListesi::Doldur(lb, satirlar, SeciliKonum());
+        Yukle(satirlar);
         resim = QImage(lb.size(), QImage::Format_ARGB32_Premultiplied);
         QApplication::processEvents();
     }
     void Ciz() { lb.render(&resim); }
+    // As the regional page refills its list.
+    void Yukle(clsFastCollection& satirlar)
+    {
+        konumlar.Doldur(satirlar);
+        lb.KaynakDegisti();
+        lb.setAktif(KonumListesi::SatirBul(konumlar.Satirlar(), SeciliKonum()));
+    }
 };
 
 void BM_ListBox_TamBoyama(benchmark::State& state)
@@ -101,7 +111,7 @@ void BM_ListBox_AraVeKaydir(benchmark::State& state)
     for (auto _ : state) {
         const QString& metin = metinler.at(i++ % metinler.size());
         l.lb.UnSelectAll(false);
-        const int p = AramaKutusuBul(l.lb.Satirlar(), metin);
+        const int p = AramaKutusuBul(l.konumlar.Satirlar(), metin);
         if (p != 0)
             l.lb.BulunaniGoster(p);
         l.Ciz();
@@ -117,11 +127,10 @@ void BM_ListBox_DoldurVeBoya(benchmark::State& state)
     Liste l;
     for (auto _ : state) {
         state.PauseTiming();
-        l.lb.Clear();
         clsFastCollection satirlar;
         Doldur(satirlar);
         state.ResumeTiming();
-        KonumListesi::Doldur(l.lb, satirlar, SeciliKonum());
+        l.Yukle(satirlar);
         l.Ciz();
     }
     state.counters["satir"] = l.lb.ListCount();

@@ -4,7 +4,7 @@
 #include "controls/SahteImlec.h"
 #include "controls/SahteZaman.h"
 #include "notify/MesajAnimasyonu.h"
-#include "notify/MesajForm.h"
+#include "notify/gui/MesajForm.h"
 
 #include <QApplication>
 

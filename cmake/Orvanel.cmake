@@ -82,20 +82,32 @@ function(orvanel_copy_assets target)
     VERBATIM)
 endfunction()
 
-# A library of every .cpp/.h directly in DIR (an INTERFACE library while DIR has none), so
-# that folders grow by adding files.
-#   orvanel_library(NAME n DIR d LIBS ...)
+# A library of every .cpp/.h directly in DIR, so that folders grow by adding files. Its link
+# line names exactly the folders and Qt modules its code includes: PUBLIC those its headers
+# include, PRIVATE the rest.
+#   orvanel_library(NAME n DIR d [PUBLIC ...] [PRIVATE ...])
 function(orvanel_library)
-  cmake_parse_arguments(L "" "NAME;DIR" "LIBS" ${ARGN})
+  cmake_parse_arguments(L "" "NAME;DIR" "PUBLIC;PRIVATE;LIBS" ${ARGN})
+  list(APPEND L_PUBLIC ${L_LIBS})
   file(GLOB sources CONFIGURE_DEPENDS ${L_DIR}/*.cpp ${L_DIR}/*.h)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
-  if(sources)
-    add_library(${L_NAME} STATIC ${sources})
-    target_include_directories(${L_NAME} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-    target_link_libraries(${L_NAME} PUBLIC ${L_LIBS})
-  else()
-    add_library(${L_NAME} INTERFACE)
-    target_include_directories(${L_NAME} INTERFACE ${CMAKE_SOURCE_DIR}/src)
-    target_link_libraries(${L_NAME} INTERFACE ${L_LIBS})
-  endif()
+  add_library(${L_NAME} STATIC ${sources})
+  target_include_directories(${L_NAME} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${L_NAME} PUBLIC ${L_PUBLIC} PRIVATE ${L_PRIVATE})
+endfunction()
+
+# The skin pictures of assets/skin, compiled into `target` as the resources ":/skin/<name>.png".
+# The list is assets/skin/skin.qrc, which tools/skin writes together with the pictures.
+function(orvanel_skin_resources target)
+  set(qrc ${ORVANEL_ASSETS_DIR}/skin/skin.qrc)
+  file(STRINGS ${qrc} qrc_lines REGEX "<file>")
+  set(files)
+  foreach(line IN LISTS qrc_lines)
+    string(REGEX REPLACE ".*<file>(.*)</file>.*" "${ORVANEL_ASSETS_DIR}/skin/\\1" file "${line}")
+    list(APPEND files ${file})
+  endforeach()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${qrc})
+  # The target form hands the resource objects on to every program that links `target`.
+  qt_add_resources(${target} orvanel_skin_pictures PREFIX /skin BASE ${ORVANEL_ASSETS_DIR}/skin
+                   FILES ${files})
 endfunction()

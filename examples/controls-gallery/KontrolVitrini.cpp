@@ -1,13 +1,14 @@
 #include "KontrolVitrini.h"
 
-#include "SkinResmi.h"
-#include "controls/Buton.h"
-#include "controls/ListBox.h"
-#include "controls/Scroll.h"
+#include "controls/gui/Buton.h"
+#include "controls/gui/ListBox.h"
+#include "controls/gui/Scroll.h"
+#include "platform/gui/SkinResmi.h"
 
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -345,7 +346,14 @@ ListBox* KontrolVitrini::ornekListe(int satirSayisi)
         {"Mısır", "Kahire", 2, 30.04},           {"Endonezya", "Cakarta", 7, -6.21},
         {"Hindistan", "Yeni Delhi", 5.5, 28.61}, {"İran", "Tahran", 3.5, 35.69},
     };
+    auto& kaynak = listeler_.emplace_back();
+    for (int i = 0; i < satirSayisi; ++i) {
+        const Yer& y = yerler[i % std::size(yerler)];
+        kaynak.Ekle({{QString::fromUtf8(y.ulke), QString::fromUtf8(y.sehir),
+                      QLocale::c().toString(y.tz), QLocale::c().toString(y.enlem)}});
+    }
     auto* liste = new ListBox(this, nullptr, &durgun_);
+    liste->setKaynak(&kaynak);
     const Resim yk = SkinResmi::yukle(QStringLiteral("scroll_yukari_normal"));
     liste->setScrlYkNPicture(yk);
     liste->setScrlYkOPicture(SkinResmi::yukle(QStringLiteral("scroll_yukari_over")));
@@ -357,17 +365,6 @@ ListBox* KontrolVitrini::ornekListe(int satirSayisi)
     liste->setScrlNPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_normal")));
     liste->setScrlOPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_over")));
     liste->setScrlBPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_down")));
-    liste->setUnRefreshControl(true);
-    for (int i = 0; i < satirSayisi; ++i) {
-        const Yer& y = yerler[i % std::size(yerler)];
-        KonumKaydi kayit;
-        kayit.Ulke = QString::fromUtf8(y.ulke);
-        kayit.Sehir = QString::fromUtf8(y.sehir);
-        kayit.Tz = y.tz;
-        kayit.Enlem = y.enlem;
-        liste->AddItem(std::make_unique<vkListItem>(kayit));
-    }
-    liste->setUnRefreshControl(false);
     liste->setFixedSize(226, 118);
     return liste;
 }

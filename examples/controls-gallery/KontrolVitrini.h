@@ -1,8 +1,11 @@
 #pragma once
 
 #include "DurgunZamanKaynagi.h"
+#include "controls/MetinListesi.h"
 
 #include <QWidget>
+
+#include <list>
 
 class Buton;
 class QGridLayout;
@@ -63,6 +66,7 @@ private:
     ListBox* ornekListe(int satirSayisi);
 
     DurgunZamanKaynagi durgun_;
+    std::list<MetinListesi> listeler_; // the rows of the sample lists (stable addresses)
     QList<Ornek> ornekler_;
     bool durumlarKuruldu_ = false;
     QLabel* canliOlay_ = nullptr;

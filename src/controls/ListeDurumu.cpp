@@ -1,160 +1,187 @@
 #include "controls/ListeDurumu.h"
 
+#include "controls/ListeKaynagi.h"
+
 #include <QtCore/qnamespace.h>
+
 #include <algorithm>
-#include <vector>
+
+void ListeDurumu::setKaynak(ListeKaynagi* kaynak)
+{
+    kaynak_ = kaynak;
+    Sifirla();
+}
+
+void ListeDurumu::Sifirla()
+{
+    secili_.assign(kaynak_ ? kaynak_->SatirSayisi() + 1 : 1, 0);
+    aktif_ = odak_ = capa_ = selCount_ = newIndex_ = 0;
+    topIndex_ = 1;
+}
 
 void ListeDurumu::setAktif(int index)
 {
-    m_aktif = (index >= 1 && index <= ListCount()) ? index : 0;
+    aktif_ = (index >= 1 && index <= ListCount()) ? index : 0;
 }
 
 void ListeDurumu::setSelectedItem(int index)
 {
-    m_odak = (index >= 1 && index <= ListCount()) ? index : 0;
+    odak_ = (index >= 1 && index <= ListCount()) ? index : 0;
 }
 
 int ListeDurumu::EnUstSinir() const
 {
-    return std::max(1, ListCount() - (m_gorunen - 1));
+    return std::max(1, ListCount() - (gorunen_ - 1));
 }
 
 void ListeDurumu::TopIndexSinirla()
 {
-    m_topIndex = std::clamp(m_topIndex, 1, EnUstSinir());
+    topIndex_ = std::clamp(topIndex_, 1, EnUstSinir());
 }
 
 void ListeDurumu::setTopIndex(int index)
 {
-    m_topIndex = index;
+    topIndex_ = index;
     TopIndexSinirla();
 }
 
-int ListeDurumu::Ekle(std::unique_ptr<vkListItem> satir, int once)
+void ListeDurumu::Eklendi(int konum)
 {
-    if (!satir)
-        return 0;
-    vkListItem* eklenen = satir.get();
-    const bool araya = once >= 1 && once <= ListCount();
-    eklenen->setSelected(false);
-    const int konum = m_satirlar.Add(std::move(satir), araya ? once : -1);
-    eklenen->setIndex(konum);
-    m_newIndex = konum;
-    if (araya) {
-        // The rows from konum on moved down by one; so do the positions naming them.
-        if (m_aktif >= konum)
-            ++m_aktif;
-        if (m_odak >= konum)
-            ++m_odak;
-        if (m_capa >= konum)
-            ++m_capa;
+    konum = std::clamp(konum, 1, ListCount() + 1);
+    secili_.insert(secili_.begin() + konum, 0);
+    newIndex_ = konum;
+    // The rows from konum on moved down by one; so do the positions naming them.
+    for (int* p : {&aktif_, &odak_, &capa_})
+        if (*p >= konum)
+            ++*p;
+}
+
+void ListeDurumu::SiraDegisti(const std::vector<int>& sira)
+{
+    std::vector<char> yeni(sira.size() + 1, 0);
+    int aktif = 0, odak = 0, capa = 0, sayi = 0;
+    for (std::size_t i = 0; i < sira.size(); ++i) {
+        const int eski = sira[i];
+        const int konum = int(i) + 1;
+        yeni[konum] = secili_[eski];
+        sayi += yeni[konum];
+        if (eski == aktif_)
+            aktif = konum;
+        if (eski == odak_)
+            odak = konum;
+        if (eski == capa_)
+            capa = konum;
     }
-    return konum;
+    secili_ = std::move(yeni);
+    aktif_ = aktif;
+    odak_ = odak;
+    capa_ = capa;
+    selCount_ = sayi;
+}
+
+void ListeDurumu::Uygula(const std::vector<int>& sira)
+{
+    if (kaynak_)
+        kaynak_->SiraUygula(sira);
+    SiraDegisti(sira);
 }
 
 bool ListeDurumu::Sil(int index)
 {
-    const vkListItem* satir = m_satirlar.Item(index);
-    if (!satir)
+    const int n = ListCount();
+    if (index < 1 || index > n)
         return false;
-    if (satir->Selected()) {
-        m_capa = index;
-        m_selCount = std::max(0, m_selCount - 1);
-    }
-    m_satirlar.Remove(index);
-    const int kalan = ListCount();
-    if (kalan == 0) {
+    // A removed selected row leaves the anchor at its place; an anchor after it moves up.
+    int capa = secili_[index] ? index : capa_;
+    if (capa > index)
+        --capa;
+    std::vector<int> sira;
+    sira.reserve(n - 1);
+    for (int i = 1; i <= n; ++i)
+        if (i != index)
+            sira.push_back(i);
+    Uygula(sira);
+    capa_ = std::min(capa, ListCount());
+    if (ListCount() == 0)
         Temizle();
-        return true;
-    }
-    if (m_aktif == index)
-        m_aktif = 0;
-    else if (m_aktif > index)
-        --m_aktif;
-    if (m_odak == index)
-        m_odak = 0;
-    else if (m_odak > index)
-        --m_odak;
-    if (m_capa > index)
-        --m_capa;
-    m_capa = std::min(m_capa, kalan);
     return true;
 }
 
 void ListeDurumu::Temizle()
 {
-    m_satirlar.Clear();
-    m_aktif = m_odak = m_capa = m_selCount = 0;
-    m_topIndex = 1;
+    if (kaynak_ && kaynak_->SatirSayisi() > 0)
+        kaynak_->SiraUygula({});
+    Sifirla();
 }
 
 int ListeDurumu::SecilileriSil()
 {
-    int silinen = 0;
-    for (int i = ListCount(); i >= 1; --i) {
-        if (m_satirlar.Item(i)->Selected()) {
-            Sil(i);
-            ++silinen;
-        }
+    std::vector<int> sira;
+    int ilkSecili = 0;
+    for (int i = 1; i <= ListCount(); ++i) {
+        if (!secili_[i])
+            sira.push_back(i);
+        else if (ilkSecili == 0)
+            ilkSecili = i;
     }
-    m_selCount = 0;
+    const int silinen = ListCount() - int(sira.size());
+    if (silinen > 0) {
+        Uygula(sira);
+        // As row by row from the last: the anchor ends where the first removed row was.
+        capa_ = std::min(ilkSecili, ListCount());
+        if (ListCount() == 0)
+            Sifirla();
+    }
+    selCount_ = 0;
     return silinen;
 }
 
 void ListeDurumu::UnSelectAll()
 {
-    const int n = ListCount();
-    for (int i = 1; i <= n; ++i)
-        m_satirlar.Item(i)->setSelected(false);
-    m_selCount = 0;
+    std::fill(secili_.begin(), secili_.end(), 0);
+    selCount_ = 0;
 }
 
 void ListeDurumu::SelectAll()
 {
-    const int n = ListCount();
-    for (int i = 1; i <= n; ++i)
-        m_satirlar.Item(i)->setSelected(true);
-    m_selCount = n;
-    m_odak = n;
+    std::fill(secili_.begin() + 1, secili_.end(), 1);
+    selCount_ = ListCount();
+    odak_ = ListCount();
 }
 
 void ListeDurumu::InvertSelection()
 {
-    const int n = ListCount();
     int sayi = 0;
     int sonYeni = 0;
-    for (int i = 1; i <= n; ++i) {
-        vkListItem* satir = m_satirlar.Item(i);
-        satir->setSelected(!satir->Selected());
-        if (satir->Selected()) {
+    for (int i = 1; i <= ListCount(); ++i) {
+        secili_[i] = !secili_[i];
+        if (secili_[i]) {
             ++sayi;
             sonYeni = i;
         }
     }
-    m_selCount = sayi;
+    selCount_ = sayi;
     if (sonYeni != 0)
-        m_odak = sonYeni;
+        odak_ = sonYeni;
 }
 
 void ListeDurumu::SeciliYap(int index, bool secili)
 {
-    vkListItem* satir = m_satirlar.Item(index);
-    if (!satir || satir->Selected() == secili)
+    if (index < 1 || index > ListCount() || bool(secili_[index]) == secili)
         return;
-    satir->setSelected(secili);
-    m_selCount = secili ? m_selCount + 1 : std::max(0, m_selCount - 1);
+    secili_[index] = secili;
+    selCount_ = secili ? selCount_ + 1 : std::max(0, selCount_ - 1);
 }
 
 void ListeDurumu::Sec(int index)
 {
-    vkListItem* satir = m_satirlar.Item(index);
-    if (!satir)
+    if (index < 1 || index > ListCount())
         return;
     UnSelectAll();
-    satir->setSelected(true);
-    m_odak = index;
-    m_selCount = 1;
-    m_capa = index;
+    secili_[index] = 1;
+    odak_ = index;
+    selCount_ = 1;
+    capa_ = index;
 }
 
 void ListeDurumu::AraligiSec(int ilk, int son)
@@ -164,34 +191,33 @@ void ListeDurumu::AraligiSec(int ilk, int son)
     ilk = std::max(ilk, 1);
     son = std::min(son, ListCount());
     for (int i = ilk; i <= son; ++i) {
-        m_satirlar.Item(i)->setSelected(true);
-        ++m_selCount;
+        secili_[i] = 1;
+        ++selCount_;
     }
 }
 
 void ListeDurumu::Bas(int vurulan, bool shift, bool control)
 {
-    vkListItem* satir = m_satirlar.Item(vurulan);
-    if (!satir)
+    if (vurulan < 1 || vurulan > ListCount())
         return;
-    if (!m_multiSelect) {
+    if (!multiSelect_) {
         Sec(vurulan);
-    } else if (shift && m_capa > 0) {
+    } else if (shift && capa_ > 0) {
         // The anchor stays where it was, so further Shift presses pivot on it.
         UnSelectAll();
-        AraligiSec(vurulan, m_capa);
-        m_odak = vurulan;
+        AraligiSec(vurulan, capa_);
+        odak_ = vurulan;
     } else if (control) {
-        satir->setSelected(!satir->Selected());
-        if (satir->Selected()) {
-            m_odak = vurulan;
-            ++m_selCount;
+        secili_[vurulan] = !secili_[vurulan];
+        if (secili_[vurulan]) {
+            odak_ = vurulan;
+            ++selCount_;
         } else {
-            m_selCount = std::max(0, m_selCount - 1);
+            selCount_ = std::max(0, selCount_ - 1);
         }
-    } else if (satir->Selected()) {
+    } else if (secili_[vurulan]) {
         // Keep a multiple selection so that it can be dragged; the release narrows it.
-        m_odak = vurulan;
+        odak_ = vurulan;
     } else {
         Sec(vurulan);
     }
@@ -200,15 +226,15 @@ void ListeDurumu::Bas(int vurulan, bool shift, bool control)
 void ListeDurumu::Birak(bool shift, bool control)
 {
     if (!shift && !control)
-        Sec(m_odak);
+        Sec(odak_);
 }
 
 void ListeDurumu::Git(int index)
 {
-    const int onceki = m_odak > 0 ? m_odak : m_capa;
+    const int onceki = odak_ > 0 ? odak_ : capa_;
     index = std::clamp(index, 1, ListCount());
     Sec(index);
-    m_capa = onceki;
+    capa_ = onceki;
     EnsureVisible(index);
 }
 
@@ -217,8 +243,8 @@ ListeDurumu::TusSonucu ListeDurumu::Tus(int tus, bool shift)
     const int n = ListCount();
     if (n == 0)
         return TusSonucu::Yok;
-    const int s = m_odak > 0 ? m_odak : m_capa;
-    const int v = m_gorunen - 1;
+    const int s = odak_ > 0 ? odak_ : capa_;
+    const int v = gorunen_ - 1;
     switch (tus) {
     case Qt::Key_Up:
     case Qt::Key_Left:
@@ -244,21 +270,21 @@ ListeDurumu::TusSonucu ListeDurumu::Tus(int tus, bool shift)
         Git(1);
         return TusSonucu::Tasindi;
     case Qt::Key_End:
-        if (shift && m_multiSelect) {
+        if (shift && multiSelect_) {
             // Extends from the focused row to the last; that row anchors later Shift clicks.
             const int ilk = std::max(s, 1);
             UnSelectAll();
             AraligiSec(ilk, n);
-            m_capa = ilk;
-            m_odak = n;
+            capa_ = ilk;
+            odak_ = n;
             EnsureVisible(n);
         } else {
             Git(n);
         }
         return TusSonucu::Tasindi;
     case Qt::Key_Delete:
-        if (m_selCount >= 1 && m_delAktif) {
-            m_odak = 0;
+        if (selCount_ >= 1 && delAktif_) {
+            odak_ = 0;
             SecilileriSil();
             return TusSonucu::Silindi;
         }
@@ -270,7 +296,7 @@ ListeDurumu::TusSonucu ListeDurumu::Tus(int tus, bool shift)
 
 namespace {
 // Floor division: rows above the surface's top count as negative.
-int SatirSayisi(int y, int satirYuksekligi)
+int SatirAdedi(int y, int satirYuksekligi)
 {
     const int h = std::max(1, satirYuksekligi);
     return y >= 0 ? y / h : -((-y + h - 1) / h);
@@ -282,23 +308,22 @@ int ListeDurumu::Vurulan(int y, int satirYuksekligi) const
     const int n = ListCount();
     if (n == 0)
         return 0;
-    const int satir = m_topIndex + std::max(0, SatirSayisi(y, satirYuksekligi));
-    return std::min(satir, n);
+    return std::min(topIndex_ + std::max(0, SatirAdedi(y, satirYuksekligi)), n);
 }
 
 int ListeDurumu::FareSatiri(int y, int satirYuksekligi) const
 {
-    return std::clamp(m_topIndex + SatirSayisi(y, satirYuksekligi), 1, ListCount() + 1);
+    return std::clamp(topIndex_ + SatirAdedi(y, satirYuksekligi), 1, ListCount() + 1);
 }
 
 bool ListeDurumu::EnsureVisible(int index)
 {
-    const int eski = m_topIndex;
-    if (index > m_topIndex + (m_gorunen - 1) && index <= ListCount())
-        m_topIndex = index - (m_gorunen - 1);
-    else if (index < m_topIndex && index >= 1)
-        m_topIndex = index;
-    return m_topIndex != eski;
+    const int eski = topIndex_;
+    if (index > topIndex_ + (gorunen_ - 1) && index <= ListCount())
+        topIndex_ = index - (gorunen_ - 1);
+    else if (index < topIndex_ && index >= 1)
+        topIndex_ = index;
+    return topIndex_ != eski;
 }
 
 int ListeDurumu::Tasi(int hedef)
@@ -308,7 +333,7 @@ int ListeDurumu::Tasi(int hedef)
     std::vector<int> secili;
     std::vector<int> kalan;
     for (int i = 1; i <= n; ++i)
-        (m_satirlar.Item(i)->Selected() ? secili : kalan).push_back(i);
+        (secili_[i] ? secili : kalan).push_back(i);
     if (secili.empty())
         return 0;
     const auto oncekiler = std::lower_bound(secili.begin(), secili.end(), hedef) - secili.begin();
@@ -324,33 +349,6 @@ int ListeDurumu::Tasi(int hedef)
         degisti = sira[i] != i + 1;
     if (!degisti)
         return 0;
-
-    SiraDegistir([&](clsFastCollection& satirlar) {
-        std::vector<std::unique_ptr<vkListItem>> eski(n + 1);
-        for (int i = n; i >= 1; --i)
-            eski[i] = satirlar.Take(i);
-        for (int i : sira)
-            satirlar.Add(std::move(eski[i]));
-    });
+    Uygula(sira);
     return yer;
-}
-
-ListeDurumu::Isaretler ListeDurumu::IsaretleriAl() const
-{
-    return {Item(m_aktif), Item(m_odak), Item(m_capa)};
-}
-
-void ListeDurumu::IsaretleriBul(const Isaretler& isaretler)
-{
-    m_aktif = m_odak = m_capa = 0;
-    const int n = ListCount();
-    for (int i = 1; i <= n; ++i) {
-        const vkListItem* satir = m_satirlar.Item(i);
-        if (satir == isaretler.aktif)
-            m_aktif = i;
-        if (satir == isaretler.odak)
-            m_odak = i;
-        if (satir == isaretler.capa)
-            m_capa = i;
-    }
 }

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "locations/clsFastCollection.h"
+#include <vector>
 
-#include <memory>
+class ListeKaynagi;
 
 // Positions and selection of the owner-drawn list, apart from its drawing, so that they can
 // be tested without a display. Indices are 1-based; 0 means no row.
 //
-// Which rows are selected lives in the rows' own Selected flag; this class keeps SelCount,
+// The rows belong to the source (ListeKaynagi); this class keeps which are selected, SelCount,
 // the focused row (SelectedItem), the anchor of Shift ranges and the active row (Aktif)
-// consistent with it while rows come, go, move and get sorted: each of the three positions
-// keeps pointing at its own row, or becomes 0 when its row is removed.
+// consistent while rows come, go, move and get sorted: each of the three positions keeps
+// pointing at its own row, or becomes 0 when its row is removed.
 class ListeDurumu
 {
 public:
@@ -22,46 +22,52 @@ public:
         Silindi  // the selected rows were deleted (scrolled, then ListChange)
     };
 
-    clsFastCollection& Satirlar() { return m_satirlar; }
-    const clsFastCollection& Satirlar() const { return m_satirlar; }
-    int ListCount() const { return m_satirlar.Count(); }
-    vkListItem* Item(int index) const { return m_satirlar.Item(index); }
+    // The source; the state starts afresh (nothing selected, no marks, first row on top).
+    void setKaynak(ListeKaynagi* kaynak);
+    ListeKaynagi* Kaynak() const { return kaynak_; }
+    // The source replaced its rows: the state starts afresh for them.
+    void Sifirla();
 
-    int Aktif() const { return m_aktif; }
+    int ListCount() const { return int(secili_.size()) - 1; }
+    bool Secili(int index) const { return index >= 1 && index <= ListCount() && secili_[index]; }
+
+    int Aktif() const { return aktif_; }
     // Any value outside 1..ListCount means no active row.
     void setAktif(int index);
-    int SelectedItem() const { return m_odak; }
+    int SelectedItem() const { return odak_; }
     void setSelectedItem(int index);
-    int Capa() const { return m_capa; }
-    int SelCount() const { return m_selCount; }
+    int Capa() const { return capa_; }
+    int SelCount() const { return selCount_; }
     // NewIndex: the position given to the last added row.
-    int NewIndex() const { return m_newIndex; }
+    int NewIndex() const { return newIndex_; }
 
-    int TopIndex() const { return m_topIndex; }
+    int TopIndex() const { return topIndex_; }
     // Kept within 1 .. EnUstSinir(): no picture ever starts before the first row.
     void setTopIndex(int index);
     // Rows that fit on the surface (at least 1).
-    int Gorunen() const { return m_gorunen; }
-    void setGorunen(int satir) { m_gorunen = satir < 1 ? 1 : satir; }
+    int Gorunen() const { return gorunen_; }
+    void setGorunen(int satir) { gorunen_ = satir < 1 ? 1 : satir; }
     // TopIndex kept within 1 .. ListCount - (Gorunen - 1).
     void TopIndexSinirla();
     // Highest first visible row: the scrollbar's maximum (at least 1).
     int EnUstSinir() const;
 
-    bool MultiSelect() const { return m_multiSelect; }
-    void setMultiSelect(bool coklu) { m_multiSelect = coklu; }
-    bool DelAktif() const { return m_delAktif; }
-    void setDelAktif(bool sil) { m_delAktif = sil; }
+    bool MultiSelect() const { return multiSelect_; }
+    void setMultiSelect(bool coklu) { multiSelect_ = coklu; }
+    bool DelAktif() const { return delAktif_; }
+    void setDelAktif(bool sil) { delAktif_ = sil; }
 
-    // Rows. Ekle inserts before the given index (1..ListCount), appends for any other; the row
-    // gets its Index, is unselected, and the positions at or after it move down by one.
-    // Returns the row's position.
-    int Ekle(std::unique_ptr<vkListItem> satir, int once = -1);
-    // RemoveItem's bookkeeping; false (nothing done) for an index outside 1..ListCount.
+    // Rows. The source inserted a row at `konum`: it is unselected, and the positions at or
+    // after it move down by one.
+    void Eklendi(int konum);
+    // Removes one row through the source; false (nothing done) outside 1..ListCount.
     bool Sil(int index);
     void Temizle();
-    // Removes every selected row, from the last to the first. Returns how many went.
+    // Removes every selected row. Returns how many went.
     int SecilileriSil();
+    // The source's rows were put in a new order (new row i is old row sira[i - 1]; rows not
+    // named went): the selection and the three positions follow their rows.
+    void SiraDegisti(const std::vector<int>& sira);
 
     // Selection.
     void UnSelectAll();
@@ -92,35 +98,21 @@ public:
     // position of the first moved row, 0 when the order did not change.
     int Tasi(int hedef);
 
-    // Runs a reordering of the rows (a sort) keeping the active, focused and anchor
-    // positions on their rows.
-    template <typename F> void SiraDegistir(F&& degistir)
-    {
-        const Isaretler once = IsaretleriAl();
-        degistir(m_satirlar);
-        IsaretleriBul(once);
-    }
-
 private:
-    struct Isaretler
-    {
-        const vkListItem* aktif;
-        const vkListItem* odak;
-        const vkListItem* capa;
-    };
-    Isaretler IsaretleriAl() const;
-    void IsaretleriBul(const Isaretler& isaretler);
+    // Applies an order through the source and follows it here.
+    void Uygula(const std::vector<int>& sira);
     void Git(int index);
     void AraligiSec(int ilk, int son);
 
-    clsFastCollection m_satirlar;
-    int m_aktif = 0;
-    int m_odak = 0;
-    int m_capa = 0;
-    int m_selCount = 0;
-    int m_newIndex = 0;
-    int m_topIndex = 1;
-    int m_gorunen = 1;
-    bool m_multiSelect = true;
-    bool m_delAktif = false;
+    ListeKaynagi* kaynak_ = nullptr;
+    std::vector<char> secili_ = std::vector<char>(1); // [0] unused
+    int aktif_ = 0;
+    int odak_ = 0;
+    int capa_ = 0;
+    int selCount_ = 0;
+    int newIndex_ = 0;
+    int topIndex_ = 1;
+    int gorunen_ = 1;
+    bool multiSelect_ = true;
+    bool delAktif_ = false;
 };

@@ -1,28 +1,42 @@
 #pragma once
 
+#include "controls/ListeKaynagi.h"
 #include "locations/SeciliKonum.h"
 #include "locations/clsFastCollection.h"
 
-#include <memory>
-
-// What filling the location list needs from the list control. The control implements it
-// (or an adapter does), so the filling order is kept here, apart from the widgets.
-class KonumListesi
+// The place list of the regional page: the rows of data.db in file order, the source the
+// list control draws (country, city, offset, latitude), and the rules that find the stored
+// place among them.
+class KonumListesi : public ListeKaynagi
 {
 public:
-    virtual ~KonumListesi() = default;
+    const clsFastCollection& Satirlar() const { return satirlar_; }
+    int Count() const { return satirlar_.Count(); }
+    // The row at 1 <= konum <= Count, otherwise nullptr.
+    const vkListItem* Item(int konum) const { return satirlar_.Item(konum); }
 
-    virtual void setUnRefreshControl(bool durdur) = 0;
-    // Appends the row; the control sets its Index, Selected and ForeColor.
-    virtual void AddItem(std::unique_ptr<vkListItem> satir) = 0;
-    virtual void Refresh() = 0;
-    virtual void setAktif(int konum) = 0;
-
-    // Drawing suspended, every row appended in order, drawing resumed with one Refresh, then
-    // the row of the stored place (SatirBul) made the active row. Takes the rows.
-    static void Doldur(KonumListesi& liste, clsFastCollection& satirlar, const SeciliKonum& yer);
+    // Replaces the rows with these (taken); each row's Index is its position. The list control
+    // is told by its owner (ListBox::KaynakDegisti).
+    void Doldur(clsFastCollection& satirlar);
 
     // The position of the stored place's row: the row whose Id is bIndex (where Ids repeat, the
     // one whose country and city match too, else the first); 0 for none or bIndex 0.
     static int SatirBul(const clsFastCollection& satirlar, const SeciliKonum& yer);
+
+    // Sorts the rows (clsSort: kind, field) and returns the new order as old positions, for
+    // the list control's SiraDegisti.
+    std::vector<int> Sirala(int tur, int alan);
+
+    // ListeKaynagi.
+    int SatirSayisi() const override { return satirlar_.Count(); }
+    QString Sutun(int satir, int sutun) const override;
+    int Hiza(int satir) const override;
+    QVariant Simge(int satir) const override;
+    void SiraUygula(const std::vector<int>& sira) override;
+    int MetinEkle(const QString& metin, int once, int hiza) override;
+
+private:
+    void Numarala();
+
+    clsFastCollection satirlar_;
 };

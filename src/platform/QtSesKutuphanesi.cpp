@@ -27,11 +27,10 @@ QtSesKutuphanesi::~QtSesKutuphanesi()
 
 QStringList QtSesKutuphanesi::VarsayilanKlasorler()
 {
-    QStringList klasorler{QCoreApplication::applicationDirPath()};
-#ifdef ORVANEL_SES_MODULU_KLASORU
-    klasorler << QStringLiteral(ORVANEL_SES_MODULU_KLASORU);
-#endif
-    return klasorler;
+    // A portable folder keeps the module beside the program; an installed system keeps it in
+    // its library folder, next to the programs' folder.
+    const QString program = QCoreApplication::applicationDirPath();
+    return {program, QDir(program).filePath(QStringLiteral("../" ORVANEL_KUTUPHANE_KLASORU))};
 }
 
 void QtSesKutuphanesi::ModuluYukle()

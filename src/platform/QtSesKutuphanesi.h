@@ -20,8 +20,8 @@ public:
     QtSesKutuphanesi(QStringList modulKlasorleri, QObject* parent = nullptr);
     ~QtSesKutuphanesi() override;
 
-    // The program's folder, then the folder the module was built into (for the test
-    // programs, which run from sub-folders of the build).
+    // The program's folder, then the install layout's library folder beside it
+    // ("../lib/<arch>/orvanel"); never a folder of the build.
     static QStringList VarsayilanKlasorler();
 
     // Whether the module has been loaded (it is tried once, on the first Ac).

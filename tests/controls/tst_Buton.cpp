@@ -1,4 +1,4 @@
-#include "controls/Buton.h"
+#include "controls/gui/Buton.h"
 #include "platform/gui/SistemImleci.h"
 
 #include "FareSurucu.h"

@@ -1,6 +1,6 @@
 #include "KontrolVitrini.h"
-#include "controls/Buton.h"
-#include "controls/Scroll.h"
+#include "controls/gui/Buton.h"
+#include "controls/gui/Scroll.h"
 
 #include <QDir>
 #include <QTest>

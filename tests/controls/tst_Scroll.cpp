@@ -1,5 +1,5 @@
-#include "controls/Buton.h"
-#include "controls/Scroll.h"
+#include "controls/gui/Buton.h"
+#include "controls/gui/Scroll.h"
 
 #include "FareSurucu.h"
 #include "KontrolDuzenegi.h"

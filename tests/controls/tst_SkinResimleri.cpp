@@ -1,7 +1,7 @@
 // The compiled-in skin pictures against their README (the list the windows are coded to), the
 // two icon files, and the generator's output against the committed pictures.
 
-#include "SkinResmi.h"
+#include "platform/gui/SkinResmi.h"
 
 #include <QDir>
 #include <QFile>

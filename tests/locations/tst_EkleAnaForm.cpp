@@ -2,8 +2,8 @@
 // the chosen one and recomputes the times, and the next start finds it again. The real main
 // window over the shipped data.db copied to a temporary program folder and a settings file in
 // a temporary folder; the clock, the daylight-saving rule and the message boxes are stand-ins.
-#include "controls/Buton.h"
-#include "controls/ListBox.h"
+#include "controls/gui/Buton.h"
+#include "controls/gui/ListBox.h"
 #include "engine/GunlukHesap.h"
 #include "locations/KonumDosyasi.h"
 #include "locations/gui/EkleForm.h"
@@ -106,7 +106,7 @@ private slots:
         std::unique_ptr<AnaForm> f = Baslat();
         QVERIFY2(kutular.Kayit.isEmpty(), qPrintable(kutular.Kayit.join('\n')));
         const int satirSayisi = f->Sayfa1->Db->ListCount();
-        const int sonId = f->Sayfa1->Db->Item(satirSayisi)->Id();
+        const int sonId = f->Sayfa1->Konumlar.Item(satirSayisi)->Id();
 
         Tikla(f->Sayfa1->BtnSehirEkle);
         EkleForm* e = f->Ekle();
@@ -161,7 +161,8 @@ private slots:
         QVERIFY(kutular.Kayit.isEmpty());
         QCOMPARE(f->LSehir->text(), QStringLiteral("Yeni Yer"));
         QCOMPARE(f->Sayfa1->Db->Aktif(), satirSayisi + 1);
-        QCOMPARE(f->Sayfa1->Db->Item(f->Sayfa1->Db->Aktif())->Sehir(), QStringLiteral("Yeni Yer"));
+        QCOMPARE(f->Sayfa1->Konumlar.Item(f->Sayfa1->Db->Aktif())->Sehir(),
+                 QStringLiteral("Yeni Yer"));
         for (int i = 0; i < 6; ++i)
             QCOMPARE(f->Sayfa0->Degerler[i]->text(), beklenen.Metinler[i]);
     }

@@ -1,10 +1,10 @@
 // The add-location dialog offscreen, over a real location list, a real data.db and a real
 // settings file in a temporary folder, and a real HTTP listener on 127.0.0.1 for the
 // suggestion.
-#include "controls/Buton.h"
-#include "controls/ListBox.h"
+#include "controls/gui/Buton.h"
 #include "locations/BolgeselAyarlar.h"
 #include "locations/KonumDosyasi.h"
+#include "locations/KonumListesi.h"
 #include "locations/gui/EkleForm.h"
 #include "locations/gui/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
@@ -41,9 +41,8 @@ public:
     {
         clsFastCollection satirlar;
         dosya.DosyadanOku(satirlar);
-        for (auto& s : satirlar.TakeAll())
-            Db.AddItem(std::move(s));
-        Db.setAktif(1);
+        Konumlar.Doldur(satirlar);
+        Aktif = 1;
     }
 
     // EkleHedefi.
@@ -60,16 +59,15 @@ public:
     }
 
     // BolgeselAyarHedefi.
-    int ListeSecili() const override { return Db.SelectedItem(); }
-    int ListeAktif() const override { return Db.Aktif(); }
-    void setListeAktif(int konum) override { Db.setAktif(konum); }
-    void setListeSecili(int konum) override { Db.setSelectedItem(konum); }
-    const vkListItem* ListeSatiri(int konum) const override { return Db.Item(konum); }
+    int ListeSecili() const override { return Secili; }
+    int ListeAktif() const override { return Aktif; }
+    void setListeAktif(int konum) override { Aktif = Konumlar.Item(konum) ? konum : 0; }
+    void setListeSecili(int konum) override { Secili = konum; }
+    const vkListItem* ListeSatiri(int konum) const override { return Konumlar.Item(konum); }
     void ListeyiDoldur(clsFastCollection& satirlar) override
     {
-        Db.Clear();
-        for (auto& s : satirlar.TakeAll())
-            Db.AddItem(std::move(s));
+        Konumlar.Doldur(satirlar);
+        Aktif = Secili = 0;
     }
     BolgeselAyarFormu FormuOku() const override { return Sayfa; }
     void FormuGoster(const BolgeselAyarFormu&) override {}
@@ -83,7 +81,9 @@ public:
     void Hesapla() override { ++Hesaplama; }
     void UyariyiSifirla() override {}
 
-    ListBox Db;
+    KonumListesi Konumlar;
+    int Aktif = 0;
+    int Secili = 0;
     KonumDosyasi dosya;
     AyarDeposu depo;
     BolgeselAyarlar bolgesel;
@@ -235,8 +235,8 @@ private slots:
             QVERIFY(form->isVisible());
             QCOMPARE(form->SESehir->text(), QString::fromUtf8(d.Sehir));
         }
-        QCOMPARE(ana->Db.ListCount(), 3);
-        QCOMPARE(ana->Db.Aktif(), 1);
+        QCOMPARE(ana->Konumlar.Count(), 3);
+        QCOMPARE(ana->Aktif, 1);
         QCOMPARE(DosyaIcerigi(Db()), IlkVeri);
         QVERIFY(!QFile::exists(klasor.filePath(QStringLiteral("ayar/Orvanel/Orvanel.ini"))));
         QCOMPARE(gonderilen.count(), 0);
@@ -254,16 +254,16 @@ private slots:
         QVERIFY(form->Yuklu());
 
         // The row: next Id, trimmed names, the entry's zone, both marks read alike.
-        QCOMPARE(ana->Db.ListCount(), 4);
-        const vkListItem* satir = ana->Db.Item(4);
+        QCOMPARE(ana->Konumlar.Count(), 4);
+        const vkListItem* satir = ana->Konumlar.Item(4);
         QCOMPARE(satir->Id(), 4);
         QCOMPARE(satir->Ulke(), QStringLiteral("Türkiye"));
         QCOMPARE(satir->Sehir(), QStringLiteral("Yeni Köy"));
         QCOMPARE(satir->Tz(), 3.5);
         QCOMPARE(satir->Enlem(), 41.5);
         QCOMPARE(satir->Boylam(), 29.25);
-        QCOMPARE(ana->Db.Aktif(), 4);
-        QCOMPARE(ana->Db.SelectedItem(), 4);
+        QCOMPARE(ana->Aktif, 4);
+        QCOMPARE(ana->Secili, 4);
         QCOMPARE(satir->Index(), 4);
 
         // data.db gains it as its last line.
@@ -289,11 +289,11 @@ private slots:
         Doldur("Türkiye", "Kuzey", "89", "29.25");
         Kaydet();
         QVERIFY(ana->Mesajlar.isEmpty());
-        QCOMPARE(ana->Db.ListCount(), 6);
-        QCOMPARE(ana->Db.Item(5)->Sehir(), QStringLiteral("Başka"));
-        QCOMPARE(ana->Db.Item(6)->Enlem(), 89.0);
-        QCOMPARE(ana->Db.Item(6)->Boylam(), ana->Db.Item(4)->Boylam());
-        QCOMPARE(ana->Db.Aktif(), 6);
+        QCOMPARE(ana->Konumlar.Count(), 6);
+        QCOMPARE(ana->Konumlar.Item(5)->Sehir(), QStringLiteral("Başka"));
+        QCOMPARE(ana->Konumlar.Item(6)->Enlem(), 89.0);
+        QCOMPARE(ana->Konumlar.Item(6)->Boylam(), ana->Konumlar.Item(4)->Boylam());
+        QCOMPARE(ana->Aktif, 6);
         QVERIFY(DosyaIcerigi(Db()).endsWith(W1254("\r\n6|Türkiye|Kuzey|2|89|29,25")));
 
         // The file read back holds both, in order.
@@ -313,7 +313,7 @@ private slots:
         Kaydet();
         QCOMPARE(ana->Mesajlar, QStringList{QString::fromUtf8(BADakikaHataMetni)});
         QCOMPARE(DosyaIcerigi(Db()), IlkVeri);
-        QCOMPARE(ana->Db.ListCount(), 3);
+        QCOMPARE(ana->Konumlar.Count(), 3);
         QVERIFY(form->isVisible());
     }
 
@@ -347,7 +347,7 @@ private slots:
             QVERIFY(form->SEKonumGonder->isChecked());
         }
         // Nothing was saved by cancel or close.
-        QCOMPARE(ana->Db.ListCount(), 4);
+        QCOMPARE(ana->Konumlar.Count(), 4);
     }
 
     void SuggestionReachesTheServerOnlyWhenChecked()
@@ -369,7 +369,7 @@ private slots:
                                            "&sehir=%20%C3%87a%C4%9F%3D%231&tz=5%2C75&enlem=41.02"
                                            "&boylam=28%2C97 HTTP/1.1"));
         // The request changed nothing of the save; the stored name is trimmed.
-        QCOMPARE(ana->Db.Item(5)->Sehir(), QStringLiteral("Çağ=#1"));
+        QCOMPARE(ana->Konumlar.Item(5)->Sehir(), QStringLiteral("Çağ=#1"));
         QVERIFY(ana->Mesajlar.isEmpty());
     }
 
@@ -378,7 +378,7 @@ private slots:
         form->Ac();
         form->SEKonumGonder->setChecked(true);
         QSignalSpy gonderilen(&form->Gonderici(), &OneriGonderici::Gonderildi);
-        ana->Db.setSelectedItem(2);
+        ana->Secili = 2;
         // The temporary file cannot be made: a folder holds its name.
         QVERIFY(QDir(klasor.path()).mkdir(QStringLiteral("tmpdata.db")));
         Doldur("Türkiye", "Şile", "41,18", "29,61");
@@ -387,9 +387,9 @@ private slots:
 
         QCOMPARE(ana->Mesajlar, QStringList{QStringLiteral("dosya")});
         QCOMPARE(DosyaIcerigi(Db()), IlkVeri);
-        QCOMPARE(ana->Db.ListCount(), 3);
-        QCOMPARE(ana->Db.Aktif(), 1);
-        QCOMPARE(ana->Db.SelectedItem(), 2);
+        QCOMPARE(ana->Konumlar.Count(), 3);
+        QCOMPARE(ana->Aktif, 1);
+        QCOMPARE(ana->Secili, 2);
         QVERIFY(!QFile::exists(klasor.filePath(QStringLiteral("ayar/Orvanel/Orvanel.ini"))));
         QCOMPARE(gonderilen.count(), 0);
         // Back for another try, with what was typed.
@@ -402,7 +402,7 @@ private slots:
         Kaydet();
         QCOMPARE(ana->Mesajlar, QStringList{QStringLiteral("dosya")});
         QVERIFY(!QFile::exists(Db()));
-        QCOMPARE(ana->Db.ListCount(), 3);
+        QCOMPARE(ana->Konumlar.Count(), 3);
         QVERIFY(!form->isVisible());
         QVERIFY(!form->Yuklu());
     }

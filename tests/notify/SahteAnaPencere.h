@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notify/AnaPencereArayuzu.h"
+#include "notify/AnaPencereHedefi.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,7 +8,7 @@
 #include <functional>
 
 // Records what the popup and the tray menu ask of the main window, in order.
-class SahteAnaPencere : public AnaPencereArayuzu
+class SahteAnaPencere : public AnaPencereHedefi
 {
 public:
     void Tablar_Click(int Index) override { kaydet(QStringLiteral("Tablar_Click(%1)").arg(Index)); }

@@ -1,10 +1,10 @@
 // A small program for the end-to-end test of the tray icon, its menu and the popup on a
 // real X server: a stand-in main window, the icon, the menu on a right click, and (with
 // --popup) one warning popup. It reports on stdout what reaches the main window.
-#include "notify/AnaPencereArayuzu.h"
-#include "notify/MenuForm.h"
-#include "notify/MesajForm.h"
-#include "notify/NotifyIcon.h"
+#include "notify/AnaPencereHedefi.h"
+#include "notify/gui/MenuForm.h"
+#include "notify/gui/MesajForm.h"
+#include "notify/gui/NotifyIcon.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -21,7 +21,7 @@ void Yaz(const QString& satir)
     std::fflush(stdout);
 }
 
-class DemoAnaPencere : public AnaPencereArayuzu
+class DemoAnaPencere : public AnaPencereHedefi
 {
 public:
     DemoAnaPencere() : pencere_(QStringLiteral("Orvanel deneme ana penceresi"))

@@ -1,8 +1,8 @@
 // Balloons on a desktop with a notification server: a real private session bus
 // (dbus-daemon) and a recording server on it. A balloon of kind 4 carries the caller's own
 // icon, every balloon leaves its time to the desktop, and taking it down closes it.
-#include "notify/NotifyIcon.h"
-#include "notify/QtTepsiSimgesi.h"
+#include "notify/gui/NotifyIcon.h"
+#include "notify/gui/QtTepsiSimgesi.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

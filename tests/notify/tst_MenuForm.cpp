@@ -1,8 +1,8 @@
 #include "SahteAnaPencere.h"
 #include "controls/SahteImlec.h"
 #include "controls/SahteZaman.h"
-#include "notify/MenuForm.h"
-#include "notify/MesajForm.h"
+#include "notify/gui/MenuForm.h"
+#include "notify/gui/MesajForm.h"
 #include "platform/SesKutuphanesi.h"
 #include "shell/SesCalar.h"
 

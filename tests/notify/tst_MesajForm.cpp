@@ -1,9 +1,9 @@
 #include "SahteAnaPencere.h"
-#include "controls/Buton.h"
 #include "controls/FareSurucu.h"
 #include "controls/SahteImlec.h"
 #include "controls/SahteZaman.h"
-#include "notify/MesajForm.h"
+#include "controls/gui/Buton.h"
+#include "notify/gui/MesajForm.h"
 #include "platform/gui/Zamanlayici.h"
 
 #include <QApplication>

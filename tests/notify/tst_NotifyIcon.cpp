@@ -1,6 +1,6 @@
-#include "notify/NotifyIcon.h"
-#include "notify/QtTepsiSimgesi.h"
-#include "notify/TepsiSimgesi.h"
+#include "notify/gui/NotifyIcon.h"
+#include "notify/gui/QtTepsiSimgesi.h"
+#include "notify/gui/TepsiSimgesi.h"
 
 #include <QLocale>
 #include <QSignalSpy>

@@ -2,17 +2,17 @@
 // panel, the tabs and the close button. Real settings file and program folder in temporary
 // folders, the shipped data.db, real sound library; only the clock and the message boxes are
 // stand-ins.
-#include "controls/Buton.h"
-#include "controls/ListBox.h"
-#include "controls/Scroll.h"
+#include "controls/gui/Buton.h"
+#include "controls/gui/ListBox.h"
+#include "controls/gui/Scroll.h"
 #include "engine/GunlukHesap.h"
 #include "engine/HesapYontemi.h"
 #include "engine/HicriTakvim.h"
 #include "locations/vkListItem.h"
-#include "notify/MenuForm.h"
-#include "notify/MesajForm.h"
-#include "notify/NotifyIcon.h"
-#include "notify/TepsiSimgesi.h"
+#include "notify/gui/MenuForm.h"
+#include "notify/gui/MesajForm.h"
+#include "notify/gui/NotifyIcon.h"
+#include "notify/gui/TepsiSimgesi.h"
 #include "platform/QtSesKutuphanesi.h"
 #include "platform/Saat.h"
 #include "platform/XdgOturumAcmaKaydi.h"
@@ -445,7 +445,7 @@ private slots:
         d.write("bozuk satır\r\n" + eski);
         d.close();
         AnaForm& f = Baslat();
-        const vkListItem* aktif = f.Sayfa1->Db->Item(f.Sayfa1->Db->Aktif());
+        const vkListItem* aktif = f.Sayfa1->Konumlar.Item(f.Sayfa1->Db->Aktif());
         QVERIFY(aktif);
         QCOMPARE(aktif->Id(), 6817);
         QCOMPARE(aktif->Sehir(), QStringLiteral("İstanbul"));
@@ -463,8 +463,8 @@ private slots:
         ListBox* db = f.Sayfa1->Db;
         const int p = db->SelectedItem();
         QVERIFY(p > 0);
-        QCOMPARE(db->Item(p)->Sehir(), QStringLiteral("İstanbul"));
-        QCOMPARE(db->Item(p)->Ulke(), QStringLiteral("Türkiye"));
+        QCOMPARE(f.Sayfa1->Konumlar.Item(p)->Sehir(), QStringLiteral("İstanbul"));
+        QCOMPARE(f.Sayfa1->Konumlar.Item(p)->Ulke(), QStringLiteral("Türkiye"));
         QCOMPARE(db->TopIndex(), p);
         QCOMPARE(db->SelCount(), 1);
 
@@ -518,7 +518,7 @@ private slots:
         Tikla(f.Sayfa1->BtnBolgeKaydet);
         QVERIFY(mesaj_.Kutular.isEmpty());
         QCOMPARE(AyarOku("bSehir"), QStringLiteral("Ankara"));
-        QCOMPARE(AyarOku("bIndex"), QString::number(f.Sayfa1->Db->Item(p)->Id()));
+        QCOMPARE(AyarOku("bIndex"), QString::number(f.Sayfa1->Konumlar.Item(p)->Id()));
         QCOMPARE(AyarOku("BADakika"), QStringLiteral("20"));
         QCOMPARE(f.LSehir->text(), QStringLiteral("Ankara"));
         QCOMPARE(f.Sayfa1->Db->Aktif(), p);

@@ -1,7 +1,7 @@
 // Button pictures: the idle picture of each set at once, the pressed and pointer-over ones
 // only when they are completed (the main window does it after its first frame).
-#include "SkinResmi.h"
-#include "controls/Buton.h"
+#include "controls/gui/Buton.h"
+#include "platform/gui/SkinResmi.h"
 #include "shell/gui/DugmeResimleri.h"
 
 #include <QTest>

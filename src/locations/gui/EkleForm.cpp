@@ -1,10 +1,11 @@
 #include "locations/gui/EkleForm.h"
 
-#include "SkinResmi.h"
-#include "controls/Buton.h"
+#include "controls/gui/Buton.h"
 #include "locations/gui/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/Twip.h"
+#include "platform/WebAdresleri.h"
+#include "platform/gui/SkinResmi.h"
 #include "platform/gui/YuvarlakSekil.h"
 
 #include <QCheckBox>
@@ -196,7 +197,7 @@ void EkleForm::BtnKaydet_Click()
         return;
     hide();
     if (SEKonumGonder->isChecked())
-        gonderici_->Gonder(KonumEkleme::OneriAdresi(OneriGonderici::UrunAdresi(), g));
+        gonderici_->Gonder(KonumEkleme::OneriAdresi(WebAdresleri::Urun(), g));
 }
 
 void EkleForm::paintEvent(QPaintEvent*)

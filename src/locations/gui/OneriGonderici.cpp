@@ -3,10 +3,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-#ifndef ORVANEL_URUN_ADRESI
-#define ORVANEL_URUN_ADRESI "https://orvanel.example.org"
-#endif
-
 namespace {
 
 // A server that accepts and never answers must not keep the reply for the rest of the run.
@@ -15,12 +11,6 @@ constexpr int BeklemeSuresi = 30000; // ms
 } // namespace
 
 OneriGonderici::OneriGonderici(QObject* parent) : QObject(parent) {}
-
-QString OneriGonderici::UrunAdresi()
-{
-    const QString ortam = qEnvironmentVariable("ORVANEL_URUN_ADRESI");
-    return ortam.isEmpty() ? QStringLiteral(ORVANEL_URUN_ADRESI) : ortam;
-}
 
 void OneriGonderici::Gonder(const QUrl& adres)
 {

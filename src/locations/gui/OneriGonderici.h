@@ -12,10 +12,6 @@ class OneriGonderici : public QObject
 public:
     explicit OneriGonderici(QObject* parent = nullptr);
 
-    // The product's web address: the environment variable ORVANEL_URUN_ADRESI when it is
-    // set and not empty (tests point it at their own server), else the one of the build.
-    static QString UrunAdresi();
-
     void Gonder(const QUrl& adres);
 
 signals:

@@ -1,19 +1,19 @@
 #include "shell/gui/AnaForm.h"
 
-#include "SkinResmi.h"
-#include "controls/Buton.h"
-#include "controls/ListBox.h"
+#include "controls/gui/Buton.h"
+#include "controls/gui/ListBox.h"
 #include "engine/GunlukHesap.h"
 #include "engine/TarihSecimi.h"
 #include "locations/KonumDosyasi.h"
-#include "locations/KonumListesi.h"
 #include "locations/gui/EkleForm.h"
-#include "notify/MenuForm.h"
-#include "notify/MesajForm.h"
-#include "notify/NotifyIcon.h"
+#include "notify/gui/MenuForm.h"
+#include "notify/gui/MesajForm.h"
+#include "notify/gui/NotifyIcon.h"
 #include "platform/Saat.h"
 #include "platform/Twip.h"
+#include "platform/WebAdresleri.h"
 #include "platform/YazSaatiKurali.h"
+#include "platform/gui/SkinResmi.h"
 #include "platform/gui/YuvarlakSekil.h"
 #include "shell/PencereYerlesimi.h"
 #include "shell/UyariAyarlari.h"
@@ -43,39 +43,16 @@
 
 #include <cmath>
 
-#ifndef ORVANEL_URUN_ADRESI
-#define ORVANEL_URUN_ADRESI "https://orvanel.example.org"
-#endif
-#ifndef ORVANEL_YAPIMCI_ADRESI
-#define ORVANEL_YAPIMCI_ADRESI "https://www.example.org"
-#endif
-
 namespace {
 
 // The application's own title, for boxes that have no fixed one.
 const QString UygulamaBasligi = QStringLiteral("Orvanel");
 
-QString Host(const QString& adres)
-{
-    const QString h = QUrl(adres).host();
-    return h.isEmpty() ? adres : h;
-}
-
 } // namespace
-
-QString AnaForm::UrunAdresi()
-{
-    return QStringLiteral(ORVANEL_URUN_ADRESI);
-}
-
-QString AnaForm::YapimciAdresi()
-{
-    return QStringLiteral(ORVANEL_YAPIMCI_ADRESI);
-}
 
 QString AnaForm::Baslik()
 {
-    return UygulamaBasligi + QLatin1Char(' ') + Host(UrunAdresi());
+    return UygulamaBasligi + QLatin1Char(' ') + WebAdresleri::Host(WebAdresleri::Urun());
 }
 
 AnaForm::AnaForm(const AnaFormBaglami& baglam, QWidget* parent)
@@ -150,7 +127,8 @@ void AnaForm::KontrolleriKur()
     Sayfa0 = new SayfaVakitler(TabCon);
     Sayfa1 = new SayfaBolgesel(TabCon);
     Sayfa2 = new SayfaGenel(TabCon);
-    Sayfa3 = new SayfaHakkinda(TabCon, Host(YapimciAdresi()), Host(UrunAdresi()));
+    Sayfa3 = new SayfaHakkinda(TabCon, WebAdresleri::Host(WebAdresleri::Yapimci()),
+                               WebAdresleri::Host(WebAdresleri::Urun()));
     TabSayfa = {Sayfa0, Sayfa1, Sayfa2, Sayfa3};
     for (int i = 0; i < SayfaSayisi; ++i) {
         TabSayfa[i]->setGeometry(0, 0, 226, 205);
@@ -218,9 +196,11 @@ void AnaForm::SayfalariBagla()
     connect(Sayfa2->GAyarIcon1, &QRadioButton::clicked, this, [this] { SimgeSec(1); });
     connect(Sayfa2->GAyarIcon2, &QRadioButton::clicked, this, [this] { SimgeSec(2); });
 
-    connect(Sayfa3->LDaxGrup, &Etiket::Tiklandi, this, [this] { OpenURL(YapimciAdresi()); });
+    connect(Sayfa3->LDaxGrup, &Etiket::Tiklandi, this,
+            [this] { OpenURL(WebAdresleri::Yapimci()); });
     connect(Sayfa3->LDetayliBilgi, &Etiket::Tiklandi, this, [this] {
-        OpenURL(UrunAdresi() + QStringLiteral("/yardim.php?v=%1.%2").arg(SurumAna).arg(SurumAlt));
+        OpenURL(WebAdresleri::Urun() +
+                QStringLiteral("/yardim.php?v=%1.%2").arg(SurumAna).arg(SurumAlt));
     });
 }
 
@@ -636,18 +616,12 @@ void AnaForm::setListeSecili(int konum)
 
 void AnaForm::ListeyiDoldur(clsFastCollection& satirlar)
 {
-    // Read again, the file replaces the rows: nothing is listed twice.
-    if (Sayfa1->Db->ListCount() > 0)
-        Sayfa1->Db->Clear();
-    KonumListesi::Doldur(*Sayfa1->Db, satirlar, bolgesel_.Konum);
+    Sayfa1->ListeyiDoldur(satirlar, bolgesel_.Konum);
 }
 
 int AnaForm::ListeSecili() const
 {
-    // Only a row the user sees selected counts: a search that found nothing leaves the
-    // focus on a row it no longer shows.
-    const int secili = Sayfa1->Db->SelectedItem();
-    return Sayfa1->Db->Selected(secili) ? secili : 0;
+    return Sayfa1->SeciliSatir();
 }
 
 int AnaForm::ListeAktif() const
@@ -662,7 +636,7 @@ void AnaForm::setListeAktif(int konum)
 
 const vkListItem* AnaForm::ListeSatiri(int konum) const
 {
-    return Sayfa1->Db->Item(konum);
+    return Sayfa1->Konumlar.Item(konum);
 }
 
 BolgeselAyarFormu AnaForm::FormuOku() const

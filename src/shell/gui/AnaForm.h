@@ -2,7 +2,7 @@
 
 #include "locations/BolgeselAyarlar.h"
 #include "locations/gui/EkleHedefi.h"
-#include "notify/AnaPencereArayuzu.h"
+#include "notify/AnaPencereHedefi.h"
 #include "platform/AyarDeposu.h"
 #include "platform/gui/PencereSurukleyici.h"
 #include "shell/GenelAyarHedefi.h"
@@ -40,7 +40,7 @@ class AnaForm : public QWidget,
                 public GenelAyarHedefi,
                 public BolgeselAyarHedefi,
                 public GeriSayimCikisi,
-                public AnaPencereArayuzu,
+                public AnaPencereHedefi,
                 public EkleHedefi
 {
     Q_OBJECT
@@ -57,8 +57,6 @@ public:
 
     // The product name and the product web site's host ("Orvanel orvanel.example.org").
     static QString Baslik();
-    static QString UrunAdresi();
-    static QString YapimciAdresi();
 
     // The start-up sequence after the single-instance check. False when the program must end
     // (data.db missing); the window is then not shown.

@@ -1,8 +1,8 @@
 #include "shell/gui/DugmeResimleri.h"
 
-#include "SkinResmi.h"
-#include "controls/Buton.h"
-#include "controls/ListBox.h"
+#include "controls/gui/Buton.h"
+#include "controls/gui/ListBox.h"
+#include "platform/gui/SkinResmi.h"
 
 #include <QFont>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "shell/gui/SayfaBolgesel.h"
 
-#include "controls/Buton.h"
-#include "controls/ListBox.h"
+#include "controls/gui/Buton.h"
+#include "controls/gui/ListBox.h"
 #include "engine/HesapYontemi.h"
 #include "locations/FindItem.h"
 #include "shell/gui/DugmeResimleri.h"
@@ -46,6 +46,7 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
 
     Db = new ListBox(this);
     Db->DbDegerleriniUygula();
+    Db->setKaynak(&Konumlar);
     DugmeResimleri::Kaydirma(*Db);
     Db->setGeometry(4, 26, 218, 78);
 
@@ -95,9 +96,24 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
 void SayfaBolgesel::AramaDegisti(const QString& metin)
 {
     Db->UnSelectAll();
-    const int bulunan = AramaKutusuBul(Db->Satirlar(), metin);
+    const int bulunan = AramaKutusuBul(Konumlar.Satirlar(), metin);
     if (bulunan > 0)
         Db->BulunaniGoster(bulunan);
+}
+
+void SayfaBolgesel::ListeyiDoldur(clsFastCollection& satirlar, const SeciliKonum& yer)
+{
+    Konumlar.Doldur(satirlar);
+    Db->KaynakDegisti();
+    Db->setAktif(KonumListesi::SatirBul(Konumlar.Satirlar(), yer));
+}
+
+int SayfaBolgesel::SeciliSatir() const
+{
+    // Only a row the user sees selected counts: a search that found nothing leaves the
+    // focus on a row it no longer shows.
+    const int secili = Db->SelectedItem();
+    return Db->Selected(secili) ? secili : 0;
 }
 
 BolgeselAyarFormu SayfaBolgesel::FormuOku() const

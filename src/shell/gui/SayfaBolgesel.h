@@ -1,6 +1,7 @@
 #pragma once
 
 #include "locations/BolgeselAyarlar.h"
+#include "locations/KonumListesi.h"
 
 #include <QWidget>
 
@@ -11,8 +12,9 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-// Page 1, "Bölgesel Ayarlar": the search box, the location list Db, the method and the alert
-// options, and the two buttons. Only widgets; BolgeselAyarlar holds the rules.
+// Page 1, "Bölgesel Ayarlar": the search box, the location list Db over the place rows
+// Konumlar, the method and the alert options, and the two buttons. Only widgets and the rows;
+// BolgeselAyarlar holds the rules.
 class SayfaBolgesel : public QWidget
 {
     Q_OBJECT
@@ -21,7 +23,12 @@ public:
 
     BolgeselAyarFormu FormuOku() const;
     void FormuGoster(const BolgeselAyarFormu& form);
+    // The rows replaced by these (taken), the stored place's row made active.
+    void ListeyiDoldur(clsFastCollection& satirlar, const SeciliKonum& yer);
+    // The row the user sees selected, else 0.
+    int SeciliSatir() const;
 
+    KonumListesi Konumlar;
     QLineEdit* SehirAra;
     ListBox* Db;
     QComboBox* AyarHesap;

@@ -1,6 +1,6 @@
 #include "shell/gui/SayfaGenel.h"
 
-#include "controls/Buton.h"
+#include "controls/gui/Buton.h"
 #include "shell/gui/DugmeResimleri.h"
 #include "shell/gui/Etiket.h"
 

@@ -1,8 +1,8 @@
 #include "shell/gui/SayfaVakitler.h"
 
-#include "SkinResmi.h"
-#include "controls/Buton.h"
+#include "controls/gui/Buton.h"
 #include "engine/Vakit.h"
+#include "platform/gui/SkinResmi.h"
 #include "shell/gui/DugmeResimleri.h"
 #include "shell/gui/Etiket.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notify/TepsiSimgesi.h"
+#include "notify/gui/TepsiSimgesi.h"
 
 // TepsiSimgesi over QSystemTrayIcon (a StatusNotifierItem or an XEmbed tray on X11/Wayland,
 // the shell's notification area on Windows). Where the desktop has a notification server

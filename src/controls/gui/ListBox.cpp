@@ -1,83 +1,20 @@
-#include "controls/ListBox.h"
+#include "controls/gui/ListBox.h"
 
-#include "controls/Scroll.h"
-#include "locations/FindItem.h"
-#include "locations/LLCase.h"
-#include "locations/clsSort.h"
+#include "controls/ListeKaynagi.h"
+#include "controls/gui/Scroll.h"
 #include "platform/Twip.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
-#include <QIcon>
-#include <QImage>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPicture>
-#include <QPixmap>
 #include <QWheelEvent>
 #include <algorithm>
 
 namespace {
 
-constexpr int YaziBasi = 7;       // first column's left margin, pixels
-constexpr int IkonGirintisi = 15; // the first column moves right by this for a row icon
-constexpr int IkonSeridi = 20;    // a row icon stands on plain background up to here
-constexpr int IkonBoyu = 16;
-constexpr int GizliScrollPayi = 17; // the highlight reaches this much further without VS
-constexpr int TekerSatiri = 3;      // rows per wheel notch
-
-// Tz and Enlem as the user reads numbers: their decimal mark, no grouping, shortest form.
-QString SayiMetni(double sayi)
-{
-    QLocale yerel;
-    yerel.setNumberOptions(QLocale::OmitGroupSeparator);
-    return yerel.toString(sayi, 'g', QLocale::FloatingPointShortest);
-}
-
-bool IkonVar(const vkListItem& satir)
-{
-    return satir.Icon().isValid() && !satir.Icon().isNull();
-}
-
-QPixmap ResimPikseli(const Resim& resim)
-{
-    switch (resim.Tur()) {
-    case Resim::Turu::Bitmap:
-        return resim.Bitmap();
-    case Resim::Turu::Ikon:
-        return resim.Ikon().pixmap(resim.Boyut());
-    case Resim::Turu::Metafile: {
-        QPixmap pm(resim.Boyut());
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        resim.Ciz(p, 0, 0);
-        return pm;
-    }
-    default:
-        return {};
-    }
-}
-
-// A row's Icon may hold a pixmap, an image, an icon or a control picture.
-QPixmap IkonPikseli(const QVariant& ikon, int boy)
-{
-    const QSize boyut(boy, boy);
-    switch (ikon.metaType().id()) {
-    case QMetaType::QPixmap:
-        return ikon.value<QPixmap>();
-    case QMetaType::QImage:
-        return QPixmap::fromImage(ikon.value<QImage>());
-    case QMetaType::QIcon:
-        return ikon.value<QIcon>().pixmap(boyut);
-    default:
-        if (ikon.canConvert<Resim>())
-            return ResimPikseli(ikon.value<Resim>());
-        return {};
-    }
-}
+constexpr int TekerSatiri = 3; // rows per wheel notch
 
 } // namespace
 
@@ -334,25 +271,36 @@ void ListBox::kaydirmaDegisti(int deger)
 
 // ---- Rows ----
 
-QString ListBox::List(int index) const
+void ListBox::setKaynak(ListeKaynagi* kaynak)
 {
-    const vkListItem* satir = Item(index);
-    return satir ? satir->Ulke() : QString();
+    m_durum.setKaynak(kaynak);
+    kaydirmayiEsitle();
+    Refresh();
 }
 
-void ListBox::setList(int index, const QString& metin)
+void ListBox::KaynakDegisti()
 {
-    if (vkListItem* satir = Item(index)) {
-        satir->setUlke(metin);
-        m_sirali = false;
-        Refresh();
-    }
+    m_durum.Sifirla();
+    kaydirmayiEsitle();
+    Refresh();
+}
+
+void ListBox::SiraDegisti(const std::vector<int>& sira)
+{
+    m_durum.SiraDegisti(sira);
+    m_durum.TopIndexSinirla();
+    kaydirmayiEsitle();
+    Refresh();
+}
+
+QString ListBox::List(int index) const
+{
+    return (index >= 1 && index <= ListCount()) ? Kaynak()->Sutun(index, 0) : QString();
 }
 
 bool ListBox::Selected(int index) const
 {
-    const vkListItem* satir = Item(index);
-    return satir && satir->Selected();
+    return m_durum.Secili(index);
 }
 
 void ListBox::setSelected(int index, bool secili)
@@ -361,29 +309,19 @@ void ListBox::setSelected(int index, bool secili)
     Refresh();
 }
 
-int ListBox::AddItem(const QString& metin, int index, std::unique_ptr<vkListItem> satir)
+int ListBox::AddItem(const QString& metin, int index)
 {
-    if (!satir) {
-        satir = std::make_unique<vkListItem>();
-        satir->setUlke(metin);
-        satir->setAlignment(m_alignment);
-    }
-    satir->setForeColor(ForeColor().rgb());
-    const int konum = m_durum.Ekle(std::move(satir), index);
-    m_sirali = false;
+    if (!Kaynak())
+        return 0;
+    const int konum = Kaynak()->MetinEkle(metin, index, m_alignment);
+    m_durum.Eklendi(konum);
     Refresh();
     return konum;
-}
-
-void ListBox::AddItem(std::unique_ptr<vkListItem> satir)
-{
-    AddItem(QString(), -1, std::move(satir));
 }
 
 void ListBox::Clear()
 {
     m_durum.Temizle();
-    m_sirali = false;
     kaydirmayiEsitle();
     Refresh();
     emit ListChange();
@@ -394,7 +332,6 @@ void ListBox::RemoveItem(int index, bool ciz)
 {
     if (!m_durum.Sil(index))
         return;
-    m_sirali = false;
     m_durum.TopIndexSinirla();
     kaydirmayiEsitle();
     if (ciz)
@@ -423,7 +360,6 @@ void ListBox::InvertSelection()
 void ListBox::Crop()
 {
     m_durum.SecilileriSil();
-    m_sirali = false;
     m_durum.TopIndexSinirla();
     kaydirmayiEsitle();
     Refresh();
@@ -438,7 +374,7 @@ void ListBox::EnsureVisible(int index)
 
 void ListBox::BulunaniGoster(int index)
 {
-    if (!Item(index))
+    if (index < 1 || index > ListCount())
         return;
     m_durum.UnSelectAll();
     m_durum.SeciliYap(index, true);
@@ -455,43 +391,6 @@ void ListBox::Refresh()
     m_durum.TopIndexSinirla();
     kaydirmayiEsitle();
     update();
-}
-
-// ---- Search and sort ----
-
-int ListBox::FindItem(const QString& Aranan, const QString& ArananYer, bool AramaTuru) const
-{
-    return ::FindItem(m_durum.Satirlar(), Aranan, ArananYer, AramaTuru);
-}
-
-QString ListBox::LLCase(const QString& Metin)
-{
-    return ::LLCase(Metin);
-}
-
-void ListBox::sirala(int tur, int alan)
-{
-    m_sirali = false;
-    m_durum.SiraDegistir(
-        [&](clsFastCollection& satirlar) { m_sirali = clsSort().SortItems(satirlar, tur, alan); });
-    Refresh();
-}
-
-void ListBox::SortItems(int SortType, int SortSutun)
-{
-    sirala(SortType, SortSutun);
-}
-
-void ListBox::setSorted(int tur)
-{
-    m_sorted = tur;
-    sirala(m_sorted, m_sortField);
-}
-
-void ListBox::setSortField(int alan)
-{
-    m_sortField = alan;
-    sirala(m_sorted, m_sortField);
 }
 
 // ---- Scrollbar pictures ----
@@ -625,120 +524,6 @@ void ListBox::changeEvent(QEvent* e)
     }
 }
 
-// ---- Drawing ----
-
-void ListBox::paintEvent(QPaintEvent*)
-{
-    if (m_unRefreshControl)
-        return;
-    QPainter p(this);
-    arkaPlanCiz(p);
-
-    const int rh = m_satirYuksekligi;
-    const int top = m_durum.TopIndex();
-    const int sol = scrollSolu();
-    // Rows that end above the bottom (less two pixels), and one more that is cut off.
-    const int tamSigan = std::max(0, (height() - 2) / rh);
-    const int son = std::min(ListCount(), top + tamSigan);
-    for (int i = top, y = 0; i <= son; ++i, y += rh) {
-        Item(i)->setIndex(i);
-        satirCiz(p, i, y, sol);
-    }
-
-    if (isaretCizgisiVar()) {
-        // Where the dragged rows would land: the top edge of the row under the pointer.
-        const int y = (m_listIndex - top) * rh;
-        const int sag = sol - 2 + (m_displayVScroll ? 0 : GizliScrollPayi);
-        p.fillRect(QRect(1, y - 1, sag - 1, 2), ForeColor());
-    }
-
-    if (m_displayBorder) {
-        p.setPen(m_borderColor);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRect(0, 0, width() - 1, height() - 1));
-    }
-}
-
-bool ListBox::isaretCizgisiVar() const
-{
-    return m_surukleniyor && m_listIndex >= 1 && m_listIndex != m_durum.SelectedItem();
-}
-
-void ListBox::arkaPlanCiz(QPainter& p)
-{
-    p.fillRect(rect(), BackColor());
-    if (m_picture.Bos())
-        return;
-    switch (m_pictureMode) {
-    case Gerilmis:
-        p.drawPixmap(rect(), ResimPikseli(m_picture));
-        break;
-    case Doseli:
-        p.drawTiledPixmap(rect(), ResimPikseli(m_picture));
-        break;
-    default:
-        m_picture.Ciz(p, 0, 0);
-        break;
-    }
-}
-
-void ListBox::satirCiz(QPainter& p, int index, int y, int scrollSolu)
-{
-    vkListItem& satir = *Item(index);
-    const int rh = m_satirYuksekligi;
-    const bool ikon = IkonVar(satir);
-
-    if (satir.Selected()) {
-        // Fill from 2 pixels below the row's top to 1 below its bottom, right edge 2 pixels
-        // short of the scrollbar, framed just outside.
-        const int sag = scrollSolu - 2 + (m_displayVScroll ? 0 : GizliScrollPayi);
-        int sol = 1;
-        if (!m_fullRowSelect && ikon) {
-            sol = IkonSeridi;
-            p.fillRect(QRect(1, y + 2, IkonSeridi - 1, rh - 1), BackColor());
-        }
-        p.fillRect(QRect(sol, y + 2, sag - sol, rh - 1), SelColor());
-        p.setPen(m_borderSelColor);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRect(sol - 1, y + 1, sag - sol + 1, rh));
-    }
-    if (ikon) {
-        const int boy = std::min(IkonBoyu, rh);
-        const QPixmap pm = IkonPikseli(satir.Icon(), boy);
-        if (!pm.isNull())
-            p.drawPixmap(QRect(3, y + (rh - boy) / 2, boy, boy), pm);
-    }
-
-    QColor renk = ForeColor();
-    if (index == m_durum.Aktif())
-        renk = m_aktifColor;
-    else if (satir.Selected())
-        renk = SelForeColor();
-    satir.setForeColor(renk.rgb());
-    p.setPen(renk);
-
-    const int x1 = YaziBasi + (ikon ? IkonGirintisi : 0);
-    const int sutun2 = width() - scrollGenisligi() - YaziBasi - (m_turGen + m_dilGen + m_sureGen);
-    const int hiza = m_useDefautItemSettings ? m_alignment : satir.Alignment();
-    Qt::Alignment yatay = Qt::AlignLeft;
-    if (hiza == Sag)
-        yatay = Qt::AlignRight;
-    else if (hiza == Orta)
-        yatay = Qt::AlignHCenter;
-    const int bayrak = Qt::AlignVCenter | Qt::TextSingleLine;
-    if (sutun2 > x1)
-        p.drawText(QRect(x1, y, sutun2 - x1, rh), bayrak | yatay, satir.Ulke());
-    int x = sutun2;
-    if (m_turGen > 0)
-        p.drawText(QRect(x, y, m_turGen, rh), bayrak | Qt::AlignLeft, satir.Sehir());
-    x += m_turGen;
-    if (m_dilGen > 0)
-        p.drawText(QRect(x, y, m_dilGen, rh), bayrak | Qt::AlignLeft, SayiMetni(satir.Tz()));
-    x += m_dilGen;
-    if (m_sureGen > 0)
-        p.drawText(QRect(x, y, m_sureGen, rh), bayrak | Qt::AlignRight, SayiMetni(satir.Enlem()));
-}
-
 // ---- Mouse ----
 
 void ListBox::mousePressEvent(QMouseEvent* e)
@@ -754,7 +539,7 @@ void ListBox::mousePressEvent(QMouseEvent* e)
     const int y = e->position().toPoint().y();
     m_listIndex = m_durum.FareSatiri(y, m_satirYuksekligi);
     const int vurulan = m_durum.Vurulan(y, m_satirYuksekligi);
-    emit ItemClick(Item(vurulan));
+    emit ItemClick(vurulan);
     // The handler may have changed the rows; Bas checks the row still exists.
     m_durum.Bas(vurulan, e->modifiers() & Qt::ShiftModifier, e->modifiers() & Qt::ControlModifier);
     Refresh();
@@ -795,7 +580,6 @@ void ListBox::mouseReleaseEvent(QMouseEvent* e)
         if (odak >= 1 && odak <= n && m_listIndex != odak && m_tasiAktif) {
             const int yeni = m_durum.Tasi(m_listIndex);
             if (yeni != 0) {
-                m_sirali = false;
                 m_durum.EnsureVisible(yeni);
                 m_surukleniyor = false;
                 Refresh();
@@ -854,7 +638,6 @@ void ListBox::keyPressEvent(QKeyEvent* e)
         emit Scrolled();
         break;
     case Sonuc::Silindi:
-        m_sirali = false;
         kaydirmayiEsitle();
         Refresh();
         emit Scrolled();

@@ -1,4 +1,4 @@
-#include "controls/Resim.h"
+#include "controls/gui/Resim.h"
 
 #include <QFileInfo>
 #include <QImageReader>

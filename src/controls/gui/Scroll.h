@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/Resim.h"
 #include "controls/SabitNokta.h"
 #include "controls/ScrollHesap.h"
+#include "controls/gui/Resim.h"
 
 #include <QWidget>
 

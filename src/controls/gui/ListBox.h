@@ -1,23 +1,22 @@
 #pragma once
 
 #include "controls/ListeDurumu.h"
-#include "controls/Resim.h"
-#include "locations/KonumListesi.h"
+#include "controls/gui/Resim.h"
 
 #include <QColor>
 #include <QWidget>
-#include <memory>
+#include <vector>
 
 class ImlecKaynagi;
+class ListeKaynagi;
 class QMimeData;
 class Scroll;
 class ZamanlayiciKaynagi;
 
-// The owner-drawn list of places: one `vkListItem` per row, held in a `clsFastCollection`,
-// drawn by the control itself in up to four columns (Ulke, Sehir, Tz, Enlem), scrolled with
-// an embedded picture scrollbar `VS`. Single or multiple selection (Shift ranges pivot on an
-// anchor row, Control toggles), an active row drawn in `AktifColor`, deletion with the Delete
-// key and reordering by dragging.
+// The owner-drawn list: the rows of a source (ListeKaynagi), drawn by the control itself in up
+// to four columns, scrolled with an embedded picture scrollbar `VS`. Single or multiple selection
+// (Shift ranges pivot on an anchor row, Control toggles), an active row drawn in `AktifColor`,
+// deletion with the Delete key and reordering by dragging.
 //
 // Indices are 1-based; 0 means no row. Geometry and mouse positions are in pixels. The
 // scrollbar is laid against the right edge as wide as its up arrow (17 pixels with the
@@ -31,7 +30,7 @@ class ZamanlayiciKaynagi;
 // Every change repaints through update(), so a burst of changes costs one paint; while
 // `UnRefreshControl` is true nothing is painted at all (the previous picture stays on the
 // surface) until `Refresh` is called after it is set back to false.
-class ListBox : public QWidget, public KonumListesi
+class ListBox : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(QColor BackColor READ BackColor WRITE setBackColor)
@@ -58,8 +57,6 @@ class ListBox : public QWidget, public KonumListesi
     Q_PROPERTY(int Aktif READ Aktif WRITE setAktif)
     Q_PROPERTY(int PictureMode READ PictureMode WRITE setPictureMode)
     Q_PROPERTY(int OLEDropMode READ OLEDropMode WRITE setOLEDropMode)
-    Q_PROPERTY(int Sorted READ Sorted WRITE setSorted)
-    Q_PROPERTY(int SortField READ SortField WRITE setSortField)
     Q_PROPERTY(int SelectedItem READ SelectedItem WRITE setSelectedItem)
     Q_PROPERTY(int ScrollValue READ ScrollValue WRITE setScrollValue)
 
@@ -94,9 +91,18 @@ public:
     ~ListBox() override;
 
     // The values the main window's list `Db` is given: selection in light green with black
-    // text, active row in dark red, one selected row at a time, two columns (country, and
-    // the city in the 100 pixels at the right), no deletion or dragging, Arial 8.25 pt.
+    // text, active row in dark red, one selected row at a time, two columns (the first, and
+    // the second in the 100 pixels at the right), no deletion or dragging, Arial 8.25 pt.
     void DbDegerleriniUygula();
+
+    // The rows to show; the list starts afresh for them (nothing selected, no active row).
+    void setKaynak(ListeKaynagi* kaynak);
+    ListeKaynagi* Kaynak() const { return m_durum.Kaynak(); }
+    // The source replaced its rows: the list starts afresh for them and draws once.
+    void KaynakDegisti();
+    // The source put its rows in a new order itself (new row i is old row sira[i - 1]): the
+    // selection and the active, focused and anchor rows follow their rows.
+    void SiraDegisti(const std::vector<int>& sira);
 
     // Colours.
     QColor BackColor() const;
@@ -141,7 +147,7 @@ public:
     bool TasiAktif() const { return m_tasiAktif; }
     void setTasiAktif(bool tasi) { m_tasiAktif = tasi; }
     bool UnRefreshControl() const { return m_unRefreshControl; }
-    void setUnRefreshControl(bool durdur) override;
+    void setUnRefreshControl(bool durdur);
     Resim Picture() const { return m_picture; }
     void setPicture(const Resim& resim);
     int PictureMode() const { return m_pictureMode; }
@@ -158,7 +164,7 @@ public:
     int MouseItem() const { return m_listIndex; }
     // The active row, 0 for none; any index outside 1..ListCount clears it.
     int Aktif() const { return m_durum.Aktif(); }
-    void setAktif(int index) override;
+    void setAktif(int index);
     int SelectedItem() const { return m_durum.SelectedItem(); }
     void setSelectedItem(int index);
     // The scrollbar's value, which stands for TopIndex; setting it scrolls the list.
@@ -172,24 +178,16 @@ public:
     int Gorunen() const { return m_durum.Gorunen(); }
     QWidget* hWnd() { return this; }
     int SatirYuksekligi() const { return m_satirYuksekligi; }
-    // True once a sort has run; every change of the rows clears it.
-    bool SiraliMi() const { return m_sirali; }
-
-    // Rows by index; nullptr / empty / false outside 1..ListCount.
-    vkListItem* Item(int index) const { return m_durum.Item(index); }
+    // The first column's text of a row; empty / false outside 1..ListCount.
     QString List(int index) const;
-    void setList(int index, const QString& metin);
     bool Selected(int index) const;
     // Keeps SelCount in step; the focused row and the anchor stay.
     void setSelected(int index, bool secili);
-    // The row collection itself (read access for the location file and the search).
-    const clsFastCollection& Satirlar() const { return m_durum.Satirlar(); }
 
     // Operations.
-    // Appends the row (or inserts it before `index`). Without a row a new one is made with
-    // the text as its Ulke, the control's ForeColor and Alignment. Returns the position.
-    int AddItem(const QString& metin, int index = -1, std::unique_ptr<vkListItem> satir = {});
-    void AddItem(std::unique_ptr<vkListItem> satir) override;
+    // Has the source insert a row of plain text before `index` (or append it), aligned by
+    // the control's Alignment. Returns the position.
+    int AddItem(const QString& metin, int index = -1);
     void Clear();
     void RemoveItem(int index, bool ciz = true);
     void SelectAll();
@@ -197,19 +195,10 @@ public:
     void InvertSelection();
     void Crop();
     void EnsureVisible(int index);
-    void Refresh() override;
+    void Refresh();
     // What the search box does with a found row: select it alone as the focused row and
     // scroll it to the top.
     void BulunaniGoster(int index);
-
-    // Search and sort over the rows.
-    int FindItem(const QString& Aranan, const QString& ArananYer, bool AramaTuru) const;
-    static QString LLCase(const QString& Metin);
-    void SortItems(int SortType, int SortSutun);
-    int Sorted() const { return m_sorted; }
-    void setSorted(int tur);
-    int SortField() const { return m_sortField; }
-    void setSortField(int alan);
 
     // The scrollbar's pictures, handed on unchanged.
     void setScrlYkPicture(const Resim& r);
@@ -230,8 +219,8 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // A left or right press over the list, before the selection changes.
-    void ItemClick(vkListItem* satir);
+    // A left or right press over the list, before the selection changes: the row hit.
+    void ItemClick(int index);
     // After keyboard navigation, a wheel turn, and a scroll by the scrollbar.
     void Scrolled();
     // After Clear, Crop and deletion with the Delete key.
@@ -272,7 +261,6 @@ private:
     void kaydirmaDegisti(int deger);
     void satirCiz(QPainter& p, int index, int y, int scrollSolu);
     void arkaPlanCiz(QPainter& p);
-    void sirala(int tur, int alan);
     int scrollGenisligi() const;
     int scrollSolu() const;
     bool isaretCizgisiVar() const;
@@ -296,9 +284,6 @@ private:
     Resim m_picture;
     int m_pictureMode = OlduguGibi;
     int m_oleDropMode = BirakmaYok;
-    int m_sorted = 2;
-    int m_sortField = 0;
-    bool m_sirali = false;
 
     int m_listIndex = -1;
     int m_satirYuksekligi = 1;

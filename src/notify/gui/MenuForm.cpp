@@ -1,12 +1,12 @@
-#include "notify/MenuForm.h"
+#include "notify/gui/MenuForm.h"
 
-#include "notify/AnaPencereArayuzu.h"
-#include "notify/MesajForm.h"
+#include "notify/AnaPencereHedefi.h"
+#include "notify/gui/MesajForm.h"
 
 #include <QAction>
 #include <QMenu>
 
-MenuForm::MenuForm(AnaPencereArayuzu& ana, QWidget* parent) : QWidget(parent), ana_(ana)
+MenuForm::MenuForm(AnaPencereHedefi& ana, QWidget* parent) : QWidget(parent), ana_(ana)
 {
     setWindowTitle(QStringLiteral("MenuForm"));
 

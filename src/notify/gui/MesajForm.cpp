@@ -1,13 +1,13 @@
-#include "notify/MesajForm.h"
+#include "notify/gui/MesajForm.h"
 
 #include "platform/gui/YuvarlakSekil.h"
 
-#include "SkinResmi.h"
-#include "controls/Buton.h"
-#include "notify/AnaPencereArayuzu.h"
+#include "controls/gui/Buton.h"
+#include "notify/AnaPencereHedefi.h"
 #include "platform/gui/ImlecKaynagi.h"
 #include "platform/gui/QtZamanlayici.h"
 #include "platform/gui/SistemImleci.h"
+#include "platform/gui/SkinResmi.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -58,7 +58,7 @@ QLabel* Etiket(QWidget* sahip, const QRect& yer, const QFont& yazi)
 
 } // namespace
 
-MesajForm::MesajForm(AnaPencereArayuzu* ana, ZamanlayiciKaynagi* zaman, ImlecKaynagi* imlec,
+MesajForm::MesajForm(AnaPencereHedefi* ana, ZamanlayiciKaynagi* zaman, ImlecKaynagi* imlec,
                      QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus),

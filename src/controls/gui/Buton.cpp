@@ -1,4 +1,4 @@
-#include "controls/Buton.h"
+#include "controls/gui/Buton.h"
 
 #include "engine/Yuvarlama.h"
 #include "platform/gui/ImlecKaynagi.h"

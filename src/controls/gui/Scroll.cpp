@@ -1,6 +1,6 @@
-#include "controls/Scroll.h"
+#include "controls/gui/Scroll.h"
 
-#include "controls/Buton.h"
+#include "controls/gui/Buton.h"
 #include "platform/Twip.h"
 #include "platform/gui/ImlecKaynagi.h"
 #include "platform/gui/QtZamanlayici.h"

@@ -1,7 +1,7 @@
-#include "notify/NotifyIcon.h"
+#include "notify/gui/NotifyIcon.h"
 
-#include "SkinResmi.h"
-#include "notify/QtTepsiSimgesi.h"
+#include "notify/gui/QtTepsiSimgesi.h"
+#include "platform/gui/SkinResmi.h"
 
 #include <QCoreApplication>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "SkinResmi.h"
+#include "platform/gui/SkinResmi.h"
 
 #include <QGuiApplication>
 

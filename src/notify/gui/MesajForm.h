@@ -8,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-class AnaPencereArayuzu;
+class AnaPencereHedefi;
 class Buton;
 class ImlecKaynagi;
 class QLabel;
@@ -42,11 +42,11 @@ public:
 
     // Without sources the popup uses real timers and the real pointer. `ana` may be given
     // later (the main window may be built after the popup).
-    explicit MesajForm(AnaPencereArayuzu* ana = nullptr, ZamanlayiciKaynagi* zaman = nullptr,
+    explicit MesajForm(AnaPencereHedefi* ana = nullptr, ZamanlayiciKaynagi* zaman = nullptr,
                        ImlecKaynagi* imlec = nullptr, QWidget* parent = nullptr);
     ~MesajForm() override;
 
-    void setAnaPencere(AnaPencereArayuzu* ana) { ana_ = ana; }
+    void setAnaPencere(AnaPencereHedefi* ana) { ana_ = ana; }
 
     // Shows the warning: the three texts go unchanged into Mesaj1, Sure and Mesaj2, and the
     // growth starts from W = 2000. A popup still growing, held or shrinking is taken back
@@ -109,7 +109,7 @@ private:
     void icerigiGoster(bool goster);
     void metinleriYaz();
 
-    AnaPencereArayuzu* ana_ = nullptr;
+    AnaPencereHedefi* ana_ = nullptr;
     ImlecKaynagi* imlec_;
     MesajAnimasyonu anim_;
     Durum durum_ = Durum::Park;

@@ -1,4 +1,4 @@
-#include "notify/QtTepsiSimgesi.h"
+#include "notify/gui/QtTepsiSimgesi.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-class AnaPencereArayuzu;
+class AnaPencereHedefi;
 class MesajForm;
 class QAction;
 class QMenu;
@@ -24,7 +24,7 @@ public:
     static constexpr int SayfaGenel = 2;
     static constexpr int SayfaHakkinda = 3;
 
-    explicit MenuForm(AnaPencereArayuzu& ana, QWidget* parent = nullptr);
+    explicit MenuForm(AnaPencereHedefi& ana, QWidget* parent = nullptr);
     ~MenuForm() override;
 
     // The popup that "Çıkış" unloads with the other windows.
@@ -54,6 +54,6 @@ private:
     // order, then ends the program.
     void Cikis();
 
-    AnaPencereArayuzu& ana_;
+    AnaPencereHedefi& ana_;
     QPointer<MesajForm> popup_;
 };

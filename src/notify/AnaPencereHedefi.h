@@ -2,10 +2,10 @@
 
 // What the popup (MesajForm) and the tray menu (MenuForm) need from the main window.
 // AnaForm implements it; tests implement it to record the calls.
-class AnaPencereArayuzu
+class AnaPencereHedefi
 {
 public:
-    virtual ~AnaPencereArayuzu() = default;
+    virtual ~AnaPencereHedefi() = default;
 
     // Shows the tab page of the given index: 0 prayer times, 1 regional settings,
     // 2 general settings, 3 about.

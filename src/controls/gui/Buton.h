@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/Resim.h"
+#include "controls/gui/Resim.h"
 
 #include <QColor>
 #include <QPointer>
