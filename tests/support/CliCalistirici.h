@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CliCikti.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -9,13 +11,6 @@
 
 // Runs the built orvanel-cli as a user would: in its own home, settings and runtime folders
 // (a fresh temporary folder unless the caller gives one), UTC, the C locale, no display.
-struct CliCikti
-{
-    int Kod = -1; // -1: crashed or did not finish
-    QString Out;
-    QString Err;
-};
-
 class CliCalistirici
 {
 public:
