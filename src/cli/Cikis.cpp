@@ -2,13 +2,13 @@
 
 namespace Cikis {
 
-int Hata(QTextStream& err, const QString& mesaj)
+int Hata(QTextStream& err, const QString& mesaj, int kod)
 {
     QString satir = mesaj;
     satir.replace(QLatin1Char('\n'), QLatin1Char(' '));
     err << "orvanel-cli: " << satir << '\n';
     err.flush();
-    return HataliGirdi;
+    return kod;
 }
 
 } // namespace Cikis

@@ -7,9 +7,10 @@
 namespace Cikis {
 
 constexpr int Tamam = 0;
+constexpr int Bulunamadi = 1;
 constexpr int HataliGirdi = 2;
 
-// Writes `mesaj` as one line on `err` and gives HataliGirdi.
-int Hata(QTextStream& err, const QString& mesaj);
+// Writes `mesaj` as one line on `err` and gives `kod`.
+int Hata(QTextStream& err, const QString& mesaj, int kod = HataliGirdi);
 
 } // namespace Cikis

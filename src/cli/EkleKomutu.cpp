@@ -1,40 +1,15 @@
 #include "cli/EkleKomutu.h"
 
 #include "cli/Cikis.h"
-#include "cli/SearchKomutu.h"
-#include "cli/Secenekler.h"
+#include "cli/KonumArama.h"
 #include "locations/KonumEkleme.h"
 #include "locations/SeciliKonum.h"
 #include "platform/AyarDeposu.h"
-
-#include <QDir>
 
 namespace {
 
 const QString AyarlarYazilamiyor =
     QStringLiteral("Ayarlar kaydedilemedi: ayar dosyasına yazılamıyor.");
-
-QString Yardim()
-{
-    return QStringLiteral(
-        "Kullanım: orvanel-cli ekle --ulke METİN --sehir METİN --tz SAAT --enlem METİN\n"
-        "                           --boylam METİN [--db YOL] [--sec]\n"
-        "data.db'ye yeni bir Şehir / Bölge ekler; programdaki \"Şehir Ekle\" penceresinin\n"
-        "denetimleri ve iletileri geçerlidir. Eklenen satırı yazar.\n"
-        "\n"
-        "  --ulke METİN    Ülke.\n"
-        "  --sehir METİN   Şehir ya da bölge.\n"
-        "  --tz SAAT       Saat dilimi, pencerenin listesindeki değerlerden biri\n"
-        "                  (-12 ... 12; ör. 2, -3,5, 5.75).\n"
-        "  --enlem METİN   Enlem, ondalık işareti \".\" ya da \",\" (kuzey artı).\n"
-        "  --boylam METİN  Boylam, ondalık işareti \".\" ya da \",\" (doğu artı).\n"
-        "  --db YOL        Yazılacak konum dosyası (varsayılan: programın klasöründeki\n"
-        "                  data.db).\n"
-        "  --sec           Eklenen yeri kullanılan konum olarak ayarlara da kaydet.\n"
-        "  --help          Bu yardımı göster.\n"
-        "Çıkış durumu: 0 eklendi, 2 reddedildi ya da dosya okunamadı/yazılamadı (dosya\n"
-        "değişmeden kalır).\n");
-}
 
 QString SaatDilimiMesaji()
 {
@@ -46,24 +21,43 @@ QString SaatDilimiMesaji()
 
 } // namespace
 
-int EkleKomutu(const QStringList& args, QTextStream& out, QTextStream& err)
+EkleKomutu::EkleKomutu()
+    : Komut({QStringLiteral("ekle")},
+            QStringLiteral("data.db'ye yeni bir Şehir / Bölge ekler (--sec ile seçer)."),
+            QStringLiteral("data.db'ye yeni bir Şehir / Bölge ekler; programdaki \"Şehir Ekle\" "
+                           "penceresinin\ndenetimleri ve iletileri geçerlidir. Eklenen satırı "
+                           "yazar. --ulke, --sehir,\n--tz, --enlem ve --boylam gereklidir.\n"
+                           "Çıkış durumu: 0 eklendi, 2 reddedildi ya da dosya okunamadı/"
+                           "yazılamadı (dosya\ndeğişmeden kalır).")),
+      ulke_(QStringLiteral("ulke"), QStringLiteral("Ülke."), QStringLiteral("METİN")),
+      sehir_(QStringLiteral("sehir"), QStringLiteral("Şehir ya da bölge."),
+             QStringLiteral("METİN")),
+      tz_(QStringLiteral("tz"),
+          QStringLiteral("Saat dilimi, pencerenin listesindeki değerlerden biri (-12 ... 12; ör. "
+                         "2, -3,5, 5.75)."),
+          QStringLiteral("SAAT")),
+      enlem_(QStringLiteral("enlem"),
+             QStringLiteral("Enlem, ondalık işareti \".\" ya da \",\" (kuzey artı)."),
+             QStringLiteral("METİN")),
+      boylam_(QStringLiteral("boylam"),
+              QStringLiteral("Boylam, ondalık işareti \".\" ya da \",\" (doğu artı)."),
+              QStringLiteral("METİN")),
+      sec_(QStringLiteral("sec"),
+           QStringLiteral("Eklenen yeri kullanılan konum olarak ayarlara da kaydet."))
 {
-    int cikis = Cikis::Tamam;
-    const auto s =
-        Secenekler::Komut(args,
-                          {QStringLiteral("ulke"), QStringLiteral("sehir"), QStringLiteral("tz"),
-                           QStringLiteral("enlem"), QStringLiteral("boylam"), QStringLiteral("db")},
-                          {QStringLiteral("sec")}, Yardim(), out, err, cikis);
-    if (!s)
-        return cikis;
+    SecenekEkle({ulke_, sehir_, tz_, enlem_, boylam_, DbSecenegi, sec_});
+}
 
+int EkleKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
+                      const KomutOrtami& ortam) const
+{
     EkleGirdisi g;
-    g.Ulke = s->Deger(QStringLiteral("ulke"));
-    g.Sehir = s->Deger(QStringLiteral("sehir"));
-    g.Enlem = s->Deger(QStringLiteral("enlem"));
-    g.Boylam = s->Deger(QStringLiteral("boylam"));
+    g.Ulke = p.value(ulke_);
+    g.Sehir = p.value(sehir_);
+    g.Enlem = p.value(enlem_);
+    g.Boylam = p.value(boylam_);
     // The dialog offers only its list; the command line takes the same values.
-    g.SaatDilimi = KonumEkleme::SaatDilimiBul(s->Deger(QStringLiteral("tz")));
+    g.SaatDilimi = KonumEkleme::SaatDilimiBul(p.value(tz_));
     // An incomplete entry gets the completeness message first, as in the dialog.
     const bool eksik =
         g.Ulke.isEmpty() || g.Sehir.isEmpty() || g.Enlem.isEmpty() || g.Boylam.isEmpty();
@@ -72,12 +66,12 @@ int EkleKomutu(const QStringList& args, QTextStream& out, QTextStream& err)
 
     // Choosing the place must not stay half done: a settings file that cannot be written is
     // found before data.db changes.
-    const bool sec = s->Var(QStringLiteral("sec"));
+    const bool sec = p.isSet(sec_);
     AyarDeposu depo;
     if (sec && !depo.Yazilabilir())
         return Cikis::Hata(err, AyarlarYazilamiyor);
 
-    const QString yol = KonumArama::VeritabaniYolu(*s);
+    const QString yol = VeritabaniYolu(p, ortam);
     KonumDosyasi dosya = KonumDosyasi::DosyaYolu(yol);
     const KonumEkleme::DosyaSonucu sonuc = KonumEkleme::DosyayaEkle(dosya, g);
     KonumArama::AtlananlariBildir(sonuc.Atlanan, yol, err);

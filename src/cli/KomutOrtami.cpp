@@ -1,9 +1,11 @@
 #include "cli/KomutOrtami.h"
 
+#include <QCoreApplication>
+
 const KomutOrtami& KomutOrtami::Sistem()
 {
     static const SistemSaati saat;
     static const SistemYazSaati yazSaati;
-    static const KomutOrtami ortam{saat, yazSaati};
+    static const KomutOrtami ortam{saat, yazSaati, QCoreApplication::applicationDirPath() + u'/'};
     return ortam;
 }

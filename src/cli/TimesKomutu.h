@@ -1,11 +1,10 @@
 #pragma once
 
-#include "cli/KomutOrtami.h"
+#include "cli/VakitlerKomutu.h"
 
-#include <QStringList>
-#include <QTextStream>
-
-// orvanel-cli times: the date texts and the six times of one day and place.
-int TimesKomutu(const QStringList& args, QTextStream& out, QTextStream& err);
-int TimesKomutu(const QStringList& args, QTextStream& out, QTextStream& err,
-                const KomutOrtami& ortam);
+// The entry point tests/locations/SearchKomutuTest.cpp still calls; the command is
+// VakitlerKomutu.
+inline int TimesKomutu(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    return VakitlerKomutu().Calistir(args, out, err, KomutOrtami::Sistem());
+}

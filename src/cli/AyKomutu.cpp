@@ -1,47 +1,12 @@
-#include "cli/MonthKomutu.h"
+#include "cli/AyKomutu.h"
 
 #include "cli/Cikis.h"
-#include "cli/GirdiSecenekleri.h"
-#include "cli/VarsayilanKonum.h"
 #include "engine/GunlukHesap.h"
 #include "engine/Vakit.h"
 
 #include <vector>
 
 namespace {
-
-QString Yardim()
-{
-    return QStringLiteral("Kullanım: orvanel-cli month [--year YIL] [--month AY] [seçenekler] "
-                          "[--csv]\n"
-                          "Bir ayın vakit çizelgesini yazar: her gün için tarih, Hicri tarih ve "
-                          "altı vakit.\n"
-                          "\n"
-                          "  --year YIL         Yıl, 1 ile 9999 arası (varsayılan: bu yıl).\n"
-                          "  --month AY         Ay, 1 ile 12 arası (varsayılan: bu ay).\n"
-                          "  --csv              Virgülle ayrılmış değerler olarak yaz (başlık "
-                          "satırıyla).\n"
-                          "  --help             Bu yardımı göster.\n") +
-           GirdiSecenekleri::Yardim();
-}
-
-bool SayiAraligi(const Secenekler& s, const QString& ad, const QString& adi, int alt, int ust,
-                 int& deger, QString* hata)
-{
-    if (!s.Var(ad))
-        return true;
-    const std::optional<int> sayi = GirdiSecenekleri::TamSayi(s.Deger(ad));
-    if (!sayi || *sayi < alt || *sayi > ust) {
-        *hata = QStringLiteral("%1 %2 ile %3 arasında bir tam sayı olmalı: %4")
-                    .arg(adi)
-                    .arg(alt)
-                    .arg(ust)
-                    .arg(s.Deger(ad));
-        return false;
-    }
-    deger = *sayi;
-    return true;
-}
 
 QString CsvAlani(const QString& alan)
 {
@@ -104,41 +69,63 @@ void CizelgeYaz(const std::vector<Satir>& satirlar, QTextStream& out)
 
 } // namespace
 
-int MonthKomutu(const QStringList& args, QTextStream& out, QTextStream& err)
+bool AyKomutu::SayiAraligi(const QCommandLineParser& p, const QCommandLineOption& secenek,
+                           const QString& adi, int alt, int ust, int& deger, QString* hata)
 {
-    return MonthKomutu(args, out, err, KomutOrtami::Sistem());
+    if (!p.isSet(secenek))
+        return true;
+    const QString metin = p.value(secenek);
+    const std::optional<int> sayi = TamSayi(metin);
+    if (!sayi || *sayi < alt || *sayi > ust) {
+        *hata = QStringLiteral("%1 %2 ile %3 arasında bir tam sayı olmalı: %4")
+                    .arg(adi)
+                    .arg(alt)
+                    .arg(ust)
+                    .arg(metin);
+        return false;
+    }
+    deger = *sayi;
+    return true;
 }
 
-int MonthKomutu(const QStringList& args, QTextStream& out, QTextStream& err,
-                const KomutOrtami& ortam)
+AyKomutu::AyKomutu()
+    : YerKomutu({QStringLiteral("month")},
+                QStringLiteral("Bir ayın vakit çizelgesini yazar (--csv ile CSV)."),
+                QStringLiteral("Bir ayın vakit çizelgesini yazar: her gün için tarih, Hicri tarih "
+                               "ve altı vakit.")),
+      yil_(QStringLiteral("year"), QStringLiteral("Yıl, 1 ile 9999 arası (varsayılan: bu yıl)."),
+           QStringLiteral("YIL")),
+      ay_(QStringLiteral("month"), QStringLiteral("Ay, 1 ile 12 arası (varsayılan: bu ay)."),
+          QStringLiteral("AY")),
+      csv_(QStringLiteral("csv"),
+           QStringLiteral("Virgülle ayrılmış değerler olarak yaz (başlık satırıyla)."))
 {
-    int cikis = Cikis::Tamam;
-    const auto s = Secenekler::Komut(
-        args, GirdiSecenekleri::Degerli() << QStringLiteral("year") << QStringLiteral("month"),
-        GirdiSecenekleri::Bayraklar() << QStringLiteral("csv"), Yardim(), out, err, cikis);
-    if (!s)
-        return cikis;
+    SecenekEkle({yil_, ay_, csv_});
+}
 
+int AyKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
+                    const KomutOrtami& ortam) const
+{
     QString hata;
     const QDate bugun = ortam.Zaman.Simdi().date();
     int yil = bugun.year();
     int ay = bugun.month();
     VakitGirdisi girdi;
-    if (!SayiAraligi(*s, QStringLiteral("year"), QStringLiteral("Yıl"), 1, 9999, yil, &hata) ||
-        !SayiAraligi(*s, QStringLiteral("month"), QStringLiteral("Ay"), 1, 12, ay, &hata) ||
-        !GirdiSecenekleri::Girdi(*s, girdi, &hata))
+    if (!SayiAraligi(p, yil_, QStringLiteral("Yıl"), 1, 9999, yil, &hata) ||
+        !SayiAraligi(p, ay_, QStringLiteral("Ay"), 1, 12, ay, &hata) ||
+        !Girdi(p, ortam, girdi, &hata, err))
         return Cikis::Hata(err, hata);
 
     const QDate ilk(yil, ay, 1);
     girdi.SeciliTarih = QDateTime(ilk, QTime(0, 0));
-    GirdiSecenekleri::GecisleriDoldur(girdi, ortam.YazSaati); // one year, one pair of dates
+    GecisleriDoldur(girdi, ortam.YazSaati); // one year, one pair of dates
 
     std::vector<Satir> satirlar;
     for (QDate gun = ilk; gun.month() == ay; gun = gun.addDays(1)) {
         girdi.SeciliTarih = QDateTime(gun, QTime(0, 0));
         satirlar.push_back({gun, GunlukHesapla(girdi)});
     }
-    if (s->Var(QStringLiteral("csv")))
+    if (p.isSet(csv_))
         CsvYaz(satirlar, out);
     else
         CizelgeYaz(satirlar, out);

@@ -1,0 +1,55 @@
+#include "cli/AramaKomutu.h"
+
+#include "cli/Cikis.h"
+#include "cli/KonumArama.h"
+#include "locations/FindItem.h"
+
+AramaKomutu::AramaKomutu()
+    : Komut({QStringLiteral("search")},
+            QStringLiteral("data.db'de konum arar ve bulduğu satırı yazar."),
+            QStringLiteral(
+                "Konum arama kutusunun METİN için seçtiği yeri, data.db'deki satırıyla yazar.\n"
+                "METİN bir şehir ya da \"şehir,ülke\"dir; önce tam eşleşme, sonra başlangıç "
+                "aranır;\nbüyük/küçük harf fark etmez, ? * # [liste] joker olarak çalışır; "
+                "\"-\" ile\nbaşlayan METİN'in önüne -- koyun.\n"
+                "Çıkış durumu: 0 bulundu, 1 bulunamadı, 2 hatalı girdi ya da okunamayan dosya."),
+            QStringLiteral("METİN")),
+      hepsi_(QStringLiteral("all"),
+             QStringLiteral("Başlangıç aramasının bulduğu bütün satırları liste sırasıyla yaz."))
+{
+    SecenekEkle({DbSecenegi, hepsi_});
+}
+
+int AramaKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
+                       const KomutOrtami& ortam) const
+{
+    const QStringList kelimeler = p.positionalArguments();
+    if (kelimeler.size() != 1)
+        return Cikis::Hata(err, kelimeler.isEmpty()
+                                    ? QStringLiteral("Aranacak metin verilmedi.")
+                                    : QStringLiteral("Tek bir arama metni verilmeli (boşluk "
+                                                     "içeren metni tırnak içine alın)."));
+    const QString& metin = kelimeler.first();
+    const QString yol = VeritabaniYolu(p, ortam);
+    QString hata;
+
+    if (!p.isSet(hepsi_)) {
+        KonumKaydi k;
+        const int sonuc = KonumArama::Bul(metin, yol, k, &hata, err);
+        if (sonuc != Cikis::Tamam)
+            return Cikis::Hata(err, hata, sonuc);
+        out << KonumDosyasi::SatirMetni(k) << '\n';
+        return Cikis::Tamam;
+    }
+
+    clsFastCollection liste;
+    if (!KonumArama::Oku(yol, liste, &hata, err))
+        return Cikis::Hata(err, hata);
+    const std::vector<int> bulunan =
+        FindAllItems(liste, BosluklariKirp(metin), QStringLiteral("SehirUlke"), true);
+    if (bulunan.empty())
+        return Cikis::Hata(err, KonumArama::BulunamadiMesaji(metin), Cikis::Bulunamadi);
+    for (int konum : bulunan)
+        out << KonumDosyasi::SatirMetni(liste.Item(konum)->Kayit()) << '\n';
+    return Cikis::Tamam;
+}

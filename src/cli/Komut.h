@@ -1,0 +1,70 @@
+#pragma once
+
+#include "cli/KomutOrtami.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+// One command of orvanel-cli. Its options are declared once, in Secenekler(): the parser and
+// the --help text are both built from them. Calistir refuses an unknown option, a missing or
+// unexpected value and a stray word with one Turkish line on stderr and exit status 2,
+// answers -h/--help, and hands the rest to Yurut.
+class Komut
+{
+public:
+    virtual ~Komut() = default;
+
+    // The first name is the one help shows first; the others are accepted as well.
+    const QStringList& Adlar() const { return adlar_; }
+    // The command's line in `orvanel-cli --help`.
+    const QString& Ozet() const { return ozet_; }
+    const QList<QCommandLineOption>& Secenekler() const { return secenekler_; }
+
+    int Calistir(const QStringList& args, QTextStream& out, QTextStream& err,
+                 const KomutOrtami& ortam) const;
+    QString Yardim() const;
+
+protected:
+    // `aciklama` opens the help; `konumsal` names the words the command takes ("METİN"),
+    // empty when it takes none.
+    Komut(QStringList adlar, QString ozet, QString aciklama, QString konumsal = QString());
+    void SecenekEkle(const QList<QCommandLineOption>& secenekler);
+
+    virtual int Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
+                      const KomutOrtami& ortam) const = 0;
+
+    // Options more than one command takes.
+    static const QCommandLineOption TarihSecenegi;
+    static const QCommandLineOption HicriGunSecenegi;
+    static const QCommandLineOption DbSecenegi;
+
+    // The name the user gave `secenek` by, the last time: messages name it the same way.
+    static QString YazilanAd(const QCommandLineParser& p, const QCommandLineOption& secenek);
+    // A whole number, optional sign.
+    static std::optional<int> TamSayi(const QString& metin);
+    // Reads the option into `deger` when given; false with a message when it is bad.
+    static bool TarihOku(const QCommandLineParser& p, QDate& tarih, QString* hata);
+    static bool HicriGunOku(const QCommandLineParser& p, int& gun, QString* hata);
+    // The data.db of --db, else the program folder's.
+    static QString VeritabaniYolu(const QCommandLineParser& p, const KomutOrtami& ortam);
+    // Puts `metin` into `hata` and gives false.
+    static bool Hata(QString* hata, const QString& metin);
+
+private:
+    // The Turkish line for what Qt's parser refused (its own text is English).
+    QString CozumHatasi(const QCommandLineParser& p, const QStringList& args) const;
+    const QCommandLineOption* SecenekBul(const QString& ad) const;
+
+    QStringList adlar_;
+    QString ozet_;
+    QString aciklama_;
+    QString konumsal_;
+    QList<QCommandLineOption> secenekler_;
+};

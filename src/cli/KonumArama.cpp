@@ -1,0 +1,84 @@
+#include "cli/KonumArama.h"
+
+#include "cli/Cikis.h"
+#include "locations/FindItem.h"
+
+#include <QDir>
+
+namespace KonumArama {
+
+QString DosyaMesaji(KonumDosyasiSonucu sonuc, const QString& yol)
+{
+    const QString ad = QDir::toNativeSeparators(yol);
+    switch (sonuc) {
+    case KonumDosyasiSonucu::DosyaYok:
+        return QStringLiteral("Konum dosyası bulunamadı: %1").arg(ad);
+    case KonumDosyasiSonucu::Okunamadi:
+        return QStringLiteral("Konum dosyası okunamadı: %1").arg(ad);
+    case KonumDosyasiSonucu::DosyaDegil:
+        return QStringLiteral("Konum dosyası düzenli bir dosya değil: %1").arg(ad);
+    case KonumDosyasiSonucu::CokBuyuk:
+        return QStringLiteral("Konum dosyası çok büyük (en çok %1 MiB): %2")
+            .arg(KonumDosyasi::EnBuyukBoyut / (1024 * 1024))
+            .arg(ad);
+    case KonumDosyasiSonucu::SaltOkunur:
+        return QStringLiteral("Konum dosyası salt okunur; bir şey eklenmedi: %1").arg(ad);
+    case KonumDosyasiSonucu::Kilitli:
+        return QStringLiteral("Konum dosyasına başka bir işlem yazıyor; biraz sonra yeniden "
+                              "deneyin: %1")
+            .arg(ad);
+    case KonumDosyasiSonucu::GecersizAd:
+        return QString::fromUtf8(GecersizAdMesaji.Metin);
+    default:
+        return QStringLiteral("Konum dosyasına yazılamadı, dosyanın önceki hali korundu: %1")
+            .arg(ad);
+    }
+}
+
+void AtlananlariBildir(const QVector<int>& satirlar, const QString& yol, QTextStream& err)
+{
+    if (satirlar.isEmpty())
+        return;
+    QStringList numaralar;
+    for (int n : satirlar)
+        numaralar << QString::number(n);
+    err << "orvanel-cli: " << QDir::toNativeSeparators(yol)
+        << ": okunamayan satırlar atlandı: " << numaralar.join(QStringLiteral(", ")) << '\n';
+    err.flush();
+}
+
+QString BulunamadiMesaji(const QString& metin)
+{
+    return QStringLiteral("\"%1\" için konum bulunamadı.").arg(metin);
+}
+
+bool Oku(const QString& yol, clsFastCollection& liste, QString* hata, QTextStream& err)
+{
+    KonumDosyasi dosya = KonumDosyasi::DosyaYolu(yol);
+    const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(liste);
+    if (sonuc != KonumDosyasiSonucu::Tamam) {
+        if (hata)
+            *hata = DosyaMesaji(sonuc, yol);
+        return false;
+    }
+    AtlananlariBildir(dosya.AtlananSatirlar(), yol, err);
+    return true;
+}
+
+int Bul(const QString& metin, const QString& yol, KonumKaydi& kayit, QString* hata,
+        QTextStream& err)
+{
+    clsFastCollection liste;
+    if (!Oku(yol, liste, hata, err))
+        return Cikis::HataliGirdi;
+    const int konum = AramaKutusuBul(liste, metin);
+    if (konum == 0) {
+        if (hata)
+            *hata = BulunamadiMesaji(metin);
+        return Cikis::Bulunamadi;
+    }
+    kayit = liste.Item(konum)->Kayit();
+    return Cikis::Tamam;
+}
+
+} // namespace KonumArama

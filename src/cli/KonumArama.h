@@ -1,0 +1,29 @@
+#pragma once
+
+#include "locations/KonumDosyasi.h"
+#include "locations/KonumKaydi.h"
+#include "locations/clsFastCollection.h"
+
+#include <QString>
+#include <QTextStream>
+#include <QVector>
+
+// data.db as the commands read it: the location search box's choice, and the Turkish lines
+// for a file that cannot be read or written.
+namespace KonumArama {
+
+// The one-line message for a places file that could not be read or written.
+QString DosyaMesaji(KonumDosyasiSonucu sonuc, const QString& yol);
+// Names the unreadable lines of the file on `err` (nothing when there are none): they are
+// kept in the file, but no search finds them.
+void AtlananlariBildir(const QVector<int>& satirlar, const QString& yol, QTextStream& err);
+QString BulunamadiMesaji(const QString& metin);
+
+// Reads the rows of the file; false with a message when it cannot be read.
+bool Oku(const QString& yol, clsFastCollection& liste, QString* hata, QTextStream& err);
+// The row the search box selects for `metin`: Cikis::Tamam with the row, Cikis::Bulunamadi,
+// or Cikis::HataliGirdi for a file that cannot be read; a message in `hata` unless found.
+int Bul(const QString& metin, const QString& yol, KonumKaydi& kayit, QString* hata,
+        QTextStream& err);
+
+} // namespace KonumArama

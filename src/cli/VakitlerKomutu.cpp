@@ -1,0 +1,61 @@
+#include "cli/VakitlerKomutu.h"
+
+#include "cli/Cikis.h"
+#include "engine/GunlukHesap.h"
+#include "engine/Vakit.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+void JsonYaz(const VakitSonucu& sonuc, QTextStream& out)
+{
+    QJsonObject nesne;
+    nesne.insert(QStringLiteral("miladi"), sonuc.Miladi);
+    nesne.insert(QStringLiteral("hicri"), sonuc.Hicri);
+    QJsonObject saniyeler;
+    for (std::size_t i = 0; i < VakitAnahtarlari.size(); ++i) {
+        const QString anahtar = QString::fromLatin1(VakitAnahtarlari[i]);
+        nesne.insert(anahtar, sonuc.Metinler[i]);
+        saniyeler.insert(anahtar, static_cast<qint64>(sonuc.GunlukVakitler[i]));
+    }
+    nesne.insert(QStringLiteral("saniyeler"), saniyeler);
+    out << QString::fromUtf8(QJsonDocument(nesne).toJson(QJsonDocument::Indented));
+}
+
+} // namespace
+
+VakitlerKomutu::VakitlerKomutu()
+    : YerKomutu({QStringLiteral("times")},
+                QStringLiteral("Bir günün tarihlerini ve altı vaktini yazar."),
+                QStringLiteral("Bir günün Miladi ve Hicri tarihini ve altı vaktini yazar.")),
+      json_(QStringLiteral("json"),
+            QStringLiteral("Sonucu JSON nesnesi olarak yaz: \"miladi\", \"hicri\", \"imsak\" … "
+                           "\"yatsi\" metinleri ve \"saniyeler\" (gece yarısından sonraki "
+                           "saniye)."))
+{
+    SecenekEkle({TarihSecenegi, json_});
+}
+
+int VakitlerKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
+                          const KomutOrtami& ortam) const
+{
+    QDate gun;
+    VakitGirdisi girdi;
+    QString hata;
+    if (!TarihOku(p, gun, &hata) || !Girdi(p, ortam, girdi, &hata, err))
+        return Cikis::Hata(err, hata);
+    girdi.SeciliTarih = gun.isValid() ? QDateTime(gun, QTime(0, 0)) : ortam.Zaman.Simdi();
+    GecisleriDoldur(girdi, ortam.YazSaati);
+
+    const VakitSonucu sonuc = GunlukHesapla(girdi);
+    if (p.isSet(json_)) {
+        JsonYaz(sonuc, out);
+        return Cikis::Tamam;
+    }
+    out << sonuc.Miladi << '\n' << sonuc.Hicri << '\n';
+    for (std::size_t i = 0; i < VakitAdlari.size(); ++i)
+        out << QString::fromUtf8(VakitAdlari[i]) << '\t' << sonuc.Metinler[i] << '\n';
+    return Cikis::Tamam;
+}

@@ -1,0 +1,134 @@
+#include "cli/YerKomutu.h"
+
+#include "cli/Cikis.h"
+#include "cli/KonumArama.h"
+#include "cli/VarsayilanKonum.h"
+#include "engine/HesapYontemi.h"
+#include "engine/Sayi.h"
+
+namespace {
+
+QString YontemAciklamasi()
+{
+    QString metin = QStringLiteral("Hesap yöntemi, 0 ile 4 arası (varsayılan 0):");
+    for (const HesapYontemi& y : HesapYontemleri())
+        metin += QStringLiteral("\n%1 %2").arg(y.Index).arg(y.Ad);
+    return metin;
+}
+
+// Reads the option as a number in [alt, ust] into `deger` when given.
+bool SayiOku(const QCommandLineParser& p, const QCommandLineOption& secenek, const QString& adi,
+             double alt, double ust, double& deger, QString* hata)
+{
+    if (!p.isSet(secenek))
+        return true;
+    const QString metin = p.value(secenek);
+    const std::optional<double> sayi = Sayi::Coz(metin);
+    if (!sayi || *sayi < alt || *sayi > ust) {
+        if (hata)
+            *hata =
+                sayi ? QStringLiteral("%1 %2 ile %3 arasında olmalı: %4")
+                           .arg(adi)
+                           .arg(alt)
+                           .arg(ust)
+                           .arg(metin)
+                     : QStringLiteral("Geçersiz sayı: --%1 %2").arg(secenek.names().first(), metin);
+        return false;
+    }
+    deger = *sayi;
+    return true;
+}
+
+} // namespace
+
+YerKomutu::YerKomutu(QStringList adlar, QString ozet, QString aciklama)
+    : Komut(std::move(adlar), std::move(ozet), std::move(aciklama)),
+      enlem_(QStringLiteral("lat"),
+             QStringLiteral("Enlem, derece; kuzey artı (-90 ile 90 arası). Yer seçeneği "
+                            "verilmezse kayıtlı yer (ilk açılışta İstanbul, Türkiye)."),
+             QStringLiteral("ENLEM")),
+      boylam_(QStringLiteral("lon"),
+              QStringLiteral("Boylam, derece; doğu artı (-180 ile 180 arası)."),
+              QStringLiteral("BOYLAM")),
+      tz_(QStringLiteral("tz"),
+          QStringLiteral("Yerin kış saati farkı, GMT'ye göre saat (5.75 ya da 5,75). --lat, "
+                         "--lon ve --tz birlikte verilir."),
+          QStringLiteral("SAAT")),
+      ulke_(QStringLiteral("country"),
+            QStringLiteral("Ülke adı; \"Türkiye\" her gün bir saat ekler."),
+            QStringLiteral("ÜLKE")),
+      yontem_(QStringLiteral("method"), YontemAciklamasi(), QStringLiteral("N")),
+      yazSaatiYok_(QStringLiteral("no-dst"),
+                   QStringLiteral("Sistemin yaz saati kuralını uygulama.")),
+      konum_(QStringLiteral("konum"),
+             QStringLiteral("Yeri data.db'de ara (\"istanbul\" ya da \"istanbul,türkiye\"); "
+                            "arama kutusunun seçtiği satırın ülkesi, enlemi, boylamı ve saat "
+                            "dilimi kullanılır."),
+             QStringLiteral("METİN"))
+{
+    SecenekEkle(
+        {enlem_, boylam_, tz_, ulke_, yontem_, yazSaatiYok_, HicriGunSecenegi, konum_, DbSecenegi});
+}
+
+bool YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
+                      QString* hata, QTextStream& err) const
+{
+    const bool enlem = p.isSet(enlem_);
+    const bool elle = enlem || p.isSet(boylam_) || p.isSet(tz_);
+    if (elle && p.isSet(konum_))
+        return Hata(hata, QStringLiteral("%1 ile --lat, --lon ve --tz birlikte verilemez.")
+                              .arg(YazilanAd(p, konum_)));
+    QString yerHatasi;
+    girdi = VarsayilanGirdi(&yerHatasi);
+    if (!yerHatasi.isEmpty() && !enlem && !p.isSet(konum_))
+        return Hata(hata, yerHatasi);
+
+    if (elle) {
+        if (!(enlem && p.isSet(boylam_) && p.isSet(tz_)))
+            return Hata(hata, QStringLiteral("--lat, --lon ve --tz birlikte verilmeli."));
+        // Another place: the stored country (and its extra hour) does not carry over.
+        girdi.Ulke.clear();
+    }
+    using G = VakitGirdisi;
+    if (!SayiOku(p, enlem_, QStringLiteral("Enlem"), -G::EnlemSiniri, G::EnlemSiniri, girdi.Enlem,
+                 hata) ||
+        !SayiOku(p, boylam_, QStringLiteral("Boylam"), -G::BoylamSiniri, G::BoylamSiniri,
+                 girdi.Boylam, hata) ||
+        !SayiOku(p, tz_, QStringLiteral("Saat dilimi"), G::TzEnAz, G::TzEnCok, girdi.Tz, hata))
+        return false;
+    if (p.isSet(ulke_))
+        girdi.Ulke = p.value(ulke_);
+    if (p.isSet(yontem_)) {
+        const std::optional<int> yontem = TamSayi(p.value(yontem_));
+        if (!yontem || !HesapYontemiBul(*yontem))
+            return Hata(
+                hata,
+                QStringLiteral("Hesap yöntemi 0 ile 4 arasında olmalı: %1").arg(p.value(yontem_)));
+        girdi.VakitHesap = *yontem;
+    }
+    if (p.isSet(yazSaatiYok_))
+        girdi.YazSaati = false;
+    return HicriGunOku(p, girdi.HicriGun, hata) && KonumUygula(p, ortam, girdi, hata, err);
+}
+
+bool YerKomutu::KonumUygula(const QCommandLineParser& p, const KomutOrtami& ortam,
+                            VakitGirdisi& girdi, QString* hata, QTextStream& err) const
+{
+    if (!p.isSet(konum_))
+        return true;
+    KonumKaydi k;
+    if (KonumArama::Bul(p.value(konum_), VeritabaniYolu(p, ortam), k, hata, err) != Cikis::Tamam)
+        return false;
+    girdi.Enlem = k.Enlem;
+    girdi.Boylam = k.Boylam;
+    girdi.Tz = k.Tz;
+    girdi.Ulke = p.isSet(ulke_) ? p.value(ulke_) : k.Ulke;
+    return true;
+}
+
+void YerKomutu::GecisleriDoldur(VakitGirdisi& girdi, const YazSaatiKaynagi& kaynak)
+{
+    const auto [baslangic, bitis] = kaynak.Gecisler(girdi.SeciliTarih.date().year());
+    girdi.YazBaslangic = baslangic;
+    girdi.YazBitis = bitis;
+}

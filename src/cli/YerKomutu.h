@@ -1,0 +1,35 @@
+#pragma once
+
+#include "cli/Komut.h"
+#include "engine/VakitGirdisi.h"
+
+// A command that computes times for a place (times, month, alerts). The place options are
+// declared here once: --lat, --lon and --tz together, --country, --method, --no-dst,
+// --hicri-gun, and --konum with --db to take the place from data.db.
+class YerKomutu : public Komut
+{
+protected:
+    YerKomutu(QStringList adlar, QString ozet, QString aciklama);
+
+    // The stored place and options with the place options over them. A place that --lat,
+    // --lon and --tz give has no country unless --country names one; --konum takes the
+    // latitude, longitude, time zone and country of the row the search box selects (--country
+    // still names the country) and cannot be combined with --lat, --lon or --tz. A stored
+    // place that cannot be used is refused unless the options name another place.
+    bool Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
+               QString* hata, QTextStream& err) const;
+    // Fills the daylight-saving dates of the selected day's year.
+    static void GecisleriDoldur(VakitGirdisi& girdi, const YazSaatiKaynagi& kaynak);
+
+private:
+    bool KonumUygula(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
+                     QString* hata, QTextStream& err) const;
+
+    QCommandLineOption enlem_;
+    QCommandLineOption boylam_;
+    QCommandLineOption tz_;
+    QCommandLineOption ulke_;
+    QCommandLineOption yontem_;
+    QCommandLineOption yazSaatiYok_;
+    QCommandLineOption konum_;
+};

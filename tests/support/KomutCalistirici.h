@@ -1,0 +1,53 @@
+#pragma once
+
+#include "AyarKlasoru.h"
+#include "CliCikti.h"
+#include "SahteSaat.h"
+#include "SahteYazSaati.h"
+#include "cli/KomutSatiri.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+// Runs orvanel-cli in process, as CliCalistirici runs the built program: an empty settings
+// store and a program folder of its own (where data.db and the sounds are looked for), a fixed
+// clock (21 June 2026, 12:30) and fixed summer-time dates.
+class KomutCalistirici
+{
+public:
+    CliCikti operator()(const QStringList& args) const
+    {
+        QString out;
+        QString err;
+        QTextStream outAkis(&out);
+        QTextStream errAkis(&err);
+        const KomutOrtami ortam{saat_, yazSaati_, klasor_.path() + u'/'};
+        CliCikti c;
+        c.Kod = KomutSatiri().Calistir(args, outAkis, errAkis, ortam);
+        outAkis.flush();
+        errAkis.flush();
+        c.Out = out;
+        c.Err = err;
+        return c;
+    }
+
+    // A file of the program folder.
+    QString Yol(const QString& ad) const { return klasor_.filePath(ad); }
+    QString AyarDosyasi() const { return ayarlar_.Yol() + QStringLiteral("/Orvanel/Orvanel.ini"); }
+    void DosyaYaz(const QString& ad, const QByteArray& icerik) const
+    {
+        QDir().mkpath(QFileInfo(Yol(ad)).path());
+        QFile f(Yol(ad));
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            f.write(icerik);
+    }
+
+private:
+    AyarKlasoru ayarlar_;
+    QTemporaryDir klasor_;
+    SahteSaat saat_{QDateTime(QDate(2026, 6, 21), QTime(12, 30))};
+    SahteYazSaati yazSaati_;
+};
