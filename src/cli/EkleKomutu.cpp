@@ -22,27 +22,28 @@ QString SaatDilimiMesaji()
 } // namespace
 
 EkleKomutu::EkleKomutu()
-    : Komut({QStringLiteral("ekle")},
-            QStringLiteral("data.db'ye yeni bir Şehir / Bölge ekler (--sec ile seçer)."),
+    : Komut({QStringLiteral("add"), QStringLiteral("ekle")},
+            QStringLiteral("data.db'ye yeni bir Şehir / Bölge ekler (--select ile seçer)."),
             QStringLiteral("data.db'ye yeni bir Şehir / Bölge ekler; programdaki \"Şehir Ekle\" "
                            "penceresinin\ndenetimleri ve iletileri geçerlidir. Eklenen satırı "
-                           "yazar. --ulke, --sehir,\n--tz, --enlem ve --boylam gereklidir.\n"
+                           "yazar. --country, --city,\n--tz, --lat ve --lon gereklidir.\n"
                            "Çıkış durumu: 0 eklendi, 2 reddedildi ya da dosya okunamadı/"
                            "yazılamadı (dosya\ndeğişmeden kalır).")),
-      ulke_(QStringLiteral("ulke"), QStringLiteral("Ülke."), QStringLiteral("METİN")),
-      sehir_(QStringLiteral("sehir"), QStringLiteral("Şehir ya da bölge."),
-             QStringLiteral("METİN")),
+      ulke_({QStringLiteral("country"), QStringLiteral("ulke")}, QStringLiteral("Ülke."),
+            QStringLiteral("METİN")),
+      sehir_({QStringLiteral("city"), QStringLiteral("sehir")},
+             QStringLiteral("Şehir ya da bölge."), QStringLiteral("METİN")),
       tz_(QStringLiteral("tz"),
           QStringLiteral("Saat dilimi, pencerenin listesindeki değerlerden biri (-12 ... 12; ör. "
                          "2, -3,5, 5.75)."),
           QStringLiteral("SAAT")),
-      enlem_(QStringLiteral("enlem"),
+      enlem_({QStringLiteral("lat"), QStringLiteral("enlem")},
              QStringLiteral("Enlem, ondalık işareti \".\" ya da \",\" (kuzey artı)."),
              QStringLiteral("METİN")),
-      boylam_(QStringLiteral("boylam"),
+      boylam_({QStringLiteral("lon"), QStringLiteral("boylam")},
               QStringLiteral("Boylam, ondalık işareti \".\" ya da \",\" (doğu artı)."),
               QStringLiteral("METİN")),
-      sec_(QStringLiteral("sec"),
+      sec_({QStringLiteral("select"), QStringLiteral("sec")},
            QStringLiteral("Eklenen yeri kullanılan konum olarak ayarlara da kaydet."))
 {
     SecenekEkle({ulke_, sehir_, tz_, enlem_, boylam_, DbSecenegi, sec_});

@@ -2,10 +2,10 @@
 
 #include "cli/Komut.h"
 
-// orvanel-cli ekle --ulke TEXT --sehir TEXT --tz HOURS --enlem TEXT --boylam TEXT [--db PATH]
-// [--sec]: appends a place to data.db with the add-location dialog's checks and messages,
-// prints its new line, and with --sec stores it as the chosen place. Exit 0 added, 2 refused
-// (nothing written) or the file could not be read or rewritten (data.db kept as it was).
+// orvanel-cli add (or ekle) --country TEXT --city TEXT --tz HOURS --lat TEXT --lon TEXT
+// [--db PATH] [--select]: appends a place to data.db with the add-location dialog's checks and
+// messages, prints its new line, and with --select stores it as the chosen place. Exit 0 added, 2
+// refused (nothing written) or the file could not be read or rewritten (data.db kept as it was).
 // Unlike the dialog it sends no suggestion.
 class EkleKomutu : public Komut
 {

@@ -3,7 +3,7 @@
 #include "cli/Komut.h"
 
 // orvanel-cli hijri: the Hijri text of one day, with the stored correction unless
-// --hicri-gun gives another.
+// --hijri-days gives another.
 class HicriKomutu : public Komut
 {
 public:

@@ -63,7 +63,7 @@ const QCommandLineOption Komut::TarihSecenegi(QStringLiteral("date"),
                                               QStringLiteral("Gün (varsayılan: bugün)."),
                                               QStringLiteral("YYYY-AA-GG"));
 const QCommandLineOption
-    Komut::HicriGunSecenegi(QStringLiteral("hicri-gun"),
+    Komut::HicriGunSecenegi({QStringLiteral("hijri-days"), QStringLiteral("hicri-gun")},
                             QStringLiteral("Hicri takvimi N gün ileri (eksi: geri) al."),
                             QStringLiteral("N"));
 const QCommandLineOption

@@ -21,7 +21,7 @@ class Komut
 public:
     virtual ~Komut() = default;
 
-    // The first name is the one help shows first; the others are accepted as well.
+    // The English name, then the Turkish one earlier versions took (both are accepted).
     const QStringList& Adlar() const { return adlar_; }
     // The command's line in `orvanel-cli --help`.
     const QString& Ozet() const { return ozet_; }
@@ -40,7 +40,8 @@ protected:
     virtual int Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
                       const KomutOrtami& ortam) const = 0;
 
-    // Options more than one command takes.
+    // Options more than one command takes. An option's Turkish alias is one more name in
+    // its list.
     static const QCommandLineOption TarihSecenegi;
     static const QCommandLineOption HicriGunSecenegi;
     static const QCommandLineOption DbSecenegi;

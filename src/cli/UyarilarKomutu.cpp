@@ -67,13 +67,16 @@ UyarilarKomutu::UyarilarKomutu()
                                "00:00:00) ve her\nuyarıyı ve ezanı bir satırda yazar: saat, tür "
                                "(uyari/ezan), geçerli vakit, ve\nuyarının üç metni \"|\" ile "
                                "birleşik ya da çalınan ezan dosyası.")),
-      dakika_(QStringLiteral("dakika"),
+      dakika_({QStringLiteral("minutes"), QStringLiteral("dakika")},
               QStringLiteral("Vakitten kaç dakika önce uyarılır, 0 ile 546 arası (varsayılan: "
                              "kayıtlı ayar, yoksa 15)."),
               QStringLiteral("N")),
-      uyariYok_(QStringLiteral("no-uyari"), QStringLiteral("Vakit öncesi uyarı verme.")),
-      ezanYok_(QStringLiteral("no-ezan"), QStringLiteral("Vakit girince ezan okutma.")),
-      sesYok_(QStringLiteral("no-sesli"), QStringLiteral("Uyarıyla birlikte uyarı sesi çalma."))
+      uyariYok_({QStringLiteral("no-warning"), QStringLiteral("no-uyari")},
+                QStringLiteral("Vakit öncesi uyarı verme.")),
+      ezanYok_({QStringLiteral("no-adhan"), QStringLiteral("no-ezan")},
+               QStringLiteral("Vakit girince ezan okutma.")),
+      sesYok_({QStringLiteral("no-sound"), QStringLiteral("no-sesli")},
+              QStringLiteral("Uyarıyla birlikte uyarı sesi çalma."))
 {
     SecenekEkle({TarihSecenegi, dakika_, uyariYok_, ezanYok_, sesYok_});
 }

@@ -60,14 +60,14 @@ YerKomutu::YerKomutu(QStringList adlar, QString ozet, QString aciklama)
       yontem_(QStringLiteral("method"), YontemAciklamasi(), QStringLiteral("N")),
       yazSaatiYok_(QStringLiteral("no-dst"),
                    QStringLiteral("Sistemin yaz saati kuralını uygulama.")),
-      konum_(QStringLiteral("konum"),
-             QStringLiteral("Yeri data.db'de ara (\"istanbul\" ya da \"istanbul,türkiye\"); "
-                            "arama kutusunun seçtiği satırın ülkesi, enlemi, boylamı ve saat "
-                            "dilimi kullanılır."),
-             QStringLiteral("METİN"))
+      yer_({QStringLiteral("place"), QStringLiteral("konum")},
+           QStringLiteral("Yeri data.db'de ara (\"istanbul\" ya da \"istanbul,türkiye\"); "
+                          "arama kutusunun seçtiği satırın ülkesi, enlemi, boylamı ve saat "
+                          "dilimi kullanılır."),
+           QStringLiteral("METİN"))
 {
     SecenekEkle(
-        {enlem_, boylam_, tz_, ulke_, yontem_, yazSaatiYok_, HicriGunSecenegi, konum_, DbSecenegi});
+        {enlem_, boylam_, tz_, ulke_, yontem_, yazSaatiYok_, HicriGunSecenegi, yer_, DbSecenegi});
 }
 
 bool YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
@@ -75,12 +75,12 @@ bool YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, Vak
 {
     const bool enlem = p.isSet(enlem_);
     const bool elle = enlem || p.isSet(boylam_) || p.isSet(tz_);
-    if (elle && p.isSet(konum_))
+    if (elle && p.isSet(yer_))
         return Hata(hata, QStringLiteral("%1 ile --lat, --lon ve --tz birlikte verilemez.")
-                              .arg(YazilanAd(p, konum_)));
+                              .arg(YazilanAd(p, yer_)));
     QString yerHatasi;
     girdi = VarsayilanGirdi(&yerHatasi);
-    if (!yerHatasi.isEmpty() && !enlem && !p.isSet(konum_))
+    if (!yerHatasi.isEmpty() && !enlem && !p.isSet(yer_))
         return Hata(hata, yerHatasi);
 
     if (elle) {
@@ -114,10 +114,10 @@ bool YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, Vak
 bool YerKomutu::KonumUygula(const QCommandLineParser& p, const KomutOrtami& ortam,
                             VakitGirdisi& girdi, QString* hata, QTextStream& err) const
 {
-    if (!p.isSet(konum_))
+    if (!p.isSet(yer_))
         return true;
     KonumKaydi k;
-    if (KonumArama::Bul(p.value(konum_), VeritabaniYolu(p, ortam), k, hata, err) != Cikis::Tamam)
+    if (KonumArama::Bul(p.value(yer_), VeritabaniYolu(p, ortam), k, hata, err) != Cikis::Tamam)
         return false;
     girdi.Enlem = k.Enlem;
     girdi.Boylam = k.Boylam;

@@ -5,14 +5,14 @@
 
 // A command that computes times for a place (times, month, alerts). The place options are
 // declared here once: --lat, --lon and --tz together, --country, --method, --no-dst,
-// --hicri-gun, and --konum with --db to take the place from data.db.
+// --hijri-days, and --place with --db to take the place from data.db.
 class YerKomutu : public Komut
 {
 protected:
     YerKomutu(QStringList adlar, QString ozet, QString aciklama);
 
     // The stored place and options with the place options over them. A place that --lat,
-    // --lon and --tz give has no country unless --country names one; --konum takes the
+    // --lon and --tz give has no country unless --country names one; --place takes the
     // latitude, longitude, time zone and country of the row the search box selects (--country
     // still names the country) and cannot be combined with --lat, --lon or --tz. A stored
     // place that cannot be used is refused unless the options name another place.
@@ -31,5 +31,5 @@ private:
     QCommandLineOption ulke_;
     QCommandLineOption yontem_;
     QCommandLineOption yazSaatiYok_;
-    QCommandLineOption konum_;
+    QCommandLineOption yer_;
 };

@@ -46,7 +46,7 @@ TEST(Komutlar, HijriOfTheClocksDayOrAnother)
 {
     const KomutCalistirici cli;
     EXPECT_EQ(cli({"hijri"}), (CliCikti{0, "6 Muharrem 1448\n", ""}));
-    EXPECT_EQ(cli({"hijri", "--date=2026-02-18", "--hicri-gun", "1"}).Out, "2 Ramazan 1447\n");
+    EXPECT_EQ(cli({"hijri", "--date=2026-02-18", "--hijri-days", "1"}).Out, "2 Ramazan 1447\n");
 }
 
 } // namespace

@@ -35,19 +35,8 @@ protected:
     QString Db() const { return klasor.filePath(QStringLiteral("data.db")); }
     QStringList Ekle(const char* sehir, const char* enlem = "41", const char* boylam = "29") const
     {
-        return {QStringLiteral("ekle"),
-                QStringLiteral("--ulke"),
-                QStringLiteral("Türkiye"),
-                QStringLiteral("--sehir"),
-                QString::fromUtf8(sehir),
-                QStringLiteral("--tz"),
-                QStringLiteral("2"),
-                QStringLiteral("--enlem"),
-                QString::fromUtf8(enlem),
-                QStringLiteral("--boylam"),
-                QString::fromUtf8(boylam),
-                QStringLiteral("--db"),
-                Db()};
+        return {"ekle",    "--ulke", "Türkiye",  "--sehir", sehir,  "--tz", "2",
+                "--enlem", enlem,    "--boylam", boylam,    "--db", Db()};
     }
 
     QTemporaryDir klasor;

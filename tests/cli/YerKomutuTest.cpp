@@ -28,7 +28,7 @@ TEST(YerKomutu, CountryAndSummerHour)
     EXPECT_EQ(cli(Haziran + QStringList{"--lat", "90", "--lon", "-180", "--tz", "-12"}).Kod, 0);
 }
 
-// --konum takes the latitude, longitude, time zone and country of the row the search box
+// --place takes the latitude, longitude, time zone and country of the row the search box
 // selects in data.db (--db, else the program folder's); --country still names the country.
 TEST(YerKomutu, PlaceFromDataDbOnEveryCommand)
 {
@@ -42,16 +42,16 @@ TEST(YerKomutu, PlaceFromDataDbOnEveryCommand)
         const CliCikti elle = cli(komut + QStringList{"--lat", "27.7172", "--lon", "85.324", "--tz",
                                                       "5.75", "--country", "Nepal"});
         ASSERT_EQ(elle.Kod, 0) << elle.Err.toStdString();
-        EXPECT_EQ(cli(komut + QStringList{"--konum", "katmandu", "--db", cli.Yol("yerler.db")}),
+        EXPECT_EQ(cli(komut + QStringList{"--place", "katmandu", "--db", cli.Yol("yerler.db")}),
                   elle);
-        EXPECT_EQ(cli(komut + QStringList{"--konum", "van", "--country", "Nepal"}),
+        EXPECT_EQ(cli(komut + QStringList{"--place", "van", "--country", "Nepal"}),
                   cli(komut + QStringList{"--lat", "38.5", "--lon", "43.4", "--tz", "3",
                                           "--country", "Nepal"}));
     }
 }
 
 // The stored place and options are the defaults. A stored place that cannot be used is
-// refused unless the options name another place; a bad stored option falls back alone.
+// refused unless the options name another place.
 TEST(YerKomutu, StoredSettingsAreTheDefaults)
 {
     KomutCalistirici cli;
@@ -64,14 +64,13 @@ TEST(YerKomutu, StoredSettingsAreTheDefaults)
                       {"HicriGun", "-1"}});
     EXPECT_EQ(cli(Haziran), cli(Haziran + QStringList{"--lat", "52.52", "--lon", "13.405", "--tz",
                                                       "1", "--country", "Almanya", "--method", "3",
-                                                      "--no-dst", "--hicri-gun", "-1"}));
+                                                      "--no-dst", "--hijri-days", "-1"}));
     EXPECT_EQ(cli({"hijri", "--date", "2026-06-21"}).Out, "5 Muharrem 1448\n");
 
-    AyarDeposu().Yaz({{"bEnlem", "kuzey"}, {"VakitHesap", "9"}});
+    AyarDeposu().Yaz({{"bEnlem", "kuzey"}});
     EXPECT_TRUE(cli(Haziran).Err.contains(QStringLiteral("bEnlem = kuzey")));
     cli.DosyaYaz("data.db", W1254("1|Türkiye|İstanbul|2|41,02|28,97"));
-    EXPECT_EQ(cli(Haziran + QStringList{"--konum", "istanbul"}).Kod, 0);
-    EXPECT_EQ(cli(Haziran + Elle), cli(Haziran + Elle + QStringList{"--method", "0"}));
+    EXPECT_EQ(cli(Haziran + QStringList{"--place", "istanbul"}).Kod, 0);
 }
 
 } // namespace
