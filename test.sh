@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the full build with ctest, then the
-# logic tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: first the logic tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer (their own build folder), then every test of
+# the full build.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/deps.sh

@@ -3,8 +3,7 @@
 
 #include "platform/Saat.h"
 #include "shell/GeriSayim.h"
-#include "shell/GeriSayimCikisi.h"
-#include "shell/SaatBicimi.h"
+#include "shell/GeriSayimHedefi.h"
 #include "shell/SureMetni.h"
 
 #include <QLocale>
@@ -22,7 +21,7 @@ public:
     QDateTime An;
 };
 
-class BosCikis : public GeriSayimCikisi
+class BosCikis : public GeriSayimHedefi
 {
 public:
     void KalanGoster(const QString& k, const QString&) override { benchmark::DoNotOptimize(k); }
@@ -61,19 +60,5 @@ void BM_SureMetniYaz(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SureMetniYaz);
-
-void BM_SaatBicimiYaz(benchmark::State& state)
-{
-    const SaatBicimi bicim(QLocale(QLocale::Turkish, QLocale::Turkey));
-    const QString onEk = QStringLiteral("Saat : ");
-    QString tampon;
-    tampon.reserve(64);
-    int s = 0;
-    for (auto _ : state) {
-        bicim.Yaz(QTime::fromMSecsSinceStartOfDay((s++ % 86400) * 1000), onEk, tampon);
-        benchmark::DoNotOptimize(tampon);
-    }
-}
-BENCHMARK(BM_SaatBicimiYaz);
 
 } // namespace

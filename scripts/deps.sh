@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need; does nothing
-# when they are all present. Sourced by run.sh and test.sh.
+# when they are all present. run.sh and test.sh run it first.
 set -euo pipefail
 
 ORVANEL_PACKAGES=(

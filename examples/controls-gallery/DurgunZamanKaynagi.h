@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gui/Zamanlayici.h"
+#include "platform/gui/ZamanlayiciKaynagi.h"
 
 // Timers that never fire. The gallery's state samples use them, so that a button shown
 // "pointer over" or "pressed" keeps that look although no pointer is there.

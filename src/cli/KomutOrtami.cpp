@@ -1,5 +1,7 @@
 #include "cli/KomutOrtami.h"
 
+#include "platform/SistemSaati.h"
+
 #include <QCoreApplication>
 
 const KomutOrtami& KomutOrtami::Sistem()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Saat.h"
-#include "platform/YazSaatiKurali.h"
+#include "platform/SistemYazSaati.h"
 
 #include <QString>
 

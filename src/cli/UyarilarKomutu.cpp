@@ -4,7 +4,7 @@
 #include "engine/GunlukHesap.h"
 #include "platform/AyarDeposu.h"
 #include "shell/GeriSayim.h"
-#include "shell/GeriSayimCikisi.h"
+#include "shell/GeriSayimHedefi.h"
 #include "shell/SesYollari.h"
 #include "shell/UyariAyarlari.h"
 
@@ -21,7 +21,7 @@ public:
 };
 
 // Writes the alerts of the countdown as lines.
-class UyariYazici : public GeriSayimCikisi
+class UyariYazici : public GeriSayimHedefi
 {
 public:
     UyariYazici(const GunSaati& saat, const QString& klasor, QTextStream& out)

@@ -15,7 +15,7 @@ public:
     {
         std::array<QString, 4> Sutunlar;
         int Hiza = 0;
-        QVariant Simge;
+        QVariant Simge{};
     };
 
     // Appends a row (before the list is given to a ListBox, or followed by KaynakDegisti).

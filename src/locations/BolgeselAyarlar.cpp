@@ -16,7 +16,7 @@ QString Bayrak(bool b)
 } // namespace
 
 BolgeselAyarlar::BolgeselAyarlar(AyarDeposu& depo, BolgeselAyarHedefi& hedef)
-    : Depo(depo), Hedef(hedef)
+    : depo_(depo), hedef_(hedef)
 {
 }
 
@@ -29,7 +29,7 @@ std::optional<QString> BolgeselAyarlar::Denetle(const BolgeselAyarFormu& form, S
         sonuc = Sonuc::DakikaGecersiz;
         return dakikaHatasi;
     }
-    if (!Depo.Yazilabilir()) {
+    if (!depo_.Yazilabilir()) {
         sonuc = Sonuc::Yazilamadi;
         return QString::fromUtf8(AyarYazilamiyorMetni);
     }
@@ -38,44 +38,44 @@ std::optional<QString> BolgeselAyarlar::Denetle(const BolgeselAyarFormu& form, S
 
 BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
 {
-    const int secili = Hedef.ListeSecili();
+    const int secili = hedef_.ListeSecili();
     // An active row past the list (a stored number from a longer data.db) counts as none.
-    const vkListItem* satir = Hedef.ListeSatiri(secili >= 1 ? secili : Hedef.ListeAktif());
+    const vkListItem* satir = hedef_.ListeSatiri(secili >= 1 ? secili : hedef_.ListeAktif());
     if (!satir) {
-        Hedef.Uyar(BolgeselMetinler::UyariBasligi, BolgeselMetinler::SehirSeciniz);
+        hedef_.Uyar(BolgeselMetinler::UyariBasligi, BolgeselMetinler::SehirSeciniz);
         return Sonuc::SatirYok;
     }
-    BolgeselAyarFormu form = Hedef.FormuOku();
+    BolgeselAyarFormu form = hedef_.FormuOku();
     Sonuc red = Sonuc::Kaydedildi;
     if (const std::optional<QString> mesaj = Denetle(form, red)) {
-        Hedef.Uyar(BolgeselMetinler::UyariBasligi, *mesaj);
+        hedef_.Uyar(BolgeselMetinler::UyariBasligi, *mesaj);
         return red;
     }
 
     if (secili >= 1)
-        Hedef.setListeAktif(secili);
+        hedef_.setListeAktif(secili);
     Konum = SeciliKonum::Kayittan(satir->Kayit());
-    bool yazildi = Konum.Yaz(Depo);
-    yazildi = Depo.Yaz({{QStringLiteral("BAEzan"), Bayrak(form.Ezan)},
-                        {QStringLiteral("BAUyari"), Bayrak(form.Uyari)},
-                        {QStringLiteral("BADakika"), form.Dakika.trimmed()},
-                        {QStringLiteral("BASesli"), Bayrak(form.Sesli)}}) &&
+    bool yazildi = Konum.Yaz(depo_);
+    yazildi = depo_.Yaz({{QStringLiteral("BAEzan"), Bayrak(form.Ezan)},
+                         {QStringLiteral("BAUyari"), Bayrak(form.Uyari)},
+                         {QStringLiteral("BADakika"), form.Dakika.trimmed()},
+                         {QStringLiteral("BASesli"), Bayrak(form.Sesli)}}) &&
               yazildi;
 
     if (form.Hesap != VakitHesap) {
-        const bool evet = Hedef.Onayla(BolgeselMetinler::YontemBasligi,
-                                       BolgeselMetinler::YontemOnayMetni(form.Hesap));
+        const bool evet = hedef_.Onayla(BolgeselMetinler::YontemBasligi,
+                                        BolgeselMetinler::YontemOnayMetni(form.Hesap));
         if (!evet) {
             // Declining falls back to the standard method, whatever was chosen before.
             form.Hesap = 0;
-            Hedef.FormuGoster(form);
+            hedef_.FormuGoster(form);
         }
     }
-    yazildi = Depo.Yaz({{QStringLiteral("VakitHesap"), QString::number(form.Hesap)}}) && yazildi;
+    yazildi = depo_.Yaz({{QStringLiteral("VakitHesap"), QString::number(form.Hesap)}}) && yazildi;
 
     BolgeselAyarUygula();
     if (!yazildi) {
-        Hedef.Uyar(BolgeselMetinler::UyariBasligi, QString::fromUtf8(AyarYazilamadiMetni));
+        hedef_.Uyar(BolgeselMetinler::UyariBasligi, QString::fromUtf8(AyarYazilamadiMetni));
         return Sonuc::Yazilamadi;
     }
     return Sonuc::Kaydedildi;
@@ -84,20 +84,20 @@ BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
 void BolgeselAyarlar::BolgeselAyarUygula()
 {
     QString bozuk;
-    Konum = SeciliKonum::Oku(Depo, &bozuk);
+    Konum = SeciliKonum::Oku(depo_, &bozuk);
     if (!bozuk.isEmpty())
-        Hedef.Uyar(BolgeselMetinler::UyariBasligi, BolgeselMetinler::KonumOkunamadi(bozuk));
+        hedef_.Uyar(BolgeselMetinler::UyariBasligi, BolgeselMetinler::KonumOkunamadi(bozuk));
 
     const QString ipucu = BolgeselMetinler::KonumIpucu(Konum.Enlem, Konum.Boylam, Konum.Tz);
-    Hedef.YerGoster(Konum.Ulke, Konum.Sehir, ipucu);
+    hedef_.YerGoster(Konum.Ulke, Konum.Sehir, ipucu);
 
-    Ezan = Depo.MantiksalOku(QStringLiteral("BAEzan"));
-    Hedef.EzanDugmesi(Ezan);
+    Ezan = depo_.MantiksalOku(QStringLiteral("BAEzan"));
+    hedef_.EzanDugmesi(Ezan);
 
-    Uyari = Depo.MantiksalOku(QStringLiteral("BAUyari"));
-    Dakika = Depo.TamsayiOku(QStringLiteral("BADakika"));
-    Sesli = Depo.MantiksalOku(QStringLiteral("BASesli"));
-    VakitHesap = Depo.TamsayiOku(QStringLiteral("VakitHesap"));
+    Uyari = depo_.MantiksalOku(QStringLiteral("BAUyari"));
+    Dakika = depo_.TamsayiOku(QStringLiteral("BADakika"));
+    Sesli = depo_.MantiksalOku(QStringLiteral("BASesli"));
+    VakitHesap = depo_.TamsayiOku(QStringLiteral("VakitHesap"));
 
     BolgeselAyarFormu form;
     form.Ezan = Ezan;
@@ -106,11 +106,11 @@ void BolgeselAyarlar::BolgeselAyarUygula()
     form.Sesli = Sesli;
     form.Hesap = VakitHesap;
     form.DakikaEtkin = Uyari;
-    Hedef.FormuGoster(form);
+    hedef_.FormuGoster(form);
 
-    Hedef.YerGoster(Konum.Ulke, Konum.Sehir, ipucu);
-    Hedef.Hesapla();
-    Hedef.UyariyiSifirla();
+    hedef_.YerGoster(Konum.Ulke, Konum.Sehir, ipucu);
+    hedef_.Hesapla();
+    hedef_.UyariyiSifirla();
 }
 
 BolgeselAyarlar::EklemeSonucu BolgeselAyarlar::KonumEkle(KonumDosyasi& dosya,
@@ -118,7 +118,7 @@ BolgeselAyarlar::EklemeSonucu BolgeselAyarlar::KonumEkle(KonumDosyasi& dosya,
 {
     EklemeSonucu e;
     Sonuc red = Sonuc::Kaydedildi;
-    if (const std::optional<QString> mesaj = Denetle(Hedef.FormuOku(), red)) {
+    if (const std::optional<QString> mesaj = Denetle(hedef_.FormuOku(), red)) {
         e.Mesaj = *mesaj;
         return e;
     }
@@ -134,9 +134,9 @@ BolgeselAyarlar::EklemeSonucu BolgeselAyarlar::KonumEkle(KonumDosyasi& dosya,
     }
     // The list learns every row on disk now, those other writers added included.
     const int yeni = s.Satirlar.Count();
-    Hedef.ListeyiDoldur(s.Satirlar);
-    Hedef.setListeAktif(yeni);
-    Hedef.setListeSecili(yeni);
+    hedef_.ListeyiDoldur(s.Satirlar);
+    hedef_.setListeAktif(yeni);
+    hedef_.setListeSecili(yeni);
     e.Eklendi = true;
     BolgeselAyarKaydet();
     return e;

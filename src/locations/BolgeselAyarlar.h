@@ -1,5 +1,6 @@
 #pragma once
 
+#include "locations/BolgeselAyarHedefi.h"
 #include "locations/KonumEkleme.h"
 #include "locations/SeciliKonum.h"
 
@@ -8,61 +9,6 @@
 
 class AyarDeposu;
 class KonumDosyasi;
-class clsFastCollection;
-class vkListItem;
-
-// The state of the "Bölgesel Ayarlar" page's option controls.
-struct BolgeselAyarFormu
-{
-    bool Ezan = true;        // AyarEzan
-    bool Uyari = true;       // AyarUyari
-    QString Dakika = "15";   // AyarDakika, as typed
-    bool Sesli = true;       // AyarSesliUyari
-    int Hesap = 0;           // index selected in AyarHesap
-    bool DakikaEtkin = true; // AyarDakika and AyarSesliUyari enabled (follows Uyari)
-
-    bool operator==(const BolgeselAyarFormu& o) const
-    {
-        return Ezan == o.Ezan && Uyari == o.Uyari && Dakika == o.Dakika && Sesli == o.Sesli &&
-               Hesap == o.Hesap && DakikaEtkin == o.DakikaEtkin;
-    }
-};
-
-// What the regional routines read from and do to the windows; the main window implements it.
-class BolgeselAyarHedefi
-{
-public:
-    virtual ~BolgeselAyarHedefi() = default;
-
-    // The location list Db: positions are 1-based, 0 for none.
-    virtual int ListeSecili() const = 0;
-    virtual int ListeAktif() const = 0;
-    virtual void setListeAktif(int konum) = 0;
-    virtual void setListeSecili(int konum) = 0;
-    // The row at the position, or nullptr outside the list.
-    virtual const vkListItem* ListeSatiri(int konum) const = 0;
-    // The list's rows replaced by these (data.db as it is now), in their order.
-    virtual void ListeyiDoldur(clsFastCollection& satirlar) = 0;
-
-    // The page's controls as they stand now, and putting values on them.
-    virtual BolgeselAyarFormu FormuOku() const = 0;
-    virtual void FormuGoster(const BolgeselAyarFormu& form) = 0;
-
-    // LUlke and LSehir captions and the LSehir tool tip.
-    virtual void YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu) = 0;
-    // BtnEzan: enabled pictures (ButtonEvents 1, CurrentEvent 0) or disabled (2, 2).
-    virtual void EzanDugmesi(bool etkin) = 0;
-
-    // A warning box with an OK button, no icon.
-    virtual void Uyar(const QString& baslik, const QString& metin) = 0;
-    // The method question with the information icon, Yes and No; true for Yes.
-    virtual bool Onayla(const QString& baslik, const QString& metin) = 0;
-
-    // Recomputes the day's times from the working values.
-    virtual void Hesapla() = 0;
-    // Clears the countdown's UyariVerildi.
-    virtual void UyariyiSifirla() = 0;
-};
 
 // BolgeselAyarKaydet and BolgeselAyarUygula without the widgets, and the working values they
 // keep for the whole run: the chosen place, the method and the alert options.
@@ -114,6 +60,6 @@ private:
     // The checks of a save that come before any change; the message when one fails.
     std::optional<QString> Denetle(const BolgeselAyarFormu& form, Sonuc& sonuc) const;
 
-    AyarDeposu& Depo;
-    BolgeselAyarHedefi& Hedef;
+    AyarDeposu& depo_;
+    BolgeselAyarHedefi& hedef_;
 };

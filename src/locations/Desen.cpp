@@ -11,7 +11,7 @@ Desen::Desen(const QString& kalip)
             p.tur = Tur::Herhangi;
             break;
         case u'*':
-            if (!m_parcalar.empty() && m_parcalar.back().tur == Tur::Yildiz)
+            if (!parcalar_.empty() && parcalar_.back().tur == Tur::Yildiz)
                 continue; // "**" is "*"
             p.tur = Tur::Yildiz;
             break;
@@ -25,7 +25,7 @@ Desen::Desen(const QString& kalip)
                 p.degil = true;
                 ++j;
             }
-            p.listeBasi = int(m_araliklar.size());
+            p.listeBasi = int(araliklar_.size());
             for (; j < n && kalip.at(j) != QLatin1Char(']'); ++j) {
                 const char16_t ilk = kalip.at(j).unicode();
                 char16_t son = ilk;
@@ -35,17 +35,17 @@ Desen::Desen(const QString& kalip)
                     son = kalip.at(j + 2).unicode();
                     j += 2;
                     if (son < ilk) {
-                        m_gecerli = false;
+                        gecerli_ = false;
                         return;
                     }
                 }
-                m_araliklar.push_back({ilk, son});
+                araliklar_.push_back({ilk, son});
             }
             if (j >= n) { // no closing "]"
-                m_gecerli = false;
+                gecerli_ = false;
                 return;
             }
-            p.listeSayisi = int(m_araliklar.size()) - p.listeBasi;
+            p.listeSayisi = int(araliklar_.size()) - p.listeBasi;
             i = j;
             break;
         }
@@ -53,13 +53,13 @@ Desen::Desen(const QString& kalip)
             p.harf = c;
             break;
         }
-        m_parcalar.push_back(p);
+        parcalar_.push_back(p);
     }
 
     std::size_t k = 0;
-    while (k < m_parcalar.size() && m_parcalar[k].tur == Tur::Harf)
-        m_onEk.append(QChar(m_parcalar[k++].harf));
-    m_sadeOnEk = k + 1 == m_parcalar.size() && m_parcalar[k].tur == Tur::Yildiz;
+    while (k < parcalar_.size() && parcalar_[k].tur == Tur::Harf)
+        onEk_.append(QChar(parcalar_[k++].harf));
+    sadeOnEk_ = k + 1 == parcalar_.size() && parcalar_[k].tur == Tur::Yildiz;
 }
 
 bool Desen::TekEslesir(const Parca& p, char16_t c) const
@@ -74,7 +74,7 @@ bool Desen::TekEslesir(const Parca& p, char16_t c) const
     case Tur::Liste: {
         bool icinde = false;
         for (int k = p.listeBasi; k < p.listeBasi + p.listeSayisi && !icinde; ++k)
-            icinde = c >= m_araliklar[k].ilk && c <= m_araliklar[k].son;
+            icinde = c >= araliklar_[k].ilk && c <= araliklar_[k].son;
         return icinde != p.degil;
     }
     case Tur::Yildiz:
@@ -85,25 +85,25 @@ bool Desen::TekEslesir(const Parca& p, char16_t c) const
 
 bool Desen::Eslesir(const QString& metin) const
 {
-    if (!m_gecerli)
+    if (!gecerli_)
         return false;
-    if (!metin.startsWith(m_onEk))
+    if (!metin.startsWith(onEk_))
         return false;
-    if (m_sadeOnEk)
+    if (sadeOnEk_)
         return true;
 
     // Greedy matching with a return to the last "*": each "*" takes as little as it can and
     // grows by one character whenever the rest fails.
-    const int P = int(m_parcalar.size());
+    const int P = int(parcalar_.size());
     const int T = metin.size();
     const QChar* t = metin.constData();
-    int p = int(m_onEk.size()), i = int(m_onEk.size());
+    int p = int(onEk_.size()), i = int(onEk_.size());
     int yildiz = -1, yildizSonrasi = 0;
     while (i < T) {
-        if (p < P && m_parcalar[p].tur == Tur::Yildiz) {
+        if (p < P && parcalar_[p].tur == Tur::Yildiz) {
             yildiz = p++;
             yildizSonrasi = i;
-        } else if (p < P && TekEslesir(m_parcalar[p], t[i].unicode())) {
+        } else if (p < P && TekEslesir(parcalar_[p], t[i].unicode())) {
             ++p;
             ++i;
         } else if (yildiz >= 0) {
@@ -113,7 +113,7 @@ bool Desen::Eslesir(const QString& metin) const
             return false;
         }
     }
-    while (p < P && m_parcalar[p].tur == Tur::Yildiz)
+    while (p < P && parcalar_[p].tur == Tur::Yildiz)
         ++p;
     return p == P;
 }

@@ -15,7 +15,7 @@ class Desen
 public:
     explicit Desen(const QString& kalip);
 
-    bool Gecerli() const { return m_gecerli; }
+    bool Gecerli() const { return gecerli_; }
     bool Eslesir(const QString& metin) const;
 
 private:
@@ -36,15 +36,15 @@ private:
         Tur tur;
         bool degil = false;  // [!...]
         char16_t harf = 0;   // Harf
-        int listeBasi = 0;   // Liste: first range in m_araliklar
+        int listeBasi = 0;   // Liste: first range in araliklar_
         int listeSayisi = 0; // Liste: number of ranges
     };
 
     bool TekEslesir(const Parca& p, char16_t c) const;
 
-    std::vector<Parca> m_parcalar;
-    std::vector<Aralik> m_araliklar;
-    QString m_onEk; // the literal run before the first wildcard, checked first
-    bool m_gecerli = true;
-    bool m_sadeOnEk = false; // pattern is a literal followed by one final "*"
+    std::vector<Parca> parcalar_;
+    std::vector<Aralik> araliklar_;
+    QString onEk_; // the literal run before the first wildcard, checked first
+    bool gecerli_ = true;
+    bool sadeOnEk_ = false; // pattern is a literal followed by one final "*"
 };

@@ -11,19 +11,19 @@ namespace {
 class Olcut
 {
 public:
-    Olcut(const QString& aranan, bool onEk) : m_metin(LLCase(aranan))
+    Olcut(const QString& aranan, bool onEk) : metin_(LLCase(aranan))
     {
         if (onEk)
-            m_desen.emplace(m_metin + QLatin1Char('*'));
+            desen_.emplace(metin_ + QLatin1Char('*'));
     }
     bool Uyar(const QString& kucukAlan) const
     {
-        return m_desen ? m_desen->Eslesir(kucukAlan) : kucukAlan == m_metin;
+        return desen_ ? desen_->Eslesir(kucukAlan) : kucukAlan == metin_;
     }
 
 private:
-    QString m_metin;
-    std::optional<Desen> m_desen;
+    QString metin_;
+    std::optional<Desen> desen_;
 };
 
 // Calls bulundu(position) for each matching row until it returns false.

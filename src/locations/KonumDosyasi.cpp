@@ -254,54 +254,54 @@ KonumMesaji KonumDosyasiMesaji(KonumDosyasiSonucu sonuc)
     }
 }
 
-KonumDosyasi::KonumDosyasi(const QString& klasor) : m_yol(QDir(klasor).filePath(DosyaAdi)) {}
+KonumDosyasi::KonumDosyasi(const QString& klasor) : yol_(QDir(klasor).filePath(DosyaAdi)) {}
 
 KonumDosyasi KonumDosyasi::DosyaYolu(const QString& yol)
 {
     KonumDosyasi dosya(QFileInfo(yol).path());
-    dosya.m_yol = yol;
+    dosya.yol_ = yol;
     return dosya;
 }
 
 QString KonumDosyasi::Yol() const
 {
-    return m_yol;
+    return yol_;
 }
 
 QString KonumDosyasi::Hedef() const
 {
-    const QFileInfo bilgi(m_yol);
+    const QFileInfo bilgi(yol_);
     if (!bilgi.exists())
         return {};
-    return bilgi.isSymLink() ? bilgi.canonicalFilePath() : m_yol;
+    return bilgi.isSymLink() ? bilgi.canonicalFilePath() : yol_;
 }
 
 QString KonumDosyasi::GeciciYol() const
 {
     const QString hedef = Hedef();
-    return QFileInfo(hedef.isEmpty() ? m_yol : hedef).dir().filePath(GeciciDosyaAdi);
+    return QFileInfo(hedef.isEmpty() ? yol_ : hedef).dir().filePath(GeciciDosyaAdi);
 }
 
 KonumDosyasiSonucu KonumDosyasi::Oku()
 {
-    m_veri.clear();
-    m_atlanan.clear();
-    const QFileInfo bilgi(m_yol);
+    veri_.clear();
+    atlanan_.clear();
+    const QFileInfo bilgi(yol_);
     if (!bilgi.exists())
         return KonumDosyasiSonucu::DosyaYok;
     if (!bilgi.isFile())
         return KonumDosyasiSonucu::DosyaDegil;
     if (bilgi.size() > EnBuyukBoyut)
         return KonumDosyasiSonucu::CokBuyuk;
-    QFile dosya(m_yol);
+    QFile dosya(yol_);
     if (!dosya.open(QIODevice::ReadOnly))
         return KonumDosyasiSonucu::Okunamadi;
     // Bounded even when the file grows while it is read.
-    m_veri = dosya.read(EnBuyukBoyut + 1);
+    veri_ = dosya.read(EnBuyukBoyut + 1);
     if (dosya.error() != QFileDevice::NoError)
         return KonumDosyasiSonucu::Okunamadi;
-    if (m_veri.size() > EnBuyukBoyut) {
-        m_veri.clear();
+    if (veri_.size() > EnBuyukBoyut) {
+        veri_.clear();
         return KonumDosyasiSonucu::CokBuyuk;
     }
     return KonumDosyasiSonucu::Tamam;
@@ -311,7 +311,7 @@ KonumDosyasiSonucu KonumDosyasi::DosyadanOku(QVector<KonumKaydi>& kayitlar)
 {
     const KonumDosyasiSonucu sonuc = Oku();
     if (sonuc == KonumDosyasiSonucu::Tamam)
-        kayitlar = Coz(m_veri, &m_atlanan);
+        kayitlar = Coz(veri_, &atlanan_);
     return sonuc;
 }
 
@@ -325,7 +325,7 @@ KonumDosyasiSonucu KonumDosyasi::DosyadanOku(clsFastCollection& satirlar)
     bool ilk = true;
     QByteArrayView ulkeBayt;
     QString ulke, kucukUlke;
-    m_atlanan = Ayristir(m_veri, [&](const KonumKaydi& k, Alan u, Alan s) {
+    atlanan_ = Ayristir(veri_, [&](const KonumKaydi& k, Alan u, Alan s) {
         if (ilk || QByteArrayView(u.bas, u.boy()) != ulkeBayt) {
             ilk = false;
             ulkeBayt = QByteArrayView(u.bas, u.boy());
@@ -403,14 +403,14 @@ QString KonumDosyasi::SatirMetni(const KonumKaydi& k)
 KonumDosyasi::Kilit::Kilit(const KonumDosyasi& dosya, int beklemeMs)
 {
     const QString hedef = dosya.Hedef();
-    m_kilit = std::make_unique<QLockFile>((hedef.isEmpty() ? dosya.m_yol : hedef) +
-                                          QStringLiteral(".lock"));
-    if (m_kilit->tryLock(beklemeMs))
-        m_sonuc = KonumDosyasiSonucu::Tamam;
-    else if (m_kilit->error() == QLockFile::LockFailedError)
-        m_sonuc = KonumDosyasiSonucu::Kilitli;
+    kilit_ = std::make_unique<QLockFile>((hedef.isEmpty() ? dosya.yol_ : hedef) +
+                                         QStringLiteral(".lock"));
+    if (kilit_->tryLock(beklemeMs))
+        sonuc_ = KonumDosyasiSonucu::Tamam;
+    else if (kilit_->error() == QLockFile::LockFailedError)
+        sonuc_ = KonumDosyasiSonucu::Kilitli;
     else
-        m_sonuc = KonumDosyasiSonucu::Yazilamadi;
+        sonuc_ = KonumDosyasiSonucu::Yazilamadi;
 }
 
 KonumDosyasi::Kilit::~Kilit() = default;
@@ -419,14 +419,14 @@ KonumDosyasiSonucu KonumDosyasi::SatirEkle(const KonumKaydi& kayit)
 {
     if (!SatirYazilabilir(kayit))
         return KonumDosyasiSonucu::GecersizAd;
-    QByteArray veri = m_veri;
+    QByteArray veri = veri_;
     if (!veri.isEmpty() && !veri.endsWith("\r\n"))
         veri += "\r\n";
     QStringEncoder kodlayici(KodSayfasi);
     veri += kodlayici(SatirMetni(kayit));
     const KonumDosyasiSonucu sonuc = Yaz(veri);
     if (sonuc == KonumDosyasiSonucu::Tamam)
-        m_veri = veri;
+        veri_ = veri;
     return sonuc;
 }
 

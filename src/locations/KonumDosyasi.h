@@ -92,7 +92,7 @@ public:
     // Appends one row per record; each row's Index is its position.
     KonumDosyasiSonucu DosyadanOku(clsFastCollection& satirlar);
     // Line numbers (1-based, counting every CR LF) of the lines the last read skipped.
-    const QVector<int>& AtlananSatirlar() const { return m_atlanan; }
+    const QVector<int>& AtlananSatirlar() const { return atlanan_; }
 
     // The lock beside data.db that writers hold while they read and replace it. A lock left
     // by a process that died is taken over at once.
@@ -104,11 +104,11 @@ public:
         Kilit(const Kilit&) = delete;
         Kilit& operator=(const Kilit&) = delete;
         // Tamam, Kilitli, or Yazilamadi when no lock can be made there.
-        KonumDosyasiSonucu Sonuc() const { return m_sonuc; }
+        KonumDosyasiSonucu Sonuc() const { return sonuc_; }
 
     private:
-        std::unique_ptr<QLockFile> m_kilit;
-        KonumDosyasiSonucu m_sonuc;
+        std::unique_ptr<QLockFile> kilit_;
+        KonumDosyasiSonucu sonuc_;
     };
 
     // Appends the record as one line after the bytes of the last read (CR LF between them
@@ -135,7 +135,7 @@ private:
     // The file the path names, links followed; empty when it does not exist.
     QString Hedef() const;
 
-    QString m_yol;
-    QByteArray m_veri; // the bytes of the last read
-    QVector<int> m_atlanan;
+    QString yol_;
+    QByteArray veri_; // the bytes of the last read
+    QVector<int> atlanan_;
 };

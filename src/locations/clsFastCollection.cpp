@@ -4,27 +4,27 @@
 
 int clsFastCollection::Add(std::unique_ptr<vkListItem> satir, int b)
 {
-    if (m_count == m_kapasite)
+    if (count_ == kapasite_)
         Buyut();
-    ++m_count;
-    if (b >= 1 && b <= m_count) {
-        auto* dizi = m_satirlar.get();
-        std::move_backward(dizi + b, dizi + m_count, dizi + m_count + 1);
-        m_satirlar[b] = std::move(satir);
+    ++count_;
+    if (b >= 1 && b <= count_) {
+        auto* dizi = satirlar_.get();
+        std::move_backward(dizi + b, dizi + count_, dizi + count_ + 1);
+        satirlar_[b] = std::move(satir);
         return b;
     }
-    m_satirlar[m_count] = std::move(satir);
-    return m_count;
+    satirlar_[count_] = std::move(satir);
+    return count_;
 }
 
 std::unique_ptr<vkListItem> clsFastCollection::Take(int konum)
 {
-    if (konum < 1 || konum > m_count)
+    if (konum < 1 || konum > count_)
         return nullptr;
-    std::unique_ptr<vkListItem> satir = std::move(m_satirlar[konum]);
-    auto* dizi = m_satirlar.get();
-    std::move(dizi + konum + 1, dizi + m_count + 1, dizi + konum);
-    --m_count;
+    std::unique_ptr<vkListItem> satir = std::move(satirlar_[konum]);
+    auto* dizi = satirlar_.get();
+    std::move(dizi + konum + 1, dizi + count_ + 1, dizi + konum);
+    --count_;
     Kucult();
     return satir;
 }
@@ -36,44 +36,44 @@ void clsFastCollection::Remove(int konum)
 
 void clsFastCollection::Clear()
 {
-    m_satirlar.reset();
-    m_count = 0;
-    m_kapasite = 0;
+    satirlar_.reset();
+    count_ = 0;
+    kapasite_ = 0;
 }
 
 std::vector<std::unique_ptr<vkListItem>> clsFastCollection::TakeAll()
 {
     std::vector<std::unique_ptr<vkListItem>> satirlar;
-    satirlar.reserve(m_count);
-    for (int i = 1; i <= m_count; ++i)
-        satirlar.push_back(std::move(m_satirlar[i]));
+    satirlar.reserve(count_);
+    for (int i = 1; i <= count_; ++i)
+        satirlar.push_back(std::move(satirlar_[i]));
     Clear();
     return satirlar;
 }
 
 vkListItem* clsFastCollection::Item(int konum) const
 {
-    if (konum < 1 || konum > m_count)
+    if (konum < 1 || konum > count_)
         return nullptr;
-    return m_satirlar[konum].get();
+    return satirlar_[konum].get();
 }
 
 void clsFastCollection::Buyut()
 {
-    KapasiteAyarla(m_kapasite + Adim);
+    KapasiteAyarla(kapasite_ + Adim);
 }
 
 void clsFastCollection::Kucult()
 {
-    if (m_kapasite - Adim > m_count)
-        KapasiteAyarla(m_kapasite - Adim);
+    if (kapasite_ - Adim > count_)
+        KapasiteAyarla(kapasite_ - Adim);
 }
 
 void clsFastCollection::KapasiteAyarla(int yeni)
 {
     auto dizi = std::make_unique<std::unique_ptr<vkListItem>[]>(yeni + 1);
-    if (m_satirlar)
-        std::move(m_satirlar.get() + 1, m_satirlar.get() + m_count + 1, dizi.get() + 1);
-    m_satirlar = std::move(dizi);
-    m_kapasite = yeni;
+    if (satirlar_)
+        std::move(satirlar_.get() + 1, satirlar_.get() + count_ + 1, dizi.get() + 1);
+    satirlar_ = std::move(dizi);
+    kapasite_ = yeni;
 }

@@ -33,15 +33,15 @@ public:
 
     // The row at 1 <= konum <= Count, otherwise nullptr.
     vkListItem* Item(int konum) const;
-    int Count() const { return m_count; }
-    int Kapasite() const { return m_kapasite; }
+    int Count() const { return count_; }
+    int Kapasite() const { return kapasite_; }
 
 private:
     void Buyut();
     void Kucult();
     void KapasiteAyarla(int yeni);
 
-    std::unique_ptr<std::unique_ptr<vkListItem>[]> m_satirlar; // [0] unused
-    int m_count = 0;
-    int m_kapasite = 0;
+    std::unique_ptr<std::unique_ptr<vkListItem>[]> satirlar_; // [0] unused
+    int count_ = 0;
+    int kapasite_ = 0;
 };

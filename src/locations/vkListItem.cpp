@@ -9,31 +9,31 @@ vkListItem::vkListItem(const KonumKaydi& kayit)
 
 void vkListItem::setUlke(const QString& ulke)
 {
-    m_kayit.Ulke = ulke;
-    m_kucukUlke = LLCase(ulke);
+    kayit_.Ulke = ulke;
+    kucukUlke_ = LLCase(ulke);
 }
 
 void vkListItem::setSehir(const QString& sehir)
 {
-    m_kayit.Sehir = sehir;
-    m_kucukSehir = LLCase(sehir);
+    kayit_.Sehir = sehir;
+    kucukSehir_ = LLCase(sehir);
 }
 
 void vkListItem::setKayit(const KonumKaydi& kayit)
 {
-    m_kayit = kayit;
-    m_kucukUlke = LLCase(kayit.Ulke);
-    m_kucukSehir = LLCase(kayit.Sehir);
+    kayit_ = kayit;
+    kucukUlke_ = LLCase(kayit.Ulke);
+    kucukSehir_ = LLCase(kayit.Sehir);
 }
 
 void vkListItem::setUlke(const QString& ulke, const QString& kucukUlke)
 {
-    m_kayit.Ulke = ulke;
-    m_kucukUlke = kucukUlke;
+    kayit_.Ulke = ulke;
+    kucukUlke_ = kucukUlke;
 }
 
 void vkListItem::setSehir(QString sehir, QString kucukSehir)
 {
-    m_kayit.Sehir = std::move(sehir);
-    m_kucukSehir = std::move(kucukSehir);
+    kayit_.Sehir = std::move(sehir);
+    kucukSehir_ = std::move(kucukSehir);
 }

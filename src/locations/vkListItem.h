@@ -13,38 +13,38 @@ public:
     vkListItem() = default;
     explicit vkListItem(const KonumKaydi& kayit);
 
-    quint32 ForeColor() const { return m_foreColor; }
-    void setForeColor(quint32 renk) { m_foreColor = renk; }
-    const QVariant& Icon() const { return m_icon; }
-    void setIcon(const QVariant& icon) { m_icon = icon; }
-    qint32 Index() const { return m_index; }
-    void setIndex(qint32 index) { m_index = index; }
-    bool Selected() const { return m_selected; }
-    void setSelected(bool secili) { m_selected = secili; }
+    quint32 ForeColor() const { return foreColor_; }
+    void setForeColor(quint32 renk) { foreColor_ = renk; }
+    const QVariant& Icon() const { return icon_; }
+    void setIcon(const QVariant& icon) { icon_ = icon; }
+    qint32 Index() const { return index_; }
+    void setIndex(qint32 index) { index_ = index; }
+    bool Selected() const { return selected_; }
+    void setSelected(bool secili) { selected_ = secili; }
 
-    const QString& Ulke() const { return m_kayit.Ulke; }
+    const QString& Ulke() const { return kayit_.Ulke; }
     void setUlke(const QString& ulke);
-    const QString& Sehir() const { return m_kayit.Sehir; }
+    const QString& Sehir() const { return kayit_.Sehir; }
     void setSehir(const QString& sehir);
-    double Tz() const { return m_kayit.Tz; }
-    void setTz(double tz) { m_kayit.Tz = tz; }
-    double Enlem() const { return m_kayit.Enlem; }
-    void setEnlem(double enlem) { m_kayit.Enlem = enlem; }
-    double Boylam() const { return m_kayit.Boylam; }
-    void setBoylam(double boylam) { m_kayit.Boylam = boylam; }
-    qint32 Id() const { return m_kayit.Id; }
-    void setId(qint32 id) { m_kayit.Id = id; }
-    qint32 Alignment() const { return m_alignment; }
-    void setAlignment(qint32 hiza) { m_alignment = hiza; }
-    qint16 Sira() const { return m_sira; }
-    void setSira(qint16 sira) { m_sira = sira; }
+    double Tz() const { return kayit_.Tz; }
+    void setTz(double tz) { kayit_.Tz = tz; }
+    double Enlem() const { return kayit_.Enlem; }
+    void setEnlem(double enlem) { kayit_.Enlem = enlem; }
+    double Boylam() const { return kayit_.Boylam; }
+    void setBoylam(double boylam) { kayit_.Boylam = boylam; }
+    qint32 Id() const { return kayit_.Id; }
+    void setId(qint32 id) { kayit_.Id = id; }
+    qint32 Alignment() const { return alignment_; }
+    void setAlignment(qint32 hiza) { alignment_ = hiza; }
+    qint16 Sira() const { return sira_; }
+    void setSira(qint16 sira) { sira_ = sira; }
 
-    const KonumKaydi& Kayit() const { return m_kayit; }
+    const KonumKaydi& Kayit() const { return kayit_; }
     void setKayit(const KonumKaydi& kayit);
 
     // LLCase of Ulke and Sehir.
-    const QString& KucukUlke() const { return m_kucukUlke; }
-    const QString& KucukSehir() const { return m_kucukSehir; }
+    const QString& KucukUlke() const { return kucukUlke_; }
+    const QString& KucukSehir() const { return kucukSehir_; }
 
     // The texts with their folded forms already at hand (each must be LLCase of its text),
     // for a filler that folds while decoding and shares one country among its rows.
@@ -52,13 +52,13 @@ public:
     void setSehir(QString sehir, QString kucukSehir);
 
 private:
-    KonumKaydi m_kayit;
-    QString m_kucukUlke;
-    QString m_kucukSehir;
-    QVariant m_icon;
-    quint32 m_foreColor = 0;
-    qint32 m_index = 0;
-    qint32 m_alignment = 0;
-    qint16 m_sira = 0;
-    bool m_selected = false;
+    KonumKaydi kayit_;
+    QString kucukUlke_;
+    QString kucukSehir_;
+    QVariant icon_;
+    quint32 foreColor_ = 0;
+    qint32 index_ = 0;
+    qint32 alignment_ = 0;
+    qint16 sira_ = 0;
+    bool selected_ = false;
 };

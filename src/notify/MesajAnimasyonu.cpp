@@ -84,12 +84,12 @@ QRect MesajAnimasyonu::AdimPikseli() const
 
 int MesajAnimasyonu::Alfa() const
 {
-    return static_cast<int>(Twip::YuvarlaCift((w_ - BaslangicW) / 3));
+    return static_cast<int>(CifteYuvarla((w_ - BaslangicW) / 3));
 }
 
 int MesajAnimasyonu::BolgeBoyu(double twip)
 {
-    return static_cast<int>(Twip::YuvarlaCift(twip / TPPX)) + 1;
+    return static_cast<int>(CifteYuvarla(twip / TPPX)) + 1;
 }
 
 bool MesajAnimasyonu::ImlecUstunde(const QPoint& imlec, const QRect& pencere)

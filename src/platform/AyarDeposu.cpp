@@ -85,22 +85,22 @@ const AyarAnahtari* AyarDeposu::AnahtarBul(const QString& ad)
 
 AyarDeposu::AyarDeposu()
 #ifdef Q_OS_WIN
-    : Ayarlar(std::make_unique<QSettings>(
+    : ayarlar_(std::make_unique<QSettings>(
           QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Orvanel"),
           QSettings::NativeFormat))
 #else
-    : Ayarlar(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                          QStringLiteral("Orvanel"), QStringLiteral("Orvanel")))
+    : ayarlar_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                           QStringLiteral("Orvanel"), QStringLiteral("Orvanel")))
 #endif
 {
-    Ayarlar->beginGroup(QStringLiteral("Vakit"));
+    ayarlar_->beginGroup(QStringLiteral("Vakit"));
 }
 
 AyarDeposu::~AyarDeposu() = default;
 
 QString AyarDeposu::Oku(const QString& anahtar, const QString& varsayilan) const
 {
-    const QVariant v = Ayarlar->value(anahtar);
+    const QVariant v = ayarlar_->value(anahtar);
     if (!v.isValid())
         return varsayilan;
     // A hand-edited INI value with an unquoted comma ("41,02") comes back as a list.
@@ -132,18 +132,18 @@ QString AyarDeposu::Oku(const QString& anahtar) const
 
 void AyarDeposu::Yaz(const QString& anahtar, const QString& metin)
 {
-    Ayarlar->setValue(anahtar, metin);
-    Ayarlar->sync();
-    SonYazma = Ayarlar->status() == QSettings::NoError;
+    ayarlar_->setValue(anahtar, metin);
+    ayarlar_->sync();
+    sonYazma_ = ayarlar_->status() == QSettings::NoError;
 }
 
 bool AyarDeposu::Yaz(std::initializer_list<std::pair<QString, QString>> degerler)
 {
     for (const auto& [anahtar, metin] : degerler)
-        Ayarlar->setValue(anahtar, metin);
-    Ayarlar->sync();
-    SonYazma = Ayarlar->status() == QSettings::NoError;
-    return SonYazma;
+        ayarlar_->setValue(anahtar, metin);
+    ayarlar_->sync();
+    sonYazma_ = ayarlar_->status() == QSettings::NoError;
+    return sonYazma_;
 }
 
 bool AyarDeposu::Yazilabilir() const
@@ -151,7 +151,7 @@ bool AyarDeposu::Yazilabilir() const
 #ifdef Q_OS_WIN
     return true; // the registry
 #else
-    const QFileInfo dosya(Ayarlar->fileName());
+    const QFileInfo dosya(ayarlar_->fileName());
     if (dosya.exists())
         return dosya.isFile() && dosya.isWritable();
     // The first write makes the missing folders: the nearest one there must take them.
@@ -203,7 +203,7 @@ double AyarDeposu::SayiOku(const QString& anahtar) const
 
 std::optional<int> AyarDeposu::TamsayiVarsa(const QString& anahtar) const
 {
-    if (!Ayarlar->contains(anahtar))
+    if (!ayarlar_->contains(anahtar))
         return std::nullopt;
     return TamsayiCoz(Oku(anahtar, QString()));
 }

@@ -74,7 +74,7 @@ public:
     bool Yazilabilir() const;
     // Whether the last write reached the disk. False: the file could not be replaced; the
     // file on disk is as it was and the value holds for this run only.
-    bool YazildiMi() const { return SonYazma; }
+    bool YazildiMi() const { return sonYazma_; }
 
     // Typed reads with the table's default. A stored text that cannot be read as the key's
     // type, or lies outside its range, gives the default: a damaged store never stops the
@@ -98,8 +98,8 @@ public:
     static QString Denetle(const QString& anahtar, const QString& metin);
 
 private:
-    std::unique_ptr<QSettings> Ayarlar;
-    bool SonYazma = true;
+    std::unique_ptr<QSettings> ayarlar_;
+    bool sonYazma_ = true;
 };
 
 // The settings file cannot be written: nothing was changed.

@@ -14,7 +14,7 @@ QtSesKutuphanesi::QtSesKutuphanesi(QObject* parent)
 }
 
 QtSesKutuphanesi::QtSesKutuphanesi(QStringList modulKlasorleri, QObject* parent)
-    : QObject(parent), Klasorler(std::move(modulKlasorleri))
+    : QObject(parent), klasorler_(std::move(modulKlasorleri))
 {
 }
 
@@ -35,15 +35,15 @@ QStringList QtSesKutuphanesi::VarsayilanKlasorler()
 
 void QtSesKutuphanesi::ModuluYukle()
 {
-    if (Denendi)
+    if (denendi_)
         return;
-    Denendi = true;
-    for (const QString& klasor : std::as_const(Klasorler)) {
+    denendi_ = true;
+    for (const QString& klasor : std::as_const(klasorler_)) {
         QLibrary modul(QDir(klasor).filePath(QStringLiteral("orvanel_ses")));
         if (!modul.load())
             continue;
         if (auto olustur = reinterpret_cast<Olusturucu>(modul.resolve("orvanel_ses_olustur"))) {
-            Arka = olustur(this);
+            arka_ = olustur(this);
             return;
         }
     }
@@ -52,33 +52,33 @@ void QtSesKutuphanesi::ModuluYukle()
 void QtSesKutuphanesi::Ac()
 {
     ModuluYukle();
-    if (Arka)
-        Arka->Ac();
+    if (arka_)
+        arka_->Ac();
 }
 
 void QtSesKutuphanesi::Kapat()
 {
-    if (Arka)
-        Arka->Kapat();
+    if (arka_)
+        arka_->Kapat();
 }
 
 int QtSesKutuphanesi::Yukle(const QString& yol)
 {
-    return Arka ? Arka->Yukle(yol) : 0;
+    return arka_ ? arka_->Yukle(yol) : 0;
 }
 
 int QtSesKutuphanesi::Oynat(int ornek)
 {
-    return Arka ? Arka->Oynat(ornek) : 0;
+    return arka_ ? arka_->Oynat(ornek) : 0;
 }
 
 void QtSesKutuphanesi::Durdur(int kanal)
 {
-    if (Arka)
-        Arka->Durdur(kanal);
+    if (arka_)
+        arka_->Durdur(kanal);
 }
 
 qint64 QtSesKutuphanesi::Konum(int kanal) const
 {
-    return Arka ? Arka->Konum(kanal) : 0;
+    return arka_ ? arka_->Konum(kanal) : 0;
 }

@@ -25,7 +25,7 @@ public:
     static QStringList VarsayilanKlasorler();
 
     // Whether the module has been loaded (it is tried once, on the first Ac).
-    bool ModulYuklu() const { return Arka != nullptr; }
+    bool ModulYuklu() const { return arka_ != nullptr; }
 
     void Ac() override;
     void Kapat() override;
@@ -37,8 +37,8 @@ public:
 private:
     void ModuluYukle();
 
-    QStringList Klasorler;
-    bool Denendi = false;
+    QStringList klasorler_;
+    bool denendi_ = false;
     // The module's backend, a child of this object (so its players are children too).
-    SesKutuphanesi* Arka = nullptr;
+    SesKutuphanesi* arka_ = nullptr;
 };

@@ -10,10 +10,3 @@ public:
     virtual ~Saat() = default;
     virtual QDateTime Simdi() const = 0;
 };
-
-// The real clock: local time of the system.
-class SistemSaati : public Saat
-{
-public:
-    QDateTime Simdi() const override { return QDateTime::currentDateTime(); }
-};

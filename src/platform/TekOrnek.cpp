@@ -20,7 +20,7 @@ constexpr char Onay = '1';
 } // namespace
 
 TekOrnek::TekOrnek(QString klasor, QString ad, QObject* parent)
-    : QObject(parent), Klasor(std::move(klasor)), Ad(std::move(ad))
+    : QObject(parent), klasor_(std::move(klasor)), ad_(std::move(ad))
 {
 }
 
@@ -44,27 +44,27 @@ QString TekOrnek::VarsayilanAd()
 
 QString TekOrnek::KilitYolu() const
 {
-    return QDir(Klasor).filePath(Ad + QStringLiteral(".lock"));
+    return QDir(klasor_).filePath(ad_ + QStringLiteral(".lock"));
 }
 
 QString TekOrnek::SoketYolu() const
 {
 #ifdef Q_OS_WIN
-    return Ad; // a pipe name of the session
+    return ad_; // a pipe name of the session
 #else
-    return QDir(Klasor).filePath(Ad + QStringLiteral(".sock"));
+    return QDir(klasor_).filePath(ad_ + QStringLiteral(".sock"));
 #endif
 }
 
 TekOrnek::Sonuc TekOrnek::Baslat(const QString& komutSatiri, int beklemeMs)
 {
-    QDir().mkpath(Klasor);
-    Kilit = std::make_unique<QLockFile>(KilitYolu());
+    QDir().mkpath(klasor_);
+    kilit_ = std::make_unique<QLockFile>(KilitYolu());
     // A live owner keeps its lock however long it runs; only a dead owner's lock is stale.
-    Kilit->setStaleLockTime(0);
+    kilit_->setStaleLockTime(0);
     const QDeadlineTimer son(beklemeMs);
     for (;;) {
-        if (Kilit->tryLock(0)) {
+        if (kilit_->tryLock(0)) {
             Dinle();
             return Sonuc::Sahip;
         }
@@ -105,13 +105,13 @@ void TekOrnek::Dinle()
         delete sunucu;
         return;
     }
-    Sunucu = sunucu;
-    connect(Sunucu, &QLocalServer::newConnection, this, &TekOrnek::BaglantiKabulEt);
+    sunucu_ = sunucu;
+    connect(sunucu_, &QLocalServer::newConnection, this, &TekOrnek::BaglantiKabulEt);
 }
 
 void TekOrnek::BaglantiKabulEt()
 {
-    while (QLocalSocket* soket = Sunucu->nextPendingConnection()) {
+    while (QLocalSocket* soket = sunucu_->nextPendingConnection()) {
         connect(soket, &QLocalSocket::disconnected, soket, &QObject::deleteLater);
         auto oku = [this, soket] {
             if (!soket->canReadLine())

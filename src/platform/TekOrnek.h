@@ -48,8 +48,8 @@ private:
     void Dinle();
     void BaglantiKabulEt();
 
-    QString Klasor;
-    QString Ad;
-    std::unique_ptr<QLockFile> Kilit;
-    QLocalServer* Sunucu = nullptr;
+    QString klasor_;
+    QString ad_;
+    std::unique_ptr<QLockFile> kilit_;
+    QLocalServer* sunucu_ = nullptr;
 };

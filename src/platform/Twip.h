@@ -14,19 +14,13 @@ namespace Twip {
 constexpr int TPPX = 15;
 constexpr int TPPY = 15;
 
-// Whole number nearest to x, halves to the even neighbour.
-inline double YuvarlaCift(double x)
-{
-    return CifteYuvarla(x);
-}
-
 inline int PikselX(double twip)
 {
-    return static_cast<int>(YuvarlaCift(twip / TPPX));
+    return static_cast<int>(CifteYuvarla(twip / TPPX));
 }
 inline int PikselY(double twip)
 {
-    return static_cast<int>(YuvarlaCift(twip / TPPY));
+    return static_cast<int>(CifteYuvarla(twip / TPPY));
 }
 inline int TwipX(int piksel)
 {

@@ -14,18 +14,18 @@ const QString RunAnahtari =
 }
 
 WindowsOturumAcmaKaydi::WindowsOturumAcmaKaydi(QString programYolu)
-    : ProgramYolu(std::move(programYolu))
+    : programYolu_(std::move(programYolu))
 {
 }
 
 QString WindowsOturumAcmaKaydi::DegerAdi() const
 {
-    return QFileInfo(ProgramYolu).completeBaseName();
+    return QFileInfo(programYolu_).completeBaseName();
 }
 
 QString WindowsOturumAcmaKaydi::BeklenenMetin() const
 {
-    const QFileInfo fi(ProgramYolu);
+    const QFileInfo fi(programYolu_);
     return QDir::toNativeSeparators(fi.absolutePath()) + QLatin1Char('\\') + fi.completeBaseName() +
            QStringLiteral(".exe -startup");
 }

@@ -22,7 +22,7 @@ public:
 private:
     QString DegerAdi() const;
     QString BeklenenMetin() const;
-    QString ProgramYolu;
+    QString programYolu_;
 };
 
 #endif

@@ -69,17 +69,17 @@ QString DegerCoz(const QString& s)
 } // namespace
 
 XdgOturumAcmaKaydi::XdgOturumAcmaKaydi(QString programYolu, QString autostartKlasoru)
-    : ProgramYolu(std::move(programYolu)), Klasor(std::move(autostartKlasoru))
+    : programYolu_(std::move(programYolu)), klasor_(std::move(autostartKlasoru))
 {
-    if (Klasor.isEmpty()) {
-        Klasor = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                 QStringLiteral("/autostart");
+    if (klasor_.isEmpty()) {
+        klasor_ = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                  QStringLiteral("/autostart");
     }
 }
 
 QString XdgOturumAcmaKaydi::DosyaYolu() const
 {
-    return Klasor + QLatin1Char('/') + DosyaAdi;
+    return klasor_ + QLatin1Char('/') + DosyaAdi;
 }
 
 QString XdgOturumAcmaKaydi::ExecMetni(const QStringList& komut)
@@ -178,12 +178,12 @@ QStringList XdgOturumAcmaKaydi::Oku() const
 
 QStringList XdgOturumAcmaKaydi::Beklenen() const
 {
-    return {QDir::cleanPath(QDir(ProgramYolu).absolutePath()), QStringLiteral("-startup")};
+    return {QDir::cleanPath(QDir(programYolu_).absolutePath()), QStringLiteral("-startup")};
 }
 
 void XdgOturumAcmaKaydi::Yaz()
 {
-    if (!QDir().mkpath(Klasor))
+    if (!QDir().mkpath(klasor_))
         return;
     QSaveFile f(DosyaYolu());
     if (!f.open(QIODevice::WriteOnly | QIODevice::Text))

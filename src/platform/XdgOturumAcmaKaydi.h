@@ -23,6 +23,6 @@ public:
     static QStringList ExecCoz(const QString& exec);
 
 private:
-    QString ProgramYolu;
-    QString Klasor;
+    QString programYolu_;
+    QString klasor_;
 };

@@ -21,7 +21,7 @@ double SayiVeyaSifir(const QString& metin)
 } // namespace
 
 GenelAyarlar::GenelAyarlar(AyarDeposu& depo, OturumAcmaKaydi* oturum, GenelAyarHedefi& hedef)
-    : Depo(depo), Oturum(oturum), Hedef(hedef)
+    : depo_(depo), oturum_(oturum), hedef_(hedef)
 {
 }
 
@@ -38,10 +38,10 @@ QString GenelAyarlar::AyarKaydet(const GenelAyarFormu& form)
     if (!hata.isEmpty())
         return hata;
 
-    if (!Depo.Yazilabilir())
+    if (!depo_.Yazilabilir())
         return QString::fromUtf8(AyarYazilamiyorMetni);
 
-    const bool yazildi = Depo.Yaz(
+    const bool yazildi = depo_.Yaz(
         {{QStringLiteral("Baslangic"), Bayrak(form.Acilis)},
          {QStringLiteral("GorevSimge"), Bayrak(form.Simge)},
          {QStringLiteral("HerZamanUstte"),
@@ -56,13 +56,13 @@ QString GenelAyarlar::AyarKaydet(const GenelAyarFormu& form)
 
 void GenelAyarlar::AyarUygula()
 {
-    Baslangic = Depo.MantiksalOku(QStringLiteral("Baslangic"));
-    GorevSimge = Depo.MantiksalOku(QStringLiteral("GorevSimge"));
-    HerZamanUstte = Depo.MantiksalOku(QStringLiteral("HerZamanUstte"));
-    Seffaflik = Depo.TamsayiOku(QStringLiteral("Seffaflik"));
-    YazSaati = Depo.MantiksalOku(QStringLiteral("YazSaati"));
-    HicriGun = Depo.TamsayiOku(QStringLiteral("HicriGun"));
-    Simge = Depo.TamsayiOku(QStringLiteral("Simge"));
+    Baslangic = depo_.MantiksalOku(QStringLiteral("Baslangic"));
+    GorevSimge = depo_.MantiksalOku(QStringLiteral("GorevSimge"));
+    HerZamanUstte = depo_.MantiksalOku(QStringLiteral("HerZamanUstte"));
+    Seffaflik = depo_.TamsayiOku(QStringLiteral("Seffaflik"));
+    YazSaati = depo_.MantiksalOku(QStringLiteral("YazSaati"));
+    HicriGun = depo_.TamsayiOku(QStringLiteral("HicriGun"));
+    Simge = depo_.TamsayiOku(QStringLiteral("Simge"));
 
     GenelAyarFormu form;
     form.Acilis = Baslangic;
@@ -72,15 +72,15 @@ void GenelAyarlar::AyarUygula()
     form.Seffaf = QString::number(Seffaflik);
     form.HicriGun = QString::number(HicriGun);
     form.Icon = (Simge == 1 || Simge == 2) ? Simge : 0;
-    Hedef.FormuGoster(form);
+    hedef_.FormuGoster(form);
 
-    if (Oturum)
-        Oturum->Uygula(Baslangic);
-    Hedef.SimgeSec(Simge == 1 ? 1 : 2);
-    Hedef.HerZamanUstte(HerZamanUstte);
-    Hedef.KapatIpucu(KapatIpucu());
+    if (oturum_)
+        oturum_->Uygula(Baslangic);
+    hedef_.SimgeSec(Simge == 1 ? 1 : 2);
+    hedef_.HerZamanUstte(HerZamanUstte);
+    hedef_.KapatIpucu(KapatIpucu());
     SeffaflikUygula(Alfa(Seffaflik));
-    Hedef.Hesapla();
+    hedef_.Hesapla();
 }
 
 QString GenelAyarlar::KapatIpucu() const
@@ -90,9 +90,9 @@ QString GenelAyarlar::KapatIpucu() const
 
 int GenelAyarlar::UstteTiklandi(int currentEvent)
 {
-    Depo.Yaz(QStringLiteral("HerZamanUstte"), currentEvent != 0);
-    HerZamanUstte = Depo.MantiksalOku(QStringLiteral("HerZamanUstte"));
-    Hedef.HerZamanUstte(HerZamanUstte);
+    depo_.Yaz(QStringLiteral("HerZamanUstte"), currentEvent != 0);
+    HerZamanUstte = depo_.MantiksalOku(QStringLiteral("HerZamanUstte"));
+    hedef_.HerZamanUstte(HerZamanUstte);
     return HerZamanUstte ? 1 : 0;
 }
 
@@ -114,7 +114,7 @@ int GenelAyarlar::SeffaflikUygula(int alfa)
 {
     if (alfa < 0 || alfa > 255)
         return 1;
-    return Hedef.OpaklikUygula(alfa / 255.0) ? 0 : 2;
+    return hedef_.OpaklikUygula(alfa / 255.0) ? 0 : 2;
 }
 
 QString GenelAyarlar::SeffafDenetle(const QString& metin)

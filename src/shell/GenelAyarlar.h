@@ -54,7 +54,7 @@ public:
     static int Alfa(double yuzde);
 
 private:
-    AyarDeposu& Depo;
-    OturumAcmaKaydi* Oturum;
-    GenelAyarHedefi& Hedef;
+    AyarDeposu& depo_;
+    OturumAcmaKaydi* oturum_;
+    GenelAyarHedefi& hedef_;
 };

@@ -2,7 +2,7 @@
 
 #include "engine/Vakit.h"
 #include "platform/Saat.h"
-#include "shell/GeriSayimCikisi.h"
+#include "shell/GeriSayimHedefi.h"
 #include "shell/SureMetni.h"
 
 #include <cmath>
@@ -58,11 +58,31 @@ const QString& SaatOnEki()
 } // namespace
 
 GeriSayim::GeriSayim(const Saat& saat, const std::array<double, 6>& gunlukVakitler,
-                     GeriSayimCikisi& cikis)
-    : SaatKaynagi(saat), Vakitler(gunlukVakitler), Cikis(cikis)
+                     GeriSayimHedefi& cikis)
+    : saat_(saat), vakitler_(gunlukVakitler), hedef_(cikis)
 {
-    KalanMetni.reserve(32);
-    SaatMetni.reserve(64);
+    kalanMetni_.reserve(32);
+    setSaatYereli(QLocale());
+}
+
+void GeriSayim::setSaatYereli(const QLocale& yerel)
+{
+    // The clock never showed the time zone: "t" and the blanks before it go, quoted text stays.
+    const QString kalip = yerel.timeFormat(QLocale::LongFormat);
+    QString sonuc;
+    bool tirnakta = false;
+    for (const QChar c : kalip) {
+        if (c == QLatin1Char('\''))
+            tirnakta = !tirnakta;
+        if (!tirnakta && c == QLatin1Char('t')) {
+            while (sonuc.endsWith(QLatin1Char(' ')))
+                sonuc.chop(1);
+            continue;
+        }
+        sonuc += c;
+    }
+    saatYereli_ = yerel;
+    saatKalibi_ = sonuc.trimmed();
 }
 
 const QString& GeriSayim::IpucuMetni(int vakit)
@@ -82,12 +102,12 @@ const QString& GeriSayim::UyariOnMetni(int vakit)
 
 QString GeriSayim::AktifVakitAnahtari() const
 {
-    return Aktif < 0 ? QString() : QString::fromLatin1(VakitAnahtarlari[Aktif]);
+    return aktif_ < 0 ? QString() : QString::fromLatin1(VakitAnahtarlari[aktif_]);
 }
 
 void GeriSayim::KalanTimerTick()
 {
-    const QDateTime simdi = SaatKaynagi.Simdi();
+    const QDateTime simdi = saat_.Simdi();
     if (!simdi.isValid())
         return;
     const QDate bugun = simdi.date();
@@ -97,75 +117,74 @@ void GeriSayim::KalanTimerTick()
     // A new day: any tick whose date differs from the last computed one, so a tick that
     // never read 00:00:00 (a busy or suspended machine, a zone that skips midnight) still
     // rolls the day over. The first tick adopts the date the owner computed at start.
-    if (bugun != HesaplananGun) {
-        const bool ilkTik = !HesaplananGun.isValid();
-        HesaplananGun = bugun;
+    if (bugun != hesaplananGun_) {
+        const bool ilkTik = !hesaplananGun_.isValid();
+        hesaplananGun_ = bugun;
         if (!ilkTik)
-            Cikis.GunDegisti(simdi);
+            hedef_.GunDegisti(simdi);
     }
 
     // Running period: the last row, in table order, whose interval holds c. Six equal times
     // hold nothing; the period then stays as it was.
-    const std::array<double, 6>& t = Vakitler;
+    const std::array<double, 6>& t = vakitler_;
     for (int i = 0; i < 6; ++i)
         if (Aralikta(c, t[i], t[(i + 1) % 6]))
-            Aktif = i;
+            aktif_ = i;
 
     // A new period first: it clears the warning flag of the period before, so a warning
     // given in this tick belongs to the new period and is not given again on the next one
     // (the clock may jump over a change straight into the next time's window).
-    if (Aktif >= 0 && Aktif != Onceki)
+    if (aktif_ >= 0 && aktif_ != onceki_)
         VakitDegisimi(c);
 
-    if (Aktif >= 0) {
+    if (aktif_ >= 0) {
         // Time left to the next time; past midnight that is today's İmsak, before midnight
         // today's İmsak a day later.
-        double r = t[(Aktif + 1) % 6] - c;
+        double r = t[(aktif_ + 1) % 6] - c;
         if (r <= 0)
             r += GunSaniyesi;
-        KalanSaniye = static_cast<int>(r);
-        SureMetniYaz(r, KalanMetni);
-        Cikis.KalanGoster(KalanMetni, Ipuclari()[Aktif]);
+        kalanSaniye_ = static_cast<int>(r);
+        SureMetniYaz(r, kalanMetni_);
+        hedef_.KalanGoster(kalanMetni_, Ipuclari()[aktif_]);
 
         // Warn when at most BADakika whole minutes are left. Formed in double, so no minute
         // count overflows (a 16-bit sum would past 546); 0 or less never fires, as r >= 1.
-        if (Ayarlar.Uyari && !UyariVerildiMi && r < Ayarlar.Dakika * 60.0 + 1)
-            VakitUyari(Aktif, r);
+        if (ayarlar_.Uyari && !uyariVerildi_ && r < ayarlar_.Dakika * 60.0 + 1)
+            VakitUyari(aktif_, r);
     }
 
-    Bicim.Yaz(zaman, SaatOnEki(), SaatMetni);
-    Cikis.SaatGoster(SaatMetni);
+    hedef_.SaatGoster(SaatOnEki() + saatYereli_.toString(zaman, saatKalibi_));
 }
 
 void GeriSayim::VakitDegisimi(int c)
 {
-    Cikis.VakitDegisti(Aktif, VakitMetinleri()[Aktif], Ipuclari()[Aktif]);
+    hedef_.VakitDegisti(aktif_, VakitMetinleri()[aktif_], Ipuclari()[aktif_]);
 
     // No ezan for Güneş, none for the state found at start, none for a change noticed ten
     // minutes or more after the time (counted round the clock, so Yatsı found again after
     // midnight is not taken for a fresh one).
-    if (Aktif != Gunes && Onceki >= 0 && Ayarlar.Ezan) {
-        double gecen = c - Vakitler[Aktif];
+    if (aktif_ != Gunes && onceki_ >= 0 && ayarlar_.Ezan) {
+        double gecen = c - vakitler_[aktif_];
         if (gecen < 0)
             gecen += GunSaniyesi;
         if (gecen < EzanGecikmesi) {
-            QString yol = Yollar.KendiEzani(QString::fromLatin1(VakitAnahtarlari[Aktif]));
+            QString yol = yollar_.KendiEzani(QString::fromLatin1(VakitAnahtarlari[aktif_]));
             if (yol.isEmpty())
-                yol = Yollar.Genel;
+                yol = yollar_.Genel;
             if (!yol.isEmpty())
-                Cikis.SesCal(yol, SesTuru::Ezan);
+                hedef_.SesCal(yol, SesTuru::Ezan);
         }
     }
 
-    if (Onceki >= 0)
-        UyariVerildiMi = false;
-    Onceki = Aktif;
+    if (onceki_ >= 0)
+        uyariVerildi_ = false;
+    onceki_ = aktif_;
 }
 
 void GeriSayim::VakitUyari(int vakit, double kalan)
 {
-    UyariVerildiMi = true;
-    Cikis.UyariGoster(UyariOnMetinleri()[vakit], SureMetni(kalan, 4), QStringLiteral(" kaldı."));
-    if (Ayarlar.Sesli && !Yollar.Uyari.isEmpty())
-        Cikis.SesCal(Yollar.Uyari, SesTuru::Uyari);
+    uyariVerildi_ = true;
+    hedef_.UyariGoster(UyariOnMetinleri()[vakit], SureMetni(kalan, 4), QStringLiteral(" kaldı."));
+    if (ayarlar_.Sesli && !yollar_.Uyari.isEmpty())
+        hedef_.SesCal(yollar_.Uyari, SesTuru::Uyari);
 }

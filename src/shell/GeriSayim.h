@@ -1,16 +1,16 @@
 #pragma once
 
-#include "shell/SaatBicimi.h"
 #include "shell/SesYollari.h"
 #include "shell/UyariAyarlari.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 
 #include <array>
 
 class Saat;
-class GeriSayimCikisi;
+class GeriSayimHedefi;
 
 // The KalanTimer countdown of the main window. Each tick (once a second) it finds the
 // running period, shows the time left to the next time and the clock, gives the advance
@@ -27,31 +27,31 @@ class GeriSayim
 {
 public:
     GeriSayim(const Saat& saat, const std::array<double, 6>& gunlukVakitler,
-              GeriSayimCikisi& cikis);
+              GeriSayimHedefi& cikis);
 
-    void AyarlariUygula(const UyariAyarlari& ayarlar) { Ayarlar = ayarlar; }
-    void SesYollariniAyarla(const SesYollari& yollar) { Yollar = yollar; }
-    // The clock caption's format (the user's locale at construction otherwise).
-    void SaatBiciminiAyarla(const SaatBicimi& bicim) { Bicim = bicim; }
+    void AyarlariUygula(const UyariAyarlari& ayarlar) { ayarlar_ = ayarlar; }
+    void SesYollariniAyarla(const SesYollari& yollar) { yollar_ = yollar; }
+    // The clock caption's locale (the user's at construction otherwise).
+    void setSaatYereli(const QLocale& yerel);
 
     // Applying the regional settings opens a new warning window.
-    void UyariyiSifirla() { UyariVerildiMi = false; }
+    void UyariyiSifirla() { uyariVerildi_ = false; }
 
     // One KalanTimer tick.
     void KalanTimerTick();
 
     // AktifVakit / OncekiVakit as indexes 0..5 of GunlukVakitler, -1 before the first tick.
-    int AktifVakit() const { return Aktif; }
-    int OncekiVakit() const { return Onceki; }
+    int AktifVakit() const { return aktif_; }
+    int OncekiVakit() const { return onceki_; }
     // The period keys ("ogle"), empty before the first tick.
     QString AktifVakitAnahtari() const;
-    bool UyariVerildi() const { return UyariVerildiMi; }
+    bool UyariVerildi() const { return uyariVerildi_; }
     // Seconds to the next time as of the last tick.
-    int Kalan() const { return KalanSaniye; }
+    int Kalan() const { return kalanSaniye_; }
     // The date the times were last computed for, as the countdown knows it. The owner sets it
     // when it computed them before the first tick: a first tick on a later day rolls over.
-    QDate HesapGunu() const { return HesaplananGun; }
-    void setHesapGunu(const QDate& gun) { HesaplananGun = gun; }
+    QDate HesapGunu() const { return hesaplananGun_; }
+    void setHesapGunu(const QDate& gun) { hesaplananGun_ = gun; }
 
     // The texts of the period table, by index.
     static const QString& IpucuMetni(int vakit);   // "Öğle'ye Kalan Süre"
@@ -62,19 +62,19 @@ private:
     void VakitUyari(int vakit, double kalan);
     void VakitDegisimi(int c);
 
-    const Saat& SaatKaynagi;
-    const std::array<double, 6>& Vakitler;
-    GeriSayimCikisi& Cikis;
-    UyariAyarlari Ayarlar;
-    SesYollari Yollar;
-    SaatBicimi Bicim;
+    const Saat& saat_;
+    const std::array<double, 6>& vakitler_;
+    GeriSayimHedefi& hedef_;
+    UyariAyarlari ayarlar_;
+    SesYollari yollar_;
+    QLocale saatYereli_;
+    QString saatKalibi_; // the locale's long time format without its time zone
 
-    int Aktif = -1;
-    int Onceki = -1;
-    bool UyariVerildiMi = false;
-    int KalanSaniye = 0;
-    QDate HesaplananGun;
+    int aktif_ = -1;
+    int onceki_ = -1;
+    bool uyariVerildi_ = false;
+    int kalanSaniye_ = 0;
+    QDate hesaplananGun_;
 
-    QString KalanMetni; // reused LKalan caption
-    QString SaatMetni;  // reused LTSaat caption
+    QString kalanMetni_; // reused LKalan caption
 };

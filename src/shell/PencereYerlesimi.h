@@ -10,7 +10,7 @@ namespace PencereYerlesimi {
 
 // Start position of a window of `pencere` on a screen of `ekran` (both twips). An absent
 // value takes the default: 100 twips from the right edge, 700 twips above the bottom.
-// Negative values become 0; a window that would stick out is pulled back inside.
+// A window that would stick out is moved back inside (EkranIcinde).
 QPoint BaslangicKonumu(QSize ekran, QSize pencere, std::optional<int> posX,
                        std::optional<int> posY);
 

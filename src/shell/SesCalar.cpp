@@ -4,10 +4,10 @@
 #include "shell/SesYollari.h"
 
 SesCalar::SesCalar(SesKutuphanesi& kutuphane, QObject* parent)
-    : QObject(parent), Kutuphane(kutuphane)
+    : QObject(parent), kutuphane_(kutuphane)
 {
-    SesTimer.setInterval(100);
-    connect(&SesTimer, &QTimer::timeout, this, &SesCalar::SesTimerTick);
+    sesTimer_.setInterval(100);
+    connect(&sesTimer_, &QTimer::timeout, this, &SesCalar::SesTimerTick);
 }
 
 SesCalar::~SesCalar()
@@ -18,53 +18,53 @@ SesCalar::~SesCalar()
 void SesCalar::FModInit()
 {
     // Opening an open library starts it afresh: whatever played is cut off.
-    Kutuphane.Kapat();
-    Kutuphane.Ac();
+    kutuphane_.Kapat();
+    kutuphane_.Ac();
 }
 
 void SesCalar::FModClose()
 {
-    Kutuphane.Kapat();
+    kutuphane_.Kapat();
 }
 
 void SesCalar::FModPlay(const QString& yol, SesTuru tur)
 {
-    if (tur == SesTuru::Uyari && OrnekTutamaci != 0 && Calan == SesTuru::Ezan)
+    if (tur == SesTuru::Uyari && ornek_ != 0 && calan_ == SesTuru::Ezan)
         return;
-    Calan = tur;
+    calan_ = tur;
     FModInit();
-    OrnekTutamaci = Kutuphane.Yukle(yol);
-    KanalTutamaci = Kutuphane.Oynat(OrnekTutamaci);
-    if (KanalTutamaci != 0) {
-        SesTimer.start();
+    ornek_ = kutuphane_.Yukle(yol);
+    kanal_ = kutuphane_.Oynat(ornek_);
+    if (kanal_ != 0) {
+        sesTimer_.start();
         emit EzanDurumu(1);
-    } else if (!SesTimer.isActive()) {
+    } else if (!sesTimer_.isActive()) {
         // Nothing started and nothing is watched: do not leave the library open.
-        OrnekTutamaci = 0;
+        ornek_ = 0;
         FModClose();
     }
 }
 
 void SesCalar::FModStop()
 {
-    Kutuphane.Durdur(KanalTutamaci);
-    OrnekTutamaci = 0;
-    KanalTutamaci = 0;
+    kutuphane_.Durdur(kanal_);
+    ornek_ = 0;
+    kanal_ = 0;
     emit EzanDurumu(0);
     FModClose();
-    // SesTimer runs on: its next tick finds nothing playing and disables "Ezanı Durdur".
+    // sesTimer_ runs on: its next tick finds nothing playing and disables "Ezanı Durdur".
 }
 
 void SesCalar::SesTimerTick()
 {
-    if (Kutuphane.Konum(KanalTutamaci) == 0) {
+    if (kutuphane_.Konum(kanal_) == 0) {
         // Ended by itself: the handles go too, so that the next BtnEzan click plays again
         // instead of stopping a sound that is already over.
-        OrnekTutamaci = 0;
-        KanalTutamaci = 0;
+        ornek_ = 0;
+        kanal_ = 0;
         emit EzanDurumu(0);
         emit SessizEtkin(false);
-        SesTimer.stop();
+        sesTimer_.stop();
         FModClose();
     } else {
         emit SessizEtkin(true);
@@ -75,7 +75,7 @@ void SesCalar::BtnEzanTikla(int buttonEvents, const QString& aktifVakit, const S
 {
     if (buttonEvents != 1)
         return;
-    if (OrnekTutamaci != 0) {
+    if (ornek_ != 0) {
         FModStop();
         return;
     }

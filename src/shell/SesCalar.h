@@ -10,7 +10,7 @@ class SesKutuphanesi;
 struct SesYollari;
 
 // The one watched sound of the program: FModInit, FModClose, FModPlay, FModStop and the
-// 100 ms SesTimer watcher. The watcher learns of the end of a sound only by polling its
+// 100 ms sesTimer_ watcher. The watcher learns of the end of a sound only by polling its
 // position, so the signals may lag the real end by one tick.
 //
 // States: idle (handles 0, library closed, timer off) -> FModPlay -> playing (timer on,
@@ -35,12 +35,12 @@ public:
     // the ezan of the running period `aktifVakit` (its own file, else the general one).
     void BtnEzanTikla(int buttonEvents, const QString& aktifVakit, const SesYollari& yollar);
 
-    // One SesTimer tick; the timer calls it every 100 ms while on.
+    // One sesTimer_ tick; the timer calls it every 100 ms while on.
     void SesTimerTick();
 
-    bool SesTimerAcik() const { return SesTimer.isActive(); }
-    int Ornek() const { return OrnekTutamaci; }
-    int Kanal() const { return KanalTutamaci; }
+    bool SesTimerAcik() const { return sesTimer_.isActive(); }
+    int Ornek() const { return ornek_; }
+    int Kanal() const { return kanal_; }
 
 signals:
     // The CurrentEvent BtnEzan should show: 1 while a sound plays, 0 when idle.
@@ -49,9 +49,9 @@ signals:
     void SessizEtkin(bool etkin);
 
 private:
-    SesKutuphanesi& Kutuphane;
-    QTimer SesTimer;
-    int OrnekTutamaci = 0;
-    int KanalTutamaci = 0;
-    SesTuru Calan = SesTuru::Ezan; // what the loaded sound is
+    SesKutuphanesi& kutuphane_;
+    QTimer sesTimer_;
+    int ornek_ = 0;
+    int kanal_ = 0;
+    SesTuru calan_ = SesTuru::Ezan; // what the loaded sound is
 };

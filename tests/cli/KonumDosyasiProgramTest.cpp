@@ -126,8 +126,9 @@ TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
     ASSERT_TRUE(
         QFile::setPermissions(Db(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     const bool kok = ::geteuid() == 0;
-    if (kok)
+    if (kok) {
         ASSERT_EQ(::chown(QFile::encodeName(Db()).constData(), 4321, 4322), 0);
+    }
     CliCikti c = cli(Ekle("Şile"));
     ASSERT_EQ(c.Kod, 0) << c.Err.toStdString();
     struct stat st;

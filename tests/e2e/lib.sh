@@ -47,14 +47,24 @@ e2e_start_x() {
   export DISPLAY=":$n"
 }
 
-# trayer, the notification area, at the bottom-right; E2E_PANEL is its window.
+# trayer, the notification area, at the bottom-right; E2E_PANEL is its window. trayer now and
+# then dies at start-up on a display that has just come up; one that ended is started again.
 e2e_start_tray() {
-  trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
-    --height 40 --SetDockType true --SetPartialStrut true --transparent false \
-    --tint 0xdddddd &
-  E2E_PIDS+=($!)
-  e2e_wait_for 10 "xdotool search --classname panel" || e2e_fail "trayer did not start"
-  E2E_PANEL=$(xdotool search --classname panel | head -1)
+  local try pid
+  for try in 1 2 3; do
+    trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
+      --height 40 --SetDockType true --SetPartialStrut true --transparent false \
+      --tint 0xdddddd >>"$E2E_TMP/trayer.log" 2>&1 &
+    pid=$!
+    E2E_PIDS+=($pid)
+    if e2e_wait_for 10 "xdotool search --classname panel || ! kill -0 $pid" &&
+      xdotool search --classname panel >/dev/null 2>&1; then
+      E2E_PANEL=$(xdotool search --classname panel | head -1)
+      return 0
+    fi
+    kill -0 "$pid" 2>/dev/null && break
+  done
+  e2e_fail "trayer did not start: $(cat "$E2E_TMP/trayer.log")"
 }
 
 # The lines of the panel's window tree that are icons of the named program.

@@ -85,7 +85,9 @@ TEST_F(KonumDosyasiTest, FieldEndsAreFoundAtEveryPlaceInTheLine)
     // The reader looks for "|" and CR several bytes at a time. Names of every length from every
     // starting offset, made of the bytes nearest to those two ("ü" is "|" with the high bit set)
     // and of lone CRs, must come back whole and the lines must not run into each other.
-    const QByteArray yakinlar("\xFC\x8D}{\x0C\x0E\n\r\xDDa", 10); // never CR then LF
+    const QByteArray yakinlar("\xFC\x8D}{\x0C\x0E\n\r\xDD"
+                              "a",
+                              10); // never CR then LF
     QByteArray veri;
     QVector<KonumKaydi> beklenen;
     QStringDecoder cevirici("windows-1254");

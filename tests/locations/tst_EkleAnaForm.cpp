@@ -9,7 +9,7 @@
 #include "locations/gui/EkleForm.h"
 #include "platform/QtSesKutuphanesi.h"
 #include "platform/Saat.h"
-#include "platform/YazSaatiKurali.h"
+#include "platform/SistemYazSaati.h"
 #include "shell/gui/AnaForm.h"
 #include "shell/gui/Etiket.h"
 #include "shell/gui/MesajKutusu.h"

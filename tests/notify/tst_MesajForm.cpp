@@ -4,7 +4,7 @@
 #include "controls/SahteZaman.h"
 #include "controls/gui/Buton.h"
 #include "notify/gui/MesajForm.h"
-#include "platform/gui/Zamanlayici.h"
+#include "platform/gui/ZamanlayiciKaynagi.h"
 
 #include <QApplication>
 #include <QLabel>

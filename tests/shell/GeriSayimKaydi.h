@@ -4,7 +4,7 @@
 // tests.
 
 #include "platform/Saat.h"
-#include "shell/GeriSayimCikisi.h"
+#include "shell/GeriSayimHedefi.h"
 
 #include <QDateTime>
 
@@ -34,7 +34,7 @@ struct Olay
     SesTuru SesCesidi = SesTuru::Ezan;
 };
 
-class Kaydedici : public GeriSayimCikisi
+class Kaydedici : public GeriSayimHedefi
 {
 public:
     explicit Kaydedici(const SahteSaat& saat) : Saat(saat) {}

@@ -6,7 +6,7 @@
 #include "GeriSayimKaydi.h"
 
 #include "engine/GunlukHesap.h"
-#include "platform/YazSaatiKurali.h"
+#include "platform/SistemYazSaati.h"
 #include "shell/GeriSayim.h"
 
 #include <QLocale>
@@ -93,10 +93,10 @@ std::ostream& operator<<(std::ostream& os, const Kayit& k)
               << k.Ne.toStdString();
 }
 
-class SoakCikisi : public GeriSayimCikisi
+class SoakHedefi : public GeriSayimHedefi
 {
 public:
-    explicit SoakCikisi(const YilSaati& saat) : Saat(saat) {}
+    explicit SoakHedefi(const YilSaati& saat) : Saat(saat) {}
     void KalanGoster(const QString&, const QString&) override { ++Kalanlar; }
     void SaatGoster(const QString&) override { ++Saatler; }
     void VakitDegisti(int satir, const QString&, const QString&) override
@@ -159,7 +159,7 @@ void Yil(const Konum& konum, const QDate& ilk, const QDate& son)
         gunler[d] = GunlukHesapla(Girdi(konum, d, kaynak)).GunlukVakitler;
 
     YilSaati saat(ilk, son);
-    SoakCikisi cikis(saat);
+    SoakHedefi cikis(saat);
     std::array<double, 6> vakitler = gunler.at(ilk);
     int yenilemeler = 0;
     cikis.Yenile = [&](const QDate& gun) {
@@ -246,7 +246,7 @@ TEST(GeriSayimSoak, JumpsNeverWarnTwiceForOnePeriod)
     const SistemYazSaati kaynak;
     const QDate ilk = Donemler.front().first, son = Donemler.back().second;
 
-    struct Cikis : GeriSayimCikisi
+    struct Cikis : GeriSayimHedefi
     {
         void KalanGoster(const QString&, const QString&) override {}
         void SaatGoster(const QString&) override {}

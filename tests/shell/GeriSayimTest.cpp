@@ -6,46 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <ctime>
 #include <memory>
-#include <new>
-
-// Counts heap allocations, so a test can show that a plain tick makes none.
-namespace {
-std::atomic<long long> Ayirmalar{0};
-}
-void* operator new(std::size_t n)
-{
-    ++Ayirmalar;
-    if (void* p = std::malloc(n ? n : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t n)
-{
-    ++Ayirmalar;
-    if (void* p = std::malloc(n ? n : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 namespace {
 
@@ -437,17 +399,6 @@ TEST_F(GeriSayimTest, ClockCaptionFollowsTheUsersTimeFormat)
     Kur();
     Tik(QTime(13, 12, 0));
     EXPECT_EQ(Kayit.SonSaat, "Saat : 1:12:00 PM");
-}
-
-TEST_F(GeriSayimTest, APlainTickAllocatesNothing)
-{
-    Kur();
-    Kayit.MetinleriTut = false;
-    Tik(QTime(13, 30, 0)); // first tick: period texts
-    const long long once = Ayirmalar.load();
-    Calistir(QTime(13, 30, 1), QTime(14, 30, 0));
-    EXPECT_EQ(Ayirmalar.load() - once, 0);
-    EXPECT_EQ(Kayit.KalanSayisi, 3601);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/YazSaatiKurali.h"
+#include "platform/SistemYazSaati.h"
 
 // Summer time from 29 March to 25 October of any year (2026's European dates), whatever zone
 // the machine is in.

@@ -461,7 +461,7 @@ SkinPictures::SkinPictures()
 void SkinPictures::ekle(const QString& ad, QSize boyut, const QString& grup,
                         const QString& kullanan, Cizici ciz)
 {
-    m_resimler.append(Resim{ad, boyut, grup, kullanan, std::move(ciz)});
+    resimler_.append(Resim{ad, boyut, grup, kullanan, std::move(ciz)});
 }
 
 void SkinPictures::ekleTakim(const QString& onEk, QSize boyut, const QString& grup,
@@ -622,7 +622,7 @@ void SkinPictures::ekleSimgeler()
 
 const SkinPictures::Resim* SkinPictures::bul(const QString& ad) const
 {
-    for (const Resim& r : m_resimler) {
+    for (const Resim& r : resimler_) {
         if (r.ad == ad)
             return &r;
     }

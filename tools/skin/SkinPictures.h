@@ -37,7 +37,7 @@ public:
 
     SkinPictures();
 
-    const QList<Resim>& resimler() const { return m_resimler; }
+    const QList<Resim>& resimler() const { return resimler_; }
 
     // Draws one picture at the given scale (1 or 2) on a transparent image.
     static QImage ciz(const Resim& resim, int olcek);
@@ -79,5 +79,5 @@ private:
     void ekleEkle();
     void ekleSimgeler();
 
-    QList<Resim> m_resimler;
+    QList<Resim> resimler_;
 };

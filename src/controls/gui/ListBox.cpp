@@ -12,14 +12,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-namespace {
-
-constexpr int TekerSatiri = 3; // rows per wheel notch
-
-} // namespace
-
 ListBox::ListBox(QWidget* parent, ImlecKaynagi* imlec, ZamanlayiciKaynagi* zaman)
-    : QWidget(parent), m_vs(new Scroll(this, imlec, zaman))
+    : QWidget(parent), vs_(new Scroll(this, imlec, zaman))
 {
     // Nothing is painted while UnRefreshControl is set: the surface keeps its last picture.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -33,18 +27,18 @@ ListBox::ListBox(QWidget* parent, ImlecKaynagi* imlec, ZamanlayiciKaynagi* zaman
     renkler.setColor(QPalette::Highlight, QColor(25, 138, 250));
     renkler.setColor(QPalette::HighlightedText, Qt::white);
     setPalette(renkler);
-    m_borderColor = QColor(192, 192, 255);
-    m_borderSelColor = QColor(25, 138, 250);
-    m_aktifColor = QColor(0, 0, 0);
+    borderColor_ = QColor(192, 192, 255);
+    borderSelColor_ = QColor(25, 138, 250);
+    aktifColor_ = QColor(0, 0, 0);
 
-    m_vs->setMin(1);
-    m_vs->setMax(1);
-    m_vs->setValue(1);
+    vs_->setMin(1);
+    vs_->setMax(1);
+    vs_->setValue(1);
     connect(
-        m_vs, &Scroll::Change, this,
+        vs_, &Scroll::Change, this,
         [this](SabitNokta& deger) { kaydirmaDegisti(static_cast<int>(deger.Tamsayi())); },
         Qt::DirectConnection);
-    connect(m_vs, &Scroll::Scrolled, this, &ListBox::Scrolled);
+    connect(vs_, &Scroll::Scrolled, this, &ListBox::Scrolled);
 
     satirYuksekliginiOlc();
     yerlesimYap();
@@ -125,19 +119,19 @@ void ListBox::setSelForeColor(const QColor& renk)
 
 void ListBox::setBorderColor(const QColor& renk)
 {
-    m_borderColor = renk;
+    borderColor_ = renk;
     Refresh();
 }
 
 void ListBox::setBorderSelColor(const QColor& renk)
 {
-    m_borderSelColor = renk;
+    borderSelColor_ = renk;
     Refresh();
 }
 
 void ListBox::setAktifColor(const QColor& renk)
 {
-    m_aktifColor = renk;
+    aktifColor_ = renk;
     Refresh();
 }
 
@@ -145,78 +139,78 @@ void ListBox::setAktifColor(const QColor& renk)
 
 void ListBox::setDisplayBorder(bool goster)
 {
-    m_displayBorder = goster;
+    displayBorder_ = goster;
     yerlesimYap();
 }
 
 void ListBox::setDisplayVScroll(bool goster)
 {
-    m_displayVScroll = goster;
-    m_vs->setVisible(goster);
+    displayVScroll_ = goster;
+    vs_->setVisible(goster);
     Refresh();
 }
 
 void ListBox::setMultiSelect(bool coklu)
 {
-    m_durum.setMultiSelect(coklu);
+    durum_.setMultiSelect(coklu);
 }
 
 void ListBox::setFullRowSelect(bool tam)
 {
-    m_fullRowSelect = tam;
+    fullRowSelect_ = tam;
     Refresh();
 }
 
 void ListBox::setUseDefautItemSettings(bool kullan)
 {
-    m_useDefautItemSettings = kullan;
+    useDefautItemSettings_ = kullan;
     Refresh();
 }
 
 void ListBox::setAlignment(int hiza)
 {
-    m_alignment = hiza;
+    alignment_ = hiza;
     Refresh();
 }
 
 void ListBox::setTurGen(int piksel)
 {
-    m_turGen = std::max(0, piksel);
+    turGen_ = std::max(0, piksel);
     Refresh();
 }
 
 void ListBox::setDilGen(int piksel)
 {
-    m_dilGen = std::max(0, piksel);
+    dilGen_ = std::max(0, piksel);
     Refresh();
 }
 
 void ListBox::setSureGen(int piksel)
 {
-    m_sureGen = std::max(0, piksel);
+    sureGen_ = std::max(0, piksel);
     Refresh();
 }
 
 void ListBox::setUnRefreshControl(bool durdur)
 {
-    m_unRefreshControl = durdur;
+    unRefreshControl_ = durdur;
 }
 
 void ListBox::setPicture(const Resim& resim)
 {
-    m_picture = resim;
+    picture_ = resim;
     Refresh();
 }
 
 void ListBox::setPictureMode(int duzen)
 {
-    m_pictureMode = duzen;
+    pictureMode_ = duzen;
     Refresh();
 }
 
 void ListBox::setOLEDropMode(int mod)
 {
-    m_oleDropMode = mod;
+    oleDropMode_ = mod;
     setAcceptDrops(mod == BirakmaElle);
 }
 
@@ -224,48 +218,48 @@ void ListBox::setOLEDropMode(int mod)
 
 void ListBox::setTopIndex(int index)
 {
-    m_durum.setTopIndex(index);
+    durum_.setTopIndex(index);
     Refresh();
 }
 
 void ListBox::setListIndex(int index)
 {
-    m_listIndex = index;
+    listIndex_ = index;
     Refresh();
 }
 
 void ListBox::setAktif(int index)
 {
-    m_durum.setAktif(index);
+    durum_.setAktif(index);
     // The row made active (the location in use) is brought into view.
-    if (m_durum.Aktif() != 0)
-        m_durum.EnsureVisible(m_durum.Aktif());
+    if (durum_.Aktif() != 0)
+        durum_.EnsureVisible(durum_.Aktif());
     Refresh();
 }
 
 void ListBox::setSelectedItem(int index)
 {
-    m_durum.setSelectedItem(index);
+    durum_.setSelectedItem(index);
     Refresh();
 }
 
 int ListBox::ScrollValue() const
 {
-    return static_cast<int>(m_vs->Value().Tamsayi());
+    return static_cast<int>(vs_->Value().Tamsayi());
 }
 
 void ListBox::setScrollValue(int deger)
 {
-    m_vs->setValue(deger);
+    vs_->setValue(deger);
     kaydirmaDegisti(deger);
 }
 
 void ListBox::kaydirmaDegisti(int deger)
 {
-    if (deger == m_sonKaydirma)
+    if (deger == sonKaydirma_)
         return;
-    m_sonKaydirma = deger;
-    m_durum.setTopIndex(deger);
+    sonKaydirma_ = deger;
+    durum_.setTopIndex(deger);
     Refresh();
 }
 
@@ -273,22 +267,22 @@ void ListBox::kaydirmaDegisti(int deger)
 
 void ListBox::setKaynak(ListeKaynagi* kaynak)
 {
-    m_durum.setKaynak(kaynak);
+    durum_.setKaynak(kaynak);
     kaydirmayiEsitle();
     Refresh();
 }
 
 void ListBox::KaynakDegisti()
 {
-    m_durum.Sifirla();
+    durum_.Sifirla();
     kaydirmayiEsitle();
     Refresh();
 }
 
 void ListBox::SiraDegisti(const std::vector<int>& sira)
 {
-    m_durum.SiraDegisti(sira);
-    m_durum.TopIndexSinirla();
+    durum_.SiraDegisti(sira);
+    durum_.TopIndexSinirla();
     kaydirmayiEsitle();
     Refresh();
 }
@@ -300,12 +294,12 @@ QString ListBox::List(int index) const
 
 bool ListBox::Selected(int index) const
 {
-    return m_durum.Secili(index);
+    return durum_.Secili(index);
 }
 
 void ListBox::setSelected(int index, bool secili)
 {
-    m_durum.SeciliYap(index, secili);
+    durum_.SeciliYap(index, secili);
     Refresh();
 }
 
@@ -313,15 +307,15 @@ int ListBox::AddItem(const QString& metin, int index)
 {
     if (!Kaynak())
         return 0;
-    const int konum = Kaynak()->MetinEkle(metin, index, m_alignment);
-    m_durum.Eklendi(konum);
+    const int konum = Kaynak()->MetinEkle(metin, index, alignment_);
+    durum_.Eklendi(konum);
     Refresh();
     return konum;
 }
 
 void ListBox::Clear()
 {
-    m_durum.Temizle();
+    durum_.Temizle();
     kaydirmayiEsitle();
     Refresh();
     emit ListChange();
@@ -330,9 +324,9 @@ void ListBox::Clear()
 
 void ListBox::RemoveItem(int index, bool ciz)
 {
-    if (!m_durum.Sil(index))
+    if (!durum_.Sil(index))
         return;
-    m_durum.TopIndexSinirla();
+    durum_.TopIndexSinirla();
     kaydirmayiEsitle();
     if (ciz)
         Refresh();
@@ -340,27 +334,27 @@ void ListBox::RemoveItem(int index, bool ciz)
 
 void ListBox::SelectAll()
 {
-    m_durum.SelectAll();
+    durum_.SelectAll();
     Refresh();
 }
 
 void ListBox::UnSelectAll(bool ciz)
 {
-    m_durum.UnSelectAll();
+    durum_.UnSelectAll();
     if (ciz)
         Refresh();
 }
 
 void ListBox::InvertSelection()
 {
-    m_durum.InvertSelection();
+    durum_.InvertSelection();
     Refresh();
 }
 
 void ListBox::Crop()
 {
-    m_durum.SecilileriSil();
-    m_durum.TopIndexSinirla();
+    durum_.SecilileriSil();
+    durum_.TopIndexSinirla();
     kaydirmayiEsitle();
     Refresh();
     emit ListChange();
@@ -368,7 +362,7 @@ void ListBox::Crop()
 
 void ListBox::EnsureVisible(int index)
 {
-    m_durum.EnsureVisible(index);
+    durum_.EnsureVisible(index);
     Refresh();
 }
 
@@ -376,19 +370,19 @@ void ListBox::BulunaniGoster(int index)
 {
     if (index < 1 || index > ListCount())
         return;
-    m_durum.UnSelectAll();
-    m_durum.SeciliYap(index, true);
-    m_durum.setSelectedItem(index);
-    m_durum.setTopIndex(index);
+    durum_.UnSelectAll();
+    durum_.SeciliYap(index, true);
+    durum_.setSelectedItem(index);
+    durum_.setTopIndex(index);
     Refresh();
 }
 
 void ListBox::Refresh()
 {
-    if (m_unRefreshControl)
+    if (unRefreshControl_)
         return;
-    m_durum.setGorunen(height() / m_satirYuksekligi);
-    m_durum.TopIndexSinirla();
+    durum_.setGorunen(height() / satirYuksekligi_);
+    durum_.TopIndexSinirla();
     kaydirmayiEsitle();
     update();
 }
@@ -397,60 +391,60 @@ void ListBox::Refresh()
 
 void ListBox::setScrlYkPicture(const Resim& r)
 {
-    m_vs->setScrlYkPicture(r);
+    vs_->setScrlYkPicture(r);
 }
 void ListBox::setScrlArtPicture(const Resim& r)
 {
-    m_vs->setScrlArtPicture(r);
+    vs_->setScrlArtPicture(r);
 }
 void ListBox::setScrlAsPicture(const Resim& r)
 {
-    m_vs->setScrlAsPicture(r);
+    vs_->setScrlAsPicture(r);
 }
 void ListBox::setScrlPicture(const Resim& r)
 {
-    m_vs->setScrlPicture(r);
+    vs_->setScrlPicture(r);
 }
 void ListBox::setScrlYkNPicture(const Resim& r)
 {
-    m_vs->setScrlYkNPicture(r);
+    vs_->setScrlYkNPicture(r);
 }
 void ListBox::setScrlYkBPicture(const Resim& r)
 {
-    m_vs->setScrlYkBPicture(r);
+    vs_->setScrlYkBPicture(r);
 }
 void ListBox::setScrlYkOPicture(const Resim& r)
 {
-    m_vs->setScrlYkOPicture(r);
+    vs_->setScrlYkOPicture(r);
 }
 void ListBox::setScrlAsNPicture(const Resim& r)
 {
-    m_vs->setScrlAsNPicture(r);
+    vs_->setScrlAsNPicture(r);
 }
 void ListBox::setScrlAsBPicture(const Resim& r)
 {
-    m_vs->setScrlAsBPicture(r);
+    vs_->setScrlAsBPicture(r);
 }
 void ListBox::setScrlAsOPicture(const Resim& r)
 {
-    m_vs->setScrlAsOPicture(r);
+    vs_->setScrlAsOPicture(r);
 }
 void ListBox::setScrlNPicture(const Resim& r)
 {
-    m_vs->setScrlNPicture(r);
+    vs_->setScrlNPicture(r);
 }
 void ListBox::setScrlBPicture(const Resim& r)
 {
-    m_vs->setScrlBPicture(r);
+    vs_->setScrlBPicture(r);
 }
 void ListBox::setScrlOPicture(const Resim& r)
 {
-    m_vs->setScrlOPicture(r);
+    vs_->setScrlOPicture(r);
 }
 
 QSize ListBox::sizeHint() const
 {
-    return {200, 10 * m_satirYuksekligi + 4};
+    return {200, 10 * satirYuksekligi_ + 4};
 }
 
 // ---- Layout ----
@@ -459,46 +453,46 @@ int ListBox::scrollGenisligi() const
 {
     // The bar is as wide as its up arrow (17 pixels with the shipped skin); laying it wider
     // would leave a strip beside the arrows.
-    const int g = m_vs->sizeHint().width();
+    const int g = vs_->sizeHint().width();
     return g > 0 ? g : Twip::PikselX(ScrollGenisligiTwip);
 }
 
 int ListBox::scrollSolu() const
 {
-    return width() - scrollGenisligi() - (m_displayBorder ? 1 : 0);
+    return width() - scrollGenisligi() - (displayBorder_ ? 1 : 0);
 }
 
 void ListBox::satirYuksekliginiOlc()
 {
-    m_satirYuksekligi = std::max(1, QFontMetrics(font()).height());
+    satirYuksekligi_ = std::max(1, QFontMetrics(font()).height());
 }
 
 void ListBox::yerlesimYap()
 {
-    m_durum.setGorunen(height() / m_satirYuksekligi);
+    durum_.setGorunen(height() / satirYuksekligi_);
     const int g = scrollGenisligi();
-    if (m_displayBorder)
-        m_vs->setGeometry(width() - g - 1, 1, g, std::max(0, height() - 2));
+    if (displayBorder_)
+        vs_->setGeometry(width() - g - 1, 1, g, std::max(0, height() - 2));
     else
-        m_vs->setGeometry(width() - g, 0, g, height());
-    m_vs->setVisible(m_displayVScroll);
+        vs_->setGeometry(width() - g, 0, g, height());
+    vs_->setVisible(displayVScroll_);
     Refresh();
 }
 
 void ListBox::kaydirmayiEsitle()
 {
-    const SabitNokta enUst(m_durum.EnUstSinir());
-    const SabitNokta deger(m_durum.TopIndex());
-    const bool yeniAralik = m_vs->Max() != enUst;
-    m_vs->setMax(enUst);
-    if (m_vs->Value() != deger)
-        m_vs->setValue(deger);
+    const SabitNokta enUst(durum_.EnUstSinir());
+    const SabitNokta deger(durum_.TopIndex());
+    const bool yeniAralik = vs_->Max() != enUst;
+    vs_->setMax(enUst);
+    if (vs_->Value() != deger)
+        vs_->setValue(deger);
     else if (yeniAralik)
-        m_vs->setScrollHeight(m_vs->ScrollHeight()); // a new Max alone does not move the thumb
-    m_vs->setEnabled(enUst > SabitNokta(1));
+        vs_->setScrollHeight(vs_->ScrollHeight()); // a new Max alone does not move the thumb
+    vs_->setEnabled(enUst > SabitNokta(1));
     // A click on the track pages by the rows in view: a longer page would skip rows unseen.
-    m_vs->setLargeChange(SabitNokta(m_durum.Gorunen()));
-    m_sonKaydirma = m_durum.TopIndex();
+    vs_->setLargeChange(SabitNokta(durum_.Gorunen()));
+    sonKaydirma_ = durum_.TopIndex();
 }
 
 void ListBox::resizeEvent(QResizeEvent* e)
@@ -522,177 +516,4 @@ void ListBox::changeEvent(QEvent* e)
     default:
         break;
     }
-}
-
-// ---- Mouse ----
-
-void ListBox::mousePressEvent(QMouseEvent* e)
-{
-    const Qt::MouseButton dugme = e->button();
-    if (dugme != Qt::LeftButton && dugme != Qt::RightButton) {
-        e->ignore();
-        return;
-    }
-    m_basilanDugme = dugme;
-    if (ListCount() == 0)
-        return;
-    const int y = e->position().toPoint().y();
-    m_listIndex = m_durum.FareSatiri(y, m_satirYuksekligi);
-    const int vurulan = m_durum.Vurulan(y, m_satirYuksekligi);
-    emit ItemClick(vurulan);
-    // The handler may have changed the rows; Bas checks the row still exists.
-    m_durum.Bas(vurulan, e->modifiers() & Qt::ShiftModifier, e->modifiers() & Qt::ControlModifier);
-    Refresh();
-}
-
-void ListBox::mouseMoveEvent(QMouseEvent* e)
-{
-    m_listIndex = m_durum.FareSatiri(e->position().toPoint().y(), m_satirYuksekligi);
-    const int n = ListCount();
-    if ((e->buttons() & Qt::LeftButton) && m_basilanDugme == Qt::LeftButton && m_tasiAktif &&
-        n > 0 && m_listIndex != m_durum.SelectedItem())
-        m_surukleniyor = true;
-    if (!m_surukleniyor)
-        return;
-    const int ilk = m_durum.TopIndex();
-    const int son = ilk + m_durum.Gorunen() - 1;
-    if (m_listIndex < ilk || m_listIndex > son)
-        EnsureVisible(std::min(m_listIndex, n));
-    else
-        Refresh(); // the marker line moved
-}
-
-void ListBox::mouseReleaseEvent(QMouseEvent* e)
-{
-    const Qt::MouseButton dugme = e->button();
-    const QPoint yer = e->position().toPoint();
-    const bool shift = e->modifiers() & Qt::ShiftModifier;
-    const bool control = e->modifiers() & Qt::ControlModifier;
-    const int n = ListCount();
-    if (!m_surukleniyor && dugme != Qt::RightButton) {
-        if (n > 0 && m_durum.SelectedItem() >= 1) {
-            m_durum.Birak(shift, control);
-            Refresh();
-        }
-    } else if (m_surukleniyor && dugme == Qt::LeftButton) {
-        m_listIndex = m_durum.FareSatiri(yer.y(), m_satirYuksekligi);
-        const int odak = m_durum.SelectedItem();
-        if (odak >= 1 && odak <= n && m_listIndex != odak && m_tasiAktif) {
-            const int yeni = m_durum.Tasi(m_listIndex);
-            if (yeni != 0) {
-                m_durum.EnsureVisible(yeni);
-                m_surukleniyor = false;
-                Refresh();
-                emit ListMoved();
-            }
-        }
-    }
-    m_surukleniyor = false;
-    Refresh(); // hides the marker line
-    emit MouseUp(dugme, e->modifiers(), yer.x(), yer.y());
-}
-
-void ListBox::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    // Takes the place of the second press: the selection is left as the first press made it.
-    m_listIndex = m_durum.FareSatiri(e->position().toPoint().y(), m_satirYuksekligi);
-    if (m_basilanDugme == Qt::LeftButton && m_listIndex >= 1 && m_listIndex <= ListCount()) {
-        m_durum.setAktif(m_listIndex);
-        Refresh();
-        emit AktifChange(m_durum.Aktif());
-    }
-}
-
-void ListBox::wheelEvent(QWheelEvent* e)
-{
-    if (ListCount() == 0) {
-        e->ignore();
-        return;
-    }
-    // Fine wheels and touchpads send parts of a notch (120): they add up to whole notches.
-    m_tekerBirikimi += e->angleDelta().y();
-    const int adim = m_tekerBirikimi / 120;
-    m_tekerBirikimi %= 120;
-    if (adim == 0)
-        return;
-    const int eski = m_durum.TopIndex();
-    m_durum.setTopIndex(eski - adim * TekerSatiri);
-    m_durum.TopIndexSinirla();
-    if (m_durum.TopIndex() != eski) {
-        Refresh();
-        emit Scrolled();
-    }
-}
-
-// ---- Keys ----
-
-void ListBox::keyPressEvent(QKeyEvent* e)
-{
-    using Sonuc = ListeDurumu::TusSonucu;
-    Sonuc sonuc = Sonuc::Yok;
-    if (isEnabled() && ListCount() > 0)
-        sonuc = m_durum.Tus(e->key(), e->modifiers() & Qt::ShiftModifier);
-    switch (sonuc) {
-    case Sonuc::Tasindi:
-        Refresh();
-        emit Scrolled();
-        break;
-    case Sonuc::Silindi:
-        kaydirmayiEsitle();
-        Refresh();
-        emit Scrolled();
-        emit ListChange();
-        break;
-    case Sonuc::Yok:
-        break;
-    }
-    switch (e->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_Delete:
-        e->accept();
-        break;
-    default:
-        e->ignore(); // the window gets the other keys too
-        break;
-    }
-    emit KeyDown(e->key(), e->modifiers());
-    for (const QChar c : e->text())
-        emit KeyPress(c);
-}
-
-void ListBox::keyReleaseEvent(QKeyEvent* e)
-{
-    QWidget::keyReleaseEvent(e);
-    emit KeyUp(e->key(), e->modifiers());
-}
-
-// ---- Dropping ----
-
-void ListBox::dragEnterEvent(QDragEnterEvent* e)
-{
-    if (m_oleDropMode == BirakmaElle)
-        e->acceptProposedAction();
-}
-
-void ListBox::dragMoveEvent(QDragMoveEvent* e)
-{
-    if (m_oleDropMode == BirakmaElle)
-        e->acceptProposedAction();
-}
-
-void ListBox::dropEvent(QDropEvent* e)
-{
-    if (m_oleDropMode != BirakmaElle)
-        return;
-    e->acceptProposedAction();
-    const QPoint yer = e->position().toPoint();
-    emit OLEDragDrop(e->mimeData(), e->dropAction(), e->buttons(), e->modifiers(), yer.x(),
-                     yer.y());
 }

@@ -97,7 +97,7 @@ public:
 
     // The rows to show; the list starts afresh for them (nothing selected, no active row).
     void setKaynak(ListeKaynagi* kaynak);
-    ListeKaynagi* Kaynak() const { return m_durum.Kaynak(); }
+    ListeKaynagi* Kaynak() const { return durum_.Kaynak(); }
     // The source replaced its rows: the list starts afresh for them and draws once.
     void KaynakDegisti();
     // The source put its rows in a new order itself (new row i is old row sira[i - 1]): the
@@ -113,71 +113,71 @@ public:
     void setSelColor(const QColor& renk);
     QColor SelForeColor() const;
     void setSelForeColor(const QColor& renk);
-    QColor BorderColor() const { return m_borderColor; }
+    QColor BorderColor() const { return borderColor_; }
     void setBorderColor(const QColor& renk);
-    QColor BorderSelColor() const { return m_borderSelColor; }
+    QColor BorderSelColor() const { return borderSelColor_; }
     void setBorderSelColor(const QColor& renk);
-    QColor AktifColor() const { return m_aktifColor; }
+    QColor AktifColor() const { return aktifColor_; }
     void setAktifColor(const QColor& renk);
 
     // Switches and layout.
-    bool DisplayBorder() const { return m_displayBorder; }
+    bool DisplayBorder() const { return displayBorder_; }
     void setDisplayBorder(bool goster);
-    bool DisplayVScroll() const { return m_displayVScroll; }
+    bool DisplayVScroll() const { return displayVScroll_; }
     void setDisplayVScroll(bool goster);
     bool Enabled() const { return isEnabled(); }
-    bool MultiSelect() const { return m_durum.MultiSelect(); }
+    bool MultiSelect() const { return durum_.MultiSelect(); }
     void setMultiSelect(bool coklu);
-    bool FullRowSelect() const { return m_fullRowSelect; }
+    bool FullRowSelect() const { return fullRowSelect_; }
     void setFullRowSelect(bool tam);
     // True: every row is drawn with the control's Alignment, not its own.
-    bool UseDefautItemSettings() const { return m_useDefautItemSettings; }
+    bool UseDefautItemSettings() const { return useDefautItemSettings_; }
     void setUseDefautItemSettings(bool kullan);
-    int Alignment() const { return m_alignment; }
+    int Alignment() const { return alignment_; }
     void setAlignment(int hiza);
     // Widths of the second, third and fourth columns, pixels.
-    int TurGen() const { return m_turGen; }
+    int TurGen() const { return turGen_; }
     void setTurGen(int piksel);
-    int DilGen() const { return m_dilGen; }
+    int DilGen() const { return dilGen_; }
     void setDilGen(int piksel);
-    int SureGen() const { return m_sureGen; }
+    int SureGen() const { return sureGen_; }
     void setSureGen(int piksel);
-    bool DelAktif() const { return m_durum.DelAktif(); }
-    void setDelAktif(bool sil) { m_durum.setDelAktif(sil); }
-    bool TasiAktif() const { return m_tasiAktif; }
-    void setTasiAktif(bool tasi) { m_tasiAktif = tasi; }
-    bool UnRefreshControl() const { return m_unRefreshControl; }
+    bool DelAktif() const { return durum_.DelAktif(); }
+    void setDelAktif(bool sil) { durum_.setDelAktif(sil); }
+    bool TasiAktif() const { return tasiAktif_; }
+    void setTasiAktif(bool tasi) { tasiAktif_ = tasi; }
+    bool UnRefreshControl() const { return unRefreshControl_; }
     void setUnRefreshControl(bool durdur);
-    Resim Picture() const { return m_picture; }
+    Resim Picture() const { return picture_; }
     void setPicture(const Resim& resim);
-    int PictureMode() const { return m_pictureMode; }
+    int PictureMode() const { return pictureMode_; }
     void setPictureMode(int duzen);
-    int OLEDropMode() const { return m_oleDropMode; }
+    int OLEDropMode() const { return oleDropMode_; }
     void setOLEDropMode(int mod);
 
     // Positions.
-    int TopIndex() const { return m_durum.TopIndex(); }
+    int TopIndex() const { return durum_.TopIndex(); }
     void setTopIndex(int index);
     // The row under the mouse (1 .. ListCount + 1 once the pointer has moved over the list).
-    int ListIndex() const { return m_listIndex; }
+    int ListIndex() const { return listIndex_; }
     void setListIndex(int index);
-    int MouseItem() const { return m_listIndex; }
+    int MouseItem() const { return listIndex_; }
     // The active row, 0 for none; any index outside 1..ListCount clears it.
-    int Aktif() const { return m_durum.Aktif(); }
+    int Aktif() const { return durum_.Aktif(); }
     void setAktif(int index);
-    int SelectedItem() const { return m_durum.SelectedItem(); }
+    int SelectedItem() const { return durum_.SelectedItem(); }
     void setSelectedItem(int index);
     // The scrollbar's value, which stands for TopIndex; setting it scrolls the list.
     int ScrollValue() const;
     void setScrollValue(int deger);
 
     // Read only.
-    int ListCount() const { return m_durum.ListCount(); }
-    int NewIndex() const { return m_durum.NewIndex(); }
-    int SelCount() const { return m_durum.SelCount(); }
-    int Gorunen() const { return m_durum.Gorunen(); }
+    int ListCount() const { return durum_.ListCount(); }
+    int NewIndex() const { return durum_.NewIndex(); }
+    int SelCount() const { return durum_.SelCount(); }
+    int Gorunen() const { return durum_.Gorunen(); }
     QWidget* hWnd() { return this; }
-    int SatirYuksekligi() const { return m_satirYuksekligi; }
+    int SatirYuksekligi() const { return satirYuksekligi_; }
     // The first column's text of a row; empty / false outside 1..ListCount.
     QString List(int index) const;
     bool Selected(int index) const;
@@ -214,7 +214,7 @@ public:
     void setScrlNPicture(const Resim& r);
     void setScrlBPicture(const Resim& r);
     void setScrlOPicture(const Resim& r);
-    Scroll* VS() const { return m_vs; }
+    Scroll* VS() const { return vs_; }
 
     QSize sizeHint() const override;
 
@@ -265,30 +265,30 @@ private:
     int scrollSolu() const;
     bool isaretCizgisiVar() const;
 
-    ListeDurumu m_durum;
-    Scroll* m_vs;
+    ListeDurumu durum_;
+    Scroll* vs_;
 
-    QColor m_borderColor;
-    QColor m_borderSelColor;
-    QColor m_aktifColor;
-    bool m_displayBorder = true;
-    bool m_displayVScroll = true;
-    bool m_fullRowSelect = true;
-    bool m_useDefautItemSettings = false;
-    int m_alignment = Sol;
-    int m_turGen = 0;
-    int m_dilGen = 0;
-    int m_sureGen = 0;
-    bool m_tasiAktif = false;
-    bool m_unRefreshControl = false;
-    Resim m_picture;
-    int m_pictureMode = OlduguGibi;
-    int m_oleDropMode = BirakmaYok;
+    QColor borderColor_;
+    QColor borderSelColor_;
+    QColor aktifColor_;
+    bool displayBorder_ = true;
+    bool displayVScroll_ = true;
+    bool fullRowSelect_ = true;
+    bool useDefautItemSettings_ = false;
+    int alignment_ = Sol;
+    int turGen_ = 0;
+    int dilGen_ = 0;
+    int sureGen_ = 0;
+    bool tasiAktif_ = false;
+    bool unRefreshControl_ = false;
+    Resim picture_;
+    int pictureMode_ = OlduguGibi;
+    int oleDropMode_ = BirakmaYok;
 
-    int m_listIndex = -1;
-    int m_satirYuksekligi = 1;
-    int m_sonKaydirma = 1;   // the scrollbar value last followed
-    int m_tekerBirikimi = 0; // wheel turn not yet a whole notch (1/8 degrees)
-    Qt::MouseButton m_basilanDugme = Qt::NoButton;
-    bool m_surukleniyor = false;
+    int listIndex_ = -1;
+    int satirYuksekligi_ = 1;
+    int sonKaydirma_ = 1;   // the scrollbar value last followed
+    int tekerBirikimi_ = 0; // wheel turn not yet a whole notch (1/8 degrees)
+    Qt::MouseButton basilanDugme_ = Qt::NoButton;
+    bool surukleniyor_ = false;
 };

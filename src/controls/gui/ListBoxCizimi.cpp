@@ -58,13 +58,13 @@ QPixmap IkonPikseli(const QVariant& ikon, int boy)
 
 void ListBox::paintEvent(QPaintEvent*)
 {
-    if (m_unRefreshControl)
+    if (unRefreshControl_)
         return;
     QPainter p(this);
     arkaPlanCiz(p);
 
-    const int rh = m_satirYuksekligi;
-    const int top = m_durum.TopIndex();
+    const int rh = satirYuksekligi_;
+    const int top = durum_.TopIndex();
     const int sol = scrollSolu();
     // Rows that end above the bottom (less two pixels), and one more that is cut off.
     const int tamSigan = std::max(0, (height() - 2) / rh);
@@ -74,13 +74,13 @@ void ListBox::paintEvent(QPaintEvent*)
 
     if (isaretCizgisiVar()) {
         // Where the dragged rows would land: the top edge of the row under the pointer.
-        const int y = (m_listIndex - top) * rh;
-        const int sag = sol - 2 + (m_displayVScroll ? 0 : GizliScrollPayi);
+        const int y = (listIndex_ - top) * rh;
+        const int sag = sol - 2 + (displayVScroll_ ? 0 : GizliScrollPayi);
         p.fillRect(QRect(1, y - 1, sag - 1, 2), ForeColor());
     }
 
-    if (m_displayBorder) {
-        p.setPen(m_borderColor);
+    if (displayBorder_) {
+        p.setPen(borderColor_);
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRect(0, 0, width() - 1, height() - 1));
     }
@@ -88,23 +88,23 @@ void ListBox::paintEvent(QPaintEvent*)
 
 bool ListBox::isaretCizgisiVar() const
 {
-    return m_surukleniyor && m_listIndex >= 1 && m_listIndex != m_durum.SelectedItem();
+    return surukleniyor_ && listIndex_ >= 1 && listIndex_ != durum_.SelectedItem();
 }
 
 void ListBox::arkaPlanCiz(QPainter& p)
 {
     p.fillRect(rect(), BackColor());
-    if (m_picture.Bos())
+    if (picture_.Bos())
         return;
-    switch (m_pictureMode) {
+    switch (pictureMode_) {
     case Gerilmis:
-        p.drawPixmap(rect(), ResimPikseli(m_picture));
+        p.drawPixmap(rect(), ResimPikseli(picture_));
         break;
     case Doseli:
-        p.drawTiledPixmap(rect(), ResimPikseli(m_picture));
+        p.drawTiledPixmap(rect(), ResimPikseli(picture_));
         break;
     default:
-        m_picture.Ciz(p, 0, 0);
+        picture_.Ciz(p, 0, 0);
         break;
     }
 }
@@ -113,21 +113,21 @@ void ListBox::satirCiz(QPainter& p, int index, int y, int scrollSolu)
 {
     const ListeKaynagi& kaynak = *Kaynak();
     const QVariant simge = kaynak.Simge(index);
-    const bool secili = m_durum.Secili(index);
-    const int rh = m_satirYuksekligi;
+    const bool secili = durum_.Secili(index);
+    const int rh = satirYuksekligi_;
     const bool ikon = simge.isValid() && !simge.isNull();
 
     if (secili) {
         // Fill from 2 pixels below the row's top to 1 below its bottom, right edge 2 pixels
         // short of the scrollbar, framed just outside.
-        const int sag = scrollSolu - 2 + (m_displayVScroll ? 0 : GizliScrollPayi);
+        const int sag = scrollSolu - 2 + (displayVScroll_ ? 0 : GizliScrollPayi);
         int sol = 1;
-        if (!m_fullRowSelect && ikon) {
+        if (!fullRowSelect_ && ikon) {
             sol = IkonSeridi;
             p.fillRect(QRect(1, y + 2, IkonSeridi - 1, rh - 1), BackColor());
         }
         p.fillRect(QRect(sol, y + 2, sag - sol, rh - 1), SelColor());
-        p.setPen(m_borderSelColor);
+        p.setPen(borderSelColor_);
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRect(sol - 1, y + 1, sag - sol + 1, rh));
     }
@@ -139,15 +139,15 @@ void ListBox::satirCiz(QPainter& p, int index, int y, int scrollSolu)
     }
 
     QColor renk = ForeColor();
-    if (index == m_durum.Aktif())
-        renk = m_aktifColor;
+    if (index == durum_.Aktif())
+        renk = aktifColor_;
     else if (secili)
         renk = SelForeColor();
     p.setPen(renk);
 
     const int x1 = YaziBasi + (ikon ? IkonGirintisi : 0);
-    const int sutun2 = width() - scrollGenisligi() - YaziBasi - (m_turGen + m_dilGen + m_sureGen);
-    const int hiza = m_useDefautItemSettings ? m_alignment : kaynak.Hiza(index);
+    const int sutun2 = width() - scrollGenisligi() - YaziBasi - (turGen_ + dilGen_ + sureGen_);
+    const int hiza = useDefautItemSettings_ ? alignment_ : kaynak.Hiza(index);
     Qt::Alignment yatay = Qt::AlignLeft;
     if (hiza == Sag)
         yatay = Qt::AlignRight;
@@ -157,12 +157,12 @@ void ListBox::satirCiz(QPainter& p, int index, int y, int scrollSolu)
     if (sutun2 > x1)
         p.drawText(QRect(x1, y, sutun2 - x1, rh), bayrak | yatay, kaynak.Sutun(index, 0));
     int x = sutun2;
-    if (m_turGen > 0)
-        p.drawText(QRect(x, y, m_turGen, rh), bayrak | Qt::AlignLeft, kaynak.Sutun(index, 1));
-    x += m_turGen;
-    if (m_dilGen > 0)
-        p.drawText(QRect(x, y, m_dilGen, rh), bayrak | Qt::AlignLeft, kaynak.Sutun(index, 2));
-    x += m_dilGen;
-    if (m_sureGen > 0)
-        p.drawText(QRect(x, y, m_sureGen, rh), bayrak | Qt::AlignRight, kaynak.Sutun(index, 3));
+    if (turGen_ > 0)
+        p.drawText(QRect(x, y, turGen_, rh), bayrak | Qt::AlignLeft, kaynak.Sutun(index, 1));
+    x += turGen_;
+    if (dilGen_ > 0)
+        p.drawText(QRect(x, y, dilGen_, rh), bayrak | Qt::AlignLeft, kaynak.Sutun(index, 2));
+    x += dilGen_;
+    if (sureGen_ > 0)
+        p.drawText(QRect(x, y, sureGen_, rh), bayrak | Qt::AlignRight, kaynak.Sutun(index, 3));
 }

@@ -3,6 +3,7 @@
 #include "controls/gui/Buton.h"
 #include "locations/gui/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
+#include "platform/EkranIcinde.h"
 #include "platform/Twip.h"
 #include "platform/WebAdresleri.h"
 #include "platform/gui/SkinResmi.h"
@@ -18,8 +19,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
-
-#include <algorithm>
 
 namespace {
 
@@ -65,7 +64,7 @@ Buton* Dugme(QWidget* parent, const QString& ad, const QString& yazi, QRect yer)
 } // namespace
 
 EkleForm::EkleForm(EkleHedefi& hedef, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Hedef(hedef),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), hedef_(hedef),
       gonderici_(new OneriGonderici(this))
 {
     setWindowTitle(QStringLiteral("Şehir / Bölge"));
@@ -151,11 +150,8 @@ void EkleForm::Form_Load()
     if (const QWidget* ana = parentWidget()) {
         QRect yer(QPoint(), size());
         yer.moveCenter(ana->frameGeometry().center());
-        if (const QScreen* ekran = ana->screen()) {
-            const QRect alan = ekran->availableGeometry();
-            yer.moveLeft(std::clamp(yer.left(), alan.left(), alan.right() - yer.width() + 1));
-            yer.moveTop(std::clamp(yer.top(), alan.top(), alan.bottom() - yer.height() + 1));
-        }
+        if (const QScreen* ekran = ana->screen())
+            yer = EkranIcinde(yer, ekran->availableGeometry());
         move(yer.topLeft());
     }
     surukleyici_.Sifirla();
@@ -193,7 +189,7 @@ void EkleForm::BtnKaydet_Click()
     const EkleGirdisi g = Girdi();
     // A refused place leaves the dialog as it was, to be corrected; the main window has
     // said why.
-    if (!Hedef.KonumEkle(this, g))
+    if (!hedef_.KonumEkle(this, g))
         return;
     hide();
     if (SEKonumGonder->isChecked())

@@ -46,7 +46,6 @@ public:
     EkleGirdisi Girdi() const;
     OneriGonderici& Gonderici() const { return *gonderici_; }
 
-
     QLineEdit* SEUlke;
     QLineEdit* SESehir;
     QComboBox* SESaatDilimi;
@@ -70,7 +69,7 @@ private:
     // Form_Load: the initial contents, the time-zone lists and the shape.
     void Form_Load();
 
-    EkleHedefi& Hedef;
+    EkleHedefi& hedef_;
     OneriGonderici* gonderici_;
     QPixmap arkaplan_;
     bool yuklu_ = false;

@@ -12,21 +12,21 @@ void PencereSurukleyici::Bas(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
-        Pencere->windowHandle()) {
-        Pencere->windowHandle()->startSystemMove();
+        pencere_->windowHandle()) {
+        pencere_->windowHandle()->startSystemMove();
         return;
     }
     const QPoint p = e->position().toPoint();
-    TutmaTwip = QPoint(Twip::TwipX(p.x()), Twip::TwipY(p.y()));
-    Surukleniyor = true;
+    tutmaTwip_ = QPoint(Twip::TwipX(p.x()), Twip::TwipY(p.y()));
+    surukleniyor_ = true;
 }
 
 void PencereSurukleyici::Tasi(QMouseEvent* e)
 {
-    if (!Surukleniyor || !(e->buttons() & Qt::LeftButton))
+    if (!surukleniyor_ || !(e->buttons() & Qt::LeftButton))
         return;
-    const QPoint twip = Twip::SuruklemeKonumu(e->globalPosition().toPoint(), TutmaTwip);
-    Pencere->move(Twip::PikselX(twip.x()), Twip::PikselY(twip.y()));
+    const QPoint twip = Twip::SuruklemeKonumu(e->globalPosition().toPoint(), tutmaTwip_);
+    pencere_->move(Twip::PikselX(twip.x()), Twip::PikselY(twip.y()));
 }
 
 void PencereSurukleyici::Birak(QMouseEvent* e)
@@ -37,6 +37,6 @@ void PencereSurukleyici::Birak(QMouseEvent* e)
 
 void PencereSurukleyici::Sifirla()
 {
-    TutmaTwip = QPoint();
-    Surukleniyor = false;
+    tutmaTwip_ = QPoint();
+    surukleniyor_ = false;
 }

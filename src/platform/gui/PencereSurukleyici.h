@@ -11,7 +11,7 @@ class QWidget;
 class PencereSurukleyici
 {
 public:
-    explicit PencereSurukleyici(QWidget* pencere) : Pencere(pencere) {}
+    explicit PencereSurukleyici(QWidget* pencere) : pencere_(pencere) {}
 
     void Bas(QMouseEvent* e);
     void Tasi(QMouseEvent* e);
@@ -20,7 +20,7 @@ public:
     void Sifirla();
 
 private:
-    QWidget* Pencere;
-    QPoint TutmaTwip;
-    bool Surukleniyor = false;
+    QWidget* pencere_;
+    QPoint tutmaTwip_;
+    bool surukleniyor_ = false;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gui/Zamanlayici.h"
+#include "platform/gui/ZamanlayiciKaynagi.h"
 
 #include <QTimer>
 

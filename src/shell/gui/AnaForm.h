@@ -8,7 +8,7 @@
 #include "shell/GenelAyarHedefi.h"
 #include "shell/GenelAyarlar.h"
 #include "shell/GeriSayim.h"
-#include "shell/GeriSayimCikisi.h"
+#include "shell/GeriSayimHedefi.h"
 #include "shell/SesCalar.h"
 #include "shell/SesYollari.h"
 #include "shell/gui/AnaFormBaglami.h"
@@ -39,7 +39,7 @@ class SayfaVakitler;
 class AnaForm : public QWidget,
                 public GenelAyarHedefi,
                 public BolgeselAyarHedefi,
-                public GeriSayimCikisi,
+                public GeriSayimHedefi,
                 public AnaPencereHedefi,
                 public EkleHedefi
 {
@@ -57,6 +57,8 @@ public:
 
     // The product name and the product web site's host ("Orvanel orvanel.example.org").
     static QString Baslik();
+    // The application's own title, for boxes that have no fixed one.
+    static QString UygulamaBasligi() { return QStringLiteral("Orvanel"); }
 
     // The start-up sequence after the single-instance check. False when the program must end
     // (data.db missing); the window is then not shown.
@@ -158,7 +160,7 @@ public:
     // EkleHedefi.
     bool KonumEkle(QWidget* sahip, const EkleGirdisi& girdi) override;
 
-    // GeriSayimCikisi.
+    // GeriSayimHedefi.
     void KalanGoster(const QString& kalan, const QString& ipucu) override;
     void SaatGoster(const QString& saat) override;
     void VakitDegisti(int satir, const QString& vakitMetni, const QString& sonrakiMetni) override;

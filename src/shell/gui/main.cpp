@@ -1,9 +1,9 @@
 // The program: the single-instance hand-over, then the main window's start-up sequence.
 #include "platform/OturumAcmaKaydi.h"
 #include "platform/QtSesKutuphanesi.h"
-#include "platform/Saat.h"
+#include "platform/SistemSaati.h"
+#include "platform/SistemYazSaati.h"
 #include "platform/TekOrnek.h"
-#include "platform/YazSaatiKurali.h"
 #include "shell/gui/AnaForm.h"
 #include "shell/gui/IlkKareOlcer.h"
 #include "shell/gui/QtMesajKutusu.h"

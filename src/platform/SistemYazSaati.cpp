@@ -1,4 +1,4 @@
-#include "platform/YazSaatiKurali.h"
+#include "platform/SistemYazSaati.h"
 
 #include <QDateTime>
 #include <QTimeZone>

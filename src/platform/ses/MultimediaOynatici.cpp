@@ -1,4 +1,4 @@
-#include "platform/ses/MedyaSesKutuphanesi.h"
+#include "platform/ses/MultimediaOynatici.h"
 
 #include <QAudioOutput>
 #include <QFileInfo>
@@ -11,41 +11,41 @@ namespace {
 constexpr qint64 BaslamaSiniriMs = 10000;
 } // namespace
 
-MedyaSesKutuphanesi::MedyaSesKutuphanesi(QObject* parent) : QObject(parent) {}
+MultimediaOynatici::MultimediaOynatici(QObject* parent) : QObject(parent) {}
 
-MedyaSesKutuphanesi::~MedyaSesKutuphanesi()
+MultimediaOynatici::~MultimediaOynatici()
 {
     Kapat();
 }
 
-void MedyaSesKutuphanesi::Ac()
+void MultimediaOynatici::Ac()
 {
-    Acik = true;
+    acik_ = true;
 }
 
-void MedyaSesKutuphanesi::Kapat()
+void MultimediaOynatici::Kapat()
 {
-    while (!Calarlar.empty())
-        Birak(Calarlar.begin()->first);
-    Acik = false;
+    while (!calarlar_.empty())
+        Birak(calarlar_.begin()->first);
+    acik_ = false;
 }
 
-int MedyaSesKutuphanesi::Yukle(const QString& yol)
+int MultimediaOynatici::Yukle(const QString& yol)
 {
-    if (!Acik || !QFileInfo(yol).isFile())
+    if (!acik_ || !QFileInfo(yol).isFile())
         return 0;
-    const int h = ++SonTutamac;
+    const int h = ++sonTutamac_;
     auto* oynatici = new QMediaPlayer(this);
     auto* cikis = new QAudioOutput(oynatici);
     oynatici->setAudioOutput(cikis);
     oynatici->setSource(QUrl::fromLocalFile(QFileInfo(yol).absoluteFilePath()));
-    Calarlar[h].Oynatici = oynatici;
+    calarlar_[h].Oynatici = oynatici;
 
     // The end of a sound or a failure frees its player (on the next event loop pass, since
     // it is still emitting).
     auto bitti = [this, h] {
-        auto it = Calarlar.find(h);
-        if (it != Calarlar.end() && it->second.Sure.isValid())
+        auto it = calarlar_.find(h);
+        if (it != calarlar_.end() && it->second.Sure.isValid())
             Birak(h);
     };
     connect(oynatici, &QMediaPlayer::mediaStatusChanged, this,
@@ -62,25 +62,25 @@ int MedyaSesKutuphanesi::Yukle(const QString& yol)
     return h;
 }
 
-int MedyaSesKutuphanesi::Oynat(int ornek)
+int MultimediaOynatici::Oynat(int ornek)
 {
-    auto it = Calarlar.find(ornek);
-    if (!Acik || it == Calarlar.end() || !it->second.Oynatici)
+    auto it = calarlar_.find(ornek);
+    if (!acik_ || it == calarlar_.end() || !it->second.Oynatici)
         return 0;
     it->second.Sure.start();
     it->second.Oynatici->play();
     return ornek; // one channel per sample: the handles coincide
 }
 
-void MedyaSesKutuphanesi::Durdur(int kanal)
+void MultimediaOynatici::Durdur(int kanal)
 {
     Birak(kanal);
 }
 
-qint64 MedyaSesKutuphanesi::Konum(int kanal) const
+qint64 MultimediaOynatici::Konum(int kanal) const
 {
-    auto it = Calarlar.find(kanal);
-    if (it == Calarlar.end() || !it->second.Oynatici || !it->second.Sure.isValid())
+    auto it = calarlar_.find(kanal);
+    if (it == calarlar_.end() || !it->second.Oynatici || !it->second.Sure.isValid())
         return 0;
     const QMediaPlayer* p = it->second.Oynatici;
     if (p->error() != QMediaPlayer::NoError || p->playbackState() != QMediaPlayer::PlayingState)
@@ -92,15 +92,15 @@ qint64 MedyaSesKutuphanesi::Konum(int kanal) const
     return it->second.Sure.elapsed() < BaslamaSiniriMs ? 1 : 0;
 }
 
-void MedyaSesKutuphanesi::Birak(int tutamac)
+void MultimediaOynatici::Birak(int tutamac)
 {
-    auto it = Calarlar.find(tutamac);
-    if (it == Calarlar.end())
+    auto it = calarlar_.find(tutamac);
+    if (it == calarlar_.end())
         return;
     if (QMediaPlayer* p = it->second.Oynatici) {
         p->disconnect(this);
         p->stop();
         p->deleteLater();
     }
-    Calarlar.erase(it);
+    calarlar_.erase(it);
 }

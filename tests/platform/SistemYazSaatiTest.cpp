@@ -1,4 +1,4 @@
-#include "platform/YazSaatiKurali.h"
+#include "platform/SistemYazSaati.h"
 
 #include "engine/GecisTarihi.h"
 
@@ -9,7 +9,7 @@
 namespace {
 
 // Each case sets TZ itself; the previous value comes back afterwards.
-class YazSaatiKuraliTest : public ::testing::Test
+class SistemYazSaatiTest : public ::testing::Test
 {
 protected:
     void SetUp() override { eski_ = qgetenv("TZ"); }
@@ -33,7 +33,7 @@ using Cift = std::pair<QDate, QDate>;
 
 } // namespace
 
-TEST_F(YazSaatiKuraliTest, CentralEuropeMatchesItsRule)
+TEST_F(SistemYazSaatiTest, CentralEuropeMatchesItsRule)
 {
     // The EU rule: last Sunday of March to last Sunday of October.
     for (int yil : {2024, 2026, 2030}) {
@@ -44,7 +44,7 @@ TEST_F(YazSaatiKuraliTest, CentralEuropeMatchesItsRule)
     EXPECT_EQ(Gecisler("Europe/Berlin", 2026), Cift(QDate(2026, 3, 29), QDate(2026, 10, 25)));
 }
 
-TEST_F(YazSaatiKuraliTest, NorthAmericaAndPosixRules)
+TEST_F(SistemYazSaatiTest, NorthAmericaAndPosixRules)
 {
     const Cift beklenen(QDate(2026, 3, 8), QDate(2026, 11, 1));
     EXPECT_EQ(Gecisler("America/New_York", 2026), beklenen);
@@ -54,13 +54,13 @@ TEST_F(YazSaatiKuraliTest, NorthAmericaAndPosixRules)
     EXPECT_EQ(Gecisler("America/New_York", 2006), Cift(QDate(2006, 4, 2), QDate(2006, 10, 29)));
 }
 
-TEST_F(YazSaatiKuraliTest, SouthernZoneStartsAfterItEnds)
+TEST_F(SistemYazSaatiTest, SouthernZoneStartsAfterItEnds)
 {
     // Local days: the clocks go back on 5 April and forward on 4 October 2026.
     EXPECT_EQ(Gecisler("Australia/Sydney", 2026), Cift(QDate(2026, 10, 4), QDate(2026, 4, 5)));
 }
 
-TEST_F(YazSaatiKuraliTest, ZonesWithoutDaylightSaving)
+TEST_F(SistemYazSaatiTest, ZonesWithoutDaylightSaving)
 {
     EXPECT_EQ(Gecisler("UTC", 2026), Cift());
     EXPECT_EQ(Gecisler("Asia/Tokyo", 2026), Cift());
@@ -68,7 +68,7 @@ TEST_F(YazSaatiKuraliTest, ZonesWithoutDaylightSaving)
     EXPECT_EQ(Gecisler("Europe/Istanbul", 2026), Cift());
 }
 
-TEST_F(YazSaatiKuraliTest, YearInWhichSummerTimeBecamePermanent)
+TEST_F(SistemYazSaatiTest, YearInWhichSummerTimeBecamePermanent)
 {
     // 2016: summer time began on 27 March and was never taken back (the zone's standard
     // offset became +03 on 7 September, which ends "daylight" time as such).

@@ -13,10 +13,3 @@ public:
     // midnight); null dates when the zone has no daylight saving that year.
     virtual std::pair<QDate, QDate> Gecisler(int yil) const = 0;
 };
-
-// The system's zone (QTimeZone::systemTimeZone(), so TZ is honoured).
-class SistemYazSaati : public YazSaatiKaynagi
-{
-public:
-    std::pair<QDate, QDate> Gecisler(int yil) const override;
-};

@@ -8,10 +8,10 @@
 // Where the countdown's results go: the main window (labels, highlight, Hesapla, FModPlay)
 // and the popup (Goster) implement it; tests and orvanel-cli record it. Every call is made
 // synchronously from inside one tick and must return at once.
-class GeriSayimCikisi
+class GeriSayimHedefi
 {
 public:
-    virtual ~GeriSayimCikisi() = default;
+    virtual ~GeriSayimHedefi() = default;
 
     // Every tick: the LKalan caption ("HH:MM:SS" to the next time) and its tooltip, which is
     // also the running period's LSonrakiVakit text. The texts are the countdown's reused

@@ -14,12 +14,12 @@ class QMediaPlayer;
 // each loaded file and deleted when the sound ends, fails, is stopped or the library is
 // closed, so an idle program holds no audio device. Needs a running Qt event loop. Lives in the
 // module "orvanel_ses" that QtSesKutuphanesi loads on the first sound.
-class MedyaSesKutuphanesi : public QObject, public SesKutuphanesi
+class MultimediaOynatici : public QObject, public SesKutuphanesi
 {
     Q_OBJECT
 public:
-    explicit MedyaSesKutuphanesi(QObject* parent = nullptr);
-    ~MedyaSesKutuphanesi() override;
+    explicit MultimediaOynatici(QObject* parent = nullptr);
+    ~MultimediaOynatici() override;
 
     void Ac() override;
     void Kapat() override;
@@ -36,7 +36,7 @@ private:
     };
     void Birak(int tutamac);
 
-    std::map<int, Calar> Calarlar;
-    int SonTutamac = 0;
-    bool Acik = false;
+    std::map<int, Calar> calarlar_;
+    int sonTutamac_ = 0;
+    bool acik_ = false;
 };

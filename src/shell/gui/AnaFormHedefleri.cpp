@@ -1,0 +1,203 @@
+// What the main window does for the logic that reports to it: the regional and general
+// settings, the countdown and the add dialog.
+#include "shell/gui/AnaForm.h"
+
+#include "controls/gui/Buton.h"
+#include "controls/gui/ListBox.h"
+#include "locations/KonumDosyasi.h"
+#include "notify/gui/MesajForm.h"
+#include "platform/gui/SkinResmi.h"
+#include "shell/UyariAyarlari.h"
+#include "shell/gui/Etiket.h"
+#include "shell/gui/MesajKutusu.h"
+#include "shell/gui/SayfaBolgesel.h"
+#include "shell/gui/SayfaGenel.h"
+#include "shell/gui/SayfaVakitler.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QWindow>
+
+// GenelAyarHedefi --------------------------------------------------------------------------
+
+void AnaForm::FormuGoster(const GenelAyarFormu& form)
+{
+    Sayfa2->FormuGoster(form);
+    GAyarUstte->setCurrentEvent(form.Ustte);
+    // The preview of the second icon is read again each time, as the file may come later.
+    const QIcon ek(b_.ProgramKlasoru + QStringLiteral("eksimge.ico"));
+    Sayfa2->GAIcon2->setPixmap(ek.isNull() ? QPixmap() : ek.pixmap(16, 16));
+}
+
+void AnaForm::SimgeSec(int secim)
+{
+    QIcon simge = SkinResmi::programSimgesi();
+    if (secim != 1) {
+        const QString yol = b_.ProgramKlasoru + QStringLiteral("eksimge.ico");
+        const QIcon ek(yol);
+        // A missing or unreadable file keeps the icon the window has.
+        simge = (QFile::exists(yol) && !ek.availableSizes().isEmpty()) ? ek : windowIcon();
+    }
+    setWindowIcon(simge);
+    FormIcon->setPixmap(simge.pixmap(16, 16));
+    if (mesajForm_)
+        mesajForm_->setMesajIcon(simge);
+}
+
+void AnaForm::HerZamanUstte(bool acik)
+{
+    ustte_ = acik;
+    if (QWindow* w = windowHandle()) {
+        // Changed on the native window directly: QWidget::setWindowFlag would hide the
+        // window and create it anew.
+        w->setFlag(Qt::WindowStaysOnTopHint, acik);
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, acik);
+    }
+}
+
+void AnaForm::KapatIpucu(const QString& ipucu)
+{
+    // Without a notification area the button always ends the program.
+    BtnKapat->setToolTip(tepsiVar_ ? ipucu : QStringLiteral("Kapat"));
+}
+
+bool AnaForm::OpaklikUygula(double opaklik)
+{
+    setWindowOpacity(opaklik);
+    return true;
+}
+
+// BolgeselAyarHedefi -----------------------------------------------------------------------
+
+void AnaForm::setListeSecili(int konum)
+{
+    Sayfa1->Db->setSelectedItem(konum);
+}
+
+void AnaForm::ListeyiDoldur(clsFastCollection& satirlar)
+{
+    Sayfa1->ListeyiDoldur(satirlar, bolgesel_.Konum);
+}
+
+int AnaForm::ListeSecili() const
+{
+    return Sayfa1->SeciliSatir();
+}
+
+int AnaForm::ListeAktif() const
+{
+    return Sayfa1->Db->Aktif();
+}
+
+void AnaForm::setListeAktif(int konum)
+{
+    Sayfa1->Db->setAktif(konum);
+}
+
+const vkListItem* AnaForm::ListeSatiri(int konum) const
+{
+    return Sayfa1->Konumlar.Item(konum);
+}
+
+BolgeselAyarFormu AnaForm::FormuOku() const
+{
+    return Sayfa1->FormuOku();
+}
+
+void AnaForm::FormuGoster(const BolgeselAyarFormu& form)
+{
+    Sayfa1->FormuGoster(form);
+}
+
+void AnaForm::YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu)
+{
+    LUlke->setText(ulke);
+    LUlke->setToolTip(ulke);
+    LSehir->setText(sehir);
+    LSehir->setToolTip(ipucu);
+    UstPaneliYerlestir();
+}
+
+void AnaForm::EzanDugmesi(bool etkin)
+{
+    BtnEzan->setButtonEvents(etkin ? 1 : 2);
+    BtnEzan->setCurrentEvent(etkin ? 0 : 2);
+}
+
+void AnaForm::Uyar(const QString& baslik, const QString& metin)
+{
+    b_.Mesaj->Goster(this, MesajKutusu::Simge::Yok, baslik, metin);
+}
+
+bool AnaForm::Onayla(const QString& baslik, const QString& metin)
+{
+    return b_.Mesaj->Sor(this, baslik, metin);
+}
+
+void AnaForm::UyariyiSifirla()
+{
+    UyariAyarlari a;
+    a.Uyari = bolgesel_.Uyari;
+    a.Dakika = bolgesel_.Dakika;
+    a.Sesli = bolgesel_.Sesli;
+    a.Ezan = bolgesel_.Ezan;
+    sayac_.AyarlariUygula(a);
+    sayac_.UyariyiSifirla();
+}
+
+// EkleHedefi -------------------------------------------------------------------------------
+
+bool AnaForm::KonumEkle(QWidget* sahip, const EkleGirdisi& girdi)
+{
+    KonumDosyasi dosya(b_.ProgramKlasoru);
+    const BolgeselAyarlar::EklemeSonucu e = bolgesel_.KonumEkle(dosya, girdi);
+    if (e.Eklendi)
+        return true;
+    if (e.Dosya == KonumDosyasiSonucu::DosyaYok) {
+        // As at start: without data.db the program cannot go on.
+        DosyaMesaji(DosyaBulunamadiMesaji.Baslik, DosyaBulunamadiMesaji.Metin);
+        Cikis();
+        return false;
+    }
+    b_.Mesaj->Goster(sahip, MesajKutusu::Simge::Yok, UygulamaBasligi(), e.Mesaj);
+    return false;
+}
+
+// GeriSayimHedefi --------------------------------------------------------------------------
+
+void AnaForm::KalanGoster(const QString& kalan, const QString& ipucu)
+{
+    if (Sayfa0->LKalan->text() != kalan)
+        Sayfa0->LKalan->setText(kalan);
+    if (Sayfa0->LKalan->toolTip() != ipucu)
+        Sayfa0->LKalan->setToolTip(ipucu);
+}
+
+void AnaForm::SaatGoster(const QString& saat)
+{
+    LTSaat->setText(saat);
+}
+
+void AnaForm::VakitDegisti(int satir, const QString& vakitMetni, const QString& sonrakiMetni)
+{
+    Sayfa0->LVakit->setText(vakitMetni);
+    Sayfa0->LSonrakiVakit->setText(sonrakiMetni);
+    Sayfa0->VurguyuTasi(satir);
+}
+
+void AnaForm::UyariGoster(const QString& oncu, const QString& sure, const QString& son)
+{
+    emit UyariIstendi(oncu, sure, son);
+}
+
+void AnaForm::SesCal(const QString& yol, SesTuru tur)
+{
+    ses_.FModPlay(yol, tur);
+}
+
+void AnaForm::GunDegisti(const QDateTime& simdi)
+{
+    seciliTarih_ = simdi;
+    Hesapla();
+}
