@@ -9,7 +9,11 @@ namespace {
 
 VakitGirdisi Istanbul()
 {
-    VakitGirdisi g; // the first-run place
+    VakitGirdisi g;
+    g.Enlem = 41.02;
+    g.Boylam = 28.97;
+    g.Tz = 2;
+    g.Ulke = QStringLiteral("Türkiye");
     g.SeciliTarih = QDateTime(QDate(2026, 6, 21), QTime(0, 0));
     return g;
 }

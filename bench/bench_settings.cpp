@@ -1,6 +1,7 @@
 // The settings store and the general options: one typed read, one write (with its sync to
 // disk), and a whole AyarUygula with the logon-entry check, over real files in a temporary
 // folder.
+#include "locations/UyariAyarlari.h"
 #include "platform/AyarDeposu.h"
 #include "platform/XdgOturumAcmaKaydi.h"
 #include "shell/GenelAyarlar.h"
@@ -41,8 +42,8 @@ void BM_AyarOku(benchmark::State& state)
     d.Yaz("BADakika", QStringLiteral("20"));
     d.Yaz("bEnlem", 41.02);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(d.TamsayiOku("BADakika"));
-        benchmark::DoNotOptimize(d.SayiOku("bEnlem"));
+        benchmark::DoNotOptimize(d.Oku(UyariAyarlari::BADakika));
+        benchmark::DoNotOptimize(AyarDeposu::SayiCoz(d.Oku("bEnlem")));
     }
 }
 BENCHMARK(BM_AyarOku);

@@ -2,11 +2,11 @@
 
 #include "cli/Cikis.h"
 #include "engine/GunlukHesap.h"
+#include "locations/UyariAyarlari.h"
 #include "platform/AyarDeposu.h"
 #include "shell/GeriSayim.h"
 #include "shell/GeriSayimHedefi.h"
 #include "shell/SesYollari.h"
-#include "shell/UyariAyarlari.h"
 
 #include <array>
 
@@ -95,9 +95,9 @@ int UyarilarKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextSt
     UyariAyarlari ayarlar = UyariAyarlari::Oku(AyarDeposu());
     if (p.isSet(dakika_)) {
         const QString metin = p.value(dakika_);
-        const QString red = AyarDeposu::Denetle(QStringLiteral("BADakika"), metin);
-        if (!red.isEmpty())
-            return Cikis::Hata(err, YazilanAd(p, dakika_) + QStringLiteral(": ") + red);
+        if (!AyarDeposu::Gecerli(UyariAyarlari::BADakika, metin))
+            return Cikis::Hata(err, YazilanAd(p, dakika_) + QStringLiteral(": ") +
+                                        QString::fromUtf8(BADakikaHataMetni));
         ayarlar.Dakika = *AyarDeposu::TamsayiCoz(metin);
     }
     ayarlar.Uyari = ayarlar.Uyari && !p.isSet(uyariYok_);

@@ -1,7 +1,9 @@
 #include "cli/VarsayilanKonum.h"
 
+#include "locations/BolgeselAyarlar.h"
 #include "locations/SeciliKonum.h"
 #include "platform/AyarDeposu.h"
+#include "shell/GenelAyarlar.h"
 
 VakitGirdisi VarsayilanGirdi(QString* yerHatasi)
 {
@@ -13,12 +15,9 @@ VakitGirdisi VarsayilanGirdi(QString* yerHatasi)
                                     "da --lat, --lon ve --tz verin.")
                          .arg(bozuk);
     VakitGirdisi g;
-    g.Enlem = yer.Enlem;
-    g.Boylam = yer.Boylam;
-    g.Tz = yer.Tz;
-    g.Ulke = yer.Ulke;
-    g.VakitHesap = depo.TamsayiOku(QStringLiteral("VakitHesap"));
-    g.YazSaati = depo.MantiksalOku(QStringLiteral("YazSaati"));
-    g.HicriGun = depo.TamsayiOku(QStringLiteral("HicriGun"));
+    yer.Doldur(g);
+    g.VakitHesap = depo.Oku(BolgeselAyarlar::VakitHesapAnahtari);
+    g.YazSaati = depo.Oku(GenelAyarlar::YazSaatiAnahtari);
+    g.HicriGun = depo.Oku(GenelAyarlar::HicriGunAnahtari);
     return g;
 }

@@ -4,14 +4,15 @@
 #include <QDateTime>
 #include <QString>
 
-// Everything the daily computation reads. The defaults are the first-run place (İstanbul).
+// Everything the daily computation reads. The place comes from the caller (the first-run
+// place is SeciliKonum's).
 struct VakitGirdisi
 {
     QDateTime SeciliTarih;    // only the calendar date matters
-    double Enlem = 41.02;     // latitude, north positive
-    double Boylam = 28.97;    // longitude, east positive
-    double Tz = 2;            // standard offset from GMT in hours
-    QString Ulke = "Türkiye"; // "Türkiye" always gets the daylight-saving hour
+    double Enlem = 0;         // latitude, north positive
+    double Boylam = 0;        // longitude, east positive
+    double Tz = 0;            // standard offset from GMT in hours
+    QString Ulke;             // "Türkiye" always gets the daylight-saving hour
     int VakitHesap = 0;       // index into HesapYontemleri()
     bool YazSaati = true;     // apply the system's daylight-saving rule
     QDate YazBaslangic;       // first day of daylight time in that year; null = none

@@ -24,10 +24,9 @@ std::optional<QString> BolgeselAyarlar::Denetle(const BolgeselAyarFormu& form, S
 {
     // Minutes that could not be read back at the next start are refused before anything is
     // stored, so one save never keeps half of the page.
-    const QString dakikaHatasi = AyarDeposu::Denetle(QStringLiteral("BADakika"), form.Dakika);
-    if (!dakikaHatasi.isEmpty()) {
+    if (!AyarDeposu::Gecerli(UyariAyarlari::BADakika, form.Dakika)) {
         sonuc = Sonuc::DakikaGecersiz;
-        return dakikaHatasi;
+        return QString::fromUtf8(BADakikaHataMetni);
     }
     if (!depo_.Yazilabilir()) {
         sonuc = Sonuc::Yazilamadi;
@@ -56,10 +55,10 @@ BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
         hedef_.setListeAktif(secili);
     Konum = SeciliKonum::Kayittan(satir->Kayit());
     bool yazildi = Konum.Yaz(depo_);
-    yazildi = depo_.Yaz({{QStringLiteral("BAEzan"), Bayrak(form.Ezan)},
-                         {QStringLiteral("BAUyari"), Bayrak(form.Uyari)},
-                         {QStringLiteral("BADakika"), form.Dakika.trimmed()},
-                         {QStringLiteral("BASesli"), Bayrak(form.Sesli)}}) &&
+    yazildi = depo_.Yaz({{UyariAyarlari::BAEzan.Adi(), Bayrak(form.Ezan)},
+                         {UyariAyarlari::BAUyari.Adi(), Bayrak(form.Uyari)},
+                         {UyariAyarlari::BADakika.Adi(), form.Dakika.trimmed()},
+                         {UyariAyarlari::BASesli.Adi(), Bayrak(form.Sesli)}}) &&
               yazildi;
 
     if (form.Hesap != VakitHesap) {
@@ -71,7 +70,7 @@ BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
             hedef_.FormuGoster(form);
         }
     }
-    yazildi = depo_.Yaz({{QStringLiteral("VakitHesap"), QString::number(form.Hesap)}}) && yazildi;
+    yazildi = depo_.Yaz({{VakitHesapAnahtari.Adi(), QString::number(form.Hesap)}}) && yazildi;
 
     BolgeselAyarUygula();
     if (!yazildi) {
@@ -91,21 +90,17 @@ void BolgeselAyarlar::BolgeselAyarUygula()
     const QString ipucu = BolgeselMetinler::KonumIpucu(Konum.Enlem, Konum.Boylam, Konum.Tz);
     hedef_.YerGoster(Konum.Ulke, Konum.Sehir, ipucu);
 
-    Ezan = depo_.MantiksalOku(QStringLiteral("BAEzan"));
-    hedef_.EzanDugmesi(Ezan);
-
-    Uyari = depo_.MantiksalOku(QStringLiteral("BAUyari"));
-    Dakika = depo_.TamsayiOku(QStringLiteral("BADakika"));
-    Sesli = depo_.MantiksalOku(QStringLiteral("BASesli"));
-    VakitHesap = depo_.TamsayiOku(QStringLiteral("VakitHesap"));
+    Uyarilar = UyariAyarlari::Oku(depo_);
+    hedef_.EzanDugmesi(Uyarilar.Ezan);
+    VakitHesap = depo_.Oku(VakitHesapAnahtari);
 
     BolgeselAyarFormu form;
-    form.Ezan = Ezan;
-    form.Uyari = Uyari;
-    form.Dakika = QString::number(Dakika);
-    form.Sesli = Sesli;
+    form.Ezan = Uyarilar.Ezan;
+    form.Uyari = Uyarilar.Uyari;
+    form.Dakika = QString::number(Uyarilar.Dakika);
+    form.Sesli = Uyarilar.Sesli;
     form.Hesap = VakitHesap;
-    form.DakikaEtkin = Uyari;
+    form.DakikaEtkin = Uyarilar.Uyari;
     hedef_.FormuGoster(form);
 
     hedef_.YerGoster(Konum.Ulke, Konum.Sehir, ipucu);

@@ -3,6 +3,7 @@
 #include "locations/BolgeselAyarHedefi.h"
 #include "locations/KonumEkleme.h"
 #include "locations/SeciliKonum.h"
+#include "locations/UyariAyarlari.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -17,13 +18,13 @@ class BolgeselAyarlar
 public:
     BolgeselAyarlar(AyarDeposu& depo, BolgeselAyarHedefi& hedef);
 
+    // The computation method: an index into the five-row method table.
+    static constexpr TamsayiAnahtar VakitHesapAnahtari{"VakitHesap", 0, 0, 4};
+
     // Working values.
     SeciliKonum Konum;
-    bool Ezan = true;
-    bool Uyari = true;
-    int Dakika = 15;
-    bool Sesli = true;
-    int VakitHesap = 0;
+    UyariAyarlari Uyarilar;
+    int VakitHesap = VakitHesapAnahtari.Varsayilan;
 
     enum class Sonuc
     {

@@ -1,5 +1,7 @@
 #include "locations/BolgeselMetinler.h"
 
+#include "locations/SeciliKonum.h"
+
 #include "engine/HesapYontemi.h"
 #include "engine/Sayi.h"
 
@@ -21,9 +23,9 @@ QString KonumIpucu(double enlem, double boylam, double tz)
 
 QString KonumOkunamadi(const QString& bozuk)
 {
-    return QStringLiteral("Kayıtlı Şehir / Bölge okunamadı (%1); İstanbul gösteriliyor.\r\n"
+    return QStringLiteral("Kayıtlı Şehir / Bölge okunamadı (%1); %2 gösteriliyor.\r\n"
                           "Lütfen Listeden bir Şehir / Bölge seçiniz.")
-        .arg(bozuk);
+        .arg(bozuk, SeciliKonum().Sehir);
 }
 
 QString YontemOnayMetni(int index)

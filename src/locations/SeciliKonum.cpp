@@ -42,6 +42,14 @@ SeciliKonum SeciliKonum::Oku(const AyarDeposu& depo, QString* hata)
     return k;
 }
 
+void SeciliKonum::Doldur(VakitGirdisi& g) const
+{
+    g.Enlem = Enlem;
+    g.Boylam = Boylam;
+    g.Tz = Tz;
+    g.Ulke = Ulke;
+}
+
 bool SeciliKonum::Yaz(AyarDeposu& depo) const
 {
     return depo.Yaz({{QStringLiteral("bIndex"), QString::number(Index)},

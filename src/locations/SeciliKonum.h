@@ -5,6 +5,7 @@
 
 class AyarDeposu;
 struct KonumKaydi;
+struct VakitGirdisi;
 
 // The chosen place as the settings keep it: bIndex, bUlke, bSehir, bTz, bEnlem, bBoylam. Its
 // defaults are the first-run place, İstanbul.
@@ -26,6 +27,9 @@ struct SeciliKonum
 
     // Stores the six keys at once; false when the settings file could not be written.
     bool Yaz(AyarDeposu& depo) const;
+
+    // Puts the place (latitude, longitude, zone, country) into the computation's input.
+    void Doldur(VakitGirdisi& g) const;
 
     bool operator==(const SeciliKonum& o) const
     {

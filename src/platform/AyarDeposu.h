@@ -1,38 +1,15 @@
 #pragma once
 
+#include "platform/AyarAnahtari.h"
+
 #include <QString>
 
 #include <initializer_list>
 #include <memory>
 #include <optional>
 #include <utility>
-#include <vector>
 
 class QSettings;
-
-// How a stored text is read back.
-enum class AyarTuru
-{
-    Mantiksal, // "True"/"False" or a number: 0 false, any other true
-    Tamsayi16, // whole number, -32768..32767
-    Tamsayi32, // whole number
-    Sayi,      // number in the user's number format
-    Metin,     // text as stored
-};
-
-// One key of the store with its default. PosX/PosY have no fixed default: it depends on the
-// screen, so the caller supplies it.
-struct AyarAnahtari
-{
-    const char* Ad;
-    AyarTuru Tur;
-    const char* Varsayilan; // default as written in C notation ("true", "41.02"); empty: none
-    int EnAz;               // accepted whole-number range on reading (and saving, if Kesin)
-    int EnCok;
-    bool Kesin;   // typed by the user as is: must be a whole number in range
-    bool Sinirla; // a stored number outside the range is taken as the nearest end of it,
-                  // not as the default
-};
 
 // The per-user settings store: application "Orvanel", section "Vakit", every value text.
 // Linux: $XDG_CONFIG_HOME/Orvanel/Orvanel.ini, group [Vakit]. Windows:
@@ -49,18 +26,8 @@ public:
     AyarDeposu(const AyarDeposu&) = delete;
     AyarDeposu& operator=(const AyarDeposu&) = delete;
 
-    // Every key the program reads or writes, with its default.
-    static const std::vector<AyarAnahtari>& Anahtarlar();
-    static const AyarAnahtari* AnahtarBul(const QString& ad);
-
-    // The stored text; when absent, the default turned into text the way a written value
-    // would be (booleans "True"/"False", numbers in the user's number format).
-    QString Oku(const QString& anahtar, const QString& varsayilan) const;
-    QString Oku(const QString& anahtar, bool varsayilan) const;
-    QString Oku(const QString& anahtar, double varsayilan) const;
-    QString Oku(const QString& anahtar, int varsayilan) const;
-    // With the default of the key table.
-    QString Oku(const QString& anahtar) const;
+    // The stored text, or `varsayilan` when the key is absent.
+    QString Oku(const QString& anahtar, const QString& varsayilan = QString()) const;
 
     // Creates or replaces a value and writes it to disk at once. Nothing is ever deleted.
     void Yaz(const QString& anahtar, const QString& metin);
@@ -76,12 +43,11 @@ public:
     // file on disk is as it was and the value holds for this run only.
     bool YazildiMi() const { return sonYazma_; }
 
-    // Typed reads with the table's default. A stored text that cannot be read as the key's
+    // Typed reads with the key's default. A stored text that cannot be read as the key's
     // type, or lies outside its range, gives the default: a damaged store never stops the
     // program.
-    bool MantiksalOku(const QString& anahtar) const;
-    int TamsayiOku(const QString& anahtar) const;
-    double SayiOku(const QString& anahtar) const;
+    bool Oku(const MantiksalAnahtar& a) const;
+    int Oku(const TamsayiAnahtar& a) const;
     // PosX/PosY: the stored whole number, or nothing when absent or unreadable.
     std::optional<int> TamsayiVarsa(const QString& anahtar) const;
 
@@ -93,9 +59,9 @@ public:
     // number with a fraction, which rounds halves to even.
     static std::optional<int> TamsayiCoz(const QString& metin);
 
-    // Checks a text the user typed for a whole-number key with a range (BADakika, HicriGun).
-    // Empty when it may be stored, else the message to show (title "Uyarı").
-    static QString Denetle(const QString& anahtar, const QString& metin);
+    // Whether a text the user typed may be stored for the key: a whole number in its range,
+    // and for a Kesin key digits only, so that it reads back as typed.
+    static bool Gecerli(const TamsayiAnahtar& a, const QString& metin);
 
 private:
     std::unique_ptr<QSettings> ayarlar_;
@@ -109,9 +75,3 @@ inline constexpr const char* AyarYazilamiyorMetni =
 inline constexpr const char* AyarYazilamadiMetni =
     "Ayarlar kaydedilemedi !\r\nAyar dosyasına yazılamadı; önceki ayarlar korundu, "
     "değişiklikler yalnızca bu çalışmada geçerli.";
-
-// Messages of Denetle.
-inline constexpr const char* BADakikaHataMetni =
-    "Uyarı süresi 0 ile 546 arasında bir tam sayı olmalıdır (dakika).";
-inline constexpr const char* HicriGunHataMetni =
-    "Hicri Takvim düzeltmesi bir tam sayı olmalıdır (gün).";

@@ -34,35 +34,34 @@ QString GenelAyarlar::KaydetTiklandi(GenelAyarFormu form)
 QString GenelAyarlar::AyarKaydet(const GenelAyarFormu& form)
 {
     // A correction that could not be read back would silently become 0: refuse it instead.
-    const QString hata = AyarDeposu::Denetle(QStringLiteral("HicriGun"), form.HicriGun);
-    if (!hata.isEmpty())
-        return hata;
+    if (!AyarDeposu::Gecerli(HicriGunAnahtari, form.HicriGun))
+        return QString::fromUtf8(HicriGunHataMetni);
 
     if (!depo_.Yazilabilir())
         return QString::fromUtf8(AyarYazilamiyorMetni);
 
     const bool yazildi = depo_.Yaz(
-        {{QStringLiteral("Baslangic"), Bayrak(form.Acilis)},
-         {QStringLiteral("GorevSimge"), Bayrak(form.Simge)},
-         {QStringLiteral("HerZamanUstte"),
+        {{BaslangicAnahtari.Adi(), Bayrak(form.Acilis)},
+         {GorevSimgeAnahtari.Adi(), Bayrak(form.Simge)},
+         {HerZamanUstteAnahtari.Adi(),
           form.Ustte != 0 ? QStringLiteral("True") : QStringLiteral("False")},
-         {QStringLiteral("Seffaflik"), form.Seffaf},
-         {QStringLiteral("YazSaati"), Bayrak(form.YazSaati)},
-         {QStringLiteral("HicriGun"), form.HicriGun.trimmed()},
-         {QStringLiteral("Simge"), form.Icon == 1 ? QStringLiteral("1") : QStringLiteral("2")}});
+         {SeffaflikAnahtari.Adi(), form.Seffaf},
+         {YazSaatiAnahtari.Adi(), Bayrak(form.YazSaati)},
+         {HicriGunAnahtari.Adi(), form.HicriGun.trimmed()},
+         {SimgeAnahtari.Adi(), form.Icon == 1 ? QStringLiteral("1") : QStringLiteral("2")}});
     AyarUygula();
     return yazildi ? QString() : QString::fromUtf8(AyarYazilamadiMetni);
 }
 
 void GenelAyarlar::AyarUygula()
 {
-    Baslangic = depo_.MantiksalOku(QStringLiteral("Baslangic"));
-    GorevSimge = depo_.MantiksalOku(QStringLiteral("GorevSimge"));
-    HerZamanUstte = depo_.MantiksalOku(QStringLiteral("HerZamanUstte"));
-    Seffaflik = depo_.TamsayiOku(QStringLiteral("Seffaflik"));
-    YazSaati = depo_.MantiksalOku(QStringLiteral("YazSaati"));
-    HicriGun = depo_.TamsayiOku(QStringLiteral("HicriGun"));
-    Simge = depo_.TamsayiOku(QStringLiteral("Simge"));
+    Baslangic = depo_.Oku(BaslangicAnahtari);
+    GorevSimge = depo_.Oku(GorevSimgeAnahtari);
+    HerZamanUstte = depo_.Oku(HerZamanUstteAnahtari);
+    Seffaflik = depo_.Oku(SeffaflikAnahtari);
+    YazSaati = depo_.Oku(YazSaatiAnahtari);
+    HicriGun = depo_.Oku(HicriGunAnahtari);
+    Simge = depo_.Oku(SimgeAnahtari);
 
     GenelAyarFormu form;
     form.Acilis = Baslangic;
@@ -90,8 +89,8 @@ QString GenelAyarlar::KapatIpucu() const
 
 int GenelAyarlar::UstteTiklandi(int currentEvent)
 {
-    depo_.Yaz(QStringLiteral("HerZamanUstte"), currentEvent != 0);
-    HerZamanUstte = depo_.MantiksalOku(QStringLiteral("HerZamanUstte"));
+    depo_.Yaz(HerZamanUstteAnahtari.Adi(), currentEvent != 0);
+    HerZamanUstte = depo_.Oku(HerZamanUstteAnahtari);
     hedef_.HerZamanUstte(HerZamanUstte);
     return HerZamanUstte ? 1 : 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AyarAnahtari.h"
 #include "shell/GenelAyarHedefi.h"
 
 #include <QString>
@@ -14,14 +15,24 @@ class GenelAyarlar
 public:
     GenelAyarlar(AyarDeposu& depo, OturumAcmaKaydi* oturum, GenelAyarHedefi& hedef);
 
+    // The page's keys. Seffaflik is kept within 30..100 as the page keeps it: a hand-edited
+    // 0 would make the window invisible.
+    static constexpr MantiksalAnahtar BaslangicAnahtari{"Baslangic", true};
+    static constexpr MantiksalAnahtar GorevSimgeAnahtari{"GorevSimge", true};
+    static constexpr MantiksalAnahtar HerZamanUstteAnahtari{"HerZamanUstte", true};
+    static constexpr MantiksalAnahtar YazSaatiAnahtari{"YazSaati", true};
+    static constexpr TamsayiAnahtar SeffaflikAnahtari{"Seffaflik", 100, 30, 100, false, true};
+    static constexpr TamsayiAnahtar HicriGunAnahtari{"HicriGun", 0, -32768, 32767, true};
+    static constexpr TamsayiAnahtar SimgeAnahtari{"Simge", 1, -32768, 32767};
+
     // Working values, set by AyarUygula (HerZamanUstte also by UstteTiklandi).
-    bool Baslangic = true;
-    bool GorevSimge = true;
-    bool HerZamanUstte = true;
-    bool YazSaati = true;
-    int Seffaflik = 100;
-    int HicriGun = 0;
-    int Simge = 1;
+    bool Baslangic = BaslangicAnahtari.Varsayilan;
+    bool GorevSimge = GorevSimgeAnahtari.Varsayilan;
+    bool HerZamanUstte = HerZamanUstteAnahtari.Varsayilan;
+    bool YazSaati = YazSaatiAnahtari.Varsayilan;
+    int Seffaflik = SeffaflikAnahtari.Varsayilan;
+    int HicriGun = HicriGunAnahtari.Varsayilan;
+    int Simge = SimgeAnahtari.Varsayilan;
 
     // BtnAyarKaydet: the opacity checks, then AyarKaydet. Empty when saved (the caller then
     // shows tab 0); else the message to show (title "Uyarı"), and nothing was stored.
@@ -58,3 +69,7 @@ private:
     OturumAcmaKaydi* oturum_;
     GenelAyarHedefi& hedef_;
 };
+
+// A typed Hijri correction that is not a whole number.
+inline constexpr const char* HicriGunHataMetni =
+    "Hicri Takvim düzeltmesi bir tam sayı olmalıdır (gün).";

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/SesYollari.h"
-#include "shell/UyariAyarlari.h"
+#include "locations/UyariAyarlari.h"
 
 #include <QDate>
 #include <QLocale>

@@ -39,7 +39,7 @@ TEST_F(EkleKomutu, AppendsThePlaceAndWithSelectChoosesIt)
     EXPECT_EQ(depo.Oku(QStringLiteral("bSehir")), QStringLiteral("Katmandu"));
     EXPECT_EQ(depo.Oku(QStringLiteral("bTz")), QStringLiteral("5.75"));
     EXPECT_EQ(depo.Oku(QStringLiteral("bEnlem")), QStringLiteral("27.7172"));
-    EXPECT_EQ(depo.SayiOku(QStringLiteral("bBoylam")), 85.324);
+    EXPECT_EQ(depo.Oku(QStringLiteral("bBoylam")), QStringLiteral("85.324"));
     EXPECT_FALSE(DosyaIcerigi(cli.AyarDosyasi()).contains("BADakika"));
 }
 

@@ -69,6 +69,31 @@ TEST_F(GenelAyarlarTest, FreshUserShowsDefaultsAppliesThemInOrderAndWritesTheLog
     EXPECT_EQ(Ayarlar->HicriGun, 0);
 }
 
+// Values edited by hand come back within what the page can show: an opacity of 0 would hide
+// the window, a correction with a fraction would read as another day.
+TEST_F(GenelAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
+{
+    const struct
+    {
+        const char* Anahtar;
+        const char* Metin;
+        int GenelAyarlar::*Deger;
+        int Beklenen;
+    } durumlar[] = {
+        {"Seffaflik", "0", &GenelAyarlar::Seffaflik, 30},
+        {"Seffaflik", "150", &GenelAyarlar::Seffaflik, 100},
+        {"Seffaflik", "yarım", &GenelAyarlar::Seffaflik, 100},
+        {"HicriGun", "1,5", &GenelAyarlar::HicriGun, 0},
+        {"HicriGun", "-2", &GenelAyarlar::HicriGun, -2},
+        {"Simge", "x", &GenelAyarlar::Simge, 1},
+    };
+    for (const auto& d : durumlar) {
+        Depo->Yaz(d.Anahtar, QString::fromUtf8(d.Metin));
+        Ayarlar->AyarUygula();
+        EXPECT_EQ((*Ayarlar).*d.Deger, d.Beklenen) << d.Anahtar << "=" << d.Metin;
+    }
+}
+
 TEST_F(GenelAyarlarTest, SaveStoresFlagsAsDigitsAndReappliesFromTheStore)
 {
     GenelAyarFormu f;

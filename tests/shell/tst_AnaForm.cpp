@@ -8,6 +8,7 @@
 #include "engine/GunlukHesap.h"
 #include "engine/HesapYontemi.h"
 #include "engine/HicriTakvim.h"
+#include "locations/SeciliKonum.h"
 #include "locations/vkListItem.h"
 #include "notify/gui/MenuForm.h"
 #include "notify/gui/MesajForm.h"
@@ -233,6 +234,7 @@ private slots:
 
         // The labels show the engine's times for the selected day and place.
         VakitGirdisi g;
+        SeciliKonum().Doldur(g); // the first-run place
         g.SeciliTarih = saat_.An;
         const VakitSonucu s = GunlukHesapla(g);
         for (int i = 0; i < 6; ++i)
@@ -526,10 +528,7 @@ private slots:
         // The times follow the new place.
         VakitGirdisi g;
         g.SeciliTarih = saat_.An;
-        g.Enlem = f.Bolgesel().Konum.Enlem;
-        g.Boylam = f.Bolgesel().Konum.Boylam;
-        g.Tz = f.Bolgesel().Konum.Tz;
-        g.Ulke = f.Bolgesel().Konum.Ulke;
+        f.Bolgesel().Konum.Doldur(g);
         QCOMPARE(f.Sayfa0->Degerler[2]->text(), GunlukHesapla(g).Metinler[2]);
     }
 
@@ -723,6 +722,7 @@ private slots:
         QVERIFY(!f.Sayfa0->TarihSecFrame->isVisible());
         QCOMPARE(f.SeciliTarih().date(), QDate(1990, 1, 15));
         VakitGirdisi g;
+        SeciliKonum().Doldur(g);
         g.SeciliTarih = f.SeciliTarih();
         const VakitSonucu s = GunlukHesapla(g);
         QCOMPARE(f.Sayfa0->Degerler[0]->text(), s.Metinler[0]);

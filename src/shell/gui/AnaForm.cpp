@@ -169,10 +169,7 @@ void AnaForm::Hesapla()
 {
     VakitGirdisi g;
     g.SeciliTarih = seciliTarih_;
-    g.Enlem = bolgesel_.Konum.Enlem;
-    g.Boylam = bolgesel_.Konum.Boylam;
-    g.Tz = bolgesel_.Konum.Tz;
-    g.Ulke = bolgesel_.Konum.Ulke;
+    bolgesel_.Konum.Doldur(g);
     g.VakitHesap = bolgesel_.VakitHesap;
     g.YazSaati = genel_.YazSaati;
     g.HicriGun = genel_.HicriGun;

@@ -7,7 +7,7 @@
 #include "locations/KonumDosyasi.h"
 #include "notify/gui/MesajForm.h"
 #include "platform/gui/SkinResmi.h"
-#include "shell/UyariAyarlari.h"
+#include "locations/UyariAyarlari.h"
 #include "shell/gui/Etiket.h"
 #include "shell/gui/MesajKutusu.h"
 #include "shell/gui/SayfaBolgesel.h"
@@ -137,12 +137,7 @@ bool AnaForm::Onayla(const QString& baslik, const QString& metin)
 
 void AnaForm::UyariyiSifirla()
 {
-    UyariAyarlari a;
-    a.Uyari = bolgesel_.Uyari;
-    a.Dakika = bolgesel_.Dakika;
-    a.Sesli = bolgesel_.Sesli;
-    a.Ezan = bolgesel_.Ezan;
-    sayac_.AyarlariUygula(a);
+    sayac_.AyarlariUygula(bolgesel_.Uyarilar);
     sayac_.UyariyiSifirla();
 }
 

@@ -119,6 +119,33 @@ TEST_F(BolgeselAyarlarTest, FirstRunShowsIstanbulDefaults)
     EXPECT_EQ(S.Sifirlama, 1);
 }
 
+// Values edited by hand: minutes past what 16 bits hold are the longest warning, an
+// unreadable number or a method past the table's five rows the default.
+TEST_F(BolgeselAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
+{
+    const struct
+    {
+        const char* Anahtar;
+        const char* Metin;
+        QString BolgeselAyarFormu::*Alan;
+        const char* Beklenen;
+    } dakikalar[] = {
+        {"BADakika", "547", &BolgeselAyarFormu::Dakika, "546"},
+        {"BADakika", "-5", &BolgeselAyarFormu::Dakika, "0"},
+        {"BADakika", "on beş", &BolgeselAyarFormu::Dakika, "15"},
+    };
+    for (const auto& d : dakikalar) {
+        Depo->Yaz(d.Anahtar, QString::fromUtf8(d.Metin));
+        Ayar->BolgeselAyarUygula();
+        EXPECT_EQ(S.Form.*d.Alan, d.Beklenen) << d.Metin;
+    }
+    Depo->Yaz("VakitHesap", QStringLiteral("5"));
+    Depo->Yaz("BAEzan", QStringLiteral("hayır"));
+    Ayar->BolgeselAyarUygula();
+    EXPECT_EQ(Ayar->VakitHesap, 0);
+    EXPECT_TRUE(Ayar->Uyarilar.Ezan);
+}
+
 TEST_F(BolgeselAyarlarTest, NoRowChosenWarnsAndStoresNothing)
 {
     S.Form.Ezan = false;
@@ -158,7 +185,7 @@ TEST_F(BolgeselAyarlarTest, SelectedRowWinsOverActiveRowAndIsStored)
     EXPECT_EQ(Ham("VakitHesap"), "0");
     // Applied again from the store: the decimal comma reads back.
     EXPECT_DOUBLE_EQ(Ayar->Konum.Enlem, -33.9);
-    EXPECT_EQ(Ayar->Dakika, 20);
+    EXPECT_EQ(Ayar->Uyarilar.Dakika, 20);
     EXPECT_EQ(S.Ipucu, "33.9º Güney, 18.42º Doğu, GMT : +2");
     EXPECT_TRUE(S.Sorular.isEmpty());
 }
