@@ -18,10 +18,10 @@ const QString BoylamMesaji = QStringLiteral("Geçerli bir Boylam Koordinatı gir
 const QString IdTukendiMesaji =
     QStringLiteral("Konum listesi dolu: yeni bir Şehir / Bölge eklenemez.");
 
-// A decimal number with "," as its mark, as the time-zone values are written.
-double VirgulluSayi(const char* metin)
+// A time-zone value of the table ("2", "-3,5").
+double SaatDilimiDegeri(int i)
 {
-    return QString::fromLatin1(metin).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    return Sayi::Coz(QString::fromLatin1(KonumEkleme::SaatDilimleri()[i].Deger)).value_or(0);
 }
 
 } // namespace
@@ -73,7 +73,7 @@ int KonumEkleme::SaatDilimiBul(const QString& saat)
     if (!deger)
         return -1;
     for (int i = 0; i < SaatDilimiSayisi; ++i)
-        if (VirgulluSayi(SaatDilimleri()[i].Deger) == *deger)
+        if (SaatDilimiDegeri(i) == *deger)
             return i;
     return -1;
 }
@@ -111,7 +111,7 @@ KonumKaydi KonumEkleme::YeniKayit(const EkleGirdisi& g, const clsFastCollection&
     k.Ulke = BosluklariKirp(g.Ulke);
     k.Sehir = BosluklariKirp(g.Sehir);
     if (g.SaatDilimi >= 0 && g.SaatDilimi < SaatDilimiSayisi)
-        k.Tz = VirgulluSayi(SaatDilimleri()[g.SaatDilimi].Deger);
+        k.Tz = SaatDilimiDegeri(g.SaatDilimi);
     k.Enlem = Sayi::Coz(g.Enlem).value_or(0);
     k.Boylam = Sayi::Coz(g.Boylam).value_or(0);
     return k;
