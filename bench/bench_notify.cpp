@@ -1,8 +1,8 @@
 // The popup's animation: the step arithmetic alone, and the whole window offscreen on a
 // pretend clock (each tick moves, reshapes and fades the window; a tick must stay far
 // below its 10 ms period).
-#include "controls/SahteImlec.h"
-#include "controls/SahteZaman.h"
+#include "support/SahteImlec.h"
+#include "support/SahteZaman.h"
 #include "notify/MesajAnimasyonu.h"
 #include "notify/gui/MesajForm.h"
 

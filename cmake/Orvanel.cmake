@@ -1,6 +1,7 @@
 # Build helpers: libraries made of a folder, tests of every kind, the asset copy.
 #
-#   orvanel_gtest(NAME n SOURCES ... LIBS ...)  GoogleTest logic test, label "logic";
+#   orvanel_gtest(NAME n SOURCES ... LIBS ... [OWN_MAIN] [ENVIRONMENT e])
+#                                               GoogleTest logic test, label "logic";
 #                                               also built and run under the sanitizers.
 #   orvanel_qtest(NAME n SOURCES ... LIBS ...)  Qt Test widget test, offscreen, label "widget".
 #   orvanel_e2e(NAME n SCRIPT s)                end-to-end script under Xvfb, label "e2e".
@@ -26,21 +27,34 @@ function(orvanel_sources_present out)
   set(${out} ${ok} PARENT_SCOPE)
 endfunction()
 
+# What every test program shares: tests/ on its include path (tests/support), and a run of
+# its own through tests/support/yalitilmis.sh (home, runtime folder, UTC, C locale), so that
+# `ctest -j` never makes two tests meet and no test sees the machine's zone or locale.
+function(orvanel_test_target target)
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR
+                        "${CMAKE_SOURCE_DIR}/tests/support/yalitilmis.sh")
+endfunction()
+
 function(orvanel_gtest)
-  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "OWN_MAIN" "NAME;TIMEOUT;ENVIRONMENT" "SOURCES;LIBS" ${ARGN})
   orvanel_sources_present(present ${T_SOURCES})
   if(NOT present)
     return()
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  orvanel_test_target(${T_NAME})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  if(NOT T_OWN_MAIN)
+    target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main)
+  endif()
   target_compile_definitions(${T_NAME} PRIVATE ORVANEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
                                                ORVANEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
   gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST
-                       PROPERTIES LABELS logic TIMEOUT ${T_TIMEOUT})
+                       PROPERTIES LABELS logic TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${T_ENVIRONMENT}")
   add_dependencies(orvanel_logic_tests ${T_NAME})
 endfunction()
 
@@ -51,6 +65,7 @@ function(orvanel_qtest)
     return()
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
+  orvanel_test_target(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} Qt6::Test)
   target_compile_definitions(${T_NAME} PRIVATE ORVANEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
                                                ORVANEL_BINARY_DIR="${CMAKE_BINARY_DIR}")

@@ -1,6 +1,6 @@
 // orvanel-cli search: the row the location search box selects, or every prefix match.
 #include "../locations/KonumTestAraclari.h"
-#include "../support/KomutCalistirici.h"
+#include "support/KomutCalistirici.h"
 
 #include <gtest/gtest.h>
 

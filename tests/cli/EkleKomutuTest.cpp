@@ -1,6 +1,6 @@
 // orvanel-cli add in process, on a real data.db and a real settings file.
 #include "../locations/KonumTestAraclari.h"
-#include "../support/KomutCalistirici.h"
+#include "support/KomutCalistirici.h"
 #include "platform/AyarDeposu.h"
 
 #include <gtest/gtest.h>

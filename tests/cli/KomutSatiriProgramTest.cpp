@@ -1,7 +1,7 @@
 // The built orvanel-cli as a user runs it: the system's summer time under TZ, UTF-8 in and out
 // under the C locale, the program folder's sounds and data.db, the settings of its HOME.
 #include "../locations/KonumTestAraclari.h"
-#include "../support/CliCalistirici.h"
+#include "support/CliCalistirici.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 // What every command shares: how the arguments are read, how a mistake is reported, and help.
 #include "../locations/KonumTestAraclari.h"
-#include "../support/KomutCalistirici.h"
+#include "support/KomutCalistirici.h"
 
 #include <QRegularExpression>
 

@@ -1,5 +1,5 @@
 // Each command's worked output once; the engine has its own tests for the times themselves.
-#include "../support/KomutCalistirici.h"
+#include "support/KomutCalistirici.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -2,7 +2,7 @@
 // side by side, files that are no places file, links and permissions, values out of range,
 // settings that cannot be written.
 #include "../locations/KonumTestAraclari.h"
-#include "../support/CliCalistirici.h"
+#include "support/CliCalistirici.h"
 
 #include <QFile>
 #include <QFileInfo>

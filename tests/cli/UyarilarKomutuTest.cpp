@@ -1,6 +1,6 @@
 // orvanel-cli alerts: the stored and given alert options (the whole day is in
 // KomutSatiriProgramTest.cpp).
-#include "../support/KomutCalistirici.h"
+#include "support/KomutCalistirici.h"
 #include "platform/AyarDeposu.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The place options of times, month and alerts, over the stored place and options.
 #include "../locations/KonumTestAraclari.h"
-#include "../support/KomutCalistirici.h"
+#include "support/KomutCalistirici.h"
 #include "platform/AyarDeposu.h"
 
 #include <gtest/gtest.h>

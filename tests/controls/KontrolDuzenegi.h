@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SahteImlec.h"
-#include "SahteZaman.h"
+#include "support/SahteImlec.h"
+#include "support/SahteZaman.h"
 
 #include <QPixmap>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "controls/gui/Buton.h"
 #include "platform/gui/SistemImleci.h"
 
-#include "FareSurucu.h"
+#include "support/FareSurucu.h"
 #include "KontrolDuzenegi.h"
 
 #include <QMetaProperty>

@@ -6,9 +6,9 @@
 #include "controls/gui/ListBox.h"
 #include "controls/gui/Scroll.h"
 
-#include "FareSurucu.h"
-#include "SahteImlec.h"
-#include "SahteZaman.h"
+#include "support/FareSurucu.h"
+#include "support/SahteImlec.h"
+#include "support/SahteZaman.h"
 
 #include <QApplication>
 #include <QTest>

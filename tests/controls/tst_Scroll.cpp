@@ -1,7 +1,7 @@
 #include "controls/gui/Buton.h"
 #include "controls/gui/Scroll.h"
 
-#include "FareSurucu.h"
+#include "support/FareSurucu.h"
 #include "KontrolDuzenegi.h"
 
 #include <QMetaProperty>

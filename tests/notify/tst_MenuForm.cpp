@@ -1,6 +1,6 @@
 #include "SahteAnaPencere.h"
-#include "controls/SahteImlec.h"
-#include "controls/SahteZaman.h"
+#include "support/SahteImlec.h"
+#include "support/SahteZaman.h"
 #include "notify/gui/MenuForm.h"
 #include "notify/gui/MesajForm.h"
 #include "platform/SesKutuphanesi.h"

@@ -26,7 +26,7 @@
 #include "shell/gui/SayfaHakkinda.h"
 #include "shell/gui/SayfaVakitler.h"
 
-#include "../controls/FareSurucu.h"
+#include "support/FareSurucu.h"
 
 #include <QApplication>
 #include <QCheckBox>
