@@ -1,6 +1,6 @@
 #include "engine/GecisTarihi.h"
 
-#include "QtYazdir.h"
+#include "support/QtYazdir.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-#include "QtYazdir.h"
+#include "support/QtYazdir.h"
 
 #include <gtest/gtest.h>
 

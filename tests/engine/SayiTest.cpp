@@ -1,6 +1,6 @@
 #include "engine/Sayi.h"
 
-#include "QtYazdir.h"
+#include "support/QtYazdir.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,11 @@
 // and a recording stand-in for the page.
 #include "locations/BolgeselAyarlar.h"
 
+#include "KayitliSayfa.h"
 #include "locations/BolgeselMetinler.h"
 #include "locations/clsFastCollection.h"
 #include "platform/AyarDeposu.h"
+#include "support/QtYazdir.h"
 
 #include <QFile>
 #include <QLocale>
@@ -17,66 +19,6 @@
 
 namespace {
 
-struct Sayfa : BolgeselAyarHedefi
-{
-    clsFastCollection Satirlar;
-    int Secili = 0;
-    int AktifSatir = 0;
-    BolgeselAyarFormu Form;
-    QString UlkeMetni, SehirMetni, Ipucu;
-    int EzanEtkin = -1;
-    QStringList Uyarilar;
-    QStringList Sorular;
-    bool Cevap = true;
-    int Hesaplama = 0;
-    int Sifirlama = 0;
-
-    int ListeSecili() const override { return Secili; }
-    int ListeAktif() const override { return AktifSatir; }
-    // The list clears the active row for a position outside it.
-    void setListeAktif(int k) override { AktifSatir = (k >= 1 && k <= Satirlar.Count()) ? k : 0; }
-    void setListeSecili(int k) override { Secili = k; }
-    const vkListItem* ListeSatiri(int k) const override { return Satirlar.Item(k); }
-    void ListeyiDoldur(clsFastCollection& satirlar) override
-    {
-        Satirlar = std::move(satirlar);
-        AktifSatir = Secili = 0;
-    }
-    BolgeselAyarFormu FormuOku() const override { return Form; }
-    void FormuGoster(const BolgeselAyarFormu& f) override { Form = f; }
-    void YerGoster(const QString& u, const QString& s, const QString& i) override
-    {
-        UlkeMetni = u;
-        SehirMetni = s;
-        Ipucu = i;
-    }
-    void EzanDugmesi(bool etkin) override { EzanEtkin = etkin ? 1 : 0; }
-    void Uyar(const QString& baslik, const QString& metin) override
-    {
-        Uyarilar << baslik + "|" + metin;
-    }
-    bool Onayla(const QString&, const QString& metin) override
-    {
-        Sorular << metin;
-        return Cevap;
-    }
-    void Hesapla() override { ++Hesaplama; }
-    void UyariyiSifirla() override { ++Sifirlama; }
-
-    void Ekle(int id, const QString& ulke, const QString& sehir, double tz, double enlem,
-              double boylam)
-    {
-        KonumKaydi k;
-        k.Id = id;
-        k.Ulke = ulke;
-        k.Sehir = sehir;
-        k.Tz = tz;
-        k.Enlem = enlem;
-        k.Boylam = boylam;
-        Satirlar.Add(std::make_unique<vkListItem>(k));
-    }
-};
-
 class BolgeselAyarlarTest : public ::testing::Test
 {
 protected:
@@ -86,9 +28,11 @@ protected:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Klasor.path());
         QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
         Depo = std::make_unique<AyarDeposu>();
-        S.Ekle(1, "Türkiye", "Ankara", 2, 39.93, 32.86);
-        S.Ekle(2, "Güney Afrika", "Cape Town", 2, -33.9, 18.42);
-        S.Ekle(3, "Ekvador", "Sıfır", 0, 0, 0);
+        clsFastCollection satirlar;
+        for (const KonumKaydi& k : {KonumKaydi{1, "Türkiye", "Ankara", 2, 39.93, 32.86},
+                                    KonumKaydi{2, "Güney Afrika", "Cape Town", 2, -33.9, 18.42}})
+            satirlar.Add(std::make_unique<vkListItem>(k));
+        S.Konumlar.Doldur(satirlar);
         Ayar = std::make_unique<BolgeselAyarlar>(*Depo, S);
     }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
@@ -101,19 +45,16 @@ protected:
 
     QTemporaryDir Klasor;
     std::unique_ptr<AyarDeposu> Depo;
-    Sayfa S;
+    KayitliSayfa S;
     std::unique_ptr<BolgeselAyarlar> Ayar;
 };
 
 TEST_F(BolgeselAyarlarTest, FirstRunShowsIstanbulDefaults)
 {
     Ayar->BolgeselAyarUygula();
-    EXPECT_EQ(S.UlkeMetni, "Türkiye");
-    EXPECT_EQ(S.SehirMetni, "İstanbul");
+    EXPECT_EQ(S.Yer, "Türkiye/İstanbul");
     EXPECT_EQ(S.Ipucu, "41.02º Kuzey, 28.97º Doğu, GMT : +2");
-    EXPECT_EQ(S.EzanEtkin, 1);
-    BolgeselAyarFormu beklenen; // every option on, 15 minutes, method 0
-    EXPECT_EQ(S.Form, beklenen);
+    EXPECT_EQ(S.Form, BolgeselAyarFormu{}); // every option on, 15 minutes, method 0
     EXPECT_EQ(Ayar->Konum.Index, 6817);
     EXPECT_EQ(S.Hesaplama, 1);
     EXPECT_EQ(S.Sifirlama, 1);
@@ -123,21 +64,10 @@ TEST_F(BolgeselAyarlarTest, FirstRunShowsIstanbulDefaults)
 // unreadable number or a method past the table's five rows the default.
 TEST_F(BolgeselAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
 {
-    const struct
-    {
-        const char* Anahtar;
-        const char* Metin;
-        QString BolgeselAyarFormu::*Alan;
-        const char* Beklenen;
-    } dakikalar[] = {
-        {"BADakika", "547", &BolgeselAyarFormu::Dakika, "546"},
-        {"BADakika", "-5", &BolgeselAyarFormu::Dakika, "0"},
-        {"BADakika", "on beş", &BolgeselAyarFormu::Dakika, "15"},
-    };
-    for (const auto& d : dakikalar) {
-        Depo->Yaz(d.Anahtar, QString::fromUtf8(d.Metin));
+    for (const auto& [metin, beklenen] : {std::pair{"547", "546"}, {"-5", "0"}, {"on beş", "15"}}) {
+        Depo->Yaz("BADakika", QString::fromUtf8(metin));
         Ayar->BolgeselAyarUygula();
-        EXPECT_EQ(S.Form.*d.Alan, d.Beklenen) << d.Metin;
+        EXPECT_EQ(S.Form.Dakika, beklenen) << metin;
     }
     Depo->Yaz("VakitHesap", QStringLiteral("5"));
     Depo->Yaz("BAEzan", QStringLiteral("hayır"));
@@ -146,110 +76,108 @@ TEST_F(BolgeselAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
     EXPECT_TRUE(Ayar->Uyarilar.Ezan);
 }
 
-TEST_F(BolgeselAyarlarTest, NoRowChosenWarnsAndStoresNothing)
+// Without a row (none chosen, or a stored one past a shorter data.db's end) a save warns
+// and stores nothing; minutes that could not be read back are refused before anything is
+// stored, and the active row stays.
+TEST_F(BolgeselAyarlarTest, RefusedSavesStoreNothing)
 {
-    S.Form.Ezan = false;
     S.Form.Hesap = 3;
     EXPECT_EQ(Ayar->BolgeselAyarKaydet(), BolgeselAyarlar::Sonuc::SatirYok);
-    ASSERT_EQ(S.Uyarilar.size(), 1);
-    EXPECT_EQ(S.Uyarilar[0], "Uyarı|Lütfen Listeden bir Şehir / Bölge seçiniz.");
-    EXPECT_TRUE(S.Sorular.isEmpty());
-    EXPECT_FALSE(QFile::exists(Klasor.path() + "/Orvanel/Orvanel.ini") && !Ham("BAEzan").isEmpty());
-    EXPECT_EQ(S.Hesaplama, 0);
-}
-
-TEST_F(BolgeselAyarlarTest, StoredIndexBeyondTheListCountsAsNoRow)
-{
-    // data.db replaced by a shorter one: the stored 6817 points past the three rows.
     S.setListeAktif(6817);
     EXPECT_EQ(Ayar->BolgeselAyarKaydet(), BolgeselAyarlar::Sonuc::SatirYok);
-    EXPECT_EQ(S.Uyarilar.size(), 1);
+    EXPECT_EQ(S.Uyarilar, QStringList(2, "Uyarı|Lütfen Listeden bir Şehir / Bölge seçiniz."));
+
+    S.Secili = 1;
+    S.Form.Hesap = 0;
+    for (const char* kotu : {"abc", "", "547", "-1", "1,5"}) {
+        S.Form.Dakika = QString::fromLatin1(kotu);
+        EXPECT_EQ(Ayar->BolgeselAyarKaydet(), BolgeselAyarlar::Sonuc::DakikaGecersiz) << kotu;
+    }
+    EXPECT_EQ(S.Aktif, 0);
+    EXPECT_TRUE(S.Sorular.isEmpty());
+    EXPECT_EQ(S.Hesaplama, 0);
+    EXPECT_FALSE(QFile::exists(Klasor.path() + "/Orvanel/Orvanel.ini"));
 }
 
 TEST_F(BolgeselAyarlarTest, SelectedRowWinsOverActiveRowAndIsStored)
 {
-    S.AktifSatir = 1;
+    S.Aktif = 1;
     S.Secili = 2;
     S.Form.Dakika = " 20 ";
     S.Form.Sesli = false;
     EXPECT_EQ(Ayar->BolgeselAyarKaydet(), BolgeselAyarlar::Sonuc::Kaydedildi);
-    EXPECT_EQ(S.AktifSatir, 2);
-    EXPECT_EQ(Ham("bIndex"), "2");
-    EXPECT_EQ(Ham("bUlke"), "Güney Afrika");
-    EXPECT_EQ(Ham("bSehir"), "Cape Town");
-    EXPECT_EQ(Ham("bEnlem"), "-33.9"); // one form whatever the locale
-    EXPECT_EQ(Ham("bBoylam"), "18.42");
-    EXPECT_EQ(Ham("BAEzan"), "1");
-    EXPECT_EQ(Ham("BASesli"), "0");
-    EXPECT_EQ(Ham("BADakika"), "20");
-    EXPECT_EQ(Ham("VakitHesap"), "0");
-    // Applied again from the store: the decimal comma reads back.
+    EXPECT_EQ(S.Aktif, 2);
+    const QStringList saklanan = {"bIndex=2",     "bUlke=Güney Afrika", "bSehir=Cape Town",
+                                  "bEnlem=-33.9", "bBoylam=18.42",      "BAEzan=1",
+                                  "BASesli=0",    "BADakika=20",        "VakitHesap=0"};
+    for (const QString& s : saklanan)
+        EXPECT_EQ(s.section('=', 0, 0) + "=" + Ham(s.section('=', 0, 0)), s);
+    // Applied again from the store.
     EXPECT_DOUBLE_EQ(Ayar->Konum.Enlem, -33.9);
     EXPECT_EQ(Ayar->Uyarilar.Dakika, 20);
     EXPECT_EQ(S.Ipucu, "33.9º Güney, 18.42º Doğu, GMT : +2");
-    EXPECT_TRUE(S.Sorular.isEmpty());
 }
 
-TEST_F(BolgeselAyarlarTest, ZeroCoordinatesReadSouthAndWestWithoutPlus)
-{
-    S.Secili = 3;
-    Ayar->BolgeselAyarKaydet();
-    EXPECT_EQ(S.Ipucu, "0º Güney, 0º Batı, GMT : 0");
-}
-
-TEST_F(BolgeselAyarlarTest, MethodChangeConfirmedIsStoredAndAskedOnlyOnce)
+// A change of method is asked once; declined, the standard method is stored, not the one
+// before, and the other options of the same save are kept.
+TEST_F(BolgeselAyarlarTest, MethodChangeIsAskedAndADeclineStoresTheStandard)
 {
     S.Secili = 1;
     S.Form.Hesap = 2;
     Ayar->BolgeselAyarKaydet();
-    ASSERT_EQ(S.Sorular.size(), 1);
-    EXPECT_EQ(S.Sorular[0], BolgeselMetinler::YontemOnayMetni(2));
-    EXPECT_EQ(Ham("VakitHesap"), "2");
-    EXPECT_EQ(Ayar->VakitHesap, 2);
     Ayar->BolgeselAyarKaydet();
-    EXPECT_EQ(S.Sorular.size(), 1);
-}
+    EXPECT_EQ(S.Sorular, QStringList{BolgeselMetinler::YontemOnayMetni(2)});
+    EXPECT_EQ(Ham("VakitHesap"), "2");
 
-TEST_F(BolgeselAyarlarTest, MethodChangeDeclinedStoresStandardNotThePrevious)
-{
-    Depo->Yaz("VakitHesap", QStringLiteral("3"));
-    Ayar->BolgeselAyarUygula();
-    S.Secili = 1;
     S.Form.Hesap = 1;
     S.Form.Ezan = false;
     S.Cevap = false;
     Ayar->BolgeselAyarKaydet();
     EXPECT_EQ(Ham("VakitHesap"), "0");
     EXPECT_EQ(S.Form.Hesap, 0);
-    // The other options of the same save are kept.
     EXPECT_EQ(Ham("BAEzan"), "0");
     EXPECT_EQ(S.EzanEtkin, 0);
-}
-
-TEST_F(BolgeselAyarlarTest, MinutesThatAreNotAWholeNumberAreRefusedBeforeStoring)
-{
-    S.Secili = 1;
-    for (const QString& kotu : {QString("abc"), QString(""), QString("547"), QString("-1")}) {
-        S.Form.Dakika = kotu;
-        EXPECT_EQ(Ayar->BolgeselAyarKaydet(), BolgeselAyarlar::Sonuc::DakikaGecersiz)
-            << kotu.toStdString();
-    }
-    EXPECT_EQ(S.Uyarilar.size(), 4);
-    EXPECT_TRUE(Ham("bIndex").isEmpty());
-    EXPECT_EQ(S.AktifSatir, 0) << "a refused save leaves the active row where it was";
 }
 
 TEST_F(BolgeselAyarlarTest, WarningOffDisablesMinutesAndSound)
 {
     Depo->Yaz("BAUyari", QStringLiteral("0"));
     Ayar->BolgeselAyarUygula();
-    EXPECT_FALSE(S.Form.Uyari);
-    EXPECT_FALSE(S.Form.DakikaEtkin);
+    EXPECT_FALSE(S.Form.Uyari || S.Form.DakikaEtkin);
     BolgeselAyarFormu f;
-    f.Uyari = true;
     f.DakikaEtkin = false;
     BolgeselAyarlar::UyariDegisti(f);
     EXPECT_TRUE(f.DakikaEtkin);
+}
+
+// The city's tool tip: absolute coordinates with a point, zero neither north nor east, the
+// offset in the user's number format with its own sign.
+TEST(BolgeselMetinler, CityToolTipAndMethodQuestion)
+{
+    using namespace BolgeselMetinler;
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+    EXPECT_EQ(KonumIpucu(0, 0, 0), QStringLiteral("0º Güney, 0º Batı, GMT : 0"));
+    EXPECT_EQ(KonumIpucu(-33.9, -70.65, -3.5),
+              QStringLiteral("33.9º Güney, 70.65º Batı, GMT : -3,5"));
+    EXPECT_EQ(KonumIpucu(28.6, 77.2, 5.5), QStringLiteral("28.6º Kuzey, 77.2º Doğu, GMT : +5,5"));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(KonumIpucu(19.4, -99.1, -6), QStringLiteral("19.4º Kuzey, 99.1º Batı, GMT : -6"));
+
+    EXPECT_EQ(YontemOnayMetni(0),
+              QStringLiteral("Muslim World League (Standart) (Standart) : \r\n\r\n"
+                             "İmsak Açısı : -18 Yatsı Açısı : -17\r\n\r\n"
+                             "Kullanıldığı Bölgeler : Avrupa, Uzak Doğu, Amerika'nın bir bölümü "
+                             "\r\n\r\nNamaz Vakti Hesap türleri İmsak ve Yatsı hesap açıları "
+                             "üzerinde farklılık gösterir.\r\nSeçtiğiniz Vakit Hesap yönteminin "
+                             "bulunduğunuz bölgeye uygun olduğundan emin olmak için bölgenize ait "
+                             "güvenilir vakit bilgileri ile kıyaslayınız.\r\nBu hesap yöntemleri "
+                             "ile ilgili bilgi sahibi değilseniz lütfen bu ayarı "
+                             "değiştirmeyiniz.\r\n\r\nVakit Hesap Yöntemini "
+                             "'Muslim World League (Standart)' olarak değiştirmek istediğinize "
+                             "emin misiniz ?"));
+    EXPECT_TRUE(YontemOnayMetni(1).startsWith(
+        QStringLiteral("University Of Islamic Sciences, Karachi : \r\n\r\n")));
+    EXPECT_TRUE(YontemOnayMetni(5).isEmpty());
 }
 
 } // namespace

@@ -1,64 +1,48 @@
+// The search's patterns: "?", "#", "*" with backtracking, lists and ranges in code-unit
+// order; a malformed pattern matches nothing. And the folding both sides go through.
 #include "locations/Desen.h"
+#include "locations/LLCase.h"
+
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-bool Uyar(const char* kalip, const char* metin)
+TEST(Desen, PatternsMatchAsTheSearchBoxNeeds)
 {
-    return Desen(QString::fromUtf8(kalip)).Eslesir(QString::fromUtf8(metin));
+    const struct
+    {
+        const char* Kalip;
+        const char* Metin;
+        bool Uyar;
+    } durumlar[] = {
+        {"v?n", "van", true},    {"v?n", "vn", false},      {"a#b", "a7b", true},
+        {"a#b", "axb", false},   {"#", "٣", false},         {"abc", "abcd", false},
+        {"*", "", true},         {"k*y*", "kayseri", true}, {"k*y*", "kars", false},
+        {"a*bc", "abcbc", true}, {"a*bc", "abcb", false},   {"**a", "ba", true},
+        {"[a-c]x", "bx", true},  {"[!a-c]x", "ax", false},  {"[a-z]", "ç", false},
+        {"[çşı]", "ı", true},    {"[-a]", "-", true},       {"[a-]", "-", true},
+        {"[*?#]", "?", true},    {"[*?#]", "x", false},     {"[]", "a", false},
+        {"[!]", "a", true},      {"a]", "a]", true},        {"ist[an*", "istanbul", false},
+        {"[z-a]*", "b", false},  {"*[a-", "a", false},      {"[!", "", false},
+    };
+    for (const auto& d : durumlar)
+        EXPECT_EQ(Desen(QString::fromUtf8(d.Kalip)).Eslesir(QString::fromUtf8(d.Metin)), d.Uyar)
+            << d.Kalip << " ~ " << d.Metin;
+    EXPECT_FALSE(Desen(QStringLiteral("[z-a]")).Gecerli());
 }
 
-TEST(Desen, SingleCharacterWildcards)
+// Capital I folds to dotless ı and İ to i, whatever the user's language.
+TEST(LLCase, FoldsTheTurkishWayInEveryLanguage)
 {
-    EXPECT_TRUE(Uyar("v?n", "van"));
-    EXPECT_FALSE(Uyar("v?n", "vn"));
-    EXPECT_TRUE(Uyar("a#b", "a7b"));
-    EXPECT_FALSE(Uyar("a#b", "axb"));
-    EXPECT_FALSE(Uyar("#", "٣")); // only 0-9 are digits
-    EXPECT_TRUE(Uyar("abc", "abc"));
-    EXPECT_FALSE(Uyar("abc", "abcd")); // no implied "*"
-}
-
-TEST(Desen, StarBacktracksOverAnyRun)
-{
-    EXPECT_TRUE(Uyar("*", ""));
-    EXPECT_TRUE(Uyar("k*y*", "kayseri"));
-    EXPECT_FALSE(Uyar("k*y*", "kars"));
-    EXPECT_TRUE(Uyar("a*b*c", "axxbyyc"));
-    EXPECT_TRUE(Uyar("a*bc", "abcbc")); // the first "bc" is not the last
-    EXPECT_FALSE(Uyar("a*bc", "abcb"));
-    EXPECT_TRUE(Uyar("**a", "ba"));
-}
-
-TEST(Desen, CharacterListsAndRanges)
-{
-    EXPECT_TRUE(Uyar("[a-c]x", "bx"));
-    EXPECT_FALSE(Uyar("[a-c]x", "dx"));
-    EXPECT_TRUE(Uyar("[!a-c]x", "dx"));
-    EXPECT_FALSE(Uyar("[!a-c]x", "ax"));
-    EXPECT_FALSE(Uyar("[a-z]", "ç")); // ordinal: Turkish letters lie above z
-    EXPECT_TRUE(Uyar("[çşı]", "ı"));
-    // "-" at either end of a list, and wildcard characters inside one, stand for themselves.
-    EXPECT_TRUE(Uyar("[-a]", "-"));
-    EXPECT_TRUE(Uyar("[a-]", "-"));
-    EXPECT_TRUE(Uyar("[*?#]", "?"));
-    EXPECT_FALSE(Uyar("[*?#]", "x"));
-    // The empty list holds no character; its negation takes any one.
-    EXPECT_FALSE(Uyar("[]", "a"));
-    EXPECT_TRUE(Uyar("[!]", "a"));
-    EXPECT_TRUE(Uyar("a]", "a]"));
-}
-
-TEST(Desen, MalformedPatternsMatchNothing)
-{
-    for (const char* kalip : {"ist[an*", "[", "[!", "[z-a]*", "*[a-"}) {
-        SCOPED_TRACE(kalip);
-        const Desen d(QString::fromUtf8(kalip));
-        EXPECT_FALSE(d.Gecerli());
-        EXPECT_FALSE(d.Eslesir(QStringLiteral("istanbul")));
-        EXPECT_FALSE(d.Eslesir(QString()));
+    for (const char* dil : {"en_US", "tr_TR"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(dil)));
+        EXPECT_EQ(LLCase(QStringLiteral("ISPARTA İZMİR ÇĞÖŞÜ ıi Zürich")),
+                  QStringLiteral("ısparta izmir çğöşü ıi zürich"))
+            << dil;
     }
+    QLocale::setDefault(QLocale::c());
 }
 
 } // namespace

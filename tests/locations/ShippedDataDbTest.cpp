@@ -2,6 +2,8 @@
 // program relies on them: Id is the row position, the default location is line 6817, the
 // search never meets two rows with the same folded city and country.
 
+#include "locations/LLCase.h"
+
 #include <QByteArray>
 #include <QCollator>
 #include <QFile>
@@ -15,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -42,240 +45,120 @@ const char* const kProvinces[] = {
     "Kilis",     "Osmaniye",  "Düzce",
 };
 
-struct Satir
-{
-    QByteArray bytes;
-    QStringList fields;
-};
-
-// The program's folding of location names: dotted and dotless I first, then lower case.
-QString katla(QString s)
-{
-    s.replace(QChar(0x0130), QLatin1Char('i'));
-    s.replace(QLatin1Char('I'), QChar(0x0131));
-    return s.toLower();
-}
-
-double sayi(const QString& field)
-{
-    QString text = field;
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    EXPECT_TRUE(ok) << field.toStdString();
-    return value;
-}
-
+// The file's lines as text, split into fields.
 struct Dosya
 {
-    QByteArray raw;
-    std::vector<Satir> rows;
+    QByteArray Ham;
+    std::vector<QStringList> Satirlar;
 };
 
-// Read once for all tests of the suite.
-const Dosya& dosya()
+const Dosya& Yuklu()
 {
-    static const Dosya loaded = [] {
+    static const Dosya d = [] {
         Dosya d;
-        QFile file(QString::fromUtf8(kDataDb));
-        if (file.open(QIODevice::ReadOnly))
-            d.raw = file.readAll();
-        for (const QByteArray& line : d.raw.split('\n')) {
-            // Whether every line but the last ended in CR LF is checked on the raw bytes.
-            const QByteArray bytes = line.endsWith('\r') ? line.chopped(1) : line;
-            QStringDecoder decoder("windows-1254");
-            const QString text = decoder.decode(bytes);
-            d.rows.push_back({bytes, text.split(QLatin1Char('|'))});
-        }
+        QFile f(QString::fromUtf8(kDataDb));
+        if (f.open(QIODevice::ReadOnly))
+            d.Ham = f.readAll();
+        QStringDecoder cevirici("windows-1254");
+        for (const QString& satir : QString(cevirici.decode(d.Ham)).split(QStringLiteral("\r\n")))
+            d.Satirlar.push_back(satir.split(QLatin1Char('|')));
         return d;
     }();
-    return loaded;
+    return d;
 }
 
-QSet<QString> turkiyeSehirleri(const std::vector<Satir>& rows)
+// Every row: six fields, Id = line number, names present, trimmed, without the comma that
+// splits a search, unique once folded as the search folds them; numbers with a decimal comma
+// in range (offsets in quarter hours, Türkiye's the standard +2 to which the engine adds its
+// summer hour); countries in one block each and rows in Turkish order.
+TEST(ShippedDataDb, EveryRowHoldsTheInvariantsTheProgramReliesOn)
 {
-    QSet<QString> names;
-    for (const Satir& row : rows) {
-        if (row.fields.size() == 6 && row.fields[1] == QStringLiteral("Türkiye"))
-            names.insert(row.fields[2]);
-    }
-    return names;
-}
+    const Dosya& d = Yuklu();
+    ASSERT_FALSE(d.Ham.isEmpty()) << "cannot read " << kDataDb;
+    // Windows-1254 text, CR LF only between lines, no control characters, no blank line.
+    EXPECT_EQ(d.Ham.count('\r'), d.Ham.count("\r\n"));
+    EXPECT_EQ(d.Ham.count('\n'), d.Ham.count("\r\n"));
+    EXPECT_FALSE(d.Ham.endsWith('\n') || d.Ham.contains("\r\n\r\n"));
+    QStringDecoder cevirici("windows-1254");
+    const QString metin = cevirici.decode(d.Ham);
+    QStringEncoder kodlayici("windows-1254");
+    EXPECT_EQ(kodlayici.encode(metin), d.Ham);
+    EXPECT_FALSE(std::any_of(metin.begin(), metin.end(), [](QChar c) {
+        return c == QChar(0xFFFD) || (c < QChar(0x20) && c != u'\r' && c != u'\n') ||
+               (c >= QChar(0x7F) && c < QChar(0xA0));
+    }));
 
-class ShippedDataDb : public ::testing::Test
-{
-protected:
-    void SetUp() override { ASSERT_FALSE(raw->isEmpty()) << "cannot read " << kDataDb; }
-
-    const QByteArray* raw = &dosya().raw;
-    const std::vector<Satir>* rows = &dosya().rows;
-};
-
-TEST_F(ShippedDataDb, IsWindows1254TextWithCrLfOnlyBetweenLines)
-{
-    EXPECT_FALSE(raw->startsWith("\xEF\xBB\xBF"));
-    EXPECT_FALSE(raw->endsWith('\n'));
-    EXPECT_FALSE(raw->endsWith('\r'));
-    // No lone CR or LF, no blank line.
-    EXPECT_EQ(raw->count('\r'), raw->count("\r\n"));
-    EXPECT_EQ(raw->count('\n'), raw->count("\r\n"));
-    EXPECT_FALSE(raw->contains("\r\n\r\n"));
-
-    QStringDecoder decoder("windows-1254");
-    ASSERT_TRUE(decoder.isValid());
-    const QString text = decoder.decode(*raw);
-    EXPECT_FALSE(decoder.hasError());
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            continue;
-        ASSERT_NE(c.unicode(), 0xFFFD);
-        ASSERT_GE(c.unicode(), 0x20) << "control character in the file";
-        ASSERT_FALSE(c.unicode() >= 0x7F && c.unicode() < 0xA0) << "control character";
-    }
-    // Every character has its own byte: encoding back gives the file unchanged.
-    QStringEncoder encoder("windows-1254");
-    const QByteArray again = encoder.encode(text);
-    EXPECT_FALSE(encoder.hasError());
-    EXPECT_EQ(again, *raw);
-}
-
-TEST_F(ShippedDataDb, HasAbout8000RowsNumberedByLine)
-{
-    EXPECT_GE(rows->size(), 7500u);
-    EXPECT_LE(rows->size(), 8500u);
-    for (std::size_t i = 0; i < rows->size(); ++i) {
-        const Satir& row = (*rows)[i];
-        ASSERT_EQ(row.fields.size(), 6) << "line " << i + 1;
-        ASSERT_EQ(row.fields[0], QString::number(i + 1)) << "line " << i + 1;
-    }
-}
-
-TEST_F(ShippedDataDb, IstanbulIsTheDefaultLine)
-{
-    ASSERT_GE(rows->size(), 6817u);
-    EXPECT_EQ((*rows)[6816].bytes, QByteArray("6817|T\xFC"
-                                              "rkiye|\xDD"
-                                              "stanbul|2|41,02|28,97"));
-}
-
-TEST_F(ShippedDataDb, NamesAreCleanAndUnique)
-{
-    QSet<QString> seen;
-    for (const Satir& row : *rows) {
-        if (row.fields.size() != 6)
-            continue;
-        for (int f = 1; f <= 2; ++f) {
-            const QString& name = row.fields[f];
-            EXPECT_FALSE(name.isEmpty()) << row.bytes.constData();
-            EXPECT_EQ(name, name.trimmed()) << row.bytes.constData();
-            // A comma would split the name in the search box.
-            EXPECT_FALSE(name.contains(QLatin1Char(','))) << row.bytes.constData();
-        }
-        const QString key = katla(row.fields[2]) + QLatin1Char('|') + katla(row.fields[1]);
-        EXPECT_FALSE(seen.contains(key)) << "duplicate " << row.bytes.constData();
-        seen.insert(key);
-    }
-}
-
-TEST_F(ShippedDataDb, NumbersUseDecimalCommaAndStayInRange)
-{
-    static const QRegularExpression coordinate(QStringLiteral("^-?\\d{1,3}(,\\d{1,4})?$"));
-    static const QRegularExpression offset(QStringLiteral("^-?\\d{1,2}(,\\d{1,2})?$"));
-    for (const Satir& row : *rows) {
-        if (row.fields.size() != 6)
-            continue;
-        const QString& tz = row.fields[3];
-        const QString& enlem = row.fields[4];
-        const QString& boylam = row.fields[5];
-        ASSERT_TRUE(offset.match(tz).hasMatch()) << row.bytes.constData();
-        ASSERT_TRUE(coordinate.match(enlem).hasMatch()) << row.bytes.constData();
-        ASSERT_TRUE(coordinate.match(boylam).hasMatch()) << row.bytes.constData();
-
-        const double saat = sayi(tz);
-        EXPECT_GE(saat, -12.0) << row.bytes.constData();
-        EXPECT_LE(saat, 14.0) << row.bytes.constData();
-        EXPECT_EQ(saat * 4, std::round(saat * 4)) << row.bytes.constData();
-        EXPECT_LE(std::fabs(sayi(enlem)), 90.0) << row.bytes.constData();
-        EXPECT_LE(std::fabs(sayi(boylam)), 180.0) << row.bytes.constData();
-    }
-}
-
-TEST_F(ShippedDataDb, FractionalOffsetsAreKept)
-{
-    QSet<QString> offsets;
-    for (const Satir& row : *rows) {
-        if (row.fields.size() == 6)
-            offsets.insert(row.fields[3]);
-    }
-    EXPECT_TRUE(offsets.contains(QStringLiteral("5,5")));
-    EXPECT_TRUE(offsets.contains(QStringLiteral("5,75")));
-    EXPECT_TRUE(offsets.contains(QStringLiteral("-3,5")));
-}
-
-TEST_F(ShippedDataDb, HoldsEveryTurkishProvinceWithTurkeysOffset)
-{
-    for (const Satir& row : *rows) {
-        // The engine adds Turkey's all-year daylight hour itself.
-        if (row.fields.size() == 6 && row.fields[1] == QStringLiteral("Türkiye")) {
-            EXPECT_EQ(row.fields[3], QStringLiteral("2")) << row.bytes.constData();
-        }
-    }
-    const QSet<QString> turkish = turkiyeSehirleri(*rows);
-    EXPECT_EQ(std::size(kProvinces), 81u);
-    for (const char* province : kProvinces)
-        EXPECT_TRUE(turkish.contains(QString::fromUtf8(province))) << province;
-}
-
-// A user in any district finds it: every district the generator lists is a row, under its
-// own name or, where that name is shared, as "District (Province)".
-TEST_F(ShippedDataDb, HoldsEveryTurkishDistrict)
-{
-    QFile file(QString::fromUtf8(kIlceler));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << "cannot read " << kIlceler;
-    const QSet<QString> turkish = turkiyeSehirleri(*rows);
-    QStringList missing;
-    int districts = 0;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QStringList parts = QString::fromUtf8(line).split(QLatin1Char('|'));
-        ASSERT_EQ(parts.size(), 2) << line.constData();
-        ++districts;
-        const QString& il = parts[0];
-        const QString& ilce = parts[1];
-        const QString withProvince = ilce + QStringLiteral(" (") + il + QLatin1Char(')');
-        if (!turkish.contains(ilce) && !turkish.contains(withProvince))
-            missing << withProvince;
-    }
-    // 973 districts, less the "Merkez" ones that are their province's own row.
-    EXPECT_GT(districts, 900);
-    EXPECT_TRUE(missing.isEmpty())
-        << missing.size() << " missing: " << missing.join(QStringLiteral(", ")).toStdString();
-}
-
-TEST_F(ShippedDataDb, RowsAreOrderedByCountryThenCityInTurkish)
-{
-    QCollator collator(QLocale(QLocale::Turkish, QLocale::Turkey));
-    QSet<QString> finished;
-    const Satir* previous = nullptr;
-    for (const Satir& row : *rows) {
-        if (row.fields.size() != 6)
-            continue;
-        if (previous) {
-            const QString& ulke = row.fields[1];
-            const QString& onceki = previous->fields[1];
-            if (ulke != onceki) {
-                // Each country is one block.
-                EXPECT_FALSE(finished.contains(ulke)) << row.bytes.constData();
-                finished.insert(onceki);
-                EXPECT_LT(collator.compare(onceki, ulke), 0) << row.bytes.constData();
+    ASSERT_GE(d.Satirlar.size(), 7500u);
+    ASSERT_LE(d.Satirlar.size(), 8500u);
+    static const QRegularExpression koordinat(QStringLiteral("^-?\\d{1,3}(,\\d{1,4})?$"));
+    static const QRegularExpression dilim(QStringLiteral("^-?\\d{1,2}(,\\d{1,2})?$"));
+    const QCollator sira(QLocale(QLocale::Turkish, QLocale::Turkey));
+    QSet<QString> anahtarlar, bitenUlkeler, dilimler;
+    for (std::size_t i = 0; i < d.Satirlar.size(); ++i) {
+        const QStringList& f = d.Satirlar[i];
+        const std::string yer = "line " + std::to_string(i + 1) + ": " + f.join('|').toStdString();
+        ASSERT_EQ(f.size(), 6) << yer;
+        ASSERT_EQ(f[0], QString::number(i + 1)) << yer;
+        for (const QString& ad : {f[1], f[2]})
+            ASSERT_TRUE(!ad.isEmpty() && ad == ad.trimmed() && !ad.contains(u',')) << yer;
+        const QString anahtar = LLCase(f[2]) + u'|' + LLCase(f[1]);
+        ASSERT_FALSE(anahtarlar.contains(anahtar)) << "duplicate " << yer;
+        anahtarlar.insert(anahtar);
+        ASSERT_TRUE(dilim.match(f[3]).hasMatch() && koordinat.match(f[4]).hasMatch() &&
+                    koordinat.match(f[5]).hasMatch())
+            << yer;
+        const double tz = QString(f[3]).replace(u',', u'.').toDouble();
+        ASSERT_TRUE(tz >= -12 && tz <= 14 && tz * 4 == std::round(tz * 4)) << yer;
+        ASSERT_LE(std::fabs(QString(f[4]).replace(u',', u'.').toDouble()), 90) << yer;
+        ASSERT_LE(std::fabs(QString(f[5]).replace(u',', u'.').toDouble()), 180) << yer;
+        ASSERT_TRUE(f[1] != QStringLiteral("Türkiye") || f[3] == QStringLiteral("2")) << yer;
+        dilimler.insert(f[3]);
+        if (i > 0) {
+            const QStringList& o = d.Satirlar[i - 1];
+            if (o[1] != f[1]) {
+                ASSERT_FALSE(bitenUlkeler.contains(f[1])) << yer;
+                bitenUlkeler.insert(o[1]);
+                ASSERT_LT(sira.compare(o[1], f[1]), 0) << yer;
             } else {
-                EXPECT_LE(collator.compare(previous->fields[2], row.fields[2]), 0)
-                    << row.bytes.constData();
+                ASSERT_LE(sira.compare(o[2], f[2]), 0) << yer;
             }
         }
-        previous = &row;
     }
+    for (const char* kesirli : {"5,5", "5,75", "-3,5"})
+        EXPECT_TRUE(dilimler.contains(QString::fromLatin1(kesirli))) << kesirli;
+    // The first-run place is line 6817.
+    EXPECT_EQ(d.Satirlar[6816].join(u'|'), QStringLiteral("6817|Türkiye|İstanbul|2|41,02|28,97"));
+}
+
+// A user in any province or district finds it: every district the generator lists is a
+// row, under its own name or, where that name is shared, as "District (Province)".
+TEST(ShippedDataDb, HoldsEveryTurkishDistrict)
+{
+    QSet<QString> turkiye;
+    for (const QStringList& f : Yuklu().Satirlar)
+        if (f.size() == 6 && f[1] == QStringLiteral("Türkiye"))
+            turkiye.insert(f[2]);
+    static_assert(std::size(kProvinces) == 81);
+    for (const char* il : kProvinces)
+        EXPECT_TRUE(turkiye.contains(QString::fromUtf8(il))) << il;
+
+    QFile dosya(QString::fromUtf8(kIlceler));
+    ASSERT_TRUE(dosya.open(QIODevice::ReadOnly | QIODevice::Text)) << "cannot read " << kIlceler;
+    QStringList eksik;
+    int ilceler = 0;
+    for (const QByteArray& satir : dosya.readAll().split('\n')) {
+        if (satir.isEmpty() || satir.startsWith('#'))
+            continue;
+        const QStringList p = QString::fromUtf8(satir).split(QLatin1Char('|'));
+        ASSERT_EQ(p.size(), 2) << satir.constData();
+        ++ilceler;
+        const QString ilIle = p[1] + QStringLiteral(" (") + p[0] + u')';
+        if (!turkiye.contains(p[1]) && !turkiye.contains(ilIle))
+            eksik << ilIle;
+    }
+    // 973 districts, less the "Merkez" ones that are their province's own row.
+    EXPECT_GT(ilceler, 900);
+    EXPECT_TRUE(eksik.isEmpty()) << eksik.join(QStringLiteral(", ")).toStdString();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../engine/QtYazdir.h"
+#include "support/QtYazdir.h"
 
 #include <QString>
 
