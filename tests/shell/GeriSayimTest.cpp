@@ -1,302 +1,151 @@
-#include "GeriSayimKaydi.h"
-
+// The countdown against fixed times, then a simulated year of it, every second, through the
+// real daily computation: every day exactly five ezans at the minutes of GunlukVakitler (none
+// at Güneş), one warning per period on the first second with at most BADakika minutes left,
+// six period changes, one recomputation per midnight (also when 00:00:00 is never read), and
+// nothing else.
 #include "shell/GeriSayim.h"
+#include "engine/GunlukHesap.h"
+#include "platform/SistemYazSaati.h"
+#include "shell/GeriSayimHedefi.h"
+#include "shell/SureMetni.h"
+#include "support/QtYazdir.h"
+#include "support/SahteSaat.h"
 
-#include <QLocale>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <functional>
+#include <map>
 #include <memory>
+#include <random>
 
 namespace {
 
-constexpr double Dk(int s, int d)
+// Writes down what the countdown does, one line per call, each led by the clock's reading
+// ("13:12:00 ezan /p/ezan").
+class Kaydedici : public GeriSayimHedefi
 {
-    return s * 3600 + d * 60;
-}
+public:
+    explicit Kaydedici(const Saat& saat, QString bicim = "HH:mm:ss") : saat_(saat), bicim_(bicim) {}
+    // The last caption and its tooltip, and how many were shown.
+    void KalanGoster(const QString& kalan, const QString& ipucu) override
+    {
+        Kalan = kalan + ' ' + ipucu;
+    }
+    void SaatGoster(const QString& saat) override { SaatMetni = saat; }
+    void VakitDegisti(int satir, const QString& vakit, const QString& sonraki) override
+    {
+        Yaz(QStringLiteral("vakit %1 %2, %3").arg(satir).arg(vakit, sonraki));
+    }
+    void UyariGoster(const QString& oncu, const QString& sure, const QString& son) override
+    {
+        Yaz("uyari " + oncu + u'|' + sure + u'|' + son);
+    }
+    void SesCal(const QString& yol, SesTuru tur) override
+    {
+        Yaz((tur == SesTuru::Ezan ? "ezan " : "ses ") + yol);
+    }
+    void GunDegisti(const QDateTime& simdi) override { Yaz("gun"), YeniGunde(simdi.date()); }
+    void Yaz(const QString& ne) { Olaylar << saat_.Simdi().toString(bicim_ + ' ') + ne; }
 
-// İstanbul ("Türkiye", 41° N, 29° E, Tz 2), method 0, 21 June 2026: the engine's worked
-// example, 03:23 05:25 13:12 17:11 20:48 22:38.
-const QDate Gun(2026, 6, 21);
-const std::array<double, 6> Haziran21{Dk(3, 23),  Dk(5, 25),  Dk(13, 12),
-                                      Dk(17, 11), Dk(20, 48), Dk(22, 38)};
+    QStringList Olaylar;
+    std::function<void(const QDate&)> YeniGunde = [](const QDate&) {}; // the recomputation
+    QString Kalan, SaatMetni;                                          // the last captions
+    const Saat& saat_;
+    const QString bicim_;
+};
+
+// Seconds from midnight of 21 June 2026; from 24 h on, the next day.
+constexpr auto S = [](int h, int m, int s = 0) { return h * 3600 + m * 60 + s; };
+
+using Vakitler = std::array<double, 6>;
+// İstanbul, method 0, 21 June 2026: the engine's worked example.
+const Vakitler Haziran21{S(3, 23), S(5, 25), S(13, 12), S(17, 11), S(20, 48), S(22, 38)};
 
 class GeriSayimTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    // A fresh countdown, as at program start, with a general ezan, Öğle's own and the warning
+    // sound.
+    void Kur(const UyariAyarlari& ayarlar = {})
     {
-        qputenv("TZ", "Europe/Istanbul");
-        tzset();
-        QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-        Yollar.Genel = "/p/Ezan/ezan.wma";
-        Yollar.Uyari = "/p/uyari.wma";
-    }
-
-    // A fresh countdown, as at program start.
-    GeriSayim& Kur(const UyariAyarlari& ayarlar = {})
-    {
-        Sayac = std::make_unique<GeriSayim>(Saat, Vakitler, Kayit);
+        Kayit.Olaylar.clear();
+        Kayit.Kalan.clear();
+        Sayac = std::make_unique<GeriSayim>(Saat, T, Kayit);
         Sayac->AyarlariUygula(ayarlar);
-        Sayac->SesYollariniAyarla(Yollar);
-        return *Sayac;
+        Sayac->SesYollariniAyarla({"", "/p/ogle", "", "", "", "/p/ezan", "/p/uyari"});
     }
-    void Tik(QTime t, QDate d = Gun)
+    // Every second from `bas` to `son`, both included.
+    void Calistir(int bas, int son)
     {
-        Saat.An = QDateTime(d, t);
-        Sayac->KalanTimerTick();
+        for (int s = bas; s <= son; ++s)
+            Saat.Ayarla(Gece.addSecs(s)), Sayac->KalanTimerTick();
     }
-    // Every second from `bas` to `son`, both included, on one day.
-    void Calistir(QTime bas, QTime son, QDate d = Gun)
-    {
-        for (int s = bas.msecsSinceStartOfDay() / 1000; s <= son.msecsSinceStartOfDay() / 1000; ++s)
-            Tik(QTime(0, 0).addSecs(s), d);
-    }
-    std::vector<Olay> Olaylar(Olay::Tur tur) const { return Kayit.Cesit(tur); }
+    void Tik(int s) { Calistir(s, s); }
 
-    std::array<double, 6> Vakitler = Haziran21;
-    SesYollari Yollar;
-    SahteSaat Saat;
+    Vakitler T = Haziran21;
+    const QDateTime Gece{QDate(2026, 6, 21), QTime(0, 0), Qt::UTC};
+    SahteSaat Saat{Gece};
     Kaydedici Kayit{Saat};
     std::unique_ptr<GeriSayim> Sayac;
 };
 
-TEST_F(GeriSayimTest, WarnsOnceAtFifteenMinutesBeforeOgle)
+// Runs of ticks against the day's times: what is shown, warned and played, at which second,
+// then the last caption.
+TEST_F(GeriSayimTest, PeriodsWarningsAndEzans)
 {
-    Kur();
-    Calistir(QTime(12, 50, 0), QTime(12, 56, 59));
-    EXPECT_TRUE(Olaylar(Olay::Uyari).empty());
-    EXPECT_EQ(Kayit.SonKalan, "00:15:01");
-
-    Calistir(QTime(12, 57, 0), QTime(12, 57, 0));
-    EXPECT_EQ(Kayit.SonKalan, "00:15:00");
-    EXPECT_EQ(Kayit.SonIpucu, "Öğle'ye Kalan Süre");
-    Calistir(QTime(12, 57, 1), QTime(13, 11, 59));
-
-    const auto uyarilar = Olaylar(Olay::Uyari);
-    ASSERT_EQ(uyarilar.size(), 1u);
-    EXPECT_EQ(uyarilar[0].Zaman.time(), QTime(12, 57, 0));
-    EXPECT_EQ(uyarilar[0].A, "Öğle Vaktine ");
-    EXPECT_EQ(uyarilar[0].B, "15 Dakika ");
-    EXPECT_EQ(uyarilar[0].C, " kaldı.");
-    // The warning sound follows the popup, on the same tick; no ezan yet.
-    const auto sesler = Olaylar(Olay::Ses);
-    ASSERT_EQ(sesler.size(), 1u);
-    EXPECT_EQ(sesler[0].A, "/p/uyari.wma");
-    EXPECT_EQ(sesler[0].SesCesidi, SesTuru::Uyari);
-    EXPECT_EQ(sesler[0].Zaman.time(), QTime(12, 57, 0));
-    EXPECT_EQ(Kayit.SonKalan, "00:00:01");
-    EXPECT_EQ(Sayac->AktifVakitAnahtari(), "gunes");
-}
-
-TEST_F(GeriSayimTest, StartInsideTheWindowWarnsOnTheFirstTick)
-{
-    Kur();
-    Tik(QTime(12, 59, 30));
-    const auto uyarilar = Olaylar(Olay::Uyari);
-    ASSERT_EQ(uyarilar.size(), 1u);
-    EXPECT_EQ(uyarilar[0].B, "12 Dakika ");
-    // The state found at start: texts and highlight, but no ezan and no new day.
-    const auto degisim = Olaylar(Olay::Degisim);
-    ASSERT_EQ(degisim.size(), 1u);
-    EXPECT_EQ(degisim[0].Satir, 1);
-    EXPECT_EQ(degisim[0].A, "Şimdi Güneş Vakti");
-    EXPECT_EQ(degisim[0].B, "Öğle'ye Kalan Süre");
-    EXPECT_TRUE(Olaylar(Olay::YeniGun).empty());
-    EXPECT_EQ(Olaylar(Olay::Ses).size(), 1u); // the warning sound only
-}
-
-TEST_F(GeriSayimTest, OgleBeginsWithOneEzanAndAFreshWarningWindow)
-{
-    Kur();
-    Calistir(QTime(13, 11, 50), QTime(13, 30, 0));
-    const auto degisim = Olaylar(Olay::Degisim);
-    ASSERT_EQ(degisim.size(), 2u);
-    EXPECT_EQ(degisim[1].Zaman.time(), QTime(13, 12, 0));
-    EXPECT_EQ(degisim[1].Satir, 2);
-    EXPECT_EQ(degisim[1].A, "Şimdi Öğle Vakti");
-    EXPECT_EQ(degisim[1].B, "İkindi'ye Kalan Süre");
-
-    const auto sesler = Olaylar(Olay::Ses);
-    ASSERT_EQ(sesler.size(), 2u); // the warning sound at the first tick, then the ezan
-    EXPECT_EQ(sesler[1].SesCesidi, SesTuru::Ezan);
-    EXPECT_EQ(sesler[1].Zaman.time(), QTime(13, 12, 0));
-    EXPECT_EQ(sesler[1].A, "/p/Ezan/ezan.wma");
-    EXPECT_FALSE(Sayac->UyariVerildi());
-    EXPECT_EQ(Sayac->OncekiVakit(), 2);
-}
-
-TEST_F(GeriSayimTest, OwnEzanFileComesBeforeTheGeneralOne)
-{
-    const UyariAyarlari sessizUyari{true, 15, false, true};
-    Yollar.Ogle = "/p/Ezan/ogle.wma";
-    Kur(sessizUyari);
-    Calistir(QTime(13, 11, 59), QTime(13, 12, 0));
-    const auto sesler = Olaylar(Olay::Ses);
-    ASSERT_EQ(sesler.size(), 1u);
-    EXPECT_EQ(sesler[0].A, "/p/Ezan/ogle.wma");
-
-    // Neither file: the period still changes, silently.
-    Kayit.Olaylar.clear();
-    Yollar = {};
-    Kur();
-    Calistir(QTime(17, 10, 59), QTime(17, 11, 0));
-    EXPECT_TRUE(Olaylar(Olay::Ses).empty());
-    EXPECT_EQ(Olaylar(Olay::Degisim).size(), 2u);
-    EXPECT_EQ(Sayac->AktifVakit(), 3);
-}
-
-TEST_F(GeriSayimTest, EzanOnlyWithinTenMinutesOfTheTime)
-{
-    // A change first noticed 599 s after the time still plays; 600 s after does not.
-    Kur();
-    Tik(QTime(13, 0, 0));
-    Tik(QTime(13, 21, 59));
-    ASSERT_EQ(Olaylar(Olay::Ses).size(), 2u);
-    EXPECT_EQ(Olaylar(Olay::Ses).back().SesCesidi, SesTuru::Ezan);
-
-    Kayit.Olaylar.clear();
-    Kur();
-    Tik(QTime(13, 0, 0));
-    Tik(QTime(13, 22, 0));
-    EXPECT_EQ(Olaylar(Olay::Degisim).size(), 2u);
-    EXPECT_EQ(Olaylar(Olay::Ses).size(), 1u); // only the warning sound of 13:00
-}
-
-TEST_F(GeriSayimTest, GunesNeverPlaysAnEzan)
-{
-    Kur();
-    Calistir(QTime(5, 0, 0), QTime(5, 30, 0));
-    const auto uyarilar = Olaylar(Olay::Uyari);
-    ASSERT_EQ(uyarilar.size(), 1u);
-    EXPECT_EQ(uyarilar[0].Zaman.time(), QTime(5, 10, 0));
-    EXPECT_EQ(uyarilar[0].A, "Güneş'in Doğmasına ");
-    const auto degisim = Olaylar(Olay::Degisim);
-    ASSERT_EQ(degisim.size(), 2u);
-    EXPECT_EQ(degisim[1].Zaman.time(), QTime(5, 25, 0));
-    EXPECT_EQ(degisim[1].A, "Şimdi Güneş Vakti");
-    for (const Olay& o : Olaylar(Olay::Ses))
-        EXPECT_EQ(o.SesCesidi, SesTuru::Uyari);
-}
-
-TEST_F(GeriSayimTest, YatsiCountsToImsakAcrossMidnight)
-{
-    Kur();
-    Tik(QTime(23, 0, 0));
-    EXPECT_EQ(Sayac->AktifVakitAnahtari(), "yatsi");
-    EXPECT_EQ(Kayit.SonKalan, "04:23:00"); // today's İmsak a day later
-    EXPECT_EQ(Kayit.SonIpucu, "İmsak'a Kalan Süre");
-    Tik(QTime(22, 38, 0));
-    EXPECT_EQ(Kayit.SonKalan, "04:45:00");
-
-    // Midnight: the next day is computed (here it keeps the same times), the period stays
-    // Yatsı and nothing sounds.
-    Kayit.Olaylar.clear();
-    Tik(QTime(23, 59, 59));
-    Tik(QTime(0, 0, 0), Gun.addDays(1));
-    ASSERT_EQ(Olaylar(Olay::YeniGun).size(), 1u);
-    EXPECT_EQ(Olaylar(Olay::YeniGun)[0].Zaman, QDateTime(Gun.addDays(1), QTime(0, 0)));
-    EXPECT_EQ(Kayit.SonKalan, "03:23:00");
-    Tik(QTime(1, 0, 0), Gun.addDays(1));
-    EXPECT_EQ(Kayit.SonKalan, "02:23:00");
-    EXPECT_TRUE(Olaylar(Olay::Degisim).empty());
-    EXPECT_TRUE(Olaylar(Olay::Ses).empty());
-    EXPECT_EQ(Sayac->AktifVakitAnahtari(), "yatsi");
-
-    // The İmsak warning the next morning names İmsak.
-    Calistir(QTime(3, 7, 59), QTime(3, 8, 0), Gun.addDays(1));
-    ASSERT_EQ(Olaylar(Olay::Uyari).size(), 1u);
-    EXPECT_EQ(Olaylar(Olay::Uyari)[0].A, "İmsak Vaktine ");
-}
-
-TEST_F(GeriSayimTest, WarningTextFromTheTimeLeftAtTheFirstTick)
-{
-    const struct
-    {
-        int dakika;
-        QTime an;
-        const char* oncu;
-        const char* sure;
-        const char* kalan;
-    } durumlar[] = {
-        // Under one minute: no remaining text.
-        {15, QTime(13, 11, 30), "Öğle Vaktine ", "", "00:00:30"},
-        // 546, the largest value stored in range, and a larger one read from an older store:
-        // both simply widen the window (no 16-bit overflow).
-        {546, QTime(4, 0, 0), "Güneş'in Doğmasına ", "1 Saat 25 Dakika ", "01:25:00"},
-        {2000, QTime(13, 12, 0), "İkindi Vaktine ", "3 Saat 59 Dakika ", "03:59:00"},
+    using Tikler = std::vector<std::pair<int, int>>; // runs of seconds, both ends included
+    const std::tuple<UyariAyarlari, Tikler, const char*> durumlar[] = {
+        // No warning; a change noticed 9:59 late still plays.
+        // No warning; a change noticed 9:59 late still plays.
+        {{false, 15, true, true},
+         {{S(13, 0), S(13, 0)}, {S(13, 21, 59), S(13, 21, 59)}},
+         "13:00:00 vakit 1 Şimdi Güneş Vakti, Öğle'ye Kalan Süre; 13:21:59 vakit 2 Şimdi Öğle "
+         "Vakti, İkindi'ye Kalan Süre; 13:21:59 ezan /p/ogle; 03:49:01 İkindi'ye Kalan Süre"},
+        // A silent warning at the first tick, under a minute left (no remaining text); 10:00
+        // late plays nothing.
+        {{true, 15, false, true},
+         {{S(13, 11, 30), S(13, 11, 30)}, {S(13, 22), S(13, 22)}},
+         "13:11:30 vakit 1 Şimdi Güneş Vakti, Öğle'ye Kalan Süre; 13:11:30 uyari Öğle Vaktine || "
+         "kaldı.; 13:22:00 vakit 2 Şimdi Öğle Vakti, İkindi'ye Kalan Süre; 03:49:00 İkindi'ye "
+         "Kalan Süre"},
+        // 0 minutes never warn; the ezan off.
+        {{true, 0, true, false},
+         {{S(17, 10, 58), S(17, 11)}},
+         "17:10:58 vakit 2 Şimdi Öğle Vakti, İkindi'ye Kalan Süre; 17:11:00 vakit 3 Şimdi İkindi "
+         "Vakti, Akşam'a Kalan Süre; 03:37:00 Akşam'a Kalan Süre"},
+        {{true, 2000, true, true},
+         {{S(4, 0), S(4, 0)}, {S(13, 12), S(13, 12)}},
+         "04:00:00 vakit 0 Şimdi İmsak Vakti, Güneş'e Kalan Süre; 04:00:00 uyari Güneş'in "
+         "Doğmasına |1 Saat 25 Dakika | kaldı.; 04:00:00 ses /p/uyari; 13:12:00 vakit 2 Şimdi "
+         "Öğle Vakti, İkindi'ye Kalan Süre; 13:12:00 ezan /p/ogle; 13:12:00 uyari İkindi Vaktine "
+         "|3 Saat 59 Dakika | kaldı.; 13:12:00 ses /p/uyari; 03:59:00 İkindi'ye Kalan Süre"},
     };
-    for (const auto& c : durumlar) {
-        Kayit.Olaylar.clear();
-        Kur({true, c.dakika, true, true});
-        Tik(c.an);
-        const auto uyarilar = Olaylar(Olay::Uyari);
-        ASSERT_EQ(uyarilar.size(), 1u) << c.dakika;
-        EXPECT_EQ(uyarilar[0].A, c.oncu);
-        EXPECT_EQ(uyarilar[0].B, c.sure);
-        EXPECT_EQ(uyarilar[0].C, " kaldı.");
-        EXPECT_EQ(Kayit.SonKalan, c.kalan);
+    for (const auto& [ayar, tikler, beklenen] : durumlar) {
+        Kur(ayar);
+        for (const auto& [bas, son] : tikler)
+            Calistir(bas, son);
+        EXPECT_EQ((Kayit.Olaylar << Kayit.Kalan).join("; "), beklenen);
     }
 }
 
-TEST_F(GeriSayimTest, AlertOptions)
+// Around 60° N in June Yatsı (Akşam + 80 min) wraps past midnight to 00:18. The clock shows
+// in the user's format without the zone.
+TEST_F(GeriSayimTest, WrappedYatsiAndTheClock)
 {
-    // Warning off: no popup, no sound; the ezan stays.
-    Kur({false, 15, true, true});
-    Calistir(QTime(12, 50, 0), QTime(13, 12, 0));
-    EXPECT_TRUE(Olaylar(Olay::Uyari).empty());
-    ASSERT_EQ(Olaylar(Olay::Ses).size(), 1u);
-    EXPECT_EQ(Olaylar(Olay::Ses)[0].SesCesidi, SesTuru::Ezan);
-
-    // Silent warning, no ezan.
-    Kayit.Olaylar.clear();
-    Kur({true, 15, false, false});
-    Calistir(QTime(12, 50, 0), QTime(13, 12, 0));
-    EXPECT_EQ(Olaylar(Olay::Uyari).size(), 1u);
-    EXPECT_TRUE(Olaylar(Olay::Ses).empty());
-
-    // 0 and negative minutes never warn, even one second before the time.
-    for (int dakika : {0, -5}) {
-        Kayit.Olaylar.clear();
-        Kur({true, dakika, true, true});
-        Calistir(QTime(13, 11, 58), QTime(13, 11, 59));
-        EXPECT_TRUE(Olaylar(Olay::Uyari).empty()) << dakika;
-    }
-}
-
-TEST_F(GeriSayimTest, ApplyingRegionalSettingsOpensANewWarningWindow)
-{
+    T = {S(2, 24), S(3, 54), S(13, 20), S(18, 0), S(22, 58), S(0, 18)};
+    QLocale::setDefault(QLocale("en_US"));
     Kur();
-    Tik(QTime(13, 0, 0));
-    Tik(QTime(13, 0, 1));
-    EXPECT_EQ(Olaylar(Olay::Uyari).size(), 1u);
-    Sayac->UyariyiSifirla();
-    Tik(QTime(13, 0, 2));
-    EXPECT_EQ(Olaylar(Olay::Uyari).size(), 2u);
-}
-
-TEST_F(GeriSayimTest, NewDayOnTheFirstTickWithAnotherDate)
-{
-    Kur();
-    const std::array<double, 6> ertesi{Dk(3, 24),  Dk(5, 26),  Dk(13, 13),
-                                       Dk(17, 12), Dk(20, 49), Dk(22, 39)};
-    Kayit.YeniGunde = [&](const QDateTime&) { Vakitler = ertesi; };
-    Tik(QTime(23, 59, 58));
-    // 00:00:00 never read: 00:00:01 rolls the day over, and the same tick already counts
-    // against the new times.
-    Tik(QTime(0, 0, 1), Gun.addDays(1));
-    ASSERT_EQ(Olaylar(Olay::YeniGun).size(), 1u);
-    EXPECT_EQ(Olaylar(Olay::YeniGun)[0].Zaman, QDateTime(Gun.addDays(1), QTime(0, 0, 1)));
-    EXPECT_EQ(Sayac->HesapGunu(), Gun.addDays(1));
-    EXPECT_EQ(Kayit.SonKalan, "03:23:59");
-    Tik(QTime(0, 0, 2), Gun.addDays(1));
-    EXPECT_EQ(Olaylar(Olay::YeniGun).size(), 1u);
-
-    // A whole day missed (a suspended machine) and a clock set back both count.
-    Tik(QTime(12, 0, 0), Gun.addDays(3));
-    Tik(QTime(12, 0, 0), Gun.addDays(2));
-    EXPECT_EQ(Olaylar(Olay::YeniGun).size(), 3u);
+    Tik(S(23, 30));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(Kayit.SaatMetni, "Saat : 11:30:00 PM");
+    Tik(S(24, 18));
+    EXPECT_EQ((Kayit.Olaylar << Kayit.Kalan).join("; "),
+              "23:30:00 vakit 4 Şimdi Akşam Vakti, Yatsı'ya Kalan Süre; 00:18:00 gun; 00:18:00 "
+              "vakit 5 Şimdi Yatsı Vakti, İmsak'a Kalan Süre; 00:18:00 ezan /p/ezan; 02:06:00 "
+              "İmsak'a Kalan Süre");
 }
 
 // The clock jumps over a period change into the next time's warning window (a machine
@@ -304,101 +153,159 @@ TEST_F(GeriSayimTest, NewDayOnTheFirstTickWithAnotherDate)
 TEST_F(GeriSayimTest, AJumpIntoTheNextWindowWarnsOnce)
 {
     for (int i = 0; i < 6; ++i) {
-        Kayit.Olaylar.clear();
         Kur();
-        const int onceki = (i + 5) % 6, sonraki = (i + 1) % 6;
-        // Halfway through the period before, then ten minutes before the time after next.
-        const double once = Vakitler[onceki] + (i == 0 ? 3600 : 600);
-        const double sonra = Vakitler[sonraki] - 600 + (sonraki == 0 ? 86400 : 0);
-        Tik(QTime(0, 0).addSecs(int(once)));
+        Tik(int(T[(i + 5) % 6]) + (i == 0 ? 3600 : 600)); // into the period before
         Kayit.Olaylar.clear();
-        Calistir(QTime(0, 0).addSecs(int(sonra) % 86400),
-                 QTime(0, 0).addSecs(int(sonra) % 86400 + 2));
-        EXPECT_EQ(Olaylar(Olay::Uyari).size(), 1u) << "into period " << i;
-        EXPECT_EQ(Olaylar(Olay::Degisim).size(), 1u) << "into period " << i;
+        const int sonra = int(T[(i + 1) % 6]) - 600 + (i == 5 ? 86400 : 0);
+        Calistir(sonra, sonra + 2);
+        EXPECT_EQ(Kayit.Olaylar.filter(" uyari ").size(), 1) << "into period " << i;
+        EXPECT_EQ(Kayit.Olaylar.filter(" vakit ").size(), 1) << "into period " << i;
     }
 }
 
-// The start computed the day's times for the date it read; when the first tick comes on a
-// later day (a start-up message held open across midnight) the day rolls over at once.
-TEST_F(GeriSayimTest, FirstTickOnALaterDayThanTheStartRollsOver)
+// Any tick with another date than the times were computed for recomputes, and already counts
+// against the new times: a day missed, a clock set back.
+TEST_F(GeriSayimTest, ANewDateRecomputesOnItsFirstTick)
 {
     Kur();
-    Sayac->setHesapGunu(Gun);
-    Tik(QTime(0, 0, 5), Gun.addDays(1));
-    EXPECT_EQ(Olaylar(Olay::YeniGun).size(), 1u);
+    Kayit.YeniGunde = [&](const QDate&) { T[0] += 60; };
+    for (int s : {S(23, 59, 58), S(48, 0, 1), S(24, 0, 2)})
+        Tik(s);
+    EXPECT_EQ(Kayit.Olaylar.filter(" gun").join(", "), "00:00:01 gun, 00:00:02 gun");
+    EXPECT_EQ(Kayit.Kalan, "03:24:58 İmsak'a Kalan Süre");
 }
 
-TEST_F(GeriSayimTest, APickedDayCountsUntilMidnightThenTodayReturns)
-{
-    Kur();
-    Tik(QTime(12, 0, 0));
-    // The user picks 21 December: Öğle 13:08, so the countdown follows the new list at once.
-    Vakitler = {Dk(6, 46), Dk(8, 18), Dk(13, 8), Dk(15, 26), Dk(17, 47), Dk(19, 12)};
-    Tik(QTime(12, 0, 1));
-    EXPECT_EQ(Kayit.SonKalan, "01:07:59");
-    EXPECT_TRUE(Olaylar(Olay::YeniGun).empty());
-    Kayit.YeniGunde = [&](const QDateTime&) { Vakitler = Haziran21; };
-    Tik(QTime(0, 0, 0), Gun.addDays(1));
-    EXPECT_EQ(Olaylar(Olay::YeniGun).size(), 1u);
-    EXPECT_EQ(Kayit.SonKalan, "03:23:00");
-}
-
-TEST_F(GeriSayimTest, YatsiAfterMidnightFarNorth)
-{
-    // Around 60° N in June: Akşam 22:58 and Yatsı (Akşam + 80 min) wrapped to 00:18.
-    Vakitler = {Dk(2, 24), Dk(3, 54), Dk(13, 20), Dk(18, 0), Dk(22, 58), Dk(0, 18)};
-    Kur();
-    Tik(QTime(13, 30, 0));
-    EXPECT_EQ(Sayac->AktifVakitAnahtari(), "ogle");
-    Tik(QTime(23, 30, 0));
-    EXPECT_EQ(Sayac->AktifVakitAnahtari(), "aksam");
-    EXPECT_EQ(Kayit.SonKalan, "00:48:00");
-    EXPECT_EQ(Kayit.SonIpucu, "Yatsı'ya Kalan Süre");
-    Kayit.Olaylar.clear();
-    Tik(QTime(0, 18, 0), Gun.addDays(1));
-    EXPECT_EQ(Sayac->AktifVakitAnahtari(), "yatsi");
-    EXPECT_EQ(Kayit.SonKalan, "02:06:00");
-    ASSERT_EQ(Olaylar(Olay::Ses).size(), 1u);
-    EXPECT_EQ(Olaylar(Olay::Ses)[0].SesCesidi, SesTuru::Ezan);
-}
-
+// At 01:00 the running period is İmsak of a picked day whose İmsak is 00:50; back on a day
+// with İmsak at 03:23 it is Yatsı again, which began hours ago: no fresh ezan.
 TEST_F(GeriSayimTest, YatsiFoundAgainAfterMidnightIsNoFreshEzan)
 {
-    // At 01:00 the running period is İmsak of a day whose İmsak is 00:50 (picked by the
-    // user); back on a day with İmsak at 03:23 it is Yatsı again, which began hours ago.
-    Vakitler = {Dk(0, 50), Dk(5, 25), Dk(13, 12), Dk(17, 11), Dk(20, 48), Dk(22, 38)};
+    T[0] = S(0, 50);
     Kur();
-    Tik(QTime(1, 0, 0));
-    EXPECT_EQ(Sayac->AktifVakitAnahtari(), "imsak");
-    Vakitler = Haziran21;
-    Tik(QTime(1, 0, 1));
+    Tik(S(1, 0));
+    T = Haziran21;
+    Tik(S(1, 0, 1));
+    EXPECT_EQ(Kayit.Olaylar.join("; "), "01:00:00 vakit 0 Şimdi İmsak Vakti, Güneş'e Kalan Süre; "
+                                        "01:00:01 vakit 5 Şimdi Yatsı Vakti, İmsak'a Kalan Süre");
     EXPECT_EQ(Sayac->AktifVakitAnahtari(), "yatsi");
-    EXPECT_EQ(Olaylar(Olay::Degisim).size(), 2u);
-    EXPECT_TRUE(Olaylar(Olay::Ses).empty());
 }
 
-TEST_F(GeriSayimTest, NoTimesYetShowsOnlyTheClock)
+// Form 0 as a clock, form 4 in words without seconds; the rest after the hours is rounded
+// halves to even.
+TEST(SureMetni, ClockAndWordForms)
 {
-    Vakitler = {};
-    Kur();
-    Tik(QTime(13, 12, 0));
-    EXPECT_EQ(Sayac->AktifVakit(), -1);
-    EXPECT_EQ(Sayac->AktifVakitAnahtari(), "");
-    EXPECT_EQ(Kayit.KalanSayisi, 0);
-    EXPECT_EQ(Kayit.SonSaat, "Saat : 13:12:00");
-    EXPECT_TRUE(Kayit.Olaylar.empty());
+    const double sonsuz = 1.0 / 0.0, nan = sonsuz - sonsuz;
+    // clang-format off
+    const std::tuple<double, int, const char*> durumlar[] = {
+        {11109, 0, "03:05:09"}, {360001, 0, "100:00:01"}, {59.5, 0, "00:01:00"},
+        {58.5, 0, "00:00:58"}, {3659.4, 0, "01:00:59"}, {nan, 0, "00:00:00"}, {3600, 4, "1 Saat "},
+        {7259, 4, "2 Saat "}, {59.5, 4, "1 Dakika "}, {sonsuz, 4, ""}, {900, 1, ""}};
+    // clang-format on
+    for (const auto& [saniye, bicim, metin] : durumlar)
+        EXPECT_EQ(SureMetni(saniye, bicim), metin) << saniye << " " << bicim;
 }
 
-TEST_F(GeriSayimTest, ClockCaptionFollowsTheUsersTimeFormat)
+#ifdef ORVANEL_KISA_SOAK
+// The sanitizer build runs a quarter of the year around each daylight-saving change.
+const std::vector<std::pair<QDate, QDate>> Donemler{{QDate(2026, 3, 1), QDate(2026, 4, 15)},
+                                                    {QDate(2026, 10, 1), QDate(2026, 11, 15)}};
+#else
+const std::vector<std::pair<QDate, QDate>> Donemler{{QDate(2026, 1, 1), QDate(2027, 1, 1)}};
+#endif
+
+// The day's times as the program computes them for the place `g`, in the zone of TZ.
+const QString Bicim = "yyyy-MM-dd HH:mm:ss";
+
+std::array<double, 6> Gunun(VakitGirdisi g, const QDate& gun)
 {
-    Kur();
-    Tik(QTime(9, 5, 7));
-    EXPECT_EQ(Kayit.SonSaat, "Saat : 09:05:07");
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Kur();
-    Tik(QTime(13, 12, 0));
-    EXPECT_EQ(Kayit.SonSaat, "Saat : 1:12:00 PM");
+    g.SeciliTarih = QDateTime(gun, QTime(0, 0));
+    std::tie(g.YazBaslangic, g.YazBitis) = SistemYazSaati().Gecisler(gun.year());
+    return GunlukHesapla(g).GunlukVakitler;
+}
+
+// Runs the countdown for the place `g` on the wall clock of the zone `bolge` from local
+// midnight of `ilk` to that of `son`, one real second at a time: across a daylight-saving
+// change it jumps or repeats an hour as a real clock does. On days with an odd day-of-year
+// 00:00:00 is never read; with `zar` the clock jumps forward now and then (a machine resumed
+// from sleep, a corrected clock) by a minute to ten hours. Gives what the countdown did.
+QStringList Calistir(const char* bolge, const VakitGirdisi& g, const QDate& ilk, const QDate& son,
+                     std::mt19937* zar = nullptr)
+{
+    qputenv("TZ", bolge);
+    tzset();
+    const QTimeZone zaman = QTimeZone::systemTimeZone();
+    const QDateTime bas(ilk, QTime(0, 0)), bitis(son, QTime(0, 0));
+    std::map<qint64, int> farklar{{bas.toSecsSinceEpoch(), zaman.offsetFromUtc(bas)}};
+    for (const QTimeZone::OffsetData& d : zaman.transitions(bas, bitis))
+        farklar[d.atUtc.toSecsSinceEpoch()] = d.offsetFromUtc;
+
+    SahteSaat saat{QDateTime()};
+    Kaydedici cikis(saat, Bicim);
+    std::array<double, 6> vakitler = Gunun(g, ilk);
+    cikis.YeniGunde = [&](const QDate& gun) { vakitler = Gunun(g, gun); };
+    GeriSayim sayac(saat, vakitler, cikis);
+    sayac.SesYollariniAyarla({"", "", "", "", "Ezan/yatsi.wma", "Ezan/ezan.wma", "uyari.wma"});
+    std::uniform_int_distribution<int> atla(0, 40000), atlama(60, 10 * 3600);
+    for (qint64 utc = bas.toSecsSinceEpoch(); utc < bitis.toSecsSinceEpoch(); ++utc) {
+        if (zar && atla(*zar) == 0)
+            utc += atlama(*zar);
+        const qint64 duvar = utc + std::prev(farklar.upper_bound(utc))->second;
+        const QDateTime an = QDateTime::fromSecsSinceEpoch(duvar, Qt::UTC);
+        if (duvar % 86400 == 0 && an.date() != ilk && an.date().dayOfYear() % 2 == 1)
+            continue;
+        saat.Ayarla(an);
+        sayac.KalanTimerTick();
+    }
+    return cikis.Olaylar;
+}
+
+TEST(GeriSayimSoak, BerlinEverySecondWithDaylightSaving)
+{
+    const VakitGirdisi berlin{{}, 52.52, 13.40, 1, "Almanya"};
+    for (const auto& [ilk, son] : Donemler) {
+        const QStringList olaylar = Calistir("Europe/Berlin", berlin, ilk, son);
+        // What must have happened, day by day, from the day's own times.
+        QStringList beklenen;
+        for (QDate gun = ilk; gun < son; gun = gun.addDays(1)) {
+            const std::array<double, 6> t = Gunun(berlin, gun);
+            const auto an = [&](int s) {
+                return gun.startOfDay(Qt::UTC).addSecs(s).toString(Bicim) + ' ';
+            };
+            beklenen << (gun == ilk ? an(0) + "vakit 5 Şimdi Yatsı Vakti, İmsak'a Kalan Süre"
+                                    : an(gun.dayOfYear() % 2) + "gun");
+            for (int i = 0; i < 6; ++i) {
+                // The warning before time i, given while period i-1 runs.
+                beklenen << an(t[i] - 900) + "uyari " + GeriSayim::UyariOnMetni((i + 5) % 6) +
+                                "|15 Dakika | kaldı."
+                         << an(t[i] - 900) + "ses uyari.wma"
+                         << an(t[i]) + QString("vakit %1 ").arg(i) + GeriSayim::VakitMetni(i) +
+                                ", " + GeriSayim::IpucuMetni(i);
+                if (i != 1)
+                    beklenen << an(t[i]) + (i == 5 ? "ezan Ezan/yatsi.wma" : "ezan Ezan/ezan.wma");
+            }
+        }
+        for (qsizetype i = 0; i < std::max(olaylar.size(), beklenen.size()); ++i)
+            ASSERT_EQ(olaylar.value(i), beklenen.value(i)) << "event " << i;
+    }
+}
+
+// However the clock jumps, often over a period change into the next warning window, each
+// period (from one change to the next) gets one warning at most, and it names that period's
+// next time.
+TEST(GeriSayimSoak, JumpsNeverWarnTwiceForOnePeriod)
+{
+    std::mt19937 zar(1447);
+    const QStringList olaylar = Calistir("Europe/Istanbul", {{}, 41.02, 28.97, 2, "Türkiye"},
+                                         Donemler.front().first, Donemler.back().second, &zar);
+    int donem = 0, uyarilar = 0;
+    for (const QString& o : olaylar) {
+        const QString ne = o.section(' ', 2);
+        if (ne.startsWith("vakit "))
+            donem = ne.section(' ', 1, 1).toInt(), uyarilar = 0;
+        else if (ne.startsWith("uyari "))
+            ASSERT_TRUE(++uyarilar == 1 && ne.startsWith("uyari " + GeriSayim::UyariOnMetni(donem)))
+                << o.toStdString();
+    }
+    EXPECT_GT(olaylar.filter(" uyari ").size(), 300);
 }
 
 } // namespace
