@@ -1,234 +1,176 @@
+// The general options over a real settings file and autostart folder, the sound paths on disk,
+// and the main window's placement arithmetic.
 #include "shell/GenelAyarlar.h"
 
 #include "platform/AyarDeposu.h"
 #include "platform/XdgOturumAcmaKaydi.h"
+#include "shell/PencereYerlesimi.h"
+#include "shell/SesYollari.h"
+#include "support/AyarKlasoru.h"
+#include "support/QtYazdir.h"
 
-#include <QFile>
-#include <QLocale>
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Records what AyarUygula does to the windows, in order.
+// Writes down what AyarUygula does to the windows, in order.
 class KayitHedef : public GenelAyarHedefi
 {
 public:
-    void FormuGoster(const GenelAyarFormu& f) override
-    {
-        Form = f;
-        Olaylar << "form";
-    }
-    void SimgeSec(int secim) override { Olaylar << QString("simge %1").arg(secim); }
-    void HerZamanUstte(bool acik) override { Olaylar << QString("ustte %1").arg(acik); }
-    void KapatIpucu(const QString& ipucu) override { Olaylar << "kapat " + ipucu; }
-    bool OpaklikUygula(double opaklik) override
-    {
-        Olaylar << QString("alfa %1").arg(qRound(opaklik * 255));
-        return Kabul;
-    }
-    void Hesapla() override { Olaylar << "hesapla"; }
-
+    void FormuGoster(const GenelAyarFormu& f) override { Form = f, Yaz("form"); }
+    void SimgeSec(int secim) override { Yaz(QString("simge %1").arg(secim)); }
+    void HerZamanUstte(bool acik) override { Yaz(QString("ustte %1").arg(acik)); }
+    void KapatIpucu(const QString& ipucu) override { Yaz("kapat " + ipucu); }
+    bool OpaklikUygula(double o) override { return Yaz(QString("alfa %1").arg(o * 255)); }
+    void Hesapla() override { Yaz("hesapla"); }
+    bool Yaz(const QString& ne) { return Olaylar << ne, true; }
     QStringList Olaylar;
     GenelAyarFormu Form;
-    bool Kabul = true;
 };
 
-// A real settings file and a real autostart folder in a temporary folder.
 class GenelAyarlarTest : public ::testing::Test
 {
 protected:
-    GenelAyarlarTest() : Oturum(Kok.path() + "/bin/orvanel", Kok.path() + "/autostart")
-    {
-        QLocale::setDefault(QLocale("tr_TR"));
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Kok.path() + "/config");
-        Depo = std::make_unique<AyarDeposu>();
-        Ayarlar = std::make_unique<GenelAyarlar>(*Depo, &Oturum, Hedef);
-    }
-    ~GenelAyarlarTest() override { QLocale::setDefault(QLocale::c()); }
-
-    bool Baslatiliyor() const { return QFile::exists(Kok.path() + "/autostart/orvanel.desktop"); }
-
-    QTemporaryDir Kok;
-    XdgOturumAcmaKaydi Oturum;
+    bool Baslatiliyor() const { return QFile::exists(Klasor.Yol() + "/autostart/orvanel.desktop"); }
+    AyarKlasoru Klasor;
+    XdgOturumAcmaKaydi Oturum{Klasor.Yol() + "/bin/orvanel", Klasor.Yol() + "/autostart"};
     KayitHedef Hedef;
-    std::unique_ptr<AyarDeposu> Depo;
-    std::unique_ptr<GenelAyarlar> Ayarlar;
+    AyarDeposu Depo;
+    GenelAyarlar Ayarlar{Depo, &Oturum, Hedef};
 };
 
-TEST_F(GenelAyarlarTest, FreshUserShowsDefaultsAppliesThemInOrderAndWritesTheLogonEntry)
+// A fresh user gets the defaults, applied in order, and the logon entry; a save stores the
+// flags as digits (the always-on-top one as "False") and applies the store again.
+TEST_F(GenelAyarlarTest, DefaultsThenASaveAppliedInOrder)
 {
-    Ayarlar->AyarUygula();
+    Ayarlar.AyarUygula();
     EXPECT_EQ(Hedef.Form, GenelAyarFormu{});
-    EXPECT_EQ(Hedef.Olaylar,
-              (QStringList{"form", "simge 1", "ustte 1", "kapat Gizle", "alfa 255", "hesapla"}));
     EXPECT_TRUE(Baslatiliyor());
-    EXPECT_TRUE(Ayarlar->YazSaati);
-    EXPECT_EQ(Ayarlar->HicriGun, 0);
-}
-
-// Values edited by hand come back within what the page can show: an opacity of 0 would hide
-// the window, a correction with a fraction would read as another day.
-TEST_F(GenelAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
-{
-    const struct
-    {
-        const char* Anahtar;
-        const char* Metin;
-        int GenelAyarlar::*Deger;
-        int Beklenen;
-    } durumlar[] = {
-        {"Seffaflik", "0", &GenelAyarlar::Seffaflik, 30},
-        {"Seffaflik", "150", &GenelAyarlar::Seffaflik, 100},
-        {"Seffaflik", "yarım", &GenelAyarlar::Seffaflik, 100},
-        {"HicriGun", "1,5", &GenelAyarlar::HicriGun, 0},
-        {"HicriGun", "-2", &GenelAyarlar::HicriGun, -2},
-        {"Simge", "x", &GenelAyarlar::Simge, 1},
-    };
-    for (const auto& d : durumlar) {
-        Depo->Yaz(d.Anahtar, QString::fromUtf8(d.Metin));
-        Ayarlar->AyarUygula();
-        EXPECT_EQ((*Ayarlar).*d.Deger, d.Beklenen) << d.Anahtar << "=" << d.Metin;
-    }
-}
-
-TEST_F(GenelAyarlarTest, SaveStoresFlagsAsDigitsAndReappliesFromTheStore)
-{
-    GenelAyarFormu f;
-    f.Acilis = false;
-    f.Simge = false;
-    f.YazSaati = false;
-    f.Ustte = 0;
-    f.Seffaf = "45";
-    f.HicriGun = "-1";
-    f.Icon = 2;
-    EXPECT_EQ(Ayarlar->KaydetTiklandi(f), "");
-
-    EXPECT_EQ(Depo->Oku("Baslangic"), "0");
-    EXPECT_EQ(Depo->Oku("GorevSimge"), "0");
-    EXPECT_EQ(Depo->Oku("HerZamanUstte"), "False");
-    EXPECT_EQ(Depo->Oku("Seffaflik"), "45");
-    EXPECT_EQ(Depo->Oku("YazSaati"), "0");
-    EXPECT_EQ(Depo->Oku("HicriGun"), "-1");
-    EXPECT_EQ(Depo->Oku("Simge"), "2");
-
-    EXPECT_EQ(Hedef.Form, f);
-    EXPECT_EQ(Hedef.Olaylar,
-              (QStringList{"form", "simge 2", "ustte 0", "kapat Kapat", "alfa 115", "hesapla"}));
-    EXPECT_FALSE(Ayarlar->YazSaati);
-    EXPECT_EQ(Ayarlar->HicriGun, -1);
+    const GenelAyarFormu f{false, false, false, 0, "45", "-1", 2};
+    EXPECT_EQ(Ayarlar.KaydetTiklandi(f), "");
+    QStringList saklanan;
+    for (const char* k :
+         {"Baslangic", "GorevSimge", "HerZamanUstte", "Seffaflik", "YazSaati", "HicriGun", "Simge"})
+        saklanan << Depo.Oku(k);
+    EXPECT_EQ(saklanan.join(' '), "0 0 False 45 0 -1 2");
+    EXPECT_EQ(Hedef.Olaylar.join(", "), "form, simge 1, ustte 1, kapat Gizle, alfa 255, hesapla, "
+                                        "form, simge 2, ustte 0, kapat Kapat, alfa 115, hesapla");
     EXPECT_FALSE(Baslatiliyor());
 }
 
-TEST_F(GenelAyarlarTest, OpacityEntryIsCheckedOnSave)
+// Values edited by hand come back within what the page can show: an opacity of 0 would hide
+// the window, a correction with a fraction would read as another day; an icon choice of
+// another version shows neither option, uses the second icon and is saved as it.
+TEST_F(GenelAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
 {
-    struct Durum
-    {
-        const char* giris;
-        const char* saklanan;
-        int alfa;
-    };
-    for (const Durum& d : {Durum{"abc", "30", 76}, Durum{"", "30", 76}, Durum{"150", "100", 255},
-                           Durum{"29", "30", 76}, Durum{"45", "45", 115}, Durum{"50", "50", 128},
-                           Durum{"90", "90", 230}, Durum{"-5", "30", 76}}) {
-        Hedef.Olaylar.clear();
-        GenelAyarFormu f;
-        f.Seffaf = d.giris;
-        ASSERT_EQ(Ayarlar->KaydetTiklandi(f), "");
-        EXPECT_EQ(Depo->Oku("Seffaflik"), d.saklanan) << d.giris;
-        EXPECT_TRUE(Hedef.Olaylar.contains(QString("alfa %1").arg(d.alfa))) << d.giris;
+    using G = GenelAyarlar;
+    // clang-format off
+    const std::tuple<const char*, const char*, int G::*, int> durumlar[] = {
+        {"Seffaflik", "0", &G::Seffaflik, 30}, {"Seffaflik", "150", &G::Seffaflik, 100},
+        {"Seffaflik", "yarım", &G::Seffaflik, 100}, {"HicriGun", "1,5", &G::HicriGun, 0},
+        {"HicriGun", "-2", &G::HicriGun, -2}, {"Simge", "x", &G::Simge, 1}};
+    // clang-format on
+    for (const auto& [anahtar, metin, deger, beklenen] : durumlar) {
+        Depo.Yaz(anahtar, QString::fromUtf8(metin));
+        Ayarlar.AyarUygula();
+        EXPECT_EQ(Ayarlar.*deger, beklenen) << anahtar << "=" << metin;
+    }
+    Depo.Yaz("Simge", QStringLiteral("3"));
+    Ayarlar.AyarUygula();
+    EXPECT_TRUE(Hedef.Form.Icon == 0 && Hedef.Olaylar.contains("simge 2"));
+    EXPECT_EQ(Ayarlar.AyarKaydet(Hedef.Form), "");
+    EXPECT_EQ(Depo.Oku("Simge"), "2");
+}
+
+// A Hijri correction that is not a whole number is refused before anything is stored; the
+// opacity entry is brought into 30..100, alpha = 255 x percent / 100 rounded halves to even
+// (30 % is 76.5, 50 % is 127.5).
+TEST_F(GenelAyarlarTest, EntriesAreCheckedOnSave)
+{
+    for (const char* kotu : {"abc", "1,5", ""})
+        EXPECT_EQ(Ayarlar.KaydetTiklandi({true, true, true, 1, "100", kotu, 1}), HicriGunHataMetni);
+    EXPECT_TRUE(Hedef.Olaylar.isEmpty() && !QFile::exists(Klasor.Yol() + "/Orvanel/Orvanel.ini"));
+    // clang-format off
+    const std::tuple<const char*, const char*, int> durumlar[] = {
+        {"abc", "30", 76}, {"", "30", 76}, {"-5", "30", 76}, {"29", "30", 76},
+        {"150", "100", 255}, {"50", "50", 128}, {"70", "70", 178}, {"90", "90", 230}};
+    // clang-format on
+    for (const auto& [giris, saklanan, alfa] : durumlar) {
+        ASSERT_EQ(Ayarlar.KaydetTiklandi({true, true, true, 1, giris, "0", 1}), "");
+        EXPECT_EQ(Depo.Oku("Seffaflik"), saklanan) << giris;
+        EXPECT_EQ(Hedef.Olaylar.at(Hedef.Olaylar.size() - 2), QString("alfa %1").arg(alfa));
     }
 }
 
-TEST_F(GenelAyarlarTest, BrokenHijriCorrectionIsRefusedAndNothingIsStored)
+// Always on top is stored at the click; the up and down buttons step the entry within
+// 30..100 (down never clamps at the top) and preview the opacity without storing it; an
+// alpha beyond 255 is never applied.
+TEST_F(GenelAyarlarTest, ButtonsActAtOnce)
 {
-    for (const char* kotu : {"abc", "1,5", ""}) {
-        GenelAyarFormu f;
-        f.Acilis = false;
-        f.HicriGun = kotu;
-        EXPECT_EQ(Ayarlar->KaydetTiklandi(f), QString::fromUtf8(HicriGunHataMetni)) << kotu;
-    }
-    EXPECT_TRUE(Hedef.Olaylar.isEmpty());
-    EXPECT_FALSE(QFile::exists(Kok.path() + "/config/Orvanel/Orvanel.ini"));
-}
-
-TEST_F(GenelAyarlarTest, UnusualIconChoiceLeavesBothOptionsUnchosen)
-{
-    Depo->Yaz("Simge", QStringLiteral("3"));
-    Ayarlar->AyarUygula();
-    EXPECT_EQ(Hedef.Form.Icon, 0);
-    EXPECT_TRUE(Hedef.Olaylar.contains("simge 2"));
-
-    GenelAyarFormu f;
-    f.Icon = 0;
-    Ayarlar->AyarKaydet(f);
-    EXPECT_EQ(Depo->Oku("Simge"), "2");
-}
-
-TEST_F(GenelAyarlarTest, AlwaysOnTopClickIsStoredAtOnceAndSurvivesARestart)
-{
-    EXPECT_EQ(Ayarlar->UstteTiklandi(0), 0);
-    EXPECT_EQ(Depo->Oku("HerZamanUstte"), "False");
-    EXPECT_EQ(Hedef.Olaylar, QStringList{"ustte 0"});
-
-    AyarDeposu yeniDepo;
-    KayitHedef yeniHedef;
-    GenelAyarlar yeni(yeniDepo, nullptr, yeniHedef);
-    yeni.AyarUygula();
-    EXPECT_FALSE(yeni.HerZamanUstte);
-    EXPECT_EQ(yeniHedef.Form.Ustte, 0);
-    EXPECT_EQ(Ayarlar->UstteTiklandi(1), 1);
-}
-
-TEST(GenelAyarlarKurallari, UpAndDownButtons)
-{
-    for (const char* yerel : {"tr_TR", "C"}) {
-        QLocale::setDefault(QLocale(yerel));
-        EXPECT_EQ(GenelAyarlar::Arti("29"), "31") << yerel;
-        EXPECT_EQ(GenelAyarlar::Arti("30"), "31");
-        EXPECT_EQ(GenelAyarlar::Arti("99"), "100");
-        EXPECT_EQ(GenelAyarlar::Arti("100"), "100");
-        EXPECT_EQ(GenelAyarlar::Arti("250"), "100");
-        EXPECT_EQ(GenelAyarlar::Arti(""), "31");
-        EXPECT_EQ(GenelAyarlar::Arti("abc"), "31");
-        EXPECT_EQ(GenelAyarlar::Eksi("30"), "30");
-        EXPECT_EQ(GenelAyarlar::Eksi("31"), "30");
-        EXPECT_EQ(GenelAyarlar::Eksi("100"), "99");
-        EXPECT_EQ(GenelAyarlar::Eksi("150"), "149") << "down never clamps at the top";
-        EXPECT_EQ(GenelAyarlar::Eksi(""), "30");
-    }
+    EXPECT_EQ(Ayarlar.UstteTiklandi(0), 0);
+    EXPECT_EQ(Depo.Oku("HerZamanUstte"), "False");
     QLocale::setDefault(QLocale("tr_TR"));
-    EXPECT_EQ(GenelAyarlar::Arti("45,5"), "46,5");
-    QLocale::setDefault(QLocale::c());
+    QStringList adimlar;
+    for (const char* giris : {"29", "99", "250", "abc", "45,5"})
+        adimlar << Ayarlar.ArtiBasildi(giris) << Ayarlar.EksiBasildi(giris);
+    EXPECT_EQ(adimlar.join(' '), "31 30 100 98 100 249 31 30 46,5 44,5");
+    EXPECT_EQ(Hedef.Olaylar.join(", "), "ustte 0, alfa 79, alfa 76, alfa 255, alfa 250, alfa 255, "
+                                        "alfa 79, alfa 76, alfa 119, alfa 113");
+    EXPECT_EQ(Depo.Oku("Seffaflik", "yok"), "yok");
 }
 
-TEST(GenelAyarlarKurallari, AlphaRoundsTheTrueProductHalvesToEven)
+// Program folders on disk holding the named files (a name ending in "/" is a folder): the
+// ezan paths of İmsak, Güneş, Öğle, İkindi and an unknown key, and the start-up message.
+TEST(SesYollari, FoundFilesAndTheMissingMessage)
 {
-    EXPECT_EQ(GenelAyarlar::Alfa(30), 76);  // 76.5
-    EXPECT_EQ(GenelAyarlar::Alfa(45), 115); // 114.75
-    EXPECT_EQ(GenelAyarlar::Alfa(50), 128); // 127.5
-    EXPECT_EQ(GenelAyarlar::Alfa(70), 178); // 178.5
-    EXPECT_EQ(GenelAyarlar::Alfa(90), 230); // 229.5
-    EXPECT_EQ(GenelAyarlar::Alfa(100), 255);
-    EXPECT_EQ(GenelAyarlar::Alfa(0), 0);
+    const QString kuyruk = "dosyası/dosyaları bulunamadı !\r\nProgram Sesli Uyarı ve/veya Ezan "
+                           "seslerini yürütemeyecektir.";
+    // clang-format off
+    const std::tuple<QStringList, QString, QString> durumlar[] = {
+        {{"Ezan/sabah.wma", "Ezan/ogle.wma", "Ezan/ezan.wma", "ezan.wma", "uyari.wma"},
+         "Ezan/sabah.wma Ezan/sabah.wma Ezan/ogle.wma Ezan/ezan.wma ", ""},
+        {{"ezan.wma", "uyari.wma"}, "ezan.wma ezan.wma ezan.wma ezan.wma ", ""},
+        {{"Ezan/ogle.wma", "uyari.wma/"}, "  Ezan/ogle.wma  ", "'ezan\\ezan.wma' 'uyari.wma' " + kuyruk}};
+    // clang-format on
+    for (const auto& [dosyalar, yollar, eksik] : durumlar) {
+        QTemporaryDir kok;
+        const QString klasor = kok.path() + "/";
+        for (const QString& ad : dosyalar)
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(klasor + ad).path()) &&
+                        (ad.endsWith('/') || QFile(klasor + ad).open(QIODevice::WriteOnly)));
+        const SesYollari y = SesYollari::Bul(klasor);
+        QStringList bulunan;
+        for (const char* vakit : {"imsak", "gunes", "ogle", "ikindi", "oglen"})
+            bulunan << y.EzanYolu(vakit).remove(klasor);
+        EXPECT_EQ(bulunan.join(' '), yollar) << dosyalar.join(' ').toStdString();
+        EXPECT_EQ(y.EksikMesaji(), eksik);
+    }
+    EXPECT_EQ(SesYollari::Bul(ORVANEL_SOURCE_DIR "/assets/").EksikMesaji(), "");
 }
 
-TEST_F(GenelAyarlarTest, PreviewAppliesOpacityWithoutStoringAndReportsRefusals)
+// The 242 x 341 window on a 1920 x 1080 screen, in twips: by default 100 twips from the right
+// edge and 700 above the bottom; a stored place off the screen is moved back inside. A page
+// rises by a fifth of what is left, rounded (102.4 to 102), and snaps into place once the
+// fifth rounds to nothing, so the slide always ends.
+TEST(PencereYerlesimi, StartPositionAndSlide)
 {
-    EXPECT_EQ(Ayarlar->ArtiBasildi("29"), "31");
-    EXPECT_EQ(Ayarlar->EksiBasildi("31"), "30");
-    EXPECT_EQ(Hedef.Olaylar, (QStringList{"alfa 79", "alfa 76"}));
-    EXPECT_EQ(Depo->Oku("Seffaflik", QString("yok")), "yok");
-
-    Hedef.Olaylar.clear();
-    EXPECT_EQ(Ayarlar->SeffaflikUygula(-1), 1);
-    EXPECT_EQ(Ayarlar->SeffaflikUygula(256), 1);
-    EXPECT_TRUE(Hedef.Olaylar.isEmpty());
-    EXPECT_EQ(Ayarlar->SeffaflikUygula(0), 0);
-    Hedef.Kabul = false;
-    EXPECT_EQ(Ayarlar->SeffaflikUygula(255), 2);
+    using namespace PencereYerlesimi;
+    const QSize ekran{1920 * 15, 1080 * 15}, pencere{242 * 15, 341 * 15};
+    const QPoint kose(ekran.width() - pencere.width(), ekran.height() - pencere.height());
+    EXPECT_EQ(BaslangicKonumu(ekran, pencere, std::nullopt, std::nullopt), kose - QPoint(100, 700));
+    EXPECT_EQ(BaslangicKonumu(ekran, pencere, 1500, std::nullopt), QPoint(1500, kose.y() - 700));
+    EXPECT_EQ(BaslangicKonumu(ekran, pencere, -50, -1), QPoint(0, 0));
+    EXPECT_EQ(BaslangicKonumu(ekran, pencere, ekran.width() + 10, 99999), kose);
+    QList<int> yol;
+    for (KaydirmaAdimi a{KaydirmaBaslangici, true}; a.DevamEder && yol.size() < 60;)
+        yol << (a = Kaydir(a.Ust)).Ust;
+    EXPECT_EQ(yol.mid(0, 5), (QList<int>{800, 640, 512, 410, 328}));
+    EXPECT_TRUE(yol.size() < 60 && yol.last() == 0);
+    for (const int ust : {2, 3, 0, -40, 62})
+        yol << Kaydir(ust).Ust << Kaydir(ust).DevamEder;
+    EXPECT_EQ(yol.mid(yol.size() - 10), (QList<int>{0, 0, 2, 1, 0, 0, 0, 0, 50, 1}));
 }
 
 } // namespace
