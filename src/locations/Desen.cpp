@@ -83,7 +83,7 @@ bool Desen::TekEslesir(const Parca& p, char16_t c) const
     return false;
 }
 
-bool Desen::Eslesir(const QString& metin) const
+bool Desen::Eslesir(QStringView metin) const
 {
     if (!gecerli_)
         return false;
@@ -95,7 +95,7 @@ bool Desen::Eslesir(const QString& metin) const
     // Greedy matching with a return to the last "*": each "*" takes as little as it can and
     // grows by one character whenever the rest fails.
     const int P = int(parcalar_.size());
-    const int T = metin.size();
+    const int T = int(metin.size());
     const QChar* t = metin.constData();
     int p = int(onEk_.size()), i = int(onEk_.size());
     int yildiz = -1, yildizSonrasi = 0;

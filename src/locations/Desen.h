@@ -16,7 +16,7 @@ public:
     explicit Desen(const QString& kalip);
 
     bool Gecerli() const { return gecerli_; }
-    bool Eslesir(const QString& metin) const;
+    bool Eslesir(QStringView metin) const;
 
 private:
     enum class Tur : unsigned char

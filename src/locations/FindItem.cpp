@@ -16,7 +16,7 @@ public:
         if (onEk)
             desen_.emplace(metin_ + QLatin1Char('*'));
     }
-    bool Uyar(const QString& kucukAlan) const
+    bool Uyar(QStringView kucukAlan) const
     {
         return desen_ ? desen_->Eslesir(kucukAlan) : kucukAlan == metin_;
     }

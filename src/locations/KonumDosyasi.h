@@ -89,7 +89,8 @@ public:
 
     // Records in file order.
     KonumDosyasiSonucu DosyadanOku(QVector<KonumKaydi>& kayitlar);
-    // Appends one row per record; each row's Index is its position.
+    // The rows, replacing any it held; each row's Index is its position. The rows share the
+    // file's bytes for their names.
     KonumDosyasiSonucu DosyadanOku(clsFastCollection& satirlar);
     // Line numbers (1-based, counting every CR LF) of the lines the last read skipped.
     const QVector<int>& AtlananSatirlar() const { return atlanan_; }

@@ -91,9 +91,7 @@ QVariant KonumListesi::Simge(int satir) const
 
 void KonumListesi::SiraUygula(const std::vector<int>& sira)
 {
-    std::vector<std::unique_ptr<vkListItem>> eski = satirlar_.TakeAll();
-    for (int konum : sira)
-        satirlar_.Add(std::move(eski[konum - 1]));
+    satirlar_.Yerlestir(sira);
     Numarala();
 }
 

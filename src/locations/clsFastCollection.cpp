@@ -1,6 +1,47 @@
 #include "locations/clsFastCollection.h"
 
+#include "locations/KonumTamponu.h"
+
 #include <algorithm>
+
+clsFastCollection::~clsFastCollection()
+{
+    Clear();
+}
+
+clsFastCollection::clsFastCollection(clsFastCollection&& o) noexcept
+    : satirlar_(std::move(o.satirlar_)), count_(o.count_), kapasite_(o.kapasite_),
+      blok_(std::move(o.blok_)), tampon_(std::move(o.tampon_))
+{
+    o.count_ = o.kapasite_ = 0;
+    o.blok_.clear();
+}
+
+clsFastCollection& clsFastCollection::operator=(clsFastCollection&& o) noexcept
+{
+    if (this != &o) {
+        Clear();
+        satirlar_ = std::move(o.satirlar_);
+        count_ = o.count_;
+        kapasite_ = o.kapasite_;
+        blok_ = std::move(o.blok_);
+        tampon_ = std::move(o.tampon_);
+        o.count_ = o.kapasite_ = 0;
+        o.blok_.clear();
+    }
+    return *this;
+}
+
+bool clsFastCollection::Bloktan(const vkListItem* satir) const
+{
+    return !blok_.empty() && satir >= blok_.data() && satir < blok_.data() + blok_.size();
+}
+
+void clsFastCollection::Birak(vkListItem* satir)
+{
+    if (!Bloktan(satir))
+        delete satir;
+}
 
 int clsFastCollection::Add(std::unique_ptr<vkListItem> satir, int b)
 {
@@ -8,12 +49,12 @@ int clsFastCollection::Add(std::unique_ptr<vkListItem> satir, int b)
         Buyut();
     ++count_;
     if (b >= 1 && b <= count_) {
-        auto* dizi = satirlar_.get();
+        vkListItem** dizi = satirlar_.get();
         std::move_backward(dizi + b, dizi + count_, dizi + count_ + 1);
-        satirlar_[b] = std::move(satir);
+        satirlar_[b] = satir.release();
         return b;
     }
-    satirlar_[count_] = std::move(satir);
+    satirlar_[count_] = satir.release();
     return count_;
 }
 
@@ -21,41 +62,74 @@ std::unique_ptr<vkListItem> clsFastCollection::Take(int konum)
 {
     if (konum < 1 || konum > count_)
         return nullptr;
-    std::unique_ptr<vkListItem> satir = std::move(satirlar_[konum]);
-    auto* dizi = satirlar_.get();
+    vkListItem* satir = satirlar_[konum];
+    vkListItem** dizi = satirlar_.get();
     std::move(dizi + konum + 1, dizi + count_ + 1, dizi + konum);
     --count_;
     Kucult();
-    return satir;
+    std::unique_ptr<vkListItem> alinan(Bloktan(satir) ? new vkListItem(std::move(*satir)) : satir);
+    alinan->Ayir();
+    return alinan;
 }
 
 void clsFastCollection::Remove(int konum)
 {
-    Take(konum);
+    if (konum < 1 || konum > count_)
+        return;
+    Birak(satirlar_[konum]);
+    vkListItem** dizi = satirlar_.get();
+    std::move(dizi + konum + 1, dizi + count_ + 1, dizi + konum);
+    --count_;
+    Kucult();
 }
 
 void clsFastCollection::Clear()
 {
+    for (int i = 1; i <= count_; ++i)
+        Birak(satirlar_[i]);
     satirlar_.reset();
     count_ = 0;
     kapasite_ = 0;
+    blok_.clear();
+    tampon_.reset();
 }
 
-std::vector<std::unique_ptr<vkListItem>> clsFastCollection::TakeAll()
+void clsFastCollection::Yukle(std::vector<vkListItem> satirlar,
+                              std::shared_ptr<const KonumTamponu> tampon)
 {
-    std::vector<std::unique_ptr<vkListItem>> satirlar;
-    satirlar.reserve(count_);
-    for (int i = 1; i <= count_; ++i)
-        satirlar.push_back(std::move(satirlar_[i]));
     Clear();
-    return satirlar;
+    blok_ = std::move(satirlar);
+    tampon_ = std::move(tampon);
+    const int n = int(blok_.size());
+    KapasiteAyarla((n + Adim - 1) / Adim * Adim);
+    for (int i = 0; i < n; ++i)
+        satirlar_[i + 1] = &blok_[i];
+    count_ = n;
+}
+
+void clsFastCollection::Yerlestir(const std::vector<int>& sira)
+{
+    std::vector<vkListItem*> eski(satirlar_.get() + 1, satirlar_.get() + count_ + 1);
+    std::vector<bool> kalan(eski.size(), false);
+    int n = 0;
+    for (int konum : sira) {
+        if (konum < 1 || konum > int(eski.size()) || kalan[konum - 1])
+            continue;
+        kalan[konum - 1] = true;
+        satirlar_[++n] = eski[konum - 1];
+    }
+    for (std::size_t i = 0; i < eski.size(); ++i)
+        if (!kalan[i])
+            Birak(eski[i]);
+    count_ = n;
+    Kucult();
 }
 
 vkListItem* clsFastCollection::Item(int konum) const
 {
     if (konum < 1 || konum > count_)
         return nullptr;
-    return satirlar_[konum].get();
+    return satirlar_[konum];
 }
 
 void clsFastCollection::Buyut()
@@ -65,15 +139,15 @@ void clsFastCollection::Buyut()
 
 void clsFastCollection::Kucult()
 {
-    if (kapasite_ - Adim > count_)
+    while (kapasite_ - Adim > count_)
         KapasiteAyarla(kapasite_ - Adim);
 }
 
 void clsFastCollection::KapasiteAyarla(int yeni)
 {
-    auto dizi = std::make_unique<std::unique_ptr<vkListItem>[]>(yeni + 1);
+    auto dizi = std::make_unique<vkListItem*[]>(yeni + 1);
     if (satirlar_)
-        std::move(satirlar_.get() + 1, satirlar_.get() + count_ + 1, dizi.get() + 1);
+        std::copy(satirlar_.get() + 1, satirlar_.get() + count_ + 1, dizi.get() + 1);
     satirlar_ = std::move(dizi);
     kapasite_ = yeni;
 }

@@ -7,8 +7,6 @@
 
 namespace {
 
-using Satirlar = std::vector<std::unique_ptr<vkListItem>>;
-
 // Ordinal order of UTF-16 code units; a common prefix puts the shorter text first.
 bool Kucuk(const QString& a, const QString& b)
 {
@@ -20,22 +18,23 @@ bool Kucuk(double a, double b)
     return a < b;
 }
 
-// The quicksort with the middle row's key as pivot, taken once.
-template <typename Anahtar>
-void HizliSirala(Satirlar& s, int lo, int hi, bool artan, Anahtar anahtar)
+// The quicksort with the middle row's key as pivot, taken once, over the rows' positions
+// (s) and their keys read beforehand (k, by position).
+template <typename K>
+void HizliSirala(std::vector<int>& s, const std::vector<K>& k, int lo, int hi, bool artan)
 {
-    const auto pivot = anahtar(*s[(lo + hi) / 2]); // a copy: rows move below
+    const K pivot = k[s[(lo + hi) / 2]]; // a copy: positions move below
     int i = lo, j = hi;
     do {
         if (artan) {
-            while (Kucuk(anahtar(*s[i]), pivot))
+            while (Kucuk(k[s[i]], pivot))
                 ++i;
-            while (Kucuk(pivot, anahtar(*s[j])))
+            while (Kucuk(pivot, k[s[j]]))
                 --j;
         } else {
-            while (Kucuk(pivot, anahtar(*s[i])))
+            while (Kucuk(pivot, k[s[i]]))
                 ++i;
-            while (Kucuk(anahtar(*s[j]), pivot))
+            while (Kucuk(k[s[j]], pivot))
                 --j;
         }
         if (i <= j) {
@@ -45,9 +44,9 @@ void HizliSirala(Satirlar& s, int lo, int hi, bool artan, Anahtar anahtar)
         }
     } while (i <= j);
     if (lo < j)
-        HizliSirala(s, lo, j, artan, anahtar);
+        HizliSirala(s, k, lo, j, artan);
     if (i < hi)
-        HizliSirala(s, i, hi, artan, anahtar);
+        HizliSirala(s, k, i, hi, artan);
 }
 
 // Whether every row has the key of row 1; numbers of the place are compared as printed, so
@@ -63,10 +62,15 @@ template <typename Esit> bool HepsiAyni(const clsFastCollection& liste, Esit esi
 
 template <typename Anahtar> bool Sirala(clsFastCollection& liste, bool artan, Anahtar anahtar)
 {
-    Satirlar s = liste.TakeAll();
-    HizliSirala(s, 0, int(s.size()) - 1, artan, anahtar);
-    for (auto& satir : s)
-        liste.Add(std::move(satir), -1);
+    using K = std::decay_t<decltype(anahtar(*liste.Item(1)))>;
+    std::vector<K> k(liste.Count() + 1);
+    std::vector<int> s(liste.Count());
+    for (int i = 1; i <= liste.Count(); ++i) {
+        k[i] = anahtar(*liste.Item(i));
+        s[i - 1] = i;
+    }
+    HizliSirala(s, k, 0, int(s.size()) - 1, artan);
+    liste.Yerlestir(s);
     return true;
 }
 
@@ -98,11 +102,9 @@ bool clsSort::SortList(clsFastCollection& liste, bool artan, int SortField) cons
         return false;
     switch (SortField) {
     case UlkeAlani:
-        return MetinleSirala(liste, artan,
-                             [](const vkListItem& s) -> const QString& { return s.Ulke(); });
+        return MetinleSirala(liste, artan, [](const vkListItem& s) { return s.Ulke(); });
     case SehirAlani:
-        return MetinleSirala(liste, artan,
-                             [](const vkListItem& s) -> const QString& { return s.Sehir(); });
+        return MetinleSirala(liste, artan, [](const vkListItem& s) { return s.Sehir(); });
     case TzAlani:
         return SayiylaSirala(liste, artan, [](const vkListItem& s) { return s.Tz(); });
     case EnlemAlani:

@@ -2,63 +2,86 @@
 
 #include "locations/KonumKaydi.h"
 
+#include <QStringView>
 #include <QVariant>
 
-// One row of the location list: a place plus the row's display and ordering state. The
-// lower-cased (LLCase) country and city are kept with the row and renewed whenever the texts
-// change, so that a search keystroke folds only the searched text.
+#include <memory>
+
+class KonumTamponu;
+
+// One row of the location list: a place plus the row's display and ordering state. A row
+// read from data.db keeps only where its names stand in the file's bytes (KonumTamponu, which
+// the collection holding the row keeps alive); its texts are made when read, and its folded
+// (LLCase) names are views into the buffer's one folded text. A row made from texts, or
+// whose names were set, keeps texts of its own with their folds, renewed on every change, so
+// that a search keystroke folds only the searched text.
 class vkListItem
 {
 public:
     vkListItem() = default;
     explicit vkListItem(const KonumKaydi& kayit);
+    // A row whose country and city are the bytes [ulkeBas, +ulkeBoy) and [sehirBas, +sehirBoy)
+    // of the buffer.
+    vkListItem(const KonumTamponu* tampon, qint32 ulkeBas, qint32 ulkeBoy, qint32 sehirBas,
+               qint32 sehirBoy, const KonumKaydi& sayilar);
+    vkListItem(vkListItem&&) noexcept = default;
+    vkListItem& operator=(vkListItem&&) noexcept = default;
+    ~vkListItem();
 
     quint32 ForeColor() const { return foreColor_; }
     void setForeColor(quint32 renk) { foreColor_ = renk; }
-    const QVariant& Icon() const { return icon_; }
-    void setIcon(const QVariant& icon) { icon_ = icon; }
+    const QVariant& Icon() const;
+    void setIcon(const QVariant& icon);
     qint32 Index() const { return index_; }
     void setIndex(qint32 index) { index_ = index; }
     bool Selected() const { return selected_; }
     void setSelected(bool secili) { selected_ = secili; }
 
-    const QString& Ulke() const { return kayit_.Ulke; }
+    QString Ulke() const;
     void setUlke(const QString& ulke);
-    const QString& Sehir() const { return kayit_.Sehir; }
+    QString Sehir() const;
     void setSehir(const QString& sehir);
-    double Tz() const { return kayit_.Tz; }
-    void setTz(double tz) { kayit_.Tz = tz; }
-    double Enlem() const { return kayit_.Enlem; }
-    void setEnlem(double enlem) { kayit_.Enlem = enlem; }
-    double Boylam() const { return kayit_.Boylam; }
-    void setBoylam(double boylam) { kayit_.Boylam = boylam; }
-    qint32 Id() const { return kayit_.Id; }
-    void setId(qint32 id) { kayit_.Id = id; }
+    double Tz() const { return tz_; }
+    void setTz(double tz) { tz_ = tz; }
+    double Enlem() const { return enlem_; }
+    void setEnlem(double enlem) { enlem_ = enlem; }
+    double Boylam() const { return boylam_; }
+    void setBoylam(double boylam) { boylam_ = boylam; }
+    qint32 Id() const { return id_; }
+    void setId(qint32 id) { id_ = id; }
     qint32 Alignment() const { return alignment_; }
     void setAlignment(qint32 hiza) { alignment_ = hiza; }
     qint16 Sira() const { return sira_; }
     void setSira(qint16 sira) { sira_ = sira; }
 
-    const KonumKaydi& Kayit() const { return kayit_; }
+    KonumKaydi Kayit() const;
     void setKayit(const KonumKaydi& kayit);
 
     // LLCase of Ulke and Sehir.
-    const QString& KucukUlke() const { return kucukUlke_; }
-    const QString& KucukSehir() const { return kucukSehir_; }
+    QStringView KucukUlke() const;
+    QStringView KucukSehir() const;
 
-    // The texts with their folded forms already at hand (each must be LLCase of its text),
-    // for a filler that folds while decoding and shares one country among its rows.
-    void setUlke(const QString& ulke, const QString& kucukUlke);
-    void setSehir(QString sehir, QString kucukSehir);
+    // Takes texts of its own for names that stand in a buffer, so the row outlives it.
+    void Ayir();
 
 private:
-    KonumKaydi kayit_;
-    QString kucukUlke_;
-    QString kucukSehir_;
-    QVariant icon_;
-    quint32 foreColor_ = 0;
+    struct Adlar
+    {
+        QString Ulke, Sehir, KucukUlke, KucukSehir;
+        QVariant Icon;
+    };
+    Adlar& KendiAdlari();
+
+    const KonumTamponu* tampon_ = nullptr; // names in the buffer while set
+    qint32 ulkeBas_ = 0, ulkeBoy_ = 0, sehirBas_ = 0, sehirBoy_ = 0;
+    std::unique_ptr<Adlar> adlar_; // the row's own texts (and icon), when it has them
+    double tz_ = 0;
+    double enlem_ = 0;
+    double boylam_ = 0;
+    qint32 id_ = 0;
     qint32 index_ = 0;
     qint32 alignment_ = 0;
+    quint32 foreColor_ = 0;
     qint16 sira_ = 0;
     bool selected_ = false;
 };

@@ -1,5 +1,6 @@
 // The rows' container: positions to insert at (0, -1 and past the end append), positions
-// outside the rows that give and change nothing, and growth while inserting at the front.
+// outside the rows that give and change nothing, growth while inserting at the front, and
+// a new order.
 #include "KonumTestAraclari.h"
 
 #include <gtest/gtest.h>
@@ -38,10 +39,9 @@ TEST(clsFastCollection, PositionsInsertTakeAndGrow)
     EXPECT_EQ(c.Count(), 1004);
     EXPECT_EQ(c.Item(1)->Id(), 1009);
     EXPECT_EQ(c.Item(1004)->Id(), 6);
-    const auto hepsi = c.TakeAll();
-    EXPECT_EQ(hepsi.size(), 1004u);
-    EXPECT_EQ(hepsi.back()->Id(), 6);
-    EXPECT_EQ(c.Count(), 0);
+    // A new order; rows left out are released.
+    c.Yerlestir({1004, 2, 1, 2000});
+    EXPECT_EQ(Idler(c), (std::vector<int>{6, 1008, 1009}));
 }
 
 } // namespace

@@ -1,0 +1,60 @@
+#include "locations/KonumTamponu.h"
+
+#include "locations/LLCase.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+// Each byte's character, from the code page's own decoder, and its LLCase fold.
+struct KodTablosu
+{
+    char16_t harf[256];
+    char16_t kucuk[256];
+
+    KodTablosu()
+    {
+        for (int b = 0; b < 256; ++b) {
+            QStringDecoder cevirici("windows-1254");
+            const QString c = cevirici(QByteArray(1, char(b)));
+            harf[b] = c.size() == 1 ? c.at(0).unicode() : u'\uFFFD';
+            const QString k = LLCase(QString(QChar(harf[b])));
+            kucuk[b] = k.size() == 1 ? k.at(0).unicode() : harf[b];
+        }
+    }
+};
+
+const KodTablosu& Tablo()
+{
+    static const KodTablosu tablo;
+    return tablo;
+}
+
+QString Cevir(const char* bayt, qsizetype boy, const char16_t (&tablo)[256])
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(bayt);
+    QString metin(boy, Qt::Uninitialized);
+    char16_t* h = reinterpret_cast<char16_t*>(metin.data());
+    for (qsizetype i = 0; i < boy; ++i)
+        h[i] = tablo[b[i]];
+    return metin;
+}
+
+} // namespace
+
+QString KonumTamponu::Harfler(const char* bayt, qsizetype boy)
+{
+    return Cevir(bayt, boy, Tablo().harf);
+}
+
+QString KonumTamponu::KucukHarfler(const char* bayt, qsizetype boy)
+{
+    return Cevir(bayt, boy, Tablo().kucuk);
+}
+
+QStringView KonumTamponu::Kucuk(qsizetype bas, qsizetype boy) const
+{
+    if (kucuk_.size() != bayt_.size())
+        kucuk_ = KucukHarfler(bayt_.constData(), bayt_.size());
+    return QStringView(kucuk_).mid(bas, boy);
+}
