@@ -205,8 +205,8 @@ private slots:
     }
 
     // A double click (Restore with no form held) keeps the icon; Hide, the end of the object
-    // and the end of the application take it away. The icon's clicks: a
-    // left click, a double click (its first click comes too) and the menu; nothing else.
+    // and the end of the application take it away. The icon's clicks: a left click, a double
+    // click (its first click comes too) and the menu; nothing else.
     void simge()
     {
         SahteTepsi tepsi;
