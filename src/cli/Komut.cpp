@@ -2,6 +2,8 @@
 
 #include "cli/Cikis.h"
 #include "locations/KonumDosyasi.h"
+#include "locations/UyariAyarlari.h"
+#include "platform/AyarDeposu.h"
 
 #include <QRegularExpression>
 
@@ -205,6 +207,19 @@ bool Komut::HicriGunOku(const QCommandLineParser& p, int& gun, QString* hata)
                                          "tam sayı olmalı: %1")
                               .arg(metin));
     gun = *sayi;
+    return true;
+}
+
+bool Komut::UyariDakikasiOku(const QCommandLineParser& p, const QCommandLineOption& secenek,
+                             int& dakika, QString* hata)
+{
+    if (!p.isSet(secenek))
+        return true;
+    const QString metin = p.value(secenek);
+    if (!AyarDeposu::Gecerli(UyariAyarlari::BADakika, metin))
+        return Hata(hata, YazilanAd(p, secenek) + QStringLiteral(": ") +
+                              QString::fromUtf8(BADakikaHataMetni));
+    dakika = *AyarDeposu::TamsayiCoz(metin);
     return true;
 }
 

@@ -53,6 +53,9 @@ protected:
     // Reads the option into `deger` when given; false with a message when it is bad.
     static bool TarihOku(const QCommandLineParser& p, QDate& tarih, QString* hata);
     static bool HicriGunOku(const QCommandLineParser& p, int& gun, QString* hata);
+    // Minutes of warning before a time, as the settings take them (0..546).
+    static bool UyariDakikasiOku(const QCommandLineParser& p, const QCommandLineOption& secenek,
+                                 int& dakika, QString* hata);
     // The data.db of --db, else the program folder's.
     static QString VeritabaniYolu(const QCommandLineParser& p, const KomutOrtami& ortam);
     // Puts `metin` into `hata` and gives false.

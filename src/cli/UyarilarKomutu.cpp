@@ -93,13 +93,8 @@ int UyarilarKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextSt
     GecisleriDoldur(girdi, ortam.YazSaati);
 
     UyariAyarlari ayarlar = UyariAyarlari::Oku(AyarDeposu());
-    if (p.isSet(dakika_)) {
-        const QString metin = p.value(dakika_);
-        if (!AyarDeposu::Gecerli(UyariAyarlari::BADakika, metin))
-            return Cikis::Hata(err, YazilanAd(p, dakika_) + QStringLiteral(": ") +
-                                        QString::fromUtf8(BADakikaHataMetni));
-        ayarlar.Dakika = *AyarDeposu::TamsayiCoz(metin);
-    }
+    if (!UyariDakikasiOku(p, dakika_, ayarlar.Dakika, &hata))
+        return Cikis::Hata(err, hata);
     ayarlar.Uyari = ayarlar.Uyari && !p.isSet(uyariYok_);
     ayarlar.Ezan = ayarlar.Ezan && !p.isSet(ezanYok_);
     ayarlar.Sesli = ayarlar.Sesli && !p.isSet(sesYok_);

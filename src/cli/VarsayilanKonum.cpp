@@ -5,7 +5,7 @@
 #include "platform/AyarDeposu.h"
 #include "shell/GenelAyarlar.h"
 
-VakitGirdisi VarsayilanGirdi(QString* yerHatasi)
+VakitGirdisi VarsayilanGirdi(QString* yerHatasi, QString* yerAdi)
 {
     const AyarDeposu depo;
     QString bozuk;
@@ -14,6 +14,8 @@ VakitGirdisi VarsayilanGirdi(QString* yerHatasi)
         *yerHatasi = QStringLiteral("Kayıtlı konum kullanılamıyor (%1); programda bir yer seçin ya "
                                     "da --lat, --lon ve --tz verin.")
                          .arg(bozuk);
+    if (yerAdi)
+        *yerAdi = yer.Sehir + QStringLiteral(", ") + yer.Ulke;
     VakitGirdisi g;
     yer.Doldur(g);
     g.VakitHesap = depo.Oku(BolgeselAyarlar::VakitHesapAnahtari);

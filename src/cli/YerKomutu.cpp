@@ -6,6 +6,8 @@
 #include "engine/HesapYontemi.h"
 #include "engine/Sayi.h"
 
+#include <cmath>
+
 namespace {
 
 QString YontemAciklamasi()
@@ -71,7 +73,7 @@ YerKomutu::YerKomutu(QStringList adlar, QString ozet, QString aciklama)
 }
 
 bool YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
-                      QString* hata, QTextStream& err) const
+                      QString* hata, QTextStream& err, QString* yerAdi) const
 {
     const bool enlem = p.isSet(enlem_);
     const bool elle = enlem || p.isSet(boylam_) || p.isSet(tz_);
@@ -79,7 +81,7 @@ bool YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, Vak
         return Hata(hata, QStringLiteral("%1 ile --lat, --lon ve --tz birlikte verilemez.")
                               .arg(YazilanAd(p, yer_)));
     QString yerHatasi;
-    girdi = VarsayilanGirdi(&yerHatasi);
+    girdi = VarsayilanGirdi(&yerHatasi, yerAdi);
     if (!yerHatasi.isEmpty() && !enlem && !p.isSet(yer_))
         return Hata(hata, yerHatasi);
 
@@ -108,11 +110,14 @@ bool YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, Vak
     }
     if (p.isSet(yazSaatiYok_))
         girdi.YazSaati = false;
-    return HicriGunOku(p, girdi.HicriGun, hata) && KonumUygula(p, ortam, girdi, hata, err);
+    if (elle && yerAdi)
+        *yerAdi = KoordinatMetni(girdi.Enlem, girdi.Boylam);
+    return HicriGunOku(p, girdi.HicriGun, hata) && KonumUygula(p, ortam, girdi, hata, err, yerAdi);
 }
 
 bool YerKomutu::KonumUygula(const QCommandLineParser& p, const KomutOrtami& ortam,
-                            VakitGirdisi& girdi, QString* hata, QTextStream& err) const
+                            VakitGirdisi& girdi, QString* hata, QTextStream& err,
+                            QString* yerAdi) const
 {
     if (!p.isSet(yer_))
         return true;
@@ -123,7 +128,22 @@ bool YerKomutu::KonumUygula(const QCommandLineParser& p, const KomutOrtami& orta
     girdi.Boylam = k.Boylam;
     girdi.Tz = k.Tz;
     girdi.Ulke = p.isSet(ulke_) ? p.value(ulke_) : k.Ulke;
+    if (yerAdi)
+        *yerAdi = k.Sehir + QStringLiteral(", ") + k.Ulke;
     return true;
+}
+
+QString YerKomutu::KoordinatMetni(double enlem, double boylam)
+{
+    const auto derece = [](double x, QChar arti, QChar eksi) {
+        QString sayi = QString::number(std::fabs(x), 'f', 6);
+        while (sayi.endsWith(u'0'))
+            sayi.chop(1);
+        if (sayi.endsWith(u'.'))
+            sayi.chop(1);
+        return sayi.replace(u'.', u',') + QStringLiteral("° ") + (x < 0 ? eksi : arti);
+    };
+    return derece(enlem, u'K', u'G') + QStringLiteral(", ") + derece(boylam, u'D', u'B');
 }
 
 void YerKomutu::GecisleriDoldur(VakitGirdisi& girdi, const YazSaatiKaynagi& kaynak)

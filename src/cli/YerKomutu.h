@@ -15,15 +15,19 @@ protected:
     // --lon and --tz give has no country unless --country names one; --place takes the
     // latitude, longitude, time zone and country of the row the search box selects (--country
     // still names the country) and cannot be combined with --lat, --lon or --tz. A stored
-    // place that cannot be used is refused unless the options name another place.
+    // place that cannot be used is refused unless the options name another place. `yerAdi`
+    // gets the place's name: the row's "city, country" for --place, the stored place's, or
+    // the position for --lat and --lon.
     bool Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
-               QString* hata, QTextStream& err) const;
+               QString* hata, QTextStream& err, QString* yerAdi = nullptr) const;
+    // "41,02° K, 28,97° D".
+    static QString KoordinatMetni(double enlem, double boylam);
     // Fills the daylight-saving dates of the selected day's year.
     static void GecisleriDoldur(VakitGirdisi& girdi, const YazSaatiKaynagi& kaynak);
 
 private:
     bool KonumUygula(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
-                     QString* hata, QTextStream& err) const;
+                     QString* hata, QTextStream& err, QString* yerAdi) const;
 
     QCommandLineOption enlem_;
     QCommandLineOption boylam_;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "cli/YerKomutu.h"
+#include "engine/GunlukHesap.h"
+
+#include <vector>
+
+// A command about one month of a place (month, ics, timetable): --year and --month over the
+// place options, and every day of the month computed the same way for each.
+class AylikKomut : public YerKomutu
+{
+public:
+    struct Gun
+    {
+        QDate Tarih;
+        VakitSonucu Sonuc;
+        HamVakitler Ham; // the raw hours and the summer hour the day was computed with
+    };
+    struct Ay
+    {
+        QDate Ilk;          // the first day
+        VakitGirdisi Girdi; // the place and options (SeciliTarih: the last day)
+        QString YerAdi;     // as YerKomutu::Girdi names it
+        std::vector<Gun> Gunler;
+    };
+
+protected:
+    AylikKomut(QStringList adlar, QString ozet, QString aciklama);
+
+    // The month the options name (by default the clock's), computed day by day; false with a
+    // message in `hata` when an option is refused.
+    bool AyHesapla(const QCommandLineParser& p, const KomutOrtami& ortam, Ay& ay, QString* hata,
+                   QTextStream& err) const;
+
+private:
+    // Reads the option as a whole number in [alt, ust] into `deger` when given.
+    static bool SayiAraligi(const QCommandLineParser& p, const QCommandLineOption& secenek,
+                            const QString& adi, int alt, int ust, int& deger, QString* hata);
+
+    QCommandLineOption yil_;
+    QCommandLineOption ay_;
+};
