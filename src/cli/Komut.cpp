@@ -5,7 +5,9 @@
 #include "locations/UyariAyarlari.h"
 #include "platform/AyarDeposu.h"
 
+#include <QDir>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <limits>
@@ -220,6 +222,16 @@ bool Komut::UyariDakikasiOku(const QCommandLineParser& p, const QCommandLineOpti
         return Hata(hata, YazilanAd(p, secenek) + QStringLiteral(": ") +
                               QString::fromUtf8(BADakikaHataMetni));
     dakika = *AyarDeposu::TamsayiCoz(metin);
+    return true;
+}
+
+bool Komut::DosyayaYaz(const QString& yol, const QByteArray& icerik, QString* hata)
+{
+    QSaveFile dosya(yol);
+    if (!dosya.open(QIODevice::WriteOnly) || dosya.write(icerik) != icerik.size() ||
+        !dosya.commit())
+        return Hata(hata,
+                    QStringLiteral("Dosya yazılamadı: %1").arg(QDir::toNativeSeparators(yol)));
     return true;
 }
 

@@ -58,6 +58,8 @@ protected:
                                  int& dakika, QString* hata);
     // The data.db of --db, else the program folder's.
     static QString VeritabaniYolu(const QCommandLineParser& p, const KomutOrtami& ortam);
+    // Writes the whole file or, when it cannot, leaves what was there; false with a message.
+    static bool DosyayaYaz(const QString& yol, const QByteArray& icerik, QString* hata);
     // Puts `metin` into `hata` and gives false.
     static bool Hata(QString* hata, const QString& metin);
 

@@ -5,13 +5,17 @@
 #include "cli/Cikis.h"
 #include "cli/EkleKomutu.h"
 #include "cli/HicriKomutu.h"
+#include "cli/TakvimKomutu.h"
 #include "cli/UyarilarKomutu.h"
 #include "cli/VakitlerKomutu.h"
+
+#include <algorithm>
 
 KomutSatiri::KomutSatiri()
 {
     komutlar_.push_back(std::make_unique<VakitlerKomutu>());
     komutlar_.push_back(std::make_unique<AyKomutu>());
+    komutlar_.push_back(std::make_unique<TakvimKomutu>());
     komutlar_.push_back(std::make_unique<HicriKomutu>());
     komutlar_.push_back(std::make_unique<UyarilarKomutu>());
     komutlar_.push_back(std::make_unique<AramaKomutu>());
@@ -49,8 +53,11 @@ void KomutSatiri::KullanimYaz(QTextStream& akis) const
 {
     akis << "Kullanım: orvanel-cli KOMUT [seçenekler]\n"
             "Orvanel namaz vakitleri, komut satırından.\n\nKomutlar:\n";
+    qsizetype genislik = 0;
     for (const auto& komut : komutlar_)
-        akis << "  " << komut->Adlar().join(QStringLiteral(", ")).leftJustified(12) << komut->Ozet()
-             << '\n';
+        genislik = std::max(genislik, komut->Adlar().join(QStringLiteral(", ")).size() + 2);
+    for (const auto& komut : komutlar_)
+        akis << "  " << komut->Adlar().join(QStringLiteral(", ")).leftJustified(genislik)
+             << komut->Ozet() << '\n';
     akis << "\nBir komutun seçenekleri için: orvanel-cli KOMUT --help\n";
 }

@@ -1,0 +1,146 @@
+#include "cli/TakvimKomutu.h"
+
+#include "cli/Cikis.h"
+#include "engine/Vakit.h"
+#include "locations/UyariAyarlari.h"
+#include "platform/AyarDeposu.h"
+#include "shell/GeriSayim.h"
+#include "shell/SureMetni.h"
+
+#include <cmath>
+
+namespace {
+
+// The longest line in octets, without its CRLF.
+constexpr qsizetype SatirSiniri = 75;
+
+// A TEXT value: backslash, semicolon, comma and line breaks escaped.
+QString Metin(QString metin)
+{
+    metin.replace(u'\\', QStringLiteral("\\\\"));
+    metin.replace(u';', QStringLiteral("\\;"));
+    metin.replace(u',', QStringLiteral("\\,"));
+    metin.remove(u'\r');
+    metin.replace(u'\n', QStringLiteral("\\n"));
+    return metin;
+}
+
+// One content line, folded into lines of at most 75 octets; a UTF-8 character is never cut.
+void SatirEkle(QByteArray& ics, const QString& ad, const QString& deger)
+{
+    const QByteArray satir = (ad + u':' + deger).toUtf8();
+    qsizetype bas = 0;
+    qsizetype sinir = SatirSiniri;
+    while (satir.size() - bas > sinir) {
+        qsizetype son = bas + sinir;
+        while ((static_cast<uchar>(satir[son]) & 0xC0) == 0x80) // inside a character
+            --son;
+        ics += satir.mid(bas, son - bas) + "\r\n ";
+        bas = son;
+        sinir = SatirSiniri - 1; // the fold's space counts
+    }
+    ics += satir.mid(bas) + "\r\n";
+}
+
+QString UtcMetni(const QDateTime& an)
+{
+    return an.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+}
+
+// Time `i` of the day in UTC: its shown minute on the place's clock, which is the zone's
+// offset plus the summer hour the day was computed with. A time shown wrapped into the day
+// (past midnight or before it) stays on the day its raw hours fall on.
+QDateTime Utc(const AylikKomut::Gun& gun, std::size_t i, double tz)
+{
+    const double gosterilen = gun.Sonuc.GunlukVakitler[i];
+    const double ham = gun.Ham.Ham[i] * 3600;
+    const qint64 gunKaydi = std::isfinite(ham) ? qRound64((ham - gosterilen) / 86400) : 0;
+    const qint64 fark = qRound64((tz + gun.Ham.YazSaati) * 3600);
+    return QDateTime(gun.Tarih, QTime(0, 0), Qt::UTC)
+        .addSecs(static_cast<qint64>(gosterilen) + gunKaydi * 86400 - fark);
+}
+
+// The day, the time and the position: the same for every run over the same place.
+QString Uid(const QDate& gun, std::size_t i, const VakitGirdisi& yer)
+{
+    return QStringLiteral("%1-%2-%3_%4@orvanel")
+        .arg(gun.toString(QStringLiteral("yyyyMMdd")), QLatin1String(VakitAnahtarlari[i]),
+             QString::number(yer.Enlem, 'f', 4), QString::number(yer.Boylam, 'f', 4));
+}
+
+} // namespace
+
+TakvimKomutu::TakvimKomutu()
+    : AylikKomut({QStringLiteral("ics")},
+                 QStringLiteral("Bir ayın vakitlerini iCalendar (.ics) takvimi olarak yazar."),
+                 QStringLiteral("Bir ayın vakitlerini takvim programlarına aktarılacak bir "
+                                "iCalendar dosyası\nolarak yazar: her vakit bir olay (saati UTC "
+                                "olarak), önünde bir hatırlatma.\nAynı ay yeniden aktarılınca "
+                                "olaylar çoğalmaz, yenilenir.")),
+      uyari_({QStringLiteral("alarm"), QStringLiteral("uyari")},
+             QStringLiteral("Vakitten kaç dakika önce hatırlatılır, 0 ile 546 arası; 0 "
+                            "hatırlatma koymaz (varsayılan: kayıtlı uyarı süresi, yoksa 15)."),
+             QStringLiteral("N")),
+      dosya_({QStringLiteral("out"), QStringLiteral("dosya")},
+             QStringLiteral("Takvimi standart çıktı yerine bu dosyaya yaz."),
+             QStringLiteral("DOSYA"))
+{
+    SecenekEkle({uyari_, dosya_});
+}
+
+int TakvimKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
+                        const KomutOrtami& ortam) const
+{
+    QString hata;
+    Ay ay;
+    int dakika = UyariAyarlari::Oku(AyarDeposu()).Dakika;
+    if (!AyHesapla(p, ortam, ay, &hata, err) || !UyariDakikasiOku(p, uyari_, dakika, &hata))
+        return Cikis::Hata(err, hata);
+    const QByteArray ics = Ics(ay, ortam.Zaman.Simdi(), dakika);
+    if (!p.isSet(dosya_))
+        out << QString::fromUtf8(ics);
+    else if (!DosyayaYaz(p.value(dosya_), ics, &hata))
+        return Cikis::Hata(err, hata);
+    return Cikis::Tamam;
+}
+
+QByteArray TakvimKomutu::Ics(const Ay& ay, const QDateTime& damga, int dakika)
+{
+    QByteArray ics;
+    const auto satir = [&ics](const char* ad, const QString& deger) {
+        SatirEkle(ics, QLatin1String(ad), deger);
+    };
+    satir("BEGIN", QStringLiteral("VCALENDAR"));
+    satir("VERSION", QStringLiteral("2.0"));
+    satir("PRODID", QStringLiteral("-//Orvanel//orvanel-cli//TR"));
+    satir("CALSCALE", QStringLiteral("GREGORIAN"));
+    satir("METHOD", QStringLiteral("PUBLISH"));
+    const QString damgaMetni = UtcMetni(damga);
+    const QString yer = Metin(ay.YerAdi);
+    for (const Gun& gun : ay.Gunler) {
+        for (std::size_t i = 0; i < VakitAdlari.size(); ++i) {
+            const QString ad = QString::fromUtf8(VakitAdlari[i]);
+            satir("BEGIN", QStringLiteral("VEVENT"));
+            satir("UID", Uid(gun.Tarih, i, ay.Girdi));
+            satir("DTSTAMP", damgaMetni);
+            satir("DTSTART", UtcMetni(Utc(gun, i, ay.Girdi.Tz)));
+            satir("DURATION", QStringLiteral("PT0S"));
+            satir("SUMMARY", Metin(ad));
+            satir("LOCATION", yer);
+            satir("TRANSP", QStringLiteral("TRANSPARENT"));
+            if (dakika > 0) {
+                // The text of the program's own warning ("Öğle Vaktine 15 Dakika kaldı."),
+                // which the running period names.
+                satir("BEGIN", QStringLiteral("VALARM"));
+                satir("ACTION", QStringLiteral("DISPLAY"));
+                satir("DESCRIPTION", Metin(GeriSayim::UyariOnMetni(static_cast<int>(i + 5) % 6) +
+                                           SureMetni(dakika * 60.0, 4) + QStringLiteral("kaldı.")));
+                satir("TRIGGER", QStringLiteral("-PT%1M").arg(dakika));
+                satir("END", QStringLiteral("VALARM"));
+            }
+            satir("END", QStringLiteral("VEVENT"));
+        }
+    }
+    satir("END", QStringLiteral("VCALENDAR"));
+    return ics;
+}
