@@ -26,6 +26,9 @@ public:
     // The command's line in `orvanel-cli --help`.
     const QString& Ozet() const { return ozet_; }
     const QList<QCommandLineOption>& Secenekler() const { return secenekler_; }
+    // A command that draws (fonts, painting) runs on a QGuiApplication; the others need only
+    // a QCoreApplication.
+    virtual bool Cizer() const { return false; }
 
     int Calistir(const QStringList& args, QTextStream& out, QTextStream& err,
                  const KomutOrtami& ortam) const;

@@ -5,6 +5,7 @@
 #include "cli/Cikis.h"
 #include "cli/EkleKomutu.h"
 #include "cli/HicriKomutu.h"
+#include "cli/ImsakiyeKomutu.h"
 #include "cli/TakvimKomutu.h"
 #include "cli/UyarilarKomutu.h"
 #include "cli/VakitlerKomutu.h"
@@ -16,6 +17,7 @@ KomutSatiri::KomutSatiri()
     komutlar_.push_back(std::make_unique<VakitlerKomutu>());
     komutlar_.push_back(std::make_unique<AyKomutu>());
     komutlar_.push_back(std::make_unique<TakvimKomutu>());
+    komutlar_.push_back(std::make_unique<ImsakiyeKomutu>());
     komutlar_.push_back(std::make_unique<HicriKomutu>());
     komutlar_.push_back(std::make_unique<UyarilarKomutu>());
     komutlar_.push_back(std::make_unique<AramaKomutu>());

@@ -1,8 +1,11 @@
-// orvanel-cli ics through the built program, read back by a real reader (the icalendar
-// module of Debian's python3) and compared with `month` for the same place and month.
+// orvanel-cli ics and timetable through the built program, read back by real readers (the
+// icalendar module of Debian's python3, poppler's pdftotext) and compared with `month` for
+// the same place and month.
 #include "../locations/KonumTestAraclari.h"
 #include "support/CliCalistirici.h"
 
+#include <QDate>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
 
@@ -69,6 +72,38 @@ TEST(AylikCiktiProgram, IcsHoldsTheMonthsTimesInUtc)
         uidler.unite(QSet<QString>(satirlar.begin(), satirlar.end()));
     }
     EXPECT_EQ(uidler.size(), olaylar); // another place, other UIDs
+}
+
+TEST(AylikCiktiProgram, TimetableShowsEveryDayOnOnePage)
+{
+    const CliCalistirici cli;
+    // The runtime folder a session has; Qt's GUI part checks it.
+    QFile::setPermissions(cli.Ev() + QStringLiteral("/run"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QStringList yer{"--year", "2026", "--month", "10", "--place", "istanbul,türkiye"};
+    const QString pdf = cli.Ev() + "/imsakiye.pdf", yok = cli.Ev() + "/yok/a.pdf";
+    ASSERT_EQ(cli(QStringList{"timetable", "--pdf", pdf} + yer), (CliCikti{0, "", ""}));
+    const QString sayfa = Calistir(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).Out;
+    EXPECT_EQ(sayfa.count(u'\f'), 1);
+
+    // Each day's row: its day number, then the Hijri date and the six times in order.
+    const QStringList gunler = cli(QStringList{"month", "--csv"} + yer).Out.split(u'\n');
+    ASSERT_EQ(gunler.size(), 1 + 31 + 1);
+    for (const QString& gun : gunler.mid(1, 31)) {
+        const QStringList alanlar = gun.split(u',');
+        QStringList parcalar = alanlar[1].split(u' ') + alanlar.mid(2);
+        for (QString& p : parcalar)
+            p = QRegularExpression::escape(p);
+        const QRegularExpression satir(QStringLiteral("^\\s*%1\\s.*\\s%2\\s*$")
+                                           .arg(QDate::fromString(alanlar[0], Qt::ISODate).day())
+                                           .arg(parcalar.join(QStringLiteral("\\s+"))),
+                                       QRegularExpression::MultilineOption);
+        EXPECT_TRUE(satir.match(sayfa).hasMatch()) << gun.toStdString();
+    }
+
+    EXPECT_EQ(cli({"imsakiye", "--pdf", yok}), Reddedildi("Dosya yazılamadı: " + yok));
+    EXPECT_EQ(cli({"timetable"}), Reddedildi(QStringLiteral("Yazılacak dosya --pdf DOSYA ile "
+                                                            "verilmeli.")));
 }
 
 } // namespace

@@ -73,7 +73,8 @@ TEST(Komut, HelpNamesEveryOption)
     const CliCikti genel = cli({"--help"});
     EXPECT_EQ(genel.Kod, 0);
     const KomutSatiri komutlar;
-    for (const char* ad : {"times", "month", "ics", "hijri", "alerts", "search", "add"}) {
+    for (const char* ad :
+         {"times", "month", "ics", "timetable", "hijri", "alerts", "search", "add"}) {
         const CliCikti c = cli({ad, "--help"});
         EXPECT_EQ(cli({ad, "-h"}), c);
         EXPECT_EQ(c.Kod, 0);
