@@ -1,6 +1,5 @@
 // The picture button and the scrollbar offscreen: one repaint each, one thumb-drag move
-// (the value, Change and Scrolled and the repaint), and the whole controls gallery.
-#include "KontrolVitrini.h"
+// (the value, Change and Scrolled and the repaint).
 #include "controls/gui/Buton.h"
 #include "controls/gui/Scroll.h"
 
@@ -83,17 +82,5 @@ void BM_ScrollSurukleme(benchmark::State& durum)
     benchmark::DoNotOptimize(degisim);
 }
 BENCHMARK(BM_ScrollSurukleme);
-
-void BM_VitrinCiz(benchmark::State& durum)
-{
-    UygulamaKur();
-    KontrolVitrini vitrin;
-    vitrin.DurumlariKur();
-    vitrin.adjustSize();
-    QImage hedef(vitrin.size(), QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : durum)
-        vitrin.render(&hedef);
-}
-BENCHMARK(BM_VitrinCiz)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -15,8 +15,8 @@ struct VakitGirdisi
     QString Ulke;             // "Türkiye" always gets the daylight-saving hour
     int VakitHesap = 0;       // index into HesapYontemleri()
     bool YazSaati = true;     // apply the system's daylight-saving rule
-    QDate YazBaslangic;       // first day of daylight time in that year; null = none
-    QDate YazBitis;           // first day of standard time again; null = none
+    QDate YazBaslangic{};     // first day of daylight time in that year; null = none
+    QDate YazBitis{};         // first day of standard time again; null = none
     int HicriGun = 0;         // whole-day correction of the Hijri date
 
     // The ranges the computation is defined for; a place outside them (or NaN) is refused

@@ -15,7 +15,7 @@ struct SesYollari
     QString Uyari;  // "uyari.wma"
     // The missing files the start-up message names, each quoted and followed by a space;
     // empty when the general ezan and the warning sound were both found.
-    QString Eksikler;
+    QString Eksikler{};
 
     // `programKlasoru` ends with "/".
     static SesYollari Bul(const QString& programKlasoru);

@@ -299,11 +299,12 @@ TEST(GeriSayimSoak, JumpsNeverWarnTwiceForOnePeriod)
     int donem = 0, uyarilar = 0;
     for (const QString& o : olaylar) {
         const QString ne = o.section(' ', 2);
-        if (ne.startsWith("vakit "))
+        if (ne.startsWith("vakit ")) {
             donem = ne.section(' ', 1, 1).toInt(), uyarilar = 0;
-        else if (ne.startsWith("uyari "))
+        } else if (ne.startsWith("uyari ")) {
             ASSERT_TRUE(++uyarilar == 1 && ne.startsWith("uyari " + GeriSayim::UyariOnMetni(donem)))
                 << o.toStdString();
+        }
     }
     EXPECT_GT(olaylar.filter(" uyari ").size(), 300);
 }

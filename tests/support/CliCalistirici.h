@@ -3,6 +3,7 @@
 #include "CliCikti.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -16,7 +17,10 @@ class CliCalistirici
 public:
     explicit CliCalistirici(QString ev = QString()) : ev_(ev.isEmpty() ? gecici_.path() : ev)
     {
+        // A runtime folder as the session's: the user's alone.
         QDir(ev_).mkpath(QStringLiteral("run"));
+        QFile::setPermissions(ev_ + QStringLiteral("/run"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         env_ = QProcessEnvironment::systemEnvironment();
         env_.insert(QStringLiteral("HOME"), ev_);
         env_.insert(QStringLiteral("XDG_CONFIG_HOME"), ev_ + QStringLiteral("/config"));

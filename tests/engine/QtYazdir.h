@@ -1,4 +1,0 @@
-#pragma once
-
-// Moved to tests/support.
-#include "support/QtYazdir.h"
