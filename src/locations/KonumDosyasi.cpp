@@ -372,10 +372,8 @@ QString KonumDosyasi::GeciciYol() const
     return QFileInfo(hedef.isEmpty() ? yol_ : hedef).dir().filePath(GeciciDosyaAdi);
 }
 
-KonumDosyasiSonucu KonumDosyasi::Oku()
+KonumDosyasiSonucu KonumDosyasi::Denetle() const
 {
-    veri_.clear();
-    atlanan_.clear();
     const QFileInfo bilgi(yol_);
     if (!bilgi.exists())
         return KonumDosyasiSonucu::DosyaYok;
@@ -383,6 +381,17 @@ KonumDosyasiSonucu KonumDosyasi::Oku()
         return KonumDosyasiSonucu::DosyaDegil;
     if (bilgi.size() > EnBuyukBoyut)
         return KonumDosyasiSonucu::CokBuyuk;
+    if (!QFile(yol_).open(QIODevice::ReadOnly))
+        return KonumDosyasiSonucu::Okunamadi;
+    return KonumDosyasiSonucu::Tamam;
+}
+
+KonumDosyasiSonucu KonumDosyasi::Oku()
+{
+    veri_.clear();
+    atlanan_.clear();
+    if (const KonumDosyasiSonucu s = Denetle(); s != KonumDosyasiSonucu::Tamam)
+        return s;
     QFile dosya(yol_);
     if (!dosya.open(QIODevice::ReadOnly))
         return KonumDosyasiSonucu::Okunamadi;

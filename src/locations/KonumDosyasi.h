@@ -87,6 +87,8 @@ public:
     // Where tmpdata.db goes: beside the file a link names, else beside Yol().
     QString GeciciYol() const;
 
+    // Whether the file is there and can be read as a places file (without reading it).
+    KonumDosyasiSonucu Denetle() const;
     // Records in file order.
     KonumDosyasiSonucu DosyadanOku(QVector<KonumKaydi>& kayitlar);
     // The rows, replacing any it held; each row's Index is its position. The rows share the

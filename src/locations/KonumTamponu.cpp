@@ -14,10 +14,14 @@ struct KodTablosu
 
     KodTablosu()
     {
+        // The code page decoded once, byte by byte in one text (each byte is one character).
+        QByteArray hepsi(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b)
+            hepsi[b] = char(b);
+        QStringDecoder cevirici("windows-1254");
+        const QString c = cevirici(hepsi);
         for (int b = 0; b < 256; ++b) {
-            QStringDecoder cevirici("windows-1254");
-            const QString c = cevirici(QByteArray(1, char(b)));
-            harf[b] = c.size() == 1 ? c.at(0).unicode() : u'\uFFFD';
+            harf[b] = c.size() == 256 ? c.at(b).unicode() : u'\uFFFD';
             const QString k = LLCase(QString(QChar(harf[b])));
             kucuk[b] = k.size() == 1 ? k.at(0).unicode() : harf[b];
         }

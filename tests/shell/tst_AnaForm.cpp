@@ -78,7 +78,9 @@ class tst_AnaForm : public QObject
         form_ = std::make_unique<AnaForm>(AnaFormBaglami{&saat_, &yazSaati_, &ses_, oturum_.get(),
                                                          &mesaj_, program_->path() + "/",
                                                          tepsi_.get()});
-        form_->Form_Load(komut);
+        // The rest of the start-up follows the first frame (or, hidden, comes at once).
+        if (form_->Form_Load(komut))
+            (void)QTest::qWaitFor([this] { return form_->BaslangicTamam(); });
         return *form_;
     }
     static void Ayar(const QString& k, const QString& deger) { AyarDeposu().Yaz(k, deger); }

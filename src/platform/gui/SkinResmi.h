@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 // Loads the skin pictures compiled in from assets/skin (see assets/skin/README.md for the
 // names). Qt's resource loading does not pick the @2x twin by itself, so this does.
@@ -16,4 +17,9 @@ public:
 
     // The program icon with its 16, 24, 32 and 48-pixel pictures.
     static QIcon programSimgesi();
+
+    // Starts decoding these pictures (their 1x form) on a thread of their own while the
+    // start-up builds the window; yukle takes each from there, waiting for it if need be.
+    // Call it once the application object exists.
+    static void OnYukle(const QStringList& adlar);
 };

@@ -45,7 +45,10 @@ AnaForm::AnaForm(const AnaFormBaglami& baglam, QWidget* parent)
 {
     setWindowTitle(Baslik());
     setFixedSize(Genislik, Yukseklik);
-    setWindowIcon(SkinResmi::programSimgesi());
+    // The window's icon of every size is set after the first frame; the title strip's 16-pixel
+    // picture is all the frame shows.
+    programSimgesi_ = SkinResmi::programSimgesi();
+    secilenSimge_ = programSimgesi_;
     arkaplan_ = SkinResmi::yukle(QStringLiteral("ana_arkaplan"));
 
     KontrolleriKur();
@@ -71,7 +74,6 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
 {
     TepsiSimge->setToolTip(Baslik());
     tepsiVar_ = TepsiSimge->AlanVar();
-    TepsiSimge->Show();
     if (!tepsiVar_)
         tepsiTimer_.start();
 
@@ -89,24 +91,30 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
     // The times below are for this day: a first tick on a later one (a message held open
     // across midnight) rolls the day over.
     sayac_.setHesapGunu(seciliTarih_.date());
-    Sayfa1->AyarHesap->setCurrentIndex(0);
 
     yollar_ = SesYollari::Bul(b_.ProgramKlasoru);
     sayac_.SesYollariniAyarla(yollar_);
     const QString eksik = yollar_.EksikMesaji();
-    if (!eksik.isEmpty())
+    if (!eksik.isEmpty()) {
+        // The message holds the start-up: the icon is there meanwhile.
+        TepsiyiGoster();
         b_.Mesaj->Goster(this, MesajKutusu::Simge::Dur, QString::fromUtf8(SesDosyasiYokBasligi),
                          eksik);
+    }
 
     setMask(YuvarlakSekil(size()));
-    mesajForm_->Park();
 
     bolgesel_.BolgeselAyarUygula();
     genel_.AyarUygula();
     Hesapla();
     KalanTimerTick();
     kalanTimer_.start();
-    if (!DosyadanOku()) {
+    // data.db is read once the window is on the screen; that it is there and readable is
+    // known before: without it the program shows its message and no window.
+    const KonumDosyasiSonucu dosya = KonumDosyasi(b_.ProgramKlasoru).Denetle();
+    if (dosya != KonumDosyasiSonucu::Tamam) {
+        const KonumMesaji m = KonumDosyasiMesaji(dosya);
+        DosyaMesaji(m.Baslik, m.Metin);
         Form_Unload();
         return false;
     }
@@ -117,7 +125,41 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
     const bool gizli = komutSatiri == QLatin1String("-startup") && genel_.GorevSimge && tepsiVar_;
     if (!gizli || gosterilecek_)
         Goster();
+    // Without a frame to wait for (a hidden start, a window the system does not draw), the
+    // rest of the start-up follows shortly all the same.
+    QTimer::singleShot(gizli && !gosterilecek_ ? 0 : 250, this, &AnaForm::IlkKareSonrasi);
     return true;
+}
+
+void AnaForm::IlkKareSonrasi()
+{
+    if (ilkKareSonrasi_ || !yuklendi_)
+        return;
+    ilkKareSonrasi_ = true;
+    setWindowIcon(secilenSimge_);
+    if (!DosyadanOku()) {
+        // Gone or spoiled since the start-up looked: the program ends as without it.
+        Form_Unload();
+        QCoreApplication::exit(1);
+        return;
+    }
+    DugmeResimleri::Tamamla();
+    TepsiyiGoster();
+    BildirimPencereleriniKur();
+    SayfalariKur();
+    if (bekleyenUyari_.size() == 3)
+        emit UyariIstendi(bekleyenUyari_[0], bekleyenUyari_[1], bekleyenUyari_[2]);
+    bekleyenUyari_.clear();
+    for (const auto& [yol, tur] : std::exchange(bekleyenSesler_, {}))
+        ses_.FModPlay(yol, tur);
+}
+
+void AnaForm::TepsiyiGoster()
+{
+    if (tepsiGosterildi_)
+        return;
+    tepsiGosterildi_ = true;
+    TepsiSimge->Show();
 }
 
 void AnaForm::Goster()
@@ -135,6 +177,8 @@ void AnaForm::Goster()
 
 void AnaForm::Tablar_Click(int index)
 {
+    if (index > 0)
+        SayfalariKur();
     for (int i = 0; i < SayfaSayisi; ++i)
         Tablar[i]->setCurrentEvent(i == index ? 1 : 0);
     for (int i = 0; i < SayfaSayisi; ++i) {
@@ -144,12 +188,14 @@ void AnaForm::Tablar_Click(int index)
             TabSayfa[i]->show();
             gosterilenSayfa_ = index;
             aniTimer_.start();
-        } else {
+        } else if (TabSayfa[i]) {
             TabSayfa[i]->hide();
         }
     }
     if (index == 1)
         Sayfa1->SehirAra->setFocus(Qt::OtherFocusReason);
+    if (index == 2)
+        EkSimgeOnizlemesi();
 }
 
 void AnaForm::AniTimerTick()
@@ -331,6 +377,11 @@ void AnaForm::TarihEtiketiTiklandi()
     // The panel lives on page 0: from another page, that page comes first.
     if (gosterilenSayfa_ != 0)
         Tablar_Click(0);
+    if (Sayfa0->TarihCercevesiKur()) {
+        connect(Sayfa0->BtnTarihSec, &Buton::Click, this, &AnaForm::BtnTarihSec_Click);
+        connect(Sayfa0->TarihSec, &QLineEdit::returnPressed, this, &AnaForm::BtnTarihSec_Click);
+        connect(Sayfa0->BtnBugun, &Buton::Click, this, &AnaForm::BtnBugun_Click);
+    }
     Sayfa0->TarihSec->setText(KisaTarihMetni(seciliTarih_, QLocale()));
     Sayfa0->TarihSecFrame->show();
     Sayfa0->TarihSecFrame->raise();
@@ -389,10 +440,9 @@ void AnaForm::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.drawPixmap(0, 0, arkaplan_);
     if (!ilkKareCizildi_) {
-        // The buttons' pressed and pointer-over pictures are decoded once the first frame is
-        // on the screen, so the start-up does not wait for pictures it cannot show.
+        // Queued behind this paint: the start-up does not wait for what it cannot show.
         ilkKareCizildi_ = true;
-        QTimer::singleShot(0, this, &DugmeResimleri::Tamamla);
+        QTimer::singleShot(0, this, &AnaForm::IlkKareSonrasi);
     }
 }
 

@@ -57,6 +57,8 @@ public:
 
     // The product name and the product web site's host ("Orvanel orvanel.example.org").
     static QString Baslik();
+    // The skin pictures the first frame shows (SkinResmi::OnYukle).
+    static QStringList IlkKareResimleri();
     // The application's own title, for boxes that have no fixed one.
     static QString UygulamaBasligi() { return QStringLiteral("Orvanel"); }
 
@@ -123,14 +125,15 @@ public:
     Etiket* LTHicri;
     Etiket* LTSaat;
     SayfaVakitler* Sayfa0;
-    SayfaBolgesel* Sayfa1;
-    SayfaGenel* Sayfa2;
-    SayfaHakkinda* Sayfa3;
+    SayfaBolgesel* Sayfa1 = nullptr; // pages 1 to 3: null until SayfalariKur
+    SayfaGenel* Sayfa2 = nullptr;
+    SayfaHakkinda* Sayfa3 = nullptr;
 
     // The notification-area icon, the tray menu's window and the popup.
     NotifyIcon* TepsiSimge;
-    MenuForm* Menu() const { return menu_.get(); }
-    MesajForm* Mesaj() const { return mesajForm_.get(); }
+    // The popup and the tray menu, built after the first frame or when first needed.
+    MenuForm* Menu();
+    MesajForm* Mesaj();
     // The add-location dialog, opened by BtnSehirEkle; made on its first opening (null before),
     // as most runs never add a place.
     EkleForm* Ekle() const { return ekleForm_.get(); }
@@ -192,6 +195,19 @@ private:
     void KontrolleriKur();
     void SayfalariBagla();
     void BildirimleriKur();
+    // What the first frame does not show, done once it is on the screen: the buttons' other
+    // pictures, the tray icon, the popup and the tray menu, the sounds asked for meanwhile.
+    void IlkKareSonrasi();
+public:
+    // Pages 1 to 3, built after the first frame or when first shown; what their controls
+    // were given meanwhile is put on them.
+    void SayfalariKur();
+    // Whether the part of the start-up that follows the first frame has run.
+    bool BaslangicTamam() const { return ilkKareSonrasi_; }
+private:
+    void BildirimPencereleriniKur();
+    void TepsiyiGoster();
+    void EkSimgeOnizlemesi();
     void Form_Unload();
     void OpenURL(const QString& adres);
     void TarihEtiketiTiklandi();
@@ -228,6 +244,19 @@ private:
     bool yuklendi_ = false;
     bool gosterilecek_ = false; // shown once the start-up is done
     bool ilkKareCizildi_ = false;
+    bool ilkKareSonrasi_ = false; // the start-up's deferred part has run
+    bool tepsiGosterildi_ = false;
+    QIcon programSimgesi_;
+    QIcon secilenSimge_; // the icon option's choice, the window's icon once it is set
+    bool ekSimgeGuncel_ = false;  // page 2's preview of eksimge.ico is up to date
+    // Sounds asked for before the first frame, played after it in their order.
+    std::vector<std::pair<QString, SesTuru>> bekleyenSesler_;
+    QStringList bekleyenUyari_; // a warning asked for before it: its three texts
+    // Pages 1 and 2 before they are built.
+    clsFastCollection bekleyenSatirlar_;
+    int bekleyenAktif_ = 0;
+    BolgeselAyarFormu bekleyenBolgeselForm_;
+    GenelAyarFormu bekleyenGenelForm_;
     QPixmap arkaplan_;
     // Top-level windows of their own, unloaded with the program.
     std::unique_ptr<MesajForm> mesajForm_;

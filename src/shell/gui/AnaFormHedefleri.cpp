@@ -22,23 +22,38 @@
 
 void AnaForm::FormuGoster(const GenelAyarFormu& form)
 {
-    Sayfa2->FormuGoster(form);
+    if (Sayfa2)
+        Sayfa2->FormuGoster(form);
+    else
+        bekleyenGenelForm_ = form;
     GAyarUstte->setCurrentEvent(form.Ustte);
-    // The preview of the second icon is read again each time, as the file may come later.
+    ekSimgeGuncel_ = false;
+    if (gosterilenSayfa_ == 2)
+        EkSimgeOnizlemesi();
+}
+
+void AnaForm::EkSimgeOnizlemesi()
+{
+    // Read again each time the page is shown after an apply, as the file may come later.
+    if (ekSimgeGuncel_)
+        return;
+    ekSimgeGuncel_ = true;
     const QIcon ek(b_.ProgramKlasoru + QStringLiteral("eksimge.ico"));
     Sayfa2->GAIcon2->setPixmap(ek.isNull() ? QPixmap() : ek.pixmap(16, 16));
 }
 
 void AnaForm::SimgeSec(int secim)
 {
-    QIcon simge = SkinResmi::programSimgesi();
+    QIcon simge = programSimgesi_;
     if (secim != 1) {
         const QString yol = b_.ProgramKlasoru + QStringLiteral("eksimge.ico");
         const QIcon ek(yol);
         // A missing or unreadable file keeps the icon the window has.
-        simge = (QFile::exists(yol) && !ek.availableSizes().isEmpty()) ? ek : windowIcon();
+        simge = (QFile::exists(yol) && !ek.availableSizes().isEmpty()) ? ek : secilenSimge_;
     }
-    setWindowIcon(simge);
+    secilenSimge_ = simge;
+    if (ilkKareSonrasi_)
+        setWindowIcon(simge);
     FormIcon->setPixmap(simge.pixmap(16, 16));
     if (mesajForm_)
         mesajForm_->setMesajIcon(simge);
@@ -70,44 +85,60 @@ bool AnaForm::OpaklikUygula(double opaklik)
 
 // BolgeselAyarHedefi -----------------------------------------------------------------------
 
+// Until page 1 is built, its list and its controls are kept here: the rows, the active row
+// (nothing can be selected on a page never shown) and the form.
+
 void AnaForm::setListeSecili(int konum)
 {
-    Sayfa1->Db->setSelectedItem(konum);
+    if (Sayfa1)
+        Sayfa1->Db->setSelectedItem(konum);
 }
 
 void AnaForm::ListeyiDoldur(clsFastCollection& satirlar)
 {
-    Sayfa1->ListeyiDoldur(satirlar, bolgesel_.Konum);
+    if (Sayfa1) {
+        Sayfa1->ListeyiDoldur(satirlar, bolgesel_.Konum);
+        return;
+    }
+    bekleyenSatirlar_ = std::move(satirlar);
+    satirlar = clsFastCollection();
+    bekleyenAktif_ = KonumListesi::SatirBul(bekleyenSatirlar_, bolgesel_.Konum);
 }
 
 int AnaForm::ListeSecili() const
 {
-    return Sayfa1->SeciliSatir();
+    return Sayfa1 ? Sayfa1->SeciliSatir() : 0;
 }
 
 int AnaForm::ListeAktif() const
 {
-    return Sayfa1->Db->Aktif();
+    return Sayfa1 ? Sayfa1->Db->Aktif() : bekleyenAktif_;
 }
 
 void AnaForm::setListeAktif(int konum)
 {
-    Sayfa1->Db->setAktif(konum);
+    if (Sayfa1)
+        Sayfa1->Db->setAktif(konum);
+    else
+        bekleyenAktif_ = bekleyenSatirlar_.Item(konum) ? konum : 0;
 }
 
 const vkListItem* AnaForm::ListeSatiri(int konum) const
 {
-    return Sayfa1->Konumlar.Item(konum);
+    return Sayfa1 ? Sayfa1->Konumlar.Item(konum) : bekleyenSatirlar_.Item(konum);
 }
 
 BolgeselAyarFormu AnaForm::FormuOku() const
 {
-    return Sayfa1->FormuOku();
+    return Sayfa1 ? Sayfa1->FormuOku() : bekleyenBolgeselForm_;
 }
 
 void AnaForm::FormuGoster(const BolgeselAyarFormu& form)
 {
-    Sayfa1->FormuGoster(form);
+    if (Sayfa1)
+        Sayfa1->FormuGoster(form);
+    else
+        bekleyenBolgeselForm_ = form;
 }
 
 void AnaForm::YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu)
@@ -183,12 +214,20 @@ void AnaForm::VakitDegisti(int satir, const QString& vakitMetni, const QString& 
 
 void AnaForm::UyariGoster(const QString& oncu, const QString& sure, const QString& son)
 {
-    emit UyariIstendi(oncu, sure, son);
+    // A warning due at start rises once the window is on the screen.
+    if (!ilkKareSonrasi_)
+        bekleyenUyari_ = {oncu, sure, son};
+    else
+        emit UyariIstendi(oncu, sure, son);
 }
 
 void AnaForm::SesCal(const QString& yol, SesTuru tur)
 {
-    ses_.FModPlay(yol, tur);
+    // The sound module loads with the first sound: not before the first frame.
+    if (!ilkKareSonrasi_)
+        bekleyenSesler_.emplace_back(yol, tur);
+    else
+        ses_.FModPlay(yol, tur);
 }
 
 void AnaForm::GunDegisti(const QDateTime& simdi)

@@ -19,11 +19,22 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+QStringList AnaForm::IlkKareResimleri()
+{
+    QStringList adlar{"ana_arkaplan", "simge_16",       "aktif_vakit",
+                      "ustte_normal", "ustte_2_normal", "kapat_normal",
+                      "ezan_normal",  "ezan_2_normal",  "ezan_3_normal"};
+    for (const char* sekme : {"sekme_vakitler", "sekme_bolgesel", "sekme_genel", "sekme_hakkinda"})
+        adlar << QString::fromLatin1(sekme) + QStringLiteral("_normal")
+              << QString::fromLatin1(sekme) + QStringLiteral("_2_normal");
+    return adlar;
+}
+
 void AnaForm::KontrolleriKur()
 {
     FormIcon = new QLabel(this);
     FormIcon->setGeometry(9, 9, 16, 16);
-    FormIcon->setPixmap(windowIcon().pixmap(16, 16));
+    FormIcon->setPixmap(programSimgesi_.pixmap(16, 16));
 
     GAyarUstte = new Buton(this);
     DugmeResimleri::Yukle(*GAyarUstte, QStringLiteral("ustte"), 2);
@@ -60,16 +71,8 @@ void AnaForm::KontrolleriKur()
     TabCon = new QWidget(this);
     TabCon->setGeometry(8, 92, 226, 205);
     Sayfa0 = new SayfaVakitler(TabCon);
-    Sayfa1 = new SayfaBolgesel(TabCon);
-    Sayfa2 = new SayfaGenel(TabCon);
-    Sayfa3 = new SayfaHakkinda(TabCon, WebAdresleri::Host(WebAdresleri::Yapimci()),
-                               WebAdresleri::Host(WebAdresleri::Urun()));
-    TabSayfa = {Sayfa0, Sayfa1, Sayfa2, Sayfa3};
-    for (int i = 0; i < SayfaSayisi; ++i) {
-        TabSayfa[i]->setGeometry(0, 0, 226, 205);
-        TabSayfa[i]->setVisible(i == 0);
-    }
-    Sayfa2->GAIcon1->setPixmap(windowIcon().pixmap(16, 16));
+    Sayfa0->setGeometry(0, 0, 226, 205);
+    TabSayfa = {Sayfa0, nullptr, nullptr, nullptr};
 
     static const char* const sekmeler[SayfaSayisi] = {"sekme_vakitler", "sekme_bolgesel",
                                                       "sekme_genel", "sekme_hakkinda"};
@@ -104,10 +107,85 @@ void AnaForm::SayfalariBagla()
     connect(LSehir, &Etiket::Tiklandi, this, [this] { Tablar_Click(1); });
     connect(LTMiladi, &Etiket::Tiklandi, this, &AnaForm::TarihEtiketiTiklandi);
     connect(LTHicri, &Etiket::Tiklandi, this, &AnaForm::TarihEtiketiTiklandi);
+}
 
-    connect(Sayfa0->BtnTarihSec, &Buton::Click, this, &AnaForm::BtnTarihSec_Click);
-    connect(Sayfa0->TarihSec, &QLineEdit::returnPressed, this, &AnaForm::BtnTarihSec_Click);
-    connect(Sayfa0->BtnBugun, &Buton::Click, this, &AnaForm::BtnBugun_Click);
+void AnaForm::BildirimleriKur()
+{
+    TepsiSimge = new NotifyIcon(this, b_.Tepsi);
+    connect(TepsiSimge, &NotifyIcon::Click, this, [this] {
+        Tablar_Click(0);
+        Goster();
+    });
+    // The window hides itself by visibility and is never held by the icon, so this shows
+    // nothing by itself; the clicks of the double-click already did.
+    connect(TepsiSimge, &NotifyIcon::DblClick, this, [this] { TepsiSimge->Restore(true); });
+    connect(TepsiSimge, &NotifyIcon::ContextMenu, this, [this] {
+        TepsiSimge->SetForeground(this);
+        Menu()->Ac(QCursor::pos());
+    });
+
+    // The dialog is built when first asked for: it costs start-up time (its pictures, its
+    // network sender) that most runs never use. Closing a dialog never made closes nothing.
+    connect(this, &AnaForm::SehirEkleIstendi, this, [this] {
+        if (!ekleForm_)
+            ekleForm_ = std::make_unique<EkleForm>(*this, this);
+        ekleForm_->Ac();
+    });
+    connect(this, &AnaForm::EkleFormKapatIstendi, this, [this] {
+        if (ekleForm_)
+            ekleForm_->Kapat();
+    });
+}
+
+void AnaForm::BildirimPencereleriniKur()
+{
+    if (mesajForm_)
+        return;
+    mesajForm_ = std::make_unique<MesajForm>(this);
+    menu_ = std::make_unique<MenuForm>(*this);
+    menu_->setMesajForm(mesajForm_.get());
+    mesajForm_->setMesajIcon(secilenSimge_);
+    mesajForm_->Park();
+    connect(&ses_, &SesCalar::SessizEtkin, menu_.get(), &MenuForm::SessizEtkin);
+    connect(this, &AnaForm::UyariIstendi, mesajForm_.get(), &MesajForm::Goster);
+}
+
+MenuForm* AnaForm::Menu()
+{
+    BildirimPencereleriniKur();
+    return menu_.get();
+}
+
+MesajForm* AnaForm::Mesaj()
+{
+    BildirimPencereleriniKur();
+    return mesajForm_.get();
+}
+
+void AnaForm::SayfalariKur()
+{
+    if (Sayfa1)
+        return;
+    // The standard controls of these pages (line edits, a combo box, check boxes) set up the
+    // widget style: worth it only once the first frame is on the screen.
+    Sayfa1 = new SayfaBolgesel(TabCon);
+    Sayfa2 = new SayfaGenel(TabCon);
+    Sayfa3 = new SayfaHakkinda(TabCon, WebAdresleri::Host(WebAdresleri::Yapimci()),
+                               WebAdresleri::Host(WebAdresleri::Urun()));
+    TabSayfa = {Sayfa0, Sayfa1, Sayfa2, Sayfa3};
+    for (int i = 1; i < SayfaSayisi; ++i) {
+        TabSayfa[i]->setGeometry(0, 0, 226, 205);
+        TabSayfa[i]->setVisible(gosterilenSayfa_ == i);
+    }
+    Sayfa2->GAIcon1->setPixmap(programSimgesi_.pixmap(16, 16));
+
+    Sayfa1->FormuGoster(bekleyenBolgeselForm_);
+    Sayfa1->Konumlar.Doldur(bekleyenSatirlar_);
+    Sayfa1->Db->KaynakDegisti();
+    Sayfa1->Db->setAktif(bekleyenAktif_);
+    Sayfa2->FormuGoster(bekleyenGenelForm_);
+    if (gosterilenSayfa_ == 2)
+        EkSimgeOnizlemesi();
 
     connect(Sayfa1->BtnBolgeKaydet, &Buton::Click, this, &AnaForm::BtnBolgeKaydet_Click);
     connect(Sayfa1->BtnSehirEkle, &Buton::Click, this, &AnaForm::SehirEkleIstendi);
@@ -136,40 +214,5 @@ void AnaForm::SayfalariBagla()
     connect(Sayfa3->LDetayliBilgi, &Etiket::Tiklandi, this, [this] {
         OpenURL(WebAdresleri::Urun() +
                 QStringLiteral("/yardim.php?v=%1.%2").arg(SurumAna).arg(SurumAlt));
-    });
-}
-
-void AnaForm::BildirimleriKur()
-{
-    TepsiSimge = new NotifyIcon(this, b_.Tepsi);
-    mesajForm_ = std::make_unique<MesajForm>(this);
-    menu_ = std::make_unique<MenuForm>(*this);
-    menu_->setMesajForm(mesajForm_.get());
-    mesajForm_->setMesajIcon(windowIcon());
-
-    connect(TepsiSimge, &NotifyIcon::Click, this, [this] {
-        Tablar_Click(0);
-        Goster();
-    });
-    // The window hides itself by visibility and is never held by the icon, so this shows
-    // nothing by itself; the clicks of the double-click already did.
-    connect(TepsiSimge, &NotifyIcon::DblClick, this, [this] { TepsiSimge->Restore(true); });
-    connect(TepsiSimge, &NotifyIcon::ContextMenu, this, [this] {
-        TepsiSimge->SetForeground(this);
-        menu_->Ac(QCursor::pos());
-    });
-    connect(&ses_, &SesCalar::SessizEtkin, menu_.get(), &MenuForm::SessizEtkin);
-    connect(this, &AnaForm::UyariIstendi, mesajForm_.get(), &MesajForm::Goster);
-
-    // The dialog is built when first asked for: it costs start-up time (its pictures, its
-    // network sender) that most runs never use. Closing a dialog never made closes nothing.
-    connect(this, &AnaForm::SehirEkleIstendi, this, [this] {
-        if (!ekleForm_)
-            ekleForm_ = std::make_unique<EkleForm>(*this, this);
-        ekleForm_->Ac();
-    });
-    connect(this, &AnaForm::EkleFormKapatIstendi, this, [this] {
-        if (ekleForm_)
-            ekleForm_->Kapat();
     });
 }

@@ -9,15 +9,31 @@ Etiket::Etiket(const QString& metin, QWidget* parent, int pikselBoyu, bool kalin
                const QColor& renk)
     : QLabel(metin, parent)
 {
+    // A label like its parent takes the parent's font and colour as they are, which costs
+    // nothing; only the others get their own.
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(pikselBoyu);
     f.setBold(kalin);
-    setFont(f);
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, renk);
-    setPalette(p);
+    if (!parent || parent->font() != f)
+        setFont(f);
+    if (!parent || parent->palette().color(QPalette::WindowText) != renk) {
+        QPalette p = palette();
+        p.setColor(QPalette::WindowText, renk);
+        setPalette(p);
+    }
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Etiket::Varsayilan(QWidget& w, int pikselBoyu, bool kalin)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pikselBoyu);
+    f.setBold(kalin);
+    w.setFont(f);
+    QPalette p = w.palette();
+    p.setColor(QPalette::WindowText, Gri);
+    w.setPalette(p);
 }
 
 void Etiket::Yerlestir(int sol, int ust, int genislik, int yukseklik)

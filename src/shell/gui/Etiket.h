@@ -16,6 +16,9 @@ public:
     Etiket(const QString& metin, QWidget* parent, int pikselBoyu = 12, bool kalin = false,
            const QColor& renk = Gri);
 
+    // Gives a window or page the font and text colour most of its labels have.
+    static void Varsayilan(QWidget& w, int pikselBoyu, bool kalin = false);
+
     // Position and size in pixels of the parent, as the window's design table gives them.
     void Yerlestir(int sol, int ust, int genislik, int yukseklik);
     // Marks the label as clickable: hand pointer, clicks reported.

@@ -11,6 +11,7 @@
 
 SayfaVakitler::SayfaVakitler(QWidget* parent) : QWidget(parent)
 {
+    Etiket::Varsayilan(*this, 13, true); // the six rows and their values
     AktifVakitBg = new QLabel(this);
     AktifVakitBg->setPixmap(SkinResmi::yukle(QStringLiteral("aktif_vakit")));
     AktifVakitBg->setGeometry(6, SatirUstleri[0] - 3, 214, 22);
@@ -35,7 +36,12 @@ SayfaVakitler::SayfaVakitler(QWidget* parent) : QWidget(parent)
     LKalan = new Etiket(QStringLiteral("00:00:00"), this, 18, true);
     LKalan->Yerlestir(54, 182, 120, 22);
     LKalan->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
 
+bool SayfaVakitler::TarihCercevesiKur()
+{
+    if (TarihSecFrame)
+        return false;
     // The title is set after the font: a title given first is measured in the default font,
     // which would load a font the start-up never shows.
     TarihSecFrame = new QGroupBox(this);
@@ -58,6 +64,7 @@ SayfaVakitler::SayfaVakitler(QWidget* parent) : QWidget(parent)
     DugmeResimleri::Yazili(*BtnBugun, QStringLiteral("dugme"), QStringLiteral("Bugün"));
     BtnBugun->move(90, 50);
     TarihSecFrame->hide();
+    return true;
 }
 
 void SayfaVakitler::VurguyuTasi(int satir)

@@ -26,6 +26,10 @@ public:
     // Moves AktifVakitBg behind row `satir` (its top 3 pixels above the row label's).
     void VurguyuTasi(int satir);
 
+    // The date-entry panel, built on its first use (its line edit and frame cost start-up
+    // time most runs never use); true when this call built it.
+    bool TarihCercevesiKur();
+
     Etiket* LVakit;
     std::array<Etiket*, 6> Satirlar; // LImsak .. LYatsi
     std::array<Etiket*, 6> Degerler; // VImsak .. VYatsi
@@ -33,8 +37,9 @@ public:
     Etiket* LKalan;
     QLabel* AktifVakitBg;
 
-    QGroupBox* TarihSecFrame;
-    QLineEdit* TarihSec;
-    Buton* BtnTarihSec;
-    Buton* BtnBugun;
+    // The date-entry panel: null until TarihCercevesiKur.
+    QGroupBox* TarihSecFrame = nullptr;
+    QLineEdit* TarihSec = nullptr;
+    Buton* BtnTarihSec = nullptr;
+    Buton* BtnBugun = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "platform/SistemSaati.h"
 #include "platform/SistemYazSaati.h"
 #include "platform/TekOrnek.h"
+#include "platform/gui/SkinResmi.h"
 #include "shell/gui/AnaForm.h"
 #include "shell/gui/IlkKareOlcer.h"
 #include "shell/gui/QtMesajKutusu.h"
@@ -17,6 +18,9 @@ int main(int argc, char* argv[])
     // The window hides itself into the notification area, and message boxes may be the only
     // windows for a while: the program ends only by its own Cikis.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // The first frame's pictures are decoded on a second thread while the window is built.
+    SkinResmi::OnYukle(AnaForm::IlkKareResimleri());
 
     // The whole text after the program name, compared as one.
     const QString komutSatiri = app.arguments().mid(1).join(QLatin1Char(' '));
