@@ -1,13 +1,17 @@
 #include "engine/GunlukHesap.h"
+#include "engine/HesapYontemi.h"
+#include "engine/Sayi.h"
+#include "engine/Yuvarlama.h"
+#include "support/QtYazdir.h"
 
 #include <QRegularExpression>
 
-#include "support/QtYazdir.h"
-
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 #include <ctime>
+#include <optional>
 
 namespace {
 
@@ -24,25 +28,11 @@ VakitGirdisi Girdi(QDate gun, double enlem, double boylam, double tz, const QStr
     return g;
 }
 
-std::array<QString, 6> Metinler(const VakitGirdisi& g)
+// The six shown times, joined by spaces.
+QString Metinler(const VakitGirdisi& g)
 {
-    return GunlukHesapla(g).Metinler;
-}
-
-std::array<QString, 6> Beklenen(const char* a, const char* b, const char* c, const char* d,
-                                const char* e, const char* f)
-{
-    return {QString::fromLatin1(a), QString::fromLatin1(b), QString::fromLatin1(c),
-            QString::fromLatin1(d), QString::fromLatin1(e), QString::fromLatin1(f)};
-}
-
-// Germany's 2026 rule: last Sunday of March to last Sunday of October.
-VakitGirdisi Berlin(QDate gun)
-{
-    VakitGirdisi g = Girdi(gun, 52.5, 13.4, 1, QStringLiteral("Almanya"));
-    g.YazBaslangic = QDate(2026, 3, 29);
-    g.YazBitis = QDate(2026, 10, 25);
-    return g;
+    const std::array<QString, 6> m = GunlukHesapla(g).Metinler;
+    return QStringList(m.begin(), m.end()).join(u' ');
 }
 
 } // namespace
@@ -52,18 +42,18 @@ TEST(GunlukHesap, WorkedResults)
 {
     // İstanbul area in midsummer; "Türkiye" adds the hour.
     EXPECT_EQ(Metinler(Girdi(QDate(2026, 6, 21), 41.0, 29.0, 2, QStringLiteral("Türkiye"))),
-              Beklenen("03:23", "05:25", "13:12", "17:11", "20:48", "22:38"));
+              "03:23 05:25 13:12 17:11 20:48 22:38");
     EXPECT_EQ(Metinler(Girdi(QDate(2026, 12, 21), 41.0, 29.0, 2, QStringLiteral("Türkiye"))),
-              Beklenen("06:46", "08:18", "13:08", "15:26", "17:47", "19:12"));
+              "06:46 08:18 13:08 15:26 17:47 19:12");
     // Mecca area, Umm Al-Qura: Yatsı from the 17° angle.
     EXPECT_EQ(Metinler(Girdi(QDate(2026, 3, 20), 21.4, 39.8, 3, QString(), 3)),
-              Beklenen("05:08", "06:19", "12:35", "15:58", "18:41", "19:41"));
+              "05:08 06:19 12:35 15:58 18:41 19:41");
     // Berlin area: angles never reached, the high-latitude share decides.
     EXPECT_EQ(Metinler(Girdi(QDate(2026, 6, 21), 52.5, 13.4, 1, QString())),
-              Beklenen("02:06", "03:35", "12:14", "16:37", "20:42", "22:02"));
+              "02:06 03:35 12:14 16:37 20:42 22:02");
     // Cairo area, Egyptian method with half degrees.
     EXPECT_EQ(Metinler(Girdi(QDate(2026, 1, 1), 30.0, 31.2, 2, QString(), 4)),
-              Beklenen("05:18", "06:44", "12:05", "14:52", "17:14", "18:28"));
+              "05:18 06:44 12:05 14:52 17:14 18:28");
 }
 
 TEST(GunlukHesap, IntermediateValuesOfMidsummerIstanbul)
@@ -91,10 +81,9 @@ TEST(GunlukHesap, HighLatitudeRawValuesAndSeconds)
 
     // The seconds are those of the shown minutes, so the countdown meets the label exactly.
     const VakitSonucu s = GunlukHesapla(g);
-    const std::array<double, 6> saniyeler{2 * 3600 + 6 * 60,   3 * 3600 + 35 * 60,
-                                          12 * 3600 + 14 * 60, 16 * 3600 + 37 * 60,
-                                          20 * 3600 + 42 * 60, 22 * 3600 + 2 * 60};
-    EXPECT_EQ(s.GunlukVakitler, saniyeler);
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(s.GunlukVakitler[i],
+                  QTime::fromString(s.Metinler[i]).msecsSinceStartOfDay() / 1000);
     EXPECT_EQ(s.Miladi, QStringLiteral("21 Haziran 2026"));
     EXPECT_EQ(s.Hicri, QStringLiteral("6 Muharrem 1448"));
 }
@@ -139,22 +128,20 @@ TEST(YazSaati, WindowOfTheRuleAndTurkiye)
         bool Acik;
         const char* Ulke;
         int D;
-    } durumlar[] = {
-        {{2026, 3, 28}, bahar, guz, true, "Almanya", 0},
-        {bahar, bahar, guz, true, "Almanya", 1},
-        {{2026, 10, 24}, bahar, guz, true, "Almanya", 1},
-        {guz, bahar, guz, true, "Almanya", 0},
-        {{2026, 7, 1}, bahar, guz, false, "Almanya", 0},
-        {{2026, 7, 1}, {}, {}, true, "Almanya", 0},
-        {{2026, 7, 1}, {2026, 7, 1}, {2026, 7, 1}, true, "Almanya", 0},
-        // Sydney 2026: summer ends 5 April, starts again 4 October.
-        {{2026, 4, 4}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 1},
-        {{2026, 4, 5}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 0},
-        {{2026, 10, 4}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 1},
-        {{2026, 1, 1}, {}, {}, false, "Türkiye", 1},
-        {{2026, 1, 1}, {}, {}, true, "türkiye", 0},
-        {{2026, 1, 1}, {}, {}, true, "Türkiye ", 0},
-    };
+    } durumlar[] = {{{2026, 3, 28}, bahar, guz, true, "Almanya", 0},
+                    {bahar, bahar, guz, true, "Almanya", 1},
+                    {{2026, 10, 24}, bahar, guz, true, "Almanya", 1},
+                    {guz, bahar, guz, true, "Almanya", 0},
+                    {{2026, 7, 1}, bahar, guz, false, "Almanya", 0},
+                    {{2026, 7, 1}, {}, {}, true, "Almanya", 0},
+                    {{2026, 7, 1}, {2026, 7, 1}, {2026, 7, 1}, true, "Almanya", 0},
+                    // Sydney 2026: summer ends 5 April, starts again 4 October.
+                    {{2026, 4, 4}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 1},
+                    {{2026, 4, 5}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 0},
+                    {{2026, 10, 4}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 1},
+                    {{2026, 1, 1}, {}, {}, false, "Türkiye", 1},
+                    {{2026, 1, 1}, {}, {}, true, "türkiye", 0},
+                    {{2026, 1, 1}, {}, {}, true, "Türkiye ", 0}};
     for (const auto& d : durumlar) {
         VakitGirdisi g = Girdi(d.Gun, 52.5, 13.4, 1, QString::fromUtf8(d.Ulke));
         g.YazBaslangic = d.Bas;
@@ -164,7 +151,9 @@ TEST(YazSaati, WindowOfTheRuleAndTurkiye)
     }
 
     // Every time moves by exactly one hour.
-    VakitGirdisi g = Berlin(QDate(2026, 3, 28));
+    VakitGirdisi g = Girdi(QDate(2026, 3, 28), 52.5, 13.4, 1, QStringLiteral("Almanya"));
+    g.YazBitis = QDate(2026, 10, 25);
+    g.YazBaslangic = QDate(2026, 3, 29);
     const VakitSonucu once = GunlukHesapla(g);
     g.YazBaslangic = QDate(2026, 3, 20);
     const VakitSonucu sonra = GunlukHesapla(g);
@@ -242,4 +231,74 @@ TEST(GunlukHesap, MidnightInsideAClockGap)
     EXPECT_EQ(s.Miladi, QStringLiteral("6 Eylül 2026"));
     EXPECT_EQ(s.Hicri, QStringLiteral("24 Rebiü'l-Evvel 1448"));
     EXPECT_EQ(s.Metinler[2], QStringLiteral("12:48"));
+}
+
+// The five methods in index order, their angles (half degrees included), only the first the
+// standard one; the description lines are joined as they are, so the regions keep their
+// closing blank. Outside the table there is no method.
+TEST(HesapYontemi, TableOfTheFiveMethods)
+{
+    const std::pair<double, double> acilar[] = {
+        {18, 17}, {18, 18}, {15, 15}, {19, 17}, {19.5, 17.5}};
+    for (int i = 0; i < 5; ++i) {
+        const HesapYontemi* y = HesapYontemiBul(i);
+        ASSERT_NE(y, nullptr);
+        EXPECT_EQ(y->Index, i);
+        EXPECT_EQ(std::pair(y->ImsakAcisi, y->YatsiAcisi), acilar[i]) << i;
+        EXPECT_EQ(y->Standart, i == 0);
+        EXPECT_TRUE(y->BolgeMetni.endsWith(u' ') && !y->AciMetni.endsWith(u' ')) << i;
+    }
+    EXPECT_EQ(HesapYontemiBul(3)->AciMetni,
+              QStringLiteral(
+                  "İmsak Açısı : -19 Yatsı Açısı : Akşam'dan 90 dk. sonra (Ramazan'da 120 dk.)"));
+    for (int i : {-1, 5, 32767})
+        EXPECT_EQ(HesapYontemiBul(i), nullptr);
+}
+
+// Halves go to the even neighbour, on both sides of zero and whatever the rounding mode.
+TEST(CifteYuvarla, HalvesGoToTheEvenNeighbour)
+{
+    const std::pair<double, double> durumlar[] = {{0.5, 0},    {1.5, 2},    {2.5, 2},
+                                                  {-0.5, 0},   {-1.5, -2},  {-2.5, -2},
+                                                  {2.4999, 2}, {2.5001, 3}, {-2.5001, -3}};
+    const int eski = std::fegetround();
+    for (int kip : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD}) {
+        std::fesetround(kip);
+        for (const auto& [x, beklenen] : durumlar)
+            EXPECT_EQ(CifteYuvarla(x), beklenen) << x << " mode " << kip;
+    }
+    std::fesetround(eski);
+}
+
+// What a user types: one decimal mark, "." or ",", and nothing that reads differently under
+// another number format.
+TEST(Sayi, TypedNumbers)
+{
+    const std::pair<const char*, std::optional<double>> durumlar[] = {
+        {"41.02", 41.02}, {"41,02", 41.02}, {"-33,9", -33.9}, {"+41", 41},     {".5", 0.5},
+        {"5.", 5},        {" 7 ", 7},       {"0", 0},         {"", {}},        {"-", {}},
+        {".", {}},        {"1e3", {}},      {"1.2.3", {}},    {"1.234,5", {}}, {"4 1", {}},
+        {"--1", {}},      {"0x10", {}},     {"nan", {}},      {"inf", {}},     {"kırk", {}},
+        {"٤١", {}}, // Arabic-Indic digits are not typed input
+    };
+    for (const auto& [metin, beklenen] : durumlar)
+        EXPECT_EQ(Sayi::Coz(QString::fromUtf8(metin)), beklenen) << metin;
+    EXPECT_EQ(Sayi::Coz(QString(400, QLatin1Char('9'))), std::nullopt) << "beyond a double";
+}
+
+// The stored form: 15 significant digits, spelled out, the same on every system.
+TEST(Sayi, StoredForm)
+{
+    const std::pair<double, const char*> durumlar[] = {{41.02, "41.02"},
+                                                       {-3.5, "-3.5"},
+                                                       {2, "2"},
+                                                       {-0.0, "0"},
+                                                       {0.1 + 0.2, "0.3"},
+                                                       {1.0 / 3, "0.333333333333333"},
+                                                       {1e-7, "0.0000001"},
+                                                       {123456789012345678.0, "123456789012346000"},
+                                                       {-2e15, "-2000000000000000"}};
+    for (const auto& [sayi, metin] : durumlar)
+        EXPECT_EQ(Sayi::Yaz(sayi), QString::fromLatin1(metin)) << metin;
+    EXPECT_EQ(Sayi::Yaz(-0.0001234, QLatin1Char(',')), QStringLiteral("-0,0001234"));
 }
