@@ -10,7 +10,7 @@ ORVANEL_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth trayer xdotool x11-utils imagemagick faketime dbus-daemon
   fonts-liberation fonts-dejavu-core
-  python3-icalendar poppler-utils
+  python3-icalendar poppler-utils lintian appstream
 )
 
 missing=()

@@ -30,12 +30,12 @@ int AramaKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStrea
                                     : QStringLiteral("Tek bir arama metni verilmeli (boşluk "
                                                      "içeren metni tırnak içine alın)."));
     const QString& metin = kelimeler.first();
-    const QString yol = VeritabaniYolu(p, ortam);
+    const KonumDosyasi dosya = Veritabani(p, ortam);
     QString hata;
 
     if (!p.isSet(hepsi_)) {
         KonumKaydi k;
-        const int sonuc = KonumArama::Bul(metin, yol, k, &hata, err);
+        const int sonuc = KonumArama::Bul(metin, dosya, k, &hata, err);
         if (sonuc != Cikis::Tamam)
             return Cikis::Hata(err, hata, sonuc);
         out << KonumDosyasi::SatirMetni(k) << '\n';
@@ -43,7 +43,7 @@ int AramaKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStrea
     }
 
     clsFastCollection liste;
-    if (!KonumArama::Oku(yol, liste, &hata, err))
+    if (!KonumArama::Oku(dosya, liste, &hata, err))
         return Cikis::Hata(err, hata);
     const std::vector<int> bulunan =
         FindAllItems(liste, BosluklariKirp(metin), QStringLiteral("SehirUlke"), true);

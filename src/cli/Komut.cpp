@@ -70,10 +70,11 @@ const QCommandLineOption
     Komut::HicriGunSecenegi({QStringLiteral("hijri-days"), QStringLiteral("hicri-gun")},
                             QStringLiteral("Hicri takvimi N gün ileri (eksi: geri) al."),
                             QStringLiteral("N"));
-const QCommandLineOption
-    Komut::DbSecenegi(QStringLiteral("db"),
-                      QStringLiteral("Konum dosyası (varsayılan: programın klasöründeki data.db)."),
-                      QStringLiteral("YOL"));
+const QCommandLineOption Komut::DbSecenegi(
+    QStringLiteral("db"),
+    QStringLiteral("Konum dosyası (varsayılan: programın data.db dosyası; salt okunur bir "
+                   "kurulumda kullanıcının kendi kopyası)."),
+    QStringLiteral("YOL"));
 
 Komut::Komut(QStringList adlar, QString ozet, QString aciklama, QString konumsal)
     : adlar_(std::move(adlar)), ozet_(std::move(ozet)), aciklama_(std::move(aciklama)),
@@ -235,10 +236,10 @@ bool Komut::DosyayaYaz(const QString& yol, const QByteArray& icerik, QString* ha
     return true;
 }
 
-QString Komut::VeritabaniYolu(const QCommandLineParser& p, const KomutOrtami& ortam)
+KonumDosyasi Komut::Veritabani(const QCommandLineParser& p, const KomutOrtami& ortam)
 {
-    return p.isSet(DbSecenegi) ? p.value(DbSecenegi)
-                               : ortam.ProgramKlasoru + KonumDosyasi::DosyaAdi;
+    return p.isSet(DbSecenegi) ? KonumDosyasi::DosyaYolu(p.value(DbSecenegi))
+                               : KonumDosyasi::Kurulu(ortam.VeriKlasoru, ortam.KullaniciKlasoru);
 }
 
 bool Komut::Hata(QString* hata, const QString& metin)

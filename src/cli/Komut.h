@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/KomutOrtami.h"
+#include "locations/KonumDosyasi.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -59,8 +60,8 @@ protected:
     // Minutes of warning before a time, as the settings take them (0..546).
     static bool UyariDakikasiOku(const QCommandLineParser& p, const QCommandLineOption& secenek,
                                  int& dakika, QString* hata);
-    // The data.db of --db, else the program folder's.
-    static QString VeritabaniYolu(const QCommandLineParser& p, const KomutOrtami& ortam);
+    // The data.db of --db, else the program's (the user's copy for a read-only install).
+    static KonumDosyasi Veritabani(const QCommandLineParser& p, const KomutOrtami& ortam);
     // Writes the whole file or, when it cannot, leaves what was there; false with a message.
     static bool DosyayaYaz(const QString& yol, const QByteArray& icerik, QString* hata);
     // Puts `metin` into `hata` and gives false.

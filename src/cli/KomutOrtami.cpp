@@ -1,5 +1,6 @@
 #include "cli/KomutOrtami.h"
 
+#include "platform/KurulumKlasorleri.h"
 #include "platform/SistemSaati.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,8 @@ const KomutOrtami& KomutOrtami::Sistem()
 {
     static const SistemSaati saat;
     static const SistemYazSaati yazSaati;
-    static const KomutOrtami ortam{saat, yazSaati, QCoreApplication::applicationDirPath() + u'/'};
+    static const KomutOrtami ortam{saat, yazSaati,
+                                   KurulumKlasorleri::Veri(QCoreApplication::applicationDirPath()),
+                                   KurulumKlasorleri::Kullanici()};
     return ortam;
 }

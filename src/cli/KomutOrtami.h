@@ -5,15 +5,16 @@
 
 #include <QString>
 
-// What a command takes from the system: the clock for "today", the daylight-saving dates and
-// the program folder (ending in "/"), which holds data.db and the sounds. Tests hand in their
-// own.
+// What a command takes from the system: the clock for "today", the daylight-saving dates, the
+// folder of data.db and the sounds (ending in "/") and the user's data folder for a copy of a
+// read-only data.db (empty: none). Tests hand in their own.
 struct KomutOrtami
 {
     const Saat& Zaman;
     const YazSaatiKaynagi& YazSaati;
-    QString ProgramKlasoru;
+    QString VeriKlasoru;
+    QString KullaniciKlasoru{};
 
-    // Needs the QCoreApplication for the program folder.
+    // Needs the QCoreApplication for the programs' folder.
     static const KomutOrtami& Sistem();
 };

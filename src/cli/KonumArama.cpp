@@ -52,9 +52,9 @@ QString BulunamadiMesaji(const QString& metin)
     return QStringLiteral("\"%1\" için konum bulunamadı.").arg(metin);
 }
 
-bool Oku(const QString& yol, clsFastCollection& liste, QString* hata, QTextStream& err)
+bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStream& err)
 {
-    KonumDosyasi dosya = KonumDosyasi::DosyaYolu(yol);
+    const QString yol = dosya.OkunanYol();
     const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(liste);
     if (sonuc != KonumDosyasiSonucu::Tamam) {
         if (hata)
@@ -65,11 +65,11 @@ bool Oku(const QString& yol, clsFastCollection& liste, QString* hata, QTextStrea
     return true;
 }
 
-int Bul(const QString& metin, const QString& yol, KonumKaydi& kayit, QString* hata,
+int Bul(const QString& metin, const KonumDosyasi& dosya, KonumKaydi& kayit, QString* hata,
         QTextStream& err)
 {
     clsFastCollection liste;
-    if (!Oku(yol, liste, hata, err))
+    if (!Oku(dosya, liste, hata, err))
         return Cikis::HataliGirdi;
     const int konum = AramaKutusuBul(liste, metin);
     if (konum == 0) {

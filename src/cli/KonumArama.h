@@ -20,10 +20,10 @@ void AtlananlariBildir(const QVector<int>& satirlar, const QString& yol, QTextSt
 QString BulunamadiMesaji(const QString& metin);
 
 // Reads the rows of the file; false with a message when it cannot be read.
-bool Oku(const QString& yol, clsFastCollection& liste, QString* hata, QTextStream& err);
+bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStream& err);
 // The row the search box selects for `metin`: Cikis::Tamam with the row, Cikis::Bulunamadi,
 // or Cikis::HataliGirdi for a file that cannot be read; a message in `hata` unless found.
-int Bul(const QString& metin, const QString& yol, KonumKaydi& kayit, QString* hata,
+int Bul(const QString& metin, const KonumDosyasi& dosya, KonumKaydi& kayit, QString* hata,
         QTextStream& err);
 
 } // namespace KonumArama

@@ -103,11 +103,11 @@ int UyarilarKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextSt
     // The simulated clock shows the day's wall time whatever the machine's zone: a UTC
     // value has no skipped or repeated hour.
     GunSaati saat;
-    UyariYazici yazici(saat, ortam.ProgramKlasoru, out);
+    UyariYazici yazici(saat, ortam.VeriKlasoru, out);
     GeriSayim sayac(saat, vakitler, yazici);
     yazici.Sayac = &sayac;
     sayac.AyarlariUygula(ayarlar);
-    sayac.SesYollariniAyarla(SesYollari::Bul(ortam.ProgramKlasoru));
+    sayac.SesYollariniAyarla(SesYollari::Bul(ortam.VeriKlasoru));
 
     const QDateTime gece(gun, QTime(0, 0), Qt::UTC);
     for (int c = 0; c < 86400; ++c) {

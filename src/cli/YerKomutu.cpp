@@ -122,7 +122,7 @@ bool YerKomutu::KonumUygula(const QCommandLineParser& p, const KomutOrtami& orta
     if (!p.isSet(yer_))
         return true;
     KonumKaydi k;
-    if (KonumArama::Bul(p.value(yer_), VeritabaniYolu(p, ortam), k, hata, err) != Cikis::Tamam)
+    if (KonumArama::Bul(p.value(yer_), Veritabani(p, ortam), k, hata, err) != Cikis::Tamam)
         return false;
     girdi.Enlem = k.Enlem;
     girdi.Boylam = k.Boylam;

@@ -353,9 +353,24 @@ KonumDosyasi KonumDosyasi::DosyaYolu(const QString& yol)
     return dosya;
 }
 
+KonumDosyasi KonumDosyasi::Kurulu(const QString& veriKlasoru, const QString& kullaniciKlasoru)
+{
+    KonumDosyasi dosya(veriKlasoru);
+    if (kullaniciKlasoru.isEmpty() || QFileInfo(QDir(veriKlasoru).absolutePath()).isWritable())
+        return dosya;
+    dosya.kurulu_ = dosya.yol_;
+    dosya.yol_ = QDir(kullaniciKlasoru).filePath(DosyaAdi);
+    return dosya;
+}
+
 QString KonumDosyasi::Yol() const
 {
     return yol_;
+}
+
+QString KonumDosyasi::OkunanYol() const
+{
+    return kurulu_.isEmpty() || QFileInfo::exists(yol_) ? yol_ : kurulu_;
 }
 
 QString KonumDosyasi::Hedef() const
@@ -374,14 +389,15 @@ QString KonumDosyasi::GeciciYol() const
 
 KonumDosyasiSonucu KonumDosyasi::Denetle() const
 {
-    const QFileInfo bilgi(yol_);
+    const QString yol = OkunanYol();
+    const QFileInfo bilgi(yol);
     if (!bilgi.exists())
         return KonumDosyasiSonucu::DosyaYok;
     if (!bilgi.isFile())
         return KonumDosyasiSonucu::DosyaDegil;
     if (bilgi.size() > EnBuyukBoyut)
         return KonumDosyasiSonucu::CokBuyuk;
-    if (!QFile(yol_).open(QIODevice::ReadOnly))
+    if (!QFile(yol).open(QIODevice::ReadOnly))
         return KonumDosyasiSonucu::Okunamadi;
     return KonumDosyasiSonucu::Tamam;
 }
@@ -392,7 +408,7 @@ KonumDosyasiSonucu KonumDosyasi::Oku()
     atlanan_.clear();
     if (const KonumDosyasiSonucu s = Denetle(); s != KonumDosyasiSonucu::Tamam)
         return s;
-    QFile dosya(yol_);
+    QFile dosya(OkunanYol());
     if (!dosya.open(QIODevice::ReadOnly))
         return KonumDosyasiSonucu::Okunamadi;
     // One buffer of the size the file has; bounded even when the file grows while it is read.
@@ -499,6 +515,8 @@ QString KonumDosyasi::SatirMetni(const KonumKaydi& k)
 
 KonumDosyasi::Kilit::Kilit(const KonumDosyasi& dosya, int beklemeMs)
 {
+    if (!dosya.kurulu_.isEmpty()) // the user's copy may be the first file of its folder
+        QDir().mkpath(QFileInfo(dosya.yol_).path());
     const QString hedef = dosya.Hedef();
     kilit_ = std::make_unique<QLockFile>((hedef.isEmpty() ? dosya.yol_ : hedef) +
                                          QStringLiteral(".lock"));
@@ -529,10 +547,16 @@ KonumDosyasiSonucu KonumDosyasi::SatirEkle(const KonumKaydi& kayit)
 
 KonumDosyasiSonucu KonumDosyasi::Yaz(const QByteArray& veri) const
 {
-    const QString hedef = Hedef();
+    QString hedef = Hedef();
+    QFileDevice::Permissions izinler = QFileInfo(hedef).permissions();
+    if (hedef.isEmpty() && !kurulu_.isEmpty()) {
+        // The user's copy is made: theirs to write, readable as the installed file is.
+        hedef = yol_;
+        izinler = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                  QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    }
     if (hedef.isEmpty())
         return KonumDosyasiSonucu::DosyaYok;
-    const QFileDevice::Permissions izinler = QFileInfo(hedef).permissions();
     if (!(izinler & QFileDevice::WriteOwner))
         return KonumDosyasiSonucu::SaltOkunur;
 

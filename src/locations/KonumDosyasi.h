@@ -70,6 +70,10 @@ KonumMesaji KonumDosyasiMesaji(KonumDosyasiSonucu sonuc);
 // over it), so two writers never lose each other's lines and the folder always holds a
 // complete data.db. The file keeps its permissions and owner; a link keeps pointing at it and
 // the file it names is the one written.
+//
+// An installed program's data.db sits in a folder users cannot write: each user then adds to
+// a copy in their own data folder, made by the first add from the installed file and read
+// instead of it from then on (Kurulu).
 class KonumDosyasi
 {
 public:
@@ -82,8 +86,15 @@ public:
     explicit KonumDosyasi(const QString& klasor);
     // A location file under another name; its temporary file is tmpdata.db beside it.
     static KonumDosyasi DosyaYolu(const QString& yol);
+    // data.db of `veriKlasoru` when that folder can be written (a portable program folder),
+    // else the user's copy in `kullaniciKlasoru`, read from the installed file until the
+    // first add makes it.
+    static KonumDosyasi Kurulu(const QString& veriKlasoru, const QString& kullaniciKlasoru);
 
+    // The file written.
     QString Yol() const;
+    // The file read: Yol(), or the installed file while the user's copy does not exist.
+    QString OkunanYol() const;
     // Where tmpdata.db goes: beside the file a link names, else beside Yol().
     QString GeciciYol() const;
 
@@ -139,6 +150,7 @@ private:
     QString Hedef() const;
 
     QString yol_;
+    QString kurulu_;  // the installed data.db when yol_ is the user's copy
     QByteArray veri_; // the bytes of the last read
     QVector<int> atlanan_;
 };

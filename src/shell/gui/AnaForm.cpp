@@ -92,7 +92,7 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
     // across midnight) rolls the day over.
     sayac_.setHesapGunu(seciliTarih_.date());
 
-    yollar_ = SesYollari::Bul(b_.ProgramKlasoru);
+    yollar_ = SesYollari::Bul(b_.VeriKlasoru);
     sayac_.SesYollariniAyarla(yollar_);
     const QString eksik = yollar_.EksikMesaji();
     if (!eksik.isEmpty()) {
@@ -111,7 +111,7 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
     kalanTimer_.start();
     // data.db is read once the window is on the screen; that it is there and readable is
     // known before: without it the program shows its message and no window.
-    const KonumDosyasiSonucu dosya = KonumDosyasi(b_.ProgramKlasoru).Denetle();
+    const KonumDosyasiSonucu dosya = Yerler().Denetle();
     if (dosya != KonumDosyasiSonucu::Tamam) {
         const KonumMesaji m = KonumDosyasiMesaji(dosya);
         DosyaMesaji(m.Baslik, m.Metin);
@@ -257,9 +257,14 @@ void AnaForm::UstPaneliYerlestir()
     yerlestir(LTHicri, 60, 90, LSehir, 56, 22, 16, 11);
 }
 
+KonumDosyasi AnaForm::Yerler() const
+{
+    return KonumDosyasi::Kurulu(b_.VeriKlasoru, b_.KullaniciKlasoru);
+}
+
 bool AnaForm::DosyadanOku()
 {
-    KonumDosyasi dosya(b_.ProgramKlasoru);
+    KonumDosyasi dosya = Yerler();
     clsFastCollection satirlar;
     const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(satirlar);
     if (sonuc != KonumDosyasiSonucu::Tamam) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "locations/BolgeselAyarlar.h"
+#include "locations/KonumDosyasi.h"
 #include "locations/gui/EkleHedefi.h"
 #include "notify/AnaPencereHedefi.h"
 #include "platform/AyarDeposu.h"
@@ -72,6 +73,8 @@ public:
     // Reads data.db into the list and makes the stored place's row active; says once how
     // many lines could not be read. False, after its message, when data.db cannot be read.
     bool DosyadanOku();
+    // data.db as this program reads and writes it (the user's copy for a read-only install).
+    KonumDosyasi Yerler() const;
     void FModPlay(const QString& yol); // an ezan
     void FModStop() override;
     // Makes the window visible (tray icon, tray menu, a second start).
@@ -104,7 +107,6 @@ public:
     bool AniTimerAcik() const { return aniTimer_.isActive(); }
     bool KalanTimerAcik() const { return kalanTimer_.isActive(); }
     bool HerZamanUsttePencere() const { return ustte_; }
-    const QString& ProgramKlasoru() const { return b_.ProgramKlasoru; }
     const SesYollari& Yollar() const { return yollar_; }
     BolgeselAyarlar& Bolgesel() { return bolgesel_; }
     GenelAyarlar& Genel() { return genel_; }
@@ -198,12 +200,14 @@ private:
     // What the first frame does not show, done once it is on the screen: the buttons' other
     // pictures, the tray icon, the popup and the tray menu, the sounds asked for meanwhile.
     void IlkKareSonrasi();
+
 public:
     // Pages 1 to 3, built after the first frame or when first shown; what their controls
     // were given meanwhile is put on them.
     void SayfalariKur();
     // Whether the part of the start-up that follows the first frame has run.
     bool BaslangicTamam() const { return ilkKareSonrasi_; }
+
 private:
     void BildirimPencereleriniKur();
     void TepsiyiGoster();
@@ -247,8 +251,8 @@ private:
     bool ilkKareSonrasi_ = false; // the start-up's deferred part has run
     bool tepsiGosterildi_ = false;
     QIcon programSimgesi_;
-    QIcon secilenSimge_; // the icon option's choice, the window's icon once it is set
-    bool ekSimgeGuncel_ = false;  // page 2's preview of eksimge.ico is up to date
+    QIcon secilenSimge_;         // the icon option's choice, the window's icon once it is set
+    bool ekSimgeGuncel_ = false; // page 2's preview of eksimge.ico is up to date
     // Sounds asked for before the first frame, played after it in their order.
     std::vector<std::pair<QString, SesTuru>> bekleyenSesler_;
     QStringList bekleyenUyari_; // a warning asked for before it: its three texts

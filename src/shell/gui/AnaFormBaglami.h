@@ -10,7 +10,7 @@ class TepsiSimgesi;
 class YazSaatiKaynagi;
 
 // What the main window is given from outside: the clock, the daylight-saving rule, the sound
-// library, the logon entry, the message boxes and the program folder. main() hands it the
+// library, the logon entry, the message boxes and the folders of its files. main() hands it the
 // real ones; tests hand it a fixed clock, a folder of their own and a box that answers.
 struct AnaFormBaglami
 {
@@ -19,6 +19,7 @@ struct AnaFormBaglami
     SesKutuphanesi* Ses = nullptr;
     OturumAcmaKaydi* Oturum = nullptr; // may be null: no logon entry is kept
     MesajKutusu* Mesaj = nullptr;
-    QString ProgramKlasoru;        // ends with "/"
+    QString VeriKlasoru;           // data.db and the sounds, ends with "/"
     TepsiSimgesi* Tepsi = nullptr; // the notification area; null: the real one
+    QString KullaniciKlasoru;      // the user's copy of a read-only data.db; empty: none
 };

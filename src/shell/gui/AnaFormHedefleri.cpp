@@ -5,9 +5,9 @@
 #include "controls/gui/Buton.h"
 #include "controls/gui/ListBox.h"
 #include "locations/KonumDosyasi.h"
+#include "locations/UyariAyarlari.h"
 #include "notify/gui/MesajForm.h"
 #include "platform/gui/SkinResmi.h"
-#include "locations/UyariAyarlari.h"
 #include "shell/gui/Etiket.h"
 #include "shell/gui/MesajKutusu.h"
 #include "shell/gui/SayfaBolgesel.h"
@@ -38,7 +38,7 @@ void AnaForm::EkSimgeOnizlemesi()
     if (ekSimgeGuncel_)
         return;
     ekSimgeGuncel_ = true;
-    const QIcon ek(b_.ProgramKlasoru + QStringLiteral("eksimge.ico"));
+    const QIcon ek(b_.VeriKlasoru + QStringLiteral("eksimge.ico"));
     Sayfa2->GAIcon2->setPixmap(ek.isNull() ? QPixmap() : ek.pixmap(16, 16));
 }
 
@@ -46,7 +46,7 @@ void AnaForm::SimgeSec(int secim)
 {
     QIcon simge = programSimgesi_;
     if (secim != 1) {
-        const QString yol = b_.ProgramKlasoru + QStringLiteral("eksimge.ico");
+        const QString yol = b_.VeriKlasoru + QStringLiteral("eksimge.ico");
         const QIcon ek(yol);
         // A missing or unreadable file keeps the icon the window has.
         simge = (QFile::exists(yol) && !ek.availableSizes().isEmpty()) ? ek : secilenSimge_;
@@ -176,7 +176,7 @@ void AnaForm::UyariyiSifirla()
 
 bool AnaForm::KonumEkle(QWidget* sahip, const EkleGirdisi& girdi)
 {
-    KonumDosyasi dosya(b_.ProgramKlasoru);
+    KonumDosyasi dosya = Yerler();
     const BolgeselAyarlar::EklemeSonucu e = bolgesel_.KonumEkle(dosya, girdi);
     if (e.Eklendi)
         return true;

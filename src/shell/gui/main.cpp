@@ -1,4 +1,5 @@
 // The program: the single-instance hand-over, then the main window's start-up sequence.
+#include "platform/KurulumKlasorleri.h"
 #include "platform/OturumAcmaKaydi.h"
 #include "platform/QtSesKutuphanesi.h"
 #include "platform/SistemSaati.h"
@@ -43,7 +44,8 @@ int main(int argc, char* argv[])
     b.Ses = &ses;
     b.Oturum = oturum.get();
     b.Mesaj = &mesaj;
-    b.ProgramKlasoru = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    b.VeriKlasoru = KurulumKlasorleri::Veri(QCoreApplication::applicationDirPath());
+    b.KullaniciKlasoru = KurulumKlasorleri::Kullanici();
 
     AnaForm form(b);
     IlkKareOlcer olcer;

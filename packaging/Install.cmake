@@ -1,0 +1,51 @@
+# The installed layout: programs in bin/, the sound module in lib/orvanel/, data.db and the
+# sounds in share/orvanel/ (the programs look there when their own folder has no data.db), the
+# menu entry, icons and AppStream metadata where desktops look for them. The build folder
+# itself stays the portable layout, everything side by side.
+set(ORVANEL_ID org.example.orvanel)
+set(veri ${CMAKE_INSTALL_DATADIR}/orvanel)
+set(belge ${CMAKE_INSTALL_DATADIR}/doc/orvanel)
+
+install(TARGETS orvanel orvanel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS orvanel_ses LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/orvanel)
+install(FILES assets/data.db assets/uyari.wma assets/eksimge.ico DESTINATION ${veri})
+install(DIRECTORY assets/Ezan DESTINATION ${veri})
+foreach(size 16 24 32 48)
+  install(FILES assets/icons/orvanel_${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME orvanel.png)
+endforeach()
+install(FILES packaging/${ORVANEL_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/${ORVANEL_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Debian wants the copyright and a compressed changelog without a time stamp in its header.
+set(gunluk ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${gunluk}
+                   COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/packaging/changelog > ${gunluk}
+                   DEPENDS packaging/changelog VERBATIM)
+add_custom_target(orvanel_changelog ALL DEPENDS ${gunluk})
+install(FILES packaging/copyright ${gunluk} DESTINATION ${belge})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME orvanel)
+set(CPACK_PACKAGE_VENDOR "The Orvanel developers")
+set(CPACK_PACKAGE_CONTACT "The Orvanel developers <orvanel@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "prayer times with a warning and the call to prayer")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Orvanel computes the six daily prayer times for a chosen place, shows them
+with the Gregorian and Hijri date, counts down to the next time, warns some
+minutes before each time and plays the call to prayer when a time begins. It
+lives in the notification area and speaks Turkish. orvanel-cli prints the
+times, exports them as an iCalendar file and writes the month's timetable
+(imsakiye) as a PDF page.")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${ORVANEL_URUN_ADRESI})
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The sounds are played through GStreamer, which QtMultimedia loads at run time.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-ugly, gstreamer1.0-libav")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_PACKAGE_FILE_NAME orvanel)
+include(CPack)
