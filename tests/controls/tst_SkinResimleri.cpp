@@ -1,6 +1,7 @@
 // The compiled-in skin pictures against their README (the list the windows are coded to), and
 // the generator's output against the committed pictures.
 #include "platform/gui/SkinResmi.h"
+#include "support/Dosya.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -55,12 +56,12 @@ private slots:
     // screens (also fractional ratios) take the @2x twin, drawn at the logical size.
     void resimlerYuklenir()
     {
-        QFile f(Varliklar + "skin/README.md");
-        QVERIFY(f.open(QIODevice::ReadOnly));
         const QRegularExpression satir("^\\| `:/skin/([a-z0-9_]+)\\.png` \\| (\\d+) × (\\d+) \\|",
                                        QRegularExpression::MultilineOption);
         int n = 0;
-        for (auto m = satir.globalMatch(QString::fromUtf8(f.readAll())); m.hasNext(); ++n) {
+        for (auto m =
+                 satir.globalMatch(QString::fromUtf8(DosyaIcerigi(Varliklar + "skin/README.md")));
+             m.hasNext(); ++n) {
             const auto k = m.next();
             const QImage bir = Skin(k.captured(1), 1);
             QVERIFY2(bir.size() == QSize(k.captured(2).toInt(), k.captured(3).toInt()) &&
@@ -133,11 +134,9 @@ private slots:
             QCOMPARE(kenarlar, QList<int>({16, 24, 32, 48}));
             QCOMPARE(yeni.imageCount() + eski.imageCount(), 8);
         }
-        for (const QString dosya : {"skin/README.md", "skin/skin.qrc"}) {
-            QFile yeni(dizin.filePath(dosya)), eski(Varliklar + dosya);
-            QVERIFY(yeni.open(QIODevice::ReadOnly) && eski.open(QIODevice::ReadOnly));
-            QVERIFY2(yeni.readAll() == eski.readAll(), qPrintable(dosya + " is out of date"));
-        }
+        for (const QString dosya : {"skin/README.md", "skin/skin.qrc"})
+            QVERIFY2(DosyaIcerigi(dizin.filePath(dosya)) == DosyaIcerigi(Varliklar + dosya),
+                     qPrintable(dosya + " is out of date"));
     }
 };
 

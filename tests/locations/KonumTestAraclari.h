@@ -1,10 +1,8 @@
 #pragma once
 
 #include "locations/clsFastCollection.h"
+#include "support/Dosya.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QString>
 #include <QStringEncoder>
 
 #include <initializer_list>
@@ -17,19 +15,6 @@ inline QByteArray W1254(const char* utf8)
 {
     QStringEncoder kodlayici("windows-1254");
     return kodlayici(QString::fromUtf8(utf8));
-}
-
-inline QByteArray DosyaIcerigi(const QString& yol)
-{
-    QFile f(yol);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline void DosyaYaz(const QString& yol, const QByteArray& icerik)
-{
-    QFile f(yol);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(icerik);
 }
 
 // A list of (country, city) rows numbered from 1, as the reader would fill it.

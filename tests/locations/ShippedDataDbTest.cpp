@@ -3,6 +3,7 @@
 // search never meets two rows with the same folded city and country.
 
 #include "locations/LLCase.h"
+#include "support/Dosya.h"
 
 #include <QByteArray>
 #include <QCollator>
@@ -38,9 +39,7 @@ const Dosya& Yuklu()
 {
     static const Dosya d = [] {
         Dosya d;
-        QFile f(QString::fromUtf8(kDataDb));
-        if (f.open(QIODevice::ReadOnly))
-            d.Ham = f.readAll();
+        d.Ham = DosyaIcerigi(QString::fromUtf8(kDataDb));
         QStringDecoder cevirici("windows-1254");
         for (const QString& satir : QString(cevirici.decode(d.Ham)).split(QStringLiteral("\r\n")))
             d.Satirlar.push_back(satir.split(QLatin1Char('|')));

@@ -1,4 +1,8 @@
 #include "platform/AyarDeposu.h"
+#include "platform/EkranIcinde.h"
+#include "platform/Twip.h"
+#include "platform/XdgOturumAcmaKaydi.h"
+#include "support/Dosya.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,13 +27,6 @@ protected:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Klasor.path());
     }
     QString DosyaYolu() const { return Klasor.path() + "/Orvanel/Orvanel.ini"; }
-    void DosyaYaz(const QByteArray& icerik)
-    {
-        QDir().mkpath(Klasor.path() + "/Orvanel");
-        QFile f(DosyaYolu());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(icerik);
-    }
 
     QTemporaryDir Klasor;
 };
@@ -47,9 +44,7 @@ TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersIniFile)
         d.Yaz("bEnlem", 37.1591);
         EXPECT_TRUE(d.Yaz({{"BADakika", "20"}, {"bSehir", "Şanlıurfa"}}));
     }
-    QFile f(DosyaYolu());
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString icerik = QString::fromUtf8(f.readAll());
+    const QString icerik = QString::fromUtf8(DosyaIcerigi(DosyaYolu()));
     EXPECT_TRUE(icerik.startsWith("[Vakit]")) << icerik.toStdString();
     EXPECT_TRUE(icerik.contains("HerZamanUstte=False"));
     EXPECT_TRUE(icerik.contains("BADakika=20"));
@@ -64,7 +59,7 @@ TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersIniFile)
         EXPECT_EQ(AyarDeposu().Oku("bUlke"), metin) << metin.toStdString();
     }
 
-    DosyaYaz("[Vakit]\nbEnlem=41,5\nbSehir=\"Ankara\"\n");
+    DosyaYaz(DosyaYolu(), "[Vakit]\nbEnlem=41,5\nbSehir=\"Ankara\"\n");
     AyarDeposu elle;
     EXPECT_EQ(elle.Oku("bEnlem"), "41,5");
     EXPECT_EQ(elle.Oku("bSehir"), "Ankara");
@@ -129,8 +124,7 @@ TEST_F(AyarDeposuTest, TypedReadsFallBackToTheKeysDefaultOrRange)
         {dakika, "-1", 0},      {dakika, "abc", 15},  {dakika, "15,5", 15}, {dakika, "", 15},
         {seffaf, nullptr, 100}, {seffaf, "45,5", 46}, {seffaf, "44,5", 44}, {seffaf, "0", 30},
         {seffaf, "150", 100},   {yontem, "4", 4},     {yontem, "5", 0},     {yontem, "-1", 0},
-        {hicri, "-2", -2},      {hicri, "1,5", 0},    {hicri, "40000", 0},
-    };
+        {hicri, "-2", -2},      {hicri, "1,5", 0},    {hicri, "40000", 0}};
     AyarDeposu d;
     for (const auto& c : durumlar) {
         if (c.Metin)
@@ -172,4 +166,115 @@ TEST_F(AyarDeposuTest, WindowPositionIsReadOnlyWhenPresentAndWhole)
     EXPECT_FALSE(d.TamsayiVarsa("PosY"));
 }
 
+// A real autostart folder and a real program file, in a temporary folder.
+class OturumAcmaKaydiTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QDir(Kok.path()).mkpath("Program Dosyaları/Orvanel");
+        Program = Kok.path() + "/Program Dosyaları/Orvanel/orvanel";
+        QFile(Program).open(QIODevice::WriteOnly);
+    }
+    QString Autostart() const { return Kok.path() + "/config/autostart"; }
+    QString DosyaMetni() const
+    {
+        return QString::fromUtf8(DosyaIcerigi(Autostart() + "/orvanel.desktop"));
+    }
+    void DosyaYaz(const QString& metin)
+    {
+        ::DosyaYaz(Autostart() + "/orvanel.desktop", metin.toUtf8());
+    }
+
+    QTemporaryDir Kok;
+    QString Program;
+};
+
+// On writes an entry that starts this program with -startup (a matching one is left as
+// it is, one of a moved program rewritten, one switched off on the desktop counts as
+// missing); off removes only this installation's entry. The folder follows XDG_CONFIG_HOME.
+TEST_F(OturumAcmaKaydiTest, TheEntryOfThisInstallation)
+{
+    XdgOturumAcmaKaydi(Kok.path() + "/eski/orvanel", Autostart()).Uygula(true);
+    XdgOturumAcmaKaydi k(Program, Autostart());
+    k.Uygula(true);
+    const QString metin = DosyaMetni();
+    EXPECT_TRUE(metin.startsWith("[Desktop Entry]\n") && metin.contains("\nType=Application\n") &&
+                metin.contains("\nExec=\"" + Program + "\" -startup\n"))
+        << metin.toStdString();
+    EXPECT_EQ(k.Oku(), (QStringList{Program, "-startup"}));
+
+    DosyaYaz("[Desktop Entry]\nExec=\"" + Program + "\" -startup\nX-Kendi=1\n");
+    k.Uygula(true);
+    EXPECT_TRUE(DosyaMetni().contains("X-Kendi=1"));
+    for (const char* kapali : {"Hidden=true", "X-GNOME-Autostart-enabled=false"}) {
+        DosyaYaz("[Desktop Entry]\nExec=\"" + Program + "\" -startup\n" + kapali + "\n");
+        EXPECT_TRUE(k.Oku().isEmpty()) << kapali;
+        k.Uygula(true);
+        EXPECT_FALSE(DosyaMetni().contains(kapali));
+    }
+
+    k.Uygula(false);
+    EXPECT_FALSE(QFile::exists(k.DosyaYolu()));
+    const QString baska = "[Desktop Entry]\nExec=/opt/orvanel/orvanel -startup\n";
+    DosyaYaz(baska);
+    k.Uygula(false);
+    EXPECT_EQ(DosyaMetni(), baska);
+
+    const QByteArray onceki = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Kok.path() + "/xdg"));
+    EXPECT_EQ(XdgOturumAcmaKaydi(Program).DosyaYolu(),
+              Kok.path() + "/xdg/autostart/orvanel.desktop");
+    qputenv("XDG_CONFIG_HOME", onceki);
+}
+
+TEST(XdgExec, QuotingRoundTripsAwkwardPaths)
+{
+    const QStringList yollar = {
+        "/usr/bin/orvanel",         "/home/ali/Masaüstü/Orvanel 1.5/orvanel",
+        "/tmp/a\"b/orvanel",        "/tmp/$HOME/`x`/orvanel",
+        "/tmp/back\\slash/orvanel", "/tmp/100%/orvanel",
+        "/tmp/it's/orvanel"};
+    for (const QString& yol : yollar) {
+        const QStringList komut = {yol, "-startup"};
+        const QString exec = XdgOturumAcmaKaydi::ExecMetni(komut);
+        EXPECT_EQ(XdgOturumAcmaKaydi::ExecCoz(exec), komut) << exec.toStdString();
+        EXPECT_FALSE(exec.contains('\n'));
+    }
+    EXPECT_EQ(XdgOturumAcmaKaydi::ExecMetni({"/usr/bin/orvanel", "-startup"}),
+              "/usr/bin/orvanel -startup");
+    EXPECT_EQ(XdgOturumAcmaKaydi::ExecMetni({"/a b/o", "-startup"}), "\"/a b/o\" -startup");
+    EXPECT_EQ(XdgOturumAcmaKaydi::ExecMetni({"/a\\b/o"}), "\"/a\\\\\\\\b/o\"")
+        << "a backslash inside quotes is written as four";
+    EXPECT_EQ(XdgOturumAcmaKaydi::ExecCoz("/usr/bin/orvanel  -startup "),
+              (QStringList{"/usr/bin/orvanel", "-startup"}));
+    EXPECT_TRUE(XdgOturumAcmaKaydi::ExecCoz("\"/yarım -startup").isEmpty());
+}
+
 } // namespace
+
+TEST(Twip, DragUsesFifteenTwipsPerPixel)
+{
+    EXPECT_EQ(Twip::SuruklemeKonumu(QPoint(100, 200), QPoint(150, 45)), QPoint(1350, 2955));
+    EXPECT_EQ(Twip::SuruklemeKonumu(QPoint(0, 0), QPoint(150, 45)), QPoint(-150, -45));
+}
+
+// A window moves the least distance that puts it on the screen; on a second screen whose area
+// does not start at 0, and when larger than the area, its top-left corner stays in view.
+TEST(EkranIcinde, MovesTheLeastDistanceAndKeepsTheCornerInView)
+{
+    const QRect alan(1920, 30, 1280, 994); // right-hand screen, below a 30 px panel
+    const struct
+    {
+        QRect Pencere;
+        QPoint Beklenen;
+    } durumlar[] = {
+        {{2000, 100, 242, 341}, {2000, 100}},              // inside: kept
+        {{3100, 900, 242, 341}, {2958, 683}},              // over the right and bottom edges
+        {{3200 - 242, 1024 - 341, 242, 341}, {2958, 683}}, // flush: kept
+        {{100, -50, 242, 341}, {1920, 30}},                // on the other screen, above the panel
+        {{2500, 500, 1400, 1100}, {1920, 30}},             // larger than the area
+    };
+    for (const auto& d : durumlar)
+        EXPECT_EQ(EkranIcinde(d.Pencere, alan).topLeft(), d.Beklenen) << d.Pencere.x();
+}

@@ -55,8 +55,7 @@ TEST_F(SistemYazSaatiTest, ChangeDaysOfTheZone)
         {"Europe/Istanbul", 2026, {}},
         // Summer time began on 27 March and was never taken back: the standard offset
         // became +03 on 7 September, which ends "daylight" time as such.
-        {"Europe/Istanbul", 2016, {{2016, 3, 27}, {2016, 9, 7}}},
-    };
+        {"Europe/Istanbul", 2016, {{2016, 3, 27}, {2016, 9, 7}}}};
     for (const auto& d : durumlar)
         EXPECT_EQ(Gecisler(d.Tz, d.Yil), d.Beklenen) << d.Tz << " " << d.Yil;
 }

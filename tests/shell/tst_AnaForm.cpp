@@ -17,6 +17,7 @@
 #include "shell/gui/MesajKutusu.h"
 #include "shell/gui/SayfaBolgesel.h"
 #include "support/AyarKlasoru.h"
+#include "support/Dosya.h"
 #include "support/FareSurucu.h"
 #include "support/SahteSaat.h"
 #include "support/SahteYazSaati.h"
@@ -198,12 +199,8 @@ private slots:
     // choice onto another row nor goes unmentioned.
     void okunamayanSatirSecimiKaydirmaz()
     {
-        QFile d(program_->filePath("data.db"));
-        QVERIFY(d.open(QIODevice::ReadWrite));
-        const QByteArray eski = d.readAll();
-        d.seek(0);
-        d.write("bozuk satır\r\n" + eski);
-        d.close();
+        const QString db = program_->filePath("data.db");
+        DosyaYaz(db, "bozuk satır\r\n" + DosyaIcerigi(db));
         AnaForm& f = Baslat();
         const vkListItem* aktif = f.Sayfa1->Konumlar.Item(f.Sayfa1->Db->Aktif());
         QVERIFY(aktif && aktif->Id() == 6817);

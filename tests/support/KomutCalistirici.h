@@ -2,13 +2,11 @@
 
 #include "AyarKlasoru.h"
 #include "CliCikti.h"
+#include "Dosya.h"
 #include "SahteSaat.h"
 #include "SahteYazSaati.h"
 #include "cli/KomutSatiri.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -39,10 +37,7 @@ public:
     QString AyarDosyasi() const { return ayarlar_.Yol() + QStringLiteral("/Orvanel/Orvanel.ini"); }
     void DosyaYaz(const QString& ad, const QByteArray& icerik) const
     {
-        QDir().mkpath(QFileInfo(Yol(ad)).path());
-        QFile f(Yol(ad));
-        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            f.write(icerik);
+        ::DosyaYaz(Yol(ad), icerik);
     }
 
 private:
