@@ -66,8 +66,7 @@ TEST_F(KonumDosyasiTest, ReadsLinesAsTheFileHoldsThem)
         {"\r\n\r\n7| Türkiye |  Van |3|38,5|43,4|fazla|alan\r\n\r\n8|||0|0|0|\r\n",
          {{7, " Türkiye ", "  Van ", 3, 38.5, 43.4}, {8, "", "", 0, 0, 0}}},
         {"9|A|b|-3.5|41.0082|.25", {{9, "A", "b", -3.5, 41.0082, 0.25}}},
-        {"1|A\nB|c\rd|1|1|1\r\n2|B|b|2|2|2\n3|C|c|3|3|3\r", {{1, "A\nB", "c\rd", 1, 1, 1}}},
-    };
+        {"1|A\nB|c\rd|1|1|1\r\n2|B|b|2|2|2\n3|C|c|3|3|3\r", {{1, "A\nB", "c\rd", 1, 1, 1}}}};
     for (const char* yerel : {"tr_TR", "en_US"}) {
         QLocale::setDefault(QLocale(QString::fromLatin1(yerel)));
         for (const auto& d : durumlar)
@@ -186,8 +185,7 @@ TEST_F(KonumDosyasiTest, AnAddAppendsOneLineAndKeepsEveryByte)
         {W1254(Istanbul) + "\r\n", W1254(Istanbul) + "\r\n" + satir},
         {"", satir},
         {W1254("1|A|a\rb|1|1.5|1\r\n2|eksik\r\n\r\n3|B| b |2|2|2\n"),
-         W1254("1|A|a\rb|1|1.5|1\r\n2|eksik\r\n\r\n3|B| b |2|2|2\n\r\n") + satir},
-    };
+         W1254("1|A|a\rb|1|1.5|1\r\n2|eksik\r\n\r\n3|B| b |2|2|2\n\r\n") + satir}};
     for (const auto& [once, sonra] : durumlar) {
         DosyaYaz(Yol(), once);
         EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Tamam);

@@ -68,8 +68,7 @@ TEST_P(KonumEklemeTest, ChecksInTheirOrder)
         {Girdi("Türkiye", "Yeni\nKöy"), ad},
         {Girdi("Suudi Arabistan", "مكة"), ad},
         {Girdi("Türkiye", "Yeni|Köy", "x"), enlem},
-        {Girdi("Türkiye", "Şırnak Çığ Öğür"), nullptr},
-    };
+        {Girdi("Türkiye", "Şırnak Çığ Öğür"), nullptr}};
     for (const auto& d : durumlar)
         EXPECT_EQ(KonumEkleme::Denetle(d.Girdi, liste),
                   d.Mesaj ? std::optional(QString::fromUtf8(d.Mesaj)) : std::nullopt)
