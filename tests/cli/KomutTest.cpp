@@ -1,7 +1,11 @@
-// What every command shares: how the arguments are read, how a mistake is reported, and help.
+// orvanel-cli in process: what every command shares (the arguments, mistakes, help), then each
+// command.
 #include "../locations/KonumTestAraclari.h"
+#include "platform/AyarDeposu.h"
 #include "support/KomutCalistirici.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -54,8 +58,7 @@ TEST(Komut, MistakesGiveOneTurkishLineAndStatusTwo)
          "--place ile --lat, --lon ve --tz birlikte verilemez."},
         {{"times", "--konum", "van", "--lat", "1"},
          "--konum ile --lat, --lon ve --tz birlikte verilemez."},
-        {{"alerts", "--place", "ankara"}, "\"ankara\" için konum bulunamadı."},
-    };
+        {{"alerts", "--place", "ankara"}, "\"ankara\" için konum bulunamadı."}};
     KomutCalistirici cli;
     cli.DosyaYaz("data.db", W1254("3|Türkiye|Van|3|38,5|43,4"));
     for (const auto& [args, mesaj] : durumlar)
@@ -102,8 +105,7 @@ TEST(Komut, TurkishNamesStillWork)
         {{"add", "--country", "Nepal", "--city", "Katmandu", "--tz", "5.75", "--lat", "27.7",
           "--lon", "85.3", "--select"},
          {"ekle", "--ulke", "Nepal", "--sehir", "Katmandu", "--tz", "5.75", "--enlem", "27.7",
-          "--boylam", "85.3", "--sec"}},
-    };
+          "--boylam", "85.3", "--sec"}}};
     // The output, data.db and the settings after a run of its own.
     const auto sonuc = [](const QStringList& args) {
         const KomutCalistirici cli;
@@ -118,6 +120,253 @@ TEST(Komut, TurkishNamesStillWork)
         EXPECT_EQ(std::get<0>(beklenen).Kod, 0) << ingilizce.join(u' ').toStdString();
         EXPECT_EQ(sonuc(turkce), beklenen) << turkce.join(u' ').toStdString();
     }
+}
+
+// Each command's worked output once; the engine has its own tests for the times themselves.
+
+const QStringList Yer{"--lat", "41", "--lon", "29", "--tz", "2", "--country", "Türkiye"};
+
+TEST(Komutlar, TimesAsLinesAndAsJson)
+{
+    const KomutCalistirici cli;
+    EXPECT_EQ(cli(QStringList{"times", "--date", "2026-06-21"} + Yer),
+              (CliCikti{0,
+                        "21 Haziran 2026\n6 Muharrem 1448\nİmsak\t03:23\nGüneş\t05:25\n"
+                        "Öğle\t13:12\nİkindi\t17:11\nAkşam\t20:48\nYatsı\t22:38\n",
+                        ""}));
+    // Without --date, the clock's day.
+    const QJsonObject o =
+        QJsonDocument::fromJson(cli(QStringList{"times", "--json"} + Yer).Out.toUtf8()).object();
+    EXPECT_EQ(o.value("miladi").toString(), QStringLiteral("21 Haziran 2026"));
+    EXPECT_EQ(o.value("yatsi").toString(), QStringLiteral("22:38"));
+    EXPECT_EQ(o.value("saniyeler").toObject().value("ogle").toInteger(), 13 * 3600 + 12 * 60);
+}
+
+TEST(Komutlar, MonthAsTableAndAsCsv)
+{
+    const KomutCalistirici cli;
+    const QStringList subat = QStringList{"month", "--year", "2026", "--month", "2"} + Yer;
+    const QStringList tablo = cli(subat).Out.split(u'\n');
+    ASSERT_EQ(tablo.size(), 1 + 28 + 1);
+    EXPECT_EQ(tablo[0], "Tarih       Hicri            İmsak  Güneş  Öğle   İkindi  Akşam  Yatsı");
+    EXPECT_EQ(tablo[18], "2026-02-18  30 Şaban 1447    06:24  07:49  13:25  16:19   18:49  20:07");
+    const QStringList csv = cli(subat + QStringList{"--csv"}).Out.split(u'\n');
+    ASSERT_EQ(csv.size(), 1 + 28 + 1);
+    EXPECT_EQ(csv[0], "tarih,hicri,imsak,gunes,ogle,ikindi,aksam,yatsi");
+    EXPECT_EQ(csv[18], "2026-02-18,30 Şaban 1447,06:24,07:49,13:25,16:19,18:49,20:07");
+    // Without --year and --month, the clock's month.
+    EXPECT_EQ(cli({"month", "--csv"}).Out.count(u'\n'), 1 + 30);
+}
+
+TEST(Komutlar, HijriOfTheClocksDayOrAnother)
+{
+    const KomutCalistirici cli;
+    EXPECT_EQ(cli({"hijri"}), (CliCikti{0, "6 Muharrem 1448\n", ""}));
+    EXPECT_EQ(cli({"hijri", "--date=2026-02-18", "--hijri-days", "1"}).Out, "2 Ramazan 1447\n");
+}
+
+// The place options of times, month and alerts, over the stored place and options.
+
+const QStringList Haziran{"times", "--date", "2026-06-21"};
+const QStringList Elle{"--lat", "41.02", "--lon", "28.97", "--tz", "2"};
+
+// A place given by --lat/--lon/--tz has no country, so the stored "Türkiye" and its extra
+// hour do not carry over; the summer hour comes from the source unless --no-dst.
+TEST(YerKomutu, CountryAndSummerHour)
+{
+    const QStringList ocak{"times", "--date", "2026-01-15"};
+    const std::pair<QStringList, const char*> durumlar[] = {
+        {ocak, "Öğle\t13:19"},
+        {ocak + Elle, "Öğle\t12:19"},
+        {ocak + Elle + QStringList{"--country", "Türkiye"}, "Öğle\t13:19"},
+        {Haziran + Elle, "Öğle\t13:12"},
+        {Haziran + Elle + QStringList{"--no-dst"}, "Öğle\t12:12"}};
+    const KomutCalistirici cli;
+    for (const auto& [args, ogle] : durumlar)
+        EXPECT_EQ(cli(args).Out.section(u'\n', 4, 4), ogle) << args.join(u' ').toStdString();
+    EXPECT_EQ(cli(Haziran + QStringList{"--lat", "90", "--lon", "-180", "--tz", "-12"}).Kod, 0);
+}
+
+// --place takes the latitude, longitude, time zone and country of the row the search box
+// selects in data.db (--db, else the program folder's); --country still names the country.
+TEST(YerKomutu, PlaceFromDataDbOnEveryCommand)
+{
+    KomutCalistirici cli;
+    cli.DosyaYaz("yerler.db", W1254("3|Türkiye|Van|3|38,5|43,4\r\n"
+                                    "9|Nepal|Katmandu|5,75|27,7172|85,324"));
+    cli.DosyaYaz("data.db", DosyaIcerigi(cli.Yol("yerler.db")));
+    for (const QStringList& komut : {QStringList{"times", "--date", "2026-01-15"},
+                                     QStringList{"month", "--year", "2026", "--month", "1"},
+                                     QStringList{"alerts", "--date", "2026-01-15"}}) {
+        const CliCikti elle = cli(komut + QStringList{"--lat", "27.7172", "--lon", "85.324", "--tz",
+                                                      "5.75", "--country", "Nepal"});
+        ASSERT_EQ(elle.Kod, 0) << elle.Err.toStdString();
+        EXPECT_EQ(cli(komut + QStringList{"--place", "katmandu", "--db", cli.Yol("yerler.db")}),
+                  elle);
+        EXPECT_EQ(cli(komut + QStringList{"--place", "van", "--country", "Nepal"}),
+                  cli(komut + QStringList{"--lat", "38.5", "--lon", "43.4", "--tz", "3",
+                                          "--country", "Nepal"}));
+    }
+}
+
+// The stored place and options are the defaults. A stored place that cannot be used (not a
+// number, off the globe, outside the zones) is refused, naming the key, unless the options
+// name another place.
+TEST(YerKomutu, StoredSettingsAreTheDefaults)
+{
+    KomutCalistirici cli;
+    AyarDeposu().Yaz({{"bEnlem", "52.52"},
+                      {"bBoylam", "13.405"},
+                      {"bTz", "1"},
+                      {"bUlke", "Almanya"},
+                      {"VakitHesap", "3"},
+                      {"YazSaati", "0"},
+                      {"HicriGun", "-1"}});
+    EXPECT_EQ(cli(Haziran), cli(Haziran + QStringList{"--lat", "52.52", "--lon", "13.405", "--tz",
+                                                      "1", "--country", "Almanya", "--method", "3",
+                                                      "--no-dst", "--hijri-days", "-1"}));
+    EXPECT_EQ(cli({"hijri", "--date", "2026-06-21"}).Out, "5 Muharrem 1448\n");
+
+    for (const char* bozuk : {"bEnlem=kuzey", "bTz=1e20", "bEnlem=91", "bBoylam=-181", "bTz=nan"}) {
+        const QString ayar = QString::fromLatin1(bozuk);
+        AyarDeposu().Yaz({{"bEnlem", "52.52"}, {"bBoylam", "13.405"}, {"bTz", "1"}});
+        AyarDeposu().Yaz(ayar.section('=', 0, 0), ayar.section('=', 1));
+        const CliCikti c = cli(Haziran);
+        EXPECT_EQ(c.Kod, 2) << bozuk;
+        EXPECT_TRUE(c.Err.contains(QString(ayar).replace('=', " = "))) << c.Err.toStdString();
+    }
+    cli.DosyaYaz("data.db", W1254("1|Türkiye|İstanbul|2|41,02|28,97"));
+    EXPECT_EQ(cli(Haziran + QStringList{"--place", "istanbul"}).Kod, 0);
+}
+
+// orvanel-cli alerts: the stored and given alert options (the whole day is in
+// KonumDosyasiProgramTest.cpp).
+
+// An İstanbul-like place, "Türkiye", 21 June 2026: 03:23 05:25 13:12 17:11 20:48 22:38.
+const QStringList Gun{"alerts", "--date", "2026-06-21", "--lat",     "41",     "--lon",
+                      "29",     "--tz",   "2",          "--country", "Türkiye"};
+
+// "6 uyari, öğle 12:57:00, 5 ezan": how many of each, and when the warning before Öğle came.
+TEST(UyarilarKomutu, OptionsOverTheStoredOnes)
+{
+    const struct
+    {
+        std::vector<std::pair<const char*, const char*>> Ayarlar;
+        QStringList Args;
+        const char* Ozet;
+    } durumlar[] = {{{}, {"--no-warning"}, "0 uyari, öğle -, 5 ezan"},
+                    {{}, {"--no-adhan"}, "6 uyari, öğle 12:57:00, 0 ezan"},
+                    {{}, {"--minutes", "0"}, "0 uyari, öğle -, 5 ezan"},
+                    {{}, {"--minutes", "90"}, "6 uyari, öğle 11:42:00, 5 ezan"},
+                    {{{"BADakika", "30"}, {"BAEzan", "0"}}, {}, "6 uyari, öğle 12:42:00, 0 ezan"},
+                    {{{"BADakika", "30"}}, {"--minutes", "5"}, "6 uyari, öğle 13:07:00, 5 ezan"},
+                    {{{"BAUyari", "0"}}, {}, "0 uyari, öğle -, 5 ezan"},
+                    // A damaged value falls back to the default, never to silence.
+                    {{{"BADakika", "çok"}}, {}, "6 uyari, öğle 12:57:00, 5 ezan"}};
+    for (const auto& d : durumlar) {
+        const KomutCalistirici cli;
+        cli.DosyaYaz("Ezan/ezan.wma", "x");
+        AyarDeposu depo;
+        for (const auto& [anahtar, deger] : d.Ayarlar)
+            depo.Yaz(anahtar, QString::fromUtf8(deger));
+        const QString out = cli(Gun + d.Args).Out;
+        const qsizetype ogle = out.indexOf(QStringLiteral("\tuyari\tgunes"));
+        EXPECT_EQ(QStringLiteral("%1 uyari, öğle %2, %3 ezan")
+                      .arg(out.count(QStringLiteral("\tuyari\t")))
+                      .arg(ogle < 0 ? QStringLiteral("-") : out.mid(ogle - 8, 8))
+                      .arg(out.count(QStringLiteral("\tezan\t"))),
+                  QString::fromUtf8(d.Ozet))
+            << d.Args.join(u' ').toStdString();
+    }
+}
+
+// orvanel-cli search: the row the location search box selects, or every prefix match.
+
+TEST(AramaKomutu, PrintsTheRowsTheSearchFinds)
+{
+    const char* van = "3|Türkiye|Van|3|38,5|43,4\n";
+    const std::pair<QStringList, CliCikti> durumlar[] = {
+        {{"istanbul,türkiye"}, {0, "4|Türkiye|İstanbul|2|41,02|28,97\n", ""}},
+        {{"VAN"}, {0, van, ""}},                         // the whole name before a longer one
+        {{"  "}, {0, "1|Almanya|Vanburg|1|50|8\n", ""}}, // a blank box selects the first row
+        {{"k*"}, {0, "5|Nepal|Katmandu|5,75|27,7172|85,324\n", ""}},
+        {{"--", "-kat"}, {0, "6|Nepal|-Kat|5,75|27,7|85,3\n", ""}}, // after "--", text
+        {{"--all", "van, türk"}, {0, QStringLiteral("2|Türkmenistan|Vanak|5|38|58\n") + van, ""}},
+        {{"ankara"}, {1, "", "orvanel-cli: \"ankara\" için konum bulunamadı.\n"}},
+        {{"--all", "ist[an"}, {1, "", "orvanel-cli: \"ist[an\" için konum bulunamadı.\n"}}};
+    KomutCalistirici cli;
+    cli.DosyaYaz("data.db", W1254("1|Almanya|Vanburg|1|50|8\r\n"
+                                  "2|Türkmenistan|Vanak|5|38|58\r\n"
+                                  "3|Türkiye|Van|3|38,5|43,4\r\n"
+                                  "4|Türkiye|İstanbul|2|41,02|28,97\r\n"
+                                  "5|Nepal|Katmandu|5,75|27,7172|85,324\r\n"
+                                  "6|Nepal|-Kat|5,75|27,7|85,3"));
+    for (const auto& [args, beklenen] : durumlar)
+        EXPECT_EQ(cli(QStringList{"search"} + args), beklenen) << args.join(u' ').toStdString();
+    EXPECT_EQ(cli({"search", "--db", cli.Yol("yok.db"), "van"}),
+              Reddedildi("Konum dosyası bulunamadı: " + cli.Yol("yok.db")));
+}
+
+// orvanel-cli add in process, on a real data.db and a real settings file.
+
+const QByteArray IlkVeri =
+    W1254("1|Türkiye|İstanbul|2|41,02|28,97\r\n2|Nepal|Pokhara|5,75|28,2|84");
+
+QStringList Eklenen(const char* ulke, const char* sehir, const char* tz, const char* enlem,
+                    const char* boylam)
+{
+    return {"add", "--country", ulke, "--city", sehir, "--tz", tz, "--lat", enlem, "--lon", boylam};
+}
+
+class EkleKomutu : public ::testing::Test
+{
+protected:
+    void SetUp() override { cli.DosyaYaz("data.db", IlkVeri); }
+    QByteArray Db() const { return DosyaIcerigi(cli.Yol("data.db")); }
+    KomutCalistirici cli;
+};
+
+// Stored in one number form whatever the user's locale, as the program reads them back.
+TEST_F(EkleKomutu, AppendsThePlaceAndWithSelectChoosesIt)
+{
+    EXPECT_EQ(cli(Eklenen(" Türkiye ", "Şile", "2", "41.1777", "29,6128")),
+              (CliCikti{0, "3|Türkiye|Şile|2|41,1777|29,6128\n", ""}));
+    EXPECT_EQ(Db(), IlkVeri + W1254("\r\n3|Türkiye|Şile|2|41,1777|29,6128"));
+    EXPECT_FALSE(QFile::exists(cli.AyarDosyasi()));
+
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+    ASSERT_EQ(cli(Eklenen("Nepal", "Katmandu", "5.75", "27,7172", "85.324") << "--select").Kod, 0);
+    const AyarDeposu depo;
+    EXPECT_EQ(depo.Oku(QStringLiteral("bIndex")), QStringLiteral("4"));
+    EXPECT_EQ(depo.Oku(QStringLiteral("bSehir")), QStringLiteral("Katmandu"));
+    EXPECT_EQ(depo.Oku(QStringLiteral("bTz")), QStringLiteral("5.75"));
+    EXPECT_EQ(depo.Oku(QStringLiteral("bEnlem")), QStringLiteral("27.7172"));
+    EXPECT_EQ(depo.Oku(QStringLiteral("bBoylam")), QStringLiteral("85.324"));
+    EXPECT_FALSE(DosyaIcerigi(cli.AyarDosyasi()).contains("BADakika"));
+}
+
+// A refusal writes nothing: neither data.db nor, with --select, the settings.
+TEST_F(EkleKomutu, RefusalsWriteNothing)
+{
+    const std::pair<QStringList, const char*> durumlar[] = {
+        {{"add", "--country", "Türkiye", "--city", "Şile", "--lat", "1", "--lon", "2"},
+         "Geçerli bir saat dilimi giriniz (--tz): -12 -11 -10 -9 -8 -7 -6 -5 "
+         "-4,5 -4 -3,5 -3 -2 -1 0 1 2 3 3,5 4 4,5 5 5,5 5,75 6 6,5 7 8 9 9,5 "
+         "10 11 12"},
+        // Completeness comes first, as in the dialog.
+        {{"add", "--country", "Türkiye", "--tz", "x"}, "Lütfen bilgileri eksiksiz giriniz."},
+        {Eklenen("türkiye", "istanbul", "2", "41", "29"), "'türkiye - istanbul' zaten mevcut."},
+        {Eklenen("Türkiye", "Şile", "2", "41", "29") << "fazla", "Beklenmeyen değer: fazla"}};
+    for (const auto& [args, mesaj] : durumlar)
+        EXPECT_EQ(cli(QStringList(args) << "--select"), Reddedildi(mesaj)) << mesaj;
+    // The rewrite fails: a folder stands where the temporary file goes.
+    ASSERT_TRUE(QDir().mkdir(cli.Yol("tmpdata.db")));
+    const CliCikti c = cli(Eklenen("Türkiye", "Şile", "2", "41", "29") << "--select");
+    EXPECT_EQ(c.Kod, 2);
+    EXPECT_TRUE(c.Err.startsWith(
+        QStringLiteral("orvanel-cli: Konum dosyasına yazılamadı, dosyanın önceki hali korundu: ")));
+    EXPECT_EQ(Db(), IlkVeri);
+    EXPECT_FALSE(QFile::exists(cli.AyarDosyasi()));
 }
 
 } // namespace

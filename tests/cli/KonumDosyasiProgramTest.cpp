@@ -1,19 +1,21 @@
-// The places file as users meet it, through the built orvanel-cli: hand-edited lines, writers
-// side by side, files that are no places file, links and permissions, values out of range,
-// settings that cannot be written.
+// The built orvanel-cli as users meet it: the places file (hand-edited lines, writers side by
+// side, files that are no places file, links and permissions, settings that cannot be written),
+// the system's summer time, the shipped files, and the ics and timetable files read back.
 #include "../locations/KonumTestAraclari.h"
 #include "support/CliCalistirici.h"
 
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
+#include <QSettings>
 #include <QStringDecoder>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
-
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
@@ -160,33 +162,6 @@ TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
 }
 #endif
 
-// Coordinates outside the globe and offsets outside the zones are refused wherever they come
-// from: typed for an add, or found in the settings.
-TEST_F(KonumDosyasiProgram, PlacesOutOfRangeAreRefused)
-{
-    const std::pair<std::pair<const char*, const char*>, const char*> eklenen[] = {
-        {{"91", "29"}, "Geçerli bir Enlem Koordinatı giriniz."},
-        {{"41", "181"}, "Geçerli bir Boylam Koordinatı giriniz."},
-        {{"41", "99999999999999999999"}, "Geçerli bir Boylam Koordinatı giriniz."},
-    };
-    for (const auto& [yer, mesaj] : eklenen) {
-        const CliCikti c = cli(Ekle("Uzak", yer.first, yer.second));
-        EXPECT_EQ(c.Kod, 2);
-        EXPECT_EQ(c.Err, QStringLiteral("orvanel-cli: ") + QString::fromUtf8(mesaj) + '\n');
-    }
-    EXPECT_EQ(DosyaIcerigi(Db()), Istanbul);
-
-    for (const char* ayar : {"bTz=1e20", "bEnlem=91", "bBoylam=-181", "bTz=nan"}) {
-        QDir().mkpath(QFileInfo(cli.AyarDosyasi()).path());
-        DosyaYaz(cli.AyarDosyasi(), QByteArray("[Vakit]\n") + ayar + '\n');
-        const CliCikti c =
-            cli({QStringLiteral("times"), QStringLiteral("--date"), QStringLiteral("2026-06-21")});
-        EXPECT_EQ(c.Kod, 2) << ayar << c.Out.toStdString();
-        EXPECT_TRUE(c.Err.contains(QString::fromLatin1(ayar).section('=', 0, 0)))
-            << c.Err.toStdString();
-    }
-}
-
 // "--sec" with a settings file that cannot be written: refused before anything changes.
 TEST_F(KonumDosyasiProgram, ChoosingWithUnwritableSettingsChangesNothing)
 {
@@ -195,6 +170,154 @@ TEST_F(KonumDosyasiProgram, ChoosingWithUnwritableSettingsChangesNothing)
     EXPECT_EQ(c.Kod, 2);
     EXPECT_TRUE(c.Err.contains(QStringLiteral("Ayarlar kaydedilemedi"))) << c.Err.toStdString();
     EXPECT_EQ(DosyaIcerigi(Db()), Istanbul);
+}
+
+// The built orvanel-cli as a user runs it: the system's summer time under TZ, UTF-8 in and out
+// under the C locale, the program folder's sounds and data.db, the settings of its HOME.
+
+QStringList Times(const char* tarih, const char* enlem, const char* boylam, const char* tz)
+{
+    return {"times", "--date", tarih, "--lat", enlem, "--lon", boylam, "--tz", tz};
+}
+
+TEST(KomutSatiriProgram, SummerTimeFollowsTheSystemZone)
+{
+    const struct
+    {
+        const char* Tz;
+        QStringList Args;
+        const char* Ogle;
+    } durumlar[] = {
+        // The first day of summer time counts, the day before does not.
+        {"Europe/Berlin", Times("2026-03-28", "52.5", "13.4", "1"), "Öğle\t12:19"},
+        {"Europe/Berlin", Times("2026-03-29", "52.5", "13.4", "1"), "Öğle\t13:19"},
+    };
+    for (const auto& d : durumlar) {
+        CliCalistirici cli;
+        cli.Ortam().insert(QStringLiteral("TZ"), QString::fromLatin1(d.Tz));
+        const CliCikti c = cli(d.Args);
+        EXPECT_EQ(c.Kod, 0) << c.Err.toStdString();
+        EXPECT_EQ(c.Out.section(u'\n', 4, 4), QString::fromUtf8(d.Ogle)) << d.Tz;
+    }
+}
+
+// The shipped data.db and sounds beside the program; the machine's zone does not move the
+// simulated day.
+TEST(KomutSatiriProgram, AlertsWithTheShippedSounds)
+{
+    CliCalistirici cli;
+    EXPECT_EQ(cli({"search", "istanbul,türkiye"}),
+              (CliCikti{0, "6817|Türkiye|İstanbul|2|41,02|28,97\n", ""}));
+    cli.Ortam().insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
+    EXPECT_EQ(cli({"alerts", "--date", "2026-06-21", "--lat", "41", "--lon", "29", "--tz", "2",
+                   "--country", "Türkiye"}),
+              (CliCikti{0,
+                        "03:08:00\tuyari\tyatsi\tİmsak Vaktine |15 Dakika | kaldı.\n"
+                        "03:23:00\tezan\timsak\tEzan/ezan.wma\n"
+                        "05:10:00\tuyari\timsak\tGüneş'in Doğmasına |15 Dakika | kaldı.\n"
+                        "12:57:00\tuyari\tgunes\tÖğle Vaktine |15 Dakika | kaldı.\n"
+                        "13:12:00\tezan\togle\tEzan/ezan.wma\n"
+                        "16:56:00\tuyari\togle\tİkindi Vaktine |15 Dakika | kaldı.\n"
+                        "17:11:00\tezan\tikindi\tEzan/ezan.wma\n"
+                        "20:33:00\tuyari\tikindi\tAkşam Vaktine |15 Dakika | kaldı.\n"
+                        "20:48:00\tezan\taksam\tEzan/ezan.wma\n"
+                        "22:23:00\tuyari\taksam\tYatsı Vaktine |15 Dakika | kaldı.\n"
+                        "22:38:00\tezan\tyatsi\tEzan/ezan.wma\n",
+                        ""}));
+}
+
+// orvanel-cli ics and timetable through the built program, read back by real readers (the
+// icalendar module of Debian's python3, poppler's pdftotext) and compared with `month` for
+// the same place and month.
+
+CliCikti Calistir(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    return CliCalistirici::Bekle(p);
+}
+
+TEST(AylikCiktiProgram, IcsHoldsTheMonthsTimesInUtc)
+{
+    // Long enough to fold twice, with a two-octet letter across the first fold.
+    const QString sehir = QStringLiteral("Çığ; Ölçüş, Ğüşiöç Çığ Ölçüş Ğüşiöç Çığ Ölçüş Ğüşiöç "
+                                         "Çığ Ölçüş Ğüşiöç Çığ Ölçüş Ğüşiöç Çığ Ölçüş");
+    const QStringList haziran{"--year", "2026", "--month", "6"};
+    const struct
+    {
+        const char* Tz; // the system's zone: its rule gives the summer hour
+        QStringList Yer;
+        QStringList Uyari;
+        QString Ozet;
+    } durumlar[] = {
+        // "Türkiye" adds the summer hour all year; a name to escape and fold.
+        {"Europe/Istanbul",
+         haziran + QStringList{"--place", "çığ"},
+         {"--alarm", "10"},
+         "180 olay, 180 uyarı -PT10M | " + sehir + ", Türkiye"},
+        // Summer time from 29 March; the stored warning lead.
+        {"Europe/Berlin",
+         {"--year", "2026", "--month", "3", "--lat", "52.52", "--lon", "13.4", "--tz", "1"},
+         {},
+         "186 olay, 186 uyarı -PT7M | 52,52° K, 13,4° D"},
+        // Yatsı past midnight from mid-June; no alarm.
+        {"Europe/Oslo",
+         haziran + QStringList{"--lat", "59.91", "--lon", "10.75", "--tz", "1"},
+         {"--uyari", "0"},
+         "180 olay, 0 uyarı - | 59,91° K, 10,75° D"},
+    };
+    QSet<QString> uidler;
+    qsizetype olaylar = 0;
+    for (const auto& d : durumlar) {
+        CliCalistirici cli;
+        cli.Ortam().insert(QStringLiteral("TZ"), QString::fromLatin1(d.Tz));
+        const QString db = cli.Ev() + "/data.db", csv = cli.Ev() + "/ay.csv",
+                      ics = cli.Ev() + "/ay.ics", ikinci = cli.Ev() + "/ikinci.ics";
+        DosyaYaz(db, W1254(("1|Türkiye|" + sehir + "|2|41,02|28,97").toUtf8().constData()));
+        QSettings(cli.AyarDosyasi(), QSettings::IniFormat).setValue("Vakit/BADakika", 7);
+        const QStringList args = d.Yer + QStringList{"--db", db};
+        DosyaYaz(csv, cli(QStringList{"month", "--csv"} + args).Out.toUtf8());
+        EXPECT_EQ(cli(QStringList{"ics", "--out", ics} + args + d.Uyari), (CliCikti{0, "", ""}));
+        DosyaYaz(ikinci, cli(QStringList{"ics"} + args + d.Uyari).Out.toUtf8());
+        const CliCikti c =
+            Calistir(QStringLiteral("/usr/bin/python3"),
+                     {ORVANEL_SOURCE_DIR "/tests/cli/takvim_kontrol.py", d.Tz, csv, ics, ikinci});
+        ASSERT_EQ(c.Kod, 0) << c.Err.toStdString();
+        QStringList satirlar = c.Out.split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(satirlar.takeFirst(), d.Ozet);
+        olaylar += satirlar.size();
+        uidler.unite(QSet<QString>(satirlar.begin(), satirlar.end()));
+    }
+    EXPECT_EQ(uidler.size(), olaylar); // another place, other UIDs
+}
+
+TEST(AylikCiktiProgram, TimetableShowsEveryDayOnOnePage)
+{
+    const CliCalistirici cli;
+    const QStringList yer{"--year", "2026", "--month", "10", "--place", "istanbul,türkiye"};
+    const QString pdf = cli.Ev() + "/imsakiye.pdf", yok = cli.Ev() + "/yok/a.pdf";
+    ASSERT_EQ(cli(QStringList{"timetable", "--pdf", pdf} + yer), (CliCikti{0, "", ""}));
+    const QString sayfa = Calistir(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).Out;
+    EXPECT_EQ(sayfa.count(u'\f'), 1);
+
+    // Each day's row: its day number, then the Hijri date and the six times in order.
+    const QStringList gunler = cli(QStringList{"month", "--csv"} + yer).Out.split(u'\n');
+    ASSERT_EQ(gunler.size(), 1 + 31 + 1);
+    for (const QString& gun : gunler.mid(1, 31)) {
+        const QStringList alanlar = gun.split(u',');
+        QStringList parcalar = alanlar[1].split(u' ') + alanlar.mid(2);
+        for (QString& p : parcalar)
+            p = QRegularExpression::escape(p);
+        const QRegularExpression satir(QStringLiteral("^\\s*%1\\s.*\\s%2\\s*$")
+                                           .arg(QDate::fromString(alanlar[0], Qt::ISODate).day())
+                                           .arg(parcalar.join(QStringLiteral("\\s+"))),
+                                       QRegularExpression::MultilineOption);
+        EXPECT_TRUE(satir.match(sayfa).hasMatch()) << gun.toStdString();
+    }
+
+    EXPECT_EQ(cli({"imsakiye", "--pdf", yok}), Reddedildi("Dosya yazılamadı: " + yok));
+    EXPECT_EQ(cli({"timetable"}), Reddedildi(QStringLiteral("Yazılacak dosya --pdf DOSYA ile "
+                                                            "verilmeli.")));
 }
 
 } // namespace
