@@ -121,8 +121,7 @@ TEST_F(GeriSayimTest, PeriodsWarningsAndEzans)
          "04:00:00 vakit 0 Şimdi İmsak Vakti, Güneş'e Kalan Süre; 04:00:00 uyari Güneş'in "
          "Doğmasına |1 Saat 25 Dakika | kaldı.; 04:00:00 ses /p/uyari; 13:12:00 vakit 2 Şimdi "
          "Öğle Vakti, İkindi'ye Kalan Süre; 13:12:00 ezan /p/ogle; 13:12:00 uyari İkindi Vaktine "
-         "|3 Saat 59 Dakika | kaldı.; 13:12:00 ses /p/uyari; 03:59:00 İkindi'ye Kalan Süre"},
-    };
+         "|3 Saat 59 Dakika | kaldı.; 13:12:00 ses /p/uyari; 03:59:00 İkindi'ye Kalan Süre"}};
     for (const auto& [ayar, tikler, beklenen] : durumlar) {
         Kur(ayar);
         for (const auto& [bas, son] : tikler)
