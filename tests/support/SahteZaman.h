@@ -22,20 +22,12 @@ public:
             zamani_ = simdi_ + aralik_;
     }
     int interval() const override { return aralik_; }
-    void start() override
-    {
-        calisiyor_ = true;
-        zamani_ = simdi_ + aralik_;
-    }
+    void start() override { calisiyor_ = true, zamani_ = simdi_ + aralik_; }
     void stop() override { calisiyor_ = false; }
     bool isActive() const override { return calisiyor_; }
 
     qint64 Zamani() const { return zamani_; }
-    void Cal()
-    {
-        zamani_ = simdi_ + std::max(aralik_, 1);
-        emit timeout();
-    }
+    void Cal() { zamani_ = simdi_ + std::max(aralik_, 1), emit timeout(); }
 
 private:
     const qint64& simdi_;
@@ -54,8 +46,6 @@ public:
         zamanlayicilar_.append(z);
         return z;
     }
-
-    qint64 Simdi() const { return simdi_; }
 
     // Moves the clock on by ms, firing every timer that falls due on the way, in order.
     void Ilerle(int ms)
