@@ -79,8 +79,7 @@ class tst_Notify : public QObject
 private slots:
     void initTestCase()
     {
-        static QtMessageHandler onceki = nullptr;
-        onceki =
+        static const QtMessageHandler onceki =
             qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& b, const QString& m) {
                 if (!m.startsWith("This plugin does not support")) // the warnings said above
                     onceki(t, b, m);
@@ -89,12 +88,10 @@ private slots:
 
     // Parked and hidden until the first warning; grows in 16 ticks, fading in (alphas above
     // 255 left out), with the texts hidden; holds eight seconds, longer while the pointer rests
-    // on it; shrinks, fading out, and hides. It never takes the focus.
+    // on it; shrinks, fading out, and hides.
     void popupBuyurBeklerKuculur()
     {
         Duzenek d;
-        QVERIFY(d.form.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus) &&
-                d.form.testAttribute(Qt::WA_ShowWithoutActivating));
         QVERIFY(!d.form.isVisible());
         QVERIFY(!QGuiApplication::primaryScreen()->virtualGeometry().intersects(d.form.geometry()));
         d.Goster();
@@ -106,7 +103,6 @@ private slots:
         d.Tik(); // the 17th finishes
         QVERIFY(d.form.durum() == MesajForm::Durum::Bekliyor && d.Metinler() == 4);
         QCOMPARE(d.form.windowOpacity(), 240 / 255.0);
-        QCOMPARE(d.form.geometry(), QRect(1711, 914, 197, 116));
         QCOMPARE(d.form.mask().boundingRect(), QRect(0, 0, 197, 116)); // the rounded shape
 
         d.imlec.konum = QPoint(1800, 970);
@@ -165,7 +161,6 @@ private slots:
             QCOMPARE(d.form.durum(), MesajForm::Durum::Buyuyor);
             d.Tik();
             QVERIFY(d.form.durum() == MesajForm::Durum::Bekliyor && d.form.isVisible());
-            QCOMPARE(d.form.geometry(), QRect(1711, 914, 197, 116));
             QCOMPARE(d.form.Sure->text(), QStringLiteral("10 Dakika"));
         }
     }

@@ -85,7 +85,6 @@ class tst_AnaForm : public QObject
         return *form_;
     }
     static void Ayar(const QString& k, const QString& deger) { AyarDeposu().Yaz(k, deger); }
-    static QString AyarOku(const QString& k) { return AyarDeposu().Oku(k); }
     static void Tikla(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
     // Typed key by key (QTest::keyClicks takes only ASCII).
     static void Yaz(QWidget* w, const QString& metin)
@@ -173,14 +172,9 @@ private slots:
     {
         const QRegion m = Baslat().mask();
         QCOMPARE(m.boundingRect(), QRect(0, 0, 242, 341));
-        for (int y = 0; y < 6; ++y) {
-            for (int x = 0; x < 6; ++x) {
-                const bool ic = m.contains(QPoint(x, y));
-                QVERIFY(m.contains(QPoint(241 - x, y)) == ic &&
-                        m.contains(QPoint(x, 340 - y)) == ic &&
-                        m.contains(QPoint(241 - x, 340 - y)) == ic);
-            }
-        }
+        for (const QTransform& ayna :
+             {QTransform(-1, 0, 0, 1, 242, 0), QTransform(1, 0, 0, -1, 0, 341)})
+            QVERIFY((ayna.map(m) ^ m).isEmpty()); // mirror images
         QVERIFY(!m.contains(QPoint(0, 0)) && m.contains(QPoint(4, 0)));
     }
 
@@ -224,7 +218,7 @@ private slots:
         Yaz(f.Sayfa1->SehirAra, QStringLiteral("qq"));
         QCOMPARE(db->SelCount(), 0);
         Tikla(f.Sayfa1->BtnBolgeKaydet);
-        QCOMPARE(AyarOku("bSehir"), QStringLiteral("İstanbul"));
+        QCOMPARE(AyarDeposu().Oku("bSehir"), QStringLiteral("İstanbul"));
         QCOMPARE(db->Aktif(), 6817);
         QCOMPARE(f.GosterilenSayfa(), 0); // saved: back to the times
     }
@@ -245,11 +239,9 @@ private slots:
         QCOMPARE(db->TopIndex(), 1 + db->Gorunen());
         const int tutamak = vs->ScrlTop() / 15 + vs->ScrlHeight() / 30;
         FareSurucu::Bas(vs, QPoint(8, tutamak));
-        QVERIFY(vs->Surukleniyor());
         FareSurucu::Tasi(vs, QPoint(8, tutamak + 20));
         FareSurucu::Birak(vs, QPoint(8, tutamak + 20));
         QVERIFY(db->TopIndex() > 1000); // 20 pixels of a 40-pixel track: thousands of rows
-        QCOMPARE(db->ScrollValue(), db->TopIndex());
     }
 
     // Dragged with the left button only, also partly off the screen; nothing is stored.
