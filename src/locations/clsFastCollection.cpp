@@ -58,31 +58,6 @@ int clsFastCollection::Add(std::unique_ptr<vkListItem> satir, int b)
     return count_;
 }
 
-std::unique_ptr<vkListItem> clsFastCollection::Take(int konum)
-{
-    if (konum < 1 || konum > count_)
-        return nullptr;
-    vkListItem* satir = satirlar_[konum];
-    vkListItem** dizi = satirlar_.get();
-    std::move(dizi + konum + 1, dizi + count_ + 1, dizi + konum);
-    --count_;
-    Kucult();
-    std::unique_ptr<vkListItem> alinan(Bloktan(satir) ? new vkListItem(std::move(*satir)) : satir);
-    alinan->Ayir();
-    return alinan;
-}
-
-void clsFastCollection::Remove(int konum)
-{
-    if (konum < 1 || konum > count_)
-        return;
-    Birak(satirlar_[konum]);
-    vkListItem** dizi = satirlar_.get();
-    std::move(dizi + konum + 1, dizi + count_ + 1, dizi + konum);
-    --count_;
-    Kucult();
-}
-
 void clsFastCollection::Clear()
 {
     for (int i = 1; i <= count_; ++i)

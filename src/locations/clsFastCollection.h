@@ -27,11 +27,6 @@ public:
     // Inserts before position b when 1 <= b <= Count + 1, appends for any other b (-1).
     // Returns the row's position.
     int Add(std::unique_ptr<vkListItem> satir, int b = -1);
-    // Removes and releases the row at the position; other positions do nothing.
-    void Remove(int konum);
-    // Removes the row at the position and hands it to the caller, with texts of its own;
-    // nullptr for other positions.
-    std::unique_ptr<vkListItem> Take(int konum);
     void Clear();
     // Replaces every row with these, in order; their names stand in `tampon`.
     void Yukle(std::vector<vkListItem> satirlar, std::shared_ptr<const KonumTamponu> tampon);

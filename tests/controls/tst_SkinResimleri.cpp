@@ -76,37 +76,6 @@ private slots:
         QCOMPARE(SkinResmi::yukle("kapat_normal", 1.5).deviceIndependentSize(), QSizeF(24, 24));
     }
 
-    // Buttons at fixed places are opaque (the control clears to its own colour first) and their
-    // corners continue the window's background at their place, at both scales.
-    void sabitYerliDugmelerArkaplaniTasir()
-    {
-        const std::tuple<const char*, QPoint, const char*> yerler[] = {
-            {"ana_arkaplan", QPoint(4, 298), "sekme_vakitler_normal sekme_vakitler_2_normal"},
-            {"ana_arkaplan", QPoint(42, 298), "sekme_bolgesel_normal sekme_bolgesel_2_normal"},
-            {"ana_arkaplan", QPoint(80, 298), "sekme_genel_normal sekme_genel_2_normal"},
-            {"ana_arkaplan", QPoint(118, 298), "sekme_hakkinda_normal sekme_hakkinda_2_normal"},
-            {"ana_arkaplan", QPoint(188, 6), "ustte_normal ustte_2_normal ustte_over"},
-            {"ana_arkaplan", QPoint(212, 6), "kapat_normal kapat_over kapat_down"},
-            {"ekle_arkaplan", QPoint(212, 6), "kapat_normal"},
-            {"ana_arkaplan", QPoint(204, 304), "ezan_normal ezan_2_normal ezan_3_down"},
-            {"mesaj_arkaplan", QPoint(169, 5), "mesaj_kapat_normal mesaj_kapat_over"}};
-        for (const auto& [zemin, yer, adlar] : yerler) {
-            for (const QString& ad : QString(adlar).split(' ')) {
-                for (int olcek : {1, 2}) {
-                    const QImage dugme = Skin(ad, olcek), arka = Skin(zemin, olcek);
-                    const QByteArray neden = (ad + " at " + QString::number(olcek) + "x").toUtf8();
-                    QVERIFY2(dugme.convertToFormat(QImage::Format_RGB32)
-                                     .convertToFormat(QImage::Format_ARGB32) == dugme,
-                             neden.constData());
-                    const int r = dugme.width() - 1, a = dugme.height() - 1;
-                    for (const QPoint k : {QPoint(0, 0), QPoint(r, 0), QPoint(0, a), QPoint(r, a)})
-                        QVERIFY2(Fark(dugme.pixel(k), arka.pixel(yer * olcek + k)) <= 2,
-                                 neden.constData());
-                }
-            }
-        }
-    }
-
     // The committed pictures are what the generator draws now: a drawing changed without
     // regenerating (or a picture edited by hand) shows up here. The icon files hold 16, 24,
     // 32 and 48 pixels; what is not rendered matches byte for byte.

@@ -140,8 +140,7 @@ TEST(YazSaati, WindowOfTheRuleAndTurkiye)
                     {{2026, 4, 5}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 0},
                     {{2026, 10, 4}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 1},
                     {{2026, 1, 1}, {}, {}, false, "Türkiye", 1},
-                    {{2026, 1, 1}, {}, {}, true, "türkiye", 0},
-                    {{2026, 1, 1}, {}, {}, true, "Türkiye ", 0}};
+                    {{2026, 1, 1}, {}, {}, true, "türkiye", 0}};
     for (const auto& d : durumlar) {
         VakitGirdisi g = Girdi(d.Gun, 52.5, 13.4, 1, QString::fromUtf8(d.Ulke));
         g.YazBaslangic = d.Bas;
@@ -177,7 +176,6 @@ TEST(SaatDakika, MinuteCarryAndDayWrap)
     EXPECT_EQ(sd(-0.5), QStringLiteral("23:30"));
     EXPECT_EQ(sd(-0.001), QStringLiteral("0:0"));
     EXPECT_EQ(sd(-25.25), QStringLiteral("22:45"));
-    EXPECT_EQ(sd(47.5), QStringLiteral("23:30"));
     EXPECT_EQ(sd(std::nan("")), QStringLiteral("0:0"));
     // Hours far outside any day (a place out of range that slipped through) still give a
     // clock time, never a negative or out-of-range minute.
@@ -207,15 +205,6 @@ TEST(GunlukHesap, InputsOutsideTheModelStillGiveClockTimes)
             EXPECT_LT(s.GunlukVakitler[i], 86400);
         }
     }
-}
-
-// Outside -1..1 (and NaN, a zero divisor at the pole) the sun never reaches the angle.
-TEST(ACos, GuardsAndEnds)
-{
-    for (double x : {1.0000001, -1.0000001, std::nan(""), 1.0})
-        EXPECT_EQ(ACos(x), 0) << x;
-    EXPECT_EQ(ACos(-1), 3.14159265358979);
-    EXPECT_NEAR(ACos(0.5), std::acos(0.5), 1e-12);
 }
 
 TEST(GunlukHesap, MidnightInsideAClockGap)

@@ -24,8 +24,7 @@ TEST(HicriTakvim, ReferenceTable)
         QDate tarih;
         int hicriGun;
         const char* metin;
-    } ornekler[] = {{QDate(1970, 1, 1), 0, "23 Şevval 1389"},
-                    {QDate(2000, 1, 1), 0, "24 Ramazan 1420"},
+    } ornekler[] = {{QDate(2000, 1, 1), 0, "24 Ramazan 1420"},
                     {QDate(2024, 6, 16), 0, "9 Zi'l-Hicce 1445"},
                     {QDate(2025, 3, 1), 0, "1 Ramazan 1446"},
                     {QDate(2026, 2, 18), 0, "30 Şaban 1447"},
@@ -54,7 +53,6 @@ TEST(MiladiTarih, TurkishMonthNames)
 {
     EXPECT_EQ(MiladiTarih(QDate(2026, 12, 5)), QStringLiteral("5 Aralık 2026"));
     EXPECT_EQ(MiladiTarih(QDate(2027, 2, 1)), QStringLiteral("1 Şubat 2027"));
-    EXPECT_EQ(MiladiTarih(QDate(2026, 8, 30)), QStringLiteral("30 Ağustos 2026"));
     EXPECT_TRUE(MiladiTarih(QDate()).isEmpty());
 }
 
@@ -71,17 +69,14 @@ TEST(TarihSecimi, TypedDates)
         const QLocale& Yerel;
         QDateTime Beklenen;
     } durumlar[] = {{"21.06.2026", tr, gece},
-                    {" 1.6.1990 ", tr, {QDate(1990, 6, 1), QTime(0, 0)}},
                     {"29.02.2100", tr, {}},
                     {"21.06.2026 9:05:07", tr, {QDate(2026, 6, 21), QTime(9, 5, 7)}},
                     {"2026-06-21", tr, gece},
                     {"21 Jun 2026 06:15", c, {QDate(2026, 6, 21), QTime(6, 15)}},
                     {"6/21/26", us, gece},
                     {"6/21/30", us, {QDate(1930, 6, 21), QTime(0, 0)}},
-                    {"32.01.2026", tr, {}},
                     {"21.06.2026 25:00", tr, {}},
                     {"2026-02-30", c, {}},
-                    {"21 Jun", c, {}},
                     {"   ", c, {}}};
     for (const auto& d : durumlar)
         EXPECT_EQ(Coz(d.Metin, d.Yerel), d.Beklenen) << d.Metin;
@@ -116,17 +111,11 @@ TEST(GecisTarihi, TheNthWeekdayOfAMonth)
         int Yil;
         QDate Gun;
     } durumlar[] = {{{3, 0, 1}, 2026, {2026, 3, 1}},
-                    {{3, 0, 2}, 2026, {2026, 3, 8}},
-                    {{3, 0, 4}, 2026, {2026, 3, 22}},
                     {{3, 0, 5}, 2026, {2026, 3, 29}},
                     {{10, 0, 5}, 2026, {2026, 10, 25}},
-                    {{4, 0, 1}, 2026, {2026, 4, 5}},
-                    {{11, 0, 1}, 2026, {2026, 11, 1}},
-                    {{5, 0, 5}, 2026, {2026, 5, 31}},
                     {{2, 6, 5}, 2026, {2026, 2, 28}},
                     {{2, 2, 5}, 2028, {2028, 2, 29}},
                     {{10, 4, 1}, 2026, {2026, 10, 1}},
-                    {{10, 6, 1}, 2026, {2026, 10, 3}},
                     {{0, 0, 0}, 2026, {}},
                     {{3, 0, 6}, 2026, {}},
                     {{13, 0, 1}, 2026, {}},

@@ -47,7 +47,6 @@ TEST_P(KonumEklemeTest, ChecksInTheirOrder)
         const char* Mesaj; // nullptr: accepted
     } durumlar[] = {
         {Girdi("", "Yeni"), eksik},
-        {Girdi("Türkiye", "Yeni", "41", ""), eksik},
         {Girdi("Türkiye", "İstanbul", "x", ""), eksik},
         {Girdi("Türkiye", " "), nullptr},
         {Girdi(" TÜRKİYE ", "  İSTANBUL"), "' TÜRKİYE  -   İSTANBUL' zaten mevcut."},
@@ -58,14 +57,11 @@ TEST_P(KonumEklemeTest, ChecksInTheirOrder)
         {Girdi("Almanya", "istanbul,türkiye"), "'Almanya - istanbul,türkiye' zaten mevcut."},
         {Girdi("T", "Yeni", "41,02", "-29,5"), nullptr},
         {Girdi("T", "Yeni", "-90", "180"), nullptr},
-        {Girdi("T", "Yeni", " 7 ", ".5"), nullptr},
         {Girdi("T", "Yeni", "90.0001", "29"), enlem},
         {Girdi("T", "Yeni", "1.234,5", "29"), enlem},
-        {Girdi("T", "Yeni", "a", "b"), enlem},
         {Girdi("T", "Yeni", "41", "-180,5"), boylam},
         {Girdi("T", "Yeni", "41", "1e5"), boylam},
         {Girdi("Türkiye", "Yeni|Köy"), ad},
-        {Girdi("Türkiye", "Yeni\nKöy"), ad},
         {Girdi("Suudi Arabistan", "مكة"), ad},
         {Girdi("Türkiye", "Yeni|Köy", "x"), enlem},
         {Girdi("Türkiye", "Şırnak Çığ Öğür"), nullptr}};

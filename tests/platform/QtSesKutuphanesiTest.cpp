@@ -1,6 +1,6 @@
 // The sound backend is a module loaded on the first opened sound: before it the program
-// carries no QtMultimedia; after it the shipped sounds load through the module; without the
-// module every sound fails quietly.
+// carries no QtMultimedia; after it the shipped sounds load through the module (their playing:
+// SesCalarTest); without the module every sound fails quietly.
 #include "platform/QtSesKutuphanesi.h"
 
 #include <QCoreApplication>
@@ -33,7 +33,7 @@ bool MultimediaYuklu()
 
 } // namespace
 
-TEST(QtSesKutuphanesi, ModuleIsLoadedOnlyByTheFirstOpenAndThenPlaysTheShippedSound)
+TEST(QtSesKutuphanesi, ModuleIsLoadedOnlyByTheFirstOpen)
 {
     Uygulama();
     ASSERT_TRUE(QFile::exists(Uyari));
@@ -50,13 +50,7 @@ TEST(QtSesKutuphanesi, ModuleIsLoadedOnlyByTheFirstOpenAndThenPlaysTheShippedSou
 #ifdef Q_OS_LINUX
     EXPECT_TRUE(MultimediaYuklu());
 #endif
-    EXPECT_EQ(kut.Yukle(Uyari + QStringLiteral(".yok")), 0);
-    const int ornek = kut.Yukle(Uyari);
-    ASSERT_GT(ornek, 0);
-    EXPECT_EQ(kut.Oynat(ornek), ornek);
-    EXPECT_GT(kut.Konum(ornek), 0) << "a starting sound counts as alive";
-    kut.Durdur(ornek);
-    EXPECT_EQ(kut.Konum(ornek), 0);
+    EXPECT_GT(kut.Yukle(Uyari), 0); // playing: SesCalarGercek
 
     // A second library reuses the loaded module.
     QtSesKutuphanesi ikinci;

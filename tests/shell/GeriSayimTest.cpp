@@ -99,7 +99,6 @@ TEST_F(GeriSayimTest, PeriodsWarningsAndEzans)
     using Tikler = std::vector<std::pair<int, int>>; // runs of seconds, both ends included
     const std::tuple<UyariAyarlari, Tikler, const char*> durumlar[] = {
         // No warning; a change noticed 9:59 late still plays.
-        // No warning; a change noticed 9:59 late still plays.
         {{false, 15, true, true},
          {{S(13, 0), S(13, 0)}, {S(13, 21, 59), S(13, 21, 59)}},
          "13:00:00 vakit 1 Şimdi Güneş Vakti, Öğle'ye Kalan Süre; 13:21:59 vakit 2 Şimdi Öğle "

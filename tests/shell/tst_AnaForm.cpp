@@ -135,7 +135,6 @@ private slots:
     {
         const std::tuple<const char*, const char*, bool, bool> durumlar[] = {
             {"-startup", "1", true, false},
-            {"-Startup", "1", false, false},
             {"-startup x", "1", false, false},
             {"-startup", "0", false, true}};
         for (const auto& [komut, simge, gizli, bitirir] : durumlar) {

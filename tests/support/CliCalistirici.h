@@ -22,13 +22,14 @@ public:
         QFile::setPermissions(ev_ + QStringLiteral("/run"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         env_ = QProcessEnvironment::systemEnvironment();
-        env_.insert(QStringLiteral("HOME"), ev_);
-        env_.insert(QStringLiteral("XDG_CONFIG_HOME"), ev_ + QStringLiteral("/config"));
-        env_.insert(QStringLiteral("XDG_DATA_HOME"), ev_ + QStringLiteral("/data"));
-        env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), ev_ + QStringLiteral("/run"));
-        env_.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
-        env_.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const auto& [ad, deger] : {std::pair{"HOME", ev_},
+                                        {"XDG_CONFIG_HOME", ev_ + "/config"},
+                                        {"XDG_DATA_HOME", ev_ + "/data"},
+                                        {"XDG_RUNTIME_DIR", ev_ + "/run"},
+                                        {"TZ", QStringLiteral("UTC")},
+                                        {"LC_ALL", QStringLiteral("C.UTF-8")},
+                                        {"QT_QPA_PLATFORM", QStringLiteral("offscreen")}})
+            env_.insert(QString::fromLatin1(ad), deger);
         env_.remove(QStringLiteral("DISPLAY"));
         env_.remove(QStringLiteral("WAYLAND_DISPLAY"));
     }

@@ -18,17 +18,10 @@ class KomutCalistirici
 public:
     CliCikti operator()(const QStringList& args) const
     {
-        QString out;
-        QString err;
-        QTextStream outAkis(&out);
-        QTextStream errAkis(&err);
-        const KomutOrtami ortam{saat_, yazSaati_, klasor_.path() + u'/'};
         CliCikti c;
-        c.Kod = KomutSatiri().Calistir(args, outAkis, errAkis, ortam);
-        outAkis.flush();
-        errAkis.flush();
-        c.Out = out;
-        c.Err = err;
+        QTextStream out(&c.Out), err(&c.Err);
+        c.Kod = KomutSatiri().Calistir(args, out, err, {saat_, yazSaati_, klasor_.path() + u'/'});
+        out.flush(), err.flush();
         return c;
     }
 
