@@ -18,7 +18,7 @@ E2E_PIDS+=($PID)
 PANEL=$(xdotool search --classname panel | head -1)
 icon_line() { xwininfo -tree -id "$PANEL" | grep '"orvanel"'; }
 e2e_wait_for 20 icon_line || e2e_fail "the icon is not docked in trayer: $(cat "$LOG")"
-sleep 1
+sleep 1 # a window that does not come gives nothing to wait for: a second's grace
 [ -z "$(e2e_visible_windows "$BASLIK")" ] || e2e_fail "-startup showed the window"
 kill -0 "$PID" || e2e_fail "the program ended"
 echo "-startup: only the icon"
@@ -42,7 +42,7 @@ echo "window at $X,$Y (right gap $((1920 - X - WIDTH)) px, bottom gap $((1080 - 
 
 # The four rounded corners are cut alike: the desktop (black) shows at each corner pixel.
 piksel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -1 | grep -o '#[0-9A-F]\{6\}'; }
-sleep 0.5
+e2e_settle "" "$X" "$Y" 242 341 || e2e_fail "the window never finished drawing"
 for k in "$X $Y" "$((X + 241)) $Y" "$X $((Y + 340))" "$((X + 241)) $((Y + 340))"; do
   [ "$(piksel $k)" = "#000000" ] || e2e_fail "corner $k not cut: $(piksel $k)"
 done
@@ -53,17 +53,13 @@ e2e_screenshot ana_pencere
 
 # "Çıkış", the last item of the tray menu: the program ends and the icon goes.
 read -r ICON_X ICON_Y < <(icon_line | head -1 | sed -E 's/.*\+(-?[0-9]+)\+(-?[0-9]+)$/\1 \2/')
+EKRAN=$(e2e_area 0 0 1920 1080)
 xdotool mousemove $((ICON_X + 8)) $((ICON_Y + 8)) click 3
-sleep 1
+e2e_settle "$EKRAN" 0 0 1920 1080 || e2e_fail "no tray menu"
 e2e_screenshot tepsi_menusu
 xdotool key Up Return
-for i in $(seq 1 100); do
-  kill -0 "$PID" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$PID" 2>/dev/null && e2e_fail "the program did not end after Çıkış"
+e2e_wait_gone 10 "$PID" || e2e_fail "the program did not end after Çıkış"
 wait "$PID" || e2e_fail "the program ended with status $?"
-sleep 0.5
-icon_line && e2e_fail "the icon stayed in the panel"
+e2e_wait_for 5 "! icon_line" || e2e_fail "the icon stayed in the panel"
 echo "Çıkış: ended, icon removed"
 echo PASS

@@ -45,6 +45,8 @@ e2e_start_x() {
   local n
   read -r -t 20 n <"$fifo" || e2e_fail "Xvfb did not start"
   export DISPLAY=":$n"
+  # The empty screen under a main window's 242 x 341, for e2e_settle.
+  SIYAH=$(e2e_area 0 0 242 341)
 }
 
 # trayer, the notification area, at the bottom-right; E2E_PANEL is its window. trayer now and
@@ -84,6 +86,26 @@ e2e_wait_for() {
   local i
   for ((i = 0; i < limit; i++)); do
     if eval "$*" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# e2e_area X Y W H: a checksum of what the screen shows there.
+e2e_area() {
+  import -window root -crop "$3x$4+$1+$2" -depth 8 rgb:- 2>/dev/null | md5sum
+}
+
+# e2e_settle BEFORE X Y W H: waits (up to 10 s) until the area differs from the checksum
+# BEFORE (empty: any) and then shows the same in two grabs 100 ms apart: whatever an action
+# started there (a paint, a page sliding in, a menu opening) has finished.
+e2e_settle() {
+  local once=$1 onceki="" simdi i
+  shift
+  for ((i = 0; i < 100; i++)); do
+    simdi=$(e2e_area "$@")
+    if [ "$simdi" != "$once" ] && [ "$simdi" = "$onceki" ]; then return 0; fi
+    onceki=$simdi
     sleep 0.1
   done
   return 1

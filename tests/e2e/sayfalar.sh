@@ -15,10 +15,12 @@ e2e_wait_for 30 "[ -n \"\$(e2e_visible_windows '$BASLIK')\" ]" ||
   e2e_fail "no window: $(cat "$E2E_TMP/orvanel.log")"
 W=$(e2e_visible_windows "$BASLIK" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$W")"
-sleep 1
+e2e_settle "$SIYAH" "$X" "$Y" 242 341 || e2e_fail "the window never finished drawing"
 for i in 0 1 2 3; do
+  ONCE=$(e2e_area "$X" "$Y" 242 341)
   xdotool mousemove $((X + 4 + 38 * i + 19)) $((Y + 298 + 19)) click 1
-  sleep 1
+  # Page 0 is already shown: nothing changes there.
+  e2e_settle "$([ "$i" -gt 0 ] && echo "$ONCE")" "$X" "$Y" 242 341 || e2e_fail "page $i never settled"
   import -window root -crop "242x341+$X+$Y" +repage "$E2E_SHOTS/sayfa_$i.png"
 done
 kill -0 "$PID" || e2e_fail "the program ended"

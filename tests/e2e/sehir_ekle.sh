@@ -29,20 +29,21 @@ baslat() {
   PROGRAM_PID=$(pgrep -P "$PID" | head -1)
   [ -n "$PROGRAM_PID" ] || PROGRAM_PID=$PID
   E2E_PIDS+=($PROGRAM_PID)
-  sleep 1
+  e2e_settle "$SIYAH" "$X" "$Y" 242 341 || e2e_fail "the window never finished drawing"
 }
 
 baslat 1
 # The regional tab, then "Şehir Ekle" (page area at 8, 92; the button at 72, 182 on it).
+ONCE=$(e2e_area "$X" "$Y" 242 341)
 xdotool mousemove $((X + 42 + 19)) $((Y + 298 + 19)) click 1
-sleep 1
+e2e_settle "$ONCE" "$X" "$Y" 242 341 || e2e_fail "the regional page did not come"
 xdotool mousemove $((X + 8 + 72 + 36)) $((Y + 92 + 182 + 11)) click 1
 e2e_wait_for 10 "[ -n \"\$(e2e_visible_windows '^Şehir / Bölge$')\" ]" ||
   e2e_fail "the dialog did not open"
 D=$(e2e_visible_windows '^Şehir / Bölge$' | head -1)
 eval "$(xdotool getwindowgeometry --shell --prefix D_ "$D")"
 [ "$D_WIDTH" -eq 242 ] && [ "$D_HEIGHT" -eq 221 ] || e2e_fail "dialog ${D_WIDTH}x$D_HEIGHT"
-sleep 0.5
+e2e_settle "" "$D_X" "$D_Y" 242 221 || e2e_fail "the dialog never finished drawing"
 
 yaz() { # field top, text
   xdotool mousemove $((D_X + 160)) $((D_Y + $1 + 10)) click --repeat 3 1
@@ -51,13 +52,14 @@ yaz() { # field top, text
 yaz 70 "Yeni Yer"
 yaz 118 "38.5"
 yaz 142 "27,25"
+ONCE=$(e2e_area "$D_X" "$D_Y" 242 221)
 xdotool mousemove $((D_X + 19)) $((D_Y + 174)) click 1 # the suggestion switch off
-sleep 0.3
+e2e_settle "$ONCE" "$D_X" "$D_Y" 242 221 || e2e_fail "the suggestion switch did not change"
 import -window root -crop "242x221+$D_X+$D_Y" +repage "$E2E_SHOTS/sehir_ekle_dialog.png"
 xdotool mousemove $((D_X + 82 + 36)) $((D_Y + 188 + 11)) click 1
 e2e_wait_for 10 "[ -z \"\$(e2e_visible_windows '^Şehir / Bölge$')\" ]" ||
   e2e_fail "the dialog stayed open"
-sleep 0.5
+e2e_settle "" "$X" "$Y" 242 341 || e2e_fail "the window never finished drawing"
 import -window root -crop "242x341+$X+$Y" +repage "$E2E_SHOTS/sehir_ekle_sonra.png"
 
 SON=$(iconv -f WINDOWS-1254 -t UTF-8 "$KLASOR/data.db" | tail -1)

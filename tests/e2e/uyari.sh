@@ -20,7 +20,8 @@ POPUP=$(e2e_visible_windows '^Yeni Mesaj$' | head -1)
 # Grown to its full height above the panel.
 e2e_wait_for 10 "xdotool getwindowgeometry '$POPUP' | grep -q 'Geometry: 197x116'" ||
   e2e_fail "the popup did not reach full size: $(xdotool getwindowgeometry "$POPUP")"
-sleep 0.5
+eval "$(xdotool getwindowgeometry --shell --prefix P_ "$POPUP")"
+e2e_settle "" "$P_X" "$P_Y" 197 116 || e2e_fail "the popup never finished drawing"
 e2e_screenshot uyari
 kill -0 "$PID" || e2e_fail "the program ended"
 echo PASS
