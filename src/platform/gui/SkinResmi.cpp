@@ -70,6 +70,13 @@ void SkinResmi::OnYukle(const QStringList& adlar)
     });
 }
 
+void SkinResmi::OnYuklemeyiBitir()
+{
+    OnYukleme& o = Onyukleme();
+    if (o.isci.joinable())
+        o.isci.join();
+}
+
 QPixmap SkinResmi::yukle(const QString& ad, qreal oran)
 {
     if (oran <= 0)

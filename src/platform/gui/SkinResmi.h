@@ -20,6 +20,8 @@ public:
 
     // Starts decoding these pictures (their 1x form) on a thread of their own while the
     // start-up builds the window; yukle takes each from there, waiting for it if need be.
-    // Call it once the application object exists.
+    // Call it once the application object exists, and OnYuklemeyiBitir before it goes.
     static void OnYukle(const QStringList& adlar);
+    // Waits until the decoding thread has ended.
+    static void OnYuklemeyiBitir();
 };

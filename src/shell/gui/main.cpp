@@ -11,6 +11,7 @@
 #include "shell/gui/QtMesajKutusu.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QStringList>
 
 int main(int argc, char* argv[])
@@ -20,9 +21,6 @@ int main(int argc, char* argv[])
     // windows for a while: the program ends only by its own Cikis.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // The first frame's pictures are decoded on a second thread while the window is built.
-    SkinResmi::OnYukle(AnaForm::IlkKareResimleri());
-
     // The whole text after the program name, compared as one.
     const QString komutSatiri = app.arguments().mid(1).join(QLatin1Char(' '));
 
@@ -31,6 +29,11 @@ int main(int argc, char* argv[])
     TekOrnek tekOrnek(TekOrnek::OturumKlasoru(), TekOrnek::VarsayilanAd());
     if (tekOrnek.Baslat(komutSatiri) != TekOrnek::Sonuc::Sahip)
         return 0;
+
+    // The first frame's pictures are decoded on a second thread while the window is built;
+    // the thread ends before the application does, however the program ends.
+    SkinResmi::OnYukle(AnaForm::IlkKareResimleri());
+    const auto onYuklemeSonu = qScopeGuard([] { SkinResmi::OnYuklemeyiBitir(); });
 
     SistemSaati saat;
     SistemYazSaati yazSaati;
