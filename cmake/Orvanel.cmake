@@ -1,6 +1,6 @@
 # Build helpers: libraries made of a folder, tests of every kind, the asset copy.
 #
-#   orvanel_gtest(NAME n SOURCES ... LIBS ... [OWN_MAIN] [ENVIRONMENT e])
+#   orvanel_gtest(NAME n SOURCES ... LIBS ... [ENVIRONMENT e])
 #                                               GoogleTest logic test, label "logic";
 #                                               also built and run under the sanitizers.
 #   orvanel_qtest(NAME n SOURCES ... LIBS ...)  Qt Test widget test, offscreen, label "widget".
@@ -37,17 +37,15 @@ function(orvanel_test_target target)
 endfunction()
 
 function(orvanel_gtest)
-  cmake_parse_arguments(T "OWN_MAIN" "NAME;TIMEOUT;ENVIRONMENT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;TIMEOUT;ENVIRONMENT" "SOURCES;LIBS" ${ARGN})
   orvanel_sources_present(present ${T_SOURCES})
   if(NOT present)
     return()
   endif()
-  add_executable(${T_NAME} ${T_SOURCES})
+  # One main for all, with a QCoreApplication (tests/support/gtest_ana.cpp).
+  add_executable(${T_NAME} ${T_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/gtest_ana.cpp)
   orvanel_test_target(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
-  if(NOT T_OWN_MAIN)
-    target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main)
-  endif()
   target_compile_definitions(${T_NAME} PRIVATE ORVANEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
                                                ORVANEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
   if(NOT T_TIMEOUT)

@@ -135,8 +135,7 @@ private slots:
     }
 
     // Pressed, dragged out (idle picture), back in (pressed again), released outside: no click.
-    // The text buttons' caption is centred, in ForeColor.
-    void butonDisaridaBirakilirVeBaslik()
+    void butonDisaridaBirakilir()
     {
         Duzenek d(0);
         FareSurucu::Bas(d.b, QPoint(5, 5));
@@ -150,21 +149,6 @@ private slots:
         FareSurucu::Birak(d.b, d.b->mapFrom(&d.pencere, QPoint(120, 40)));
         QCOMPARE(gorunen << d.Dugme(), QList<QColor>({Qt::green, Qt::red, Qt::green, Qt::red}));
         QCOMPARE(d.olaylar.join(' '), QString("d u"));
-
-        d.b->setGeometry(10, 200, 80, 31);
-        d.b->setPictureNormal(Duz(Qt::white, QSize(80, 31)));
-        d.b->setForeColor(QColor(200, 0, 0));
-        d.b->setText("Kaydet");
-        const QImage resim = d.b->grab().toImage();
-        QRect murekkep;
-        for (int y = 0; y < resim.height(); ++y) {
-            for (int x = 0; x < resim.width(); ++x) {
-                const QColor c = resim.pixelColor(x, y);
-                murekkep |= c != QColor(Qt::white) ? QRect(x, y, 1, 1) : QRect();
-                QVERIFY(c.red() >= c.green() && c.red() > 150); // ForeColor's ink only
-            }
-        }
-        QVERIFY(murekkep.height() > 5 && qAbs(murekkep.left() - (79 - murekkep.right())) <= 2);
     }
 
     // The real pointer and timers, as in the program: leaving is noticed by the 10 ms poll.

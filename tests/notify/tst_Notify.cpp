@@ -2,7 +2,7 @@
 // recorded: the popup on a pretend clock and pointer on a 1920 x 1080 screen with a 40-pixel
 // panel along the bottom, the icon over a recording notification area (the real one under
 // Xvfb: tests/e2e). The offscreen platform has no window shapes, opacity or stacking (it warns
-// about them); the popup's own records of them are what the tests read.
+// about them, harmlessly); the popup's own records of them are what the tests read.
 #include "controls/gui/Buton.h"
 #include "notify/AnaPencereHedefi.h"
 #include "notify/gui/MenuForm.h"
@@ -77,15 +77,6 @@ class tst_Notify : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        static const QtMessageHandler onceki =
-            qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& b, const QString& m) {
-                if (!m.startsWith("This plugin does not support")) // the warnings said above
-                    onceki(t, b, m);
-            });
-    }
-
     // Parked and hidden until the first warning; grows in 16 ticks, fading in (alphas above
     // 255 left out), with the texts hidden; holds eight seconds, longer while the pointer rests
     // on it; shrinks, fading out, and hides.

@@ -11,15 +11,6 @@
 
 namespace {
 
-QCoreApplication& Uygulama()
-{
-    static int argc = 1;
-    static char ad[] = "ses_modulu_test";
-    static char* argv[] = {ad, nullptr};
-    static QCoreApplication app(argc, argv);
-    return app;
-}
-
 const QString Uyari = QStringLiteral(ORVANEL_SOURCE_DIR "/assets/uyari.wma");
 
 // Whether QtMultimedia is mapped into this process (this test does not link it).
@@ -35,7 +26,6 @@ bool MultimediaYuklu()
 
 TEST(QtSesKutuphanesi, ModuleIsLoadedOnlyByTheFirstOpen)
 {
-    Uygulama();
     ASSERT_TRUE(QFile::exists(Uyari));
     QtSesKutuphanesi kut;
     EXPECT_FALSE(kut.ModulYuklu());
@@ -62,7 +52,6 @@ TEST(QtSesKutuphanesi, ModuleIsLoadedOnlyByTheFirstOpen)
 
 TEST(QtSesKutuphanesi, WithoutTheModuleEverySoundFailsQuietly)
 {
-    Uygulama();
     QTemporaryDir bos;
     ASSERT_TRUE(bos.isValid());
     // A file of the module's name that is no library is skipped like a missing one.

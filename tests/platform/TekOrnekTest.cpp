@@ -19,15 +19,6 @@
 
 namespace {
 
-QCoreApplication& Uygulama()
-{
-    static int argc = 1;
-    static char ad[] = "tekornek_test";
-    static char* argv[] = {ad, nullptr};
-    static QCoreApplication app(argc, argv);
-    return app;
-}
-
 // A later start blocks while it waits, so it runs on its own thread and the test thread keeps
 // the running program's event loop turning.
 TekOrnek::Sonuc SonrakiBaslangic(const QString& klasor, const QString& metin, int beklemeMs)
@@ -43,11 +34,7 @@ TekOrnek::Sonuc SonrakiBaslangic(const QString& klasor, const QString& metin, in
 class TekOrnekTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        Uygulama();
-        ASSERT_TRUE(klasor.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(klasor.isValid()); }
     QTemporaryDir klasor;
 };
 

@@ -147,11 +147,3 @@ TEST(SesCalarGercek, ShippedSoundsThroughQtMultimedia)
 }
 
 } // namespace
-
-// Timers need the application's event loop.
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
