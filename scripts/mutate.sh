@@ -10,7 +10,10 @@ KOK=${2:-/tmp/orvanel-mutate}
 KOPYA=$KOK/src
 DERLEME=$KOK/build
 mkdir -p "$KOK"
-# A fresh copy keeps the files' times, so the build folder only rebuilds what changed.
+# A fresh copy keeps the files' times, so the build folder only rebuilds what changed; a run
+# that was stopped while a fault stood in a file leaves objects newer than the restored file,
+# so the build folder goes too.
+[ -e "$KOK/uygulanan" ] && rm -rf "$DERLEME" "$KOK/uygulanan"
 rm -rf "$KOPYA"
 mkdir -p "$KOPYA"
 tar -C "$KAYNAK" --exclude='./build*' --exclude=./.git -cf - . | tar -C "$KOPYA" -xf -
@@ -39,6 +42,7 @@ while IFS=$'\t' read -r dosya eski yeni aciklama; do
     kacan=$((kacan + 1))
     continue
   fi
+  echo "$dosya" >"$KOK/uygulanan"
   ESKI="$eski" YENI="$yeni" perl -0pi -e 's/\Q$ENV{ESKI}\E/$ENV{YENI}/' "$hedef"
   if ! cmake --build "$DERLEME" --target orvanel_logic_tests >"$KOK/derleme.log" 2>&1; then
     echo "CAUGHT (does not build) $aciklama"
@@ -51,6 +55,7 @@ while IFS=$'\t' read -r dosya eski yeni aciklama; do
     echo "CAUGHT $aciklama  [$ilk]"
   fi
   cp "$KAYNAK/$dosya" "$hedef"
+  rm -f "$KOK/uygulanan"
 done <"$LISTE"
 cmake --build "$DERLEME" --target orvanel_logic_tests >/dev/null
 echo "$((toplam - kacan)) of $toplam faults caught"
