@@ -12,12 +12,10 @@ source "$(dirname "$0")/../tests/e2e/lib.sh" "$BUILD"
 set +e
 [ -x "$BUILD/orvanel" ] || e2e_fail "$BUILD/orvanel is missing"
 e2e_start
-export FAKETIME_DONT_FAKE_MONOTONIC=1
-faketime -f "@2026-06-21 10:00:00" "$BUILD/orvanel" >"$E2E_TMP/orvanel.log" 2>&1 &
+FAKETIME="@2026-06-21 10:00:00" "${E2E_SAATTE[@]}" "$BUILD/orvanel" >"$E2E_TMP/orvanel.log" 2>&1 &
 E2E_PIDS+=($!)
 e2e_wait_for 30 "[ -n \"\$(e2e_visible_windows '^Orvanel ')\" ]" || e2e_fail "no window"
-PID=$(pgrep -P "$!" | head -1)
-[ -n "$PID" ] || PID=$!
+PID=$!
 sleep 5 # the start-up's deferred work and the first pictures are done well before this
 
 # cpu PID: utime + stime of every thread, in clock ticks; uyanma PID: voluntary switches.

@@ -25,14 +25,12 @@ PROGRAM=$(find "$E2E_TMP/kopya" -type f -name orvanel -perm -u+x | head -1)
 CLI=$(dirname "$PROGRAM")/orvanel-cli
 "$CLI" times --date 2026-06-21 | grep -q "Öğle.*13:12" || e2e_fail "orvanel-cli: $("$CLI" times 2>&1)"
 
-export FAKETIME_DONT_FAKE_MONOTONIC=1
-faketime -f "@2026-06-21 13:00:00" "$PROGRAM" >"$E2E_TMP/orvanel.log" 2>&1 &
+FAKETIME="@2026-06-21 13:00:00" "${E2E_SAATTE[@]}" "$PROGRAM" >"$E2E_TMP/orvanel.log" 2>&1 &
 PID=$!
 E2E_PIDS+=($PID)
 e2e_wait_for 30 "[ -n \"\$(e2e_visible_windows '^Yeni Mesaj$')\" ]" ||
   e2e_fail "no warning popup: $(cat "$E2E_TMP/orvanel.log")"
-# faketime runs the program as its child.
-ORVANEL=$(pgrep -P "$PID" | head -1)
+ORVANEL=$PID
 e2e_wait_for 20 "grep -q '$E2E_TMP/kopya/.*orvanel_ses' /proc/$ORVANEL/maps" ||
   e2e_fail "the sound module was not loaded from the copy: $(grep ses "/proc/$ORVANEL/maps")"
 echo PASS

@@ -9,12 +9,28 @@ mkdir -p "$E2E_SHOTS"
 E2E_TMP=$(mktemp -d)
 E2E_PIDS=()
 
+# Whether the process still is one of this test's (it runs with this test's HOME): the
+# system hands process numbers out again within seconds while tests run side by side, and a
+# number recorded earlier may by now belong to another test's X server.
+e2e_ours() {
+  { tr '\0' '\n' <"/proc/$1/environ"; } 2>/dev/null | grep -qxF "HOME=$E2E_TMP/home"
+}
+
 e2e_cleanup() {
   local pid
-  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${E2E_PIDS[@]}"; do
+    if e2e_ours "$pid"; then kill "$pid" 2>/dev/null || true; fi
+  done
   for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
   rm -rf "$E2E_TMP"
 }
+
+# Runs a command with its clock starting at a fixed moment, e.g.
+#   FAKETIME="@2026-06-21 13:00:00" "${E2E_SAATTE[@]}" "$PROGRAM" &
+# libfaketime preloaded directly: the faketime wrapper's named semaphore now and then collides
+# between tests running side by side. The command itself is the background job.
+E2E_SAATTE=(env "LD_PRELOAD=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)")
+export FAKETIME_DONT_FAKE_MONOTONIC=1
 trap e2e_cleanup EXIT
 
 e2e_fail() {
@@ -38,12 +54,25 @@ e2e_start_x() {
   chmod 700 "$XDG_RUNTIME_DIR"
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 
-  local fifo="$E2E_TMP/displayfd"
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$fifo" &
-  E2E_PIDS+=($!)
-  local n
-  read -r -t 20 n <"$fifo" || e2e_fail "Xvfb did not start"
+  # A display number of its own, drawn at random, so that tests side by side do not start on
+  # a number another test's server has just left; a number in use makes Xvfb end, and another
+  # is drawn. -noreset: without it the server resets whenever its last client leaves (the
+  # readiness check and e2e_area are clients), and a program connecting right then is turned
+  # away ("could not connect to display").
+  local try n pid
+  for try in 1 2 3 4 5; do
+    n=$((1000 + RANDOM % 30000))
+    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
+    pid=$!
+    if e2e_wait_for 20 "xdpyinfo -display :$n || ! kill -0 $pid" && xdpyinfo -display ":$n" >/dev/null 2>&1; then
+      E2E_PIDS+=($pid)
+      break
+    fi
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    n=
+  done
+  [ -n "$n" ] || e2e_fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
   export DISPLAY=":$n"
   # The empty screen under a main window's 242 x 341, for e2e_settle.
   SIYAH=$(e2e_area 0 0 242 341)

@@ -7,8 +7,7 @@ PROGRAM="$E2E_BUILD/orvanel"
 BASLIK='^Orvanel orvanel\.example\.org$'
 
 e2e_start
-export FAKETIME_DONT_FAKE_MONOTONIC=1
-faketime -f "@2026-06-21 10:00:00" "$PROGRAM" >"$E2E_TMP/orvanel.log" 2>&1 &
+FAKETIME="@2026-06-21 10:00:00" "${E2E_SAATTE[@]}" "$PROGRAM" >"$E2E_TMP/orvanel.log" 2>&1 &
 PID=$!
 E2E_PIDS+=($PID)
 e2e_wait_for 30 "[ -n \"\$(e2e_visible_windows '$BASLIK')\" ]" ||

@@ -15,20 +15,16 @@ SATIR_SAYISI=$(iconv -f WINDOWS-1254 -t UTF-8 "$KLASOR/data.db" | grep -c '|')
 SON_ID=$(iconv -f WINDOWS-1254 -t UTF-8 "$KLASOR/data.db" | tail -1 | cut -d'|' -f1)
 # A suggestion, if one went out, goes nowhere.
 export ORVANEL_URUN_ADRESI=http://127.0.0.1:9
-export FAKETIME_DONT_FAKE_MONOTONIC=1
 
 baslat() {
-  faketime -f "@2026-06-21 10:00:00" "$KLASOR/orvanel" >"$E2E_TMP/orvanel_$1.log" 2>&1 &
+  FAKETIME="@2026-06-21 10:00:00" "${E2E_SAATTE[@]}" "$KLASOR/orvanel" >"$E2E_TMP/orvanel_$1.log" 2>&1 &
   PID=$!
   E2E_PIDS+=($PID)
   e2e_wait_for 30 "[ -n \"\$(e2e_visible_windows '$BASLIK')\" ]" ||
     e2e_fail "no window: $(cat "$E2E_TMP/orvanel_$1.log")"
   W=$(e2e_visible_windows "$BASLIK" | head -1)
   eval "$(xdotool getwindowgeometry --shell "$W")"
-  # faketime runs the program as its child: that is the process to end.
-  PROGRAM_PID=$(pgrep -P "$PID" | head -1)
-  [ -n "$PROGRAM_PID" ] || PROGRAM_PID=$PID
-  E2E_PIDS+=($PROGRAM_PID)
+  PROGRAM_PID=$PID
   e2e_settle "$SIYAH" "$X" "$Y" 242 341 || e2e_fail "the window never finished drawing"
 }
 

@@ -12,7 +12,7 @@ e2e_start_x
 PID=$!
 E2E_PIDS+=($PID)
 # Without a notification area "-startup" still shows the window: nothing else reaches it.
-e2e_wait_for 20 "[ -n \"\$(e2e_visible_windows '$BASLIK')\" ]" || e2e_fail "no window"
+e2e_wait_for 20 "[ -n \"\$(e2e_visible_windows '$BASLIK')\" ]" || e2e_fail "no window: $(cat "$E2E_TMP/orvanel.log")"
 sleep 4 # the panel comes later: a wait for something that has not happened yet
 e2e_start_tray
 e2e_wait_for 10 '[ -n "$(e2e_icons orvanel)" ]' || e2e_fail "the icon did not dock: $(cat "$E2E_TMP/orvanel.log")"

@@ -14,8 +14,7 @@ e2e_start
 # A desktop's window manager publishes the area left free by trayer's strut; there is no
 # window manager here, so publish it as one would: 1920 x 1040 above the 40-pixel panel.
 xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, 1920, 1040"
-export FAKETIME_DONT_FAKE_MONOTONIC=1
-faketime -f "@2026-06-21 13:00:00" "$PROGRAM" -startup >"$E2E_TMP/orvanel.log" 2>&1 &
+FAKETIME="@2026-06-21 13:00:00" "${E2E_SAATTE[@]}" "$PROGRAM" -startup >"$E2E_TMP/orvanel.log" 2>&1 &
 PID=$!
 E2E_PIDS+=($PID)
 

@@ -9,8 +9,7 @@ PROGRAM="$E2E_BUILD/orvanel"
 
 e2e_start
 xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, 1920, 1040"
-export FAKETIME_DONT_FAKE_MONOTONIC=1
-faketime -f "@2026-06-21 13:00:00" "$PROGRAM" >"$E2E_TMP/orvanel.log" 2>&1 &
+FAKETIME="@2026-06-21 13:00:00" "${E2E_SAATTE[@]}" "$PROGRAM" >"$E2E_TMP/orvanel.log" 2>&1 &
 PID=$!
 E2E_PIDS+=($PID)
 
