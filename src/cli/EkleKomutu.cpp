@@ -76,13 +76,8 @@ int EkleKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream
     const QString okunan = dosya.OkunanYol();
     const KonumEkleme::DosyaSonucu sonuc = KonumEkleme::DosyayaEkle(dosya, g);
     KonumArama::AtlananlariBildir(sonuc.Atlanan, okunan, err);
-    if (sonuc.Dosya != KonumDosyasiSonucu::Tamam) {
-        // A read names the file read; a write, the file written (the user's copy).
-        const bool yazma = sonuc.Dosya == KonumDosyasiSonucu::Yazilamadi ||
-                           sonuc.Dosya == KonumDosyasiSonucu::SaltOkunur ||
-                           sonuc.Dosya == KonumDosyasiSonucu::Kilitli;
-        return Cikis::Hata(err, KonumArama::DosyaMesaji(sonuc.Dosya, yazma ? dosya.Yol() : okunan));
-    }
+    if (sonuc.Dosya != KonumDosyasiSonucu::Tamam)
+        return Cikis::Hata(err, KonumArama::DosyaMesaji(sonuc.Dosya, dosya));
     if (sonuc.Red)
         return Cikis::Hata(err, *sonuc.Red);
 

@@ -7,9 +7,12 @@
 
 namespace KonumArama {
 
-QString DosyaMesaji(KonumDosyasiSonucu sonuc, const QString& yol)
+QString DosyaMesaji(KonumDosyasiSonucu sonuc, const KonumDosyasi& dosya)
 {
-    const QString ad = QDir::toNativeSeparators(yol);
+    const bool yazma = sonuc == KonumDosyasiSonucu::Yazilamadi ||
+                       sonuc == KonumDosyasiSonucu::SaltOkunur ||
+                       sonuc == KonumDosyasiSonucu::Kilitli;
+    const QString ad = QDir::toNativeSeparators(yazma ? dosya.Yol() : dosya.OkunanYol());
     switch (sonuc) {
     case KonumDosyasiSonucu::DosyaYok:
         return QStringLiteral("Konum dosyası bulunamadı: %1").arg(ad);
@@ -58,7 +61,7 @@ bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStrea
     const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(liste);
     if (sonuc != KonumDosyasiSonucu::Tamam) {
         if (hata)
-            *hata = DosyaMesaji(sonuc, yol);
+            *hata = DosyaMesaji(sonuc, dosya);
         return false;
     }
     AtlananlariBildir(dosya.AtlananSatirlar(), yol, err);

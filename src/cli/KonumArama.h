@@ -12,8 +12,9 @@
 // for a file that cannot be read or written.
 namespace KonumArama {
 
-// The one-line message for a places file that could not be read or written.
-QString DosyaMesaji(KonumDosyasiSonucu sonuc, const QString& yol);
+// The one-line message for a places file that could not be read or written: it names the
+// file read, or for a write the file written (the user's copy of a read-only install).
+QString DosyaMesaji(KonumDosyasiSonucu sonuc, const KonumDosyasi& dosya);
 // Names the unreadable lines of the file on `err` (nothing when there are none): they are
 // kept in the file, but no search finds them.
 void AtlananlariBildir(const QVector<int>& satirlar, const QString& yol, QTextStream& err);
