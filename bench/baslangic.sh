@@ -25,6 +25,12 @@ for p in "$ORVANEL" "$BUILD/minimal_pencere"; do
   [ -x "$p" ] || e2e_fail "$p is missing (cmake --build $BUILD --target orvanel minimal_pencere)"
 done
 e2e_start
+# The session's runtime folder in memory, as a desktop session has it (/run/user/<uid> is a
+# tmpfs): the single-instance lock file is synced to its disk, which there costs nothing.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  XDG_RUNTIME_DIR=$(mktemp -d /dev/shm/orvanel-baslangic.XXXXXX)
+  trap 'rm -rf "$XDG_RUNTIME_DIR"; e2e_cleanup' EXIT
+fi
 export ORVANEL_ILK_KAREDE_CIK=1 FAKETIME_DONT_FAKE_MONOTONIC=1
 # The library itself rather than the faketime wrapper, whose named semaphore now and then
 # collides between runs this close together.

@@ -124,3 +124,24 @@ function(orvanel_skin_resources target)
   qt_add_resources(${target} orvanel_skin_pictures PREFIX /skin BASE ${ORVANEL_ASSETS_DIR}/skin
                    FILES ${files})
 endfunction()
+
+# The skin pictures `names` also in the form they are drawn, compiled into `target` without
+# compression as ":/skin/argb/<name>.argb" (tools/rawskin), so that SkinResmi takes them without
+# decoding a PNG: for the pictures a program shows on its first frame.
+function(orvanel_raw_skin target)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/argb)
+  set(pngs)
+  set(files)
+  foreach(name IN LISTS ARGN)
+    list(APPEND pngs ${ORVANEL_ASSETS_DIR}/skin/${name}.png)
+    list(APPEND files ${out}/${name}.argb)
+  endforeach()
+  add_custom_command(OUTPUT ${files}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${out}
+                     COMMAND orvanel-rawskin ${out} ${pngs}
+                     DEPENDS orvanel-rawskin ${pngs}
+                     COMMENT "Converting the first frame's pictures"
+                     VERBATIM)
+  qt_add_resources(${target} orvanel_raw_skin_pictures PREFIX /skin/argb BASE ${out}
+                   FILES ${files} OPTIONS -no-compress)
+endfunction()

@@ -41,7 +41,7 @@ bool Yakin(QImage a, QImage b)
 QImage Skin(const QString& ad, int olcek)
 {
     return QImage(":/skin/" + ad + (olcek == 2 ? "@2x.png" : ".png"))
-        .convertToFormat(QImage::Format_ARGB32);
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 } // namespace
@@ -52,8 +52,9 @@ class tst_SkinResimleri : public QObject
 
 private slots:
     // Every README entry is compiled in at 1x and @2x with its size, nothing else is, and none
-    // came out empty (a drawing that missed its box is transparent in the middle). Dense
-    // screens (also fractional ratios) take the @2x twin, drawn at the logical size.
+    // came out empty (a drawing that missed its box is transparent in the middle). A picture
+    // the program also carries in its drawn form loads as the PNG's pixels premultiplied, as
+    // they are drawn. Dense screens (also fractional ratios) take the @2x twin.
     void resimlerYuklenir()
     {
         const QRegularExpression satir("^\\| `:/skin/([a-z0-9_]+)\\.png` \\| (\\d+) × (\\d+) \\|",
@@ -64,16 +65,18 @@ private slots:
              m.hasNext(); ++n) {
             const auto k = m.next();
             const QImage bir = Skin(k.captured(1), 1);
+            const QImage cizilmis = SkinResmi::yukle(k.captured(1), 1).toImage();
             QVERIFY2(bir.size() == QSize(k.captured(2).toInt(), k.captured(3).toInt()) &&
                          Skin(k.captured(1), 2).size() == 2 * bir.size() &&
-                         qAlpha(bir.pixel(bir.width() / 2, bir.height() / 2)),
+                         qAlpha(bir.pixel(bir.width() / 2, bir.height() / 2)) &&
+                         cizilmis.convertToFormat(QImage::Format_ARGB32_Premultiplied) == bir,
                      qPrintable(k.captured(1)));
         }
         QCOMPARE(QDir(":/skin").entryList(QDir::Files).size(), 2 * n);
+        QVERIFY(QFile::exists(":/skin/argb/ana_arkaplan.argb"));
         for (const qreal oran : {1.0, 1.5, 2.0})
             QCOMPARE(SkinResmi::yukle("kapat_normal", oran).devicePixelRatio(),
                      oran > 1 ? 2.0 : 1.0);
-        QCOMPARE(SkinResmi::yukle("kapat_normal", 1.5).deviceIndependentSize(), QSizeF(24, 24));
     }
 
     // The committed pictures are what the generator draws now: a drawing changed without

@@ -58,8 +58,6 @@ public:
 
     // The product name and the product web site's host ("Orvanel orvanel.example.org").
     static QString Baslik();
-    // The skin pictures the first frame shows (SkinResmi::OnYukle).
-    static QStringList IlkKareResimleri();
     // The application's own title, for boxes that have no fixed one.
     static QString UygulamaBasligi() { return QStringLiteral("Orvanel"); }
 

@@ -19,17 +19,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-QStringList AnaForm::IlkKareResimleri()
-{
-    QStringList adlar{"ana_arkaplan", "simge_16",       "aktif_vakit",
-                      "ustte_normal", "ustte_2_normal", "kapat_normal",
-                      "ezan_normal",  "ezan_2_normal",  "ezan_3_normal"};
-    for (const char* sekme : {"sekme_vakitler", "sekme_bolgesel", "sekme_genel", "sekme_hakkinda"})
-        adlar << QString::fromLatin1(sekme) + QStringLiteral("_normal")
-              << QString::fromLatin1(sekme) + QStringLiteral("_2_normal");
-    return adlar;
-}
-
 void AnaForm::KontrolleriKur()
 {
     FormIcon = new QLabel(this);

@@ -5,13 +5,11 @@
 #include "platform/SistemSaati.h"
 #include "platform/SistemYazSaati.h"
 #include "platform/TekOrnek.h"
-#include "platform/gui/SkinResmi.h"
 #include "shell/gui/AnaForm.h"
 #include "shell/gui/IlkKareOlcer.h"
 #include "shell/gui/QtMesajKutusu.h"
 
 #include <QApplication>
-#include <QScopeGuard>
 #include <QStringList>
 
 int main(int argc, char* argv[])
@@ -29,11 +27,6 @@ int main(int argc, char* argv[])
     TekOrnek tekOrnek(TekOrnek::OturumKlasoru(), TekOrnek::VarsayilanAd());
     if (tekOrnek.Baslat(komutSatiri) != TekOrnek::Sonuc::Sahip)
         return 0;
-
-    // The first frame's pictures are decoded on a second thread while the window is built;
-    // the thread ends before the application does, however the program ends.
-    SkinResmi::OnYukle(AnaForm::IlkKareResimleri());
-    const auto onYuklemeSonu = qScopeGuard([] { SkinResmi::OnYuklemeyiBitir(); });
 
     SistemSaati saat;
     SistemYazSaati yazSaati;
