@@ -60,21 +60,6 @@ TEST(Komut, MistakesGiveOneTurkishLineAndStatusTwo)
     EXPECT_TRUE(bos.Err.startsWith(QStringLiteral("Kullanım: orvanel-cli KOMUT")));
 }
 
-// Every command has its help, and the general help names every command.
-TEST(Komut, HelpForEveryCommand)
-{
-    const KomutCalistirici cli;
-    const CliCikti genel = cli({"--help"});
-    EXPECT_EQ(genel.Kod, 0);
-    for (const char* ad :
-         {"times", "month", "ics", "timetable", "hijri", "alerts", "search", "add"}) {
-        const CliCikti c = cli({ad, "--help"});
-        EXPECT_EQ(c.Kod, 0);
-        EXPECT_TRUE(c.Out.startsWith(QStringLiteral("Kullanım: orvanel-cli ") + ad)) << ad;
-        EXPECT_TRUE(genel.Out.contains(QStringLiteral("\n  ") + ad)) << ad;
-    }
-}
-
 // Every Turkish name earlier versions took gives what its English name gives.
 TEST(Komut, TurkishNamesStillWork)
 {

@@ -88,32 +88,26 @@ TEST(GunlukHesap, HighLatitudeRawValuesAndSeconds)
     EXPECT_EQ(s.Hicri, QStringLiteral("6 Muharrem 1448"));
 }
 
-TEST(GunlukHesap, HighLatitudeRuleStartsAbove45)
+// Above 45° Yatsı is Akşam + 1.333 h and İmsak 10 minutes before that much ahead of Güneş
+// (at 45° still the 17° angle), except east of 45° in summer (İmsak stays the 18° one); north
+// of 62° the latitude is clamped, the south is used as given.
+TEST(GunlukHesap, HighLatitudeRules)
 {
     const QDate gun(2026, 6, 21);
     const HamVakitler tam = HamVakitleriHesapla(Girdi(gun, 45.0, 10, 1, QString()));
     const HamVakitler ustu = HamVakitleriHesapla(Girdi(gun, 45.0001, 10, 1, QString()));
-    // At 45° Yatsı still comes from the 17° angle; just above it is Akşam + 1.333 h.
     EXPECT_GT(std::fabs((tam.Ham[5] - tam.Ham[4]) - 1.333), 0.01);
     EXPECT_NEAR(ustu.Ham[5] - ustu.Ham[4], 1.333, 1e-12);
     EXPECT_NEAR(ustu.Ham[0], ustu.Ham[1] - 1.333 - 0.166, 1e-12);
-}
+    const HamVakitler dogu =
+        HamVakitleriHesapla(Girdi(QDate(2026, 6, 1), 35.7, 51.4, 3.5, QString()));
+    EXPECT_DOUBLE_EQ(dogu.Ham[0], dogu.OglenVakti - dogu.HImsak);
 
-TEST(GunlukHesap, LatitudeClampedOnlyInTheNorth)
-{
-    const QDate gun(2026, 3, 1);
-    EXPECT_EQ(Metinler(Girdi(gun, 70, 20, 1, QString())),
-              Metinler(Girdi(gun, 62, 20, 1, QString())));
-    // The south is used as given.
-    EXPECT_NE(Metinler(Girdi(gun, -70, 20, 1, QString())),
-              Metinler(Girdi(gun, -62, 20, 1, QString())));
-}
-
-TEST(GunlukHesap, EasternLongitudeKeepsTheAngleBasedImsak)
-{
-    // East of 45° in summer the İmsak is still the 18° one.
-    const HamVakitler h = HamVakitleriHesapla(Girdi(QDate(2026, 6, 1), 35.7, 51.4, 3.5, QString()));
-    EXPECT_DOUBLE_EQ(h.Ham[0], h.OglenVakti - h.HImsak);
+    const QDate mart(2026, 3, 1);
+    EXPECT_EQ(Metinler(Girdi(mart, 70, 20, 1, QString())),
+              Metinler(Girdi(mart, 62, 20, 1, QString())));
+    EXPECT_NE(Metinler(Girdi(mart, -70, 20, 1, QString())),
+              Metinler(Girdi(mart, -62, 20, 1, QString())));
 }
 
 // The summer hour: from the rule's start day (included) to its end day (not), wrapping the

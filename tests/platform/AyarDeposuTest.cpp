@@ -1,6 +1,5 @@
 #include "platform/AyarDeposu.h"
 #include "platform/EkranIcinde.h"
-#include "platform/Twip.h"
 #include "platform/XdgOturumAcmaKaydi.h"
 #include "support/Dosya.h"
 
@@ -246,12 +245,6 @@ TEST(XdgExec, QuotingRoundTripsAwkwardPaths)
 }
 
 } // namespace
-
-TEST(Twip, DragUsesFifteenTwipsPerPixel)
-{
-    EXPECT_EQ(Twip::SuruklemeKonumu(QPoint(100, 200), QPoint(150, 45)), QPoint(1350, 2955));
-    EXPECT_EQ(Twip::SuruklemeKonumu(QPoint(0, 0), QPoint(150, 45)), QPoint(-150, -45));
-}
 
 // A window moves the least distance that puts it on the screen; on a second screen whose area
 // does not start at 0, and when larger than the area, its top-left corner stays in view.
