@@ -24,9 +24,10 @@ QImage CizilmisBicim(const QString& ad)
     if (genislik == 0 || yukseklik == 0 || genislik > 4096 || yukseklik > 4096 ||
         boy != 8 + qint64(4) * genislik * yukseklik)
         return {};
+    // A 32-bit picture's rows have no padding either.
     QImage resim(int(genislik), int(yukseklik), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < resim.height(); ++y)
-        std::memcpy(resim.scanLine(y), veri + 8 + qsizetype(y) * 4 * genislik, 4 * genislik);
+    if (!resim.isNull())
+        std::memcpy(resim.bits(), veri + 8, std::size_t(resim.sizeInBytes()));
     return resim;
 }
 
