@@ -387,30 +387,34 @@ QString KonumDosyasi::GeciciYol() const
     return QFileInfo(hedef.isEmpty() ? yol_ : hedef).dir().filePath(GeciciDosyaAdi);
 }
 
-KonumDosyasiSonucu KonumDosyasi::Denetle() const
+KonumDosyasiSonucu KonumDosyasi::Ac(QFile& dosya) const
 {
-    const QString yol = OkunanYol();
-    const QFileInfo bilgi(yol);
+    dosya.setFileName(OkunanYol());
+    const QFileInfo bilgi(dosya.fileName());
     if (!bilgi.exists())
         return KonumDosyasiSonucu::DosyaYok;
     if (!bilgi.isFile())
         return KonumDosyasiSonucu::DosyaDegil;
     if (bilgi.size() > EnBuyukBoyut)
         return KonumDosyasiSonucu::CokBuyuk;
-    if (!QFile(yol).open(QIODevice::ReadOnly))
+    if (!dosya.open(QIODevice::ReadOnly))
         return KonumDosyasiSonucu::Okunamadi;
     return KonumDosyasiSonucu::Tamam;
+}
+
+KonumDosyasiSonucu KonumDosyasi::Denetle() const
+{
+    QFile dosya;
+    return Ac(dosya);
 }
 
 KonumDosyasiSonucu KonumDosyasi::Oku()
 {
     veri_.clear();
     atlanan_.clear();
-    if (const KonumDosyasiSonucu s = Denetle(); s != KonumDosyasiSonucu::Tamam)
+    QFile dosya;
+    if (const KonumDosyasiSonucu s = Ac(dosya); s != KonumDosyasiSonucu::Tamam)
         return s;
-    QFile dosya(OkunanYol());
-    if (!dosya.open(QIODevice::ReadOnly))
-        return KonumDosyasiSonucu::Okunamadi;
     // One buffer of the size the file has; bounded even when the file grows while it is read.
     veri_.resize(qMin(dosya.size(), EnBuyukBoyut) + 1);
     qint64 okunan = 0;

@@ -4,6 +4,7 @@
 #include "locations/clsFastCollection.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QLockFile>
 #include <QString>
 #include <QVector>
@@ -144,6 +145,8 @@ public:
     static bool SatirYazilabilir(const KonumKaydi& kayit);
 
 private:
+    // Opens the file read for reading when it can be read as a places file.
+    KonumDosyasiSonucu Ac(QFile& dosya) const;
     KonumDosyasiSonucu Oku();
     KonumDosyasiSonucu Yaz(const QByteArray& veri) const;
     // The file the path names, links followed; empty when it does not exist.
