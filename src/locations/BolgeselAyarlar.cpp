@@ -87,9 +87,6 @@ void BolgeselAyarlar::BolgeselAyarUygula()
     if (!bozuk.isEmpty())
         hedef_.Uyar(BolgeselMetinler::UyariBasligi, BolgeselMetinler::KonumOkunamadi(bozuk));
 
-    const QString ipucu = BolgeselMetinler::KonumIpucu(Konum.Enlem, Konum.Boylam, Konum.Tz);
-    hedef_.YerGoster(Konum.Ulke, Konum.Sehir, ipucu);
-
     Uyarilar = UyariAyarlari::Oku(depo_);
     hedef_.EzanDugmesi(Uyarilar.Ezan);
     VakitHesap = depo_.Oku(VakitHesapAnahtari);
@@ -103,7 +100,8 @@ void BolgeselAyarlar::BolgeselAyarUygula()
     form.DakikaEtkin = Uyarilar.Uyari;
     hedef_.FormuGoster(form);
 
-    hedef_.YerGoster(Konum.Ulke, Konum.Sehir, ipucu);
+    hedef_.YerGoster(Konum.Ulke, Konum.Sehir,
+                     BolgeselMetinler::KonumIpucu(Konum.Enlem, Konum.Boylam, Konum.Tz));
     hedef_.Hesapla();
     hedef_.UyariyiSifirla();
 }

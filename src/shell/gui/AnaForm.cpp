@@ -104,9 +104,9 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
 
     setMask(YuvarlakSekil(size()));
 
+    // Each applies its settings and computes the day's times with them.
     bolgesel_.BolgeselAyarUygula();
     genel_.AyarUygula();
-    Hesapla();
     KalanTimerTick();
     kalanTimer_.start();
     // data.db is read once the window is on the screen; that it is there and readable is
