@@ -5,15 +5,25 @@
 const QColor Etiket::Gri(64, 64, 64);
 const QColor Etiket::Baglanti(128, 128, 255);
 
+namespace {
+
+QFont Yazi(int pikselBoyu, bool kalin)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pikselBoyu);
+    f.setBold(kalin);
+    return f;
+}
+
+} // namespace
+
 Etiket::Etiket(const QString& metin, QWidget* parent, int pikselBoyu, bool kalin,
                const QColor& renk)
     : QLabel(metin, parent)
 {
     // A label like its parent takes the parent's font and colour as they are, which costs
     // nothing; only the others get their own.
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pikselBoyu);
-    f.setBold(kalin);
+    const QFont f = Yazi(pikselBoyu, kalin);
     if (!parent || parent->font() != f)
         setFont(f);
     if (!parent || parent->palette().color(QPalette::WindowText) != renk) {
@@ -27,10 +37,7 @@ Etiket::Etiket(const QString& metin, QWidget* parent, int pikselBoyu, bool kalin
 
 void Etiket::Varsayilan(QWidget& w, int pikselBoyu, bool kalin)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pikselBoyu);
-    f.setBold(kalin);
-    w.setFont(f);
+    w.setFont(Yazi(pikselBoyu, kalin));
     QPalette p = w.palette();
     p.setColor(QPalette::WindowText, Gri);
     w.setPalette(p);
