@@ -34,19 +34,18 @@ int AramaKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStrea
     QString hata;
 
     if (!p.isSet(hepsi_)) {
-        KonumKaydi k;
-        const int sonuc = KonumArama::Bul(metin, dosya, k, &hata, err);
+        KonumArama::Bulunan b;
+        const int sonuc = KonumArama::Bul(metin, dosya, b, &hata, err);
         if (sonuc != Cikis::Tamam)
             return Cikis::Hata(err, hata, sonuc);
-        out << KonumDosyasi::SatirMetni(k) << '\n';
+        out << KonumDosyasi::SatirMetni(b.Kayit) << '\n';
         return Cikis::Tamam;
     }
 
     clsFastCollection liste;
     if (!KonumArama::Oku(dosya, liste, &hata, err))
         return Cikis::Hata(err, hata);
-    const std::vector<int> bulunan =
-        FindAllItems(liste, BosluklariKirp(metin), QStringLiteral("SehirUlke"), true);
+    const std::vector<int> bulunan = AramaKutusuHepsi(liste, metin);
     if (bulunan.empty())
         return Cikis::Hata(err, KonumArama::BulunamadiMesaji(metin), Cikis::Bulunamadi);
     for (int konum : bulunan)

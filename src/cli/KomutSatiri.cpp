@@ -33,7 +33,15 @@ int KomutSatiri::Calistir(const QStringList& args, QTextStream& out, QTextStream
         return Cikis::HataliGirdi;
     }
     const QString& ad = args.first();
+    if (ad == QLatin1String("--version") || ad == QLatin1String("-v")) {
+        out << "orvanel-cli " << ORVANEL_SURUM << '\n';
+        return Cikis::Tamam;
+    }
     if (ad == QLatin1String("--help") || ad == QLatin1String("-h") || ad == QLatin1String("help")) {
+        // "help times" is "times --help".
+        if (args.size() > 1)
+            if (const Komut* komut = KomutBul(args.at(1)))
+                return komut->Calistir({QStringLiteral("--help")}, out, err, ortam);
         KullanimYaz(out);
         return Cikis::Tamam;
     }
@@ -61,5 +69,6 @@ void KomutSatiri::KullanimYaz(QTextStream& akis) const
     for (const auto& komut : komutlar_)
         akis << "  " << komut->Adlar().join(QStringLiteral(", ")).leftJustified(genislik)
              << komut->Ozet() << '\n';
-    akis << "\nBir komutun seçenekleri için: orvanel-cli KOMUT --help\n";
+    akis << "\nBir komutun seçenekleri için: orvanel-cli KOMUT --help (ya da orvanel-cli help "
+            "KOMUT)\nSürüm: orvanel-cli --version\n";
 }

@@ -55,7 +55,8 @@ QString BulunamadiMesaji(const QString& metin)
     return QStringLiteral("\"%1\" için konum bulunamadı.").arg(metin);
 }
 
-bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStream& err)
+bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStream& err,
+         QVector<int>* atlananlar)
 {
     const QString yol = dosya.OkunanYol();
     const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(liste);
@@ -65,14 +66,17 @@ bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStrea
         return false;
     }
     AtlananlariBildir(dosya.AtlananSatirlar(), yol, err);
+    if (atlananlar)
+        *atlananlar = dosya.AtlananSatirlar();
     return true;
 }
 
-int Bul(const QString& metin, const KonumDosyasi& dosya, KonumKaydi& kayit, QString* hata,
+int Bul(const QString& metin, const KonumDosyasi& dosya, Bulunan& bulunan, QString* hata,
         QTextStream& err)
 {
     clsFastCollection liste;
-    if (!Oku(dosya, liste, hata, err))
+    QVector<int> atlananlar;
+    if (!Oku(dosya, liste, hata, err, &atlananlar))
         return Cikis::HataliGirdi;
     const int konum = AramaKutusuBul(liste, metin);
     if (konum == 0) {
@@ -80,7 +84,12 @@ int Bul(const QString& metin, const KonumDosyasi& dosya, KonumKaydi& kayit, QStr
             *hata = BulunamadiMesaji(metin);
         return Cikis::Bulunamadi;
     }
-    kayit = liste.Item(konum)->Kayit();
+    bulunan.Kayit = liste.Item(konum)->Kayit();
+    // The row's line: its position, and one more for each unreadable line before it.
+    bulunan.Satir = konum;
+    for (int atlanan : atlananlar)
+        if (atlanan <= bulunan.Satir)
+            ++bulunan.Satir;
     return Cikis::Tamam;
 }
 

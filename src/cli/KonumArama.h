@@ -20,11 +20,20 @@ QString DosyaMesaji(KonumDosyasiSonucu sonuc, const KonumDosyasi& dosya);
 void AtlananlariBildir(const QVector<int>& satirlar, const QString& yol, QTextStream& err);
 QString BulunamadiMesaji(const QString& metin);
 
-// Reads the rows of the file; false with a message when it cannot be read.
-bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStream& err);
+// A row the search selected, with its line in the file.
+struct Bulunan
+{
+    KonumKaydi Kayit;
+    int Satir = 0;
+};
+
+// Reads the rows of the file; false with a message when it cannot be read. `atlananlar` gets
+// the numbers of the unreadable lines.
+bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStream& err,
+         QVector<int>* atlananlar = nullptr);
 // The row the search box selects for `metin`: Cikis::Tamam with the row, Cikis::Bulunamadi,
 // or Cikis::HataliGirdi for a file that cannot be read; a message in `hata` unless found.
-int Bul(const QString& metin, const KonumDosyasi& dosya, KonumKaydi& kayit, QString* hata,
+int Bul(const QString& metin, const KonumDosyasi& dosya, Bulunan& bulunan, QString* hata,
         QTextStream& err);
 
 } // namespace KonumArama

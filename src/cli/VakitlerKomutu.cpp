@@ -9,9 +9,11 @@
 
 namespace {
 
-void JsonYaz(const VakitSonucu& sonuc, QTextStream& out)
+void JsonYaz(const VakitSonucu& sonuc, const QJsonObject& yer, QTextStream& out)
 {
     QJsonObject nesne;
+    if (!yer.isEmpty())
+        nesne.insert(QStringLiteral("place"), yer);
     nesne.insert(QStringLiteral("miladi"), sonuc.Miladi);
     nesne.insert(QStringLiteral("hicri"), sonuc.Hicri);
     QJsonObject saniyeler;
@@ -32,8 +34,9 @@ VakitlerKomutu::VakitlerKomutu()
                 QStringLiteral("Bir günün Miladi ve Hicri tarihini ve altı vaktini yazar.")),
       json_(QStringLiteral("json"),
             QStringLiteral("Sonucu JSON nesnesi olarak yaz: \"miladi\", \"hicri\", \"imsak\" … "
-                           "\"yatsi\" metinleri ve \"saniyeler\" (gece yarısından sonraki "
-                           "saniye)."))
+                           "\"yatsi\" metinleri, \"saniyeler\" (gece yarısından sonraki "
+                           "saniye) ve --place ile \"place\" (city, country, tz, lat, lon, "
+                           "data.db'deki satırı: line)."))
 {
     SecenekEkle({TarihSecenegi, json_});
 }
@@ -44,14 +47,15 @@ int VakitlerKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextSt
     QDate gun;
     VakitGirdisi girdi;
     QString hata;
-    if (!TarihOku(p, gun, &hata) || !Girdi(p, ortam, girdi, &hata, err))
+    KonumArama::Bulunan yer;
+    if (!TarihOku(p, gun, &hata) || !Girdi(p, ortam, girdi, &hata, err, nullptr, &yer))
         return Cikis::Hata(err, hata);
     girdi.SeciliTarih = gun.isValid() ? QDateTime(gun, QTime(0, 0)) : ortam.Zaman.Simdi();
     GecisleriDoldur(girdi, ortam.YazSaati);
 
     const VakitSonucu sonuc = GunlukHesapla(girdi);
     if (p.isSet(json_)) {
-        JsonYaz(sonuc, out);
+        JsonYaz(sonuc, yer.Satir > 0 ? YerJson(yer) : QJsonObject(), out);
         return Cikis::Tamam;
     }
     out << sonuc.Miladi << '\n' << sonuc.Hicri << '\n';

@@ -73,7 +73,8 @@ YerKomutu::YerKomutu(QStringList adlar, QString ozet, QString aciklama)
 }
 
 bool YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
-                      QString* hata, QTextStream& err, QString* yerAdi) const
+                      QString* hata, QTextStream& err, QString* yerAdi,
+                      KonumArama::Bulunan* bulunan) const
 {
     const bool enlem = p.isSet(enlem_);
     const bool elle = enlem || p.isSet(boylam_) || p.isSet(tz_);
@@ -112,25 +113,40 @@ bool YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, Vak
         girdi.YazSaati = false;
     if (elle && yerAdi)
         *yerAdi = KoordinatMetni(girdi.Enlem, girdi.Boylam);
-    return HicriGunOku(p, girdi.HicriGun, hata) && KonumUygula(p, ortam, girdi, hata, err, yerAdi);
+    return HicriGunOku(p, girdi.HicriGun, hata) &&
+           KonumUygula(p, ortam, girdi, hata, err, yerAdi, bulunan);
 }
 
 bool YerKomutu::KonumUygula(const QCommandLineParser& p, const KomutOrtami& ortam,
-                            VakitGirdisi& girdi, QString* hata, QTextStream& err,
-                            QString* yerAdi) const
+                            VakitGirdisi& girdi, QString* hata, QTextStream& err, QString* yerAdi,
+                            KonumArama::Bulunan* bulunan) const
 {
     if (!p.isSet(yer_))
         return true;
-    KonumKaydi k;
-    if (KonumArama::Bul(p.value(yer_), Veritabani(p, ortam), k, hata, err) != Cikis::Tamam)
+    KonumArama::Bulunan b;
+    if (KonumArama::Bul(p.value(yer_), Veritabani(p, ortam), b, hata, err) != Cikis::Tamam)
         return false;
+    const KonumKaydi& k = b.Kayit;
     girdi.Enlem = k.Enlem;
     girdi.Boylam = k.Boylam;
     girdi.Tz = k.Tz;
     girdi.Ulke = p.isSet(ulke_) ? p.value(ulke_) : k.Ulke;
+    // A search may select another place than the one meant ("san" is San Angelo): say which.
+    const QString ad = k.Sehir + QStringLiteral(", ") + k.Ulke;
+    err << "Konum: " << ad << '\n';
+    err.flush();
     if (yerAdi)
-        *yerAdi = k.Sehir + QStringLiteral(", ") + k.Ulke;
+        *yerAdi = ad;
+    if (bulunan)
+        *bulunan = b;
     return true;
+}
+
+QJsonObject YerKomutu::YerJson(const KonumArama::Bulunan& b)
+{
+    return {{QStringLiteral("city"), b.Kayit.Sehir}, {QStringLiteral("country"), b.Kayit.Ulke},
+            {QStringLiteral("tz"), b.Kayit.Tz},      {QStringLiteral("lat"), b.Kayit.Enlem},
+            {QStringLiteral("lon"), b.Kayit.Boylam}, {QStringLiteral("line"), b.Satir}};
 }
 
 QString YerKomutu::KoordinatMetni(double enlem, double boylam)

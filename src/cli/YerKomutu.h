@@ -1,7 +1,10 @@
 #pragma once
 
 #include "cli/Komut.h"
+#include "cli/KonumArama.h"
 #include "engine/VakitGirdisi.h"
+
+#include <QJsonObject>
 
 // A command that computes times for a place (times, month, alerts). The place options are
 // declared here once: --lat, --lon and --tz together, --country, --method, --no-dst,
@@ -17,9 +20,13 @@ protected:
     // still names the country) and cannot be combined with --lat, --lon or --tz. A stored
     // place that cannot be used is refused unless the options name another place. `yerAdi`
     // gets the place's name: the row's "city, country" for --place, the stored place's, or
-    // the position for --lat and --lon.
+    // the position for --lat and --lon. The row --place selected is named on `err` first
+    // ("Konum: San Angelo, Amerika Birleşik Devletleri") and given in `bulunan`.
     bool Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
-               QString* hata, QTextStream& err, QString* yerAdi = nullptr) const;
+               QString* hata, QTextStream& err, QString* yerAdi = nullptr,
+               KonumArama::Bulunan* bulunan = nullptr) const;
+    // The row --place selected as a JSON object: city, country, tz, lat, lon and its line.
+    static QJsonObject YerJson(const KonumArama::Bulunan& bulunan);
     // "41,02° K, 28,97° D".
     static QString KoordinatMetni(double enlem, double boylam);
     // Fills the daylight-saving dates of the selected day's year.
@@ -27,7 +34,8 @@ protected:
 
 private:
     bool KonumUygula(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
-                     QString* hata, QTextStream& err, QString* yerAdi) const;
+                     QString* hata, QTextStream& err, QString* yerAdi,
+                     KonumArama::Bulunan* bulunan) const;
 
     QCommandLineOption enlem_;
     QCommandLineOption boylam_;

@@ -9,8 +9,25 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+QtMessageHandler qtYazicisi = nullptr;
+
+// Without XDG_RUNTIME_DIR (cron, ssh) Qt warns that it takes a folder of its own; the
+// commands keep nothing there, so the warning would only puzzle their user.
+void Yazici(QtMsgType tur, const QMessageLogContext& yer, const QString& mesaj)
+{
+    if (tur == QtWarningMsg &&
+        mesaj.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    qtYazicisi(tur, yer, mesaj);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    qtYazicisi = qInstallMessageHandler(Yazici);
     const KomutSatiri komutlar;
     const Komut* komut = argc > 1 ? komutlar.KomutBul(QString::fromLocal8Bit(argv[1])) : nullptr;
     std::unique_ptr<QCoreApplication> uygulama;

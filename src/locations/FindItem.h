@@ -18,14 +18,15 @@
 int FindItem(const clsFastCollection& liste, const QString& Aranan, const QString& ArananYer,
              bool AramaTuru);
 
-// Every matching position in list order (empty for none or an unknown ArananYer).
-std::vector<int> FindAllItems(const clsFastCollection& liste, const QString& Aranan,
-                              const QString& ArananYer, bool AramaTuru);
-
 // What the search box selects for its text: the text with leading and trailing spaces
 // removed is searched as city[,country], exact first, then by prefix; 0 when neither finds
-// a row. An empty text therefore selects row 1 of a non-empty list.
+// a row. An empty text therefore selects row 1 of a non-empty list. A city is also found by
+// its international name (UluslararasiAdlar). Only when both passes find nothing, both run
+// once more over the plainer folding (SadeKatla), for text typed without Turkish letters.
 int AramaKutusuBul(const clsFastCollection& liste, const QString& metin);
+// Every row the search box's prefix pass matches, in list order; over the plainer folding
+// when the Turkish one matches none.
+std::vector<int> AramaKutusuHepsi(const clsFastCollection& liste, const QString& metin);
 
 // The search box's text as the box's own rule trims it (spaces only, as typed).
 QString BosluklariKirp(const QString& metin);

@@ -6,11 +6,13 @@
 
 namespace {
 
-// Each byte's character, from the code page's own decoder, and its LLCase fold.
+// Each byte's character, from the code page's own decoder, its LLCase fold and its plainer
+// fold.
 struct KodTablosu
 {
     char16_t harf[256];
     char16_t kucuk[256];
+    char16_t sade[256];
 
     KodTablosu()
     {
@@ -24,6 +26,7 @@ struct KodTablosu
             harf[b] = c.size() == 256 ? c.at(b).unicode() : u'\uFFFD';
             const QString k = LLCase(QString(QChar(harf[b])));
             kucuk[b] = k.size() == 1 ? k.at(0).unicode() : harf[b];
+            sade[b] = SadeHarf(kucuk[b]);
         }
     }
 };
@@ -56,9 +59,21 @@ QString KonumTamponu::KucukHarfler(const char* bayt, qsizetype boy)
     return Cevir(bayt, boy, Tablo().kucuk);
 }
 
+QString KonumTamponu::SadeHarfler(const char* bayt, qsizetype boy)
+{
+    return Cevir(bayt, boy, Tablo().sade);
+}
+
 QStringView KonumTamponu::Kucuk(qsizetype bas, qsizetype boy) const
 {
     if (kucuk_.size() != bayt_.size())
         kucuk_ = KucukHarfler(bayt_.constData(), bayt_.size());
     return QStringView(kucuk_).mid(bas, boy);
+}
+
+QStringView KonumTamponu::Sade(qsizetype bas, qsizetype boy) const
+{
+    if (sade_.size() != bayt_.size())
+        sade_ = SadeHarfler(bayt_.constData(), bayt_.size());
+    return QStringView(sade_).mid(bas, boy);
 }

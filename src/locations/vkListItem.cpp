@@ -64,6 +64,20 @@ QStringView vkListItem::KucukSehir() const
     return adlar_ ? QStringView(adlar_->KucukSehir) : QStringView();
 }
 
+QStringView vkListItem::SadeUlke() const
+{
+    if (tampon_)
+        return tampon_->Sade(ulkeBas_, ulkeBoy_);
+    return adlar_ ? QStringView(adlar_->SadeUlke) : QStringView();
+}
+
+QStringView vkListItem::SadeSehir() const
+{
+    if (tampon_)
+        return tampon_->Sade(sehirBas_, sehirBoy_);
+    return adlar_ ? QStringView(adlar_->SadeSehir) : QStringView();
+}
+
 void vkListItem::Ayir()
 {
     if (!tampon_)
@@ -74,6 +88,8 @@ void vkListItem::Ayir()
     const char* bayt = tampon_->Bayt().constData();
     a.KucukUlke = KonumTamponu::KucukHarfler(bayt + ulkeBas_, ulkeBoy_);
     a.KucukSehir = KonumTamponu::KucukHarfler(bayt + sehirBas_, sehirBoy_);
+    a.SadeUlke = KonumTamponu::SadeHarfler(bayt + ulkeBas_, ulkeBoy_);
+    a.SadeSehir = KonumTamponu::SadeHarfler(bayt + sehirBas_, sehirBoy_);
     tampon_ = nullptr;
 }
 
@@ -83,6 +99,7 @@ void vkListItem::setUlke(const QString& ulke)
     Adlar& a = KendiAdlari();
     a.Ulke = ulke;
     a.KucukUlke = LLCase(ulke);
+    a.SadeUlke = SadeKatla(ulke);
 }
 
 void vkListItem::setSehir(const QString& sehir)
@@ -91,6 +108,7 @@ void vkListItem::setSehir(const QString& sehir)
     Adlar& a = KendiAdlari();
     a.Sehir = sehir;
     a.KucukSehir = LLCase(sehir);
+    a.SadeSehir = SadeKatla(sehir);
 }
 
 KonumKaydi vkListItem::Kayit() const

@@ -57,9 +57,11 @@ public:
     KonumKaydi Kayit() const;
     void setKayit(const KonumKaydi& kayit);
 
-    // LLCase of Ulke and Sehir.
+    // LLCase of Ulke and Sehir, and their plainer fold (SadeKatla).
     QStringView KucukUlke() const;
     QStringView KucukSehir() const;
+    QStringView SadeUlke() const;
+    QStringView SadeSehir() const;
 
     // Takes texts of its own for names that stand in a buffer, so the row outlives it.
     void Ayir();
@@ -67,7 +69,7 @@ public:
 private:
     struct Adlar
     {
-        QString Ulke, Sehir, KucukUlke, KucukSehir;
+        QString Ulke, Sehir, KucukUlke, KucukSehir, SadeUlke, SadeSehir;
         QVariant Icon;
     };
     Adlar& KendiAdlari();

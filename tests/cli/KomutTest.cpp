@@ -1,6 +1,8 @@
 // orvanel-cli in process: what every command shares (the arguments, mistakes, help), then each
 // command.
 #include "../locations/KonumTestAraclari.h"
+#include "locations/FindItem.h"
+#include "locations/KonumDosyasi.h"
 #include "platform/AyarDeposu.h"
 #include "support/KomutCalistirici.h"
 
@@ -58,6 +60,11 @@ TEST(Komut, MistakesGiveOneTurkishLineAndStatusTwo)
     const CliCikti bos = cli({});
     EXPECT_EQ(bos.Kod, 2);
     EXPECT_TRUE(bos.Err.startsWith(QStringLiteral("Kullanım: orvanel-cli KOMUT")));
+    // The version, and a command's help as "help COMMAND".
+    EXPECT_EQ(cli({"--version"}), (CliCikti{0, "orvanel-cli " ORVANEL_SURUM "\n", ""}));
+    EXPECT_EQ(cli({"help", "times"}), cli({"times", "--help"}));
+    EXPECT_TRUE(
+        cli({"help", "times"}).Out.startsWith(QStringLiteral("Kullanım: orvanel-cli times")));
 }
 
 // Every Turkish name earlier versions took gives what its English name gives.
@@ -157,6 +164,11 @@ TEST(YerKomutu, PlaceFromDataDbOnEveryCommand)
     cli.DosyaYaz("yerler.db", W1254("3|Türkiye|Van|3|38,5|43,4\r\n"
                                     "9|Nepal|Katmandu|5,75|27,7172|85,324"));
     cli.DosyaYaz("data.db", DosyaIcerigi(cli.Yol("yerler.db")));
+    // The place a search selected is named first on stderr.
+    const auto adli = [](CliCikti c, const char* yer) {
+        c.Err.prepend(QStringLiteral("Konum: ") + QString::fromUtf8(yer) + u'\n');
+        return c;
+    };
     for (const QStringList& komut : {QStringList{"times", "--date", "2026-01-15"},
                                      QStringList{"month", "--year", "2026", "--month", "1"},
                                      QStringList{"alerts", "--date", "2026-01-15"}}) {
@@ -164,11 +176,24 @@ TEST(YerKomutu, PlaceFromDataDbOnEveryCommand)
                                                       "5.75", "--country", "Nepal"});
         ASSERT_EQ(elle.Kod, 0) << elle.Err.toStdString();
         EXPECT_EQ(cli(komut + QStringList{"--place", "katmandu", "--db", cli.Yol("yerler.db")}),
-                  elle);
+                  adli(elle, "Katmandu, Nepal"));
         EXPECT_EQ(cli(komut + QStringList{"--place", "van", "--country", "Nepal"}),
-                  cli(komut + QStringList{"--lat", "38.5", "--lon", "43.4", "--tz", "3",
-                                          "--country", "Nepal"}));
+                  adli(cli(komut + QStringList{"--lat", "38.5", "--lon", "43.4", "--tz", "3",
+                                               "--country", "Nepal"}),
+                       "Van, Türkiye"));
     }
+    // With --json the place is a member too, with its line (an unreadable line before it counts).
+    cli.DosyaYaz("data.db", W1254("3|Türkiye|Van|3|38,5|43,4\r\nbozuk\r\n"
+                                  "9|Nepal|Katmandu|5,75|27,7172|85,324"));
+    const CliCikti c = cli({"times", "--json", "--place", "katmandu"});
+    EXPECT_EQ(QJsonDocument::fromJson(c.Out.toUtf8()).object().value("place").toObject(),
+              (QJsonObject{{"city", "Katmandu"},
+                           {"country", "Nepal"},
+                           {"tz", 5.75},
+                           {"lat", 27.7172},
+                           {"lon", 85.324},
+                           {"line", 3}}));
+    EXPECT_TRUE(c.Err.endsWith(QStringLiteral("Konum: Katmandu, Nepal\n"))) << c.Err.toStdString();
 }
 
 // The stored place and options are the defaults. A stored place that cannot be used (not a
@@ -262,6 +287,62 @@ TEST(AramaKomutu, PrintsTheRowsTheSearchFinds)
         EXPECT_EQ(cli(QStringList{"search"} + args), beklenen) << args.join(u' ').toStdString();
     EXPECT_EQ(cli({"search", "--db", cli.Yol("yok.db"), "van"}),
               Reddedildi("Konum dosyası bulunamadı: " + cli.Yol("yok.db")));
+}
+
+// Places as people type them, in the shipped data.db: the search box and the commands agree.
+// Without Turkish letters the plainer folding finds the place, but only where the Turkish
+// one finds none ("muş" is Muş, although "mus" would find Musaffah first); foreign cities by
+// their Turkish and their international names.
+TEST(AramaKomutu, FindsPlacesAsPeopleTypeThem)
+{
+    const QString db = QStringLiteral(ORVANEL_SOURCE_DIR "/assets/data.db");
+    clsFastCollection liste;
+    ASSERT_EQ(KonumDosyasi::DosyaYolu(db).DosyadanOku(liste), KonumDosyasiSonucu::Tamam);
+    const std::pair<const char*, const char*> durumlar[] = {
+        {"Istanbul", "İstanbul, Türkiye"},
+        {"IZMIR", "İzmir, Türkiye"},
+        {"Izmir", "İzmir, Türkiye"},
+        {"Canakkale", "Çanakkale, Türkiye"},
+        {"Sanliurfa", "Şanlıurfa, Türkiye"},
+        {"Koln", "Köln, Almanya"},
+        {"muş", "Muş, Türkiye"},
+        {"mus", "Musaffah, Birleşik Arap Emirlikleri"},
+        {"Viyana", "Viyana, Avusturya"},
+        {"vienna", "Viyana, Avusturya"},
+        {"Münih", "Münih, Almanya"},
+        {"Munich", "Münih, Almanya"},
+        {"Mekke", "Mekke, Suudi Arabistan"},
+        {"mecca", "Mekke, Suudi Arabistan"},
+        {"Kahire", "Kahire, Mısır"},
+        {"Moskova", "Moskova, Rusya"},
+        {"bruksel", "Brüksel, Belçika"},
+        {"Lefkoşa", "Lefkoşa, Kıbrıs"},
+        {"Nicosia", "Lefkoşa, Kıbrıs"},
+        {"Bakü", "Bakü, Azerbaycan"},
+        {"Tahran", "Tahran, İran"},
+        {"Şam", "Şam, Suriye"},
+        {"Kudüs", "Kudüs, İsrail"},
+        {"Bağdat", "Bağdat, Irak"},
+        {"Saraybosna", "Saraybosna, Bosna-Hersek"},
+        {"Üsküp", "Üsküp, Kuzey Makedonya"},
+        {"Roma", "Roma, İtalya"},
+        {"rome,ital", "Roma, İtalya"},
+        {"Atina", "Atina, Yunanistan"},
+        {"san", "San Angelo, Amerika Birleşik Devletleri"}};
+    const KomutCalistirici cli;
+    for (const auto& [metin, yer] : durumlar) {
+        const QString t = QString::fromUtf8(metin), beklenen = QString::fromUtf8(yer);
+        const int p = AramaKutusuBul(liste, t);
+        ASSERT_NE(p, 0) << metin;
+        const vkListItem& satir = *liste.Item(p);
+        EXPECT_EQ(satir.Sehir() + QStringLiteral(", ") + satir.Ulke(), beklenen) << metin;
+        EXPECT_EQ(cli({"search", "--db", db, t}).Out,
+                  KonumDosyasi::SatirMetni(satir.Kayit()) + u'\n')
+            << metin;
+        const CliCikti c = cli({"times", "--db", db, "--place", t});
+        EXPECT_TRUE(c.Kod == 0 && c.Err == QStringLiteral("Konum: ") + beklenen + u'\n')
+            << metin << ": " << c.Err.toStdString();
+    }
 }
 
 // orvanel-cli add in process, on a real data.db and a real settings file.

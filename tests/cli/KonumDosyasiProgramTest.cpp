@@ -263,7 +263,10 @@ TEST(AylikCiktiProgram, IcsHoldsTheMonthsTimesInUtc)
         QSettings(cli.AyarDosyasi(), QSettings::IniFormat).setValue("Vakit/BADakika", 7);
         const QStringList args = d.Yer + QStringList{"--db", db};
         DosyaYaz(csv, cli(QStringList{"month", "--csv"} + args).Out.toUtf8());
-        EXPECT_EQ(cli(QStringList{"ics", "--out", ics} + args + d.Uyari), (CliCikti{0, "", ""}));
+        const QString konum = d.Yer.contains(QStringLiteral("--place"))
+                                  ? "Konum: " + d.Ozet.section(QStringLiteral(" | "), 1) + u'\n'
+                                  : QString();
+        EXPECT_EQ(cli(QStringList{"ics", "--out", ics} + args + d.Uyari), (CliCikti{0, "", konum}));
         DosyaYaz(ikinci, cli(QStringList{"ics"} + args + d.Uyari).Out.toUtf8());
         const CliCikti c =
             Calistir(QStringLiteral("/usr/bin/python3"),
@@ -277,12 +280,15 @@ TEST(AylikCiktiProgram, IcsHoldsTheMonthsTimesInUtc)
     EXPECT_EQ(uidler.size(), olaylar); // another place, other UIDs
 }
 
+// Drawn without a session's runtime folder too (cron, ssh), without Qt's warning about it.
 TEST(AylikCiktiProgram, TimetableShowsEveryDayOnOnePage)
 {
-    const CliCalistirici cli;
+    CliCalistirici cli;
+    cli.Ortam().remove(QStringLiteral("XDG_RUNTIME_DIR"));
     const QStringList yer{"--year", "2026", "--month", "10", "--place", "istanbul,türkiye"};
     const QString pdf = cli.Ev() + "/imsakiye.pdf", yok = cli.Ev() + "/yok/a.pdf";
-    ASSERT_EQ(cli(QStringList{"timetable", "--pdf", pdf} + yer), (CliCikti{0, "", ""}));
+    ASSERT_EQ(cli(QStringList{"timetable", "--pdf", pdf} + yer),
+              (CliCikti{0, "", "Konum: İstanbul, Türkiye\n"}));
     const QString sayfa = Calistir(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).Out;
     EXPECT_EQ(sayfa.count(u'\f'), 1);
 

