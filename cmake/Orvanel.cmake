@@ -31,6 +31,7 @@ endfunction()
 # its own through tests/support/yalitilmis.sh (home, runtime folder, UTC, C locale), so that
 # `ctest -j` never makes two tests meet and no test sees the machine's zone or locale.
 function(orvanel_test_target target)
+  set_property(GLOBAL APPEND PROPERTY ORVANEL_TEST_PROGRAMS ${target})
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR
                         "${CMAKE_SOURCE_DIR}/tests/support/yalitilmis.sh")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need; does nothing
-# when they are all present. run.sh and test.sh run it first.
+# when they are all present. run.sh and test.sh run it first. With "windows": the packages of
+# the Windows build instead (the cross compiler, Wine, NSIS; scripts/windows-qt.sh).
 set -euo pipefail
 
 ORVANEL_PACKAGES=(
@@ -12,6 +13,14 @@ ORVANEL_PACKAGES=(
   fonts-liberation fonts-dejavu-core
   python3-icalendar poppler-utils lintian appstream
 )
+
+if [ "${1:-}" = windows ]; then
+  ORVANEL_PACKAGES=(
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
+    wine64 wine nsis dpkg-dev qt6-shadertools-dev qt6-base-dev ninja-build cmake
+    googletest zip xvfb xauth trayer xdotool imagemagick
+  )
+fi
 
 missing=()
 for p in "${ORVANEL_PACKAGES[@]}"; do

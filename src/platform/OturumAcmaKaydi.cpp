@@ -11,7 +11,7 @@ void OturumAcmaKaydi::Uygula(bool acik)
     const QStringList beklenen = Beklenen();
     if (acik && simdiki != beklenen)
         Yaz();
-    else if (!acik && !simdiki.isEmpty() && simdiki == beklenen)
+    else if (!acik && !simdiki.isEmpty() && BuKurulum(simdiki))
         Sil();
 }
 

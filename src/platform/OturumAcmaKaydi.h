@@ -17,13 +17,16 @@ public:
     virtual QStringList Oku() const = 0;
     // The command for this installation: its executable and "-startup".
     virtual QStringList Beklenen() const = 0;
+    // Whether a present entry names this installation (by default: exactly Beklenen()).
+    virtual bool BuKurulum(const QStringList& komut) const { return komut == Beklenen(); }
     // Creates or replaces the entry with the command for this installation.
     virtual void Yaz() = 0;
     virtual void Sil() = 0;
 
     // Brings the entry in line with the option: on and the entry differs (missing, another
     // copy, or this program moved) -> written; off and the entry names this installation
-    // -> removed; an entry of another copy is left alone when off. Failures are silent.
+    // -> removed; an entry of another copy is left alone when off. An entry that names this
+    // installation in another form is written anew when on. Failures are silent.
     void Uygula(bool acik);
 
     // The entry of this system for the running executable.

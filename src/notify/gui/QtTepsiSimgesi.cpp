@@ -1,13 +1,16 @@
 #include "notify/gui/QtTepsiSimgesi.h"
 
 #include <QCoreApplication>
+#include <QImage>
+
+// Windows shows the tray's own balloon; D-Bus desktop notifications are for the other desktops.
+#ifndef Q_OS_WIN
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QImage>
 
 namespace {
 
@@ -28,6 +31,7 @@ QVariant ResimVerisi(const QIcon& simge)
 }
 
 } // namespace
+#endif
 
 QtTepsiSimgesi::QtTepsiSimgesi(QObject* parent) : TepsiSimgesi(parent)
 {
@@ -76,6 +80,7 @@ void QtTepsiSimgesi::BalonKaldir()
         kapatilacak_ = true;
         return;
     }
+#ifndef Q_OS_WIN
     if (bildirim_ != 0) {
         QDBusMessage m = QDBusMessage::createMethodCall(
             BildirimServisi, BildirimYolu, BildirimServisi, QStringLiteral("CloseNotification"));
@@ -84,6 +89,7 @@ void QtTepsiSimgesi::BalonKaldir()
         bildirim_ = 0;
         return;
     }
+#endif
     // Qt has no call to take a balloon down; an empty one replaces it and is not shown.
     simge_.showMessage(QString(), QString(), QSystemTrayIcon::NoIcon, 1);
 }
@@ -91,6 +97,13 @@ void QtTepsiSimgesi::BalonKaldir()
 bool QtTepsiSimgesi::MasaustuBildirimi(const QString& baslik, const QString& metin,
                                        QSystemTrayIcon::MessageIcon tur, const QIcon& ozel)
 {
+#ifdef Q_OS_WIN
+    Q_UNUSED(baslik)
+    Q_UNUSED(metin)
+    Q_UNUSED(tur)
+    Q_UNUSED(ozel)
+    return false;
+#else
     QDBusConnection oturum = QDBusConnection::sessionBus();
     if (!oturum.isConnected() || !oturum.interface()->isServiceRegistered(BildirimServisi))
         return false;
@@ -124,4 +137,5 @@ bool QtTepsiSimgesi::MasaustuBildirimi(const QString& baslik, const QString& met
         }
     });
     return true;
+#endif
 }
