@@ -15,5 +15,16 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
+
+# Windows: where the Qt for Windows is cached (scripts/windows-qt.sh builds it once).
+windows_qt=${ORVANEL_WINDOWS_QT:-$HOME/.cache/orvanel/qt-6.4.2-mingw64}
+if [ -f "$windows_qt/.orvanel-complete" ]; then
+  echo "== Windows stage: build, tests under Wine, installer"
+  bash scripts/windows.sh build-windows
+else
+  echo "== Windows stage skipped: no Qt for Windows in $windows_qt" \
+    "(build it once with scripts/windows-qt.sh, about 35 minutes)"
+fi
+
 echo "== Full build: every test"
 ctest --test-dir build -j "$jobs" --output-on-failure
