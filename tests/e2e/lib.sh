@@ -98,6 +98,32 @@ e2e_start_tray() {
   e2e_fail "trayer did not start: $(cat "$E2E_TMP/trayer.log")"
 }
 
+# openbox, a window manager that keeps "always on top" windows and the dialogs of a window
+# above it. It has taken the screen once it names itself on the root window, but a window
+# mapped while it still sets itself up may go unmanaged: it is ready when it runs its
+# start-up command.
+e2e_start_wm() {
+  openbox --sm-disable --startup "touch $E2E_TMP/openbox.ready" >"$E2E_TMP/openbox.log" 2>&1 &
+  E2E_PIDS+=($!)
+  e2e_wait_for 10 "[ -e $E2E_TMP/openbox.ready ] &&
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+    e2e_fail "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
+}
+
+# The topmost managed window, panels aside (a window manager keeps them above ordinary
+# windows), and the one with the keyboard focus, in decimal.
+e2e_topmost() {
+  local w i
+  w=($(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//; s/,/ /g'))
+  for ((i = ${#w[@]} - 1; i > 0; i--)); do
+    xprop -id "${w[i]}" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DOCK || break
+  done
+  echo $((w[i]))
+}
+e2e_focus() {
+  xdotool getwindowfocus
+}
+
 # The lines of the panel's window tree that are icons of the named program.
 e2e_icons() {
   xwininfo -tree -id "$E2E_PANEL" 2>/dev/null | grep "\"$1\"" || true
