@@ -5,11 +5,19 @@
 
 namespace PencereYerlesimi {
 
-QPoint BaslangicKonumu(QSize ekran, QSize pencere, std::optional<int> posX, std::optional<int> posY)
+QPoint BaslangicKonumu(QSize ekran, const QRect& serbest, QSize pencere, std::optional<int> posX,
+                       std::optional<int> posY)
 {
     const QPoint kayitli(posX.value_or(ekran.width() - pencere.width() - 100),
                          posY.value_or(ekran.height() - pencere.height() - 700));
-    return EkranIcinde(QRect(kayitli, pencere), QRect(QPoint(), ekran)).topLeft();
+    QPoint konum = EkranIcinde(QRect(kayitli, pencere), QRect(QPoint(), ekran)).topLeft();
+    // Each edge moves on its own: the default one clear of the panels, the stored one stays.
+    const QPoint panelsiz = EkranIcinde(QRect(konum, pencere), serbest).topLeft();
+    if (!posX)
+        konum.setX(panelsiz.x());
+    if (!posY)
+        konum.setY(panelsiz.y());
+    return konum;
 }
 
 KaydirmaAdimi Kaydir(int ust)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <optional>
 
@@ -8,10 +9,13 @@
 // "PosX"/"PosY", the size of the rounded window shape and the slide-in of a page.
 namespace PencereYerlesimi {
 
-// Start position of a window of `pencere` on a screen of `ekran` (both twips). An absent
-// value takes the default: 100 twips from the right edge, 700 twips above the bottom.
-// A window that would stick out is moved back inside (EkranIcinde).
-QPoint BaslangicKonumu(QSize ekran, QSize pencere, std::optional<int> posX,
+// Start position of a window of `pencere` on a screen of `ekran` whose area left free by the
+// desktop's panels is `serbest` (twips, from the screen's top-left corner). A stored value
+// is kept, moved back onto the screen only where the window would stick out of it. An absent
+// value takes the default, 100 twips from the screen's right edge and 700 above its bottom,
+// moved off a panel that would cover the window there (a panel taller than those 700 twips,
+// one at the right) to lie against it.
+QPoint BaslangicKonumu(QSize ekran, const QRect& serbest, QSize pencere, std::optional<int> posX,
                        std::optional<int> posY);
 
 // One 10 ms step of a page rising into place: the new top in twips, and whether the

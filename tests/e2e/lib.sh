@@ -78,24 +78,61 @@ e2e_start_x() {
   SIYAH=$(e2e_area 0 0 242 341)
 }
 
-# trayer, the notification area, at the bottom-right; E2E_PANEL is its window. trayer now and
-# then dies at start-up on a display that has just come up; one that ended is started again.
+# e2e_start_tray [EDGE [THICKNESS]]: trayer, the notification area, along the screen's bottom
+# edge (or EDGE) at its far end, 120 pixels long and 40 (or THICKNESS) thick; its strut
+# reserves that strip for a window manager to leave free. E2E_PANEL is its window, E2E_TRAYER
+# its process. trayer now and then dies at start-up on a display that has just come up; one
+# that ended is started again.
 e2e_start_tray() {
   local try pid
   for try in 1 2 3; do
-    trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
-      --height 40 --SetDockType true --SetPartialStrut true --transparent false \
+    trayer --edge "${1:-bottom}" --align right --widthtype pixel --width 120 --heighttype pixel \
+      --height "${2:-40}" --SetDockType true --SetPartialStrut true --transparent false \
       --tint 0xdddddd >>"$E2E_TMP/trayer.log" 2>&1 &
     pid=$!
     E2E_PIDS+=($pid)
     if e2e_wait_for 10 "xdotool search --classname panel || ! kill -0 $pid" &&
       xdotool search --classname panel >/dev/null 2>&1; then
       E2E_PANEL=$(xdotool search --classname panel | head -1)
+      E2E_TRAYER=$pid
       return 0
     fi
     kill -0 "$pid" 2>/dev/null && break
   done
   e2e_fail "trayer did not start: $(cat "$E2E_TMP/trayer.log")"
+}
+
+# openbox, a window manager that keeps "always on top" windows and the dialogs of a window
+# above it, and publishes the area the panels leave free (_NET_WORKAREA). It has taken the
+# screen once it names itself on the root window, but a window mapped while it still sets
+# itself up may go unmanaged: it is ready when it runs its start-up command.
+e2e_start_wm() {
+  openbox --sm-disable --startup "touch $E2E_TMP/openbox.ready" >"$E2E_TMP/openbox.log" 2>&1 &
+  E2E_PIDS+=($!)
+  e2e_wait_for 10 "[ -e $E2E_TMP/openbox.ready ] &&
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+    e2e_fail "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
+}
+
+# e2e_wait_workarea "X, Y, W, H": waits until the window manager publishes that free area.
+e2e_wait_workarea() {
+  e2e_wait_for 10 "xprop -root _NET_WORKAREA | grep -q '= $1\(,\|\$\)'" ||
+    e2e_fail "free area $(xprop -root _NET_WORKAREA), not $1;" \
+      "panel $(xprop -id "$E2E_PANEL" _NET_WM_STRUT_PARTIAL)"
+}
+
+# The topmost managed window, panels aside (a window manager keeps them above ordinary
+# windows), and the one with the keyboard focus, in decimal.
+e2e_topmost() {
+  local w i
+  w=($(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//; s/,/ /g'))
+  for ((i = ${#w[@]} - 1; i > 0; i--)); do
+    xprop -id "${w[i]}" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DOCK || break
+  done
+  echo $((w[i]))
+}
+e2e_focus() {
+  xdotool getwindowfocus
 }
 
 # The lines of the panel's window tree that are icons of the named program.

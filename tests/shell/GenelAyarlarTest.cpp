@@ -3,6 +3,7 @@
 #include "shell/GenelAyarlar.h"
 
 #include "platform/AyarDeposu.h"
+#include "platform/Twip.h"
 #include "platform/XdgOturumAcmaKaydi.h"
 #include "shell/PencereYerlesimi.h"
 #include "shell/SesYollari.h"
@@ -148,19 +149,30 @@ TEST(SesYollari, FoundFilesAndTheMissingMessage)
     }
 }
 
-// The 242 x 341 window on a 1920 x 1080 screen, in twips: by default 100 twips from the right
-// edge and 700 above the bottom; a stored place off the screen is moved back inside. A page
-// rises by a fifth of what is left, rounded (102.4 to 102), and snaps into place once the
-// fifth rounds to nothing, so the slide always ends.
+// The 242 x 341 window on a 1920 x 1080 screen, placed in twips, in pixels here: by default
+// 100 twips (6.7 px) from the right edge and 700 (46.7 px) above the bottom, where a 40-pixel
+// panel at the bottom or a panel at the top leaves it; a 64-pixel panel at the bottom or the
+// right would cover it, so it stands against that panel, and a stored PosX keeps its own edge.
+// A stored place is kept, even over a panel, unless it is off the screen: then it is moved onto
+// the screen, not off the panels. A page rises by a fifth of what is left, rounded (102.4 to
+// 102), and snaps into place once the fifth rounds to nothing, so the slide always ends.
 TEST(PencereYerlesimi, StartPositionAndSlide)
 {
     using namespace PencereYerlesimi;
-    const QSize ekran{1920 * 15, 1080 * 15}, pencere{242 * 15, 341 * 15};
-    const QPoint kose(ekran.width() - pencere.width(), ekran.height() - pencere.height());
-    EXPECT_EQ(BaslangicKonumu(ekran, pencere, std::nullopt, std::nullopt), kose - QPoint(100, 700));
-    EXPECT_EQ(BaslangicKonumu(ekran, pencere, 1500, std::nullopt), QPoint(1500, kose.y() - 700));
-    EXPECT_EQ(BaslangicKonumu(ekran, pencere, -50, -1), QPoint(0, 0));
-    EXPECT_EQ(BaslangicKonumu(ekran, pencere, ekran.width() + 10, 99999), kose);
+    const int t = 15;
+    const QSize ekran{1920 * t, 1080 * t}, pencere{242 * t, 341 * t};
+    // clang-format off
+    const QRect alt(0, 0, 1920, 1040), ust(0, 30, 1920, 1050), a64(0, 0, 1920, 1016); // pixels
+    const std::tuple<QRect, std::optional<int>, std::optional<int>> durumlar[] = {
+        {alt, {}, {}}, {ust, {}, {}}, {a64, {}, {}}, {QRect(0, 0, 1856, 1080), {}, {}},
+        {a64, 1500, {}}, {a64, {}, 680 * t}, {ust, -50, -1}, {a64, ekran.width() + 10, 99999}};
+    // clang-format on
+    QStringList yer;
+    for (const auto& [s, x, y] : durumlar) {
+        const auto k = BaslangicKonumu(ekran, QRect(s.topLeft() * t, s.size() * t), pencere, x, y);
+        yer << QString("%1,%2").arg(Twip::PikselX(k.x())).arg(Twip::PikselY(k.y()));
+    }
+    EXPECT_EQ(yer.join(' '), "1671,692 1671,692 1671,675 1614,692 100,675 1671,680 0,0 1678,739");
     QList<int> yol;
     for (KaydirmaAdimi a{KaydirmaBaslangici, true}; a.DevamEder && yol.size() < 60;)
         yol << (a = Kaydir(a.Ust)).Ust;

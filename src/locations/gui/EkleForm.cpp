@@ -64,7 +64,7 @@ Buton* Dugme(QWidget* parent, const QString& ad, const QString& yazi, QRect yer)
 } // namespace
 
 EkleForm::EkleForm(EkleHedefi& hedef, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), hedef_(hedef),
+    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint), hedef_(hedef),
       gonderici_(new OneriGonderici(this))
 {
     setWindowTitle(QStringLiteral("Şehir / Bölge"));

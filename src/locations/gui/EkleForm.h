@@ -21,8 +21,9 @@ class QLineEdit;
 // Loaded and unloaded like a window of its own: Ac loads it (fields reset) unless it is
 // already loaded, then shows it; a save only hides it, so it reopens with the fields as they
 // were; cancel and close unload it.
-// With a parent (the main window) it is that window's own top-level window, kept above it,
-// and each load places it over the parent's middle.
+// With a parent (the main window) it is that window's dialog: the window manager keeps it
+// above that window, an always-on-top one included, as a plain top-level window would not be.
+// Each load places it over the parent's middle.
 class EkleForm : public QWidget
 {
     Q_OBJECT

@@ -77,12 +77,16 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
     if (!tepsiVar_)
         tepsiTimer_.start();
 
-    // Position, in twips, from PosX/PosY with the clamps.
+    // Position, in twips, from PosX/PosY with the clamps; the default one clear of the panels.
     const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QSize ekranPiksel = ekran ? ekran->geometry().size() : QSize(1024, 768);
-    const QPoint ekranKosesi = ekran ? ekran->geometry().topLeft() : QPoint();
+    const QRect ekranPiksel = ekran ? ekran->geometry() : QRect(0, 0, 1024, 768);
+    const QRect serbestPiksel = ekran ? ekran->availableGeometry() : ekranPiksel;
+    const QPoint ekranKosesi = ekranPiksel.topLeft();
     const QPoint konum = PencereYerlesimi::BaslangicKonumu(
         QSize(Twip::TwipX(ekranPiksel.width()), Twip::TwipY(ekranPiksel.height())),
+        QRect(Twip::TwipX(serbestPiksel.x() - ekranKosesi.x()),
+              Twip::TwipY(serbestPiksel.y() - ekranKosesi.y()), Twip::TwipX(serbestPiksel.width()),
+              Twip::TwipY(serbestPiksel.height())),
         QSize(Twip::TwipX(Genislik), Twip::TwipY(Yukseklik)),
         depo_.TamsayiVarsa(QStringLiteral("PosX")), depo_.TamsayiVarsa(QStringLiteral("PosY")));
     move(ekranKosesi + QPoint(Twip::PikselX(konum.x()), Twip::PikselY(konum.y())));
