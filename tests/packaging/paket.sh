@@ -1,9 +1,9 @@
 #!/bin/bash
 # The Debian package as a user gets it: built from this build folder by cpack, lint-free by
 # lintian's errors, its AppStream file valid, and unpacked into a read-only root where a user
-# with a home of their own runs orvanel-cli from it. The installed data.db stays as shipped;
-# the places the user adds go to a copy in the user's data folder, made by the first add and
-# read from then on.
+# with a home of their own runs orvanel-cli from it. The installed data.db stays as shipped,
+# even when the files' owner adds; the places a user adds go to a copy in the user's data
+# folder, made by the first add and read from then on.
 #   tests/packaging/paket.sh BUILD_FOLDER
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
@@ -65,4 +65,13 @@ cli add --country Deneme --city "Eski Köy" --tz 3 --lat 40 --lon 30 >/dev/null 
 [ "$(tail -c 200 "$KOPYA" | iconv -f WINDOWS-1254 -t UTF-8 | grep -c "|Deneme|")" -eq 2 ] ||
   fail "the second add did not keep the first"
 cli search "Eski Köy" | grep -q "|Deneme|Eski Köy|" || fail "search does not find the second place"
+
+# The files' owner (root, when the test runs as root) may write the installed folder, and an
+# add still goes to a copy of their own: an installed program never changes what it shipped.
+chmod -R u+w "$KOK"
+mkdir "$T/sahip"
+env -i HOME="$T/sahip" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 TZ=UTC "$KOK/usr/bin/orvanel-cli" add \
+  --country Deneme --city Sahip --tz 3 --lat 40 --lon 30 >"$T/sahip.out" 2>&1 || fail "owner's add: $(cat "$T/sahip.out")"
+cmp -s "$KOK/usr/share/orvanel/data.db" "$KAYNAK/assets/data.db" || fail "the owner's add changed the installed data.db"
+[ -f "$T/sahip/.local/share/Orvanel/data.db" ] || fail "the owner's add made no copy of their own"
 echo PASS

@@ -40,8 +40,9 @@ int main(int argc, char* argv[])
     b.Ses = &ses;
     b.Oturum = oturum.get();
     b.Mesaj = &mesaj;
-    b.VeriKlasoru = KurulumKlasorleri::Veri(QCoreApplication::applicationDirPath());
-    b.KullaniciKlasoru = KurulumKlasorleri::Kullanici();
+    const QString programKlasoru = QCoreApplication::applicationDirPath();
+    b.VeriKlasoru = KurulumKlasorleri::Veri(programKlasoru);
+    b.KullaniciKlasoru = KurulumKlasorleri::Kullanici(programKlasoru);
 
     AnaForm form(b);
     IlkKareOlcer olcer;
