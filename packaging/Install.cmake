@@ -2,7 +2,6 @@
 # sounds in share/orvanel/ (the programs look there when their own folder has no data.db), the
 # menu entry, icons and AppStream metadata where desktops look for them. The build folder
 # itself stays the portable layout, everything side by side.
-set(ORVANEL_ID org.example.orvanel)
 set(veri ${CMAKE_INSTALL_DATADIR}/orvanel)
 set(belge ${CMAKE_INSTALL_DATADIR}/doc/orvanel)
 
@@ -14,8 +13,13 @@ foreach(size 16 24 32 48)
   install(FILES assets/icons/orvanel_${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME orvanel.png)
 endforeach()
-install(FILES packaging/${ORVANEL_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES packaging/${ORVANEL_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The menu entry and the AppStream file are named by the application id.
+set(masaustu ${CMAKE_BINARY_DIR}/packaging/${ORVANEL_KIMLIK}.desktop)
+set(metainfo ${CMAKE_BINARY_DIR}/packaging/${ORVANEL_KIMLIK}.metainfo.xml)
+configure_file(packaging/orvanel.desktop.in ${masaustu} COPYONLY)
+configure_file(packaging/orvanel.metainfo.xml.in ${metainfo} @ONLY)
+install(FILES ${masaustu} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Debian wants the copyright and a compressed changelog without a time stamp in its header.
 set(gunluk ${CMAKE_BINARY_DIR}/changelog.gz)

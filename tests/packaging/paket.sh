@@ -20,14 +20,24 @@ lintian --fail-on error "$DEB" >"$T/lintian.log" 2>&1 || fail "lintian: $(cat "$
 
 KOK=$T/kok
 dpkg-deb -x "$DEB" "$KOK"
+# One reverse-DNS id, not under the reserved example domain, names the menu entry and the
+# AppStream component; the homepage is the configured product address.
+MENU=$(ls "$KOK"/usr/share/applications/*.desktop)
+ID=$(basename "$MENU" .desktop)
+[[ $ID =~ ^[a-z]+(\.[A-Za-z0-9_-]+){2,}$ && ! $ID =~ (^|\.)example\. ]] || fail "application id $ID"
 for f in usr/bin/orvanel usr/bin/orvanel-cli usr/lib/orvanel/liborvanel_ses.so \
   usr/share/orvanel/data.db usr/share/orvanel/uyari.wma usr/share/orvanel/Ezan/ezan.wma \
-  usr/share/applications/org.example.orvanel.desktop usr/share/icons/hicolor/48x48/apps/orvanel.png \
+  usr/share/metainfo/$ID.metainfo.xml usr/share/icons/hicolor/48x48/apps/orvanel.png \
   usr/share/doc/orvanel/copyright; do
   [ -f "$KOK/$f" ] || fail "$f is not in the package"
 done
-appstreamcli validate --no-net "$KOK/usr/share/metainfo/org.example.orvanel.metainfo.xml" \
-  >"$T/appstream.log" 2>&1 || fail "appstream: $(cat "$T/appstream.log")"
+METAINFO=$KOK/usr/share/metainfo/$ID.metainfo.xml
+ADRES=$(sed -n 's/^ORVANEL_URUN_ADRESI:STRING=//p' "$BUILD/CMakeCache.txt")
+grep -q "<id>$ID</id>" "$METAINFO" && grep -q ">$ID.desktop</launchable>" "$METAINFO" ||
+  fail "the AppStream id is not $ID"
+grep -q "<url type=\"homepage\">$ADRES</url>" "$METAINFO" && [ "$(dpkg-deb -f "$DEB" Homepage)" = "$ADRES" ] ||
+  fail "the homepage is not $ADRES"
+appstreamcli validate --no-net "$METAINFO" >"$T/appstream.log" 2>&1 || fail "appstream: $(cat "$T/appstream.log")"
 chmod -R a-w "$KOK"
 
 # The user: root may write anywhere, so as root the commands run as nobody.
