@@ -33,14 +33,15 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orvanel)
 set(CPACK_PACKAGE_VENDOR "The Orvanel developers")
 set(CPACK_PACKAGE_CONTACT "The Orvanel developers <orvanel@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "prayer times with a warning and the call to prayer")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "prayer times with a warning before each time")
 set(CPACK_PACKAGE_DESCRIPTION
     "Orvanel computes the six daily prayer times for a chosen place, shows them
-with the Gregorian and Hijri date, counts down to the next time, warns some
-minutes before each time and plays the call to prayer when a time begins. It
-lives in the notification area and speaks Turkish. orvanel-cli prints the
-times, exports them as an iCalendar file and writes the month's timetable
-(imsakiye) as a PDF page.")
+with the Gregorian and Hijri date, counts down to the next time and warns some
+minutes before each time. When a time begins it plays the user's own ezan
+recordings from its Ezan folder (/usr/share/orvanel/Ezan); the package ships a
+neutral chime in their place. It lives in the notification area and speaks
+Turkish. orvanel-cli prints the times, exports them as an iCalendar file and
+writes the month's timetable (imsakiye) as a PDF page.")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${ORVANEL_URUN_ADRESI})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

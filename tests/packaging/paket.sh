@@ -38,6 +38,12 @@ grep -q "<id>$ID</id>" "$METAINFO" && grep -q ">$ID.desktop</launchable>" "$META
 grep -q "<url type=\"homepage\">$ADRES</url>" "$METAINFO" && [ "$(dpkg-deb -f "$DEB" Homepage)" = "$ADRES" ] ||
   fail "the homepage is not $ADRES"
 appstreamcli validate --no-net "$METAINFO" >"$T/appstream.log" 2>&1 || fail "appstream: $(cat "$T/appstream.log")"
+# The texts promise what is shipped: the user's own recordings from the Ezan folder, a chime.
+for metin in "$(dpkg-deb -f "$DEB" Description)" "$(cat "$METAINFO")"; do
+  if grep -qi "call to prayer" <<<"$metin" || ! grep -q "Ezan" <<<"$metin" || ! grep -qi chime <<<"$metin"; then
+    fail "a package text promises the call to prayer or leaves out the Ezan folder and the chime: $metin"
+  fi
+done
 chmod -R a-w "$KOK"
 
 # The user: root may write anywhere, so as root the commands run as nobody.
