@@ -54,7 +54,7 @@ add_custom_command(OUTPUT ${kilavuz}/orvanel.1.gz ${kilavuz}/orvanel-cli.1.gz
 add_custom_target(orvanel_man ALL DEPENDS ${kilavuz}/orvanel.1.gz ${kilavuz}/orvanel-cli.1.gz)
 install(FILES ${kilavuz}/orvanel.1.gz ${kilavuz}/orvanel-cli.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-# Lintian reads the pages as English; the overrides name the Turkish words it takes for typos.
+# Lintian reads the pages as English: its spelling check is overridden for the Turkish help.
 install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
         RENAME orvanel)
 
