@@ -72,8 +72,8 @@ const QCommandLineOption
                             QStringLiteral("N"));
 const QCommandLineOption Komut::DbSecenegi(
     QStringLiteral("db"),
-    QStringLiteral("Konum dosyası (varsayılan: programın data.db dosyası; salt okunur bir "
-                   "kurulumda kullanıcının kendi kopyası)."),
+    QStringLiteral("Konum dosyası (varsayılan: programın data.db dosyası; kurulu programda "
+                   "ya da yazılamayan bir klasörde kullanıcının kendi kopyası)."),
     QStringLiteral("YOL"));
 
 Komut::Komut(QStringList adlar, QString ozet, QString aciklama, QString konumsal)

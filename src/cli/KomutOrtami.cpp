@@ -9,8 +9,8 @@ const KomutOrtami& KomutOrtami::Sistem()
 {
     static const SistemSaati saat;
     static const SistemYazSaati yazSaati;
-    static const KomutOrtami ortam{saat, yazSaati,
-                                   KurulumKlasorleri::Veri(QCoreApplication::applicationDirPath()),
-                                   KurulumKlasorleri::Kullanici()};
+    static const QString program = QCoreApplication::applicationDirPath();
+    static const KomutOrtami ortam{saat, yazSaati, KurulumKlasorleri::Veri(program),
+                                   KurulumKlasorleri::Kullanici(program)};
     return ortam;
 }

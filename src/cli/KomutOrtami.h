@@ -6,8 +6,8 @@
 #include <QString>
 
 // What a command takes from the system: the clock for "today", the daylight-saving dates, the
-// folder of data.db and the sounds (ending in "/") and the user's data folder for a copy of a
-// read-only data.db (empty: none). Tests hand in their own.
+// folder of data.db and the sounds (ending in "/") and the user's data folder whose copy of
+// data.db takes the added places (empty: none). Tests hand in their own.
 struct KomutOrtami
 {
     const Saat& Zaman;

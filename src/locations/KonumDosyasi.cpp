@@ -356,7 +356,7 @@ KonumDosyasi KonumDosyasi::DosyaYolu(const QString& yol)
 KonumDosyasi KonumDosyasi::Kurulu(const QString& veriKlasoru, const QString& kullaniciKlasoru)
 {
     KonumDosyasi dosya(veriKlasoru);
-    if (kullaniciKlasoru.isEmpty() || QFileInfo(QDir(veriKlasoru).absolutePath()).isWritable())
+    if (kullaniciKlasoru.isEmpty())
         return dosya;
     dosya.kurulu_ = dosya.yol_;
     dosya.yol_ = QDir(kullaniciKlasoru).filePath(DosyaAdi);

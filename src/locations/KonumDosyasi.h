@@ -72,9 +72,9 @@ KonumMesaji KonumDosyasiMesaji(KonumDosyasiSonucu sonuc);
 // complete data.db. The file keeps its permissions and owner; a link keeps pointing at it and
 // the file it names is the one written.
 //
-// An installed program's data.db sits in a folder users cannot write: each user then adds to
-// a copy in their own data folder, made by the first add from the installed file and read
-// instead of it from then on (Kurulu).
+// An installed program never writes its installed data.db, and a portable folder may be
+// read-only: each user then adds to a copy in their own data folder, made by the first add
+// from the shipped file and read instead of it from then on (Kurulu).
 class KonumDosyasi
 {
 public:
@@ -87,9 +87,9 @@ public:
     explicit KonumDosyasi(const QString& klasor);
     // A location file under another name; its temporary file is tmpdata.db beside it.
     static KonumDosyasi DosyaYolu(const QString& yol);
-    // data.db of `veriKlasoru` when that folder can be written (a portable program folder),
-    // else the user's copy in `kullaniciKlasoru`, read from the installed file until the
-    // first add makes it.
+    // data.db of `veriKlasoru` when `kullaniciKlasoru` is empty (a writable portable folder),
+    // else the user's copy in `kullaniciKlasoru`, read from the shipped file until the first
+    // add makes it (KurulumKlasorleri::Kullanici chooses).
     static KonumDosyasi Kurulu(const QString& veriKlasoru, const QString& kullaniciKlasoru);
 
     // The file written.

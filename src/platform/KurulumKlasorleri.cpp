@@ -15,8 +15,13 @@ QString Veri(const QString& programKlasoru)
     return program.path() + u'/';
 }
 
-QString Kullanici()
+QString Kullanici(const QString& programKlasoru)
 {
+    // An installed data.db is the package's file, checked against what the package shipped:
+    // not even root adds to it.
+    const bool kurulu = Veri(programKlasoru) != QDir(programKlasoru).path() + u'/';
+    if (!kurulu && QFileInfo(programKlasoru).isWritable())
+        return {};
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/Orvanel");
 }

@@ -188,12 +188,16 @@ void XdgOturumAcmaKaydi::Yaz()
     QSaveFile f(DosyaYolu());
     if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
         return;
+    // TryExec: once the program is removed, the desktop skips the entry left behind in the
+    // user's folder instead of failing to start it at every logon.
+    const QStringList komut = Beklenen();
     const QString metin = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=Orvanel\n"
                                          "Comment=Namaz vakitleri\n"
                                          "Exec=") +
-                          ExecMetni(Beklenen()) +
+                          ExecMetni(komut) + QStringLiteral("\nTryExec=") +
+                          DegerKacisi(komut.first()) +
                           QStringLiteral("\n"
                                          "Icon=orvanel\n"
                                          "Terminal=false\n"

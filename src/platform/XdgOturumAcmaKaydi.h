@@ -3,7 +3,7 @@
 #include "platform/OturumAcmaKaydi.h"
 
 // The logon entry as an XDG autostart file, <autostart folder>/orvanel.desktop, whose Exec
-// names the executable with "-startup".
+// names the executable with "-startup" and whose TryExec names the executable.
 class XdgOturumAcmaKaydi : public OturumAcmaKaydi
 {
 public:

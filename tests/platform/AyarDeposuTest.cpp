@@ -187,9 +187,10 @@ protected:
     QString Program;
 };
 
-// On writes an entry that starts this program with -startup (a matching one is left as
-// it is, one of a moved program rewritten, one switched off on the desktop counts as
-// missing); off removes only this installation's entry. The folder follows XDG_CONFIG_HOME.
+// On writes an entry that starts this program with -startup, skipped by the desktop once the
+// program is gone (TryExec); a matching one is left as it is, one of a moved program
+// rewritten, one switched off on the desktop counts as missing. Off removes only this
+// installation's entry. The folder follows XDG_CONFIG_HOME.
 TEST_F(OturumAcmaKaydiTest, TheEntryOfThisInstallation)
 {
     XdgOturumAcmaKaydi(Kok.path() + "/eski/orvanel", Autostart()).Uygula(true);
@@ -197,7 +198,8 @@ TEST_F(OturumAcmaKaydiTest, TheEntryOfThisInstallation)
     k.Uygula(true);
     const QString metin = DosyaMetni();
     EXPECT_TRUE(metin.startsWith("[Desktop Entry]\n") && metin.contains("\nType=Application\n") &&
-                metin.contains("\nExec=\"" + Program + "\" -startup\n"))
+                metin.contains("\nExec=\"" + Program + "\" -startup\n") &&
+                metin.contains("\nTryExec=" + Program + "\n"))
         << metin.toStdString();
     EXPECT_EQ(k.Oku(), (QStringList{Program, "-startup"}));
 

@@ -21,5 +21,5 @@ struct AnaFormBaglami
     MesajKutusu* Mesaj = nullptr;
     QString VeriKlasoru;           // data.db and the sounds, ends with "/"
     TepsiSimgesi* Tepsi = nullptr; // the notification area; null: the real one
-    QString KullaniciKlasoru{};    // the user's copy of a read-only data.db; empty: none
+    QString KullaniciKlasoru{};    // the user's copy of data.db for added places; empty: none
 };

@@ -18,6 +18,9 @@ int main(int argc, char* argv[])
     // The window hides itself into the notification area, and message boxes may be the only
     // windows for a while: the program ends only by its own Cikis.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The menu entry's name: a Wayland desktop matches the windows to it by this id (an X11
+    // one by the class, the executable's name, which the entry names too).
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANEL_KIMLIK));
 
     // The whole text after the program name, compared as one.
     const QString komutSatiri = app.arguments().mid(1).join(QLatin1Char(' '));
@@ -40,8 +43,9 @@ int main(int argc, char* argv[])
     b.Ses = &ses;
     b.Oturum = oturum.get();
     b.Mesaj = &mesaj;
-    b.VeriKlasoru = KurulumKlasorleri::Veri(QCoreApplication::applicationDirPath());
-    b.KullaniciKlasoru = KurulumKlasorleri::Kullanici();
+    const QString programKlasoru = QCoreApplication::applicationDirPath();
+    b.VeriKlasoru = KurulumKlasorleri::Veri(programKlasoru);
+    b.KullaniciKlasoru = KurulumKlasorleri::Kullanici(programKlasoru);
 
     AnaForm form(b);
     IlkKareOlcer olcer;
