@@ -19,38 +19,72 @@ const std::array<const char*, 12> HicriAylar{
     "Muharrem", "Safer", "Rebiü'l-Evvel", "Rebiü'l-Ahir", "Cemaziye'l-Evvel", "Cemaziye'l-Ahir",
     "Recep",    "Şaban", "Ramazan",       "Şevval",       "Zi'l-Ka'de",       "Zi'l-Hicce"};
 
+const std::array<const char*, 7> Gunler{"Pazartesi", "Salı",      "Çarşamba", "Perşembe",
+                                        "Cuma",      "Cumartesi", "Pazar"};
+
 } // namespace
 
-QString HicriTarih(const QDate& tarih, int hicriGun)
+HicriTarihi HicriCevir(const QDate& tarih, int hicriGun)
 {
-    if (!tarih.isValid())
-        return {};
     const double gunler = static_cast<double>(QDate(1970, 1, 1).daysTo(tarih));
     const double y = CifteYuvarla(gunler / HicriYil);
     const double r1 = gunler - y * HicriYil;
     const double m = CifteYuvarla(r1 / HicriAy);
     const double r2 = r1 - m * HicriAy;
 
-    long long yil = static_cast<long long>(y) + 1389;
-    int ay = static_cast<int>(m) + 10;
+    HicriTarihi h;
+    h.Yil = static_cast<qint64>(y) + 1389;
+    h.Ay = static_cast<int>(m) + 10;
     double gun = r2 + 23 + hicriGun;
     // One month-end carry only; a day that rounds to 30 stays the 30th.
     if (gun > AySonuSiniri && CifteYuvarla(gun) != 30) {
-        ++ay;
+        ++h.Ay;
         gun = CifteYuvarla(gun - HicriAy);
     } else {
         gun = CifteYuvarla(gun);
     }
-    if (ay > 12) {
-        ay -= 12;
-        ++yil;
+    if (h.Ay > 12) {
+        h.Ay -= 12;
+        ++h.Yil;
     }
     // The rounding above keeps the month in 4..17 before the wrap; stay safe regardless.
-    const int indeks = ((ay - 1) % 12 + 12) % 12;
-    return QStringLiteral("%1 %2 %3")
-        .arg(static_cast<long long>(gun))
-        .arg(QString::fromUtf8(HicriAylar[static_cast<std::size_t>(indeks)]))
-        .arg(yil);
+    h.Ay = ((h.Ay - 1) % 12 + 12) % 12 + 1;
+    h.Gun = static_cast<int>(gun);
+    return h;
+}
+
+QDate MiladiKarsiligi(const HicriTarihi& hicri, int hicriGun)
+{
+    // The mean lengths give the day to within one; the conversion itself decides.
+    const double aylar = static_cast<double>(hicri.Yil - 1389) * 12 + (hicri.Ay - 10);
+    const qint64 tahmin = static_cast<qint64>(
+        std::llround(aylar * HicriAy + hicri.Gun - 23 - static_cast<double>(hicriGun)));
+    const QDate orta = QDate(1970, 1, 1).addDays(tahmin);
+    for (int fark : {0, -1, 1, -2, 2, -3, 3}) {
+        const QDate d = orta.addDays(fark);
+        if (d.isValid() && HicriCevir(d, hicriGun) == hicri)
+            return d;
+    }
+    return {};
+}
+
+QString HicriAyAdi(int ay)
+{
+    if (ay < 1 || ay > 12)
+        return {};
+    return QString::fromUtf8(HicriAylar[static_cast<std::size_t>(ay - 1)]);
+}
+
+QString HicriMetni(const HicriTarihi& hicri)
+{
+    return QStringLiteral("%1 %2 %3").arg(hicri.Gun).arg(HicriAyAdi(hicri.Ay)).arg(hicri.Yil);
+}
+
+QString HicriTarih(const QDate& tarih, int hicriGun)
+{
+    if (!tarih.isValid())
+        return {};
+    return HicriMetni(HicriCevir(tarih, hicriGun));
 }
 
 QString MiladiTarih(const QDate& tarih)
@@ -61,4 +95,11 @@ QString MiladiTarih(const QDate& tarih)
         .arg(tarih.day())
         .arg(QString::fromUtf8(Aylar[static_cast<std::size_t>(tarih.month() - 1)]))
         .arg(tarih.year());
+}
+
+QString HaftaGunu(const QDate& tarih)
+{
+    if (!tarih.isValid())
+        return {};
+    return QString::fromUtf8(Gunler[static_cast<std::size_t>(tarih.dayOfWeek() - 1)]);
 }
