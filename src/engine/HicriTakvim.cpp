@@ -10,7 +10,6 @@ namespace {
 // Mean lengths in days; 1 January 1970 is 23 Şevval 1389.
 constexpr double HicriYil = 354.37419;
 constexpr double HicriAy = 29.531182;
-constexpr double AySonuSiniri = 29.531188;
 
 const std::array<const char*, 12> Aylar{"Ocak",   "Şubat",   "Mart",  "Nisan", "Mayıs", "Haziran",
                                         "Temmuz", "Ağustos", "Eylül", "Ekim",  "Kasım", "Aralık"};
@@ -34,21 +33,24 @@ HicriTarihi HicriCevir(const QDate& tarih, int hicriGun)
 
     HicriTarihi h;
     h.Yil = static_cast<qint64>(y) + 1389;
-    h.Ay = static_cast<int>(m) + 10;
+    qint64 ay = static_cast<qint64>(m) + 10;
     double gun = r2 + 23 + hicriGun;
-    // One month-end carry only; a day that rounds to 30 stays the 30th.
-    if (gun > AySonuSiniri && CifteYuvarla(gun) != 30) {
-        ++h.Ay;
-        gun = CifteYuvarla(gun - HicriAy);
-    } else {
-        gun = CifteYuvarla(gun);
+    // A raw day more than half a day past a mean month belongs to the next month, one below
+    // half a day to the month before: the 1st follows the 29th or the 30th, and a
+    // correction of any size carries over as many months as it needs.
+    while (gun - HicriAy > 0.5) {
+        gun -= HicriAy;
+        ++ay;
     }
-    if (h.Ay > 12) {
-        h.Ay -= 12;
-        ++h.Yil;
+    while (gun < 0.5) {
+        gun += HicriAy;
+        --ay;
     }
-    // The rounding above keeps the month in 4..17 before the wrap; stay safe regardless.
-    h.Ay = ((h.Ay - 1) % 12 + 12) % 12 + 1;
+    gun = CifteYuvarla(gun);
+    // Months 1..12, the year carried both ways.
+    const qint64 yilFarki = (ay >= 1 ? ay - 1 : ay - 12) / 12;
+    h.Yil += yilFarki;
+    h.Ay = static_cast<int>(ay - yilFarki * 12);
     h.Gun = static_cast<int>(gun);
     return h;
 }
