@@ -16,6 +16,7 @@ constexpr int ZilHicce = 12;
 // the first Friday from it on (Regaib: the Thursday before the first Friday of Recep).
 struct Kural
 {
+    const char* Anahtar;
     const char* Ad;
     int Ay;
     int Gun;
@@ -26,24 +27,24 @@ struct Kural
 
 // In the order of the Hijri year.
 const Kural Kurallar[] = {
-    {"Hicri Yılbaşı", Muharrem, 1, false},
-    {"Aşure Günü", Muharrem, 10, false},
-    {"Mevlid Kandili", RebiulEvvel, 11, true},
-    {"Üç Ayların Başlangıcı", Recep, 1, false},
-    {"Regaib Kandili", Recep, 1, true, -1, true},
-    {"Miraç Kandili", Recep, 26, true},
-    {"Berat Kandili", Saban, 14, true},
-    {"Ramazan Başlangıcı", Ramazan, 1, false},
-    {"Kadir Gecesi", Ramazan, 26, true},
-    {"Ramazan Bayramı Arefesi", Sevval, 1, false, -1},
-    {"Ramazan Bayramı 1. Gün", Sevval, 1, false},
-    {"Ramazan Bayramı 2. Gün", Sevval, 2, false},
-    {"Ramazan Bayramı 3. Gün", Sevval, 3, false},
-    {"Kurban Bayramı Arefesi", ZilHicce, 9, false},
-    {"Kurban Bayramı 1. Gün", ZilHicce, 10, false},
-    {"Kurban Bayramı 2. Gün", ZilHicce, 11, false},
-    {"Kurban Bayramı 3. Gün", ZilHicce, 12, false},
-    {"Kurban Bayramı 4. Gün", ZilHicce, 13, false},
+    {"hicri-yilbasi", "Hicri Yılbaşı", Muharrem, 1, false},
+    {"asure-gunu", "Aşure Günü", Muharrem, 10, false},
+    {"mevlid-kandili", "Mevlid Kandili", RebiulEvvel, 11, true},
+    {"uc-aylarin-baslangici", "Üç Ayların Başlangıcı", Recep, 1, false},
+    {"regaib-kandili", "Regaib Kandili", Recep, 1, true, -1, true},
+    {"mirac-kandili", "Miraç Kandili", Recep, 26, true},
+    {"berat-kandili", "Berat Kandili", Saban, 14, true},
+    {"ramazan-baslangici", "Ramazan Başlangıcı", Ramazan, 1, false},
+    {"kadir-gecesi", "Kadir Gecesi", Ramazan, 26, true},
+    {"ramazan-bayrami-arefesi", "Ramazan Bayramı Arefesi", Sevval, 1, false, -1},
+    {"ramazan-bayrami-1", "Ramazan Bayramı 1. Gün", Sevval, 1, false},
+    {"ramazan-bayrami-2", "Ramazan Bayramı 2. Gün", Sevval, 2, false},
+    {"ramazan-bayrami-3", "Ramazan Bayramı 3. Gün", Sevval, 3, false},
+    {"kurban-bayrami-arefesi", "Kurban Bayramı Arefesi", ZilHicce, 9, false},
+    {"kurban-bayrami-1", "Kurban Bayramı 1. Gün", ZilHicce, 10, false},
+    {"kurban-bayrami-2", "Kurban Bayramı 2. Gün", ZilHicce, 11, false},
+    {"kurban-bayrami-3", "Kurban Bayramı 3. Gün", ZilHicce, 12, false},
+    {"kurban-bayrami-4", "Kurban Bayramı 4. Gün", ZilHicce, 13, false},
 };
 
 void Sirala(std::vector<DiniGun>& gunler)
@@ -65,7 +66,8 @@ std::vector<DiniGun> DiniGunler::HicriYili(qint64 hicriYil, int hicriGun)
         if (k.IlkCumadanOnce)
             tarih = tarih.addDays((Qt::Friday - tarih.dayOfWeek() + 7) % 7);
         tarih = tarih.addDays(k.Fark);
-        gunler.push_back({tarih, QString::fromUtf8(k.Ad), k.Gece, HicriCevir(tarih, hicriGun)});
+        gunler.push_back({tarih, QString::fromUtf8(k.Ad), k.Gece, HicriCevir(tarih, hicriGun),
+                          QString::fromLatin1(k.Anahtar), hicriYil});
     }
     Sirala(gunler);
     return gunler;
