@@ -1,13 +1,15 @@
 #pragma once
 
-#include "shell/SesYollari.h"
+#include "engine/DiniGun.h"
 #include "locations/UyariAyarlari.h"
+#include "shell/SesYollari.h"
 
 #include <QDate>
 #include <QLocale>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 class Saat;
 class GeriSayimHedefi;
@@ -33,6 +35,10 @@ public:
     void SesYollariniAyarla(const SesYollari& yollar) { yollar_ = yollar; }
     // The clock caption's locale (the user's at construction otherwise).
     void setSaatYereli(const QLocale& yerel);
+
+    // The religious days' greeting on or off, and the Hijri correction they are dated with.
+    // Off until set. Setting it again the same day greets nothing twice.
+    void DiniGunleriAyarla(bool hatirlat, int hicriGun);
 
     // Applying the regional settings opens a new warning window.
     void UyariyiSifirla() { uyariVerildi_ = false; }
@@ -61,6 +67,7 @@ public:
 private:
     void VakitUyari(int vakit, double kalan);
     void VakitDegisimi(int c);
+    void DiniGunHatirlat(const QDate& bugun, int c);
 
     const Saat& saat_;
     const std::array<double, 6>& vakitler_;
@@ -77,4 +84,11 @@ private:
     QDate hesaplananGun_;
 
     QString kalanMetni_; // reused LKalan caption
+
+    bool diniGunHatirlat_ = false;
+    int hicriGun_ = 0;
+    QDate diniGunTarihi_; // the day bugununDiniGunleri_ are of; invalid: to be read
+    std::vector<DiniGun> bugununDiniGunleri_;
+    QDate hatirlatmaGunu_;        // the day the greetings below were given on
+    QStringList hatirlatilanlar_; // their Anahtar
 };
