@@ -2,20 +2,25 @@
 // and the pages. Real settings file and program folder in temporary
 // folders, the shipped data.db, the real sound library; the clock, the daylight-saving rule,
 // the notification area's presence and the message boxes are stand-ins.
+#include "cli/KomutSatiri.h"
 #include "controls/gui/Buton.h"
 #include "controls/gui/ListBox.h"
 #include "controls/gui/Scroll.h"
 #include "engine/HicriTakvim.h"
 #include "locations/vkListItem.h"
+#include "notify/gui/MenuForm.h"
+#include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
 #include "notify/gui/QtTepsiSimgesi.h"
 #include "platform/AyarDeposu.h"
 #include "platform/QtSesKutuphanesi.h"
 #include "platform/XdgOturumAcmaKaydi.h"
 #include "shell/gui/AnaForm.h"
+#include "shell/gui/DiniGunListesi.h"
 #include "shell/gui/Etiket.h"
 #include "shell/gui/MesajKutusu.h"
 #include "shell/gui/SayfaBolgesel.h"
+#include "shell/gui/SayfaDiniGunler.h"
 #include "support/AyarKlasoru.h"
 #include "support/Dosya.h"
 #include "support/FareSurucu.h"
@@ -26,9 +31,28 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTextStream>
 #include <QWindow>
 
 namespace {
+
+// The days of a year as `orvanel-cli religious-days` prints them, in the page's words: name,
+// date with weekday, Hijri date.
+QStringList KomutSatirlari(const Saat& saat, const YazSaatiKaynagi& yazSaati, int yil)
+{
+    QString metin, hata;
+    QTextStream out(&metin), err(&hata);
+    KomutSatiri().Calistir({"religious-days", "--year", QString::number(yil)}, out, err,
+                           {saat, yazSaati, QString()});
+    out.flush();
+    QStringList satirlar;
+    for (const QString& satir : metin.split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList a = satir.split(u'\t');
+        satirlar << a[2] + " | " + MiladiTarih(QDate::fromString(a[0], Qt::ISODate)) + u' ' + a[1] +
+                        " | " + a[3];
+    }
+    return satirlar;
+}
 
 // Writes down every box as "title: text" and answers every question with yes.
 class KayitliMesaj : public MesajKutusu
@@ -230,6 +254,80 @@ private slots:
         FareSurucu::Tasi(vs, QPoint(8, tutamak + 20));
         FareSurucu::Birak(vs, QPoint(8, tutamak + 20));
         QVERIFY(db->TopIndex() > 1000); // 20 pixels of a 40-pixel track: thousands of rows
+    }
+
+    // Page 4 and the tray menu's "Dini Günler" show the days of the selected day's year as the
+    // command line prints them, with the stored Hijri correction; the two buttons step the
+    // year. Seen from 21 June 2026 (Aşure Günü on 24 June with a correction of 1), the days
+    // before are dimmed and the next one, marked with the days left to it, is second from the
+    // top, under the last day passed. Every text
+    // fits its row left of the scrollbar, so the page needs no horizontal scrolling.
+    void diniGunlerSayfasi()
+    {
+        Ayar("HicriGun", "1");
+        AnaForm& f = Baslat();
+        f.Menu()->tmDiniGunler->trigger();
+        QCOMPARE(f.GosterilenSayfa(), 4);
+        QCOMPARE(f.Tablar[4]->CurrentEvent(), 1);
+        SayfaDiniGunler* s = f.Sayfa4;
+        const auto sayfa = [s] {
+            QStringList satirlar;
+            for (const DiniGunSatirlari::Satir& r : s->Liste->Satirlar())
+                satirlar << r.Ad + " | " + r.Tarih + " | " + r.Hicri;
+            return satirlar;
+        };
+        QCOMPARE(s->LYil->text(), QStringLiteral("2026"));
+        QCOMPARE(sayfa(), KomutSatirlari(saat_, yazSaati_, 2026));
+
+        const auto& satirlar = s->Liste->Satirlar();
+        const DiniGunSatirlari::Satir& siradaki = satirlar[s->Liste->UstSatir() + 1];
+        QCOMPARE(siradaki.Ad + " " + siradaki.Kalan, QStringLiteral("Aşure Günü 3 gün kaldı"));
+        QCOMPARE(siradaki.Hal, DiniGunSatirlari::Durum::Siradaki);
+        QCOMPARE(satirlar[s->Liste->UstSatir()].Hal, DiniGunSatirlari::Durum::Gecmis);
+        QCOMPARE(satirlar.back().Hal, DiniGunSatirlari::Durum::Gelecek);
+
+        Tikla(s->BtnSonrakiYil);
+        QCOMPARE(s->LYil->text(), QStringLiteral("2027"));
+        QCOMPARE(sayfa(), KomutSatirlari(saat_, yazSaati_, 2027));
+        QCOMPARE(s->Liste->UstSatir(), 0); // nothing marked in a later year
+        Tikla(s->BtnOncekiYil);
+        Tikla(s->BtnOncekiYil);
+        QCOMPARE(s->LYil->text(), QStringLiteral("2025"));
+
+        // The widest texts of the days at the page's fonts.
+        QFont ad(QStringLiteral("Arial")), yazi(QStringLiteral("Arial"));
+        ad.setPixelSize(11), ad.setBold(true), yazi.setPixelSize(10);
+        QFont kalan = yazi;
+        kalan.setBold(true);
+        const int genislik = s->Liste->MetinGenisligi();
+        for (int yil : {2025, 2026, 2027, 2028}) {
+            s->Goster(yil, 0, QDate(2026, 6, 21));
+            for (const DiniGunSatirlari::Satir& r : s->Liste->Satirlar()) {
+                QVERIFY2(QFontMetrics(ad).horizontalAdvance(r.Ad) <= genislik, qPrintable(r.Ad));
+                QVERIFY2(QFontMetrics(yazi).horizontalAdvance(r.Tarih) <= genislik,
+                         qPrintable(r.Tarih));
+                QVERIFY2(QFontMetrics(yazi).horizontalAdvance(r.Hicri) +
+                                 QFontMetrics(kalan).horizontalAdvance(" 365 gün kaldı") <=
+                             genislik,
+                         qPrintable(r.Hicri));
+            }
+        }
+        QVERIFY(s->Liste->geometry().right() < s->width() &&
+                s->Liste->VS()->geometry().right() < s->Liste->width());
+    }
+
+    // Started on the evening of Mevlid Kandili (Akşam 20:01 in İstanbul), the popup greets the
+    // night with the stored correction; switched off on the general page, it stays quiet.
+    void diniGunHatirlatmasi()
+    {
+        saat_.Ayarla(QDateTime(QDate(2026, 8, 24), QTime(20, 30)));
+        for (const char* acik : {"1", "0"}) {
+            Ayar("DiniGunHatirlat", acik);
+            AnaForm& f = Baslat();
+            const QString metin =
+                f.Mesaj()->Mesaj1Metni() + f.Mesaj()->KalanSure() + f.Mesaj()->Mesaj2Metni();
+            QCOMPARE(metin, QString(*acik == '1' ? "Bu gece Mevlid Kandili Hayırlı olsun." : ""));
+        }
     }
 
     // Dragged while the left button is held, also partly off the screen; nothing is stored.
