@@ -45,6 +45,9 @@ TEST(HicriTakvim, ReferenceTable)
         EXPECT_EQ(HicriTarih(o.tarih, o.hicriGun), QString::fromUtf8(o.metin))
             << o.tarih.toString(Qt::ISODate).toStdString() << " " << o.hicriGun;
     EXPECT_TRUE(HicriTarih(QDate(), 0).isEmpty());
+    EXPECT_EQ(MiladiTarih(QDate(2027, 2, 1)) + ' ' + HaftaGunu(QDate(2027, 2, 1)),
+              QStringLiteral("1 Şubat 2027 Pazartesi"));
+    EXPECT_TRUE(MiladiTarih(QDate()).isEmpty() && HaftaGunu(QDate()).isEmpty());
 }
 
 // Every day from 1900 to 2100 follows the day before: the next day of the month, or day 1 of
@@ -69,13 +72,6 @@ TEST(HicriTakvim, EveryDayFollowsTheDayBefore)
             dun = h;
         }
     }
-}
-
-TEST(MiladiTarih, TurkishMonthNames)
-{
-    EXPECT_EQ(MiladiTarih(QDate(2026, 12, 5)), QStringLiteral("5 Aralık 2026"));
-    EXPECT_EQ(MiladiTarih(QDate(2027, 2, 1)), QStringLiteral("1 Şubat 2027"));
-    EXPECT_TRUE(MiladiTarih(QDate()).isEmpty());
 }
 
 // Dates as a user types them under the Turkish, C and US formats (two-digit years read in
