@@ -37,6 +37,8 @@ TEST(Komut, MistakesGiveOneTurkishLineAndStatusTwo)
         {{"times", "--date", "2026-02-30"},
          "Geçersiz tarih: 2026-02-30 (YYYY-AA-GG biçiminde, var olan bir gün olmalı)"},
         {{"times", "--lat", "41"}, "--lat, --lon ve --tz birlikte verilmeli."},
+        {{"religious-days", "--json", "--ics"}, "--json ile --ics birlikte verilemez."},
+        {{"dini-gunler", "--year", "10000"}, "Yıl 1 ile 9999 arasında bir tam sayı olmalı: 10000"},
         {{"times", "--lat", "abc", "--lon", "29", "--tz", "2"}, "Geçersiz sayı: --lat abc"},
         {{"times", "--lat", "-90.5", "--lon", "29", "--tz", "2"},
          "Enlem -90 ile 90 arasında olmalı: -90.5"},

@@ -1,10 +1,11 @@
 # Reads a file of `orvanel-cli ics` with the icalendar module and checks it against the
 # month's CSV: python3 takvim_kontrol.py ZONE MONTH.csv FILE.ics SECOND_RUN.ics
 # Prints "<events> olay, <alarms> uyarı <triggers> | <locations>", then the UIDs.
-# A file of `orvanel-cli religious-days --ics` is checked against the command's plain lines:
-# python3 takvim_kontrol.py --dini DAYS.txt FILE.ics SECOND_RUN.ics
-# Prints "<events> tüm gün olayı", then the UIDs. A broken rule ends it with an AssertionError.
-import csv, datetime, re, sys, zoneinfo
+# A file of `orvanel-cli religious-days --ics` and its --json output are checked against the
+# command's plain lines: python3 takvim_kontrol.py --dini DAYS.txt FILE.ics SECOND_RUN.ics DAYS.json
+# Prints "<events> tüm gün olayı, <nights> gece", then the UIDs. A broken rule ends it with an
+# AssertionError.
+import csv, datetime, json, re, sys, zoneinfo
 import icalendar
 
 
@@ -31,19 +32,23 @@ def ayni_uidler(olaylar, ikinci_yol):
     return uidler
 
 
-def dini_gunler(satirlar_yol, ics_yol, ikinci_yol):
+def dini_gunler(satirlar_yol, ics_yol, ikinci_yol, json_yol):
     with open(satirlar_yol, encoding="utf-8") as f:
         satirlar = [s.rstrip("\n").split("\t") for s in f if s.strip()]
     olaylar = takvim_oku(ics_yol)
-    assert len(olaylar) == len(satirlar)
-    for olay, (tarih, _, ad, hicri) in zip(olaylar, satirlar):
+    with open(json_yol, encoding="utf-8") as f:
+        nesneler = json.load(f)
+    assert len(olaylar) == len(satirlar) == len(nesneler)
+    for olay, nesne, (tarih, _, ad, hicri) in zip(olaylar, nesneler, satirlar):
         gun = datetime.date.fromisoformat(tarih)
         assert olay["DTSTART"].params["VALUE"] == "DATE", olay
         bas, son = olay.decoded("DTSTART"), olay.decoded("DTEND")
         assert type(bas) is datetime.date and son - bas == datetime.timedelta(days=1), olay
         assert (bas, str(olay["SUMMARY"]), str(olay["DESCRIPTION"])) == (gun, ad, hicri), olay
+        gece = ad.endswith("Kandili") or ad.endswith("Gecesi")
+        assert nesne == {"date": tarih, "name": ad, "hijri": hicri, "evening": gece}, nesne
     uidler = ayni_uidler(olaylar, ikinci_yol)
-    print(f"{len(olaylar)} tüm gün olayı")
+    print(f"{len(olaylar)} tüm gün olayı, {sum(n['evening'] for n in nesneler)} gece")
     print("\n".join(uidler))
 
 
@@ -77,6 +82,6 @@ def ay(bolge_adi, csv_yol, ics_yol, ikinci_yol):
 
 
 if sys.argv[1] == "--dini":
-    dini_gunler(*sys.argv[2:5])
+    dini_gunler(*sys.argv[2:6])
 else:
     ay(*sys.argv[1:5])

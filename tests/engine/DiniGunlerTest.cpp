@@ -52,14 +52,11 @@ TEST(DiniGunler, TwoHijriYears)
     QStringList gunler;
     for (qint64 yil : {1445, 1447, 1448})
         for (const DiniGun& g : DiniGunler::HicriYili(yil, 0))
-            if (yil != 1445 || g.Anahtar == "regaib-kandili") {
+            if (yil != 1445 || g.Anahtar == "regaib-kandili")
                 gunler << QStringLiteral("%1 %2%3, %4")
                               .arg(g.Tarih.toString(Qt::ISODate), g.Ad,
                                    g.Gece ? QStringLiteral(" (gece)") : QString(),
                                    HicriMetni(g.Hicri));
-                // The Hijri day shown is the one the calendar reads on that date.
-                EXPECT_EQ(g.Hicri, HicriCevir(g.Tarih, 0)) << g.Ad.toStdString();
-            }
     EXPECT_EQ(gunler, beklenen);
     // Far corrections still find every day.
     for (int k : {-400, 400, 32767, -32768})

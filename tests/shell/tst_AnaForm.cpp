@@ -36,24 +36,6 @@
 
 namespace {
 
-// The days of a year as `orvanel-cli religious-days` prints them, in the page's words: name,
-// date with weekday, Hijri date.
-QStringList KomutSatirlari(const Saat& saat, const YazSaatiKaynagi& yazSaati, int yil)
-{
-    QString metin, hata;
-    QTextStream out(&metin), err(&hata);
-    KomutSatiri().Calistir({"religious-days", "--year", QString::number(yil)}, out, err,
-                           {saat, yazSaati, QString()});
-    out.flush();
-    QStringList satirlar;
-    for (const QString& satir : metin.split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList a = satir.split(u'\t');
-        satirlar << a[2] + " | " + MiladiTarih(QDate::fromString(a[0], Qt::ISODate)) + u' ' + a[1] +
-                        " | " + a[3];
-    }
-    return satirlar;
-}
-
 // Writes down every box as "title: text" and answers every question with yes.
 class KayitliMesaj : public MesajKutusu
 {
@@ -109,6 +91,22 @@ class tst_AnaForm : public QObject
         return *form_;
     }
     static void Ayar(const QString& k, const QString& deger) { AyarDeposu().Yaz(k, deger); }
+    // The days of a year as `orvanel-cli religious-days` prints them, in the page's words.
+    QStringList KomutSatirlari(int yil) const
+    {
+        QString metin, hata;
+        QTextStream out(&metin), err(&hata);
+        KomutSatiri().Calistir({"religious-days", "--year", QString::number(yil)}, out, err,
+                               {saat_, yazSaati_, QString()});
+        out.flush();
+        QStringList satirlar;
+        for (const QString& satir : metin.split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList a = satir.split(u'\t'); // date, weekday, name, Hijri date
+            satirlar << a[2] + " | " + MiladiTarih(QDate::fromString(a[0], Qt::ISODate)) + u' ' +
+                            a[1] + " | " + a[3];
+        }
+        return satirlar;
+    }
     static void Tikla(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
     // Typed key by key (QTest::keyClicks takes only ASCII).
     static void Yaz(QWidget* w, const QString& metin)
@@ -256,69 +254,43 @@ private slots:
         QVERIFY(db->TopIndex() > 1000); // 20 pixels of a 40-pixel track: thousands of rows
     }
 
-    // Page 4 and the tray menu's "Dini Günler" show the days of the selected day's year as the
-    // command line prints them, with the stored Hijri correction; the two buttons step the
-    // year. Seen from 21 June 2026 (Aşure Günü on 24 June with a correction of 1), the days
-    // before are dimmed and the next one, marked with the days left to it, is second from the
-    // top, under the last day passed. Every text
-    // fits its row left of the scrollbar, so the page needs no horizontal scrolling.
+    // Started on the evening of Mevlid Kandili with a Hijri correction of 1 (23 August 2026,
+    // Akşam 20:01 in İstanbul), the popup greets the night. Page 4, opened by the tray menu's
+    // "Dini Günler", shows the days of the selected day's year as the command line prints them
+    // with that correction, the night marked "Bu gece" second from the top; the two buttons
+    // step the year. Every text fits its row left of the scrollbar: no horizontal scrolling.
     void diniGunlerSayfasi()
     {
         Ayar("HicriGun", "1");
+        saat_.Ayarla(QDateTime(QDate(2026, 8, 23), QTime(20, 30)));
         AnaForm& f = Baslat();
+        QCOMPARE(f.Mesaj()->Mesaj1Metni() + f.Mesaj()->KalanSure() + f.Mesaj()->Mesaj2Metni(),
+                 QStringLiteral("Bu gece Mevlid Kandili Hayırlı olsun."));
         f.Menu()->tmDiniGunler->trigger();
-        QCOMPARE(f.GosterilenSayfa(), 4);
-        QCOMPARE(f.Tablar[4]->CurrentEvent(), 1);
+        QVERIFY(f.GosterilenSayfa() == 4 && f.Tablar[4]->CurrentEvent() == 1);
         SayfaDiniGunler* s = f.Sayfa4;
-        const auto sayfa = [s] {
-            QStringList satirlar;
-            for (const DiniGunSatirlari::Satir& r : s->Liste->Satirlar())
-                satirlar << r.Ad + " | " + r.Tarih + " | " + r.Hicri;
-            return satirlar;
-        };
-        QCOMPARE(s->LYil->text(), QStringLiteral("2026"));
-        QCOMPARE(sayfa(), KomutSatirlari(saat_, yazSaati_, 2026));
-
         const DiniGunSatirlari::Satir& siradaki = s->Liste->Satirlar()[s->Liste->UstSatir() + 1];
-        QCOMPARE(siradaki.Ad + " " + siradaki.Kalan, QStringLiteral("Aşure Günü 3 gün kaldı"));
+        QCOMPARE(siradaki.Ad + " " + siradaki.Kalan, QStringLiteral("Mevlid Kandili Bu gece"));
 
-        Tikla(s->BtnSonrakiYil);
-        QCOMPARE(s->LYil->text(), QStringLiteral("2027"));
-        QCOMPARE(sayfa(), KomutSatirlari(saat_, yazSaati_, 2027));
-        QCOMPARE(s->Liste->UstSatir(), 0); // nothing marked in a later year
-        Tikla(s->BtnOncekiYil);
-        Tikla(s->BtnOncekiYil);
-        QCOMPARE(s->LYil->text(), QStringLiteral("2025"));
-
-        // The widest texts of four years at the page's fonts (the Hijri date's line in bold).
-        QFont ad(QStringLiteral("Arial")), yazi = ad;
+        QFont ad(QStringLiteral("Arial")), yazi = ad; // the page's fonts, the last line in bold
         ad.setPixelSize(11), yazi.setPixelSize(10), ad.setBold(true);
         int enGenis = 0;
-        for (int yil : {2025, 2026, 2027, 2028}) {
-            s->Goster(yil, 0, QDate(2026, 6, 21));
-            for (const DiniGunSatirlari::Satir& r : s->Liste->Satirlar())
-                enGenis =
-                    std::max({enGenis, QFontMetrics(ad).horizontalAdvance(r.Ad),
-                              QFontMetrics(yazi).horizontalAdvance(r.Tarih),
-                              QFontMetrics(ad).horizontalAdvance(r.Hicri + " 365 gün kaldı")});
+        const std::pair<Buton*, int> adimlar[] = {
+            {nullptr, 2026}, {s->BtnSonrakiYil, 2027}, {s->BtnOncekiYil, 2026}};
+        for (const auto& [dugme, yil] : adimlar) {
+            if (dugme)
+                Tikla(dugme);
+            QCOMPARE(s->LYil->text(), QString::number(yil));
+            QStringList satirlar;
+            for (const DiniGunSatirlari::Satir& r : s->Liste->Satirlar()) {
+                satirlar << r.Ad + " | " + r.Tarih + " | " + r.Hicri;
+                enGenis = std::max({enGenis, QFontMetrics(ad).horizontalAdvance(r.Ad),
+                                    QFontMetrics(yazi).horizontalAdvance(r.Tarih),
+                                    QFontMetrics(ad).horizontalAdvance(r.Hicri + " 99 gün kaldı")});
+            }
+            QCOMPARE(satirlar, KomutSatirlari(yil));
         }
         QVERIFY(enGenis <= s->Liste->MetinGenisligi());
-        QVERIFY(s->Liste->geometry().right() < s->width() &&
-                s->Liste->VS()->geometry().right() < s->Liste->width());
-    }
-
-    // Started on the evening of Mevlid Kandili (Akşam 20:01 in İstanbul), the popup greets the
-    // night with the stored correction; switched off on the general page, it stays quiet.
-    void diniGunHatirlatmasi()
-    {
-        saat_.Ayarla(QDateTime(QDate(2026, 8, 24), QTime(20, 30)));
-        for (const char* acik : {"1", "0"}) {
-            Ayar("DiniGunHatirlat", acik);
-            AnaForm& f = Baslat();
-            const QString metin =
-                f.Mesaj()->Mesaj1Metni() + f.Mesaj()->KalanSure() + f.Mesaj()->Mesaj2Metni();
-            QCOMPARE(metin, QString(*acik == '1' ? "Bu gece Mevlid Kandili Hayırlı olsun." : ""));
-        }
     }
 
     // Dragged while the left button is held, also partly off the screen; nothing is stored.
