@@ -23,8 +23,13 @@ class GeriSayimHedefi;
 // The six times are read through a reference to the owner's GunlukVakitler, which the
 // owner's Hesapla rewrites. Periods are cyclic intervals [T_i, T_i+1), Yatsı running to
 // İmsak; a time that wrapped past midnight (far north, Yatsı after 00:00) then still gives
-// every period its own stretch of the day. A tick allocates nothing unless it warns, changes
-// the period or recomputes.
+// every period its own stretch of the day. A tick allocates nothing unless it warns, greets,
+// changes the period or recomputes, or on the first tick of a date looks up its religious days.
+//
+// On a religious day the popup also greets it once (DiniGunHatirlat), with no sound: a night
+// at the first tick at or after Akşam, a day at the first tick at or after İmsak, of the times
+// the countdown runs against; a program started later that day greets it on its first tick.
+// Never in a tick that warned: the greeting waits for the next one.
 class GeriSayim
 {
 public:
