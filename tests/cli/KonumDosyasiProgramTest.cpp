@@ -10,7 +10,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
-#include <QStringDecoder>
+#include "locations/KodSayfasi.h"
 
 #include <gtest/gtest.h>
 
@@ -86,9 +86,7 @@ TEST_F(KonumDosyasiProgram, WritersSideBySideLoseNothing)
         EXPECT_EQ(c.Kod, 0) << c.Err.toStdString();
         yazilan.insert(c.Out.trimmed());
     }
-    QStringDecoder cevirici("windows-1254");
-    const QStringList satirlar =
-        QString(cevirici(DosyaIcerigi(Db()))).split(QStringLiteral("\r\n"));
+    const QStringList satirlar = KodSayfasi::Coz(DosyaIcerigi(Db())).split(QStringLiteral("\r\n"));
     ASSERT_EQ(satirlar.size(), 1 + Sayi);
     QSet<QString> idler;
     for (const QString& s : satirlar.mid(1)) {
