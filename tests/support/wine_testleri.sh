@@ -32,7 +32,7 @@ calistir() {
   esac
   local basla=$SECONDS
   (cd "$out" && WINEPREFIX=$on QT_QPA_PLATFORM=offscreen \
-     timeout 600 wine64 "$exe" "${args[@]}" >"$on/cikti.txt" 2>&1)
+     timeout 600 wine "$exe" "${args[@]}" >"$on/cikti.txt" 2>&1)
   local durum=$?
   WINEPREFIX=$on wineserver -k 2>/dev/null
   if [ $durum -eq 0 ]; then
