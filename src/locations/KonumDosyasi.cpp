@@ -521,6 +521,12 @@ KonumDosyasi::Kilit::Kilit(const KonumDosyasi& dosya, int beklemeMs)
     const QString hedef = dosya.Hedef();
     kilit_ = std::make_unique<QLockFile>((hedef.isEmpty() ? dosya.yol_ : hedef) +
                                          QStringLiteral(".lock"));
+#ifdef Q_OS_WIN
+    // A writer that died before its lock file held its name leaves the file empty, which no
+    // check can tell from a live one; Windows refuses to delete a lock file its live owner
+    // holds open, so a short stale time frees only the lock of a writer that is gone.
+    kilit_->setStaleLockTime(2000);
+#endif
     if (kilit_->tryLock(beklemeMs))
         sonuc_ = KonumDosyasiSonucu::Tamam;
     else if (kilit_->error() == QLockFile::LockFailedError)

@@ -31,6 +31,10 @@ TEST(DiniGunlerKomutu, LinesOfTheClocksYear)
 // of adding others.
 TEST(DiniGunlerKomutu, IcsAndJsonSayWhatTheLinesSay)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "reads the files back with Debian's python3 (under Wine a Linux program "
+                    "starts detached)";
+#endif
     CliCalistirici cli;
     QStringList uidler[2];
     for (int k : {0, 1}) {

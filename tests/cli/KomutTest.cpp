@@ -6,6 +6,7 @@
 #include "platform/AyarDeposu.h"
 #include "support/KomutCalistirici.h"
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -288,7 +289,7 @@ TEST(AramaKomutu, PrintsTheRowsTheSearchFinds)
     for (const auto& [args, beklenen] : durumlar)
         EXPECT_EQ(cli(QStringList{"search"} + args), beklenen) << args.join(u' ').toStdString();
     EXPECT_EQ(cli({"search", "--db", cli.Yol("yok.db"), "van"}),
-              Reddedildi("Konum dosyası bulunamadı: " + cli.Yol("yok.db")));
+              Reddedildi("Konum dosyası bulunamadı: " + QDir::toNativeSeparators(cli.Yol("yok.db"))));
 }
 
 // Places as people type them, in the shipped data.db: the search box and the commands agree.

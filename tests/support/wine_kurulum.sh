@@ -37,7 +37,7 @@ wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanel
 # The installed command line prints what the Linux one prints (Windows ends lines with CR LF).
 args=(times --date 2026-06-21 --place "istanbul,türkiye")
 beklenen=$("$native/orvanel-cli" "${args[@]}" 2>&1)
-alinan=$(wine "C:\\Program Files\\Orvanel\\orvanel-cli.exe" "${args[@]}" 2>&1 | tr -d '\r')
+alinan=$(wine "C:\\Program Files\\Orvanel\\orvanel-cli.exe" "${args[@]}" 2>&1)
 [ "$alinan" = "$beklenen" ] || hata "orvanel-cli.exe prints
 $alinan
 where orvanel-cli prints
