@@ -13,6 +13,7 @@ namespace {
 
 const QString Uyari = QStringLiteral(ORVANEL_SOURCE_DIR "/assets/uyari.wma");
 
+#ifdef Q_OS_LINUX
 // Whether QtMultimedia is mapped into this process (this test does not link it).
 bool MultimediaYuklu()
 {
@@ -21,6 +22,7 @@ bool MultimediaYuklu()
         return false;
     return haritalar.readAll().contains("libQt6Multimedia");
 }
+#endif
 
 } // namespace
 

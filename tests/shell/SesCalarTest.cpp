@@ -2,6 +2,7 @@
 // sounds through the real QtMultimedia backend (with or without an audio device: Qt advances
 // the play position either way).
 #include "shell/SesCalar.h"
+#include "support/Wine.h"
 
 #include "platform/QtSesKutuphanesi.h"
 #include "shell/SesYollari.h"
@@ -95,6 +96,9 @@ TEST_F(SesCalarTest, EzanButtonPlaysThePeriodsFileOrStopsWhatIsLoaded)
 // at once; a corrupt, empty or missing file is silent and the watcher returns to idle.
 TEST(SesCalarGercek, ShippedSoundsThroughQtMultimedia)
 {
+    if (WineAltinda())
+        GTEST_SKIP() << "Wine 8's Media Foundation opens no sound file for Qt (\"Failed to load "
+                        "source\", a PCM WAV too, with two audio outputs); Windows plays them";
     QtSesKutuphanesi kut;
     SesCalar calar(kut);
     QStringList olaylar;
