@@ -42,6 +42,7 @@ cp "$top/cmake/mingw-w64.cmake" "$prefix/mingw-w64.cmake"
 host=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
 
 echo "== qtbase for Windows"
+if [ ! -f "$prefix/.orvanel-qtbase" ]; then
 cmake -S "$work/src/qt6-base-6.4.2+dfsg" -B "$work/qtbase" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64.cmake" "${host[@]}" \
   -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
@@ -58,6 +59,8 @@ cmake -S "$work/src/qt6-base-6.4.2+dfsg" -B "$work/qtbase" -G Ninja \
 # QtGui does not build.)
 cmake --build "$work/qtbase" -j "$jobs"
 cmake --install "$work/qtbase" >/dev/null
+touch "$prefix/.orvanel-qtbase"
+fi
 
 echo "== qtmultimedia for Windows (Media Foundation)"
 # Qt's sources name some Windows headers with capitals where mingw's are lower case.
@@ -68,7 +71,13 @@ for h in Mferror Mfidl Mfreadwrite Wmcodecdsp Dbt InitGuid Functiondiscoverykeys
   [ -f "$mingw/include/$lower.h" ] && ln -sf "$mingw/include/$lower.h" "$work/case/$h.h"
 done
 ln -sf "$prefix/include/QtCore/qurl.h" "$work/case/QUrl.h"
-# The shader tool runs on the build machine: Debian's own.
+# Its build only runs the shader tool, on this machine: a package that gives Debian's own qsb.
+mkdir -p "$prefix/lib/cmake/Qt6ShaderTools"
+cat >"$prefix/lib/cmake/Qt6ShaderTools/Qt6ShaderToolsConfig.cmake" <<'CMAKE'
+# Qt Multimedia's build needs only the shader tool, which runs on the build machine.
+include(/usr/lib/x86_64-linux-gnu/cmake/Qt6ShaderToolsTools/Qt6ShaderToolsToolsConfig.cmake)
+set(Qt6ShaderTools_FOUND TRUE)
+CMAKE
 "$prefix/bin/qt-cmake" -S "$work/src/qt6-multimedia-6.4.2" -B "$work/qtmultimedia" -G Ninja \
   "${host[@]}" -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF \
   -DCMAKE_CXX_FLAGS="-isystem $work/case" \

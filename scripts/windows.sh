@@ -29,7 +29,10 @@ if [ ! -x "$native/tools/orvanel-rawskin" ]; then
   cmake -S . -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$native" --target orvanel-rawskin >/dev/null
 fi
+# ccache keeps the objects of earlier runs (a clean clone elsewhere too: paths are relative).
+export CCACHE_BASEDIR=$top CCACHE_NOHASHDIR=1
 cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" \
+  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache \
   -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_BUILD_TYPE=Release \
   -DORVANEL_RAWSKIN="$native/tools/orvanel-rawskin" ${ORVANEL_WINDOWS_CMAKE_ARGS:-} >/dev/null

@@ -3,6 +3,7 @@
 #include "cli/AramaKomutu.h"
 #include "cli/AyKomutu.h"
 #include "cli/Cikis.h"
+#include "cli/DiniGunlerKomutu.h"
 #include "cli/EkleKomutu.h"
 #include "cli/HicriKomutu.h"
 #include "cli/ImsakiyeKomutu.h"
@@ -19,6 +20,7 @@ KomutSatiri::KomutSatiri()
     komutlar_.push_back(std::make_unique<TakvimKomutu>());
     komutlar_.push_back(std::make_unique<ImsakiyeKomutu>());
     komutlar_.push_back(std::make_unique<HicriKomutu>());
+    komutlar_.push_back(std::make_unique<DiniGunlerKomutu>());
     komutlar_.push_back(std::make_unique<UyarilarKomutu>());
     komutlar_.push_back(std::make_unique<AramaKomutu>());
     komutlar_.push_back(std::make_unique<EkleKomutu>());

@@ -1,6 +1,7 @@
 #include "cli/TakvimKomutu.h"
 
 #include "cli/Cikis.h"
+#include "cli/IcsDosyasi.h"
 #include "engine/Vakit.h"
 #include "locations/UyariAyarlari.h"
 #include "platform/AyarDeposu.h"
@@ -10,42 +11,6 @@
 #include <cmath>
 
 namespace {
-
-// The longest line in octets, without its CRLF.
-constexpr qsizetype SatirSiniri = 75;
-
-// A TEXT value: backslash, semicolon, comma and line breaks escaped.
-QString Metin(QString metin)
-{
-    metin.replace(u'\\', QStringLiteral("\\\\"));
-    metin.replace(u';', QStringLiteral("\\;"));
-    metin.replace(u',', QStringLiteral("\\,"));
-    metin.remove(u'\r');
-    metin.replace(u'\n', QStringLiteral("\\n"));
-    return metin;
-}
-
-// One content line, folded into lines of at most 75 octets; a UTF-8 character is never cut.
-void SatirEkle(QByteArray& ics, const QString& ad, const QString& deger)
-{
-    const QByteArray satir = (ad + u':' + deger).toUtf8();
-    qsizetype bas = 0;
-    qsizetype sinir = SatirSiniri;
-    while (satir.size() - bas > sinir) {
-        qsizetype son = bas + sinir;
-        while ((static_cast<uchar>(satir[son]) & 0xC0) == 0x80) // inside a character
-            --son;
-        ics += satir.mid(bas, son - bas) + "\r\n ";
-        bas = son;
-        sinir = SatirSiniri - 1; // the fold's space counts
-    }
-    ics += satir.mid(bas) + "\r\n";
-}
-
-QString UtcMetni(const QDateTime& an)
-{
-    return an.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-}
 
 // Time `i` of the day in UTC: its shown minute on the place's clock, which is the zone's
 // offset plus the summer hour the day was computed with. A time shown wrapped into the day
@@ -106,26 +71,21 @@ int TakvimKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStre
 
 QByteArray TakvimKomutu::Ics(const Ay& ay, const QDateTime& damga, int dakika)
 {
-    QByteArray ics;
+    IcsDosyasi ics;
     const auto satir = [&ics](const char* ad, const QString& deger) {
-        SatirEkle(ics, QLatin1String(ad), deger);
+        ics.Satir(QLatin1String(ad), deger);
     };
-    satir("BEGIN", QStringLiteral("VCALENDAR"));
-    satir("VERSION", QStringLiteral("2.0"));
-    satir("PRODID", QStringLiteral("-//Orvanel//orvanel-cli//TR"));
-    satir("CALSCALE", QStringLiteral("GREGORIAN"));
-    satir("METHOD", QStringLiteral("PUBLISH"));
-    const QString damgaMetni = UtcMetni(damga);
-    const QString yer = Metin(ay.YerAdi);
+    const QString damgaMetni = IcsDosyasi::Utc(damga);
+    const QString yer = IcsDosyasi::Metin(ay.YerAdi);
     for (const Gun& gun : ay.Gunler) {
         for (std::size_t i = 0; i < VakitAdlari.size(); ++i) {
             const QString ad = QString::fromUtf8(VakitAdlari[i]);
             satir("BEGIN", QStringLiteral("VEVENT"));
             satir("UID", Uid(gun.Tarih, i, ay.Girdi));
             satir("DTSTAMP", damgaMetni);
-            satir("DTSTART", UtcMetni(Utc(gun, i, ay.Girdi.Tz)));
+            satir("DTSTART", IcsDosyasi::Utc(Utc(gun, i, ay.Girdi.Tz)));
             satir("DURATION", QStringLiteral("PT0S"));
-            satir("SUMMARY", Metin(ad));
+            satir("SUMMARY", IcsDosyasi::Metin(ad));
             satir("LOCATION", yer);
             satir("TRANSP", QStringLiteral("TRANSPARENT"));
             if (dakika > 0) {
@@ -133,14 +93,14 @@ QByteArray TakvimKomutu::Ics(const Ay& ay, const QDateTime& damga, int dakika)
                 // which the running period names.
                 satir("BEGIN", QStringLiteral("VALARM"));
                 satir("ACTION", QStringLiteral("DISPLAY"));
-                satir("DESCRIPTION", Metin(GeriSayim::UyariOnMetni(static_cast<int>(i + 5) % 6) +
-                                           SureMetni(dakika * 60.0, 4) + QStringLiteral("kaldı.")));
+                satir("DESCRIPTION",
+                      IcsDosyasi::Metin(GeriSayim::UyariOnMetni(static_cast<int>(i + 5) % 6) +
+                                        SureMetni(dakika * 60.0, 4) + QStringLiteral("kaldı.")));
                 satir("TRIGGER", QStringLiteral("-PT%1M").arg(dakika));
                 satir("END", QStringLiteral("VALARM"));
             }
             satir("END", QStringLiteral("VEVENT"));
         }
     }
-    satir("END", QStringLiteral("VCALENDAR"));
-    return ics;
+    return ics.Bitir();
 }

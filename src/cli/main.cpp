@@ -9,6 +9,11 @@
 #include <cstdio>
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 QtMessageHandler qtYazicisi = nullptr;
@@ -28,6 +33,12 @@ void Yazici(QtMsgType tur, const QMessageLogContext& yer, const QString& mesaj)
 int main(int argc, char* argv[])
 {
     qtYazicisi = qInstallMessageHandler(Yazici);
+#ifdef Q_OS_WIN
+    // The bytes the commands write, as on every platform: text mode would make each "\n"
+    // "\r\n", and the CR LF an iCalendar line ends with "\r\r\n".
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     const KomutSatiri komutlar;
     const Komut* komut = argc > 1 ? komutlar.KomutBul(QString::fromLocal8Bit(argv[1])) : nullptr;
     std::unique_ptr<QCoreApplication> uygulama;

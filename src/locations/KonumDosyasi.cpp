@@ -2,13 +2,12 @@
 
 #include "engine/Sayi.h"
 #include "engine/VakitGirdisi.h"
+#include "locations/KodSayfasi.h"
 #include "locations/KonumTamponu.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QtEndian>
 
 #include <cmath>
@@ -27,7 +26,6 @@ const QString KonumDosyasi::GeciciDosyaAdi = QStringLiteral("tmpdata.db");
 
 namespace {
 
-const char* const KodSayfasi = "windows-1254";
 
 struct Alan
 {
@@ -485,10 +483,8 @@ bool KonumDosyasi::AdYazilabilir(const QString& ad)
     if (ad.contains(QLatin1Char('|')) || ad.contains(QLatin1Char('\r')) ||
         ad.contains(QLatin1Char('\n')))
         return false;
-    QStringEncoder kodlayici(KodSayfasi);
-    QStringDecoder cevirici(KodSayfasi);
-    const QByteArray bayt = kodlayici(ad);
-    return !kodlayici.hasError() && QString(cevirici(bayt)) == ad;
+    QByteArray bayt;
+    return KodSayfasi::Kodla(ad, bayt);
 }
 
 bool KonumDosyasi::SatirYazilabilir(const KonumKaydi& k)
@@ -506,8 +502,9 @@ QByteArray KonumDosyasi::Kodla(const QVector<KonumKaydi>& kayitlar)
             metin += QLatin1String("\r\n");
         metin += SatirMetni(kayitlar.at(i));
     }
-    QStringEncoder kodlayici(KodSayfasi);
-    return kodlayici(metin);
+    QByteArray bayt;
+    KodSayfasi::Kodla(metin, bayt);
+    return bayt;
 }
 
 QString KonumDosyasi::SatirMetni(const KonumKaydi& k)
@@ -524,6 +521,12 @@ KonumDosyasi::Kilit::Kilit(const KonumDosyasi& dosya, int beklemeMs)
     const QString hedef = dosya.Hedef();
     kilit_ = std::make_unique<QLockFile>((hedef.isEmpty() ? dosya.yol_ : hedef) +
                                          QStringLiteral(".lock"));
+#ifdef Q_OS_WIN
+    // A writer that died before its lock file held its name leaves the file empty, which no
+    // check can tell from a live one; Windows refuses to delete a lock file its live owner
+    // holds open, so a short stale time frees only the lock of a writer that is gone.
+    kilit_->setStaleLockTime(2000);
+#endif
     if (kilit_->tryLock(beklemeMs))
         sonuc_ = KonumDosyasiSonucu::Tamam;
     else if (kilit_->error() == QLockFile::LockFailedError)
@@ -541,8 +544,9 @@ KonumDosyasiSonucu KonumDosyasi::SatirEkle(const KonumKaydi& kayit)
     QByteArray veri = veri_;
     if (!veri.isEmpty() && !veri.endsWith("\r\n"))
         veri += "\r\n";
-    QStringEncoder kodlayici(KodSayfasi);
-    veri += kodlayici(SatirMetni(kayit));
+    QByteArray satir;
+    KodSayfasi::Kodla(SatirMetni(kayit), satir);
+    veri += satir;
     const KonumDosyasiSonucu sonuc = Yaz(veri);
     if (sonuc == KonumDosyasiSonucu::Tamam)
         veri_ = veri;

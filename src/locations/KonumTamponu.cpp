@@ -1,13 +1,12 @@
 #include "locations/KonumTamponu.h"
 
+#include "locations/KodSayfasi.h"
 #include "locations/LLCase.h"
 
-#include <QStringDecoder>
 
 namespace {
 
-// Each byte's character, from the code page's own decoder, its LLCase fold and its plainer
-// fold.
+// Each byte's character, its LLCase fold and its plainer fold.
 struct KodTablosu
 {
     char16_t harf[256];
@@ -16,14 +15,8 @@ struct KodTablosu
 
     KodTablosu()
     {
-        // The code page decoded once, byte by byte in one text (each byte is one character).
-        QByteArray hepsi(256, Qt::Uninitialized);
-        for (int b = 0; b < 256; ++b)
-            hepsi[b] = char(b);
-        QStringDecoder cevirici("windows-1254");
-        const QString c = cevirici(hepsi);
         for (int b = 0; b < 256; ++b) {
-            harf[b] = c.size() == 256 ? c.at(b).unicode() : u'\uFFFD';
+            harf[b] = KodSayfasi::Harf(static_cast<unsigned char>(b));
             const QString k = LLCase(QString(QChar(harf[b])));
             kucuk[b] = k.size() == 1 ? k.at(0).unicode() : harf[b];
             sade[b] = SadeHarf(kucuk[b]);

@@ -8,7 +8,7 @@ public:
     virtual ~AnaPencereHedefi() = default;
 
     // Shows the tab page of the given index: 0 prayer times, 1 regional settings,
-    // 2 general settings, 3 about.
+    // 2 general settings, 3 about, 4 religious days.
     virtual void Tablar_Click(int Index) = 0;
     // Makes the main window visible (a hidden window is shown, a shown one left as it is).
     virtual void Goster() = 0;

@@ -23,11 +23,14 @@ std::optional<int> KesinTamsayi(const QString& metin)
 
 } // namespace
 
+#ifdef Q_OS_WIN
+const QString AyarDeposu::KayitDefteriAnahtari =
+    QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Orvanel");
+#endif
+
 AyarDeposu::AyarDeposu()
 #ifdef Q_OS_WIN
-    : ayarlar_(std::make_unique<QSettings>(
-          QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Orvanel"),
-          QSettings::NativeFormat))
+    : ayarlar_(std::make_unique<QSettings>(KayitDefteriAnahtari, QSettings::NativeFormat))
 #else
     : ayarlar_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                            QStringLiteral("Orvanel"), QStringLiteral("Orvanel")))

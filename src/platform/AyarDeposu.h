@@ -26,6 +26,11 @@ public:
     AyarDeposu(const AyarDeposu&) = delete;
     AyarDeposu& operator=(const AyarDeposu&) = delete;
 
+#ifdef Q_OS_WIN
+    // The user's registry key the settings live under (their section is "Vakit").
+    static const QString KayitDefteriAnahtari;
+#endif
+
     // The stored text, or `varsayilan` when the key is absent.
     QString Oku(const QString& anahtar, const QString& varsayilan = QString()) const;
 

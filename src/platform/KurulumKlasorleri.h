@@ -13,8 +13,9 @@ namespace KurulumKlasorleri {
 QString Veri(const QString& programKlasoru);
 // The folder of the user's own copy of data.db ($XDG_DATA_HOME/Orvanel,
 // ~/.local/share/Orvanel; %LOCALAPPDATA%\Orvanel on Windows), which holds the places the user
-// adds: always for the installed layout, whoever runs it, and for a portable folder that
-// cannot be written. Empty for a writable portable folder, whose own data.db takes them.
+// adds: always for the installed layout (on Windows: a copy inside Program Files), whoever
+// runs it, and for a portable folder that cannot be written. Empty for a writable portable
+// folder, whose own data.db takes them.
 QString Kullanici(const QString& programKlasoru);
 
 } // namespace KurulumKlasorleri

@@ -28,7 +28,13 @@ TekOrnek::~TekOrnek() = default;
 
 QString TekOrnek::OturumKlasoru()
 {
+#ifdef Q_OS_WIN
+    // The user's own temporary folder (Windows has no runtime folder per session; the pipe's
+    // name carries the session).
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+#else
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
 }
 
 QString TekOrnek::VarsayilanAd()

@@ -20,7 +20,7 @@ public:
     TekOrnek(QString klasor, QString ad, QObject* parent = nullptr);
     ~TekOrnek() override;
 
-    // The session's runtime folder ($XDG_RUNTIME_DIR; on Windows the user's local folder,
+    // The session's runtime folder ($XDG_RUNTIME_DIR; on Windows the user's temporary folder,
     // the session being part of the name).
     static QString OturumKlasoru();
     // "orvanel-" and the real user id (on Windows the session too).

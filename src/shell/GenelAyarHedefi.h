@@ -5,18 +5,20 @@
 // The state of the "Genel Ayarlar" page's controls.
 struct GenelAyarFormu
 {
-    bool Acilis = true;     // GAyarAcilis
-    bool Simge = true;      // GAyarSimge
-    bool YazSaati = true;   // GAyarYazSaati
-    int Ustte = 1;          // CurrentEvent of GAyarUstte: 1 on, 0 off
-    QString Seffaf = "100"; // GAyarSeffaf
-    QString HicriGun = "0"; // GAyarHicriGun
-    int Icon = 1;           // chosen GAyarIcon index: 1, 2, or 0 for none
+    bool Acilis = true;          // GAyarAcilis
+    bool Simge = true;           // GAyarSimge
+    bool YazSaati = true;        // GAyarYazSaati
+    int Ustte = 1;               // CurrentEvent of GAyarUstte: 1 on, 0 off
+    QString Seffaf = "100";      // GAyarSeffaf
+    QString HicriGun = "0";      // GAyarHicriGun
+    int Icon = 1;                // chosen GAyarIcon index: 1, 2, or 0 for none
+    bool DiniGunHatirlat = true; // GAyarDiniGun
 
     bool operator==(const GenelAyarFormu& o) const
     {
         return Acilis == o.Acilis && Simge == o.Simge && YazSaati == o.YazSaati &&
-               Ustte == o.Ustte && Seffaf == o.Seffaf && HicriGun == o.HicriGun && Icon == o.Icon;
+               Ustte == o.Ustte && Seffaf == o.Seffaf && HicriGun == o.HicriGun && Icon == o.Icon &&
+               DiniGunHatirlat == o.DiniGunHatirlat;
     }
 };
 

@@ -48,7 +48,8 @@ QString GenelAyarlar::AyarKaydet(const GenelAyarFormu& form)
          {SeffaflikAnahtari.Adi(), form.Seffaf},
          {YazSaatiAnahtari.Adi(), Bayrak(form.YazSaati)},
          {HicriGunAnahtari.Adi(), form.HicriGun.trimmed()},
-         {SimgeAnahtari.Adi(), form.Icon == 1 ? QStringLiteral("1") : QStringLiteral("2")}});
+         {SimgeAnahtari.Adi(), form.Icon == 1 ? QStringLiteral("1") : QStringLiteral("2")},
+         {DiniGunHatirlatAnahtari.Adi(), Bayrak(form.DiniGunHatirlat)}});
     AyarUygula();
     return yazildi ? QString() : QString::fromUtf8(AyarYazilamadiMetni);
 }
@@ -62,6 +63,7 @@ void GenelAyarlar::AyarUygula()
     YazSaati = depo_.Oku(YazSaatiAnahtari);
     HicriGun = depo_.Oku(HicriGunAnahtari);
     Simge = depo_.Oku(SimgeAnahtari);
+    DiniGunHatirlat = depo_.Oku(DiniGunHatirlatAnahtari);
 
     GenelAyarFormu form;
     form.Acilis = Baslangic;
@@ -71,6 +73,7 @@ void GenelAyarlar::AyarUygula()
     form.Seffaf = QString::number(Seffaflik);
     form.HicriGun = QString::number(HicriGun);
     form.Icon = (Simge == 1 || Simge == 2) ? Simge : 0;
+    form.DiniGunHatirlat = DiniGunHatirlat;
     hedef_.FormuGoster(form);
 
     if (oturum_)

@@ -21,6 +21,8 @@ public:
     static constexpr MantiksalAnahtar GorevSimgeAnahtari{"GorevSimge", true};
     static constexpr MantiksalAnahtar HerZamanUstteAnahtari{"HerZamanUstte", true};
     static constexpr MantiksalAnahtar YazSaatiAnahtari{"YazSaati", true};
+    // The popup on a religious day or night ("Dini günleri hatırlat").
+    static constexpr MantiksalAnahtar DiniGunHatirlatAnahtari{"DiniGunHatirlat", true};
     static constexpr TamsayiAnahtar SeffaflikAnahtari{"Seffaflik", 100, 30, 100, false, true};
     static constexpr TamsayiAnahtar HicriGunAnahtari{"HicriGun", 0, -32768, 32767, true};
     static constexpr TamsayiAnahtar SimgeAnahtari{"Simge", 1, -32768, 32767};
@@ -33,6 +35,7 @@ public:
     int Seffaflik = SeffaflikAnahtari.Varsayilan;
     int HicriGun = HicriGunAnahtari.Varsayilan;
     int Simge = SimgeAnahtari.Varsayilan;
+    bool DiniGunHatirlat = DiniGunHatirlatAnahtari.Varsayilan;
 
     // BtnAyarKaydet: the opacity checks, then AyarKaydet. Empty when saved (the caller then
     // shows tab 0); else the message to show (title "Uyarı"), and nothing was stored.

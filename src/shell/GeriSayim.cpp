@@ -1,5 +1,6 @@
 #include "shell/GeriSayim.h"
 
+#include "engine/DiniGunler.h"
 #include "engine/Vakit.h"
 #include "platform/Saat.h"
 #include "shell/GeriSayimHedefi.h"
@@ -10,7 +11,9 @@
 namespace {
 
 constexpr int GunSaniyesi = 86400;
+constexpr int Imsak = 0;
 constexpr int Gunes = 1;
+constexpr int Aksam = 4;
 // An ezan is played only for a change noticed within ten minutes of the time.
 constexpr int EzanGecikmesi = 600;
 
@@ -105,6 +108,14 @@ QString GeriSayim::AktifVakitAnahtari() const
     return aktif_ < 0 ? QString() : QString::fromLatin1(VakitAnahtarlari[aktif_]);
 }
 
+void GeriSayim::DiniGunleriAyarla(bool hatirlat, int hicriGun)
+{
+    diniGunHatirlat_ = hatirlat;
+    if (hicriGun != hicriGun_)
+        diniGunTarihi_ = QDate(); // dated anew; what was greeted today stays greeted
+    hicriGun_ = hicriGun;
+}
+
 void GeriSayim::KalanTimerTick()
 {
     const QDateTime simdi = saat_.Simdi();
@@ -137,6 +148,7 @@ void GeriSayim::KalanTimerTick()
     if (aktif_ >= 0 && aktif_ != onceki_)
         VakitDegisimi(c);
 
+    bool uyardi = false;
     if (aktif_ >= 0) {
         // Time left to the next time; past midnight that is today's İmsak, before midnight
         // today's İmsak a day later.
@@ -149,9 +161,14 @@ void GeriSayim::KalanTimerTick()
 
         // Warn when at most BADakika whole minutes are left. Formed in double, so no minute
         // count overflows (a 16-bit sum would past 546); 0 or less never fires, as r >= 1.
-        if (ayarlar_.Uyari && !uyariVerildi_ && r < ayarlar_.Dakika * 60.0 + 1)
+        if (ayarlar_.Uyari && !uyariVerildi_ && r < ayarlar_.Dakika * 60.0 + 1) {
             VakitUyari(aktif_, r);
+            uyardi = true;
+        }
     }
+    // One popup a tick: a greeting due now waits for the next tick.
+    if (diniGunHatirlat_ && !uyardi)
+        DiniGunHatirlat(bugun, c);
 
     hedef_.SaatGoster(SaatOnEki() + saatYereli_.toString(zaman, saatKalibi_));
 }
@@ -179,6 +196,33 @@ void GeriSayim::VakitDegisimi(int c)
     if (onceki_ >= 0)
         uyariVerildi_ = false;
     onceki_ = aktif_;
+}
+
+void GeriSayim::DiniGunHatirlat(const QDate& bugun, int c)
+{
+    if (bugun != diniGunTarihi_) {
+        diniGunTarihi_ = bugun;
+        bugununDiniGunleri_ = DiniGunler::Gunu(bugun, hicriGun_);
+    }
+    if (bugununDiniGunleri_.empty())
+        return;
+    if (bugun != hatirlatmaGunu_) {
+        hatirlatmaGunu_ = bugun;
+        hatirlatilanlar_.clear();
+    }
+    // Of the greetings due and not given, the latest: a program started in the evening of a
+    // day that is also a night greets the night only.
+    const DiniGun* selam = nullptr;
+    for (const DiniGun& g : bugununDiniGunleri_) {
+        if (c < vakitler_[g.Gece ? Aksam : Imsak] || hatirlatilanlar_.contains(g.Anahtar))
+            continue;
+        hatirlatilanlar_ << g.Anahtar;
+        if (!selam || g.Gece)
+            selam = &g;
+    }
+    if (selam)
+        hedef_.UyariGoster(selam->Gece ? QStringLiteral("Bu gece ") : QStringLiteral("Bugün "),
+                           selam->Ad, QStringLiteral(" Hayırlı olsun."));
 }
 
 void GeriSayim::VakitUyari(int vakit, double kalan)

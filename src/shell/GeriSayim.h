@@ -1,13 +1,15 @@
 #pragma once
 
-#include "shell/SesYollari.h"
+#include "engine/DiniGun.h"
 #include "locations/UyariAyarlari.h"
+#include "shell/SesYollari.h"
 
 #include <QDate>
 #include <QLocale>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 class Saat;
 class GeriSayimHedefi;
@@ -21,8 +23,13 @@ class GeriSayimHedefi;
 // The six times are read through a reference to the owner's GunlukVakitler, which the
 // owner's Hesapla rewrites. Periods are cyclic intervals [T_i, T_i+1), Yatsı running to
 // İmsak; a time that wrapped past midnight (far north, Yatsı after 00:00) then still gives
-// every period its own stretch of the day. A tick allocates nothing unless it warns, changes
-// the period or recomputes.
+// every period its own stretch of the day. A tick allocates nothing unless it warns, greets,
+// changes the period or recomputes, or on the first tick of a date looks up its religious days.
+//
+// On a religious day the popup also greets it once (DiniGunHatirlat), with no sound: a night
+// at the first tick at or after Akşam, a day at the first tick at or after İmsak, of the times
+// the countdown runs against; a program started later that day greets it on its first tick.
+// Never in a tick that warned: the greeting waits for the next one.
 class GeriSayim
 {
 public:
@@ -33,6 +40,10 @@ public:
     void SesYollariniAyarla(const SesYollari& yollar) { yollar_ = yollar; }
     // The clock caption's locale (the user's at construction otherwise).
     void setSaatYereli(const QLocale& yerel);
+
+    // The religious days' greeting on or off, and the Hijri correction they are dated with.
+    // Off until set. Setting it again the same day greets nothing twice.
+    void DiniGunleriAyarla(bool hatirlat, int hicriGun);
 
     // Applying the regional settings opens a new warning window.
     void UyariyiSifirla() { uyariVerildi_ = false; }
@@ -61,6 +72,7 @@ public:
 private:
     void VakitUyari(int vakit, double kalan);
     void VakitDegisimi(int c);
+    void DiniGunHatirlat(const QDate& bugun, int c);
 
     const Saat& saat_;
     const std::array<double, 6>& vakitler_;
@@ -77,4 +89,11 @@ private:
     QDate hesaplananGun_;
 
     QString kalanMetni_; // reused LKalan caption
+
+    bool diniGunHatirlat_ = false;
+    int hicriGun_ = 0;
+    QDate diniGunTarihi_; // the day bugununDiniGunleri_ are of; invalid: to be read
+    std::vector<DiniGun> bugununDiniGunleri_;
+    QDate hatirlatmaGunu_;        // the day the greetings below were given on
+    QStringList hatirlatilanlar_; // their Anahtar
 };

@@ -6,6 +6,7 @@
 #include "platform/AyarDeposu.h"
 #include "support/KomutCalistirici.h"
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -37,6 +38,8 @@ TEST(Komut, MistakesGiveOneTurkishLineAndStatusTwo)
         {{"times", "--date", "2026-02-30"},
          "Geçersiz tarih: 2026-02-30 (YYYY-AA-GG biçiminde, var olan bir gün olmalı)"},
         {{"times", "--lat", "41"}, "--lat, --lon ve --tz birlikte verilmeli."},
+        {{"religious-days", "--json", "--ics"}, "--json ile --ics birlikte verilemez."},
+        {{"dini-gunler", "--year", "10000"}, "Yıl 1 ile 9999 arasında bir tam sayı olmalı: 10000"},
         {{"times", "--lat", "abc", "--lon", "29", "--tz", "2"}, "Geçersiz sayı: --lat abc"},
         {{"times", "--lat", "-90.5", "--lon", "29", "--tz", "2"},
          "Enlem -90 ile 90 arasında olmalı: -90.5"},
@@ -121,11 +124,11 @@ TEST(Komutlar, MonthAsTableAndAsCsv)
     const QStringList tablo = cli(subat).Out.split(u'\n');
     ASSERT_EQ(tablo.size(), 1 + 28 + 1);
     EXPECT_EQ(tablo[0], "Tarih       Hicri            İmsak  Güneş  Öğle   İkindi  Akşam  Yatsı");
-    EXPECT_EQ(tablo[18], "2026-02-18  30 Şaban 1447    06:24  07:49  13:25  16:19   18:49  20:07");
+    EXPECT_EQ(tablo[18], "2026-02-18  1 Ramazan 1447   06:24  07:49  13:25  16:19   18:49  20:07");
     const QStringList csv = cli(subat + QStringList{"--csv"}).Out.split(u'\n');
     ASSERT_EQ(csv.size(), 1 + 28 + 1);
     EXPECT_EQ(csv[0], "tarih,hicri,imsak,gunes,ogle,ikindi,aksam,yatsi");
-    EXPECT_EQ(csv[18], "2026-02-18,30 Şaban 1447,06:24,07:49,13:25,16:19,18:49,20:07");
+    EXPECT_EQ(csv[18], "2026-02-18,1 Ramazan 1447,06:24,07:49,13:25,16:19,18:49,20:07");
 }
 
 TEST(Komutlar, HijriOfTheClocksDayOrAnother)
@@ -286,7 +289,7 @@ TEST(AramaKomutu, PrintsTheRowsTheSearchFinds)
     for (const auto& [args, beklenen] : durumlar)
         EXPECT_EQ(cli(QStringList{"search"} + args), beklenen) << args.join(u' ').toStdString();
     EXPECT_EQ(cli({"search", "--db", cli.Yol("yok.db"), "van"}),
-              Reddedildi("Konum dosyası bulunamadı: " + cli.Yol("yok.db")));
+              Reddedildi("Konum dosyası bulunamadı: " + QDir::toNativeSeparators(cli.Yol("yok.db"))));
 }
 
 // Places as people type them, in the shipped data.db: the search box and the commands agree.

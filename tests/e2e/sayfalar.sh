@@ -1,6 +1,7 @@
 #!/bin/bash
-# Screenshots of the four pages of the real program at a fixed moment (faketime), each after
-# its slide has ended: build/screenshots/sayfa_0.png .. sayfa_3.png.
+# Screenshots of the five pages of the real program at a fixed moment (faketime), each after
+# its slide has ended: build/screenshots/sayfa_0.png .. sayfa_4.png (sayfa_4.png: "Dini
+# Günler", the religious days of 2026 seen from 21 June, Aşure Günü next).
 source "$(dirname "$0")/lib.sh" "$1"
 PROGRAM="$E2E_BUILD/orvanel"
 [ -x "$PROGRAM" ] || e2e_fail "$PROGRAM is missing"
@@ -15,7 +16,7 @@ e2e_wait_for 30 "[ -n \"\$(e2e_visible_windows '$BASLIK')\" ]" ||
 W=$(e2e_visible_windows "$BASLIK" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$W")"
 e2e_settle "$SIYAH" "$X" "$Y" 242 341 || e2e_fail "the window never finished drawing"
-for i in 0 1 2 3; do
+for i in 0 1 2 3 4; do
   ONCE=$(e2e_area "$X" "$Y" 242 341)
   xdotool mousemove $((X + 4 + 38 * i + 19)) $((Y + 298 + 19)) click 1
   # Page 0 is already shown: nothing changes there.
@@ -23,5 +24,5 @@ for i in 0 1 2 3; do
   import -window root -crop "242x341+$X+$Y" +repage "$E2E_SHOTS/sayfa_$i.png"
 done
 kill -0 "$PID" || e2e_fail "the program ended"
-echo "pages: $E2E_SHOTS/sayfa_0.png .. sayfa_3.png"
+echo "pages: $E2E_SHOTS/sayfa_0.png .. sayfa_4.png"
 echo PASS

@@ -14,9 +14,10 @@ QDateTime Coz(const char* metin, const QLocale& yerel)
 
 } // namespace
 
-// The reference conversions of the Hijri approximation: both edges of the month-end carry
-// (a day rounding to 30 stays; past it the next month, skipping day 1), the carry across the
-// year end, and large corrections, which are not normalised (one forward carry only).
+// The reference conversions of the Hijri approximation: a raw day past the month's end is
+// the next month's day 1 (18 February 2026, 9 March 2027), the carry across the year end,
+// and corrections far from zero, which carry over as many months as they need: a correction
+// of 40 days reads as the day 40 days later (14 January 2027), -400 as 31 October 2025.
 TEST(HicriTakvim, ReferenceTable)
 {
     const struct
@@ -24,35 +25,49 @@ TEST(HicriTakvim, ReferenceTable)
         QDate tarih;
         int hicriGun;
         const char* metin;
-    } ornekler[] = {{QDate(2000, 1, 1), 0, "24 Ramazan 1420"},
+    } ornekler[] = {{QDate(1970, 1, 1), 0, "23 Şevval 1389"},
+                    {QDate(2000, 1, 1), 0, "24 Ramazan 1420"},
+                    {QDate(2024, 6, 16), 0, "9 Zi'l-Hicce 1445"},
                     {QDate(2025, 3, 1), 0, "1 Ramazan 1446"},
-                    {QDate(2026, 2, 18), 0, "30 Şaban 1447"},
+                    {QDate(2026, 2, 18), 0, "1 Ramazan 1447"},
                     {QDate(2026, 2, 18), 1, "2 Ramazan 1447"},
                     {QDate(2026, 2, 18), -1, "29 Şaban 1447"},
                     {QDate(2026, 12, 5), 0, "25 Cemaziye'l-Ahir 1448"},
-                    {QDate(2026, 6, 16), 0, "30 Zi'l-Hicce 1447"},
+                    {QDate(2027, 3, 9), 0, "1 Şevval 1448"},
+                    {QDate(2026, 6, 16), 0, "1 Muharrem 1448"},
                     {QDate(2026, 6, 17), 0, "2 Muharrem 1448"},
-                    {QDate(2026, 12, 5), 40, "36 Recep 1448"},
-                    {QDate(2026, 12, 5), -30, "-5 Cemaziye'l-Ahir 1448"}};
+                    {QDate(2026, 12, 5), 40, "6 Şaban 1448"},
+                    {QDate(2026, 12, 5), 400, "12 Şaban 1449"},
+                    {QDate(2026, 12, 5), -400, "9 Cemaziye'l-Evvel 1447"}};
     for (const auto& o : ornekler)
         EXPECT_EQ(HicriTarih(o.tarih, o.hicriGun), QString::fromUtf8(o.metin))
             << o.tarih.toString(Qt::ISODate).toStdString() << " " << o.hicriGun;
     EXPECT_TRUE(HicriTarih(QDate(), 0).isEmpty());
+    EXPECT_EQ(MiladiTarih(QDate(2027, 2, 1)) + ' ' + HaftaGunu(QDate(2027, 2, 1)),
+              QStringLiteral("1 Şubat 2027 Pazartesi"));
+    EXPECT_TRUE(MiladiTarih(QDate()).isEmpty() && HaftaGunu(QDate()).isEmpty());
 }
 
-TEST(HicriTakvim, EveryDayOfThreeCenturiesIsAMonthDay)
+// Every day from 1900 to 2100 follows the day before: the next day of the month, or day 1 of
+// the next month after a 29th or a 30th; never a day skipped, never a 0 or a 31. For small
+// corrections and for large ones. Each day is also the Gregorian day of its Hijri day.
+TEST(HicriTakvim, EveryDayFollowsTheDayBefore)
 {
-    for (QDate d(1900, 1, 1); d < QDate(2200, 1, 1); d = d.addDays(7)) {
-        const int gun = HicriTarih(d, 0).section(u' ', 0, 0).toInt();
-        ASSERT_TRUE(gun >= 1 && gun <= 30) << d.toString(Qt::ISODate).toStdString();
+    for (int k : {-3, -2, -1, 0, 1, 2, 3, 40, -40, 400, -400}) {
+        const QDate ilk(1900, 1, 1), son(2100, 12, 31);
+        HicriTarihi dun = HicriCevir(ilk.addDays(-1), k);
+        for (QDate d = ilk; d <= son; d = d.addDays(1)) {
+            const HicriTarihi h = HicriCevir(d, k);
+            const bool ertesi = h.Gun == dun.Gun + 1 && h.Ay == dun.Ay && h.Yil == dun.Yil;
+            const bool yeniAy = h.Gun == 1 && (dun.Gun == 29 || dun.Gun == 30) &&
+                                h.Ay == dun.Ay % 12 + 1 && h.Yil == dun.Yil + (dun.Ay == 12);
+            ASSERT_TRUE(ertesi || yeniAy)
+                << d.toString(Qt::ISODate).toStdString() << " " << k << ": "
+                << HicriMetni(dun).toStdString() << ", then " << HicriMetni(h).toStdString();
+            ASSERT_TRUE(d.day() != 1 || MiladiKarsiligi(h, k) == d) << HicriMetni(h).toStdString();
+            dun = h;
+        }
     }
-}
-
-TEST(MiladiTarih, TurkishMonthNames)
-{
-    EXPECT_EQ(MiladiTarih(QDate(2026, 12, 5)), QStringLiteral("5 Aralık 2026"));
-    EXPECT_EQ(MiladiTarih(QDate(2027, 2, 1)), QStringLiteral("1 Şubat 2027"));
-    EXPECT_TRUE(MiladiTarih(QDate()).isEmpty());
 }
 
 // Dates as a user types them under the Turkish, C and US formats (two-digit years read in

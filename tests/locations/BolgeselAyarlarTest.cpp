@@ -6,6 +6,7 @@
 #include "locations/BolgeselMetinler.h"
 #include "locations/clsFastCollection.h"
 #include "platform/AyarDeposu.h"
+#include "support/AyarKlasoru.h"
 #include "support/QtYazdir.h"
 
 #include <QFile>
@@ -26,6 +27,7 @@ protected:
     {
         ASSERT_TRUE(Klasor.isValid());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Klasor.path());
+        AyarlariBosalt();
         QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
         Depo = std::make_unique<AyarDeposu>();
         clsFastCollection satirlar;
@@ -35,12 +37,15 @@ protected:
         S.Konumlar.Doldur(satirlar);
         Ayar = std::make_unique<BolgeselAyarlar>(*Depo, S);
     }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+    void TearDown() override
+    {
+        QLocale::setDefault(QLocale::c());
+        AyarlariBosalt();
+    }
 
     QString Ham(const QString& anahtar) const
     {
-        QSettings ini(Klasor.path() + "/Orvanel/Orvanel.ini", QSettings::IniFormat);
-        return ini.value("Vakit/" + anahtar).toString();
+        return AyarHam(Klasor.path(), anahtar);
     }
 
     QTemporaryDir Klasor;
@@ -96,7 +101,7 @@ TEST_F(BolgeselAyarlarTest, RefusedSavesStoreNothing)
     EXPECT_EQ(S.Aktif, 0);
     EXPECT_TRUE(S.Sorular.isEmpty());
     EXPECT_EQ(S.Hesaplama, 0);
-    EXPECT_FALSE(QFile::exists(Klasor.path() + "/Orvanel/Orvanel.ini"));
+    EXPECT_FALSE(AyarlarVar(Klasor.path()));
 }
 
 TEST_F(BolgeselAyarlarTest, SelectedRowWinsOverActiveRowAndIsStored)

@@ -1,6 +1,7 @@
 // data.db's bytes: what the reader takes, what it skips, and what an add writes.
 #include "locations/KonumDosyasi.h"
 #include "KonumTestAraclari.h"
+#include "locations/KodSayfasi.h"
 #include "locations/LLCase.h"
 
 #include <QDir>
@@ -55,6 +56,29 @@ const char* const Istanbul = "6817|Türkiye|İstanbul|2|41,02|28,97";
 // What the reader takes from a line: the code page's letters, names as they stand (spaces
 // kept), both decimal marks, extra fields ignored; only CR LF ends a line, a lone CR or LF
 // stays in its field (spoiling a number there), and empty lines are skipped.
+// The code page is a table of the program's own, so that every platform reads the same
+// characters: byte for byte what the system's Windows-1254 converter gives (where Qt has
+// one), and back; a character outside it is refused.
+TEST(KodSayfasi, EveryByteAsTheSystemsConverterReadsIt)
+{
+    QByteArray hepsi(256, Qt::Uninitialized);
+    for (int b = 0; b < 256; ++b)
+        hepsi[b] = char(b);
+    const QString metin = KodSayfasi::Coz(hepsi);
+    QByteArray geri;
+    EXPECT_TRUE(KodSayfasi::Kodla(metin, geri));
+    EXPECT_EQ(geri, hepsi);
+    EXPECT_EQ(metin.mid(0xD0, 1) + metin.mid(0xDD, 2) + metin.mid(0xF0, 1) + metin.mid(0xFD, 2) +
+                  metin.mid(0x80, 1) + metin.mid(0x9F, 1),
+              QStringLiteral("ĞİŞğış€Ÿ"));
+    EXPECT_FALSE(KodSayfasi::Kodla(QStringLiteral("Łódź"), geri));
+    EXPECT_EQ(geri, QByteArray("?\xF3" "d?"));
+#ifndef Q_OS_WIN
+    QStringDecoder cevirici("windows-1254");
+    EXPECT_EQ(metin, QString(cevirici(hepsi)));
+#endif
+}
+
 TEST_F(KonumDosyasiTest, ReadsLinesAsTheFileHoldsThem)
 {
     const struct
@@ -87,7 +111,6 @@ TEST_F(KonumDosyasiTest, FieldEndsAreFoundAtEveryPlaceInTheLine)
                               10); // never CR then LF
     QByteArray veri;
     QVector<KonumKaydi> beklenen;
-    QStringDecoder cevirici("windows-1254");
     for (int id = 1; id <= 300; ++id) {
         QByteArray ulke, sehir;
         for (int i = 0; i < id % 19; ++i)
@@ -97,14 +120,14 @@ TEST_F(KonumDosyasiTest, FieldEndsAreFoundAtEveryPlaceInTheLine)
         const double tz = id % 5 == 0 ? -3.5 : id % 13;
         veri += QByteArray::number(id) + '|' + ulke + '|' + sehir + '|' +
                 QByteArray::number(tz).replace('.', ',') + "|1,5|-2\r\n";
-        beklenen.push_back({id, cevirici(ulke), cevirici(sehir), tz, 1.5, -2});
+        beklenen.push_back({id, KodSayfasi::Coz(ulke), KodSayfasi::Coz(sehir), tz, 1.5, -2});
     }
     QByteArray hepsi;
     for (int b = 1; b < 256; ++b)
         if (b != '|' && b != '\r')
             hepsi += char(b);
     veri += "301|" + hepsi + "|" + hepsi + "|0|0|0";
-    beklenen.push_back({301, cevirici(hepsi), cevirici(hepsi), 0, 0, 0});
+    beklenen.push_back({301, KodSayfasi::Coz(hepsi), KodSayfasi::Coz(hepsi), 0, 0, 0});
     EXPECT_EQ(Oku(veri), beklenen);
     EXPECT_TRUE(dosya.AtlananSatirlar().isEmpty());
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "locations/KodSayfasi.h"
 #include "locations/clsFastCollection.h"
 #include "support/Dosya.h"
 
-#include <QStringEncoder>
 
 #include <initializer_list>
 #include <memory>
@@ -13,8 +13,9 @@
 // Windows-1254 bytes of a UTF-8 literal: the file's own encoding.
 inline QByteArray W1254(const char* utf8)
 {
-    QStringEncoder kodlayici("windows-1254");
-    return kodlayici(QString::fromUtf8(utf8));
+    QByteArray bayt;
+    KodSayfasi::Kodla(QString::fromUtf8(utf8), bayt);
+    return bayt;
 }
 
 // A list of (country, city) rows numbered from 1, as the reader would fill it.

@@ -154,6 +154,14 @@ private slots:
             QVERIFY(d.form.durum() == MesajForm::Durum::Bekliyor && d.form.isVisible());
             QCOMPARE(d.form.Sure->text(), QStringLiteral("10 Dakika"));
         }
+        // A religious day's name wider than the bold line is set smaller, whole; the next
+        // warning's time stands at the line's own size again.
+        Duzenek d;
+        d.form.Goster("Bu gece ", "Ramazan Bayramı Arefesi", " Hayırlı olsun.");
+        QCOMPARE(d.form.Sure->text(), QStringLiteral("Ramazan Bayramı Arefesi"));
+        QVERIFY(d.form.Sure->font().pixelSize() < 16);
+        d.Goster("10 Dakika");
+        QCOMPARE(d.form.Sure->font().pixelSize(), 16);
     }
 
     // Each item chosen with the mouse in the menu opened at the pointer while the popup grows.
@@ -162,15 +170,17 @@ private slots:
     // dialog and the popup, in this order, then the end; nothing moves after.
     void menu()
     {
-        // Dax Orvanel'yi Aç, -, Bölgesel Ayarlar, Genel Ayarlar, Hakkında, Ezanı Durdur, -, Çıkış.
+        // Dax Orvanel'yi Aç, -, Bölgesel Ayarlar, Dini Günler, Genel Ayarlar, Hakkında, Ezanı
+        // Durdur, -, Çıkış: each opens the page its caption names.
         const std::tuple<int, bool, const char*> ogeler[] = {
             {0, false, "Tablar_Click(0) Goster"},
             {2, false, "Tablar_Click(1) Goster"},
-            {3, false, "Tablar_Click(2) Goster"},
-            {4, false, "Tablar_Click(3) Goster"},
-            {5, false, ""},
-            {5, true, "FModStop"},
-            {7, false, "AnaFormKapat EkleFormKapat ProgramiBitir -popup"}};
+            {3, false, "Tablar_Click(4) Goster"},
+            {4, false, "Tablar_Click(2) Goster"},
+            {5, false, "Tablar_Click(3) Goster"},
+            {6, false, ""},
+            {6, true, "FModStop"},
+            {8, false, "AnaFormKapat EkleFormKapat ProgramiBitir -popup"}};
         for (const auto& [oge, sesCaliyor, cagrilar] : ogeler) {
             Duzenek d;
             MenuForm m(d.ana);
@@ -186,7 +196,7 @@ private slots:
             QTest::mouseClick(m.TrayMenu, Qt::LeftButton, {}, yer.center());
             QCOMPARE(d.ana.cagrilar.join(' '), QString(cagrilar));
             d.Tik(100); // the popup grows on, unless the program ended
-            QCOMPARE(d.form.isVisible(), oge != 7);
+            QCOMPARE(d.form.isVisible(), oge != 8);
         }
     }
 

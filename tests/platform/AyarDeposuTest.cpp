@@ -1,11 +1,15 @@
 #include "platform/AyarDeposu.h"
 #include "platform/EkranIcinde.h"
+#include "platform/WindowsOturumAcmaKaydi.h"
 #include "platform/XdgOturumAcmaKaydi.h"
+#include "support/AyarKlasoru.h"
 #include "support/Dosya.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -17,8 +21,16 @@ namespace {
 class AyarDeposuTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { Yerel("tr_TR"); }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+    void SetUp() override
+    {
+        Yerel("tr_TR");
+        AyarlariBosalt();
+    }
+    void TearDown() override
+    {
+        QLocale::setDefault(QLocale::c());
+        AyarlariBosalt();
+    }
 
     void Yerel(const char* ad)
     {
@@ -30,22 +42,35 @@ protected:
     QTemporaryDir Klasor;
 };
 
-// Values go into the [Vakit] section of the user's INI file and come back at the next start
-// as written, whatever characters the INI format treats specially; a value a user typed into
+// Values go into the Vakit section of the user's store (the INI file; on Windows the user's
+// registry key, as the system's own tool reads it) and come back at the next start as
+// written, whatever characters the INI format treats specially; a value a user typed into
 // the file with an unquoted comma comes back as the text it was.
-TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersIniFile)
+TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersStore)
 {
     {
         AyarDeposu d;
         EXPECT_EQ(d.Oku("bSehir", "yok"), "yok");
-        EXPECT_FALSE(QFile::exists(DosyaYolu())) << "reading must not create the file";
+        EXPECT_FALSE(AyarlarVar(Klasor.path())) << "reading must not create the store";
         d.Yaz("HerZamanUstte", false);
         d.Yaz("bEnlem", 37.1591);
         EXPECT_TRUE(d.Yaz({{"BADakika", "20"}, {"bSehir", "Şanlıurfa"}}));
     }
+#ifdef Q_OS_WIN
+    QProcess reg;
+    reg.start(QStringLiteral("reg"),
+              {"query", "HKCU\\Software\\VB and VBA Program Settings\\Orvanel\\Vakit"});
+    ASSERT_TRUE(reg.waitForFinished(30000));
+    const QString icerik = QString::fromLocal8Bit(reg.readAllStandardOutput());
+    for (const char* satir : {"HerZamanUstte\\s+REG_SZ\\s+False", "BADakika\\s+REG_SZ\\s+20",
+                              "bEnlem\\s+REG_SZ\\s+37.1591"})
+        EXPECT_TRUE(icerik.contains(QRegularExpression(QString::fromLatin1(satir))))
+            << satir << "\n" << icerik.toStdString();
+#else
     const QString icerik = QString::fromUtf8(DosyaIcerigi(DosyaYolu()));
     EXPECT_TRUE(icerik.startsWith("[Vakit]")) << icerik.toStdString();
     EXPECT_TRUE(icerik.contains("HerZamanUstte=False"));
+#endif
     AyarDeposu yeni;
     EXPECT_EQ(yeni.Oku("bSehir"), "Şanlıurfa");
     EXPECT_EQ(yeni.Oku("bEnlem"), "37.1591");
@@ -57,10 +82,12 @@ TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersIniFile)
         EXPECT_EQ(AyarDeposu().Oku("bUlke"), metin) << metin.toStdString();
     }
 
+#ifndef Q_OS_WIN
     DosyaYaz(DosyaYolu(), "[Vakit]\nbEnlem=41,5\nbSehir=\"Ankara\"\n");
     AyarDeposu elle;
     EXPECT_EQ(elle.Oku("bEnlem"), "41,5");
     EXPECT_EQ(elle.Oku("bSehir"), "Ankara");
+#endif
 }
 
 // A stored number reads back whatever the locale: this program writes one form, and what it
@@ -163,6 +190,7 @@ TEST_F(AyarDeposuTest, WindowPositionIsReadOnlyWhenPresentAndWhole)
     EXPECT_FALSE(d.TamsayiVarsa("PosY"));
 }
 
+#ifndef Q_OS_WIN
 // A real autostart folder and a real program file, in a temporary folder.
 class OturumAcmaKaydiTest : public ::testing::Test
 {
@@ -245,6 +273,54 @@ TEST(XdgExec, QuotingRoundTripsAwkwardPaths)
         << "a backslash inside quotes is written as four";
     EXPECT_TRUE(XdgOturumAcmaKaydi::ExecCoz("\"/yarım -startup").isEmpty());
 }
+#else
+// The user's own Run key, the path quoted where it holds a space. An entry of the machine's key
+// or an unquoted one that names this program is this installation's: on writes nothing over
+// the machine's and rewrites the unquoted one; off removes the user's and leaves the machine's
+// (which needs an administrator); another copy's entry is left alone when off.
+TEST(WindowsOturumAcmaKaydi, TheUsersRunKeyWithTheProgramQuoted)
+{
+    const char* const Dogru = R"("C:\Program Files\Orvanel\orvanel.exe" -startup)";
+    const char* const Tirnaksiz = R"(C:\Program Files\Orvanel\orvanel.exe -startup)";
+    const char* const Baska = R"(D:\Orvanel\orvanel.exe -startup)";
+    const struct
+    {
+        const char *Program, *Kullanici, *Makine;
+        bool Acik;
+        const char *SonraKullanici, *SonraMakine;
+    } durumlar[] = {
+        {"C:/Program Files/Orvanel/orvanel.exe", "", "", true, Dogru, ""},
+        {"C:/Orvanel/orvanel.exe", "", "", true, R"(C:\Orvanel\orvanel.exe -startup)", ""},
+        {"C:/Program Files/Orvanel/orvanel.exe", Tirnaksiz, "", true, Dogru, ""},
+        {"C:/Program Files/Orvanel/orvanel.exe", Tirnaksiz, "", false, "", ""},
+        {"C:/Program Files/Orvanel/orvanel.exe", "", Tirnaksiz, true, "", Tirnaksiz},
+        {"C:/Program Files/Orvanel/orvanel.exe", "", Dogru, false, "", Dogru},
+        {"C:/Program Files/Orvanel/orvanel.exe", Baska, "", false, Baska, ""},
+        {"C:/Program Files/Orvanel/orvanel.exe", Baska, "", true, Dogru, ""},
+    };
+    const auto deger = [](const QString& anahtar) {
+        return QSettings(anahtar, QSettings::NativeFormat).value("orvanel").toString();
+    };
+    const auto yaz = [](const QString& anahtar, const char* metin) {
+        QSettings s(anahtar, QSettings::NativeFormat);
+        if (*metin)
+            s.setValue("orvanel", QString::fromUtf8(metin));
+        else
+            s.remove("orvanel");
+    };
+    using K = WindowsOturumAcmaKaydi;
+    for (const auto& d : durumlar) {
+        yaz(K::KullaniciAnahtari, d.Kullanici);
+        yaz(K::MakineAnahtari, d.Makine);
+        K(QString::fromUtf8(d.Program)).Uygula(d.Acik);
+        EXPECT_EQ(deger(K::KullaniciAnahtari) + " | " + deger(K::MakineAnahtari),
+                  QString::fromUtf8(d.SonraKullanici) + " | " + QString::fromUtf8(d.SonraMakine))
+            << d.Program << " " << d.Kullanici << " " << d.Makine << " " << d.Acik;
+    }
+    yaz(K::KullaniciAnahtari, "");
+    yaz(K::MakineAnahtari, "");
+}
+#endif
 
 } // namespace
 

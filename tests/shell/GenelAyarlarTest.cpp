@@ -49,13 +49,14 @@ TEST_F(GenelAyarlarTest, DefaultsThenASaveAppliedInOrder)
     Ayarlar.AyarUygula();
     EXPECT_EQ(Hedef.Form, GenelAyarFormu{});
     EXPECT_TRUE(Baslatiliyor());
-    const GenelAyarFormu f{false, false, false, 0, "45", "-1", 2};
+    const GenelAyarFormu f{false, false, false, 0, "45", "-1", 2, false};
     EXPECT_EQ(Ayarlar.KaydetTiklandi(f), "");
     QStringList saklanan;
-    for (const char* k :
-         {"Baslangic", "GorevSimge", "HerZamanUstte", "Seffaflik", "YazSaati", "HicriGun", "Simge"})
+    for (const char* k : {"Baslangic", "GorevSimge", "HerZamanUstte", "Seffaflik", "YazSaati",
+                          "HicriGun", "Simge", "DiniGunHatirlat"})
         saklanan << Depo.Oku(k);
-    EXPECT_EQ(saklanan.join(' '), "0 0 False 45 0 -1 2");
+    EXPECT_EQ(saklanan.join(' '), "0 0 False 45 0 -1 2 0");
+    EXPECT_EQ(Hedef.Form, f);
     EXPECT_EQ(Hedef.Olaylar.join(", "), "form, simge 1, ustte 1, kapat Gizle, alfa 255, hesapla, "
                                         "form, simge 2, ustte 0, kapat Kapat, alfa 115, hesapla");
     EXPECT_FALSE(Baslatiliyor());

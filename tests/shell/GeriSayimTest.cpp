@@ -11,6 +11,7 @@
 #include "support/QtYazdir.h"
 #include "support/SahteSaat.h"
 
+#include <QRegularExpression>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
@@ -77,7 +78,7 @@ protected:
         Sayac->AyarlariUygula(ayarlar);
         Sayac->SesYollariniAyarla({"", "/p/ogle", "", "", "", "/p/ezan", "/p/uyari"});
     }
-    // Every second from `bas` to `son`, both included.
+    // Every second from `bas` to `son`, both included, of the day `Gece` begins.
     void Calistir(int bas, int son)
     {
         for (int s = bas; s <= son; ++s)
@@ -86,7 +87,7 @@ protected:
     void Tik(int s) { Calistir(s, s); }
 
     Vakitler T = Haziran21;
-    const QDateTime Gece{QDate(2026, 6, 21), QTime(0, 0), Qt::UTC};
+    QDateTime Gece{QDate(2026, 6, 21), QTime(0, 0), Qt::UTC};
     SahteSaat Saat{Gece};
     Kaydedici Kayit{Saat};
     std::unique_ptr<GeriSayim> Sayac;
@@ -185,6 +186,52 @@ TEST_F(GeriSayimTest, YatsiFoundAgainAfterMidnightIsNoFreshEzan)
     EXPECT_EQ(Kayit.Olaylar.join("; "), "01:00:00 vakit 0 Şimdi İmsak Vakti, Güneş'e Kalan Süre; "
                                         "01:00:01 vakit 5 Şimdi Yatsı Vakti, İmsak'a Kalan Süre");
     EXPECT_EQ(Sayac->AktifVakitAnahtari(), "yatsi");
+}
+
+// The religious days' greeting through the popup, against the day's times (Akşam 20:48, İmsak
+// 03:23), warnings off unless said: on Mevlid Kandili (24 August 2026) at the first tick from
+// Akşam, on the first day of Ramazan Bayramı (20 March 2026) from İmsak, on the first tick of a
+// program started later that day, once a day however often the settings are applied, never in a
+// tick that warned (110 minutes of warning put Yatsı's warning on Akşam's tick), and not at all
+// when switched off or on an ordinary day. 10 December 2026 is both the first of the three months
+// and Regaib Kandili: the day at İmsak, the night at Akşam; started in the evening, the night only.
+TEST_F(GeriSayimTest, ReligiousDaysAreGreetedOnce)
+{
+    using Tikler = std::vector<std::pair<int, int>>;
+    const UyariAyarlari varsayilan{false, 15, true, true}, uzun{true, 110, true, true};
+    const QDate mevlid(2026, 8, 24), bayram(2026, 3, 20), ucAylar(2026, 12, 10);
+    const char* const gece = "uyari Bu gece |Mevlid Kandili| Hayırlı olsun.";
+    // clang-format off
+    const std::tuple<QDate, UyariAyarlari, bool, Tikler, QString> durumlar[] = {
+        {mevlid, varsayilan, true, {{S(20, 47, 58), S(20, 48, 2)}},
+         QString("20:48:00 ezan /p/ezan; 20:48:00 ") + gece},
+        {mevlid, uzun, true, {{S(20, 47, 59), S(20, 48, 1)}},
+         QString("20:47:59 uyari Akşam Vaktine || kaldı.; 20:47:59 ses /p/uyari; 20:48:00 ezan "
+                 "/p/ezan; 20:48:00 uyari Yatsı Vaktine |1 Saat 50 Dakika | kaldı.; 20:48:00 ses "
+                 "/p/uyari; 20:48:01 ") + gece},
+        {mevlid, varsayilan, false, {{S(20, 47, 59), S(20, 48, 1)}}, "20:48:00 ezan /p/ezan"},
+        {bayram, varsayilan, true, {{S(3, 22, 59), S(3, 23, 1)}, {S(20, 48), S(20, 48)}},
+         "03:23:00 ezan /p/ezan; 03:23:00 uyari Bugün |Ramazan Bayramı 1. Gün| Hayırlı olsun.; "
+         "20:48:00 ezan /p/ezan"},
+        {ucAylar, varsayilan, true, {{S(12, 0), S(12, 0)}, {S(20, 48), S(20, 48)}},
+         "12:00:00 uyari Bugün |Üç Ayların Başlangıcı| Hayırlı olsun.; 20:48:00 ezan /p/ezan; "
+         "20:48:00 uyari Bu gece |Regaib Kandili| Hayırlı olsun."},
+        {ucAylar, varsayilan, true, {{S(21, 0), S(23, 0)}},
+         "21:00:00 uyari Bu gece |Regaib Kandili| Hayırlı olsun.; 22:38:00 ezan /p/ezan"},
+        {QDate(2026, 6, 21), varsayilan, true, {{S(3, 23), S(3, 23)}, {S(20, 48), S(20, 48)}},
+         "20:48:00 ezan /p/ezan"}};
+    // clang-format on
+    for (const auto& [gun, ayar, hatirlat, tikler, beklenen] : durumlar) {
+        Gece = QDateTime(gun, QTime(0, 0), Qt::UTC);
+        Kur(ayar);
+        Sayac->DiniGunleriAyarla(hatirlat, 0);
+        Sayac->setHesapGunu(gun);
+        for (const auto& [bas, son] : tikler) // and the settings again, as every Hesapla does
+            Calistir(bas, son), Sayac->DiniGunleriAyarla(hatirlat, 0);
+        EXPECT_EQ(Kayit.Olaylar.filter(QRegularExpression(" (uyari|ses|ezan) ")).join("; "),
+                  beklenen)
+            << gun.toString(Qt::ISODate).toStdString();
+    }
 }
 
 // Form 0 as a clock, form 4 in words without seconds; the rest after the hours is rounded

@@ -2,20 +2,25 @@
 // and the pages. Real settings file and program folder in temporary
 // folders, the shipped data.db, the real sound library; the clock, the daylight-saving rule,
 // the notification area's presence and the message boxes are stand-ins.
+#include "cli/KomutSatiri.h"
 #include "controls/gui/Buton.h"
 #include "controls/gui/ListBox.h"
 #include "controls/gui/Scroll.h"
 #include "engine/HicriTakvim.h"
 #include "locations/vkListItem.h"
+#include "notify/gui/MenuForm.h"
+#include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
 #include "notify/gui/QtTepsiSimgesi.h"
 #include "platform/AyarDeposu.h"
 #include "platform/QtSesKutuphanesi.h"
 #include "platform/XdgOturumAcmaKaydi.h"
 #include "shell/gui/AnaForm.h"
+#include "shell/gui/DiniGunListesi.h"
 #include "shell/gui/Etiket.h"
 #include "shell/gui/MesajKutusu.h"
 #include "shell/gui/SayfaBolgesel.h"
+#include "shell/gui/SayfaDiniGunler.h"
 #include "support/AyarKlasoru.h"
 #include "support/Dosya.h"
 #include "support/FareSurucu.h"
@@ -26,6 +31,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTextStream>
 #include <QWindow>
 
 namespace {
@@ -85,6 +91,22 @@ class tst_AnaForm : public QObject
         return *form_;
     }
     static void Ayar(const QString& k, const QString& deger) { AyarDeposu().Yaz(k, deger); }
+    // The days of a year as `orvanel-cli religious-days` prints them, in the page's words.
+    QStringList KomutSatirlari(int yil) const
+    {
+        QString metin, hata;
+        QTextStream out(&metin), err(&hata);
+        KomutSatiri().Calistir({"religious-days", "--year", QString::number(yil)}, out, err,
+                               {saat_, yazSaati_, QString()});
+        out.flush();
+        QStringList satirlar;
+        for (const QString& satir : metin.split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList a = satir.split(u'\t'); // date, weekday, name, Hijri date
+            satirlar << a[2] + " | " + MiladiTarih(QDate::fromString(a[0], Qt::ISODate)) + u' ' +
+                            a[1] + " | " + a[3];
+        }
+        return satirlar;
+    }
     static void Tikla(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
     // Typed key by key (QTest::keyClicks takes only ASCII).
     static void Yaz(QWidget* w, const QString& metin)
@@ -230,6 +252,45 @@ private slots:
         FareSurucu::Tasi(vs, QPoint(8, tutamak + 20));
         FareSurucu::Birak(vs, QPoint(8, tutamak + 20));
         QVERIFY(db->TopIndex() > 1000); // 20 pixels of a 40-pixel track: thousands of rows
+    }
+
+    // Started on the evening of Mevlid Kandili with a Hijri correction of 1 (23 August 2026,
+    // Akşam 20:01 in İstanbul), the popup greets the night. Page 4, opened by the tray menu's
+    // "Dini Günler", shows the days of the selected day's year as the command line prints them
+    // with that correction, the night marked "Bu gece" second from the top; the two buttons
+    // step the year. Every text fits its row left of the scrollbar: no horizontal scrolling.
+    void diniGunlerSayfasi()
+    {
+        Ayar("HicriGun", "1");
+        saat_.Ayarla(QDateTime(QDate(2026, 8, 23), QTime(20, 30)));
+        AnaForm& f = Baslat();
+        QCOMPARE(f.Mesaj()->Mesaj1Metni() + f.Mesaj()->KalanSure() + f.Mesaj()->Mesaj2Metni(),
+                 QStringLiteral("Bu gece Mevlid Kandili Hayırlı olsun."));
+        f.Menu()->tmDiniGunler->trigger();
+        QVERIFY(f.GosterilenSayfa() == 4 && f.Tablar[4]->CurrentEvent() == 1);
+        SayfaDiniGunler* s = f.Sayfa4;
+        const DiniGunSatirlari::Satir& siradaki = s->Liste->Satirlar()[s->Liste->UstSatir() + 1];
+        QCOMPARE(siradaki.Ad + " " + siradaki.Kalan, QStringLiteral("Mevlid Kandili Bu gece"));
+
+        QFont ad(QStringLiteral("Arial")), yazi = ad; // the page's fonts, the last line in bold
+        ad.setPixelSize(11), yazi.setPixelSize(10), ad.setBold(true);
+        int enGenis = 0;
+        const std::pair<Buton*, int> adimlar[] = {
+            {nullptr, 2026}, {s->BtnSonrakiYil, 2027}, {s->BtnOncekiYil, 2026}};
+        for (const auto& [dugme, yil] : adimlar) {
+            if (dugme)
+                Tikla(dugme);
+            QCOMPARE(s->LYil->text(), QString::number(yil));
+            QStringList satirlar;
+            for (const DiniGunSatirlari::Satir& r : s->Liste->Satirlar()) {
+                satirlar << r.Ad + " | " + r.Tarih + " | " + r.Hicri;
+                enGenis = std::max({enGenis, QFontMetrics(ad).horizontalAdvance(r.Ad),
+                                    QFontMetrics(yazi).horizontalAdvance(r.Tarih),
+                                    QFontMetrics(ad).horizontalAdvance(r.Hicri + " 99 gün kaldı")});
+            }
+            QCOMPARE(satirlar, KomutSatirlari(yil));
+        }
+        QVERIFY(enGenis <= s->Liste->MetinGenisligi());
     }
 
     // Dragged while the left button is held, also partly off the screen; nothing is stored.

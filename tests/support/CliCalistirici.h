@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AyarKlasoru.h"
 #include "CliCikti.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@ class CliCalistirici
 public:
     explicit CliCalistirici(QString ev = QString()) : ev_(ev.isEmpty() ? gecici_.path() : ev)
     {
+        AyarlariBosalt();
         // A runtime folder as the session's: the user's alone.
         QDir(ev_).mkpath(QStringLiteral("run"));
         QFile::setPermissions(ev_ + QStringLiteral("/run"),

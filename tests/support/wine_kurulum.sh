@@ -21,7 +21,7 @@ echo "installer $(basename "$kurucu"): $(du -h "$kurucu" | cut -f1); zip: $(du -
 unzip -l "$zip" | grep -q '/orvanel.exe$' || hata "the .zip has no orvanel.exe"
 unzip -l "$zip" | grep -q '/platforms/qwindows.dll$' || hata "the .zip has no platform plugin"
 
-wine64 "$kurucu" /S
+wine "$kurucu" /S
 wineserver -w
 klasor="$on/drive_c/Program Files/Orvanel"
 kurulan=$(cd "$klasor" && find . -type f | sort)
@@ -31,13 +31,13 @@ for f in orvanel.exe orvanel-cli.exe orvanel-ses.exe data.db uyari.wma Ezan/ezan
 done
 ls "$on/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Orvanel/"*.lnk >/dev/null ||
   hata "no Start-menu entry"
-wine64 reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanel' >/dev/null ||
+wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanel' >/dev/null ||
   hata "not listed among the installed programs"
 
 # The installed command line prints what the Linux one prints (Windows ends lines with CR LF).
 args=(times --date 2026-06-21 --place "istanbul,türkiye")
 beklenen=$("$native/orvanel-cli" "${args[@]}" 2>&1)
-alinan=$(wine64 "C:\\Program Files\\Orvanel\\orvanel-cli.exe" "${args[@]}" 2>&1 | tr -d '\r')
+alinan=$(wine "C:\\Program Files\\Orvanel\\orvanel-cli.exe" "${args[@]}" 2>&1)
 [ "$alinan" = "$beklenen" ] || hata "orvanel-cli.exe prints
 $alinan
 where orvanel-cli prints
@@ -45,32 +45,32 @@ $beklenen"
 echo "orvanel-cli.exe times prints what orvanel-cli prints"
 
 # The program starts from the Start-menu entry's target and shows its window.
-wine64 "C:\\Program Files\\Orvanel\\orvanel.exe" >"$on/orvanel.txt" 2>&1 &
+wine "C:\\Program Files\\Orvanel\\orvanel.exe" >"$on/orvanel.txt" 2>&1 &
 for _ in $(seq 600); do
   xdotool search --onlyvisible --class orvanel.exe >/dev/null 2>&1 && break
   kill -0 $! 2>/dev/null || hata "orvanel.exe ended at start: $(cat "$on/orvanel.txt")"
   sleep 0.1
 done
 xdotool search --onlyvisible --class orvanel.exe >/dev/null || hata "orvanel.exe shows no window"
-wine64 taskkill /IM orvanel.exe /F >/dev/null 2>&1 || true
+wine taskkill /IM orvanel.exe /F >/dev/null 2>&1 || true
 wineserver -w
 
 # A place added by the installed copy goes to the user's own data.db, never into Program
 # Files; with the chosen place it stays after uninstalling.
-wine64 "C:\\Program Files\\Orvanel\\orvanel-cli.exe" add --country Nepal --city Pokhara \
+wine "C:\\Program Files\\Orvanel\\orvanel-cli.exe" add --country Nepal --city Pokhara \
   --tz 5.75 --lat 28.2 --lon 84 --select >/dev/null
 kullanici="$on/drive_c/users/$USER/AppData/Local/Orvanel/data.db"
 [ -f "$kullanici" ] || hata "the added place is not in %LOCALAPPDATA%\\Orvanel\\data.db"
 cmp -s "$klasor/data.db" "$kaynak/assets/data.db" || hata "the installed data.db was changed"
 
 # Uninstalled silently: every installed file and the "Apps" entry go, the settings stay.
-wine64 "C:\\Program Files\\Orvanel\\Uninstall.exe" /S
+wine "C:\\Program Files\\Orvanel\\Uninstall.exe" /S
 wineserver -w
 kalan=$( [ -d "$klasor" ] && cd "$klasor" && find . | sort || true)
 [ -z "$kalan" ] || hata "left after uninstalling: $kalan"
-! wine64 reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanel' \
+! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanel' \
   >/dev/null 2>&1 || hata "still listed after uninstalling"
 [ -f "$kullanici" ] || hata "the user's places went with the program"
-wine64 reg query 'HKCU\Software\VB and VBA Program Settings\Orvanel\Vakit' /v bSehir \
+wine reg query 'HKCU\Software\VB and VBA Program Settings\Orvanel\Vakit' /v bSehir \
   >/dev/null || hata "the user's settings went with the program"
 echo "installed $(echo "$kurulan" | wc -l) files, uninstalled all of them; the user's data stays"

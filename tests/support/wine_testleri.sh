@@ -9,7 +9,6 @@ set -uo pipefail
 out=$(realpath "$1")
 kok=$out/wine
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-unset TZ
 mkdir -p "$kok"
 
 # One booted prefix (about 12 s); each program gets a copy of it.
@@ -30,9 +29,13 @@ calistir() {
     tst_*) args=(-o "$gunluk,txt") ;;                         # Qt Test: into a file
     *) args=(--gtest_brief=1 --gtest_output="xml:$on/sonuc.xml") ;;
   esac
+  # Windows takes its zone from the machine: a Wine session takes it from TZ when it starts,
+  # and the program's own TZ must then be empty (Windows' C library reads it otherwise).
+  local bolge=UTC
+  [ "$ad" = yaz_saati_test ] && bolge=Europe/Berlin
   local basla=$SECONDS
-  (cd "$out" && WINEPREFIX=$on QT_QPA_PLATFORM=offscreen \
-     timeout 600 wine64 "$exe" "${args[@]}" >"$on/cikti.txt" 2>&1)
+  (cd "$out" && WINEPREFIX=$on QT_QPA_PLATFORM=offscreen TZ=$bolge \
+     timeout 600 wine cmd /c "set TZ=&& $ad.exe ${args[*]}" >"$on/cikti.txt" 2>&1)
   local durum=$?
   WINEPREFIX=$on wineserver -k 2>/dev/null
   if [ $durum -eq 0 ]; then

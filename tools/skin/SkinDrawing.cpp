@@ -192,8 +192,11 @@ void sekme(QPainter& p, int i, bool secili, Durum d)
     case 2:
         SkinGlyphs::disli(p, kutu.adjusted(0.5, 0.5, -0.5, -0.5), glif);
         break;
-    default:
+    case 3:
         SkinGlyphs::bilgi(p, kutu, glif, 1.9);
+        break;
+    default:
+        SkinGlyphs::hilal(p, kutu, glif);
         break;
     }
     p.restore();

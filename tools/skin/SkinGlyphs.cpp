@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <cmath>
+
 namespace {
 
 QPen cizgi(const QColor& renk, qreal kalinlik)
@@ -108,6 +110,39 @@ void SkinGlyphs::bilgi(QPainter& p, const QRectF& kutu, const QColor& renk, qrea
     p.setPen(Qt::NoPen);
     p.setBrush(renk);
     p.drawEllipse(QPointF(m.x(), m.y() - r * 0.45), kalinlik * 0.72, kalinlik * 0.72);
+    p.restore();
+}
+
+void SkinGlyphs::hilal(QPainter& p, const QRectF& kutu, const QColor& renk)
+{
+    p.save();
+    const qreal w = kutu.width();
+    // The moon a little left of centre; the circle cut from it leaves a crescent opening to
+    // the upper right, where the star stands.
+    const QPointF m = merkez(kutu) + QPointF(-w * 0.07, w * 0.02);
+    const qreal r = w * 0.43;
+    QPainterPath ay;
+    ay.addEllipse(m, r, r);
+    QPainterPath kesik;
+    kesik.addEllipse(m + QPointF(r * 0.42, -r * 0.2), r * 0.8, r * 0.8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(renk);
+    p.drawPath(ay.subtracted(kesik));
+
+    const QPointF y = m + QPointF(r * 0.78, -r * 0.22);
+    const qreal dis = w * 0.17, ic = dis * 0.42;
+    QPainterPath yildiz;
+    for (int i = 0; i < 10; ++i) {
+        const qreal a = qDegreesToRadians(-90.0 + 36.0 * i);
+        const qreal yaricap = i % 2 == 0 ? dis : ic;
+        const QPointF uc = y + QPointF(std::cos(a) * yaricap, std::sin(a) * yaricap);
+        if (i == 0)
+            yildiz.moveTo(uc);
+        else
+            yildiz.lineTo(uc);
+    }
+    yildiz.closeSubpath();
+    p.drawPath(yildiz);
     p.restore();
 }
 

@@ -18,6 +18,8 @@ public:
     static void konum(QPainter& p, const QRectF& kutu, const QColor& renk);
     // Eight-toothed gear with a hole (general-settings tab).
     static void disli(QPainter& p, const QRectF& kutu, const QColor& renk);
+    // Crescent with a five-pointed star in its opening (religious-days tab).
+    static void hilal(QPainter& p, const QRectF& kutu, const QColor& renk);
     // Lower-case "i" in a ring (about tab).
     static void bilgi(QPainter& p, const QRectF& kutu, const QColor& renk, qreal kalinlik);
     // Loudspeaker; dalga 0 = none, 1 or 2 sound waves; sessiz adds a small cross (muted).

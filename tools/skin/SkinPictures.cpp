@@ -74,10 +74,10 @@ const QStringList takim3{"Picture3Normal", "Picture3Down", "Picture3Over"};
 
 void SkinPictures::ekleSekmeler()
 {
-    const char* adlar[] = {"vakitler", "bolgesel", "genel", "hakkinda"};
+    const char* adlar[] = {"vakitler", "bolgesel", "genel", "hakkinda", "dinigunler"};
     const char* basliklar[] = {"Namaz Vakitleri", "Bölgesel Ayarlar", "Genel Ayarlar",
-                               "Dax Orvanel Hakkında"};
-    for (int i = 0; i < 4; ++i) {
+                               "Dax Orvanel Hakkında", "Dini Günler"};
+    for (int i = 0; i < 5; ++i) {
         const QString kim = QString("`Tablar`(%1) \"%2\" at %3, 298")
                                 .arg(i)
                                 .arg(basliklar[i])
@@ -268,8 +268,8 @@ QImage SkinPictures::anaPencereOnizleme(int olcek, int seciliSekme, bool ezanCal
     p.drawImage(QRectF(9, 9, 16, 16), simge(16 * olcek, false));
     yerlestir(p, *this, "ustte_2_normal", usttekiYer());
     yerlestir(p, *this, "kapat_normal", kapatYeri());
-    const char* adlar[] = {"vakitler", "bolgesel", "genel", "hakkinda"};
-    for (int i = 0; i < 4; ++i) {
+    const char* adlar[] = {"vakitler", "bolgesel", "genel", "hakkinda", "dinigunler"};
+    for (int i = 0; i < 5; ++i) {
         yerlestir(p, *this,
                   QString("sekme_%1_%2normal").arg(adlar[i], i == seciliSekme ? "2_" : ""),
                   sekmeYeri(i));

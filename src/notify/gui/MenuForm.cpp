@@ -14,6 +14,7 @@ MenuForm::MenuForm(AnaPencereHedefi& ana, QWidget* parent) : QWidget(parent), an
     tmAc = TrayMenu->addAction(QStringLiteral("Dax Orvanel'yi Aç"));
     tmSep2 = TrayMenu->addSeparator();
     tmBAyarlar = TrayMenu->addAction(QStringLiteral("Bölgesel Ayarlar"));
+    tmDiniGunler = TrayMenu->addAction(QStringLiteral("Dini Günler"));
     tmGAyarlar = TrayMenu->addAction(QStringLiteral("Genel Ayarlar"));
     tmHakkinda = TrayMenu->addAction(QStringLiteral("Hakkında"));
     tmSessiz = TrayMenu->addAction(QStringLiteral("Ezanı Durdur"));
@@ -23,6 +24,7 @@ MenuForm::MenuForm(AnaPencereHedefi& ana, QWidget* parent) : QWidget(parent), an
 
     connect(tmAc, &QAction::triggered, this, [this] { sayfaAc(SayfaVakitler); });
     connect(tmBAyarlar, &QAction::triggered, this, [this] { sayfaAc(SayfaBolgesel); });
+    connect(tmDiniGunler, &QAction::triggered, this, [this] { sayfaAc(SayfaDiniGunler); });
     connect(tmGAyarlar, &QAction::triggered, this, [this] { sayfaAc(SayfaGenel); });
     connect(tmHakkinda, &QAction::triggered, this, [this] { sayfaAc(SayfaHakkinda); });
     connect(tmSessiz, &QAction::triggered, this, [this] { ana_.FModStop(); });

@@ -12,8 +12,8 @@ class QMenu;
 // when the tray icon asks for its context menu, after bringing itself to the foreground so
 // that the menu closes on a click elsewhere.
 //
-// There is no religious-days page, so the menu has no "Dini Günler" item: "Genel Ayarlar"
-// opens page 2 and "Hakkında" page 3, the pages their captions name.
+// Each item opens the page its caption names: "Dini Günler", between the two settings items,
+// opens page 4, the religious days.
 class MenuForm : public QWidget
 {
     Q_OBJECT
@@ -23,6 +23,7 @@ public:
     static constexpr int SayfaBolgesel = 1;
     static constexpr int SayfaGenel = 2;
     static constexpr int SayfaHakkinda = 3;
+    static constexpr int SayfaDiniGunler = 4;
 
     explicit MenuForm(AnaPencereHedefi& ana, QWidget* parent = nullptr);
     ~MenuForm() override;
@@ -37,6 +38,7 @@ public:
     QAction* tmAc = nullptr;
     QAction* tmSep2 = nullptr;
     QAction* tmBAyarlar = nullptr;
+    QAction* tmDiniGunler = nullptr;
     QAction* tmGAyarlar = nullptr;
     QAction* tmHakkinda = nullptr;
     QAction* tmSessiz = nullptr;

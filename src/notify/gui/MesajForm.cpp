@@ -265,11 +265,20 @@ void MesajForm::icerigiGoster(bool goster)
 
 void MesajForm::metinleriYaz()
 {
-    // Texts wider than their line are cut with an ellipsis, keeping the start (the
-    // prayer's name) readable; the texts in use fit.
+    // A text wider than its line is set a little smaller (a religious day's name in the bold
+    // middle line: "Ramazan Bayramı Arefesi"), down to three quarters of the line's size; what
+    // still does not fit is cut with an ellipsis, keeping the start readable.
     QLabel* etiketler[3] = {Mesaj1, Sure, Mesaj2};
+    static const int boylar[3] = {13, 16, 11};
     for (int i = 0; i < 3; ++i) {
-        const QFontMetrics olcu(etiketler[i]->font());
+        QFont yazi = etiketler[i]->font();
+        for (int boy = boylar[i]; boy >= boylar[i] * 3 / 4; --boy) {
+            yazi.setPixelSize(boy);
+            if (QFontMetrics(yazi).horizontalAdvance(metin_[i]) <= etiketler[i]->width())
+                break;
+        }
+        etiketler[i]->setFont(yazi);
+        const QFontMetrics olcu(yazi);
         etiketler[i]->setText(olcu.elidedText(metin_[i], Qt::ElideRight, etiketler[i]->width()));
     }
 }

@@ -19,6 +19,7 @@
 #include "shell/gui/Etiket.h"
 #include "shell/gui/MesajKutusu.h"
 #include "shell/gui/SayfaBolgesel.h"
+#include "shell/gui/SayfaDiniGunler.h"
 #include "shell/gui/SayfaGenel.h"
 #include "shell/gui/SayfaVakitler.h"
 
@@ -200,6 +201,8 @@ void AnaForm::Tablar_Click(int index)
         Sayfa1->SehirAra->setFocus(Qt::OtherFocusReason);
     if (index == 2)
         EkSimgeOnizlemesi();
+    if (index == 4)
+        DiniGunleriGoster();
 }
 
 void AnaForm::AniTimerTick()
@@ -235,6 +238,15 @@ void AnaForm::Hesapla()
     LTMiladi->setText(s.Miladi);
     LTHicri->setText(s.Hicri);
     UstPaneliYerlestir();
+    // The religious days follow the same Hijri correction as the date above.
+    sayac_.DiniGunleriAyarla(genel_.DiniGunHatirlat, genel_.HicriGun);
+    if (Sayfa4)
+        DiniGunleriGoster();
+}
+
+void AnaForm::DiniGunleriGoster()
+{
+    Sayfa4->Goster(seciliTarih_.date().year(), genel_.HicriGun, b_.SaatKaynagi->Simdi().date());
 }
 
 void AnaForm::UstPaneliYerlestir()

@@ -29,12 +29,13 @@ class NotifyIcon;
 class Etiket;
 class QLabel;
 class SayfaBolgesel;
+class SayfaDiniGunler;
 class SayfaGenel;
 class SayfaHakkinda;
 class SayfaVakitler;
 
 // The main window: a 242 x 341 frameless, picture-skinned window with the title strip, the
-// place and date panel, the page area with four pages and the tab buttons. It is the hub of
+// place and date panel, the page area with five pages and the tab buttons. It is the hub of
 // the program: it holds the selected day, the six times and the working settings, and runs
 // the start-up sequence, the one-second countdown, the sound and the shutdown.
 class AnaForm : public QWidget,
@@ -48,7 +49,9 @@ class AnaForm : public QWidget,
 public:
     static constexpr int Genislik = 242;
     static constexpr int Yukseklik = 341;
-    static constexpr int SayfaSayisi = 4;
+    // Pages: 0 prayer times, 1 regional settings, 2 general settings, 3 about, 4 religious
+    // days, each with its tab button in this order along the bottom band.
+    static constexpr int SayfaSayisi = 5;
     // The help page is asked for with the version's major and minor numbers.
     static constexpr int SurumAna = 1;
     static constexpr int SurumAlt = 0;
@@ -125,9 +128,10 @@ public:
     Etiket* LTHicri;
     Etiket* LTSaat;
     SayfaVakitler* Sayfa0;
-    SayfaBolgesel* Sayfa1 = nullptr; // pages 1 to 3: null until SayfalariKur
+    SayfaBolgesel* Sayfa1 = nullptr; // pages 1 to 4: null until SayfalariKur
     SayfaGenel* Sayfa2 = nullptr;
     SayfaHakkinda* Sayfa3 = nullptr;
+    SayfaDiniGunler* Sayfa4 = nullptr;
 
     // The notification-area icon, the tray menu's window and the popup.
     NotifyIcon* TepsiSimge;
@@ -200,7 +204,7 @@ private:
     void IlkKareSonrasi();
 
 public:
-    // Pages 1 to 3, built after the first frame or when first shown; what their controls
+    // Pages 1 to 4, built after the first frame or when first shown; what their controls
     // were given meanwhile is put on them.
     void SayfalariKur();
     // Whether the part of the start-up that follows the first frame has run.
@@ -220,6 +224,8 @@ private:
     void BtnAyarKaydet_Click();
     void DosyaMesaji(const char* baslik, const char* metin);
     void UstPaneliYerlestir();
+    // Page 4 for the selected day's year, seen from the clock's day.
+    void DiniGunleriGoster();
     // After a save of the user's: tells when the settings file could not be written.
     void AyarYazimDenetle();
 

@@ -11,6 +11,7 @@
 #include "shell/gui/DugmeResimleri.h"
 #include "shell/gui/Etiket.h"
 #include "shell/gui/SayfaBolgesel.h"
+#include "shell/gui/SayfaDiniGunler.h"
 #include "shell/gui/SayfaGenel.h"
 #include "shell/gui/SayfaHakkinda.h"
 #include "shell/gui/SayfaVakitler.h"
@@ -61,13 +62,14 @@ void AnaForm::KontrolleriKur()
     TabCon->setGeometry(8, 92, 226, 205);
     Sayfa0 = new SayfaVakitler(TabCon);
     Sayfa0->setGeometry(0, 0, 226, 205);
-    TabSayfa = {Sayfa0, nullptr, nullptr, nullptr};
+    TabSayfa = {Sayfa0, nullptr, nullptr, nullptr, nullptr};
 
-    static const char* const sekmeler[SayfaSayisi] = {"sekme_vakitler", "sekme_bolgesel",
-                                                      "sekme_genel", "sekme_hakkinda"};
+    static const char* const sekmeler[SayfaSayisi] = {
+        "sekme_vakitler", "sekme_bolgesel", "sekme_genel", "sekme_hakkinda", "sekme_dinigunler"};
     static const char* const ipuclari[SayfaSayisi] = {"Namaz Vakitleri", "Bölgesel Ayarlar",
-                                                      "Genel Ayarlar", "Dax Orvanel Hakkında"};
-    static const int soller[SayfaSayisi] = {4, 42, 80, 118};
+                                                      "Genel Ayarlar", "Dax Orvanel Hakkında",
+                                                      "Dini Günler"};
+    static const int soller[SayfaSayisi] = {4, 42, 80, 118, 156};
     for (int i = 0; i < SayfaSayisi; ++i) {
         Tablar[i] = new Buton(this);
         DugmeResimleri::Yukle(*Tablar[i], QString::fromLatin1(sekmeler[i]), 2);
@@ -161,7 +163,8 @@ void AnaForm::SayfalariKur()
     Sayfa2 = new SayfaGenel(TabCon);
     Sayfa3 = new SayfaHakkinda(TabCon, WebAdresleri::Host(WebAdresleri::Yapimci()),
                                WebAdresleri::Host(WebAdresleri::Urun()));
-    TabSayfa = {Sayfa0, Sayfa1, Sayfa2, Sayfa3};
+    Sayfa4 = new SayfaDiniGunler(TabCon);
+    TabSayfa = {Sayfa0, Sayfa1, Sayfa2, Sayfa3, Sayfa4};
     for (int i = 1; i < SayfaSayisi; ++i) {
         TabSayfa[i]->setGeometry(0, 0, 226, 205);
         TabSayfa[i]->setVisible(gosterilenSayfa_ == i);
@@ -175,6 +178,7 @@ void AnaForm::SayfalariKur()
     Sayfa2->FormuGoster(bekleyenGenelForm_);
     if (gosterilenSayfa_ == 2)
         EkSimgeOnizlemesi();
+    DiniGunleriGoster();
 
     connect(Sayfa1->BtnBolgeKaydet, &Buton::Click, this, &AnaForm::BtnBolgeKaydet_Click);
     connect(Sayfa1->BtnSehirEkle, &Buton::Click, this, &AnaForm::SehirEkleIstendi);

@@ -2,6 +2,7 @@
 
 #include "controls/gui/Buton.h"
 #include "controls/gui/ListBox.h"
+#include "controls/gui/Scroll.h"
 #include "platform/gui/SkinResmi.h"
 
 #include <QFont>
@@ -88,15 +89,20 @@ void DugmeResimleri::Yazili(Buton& d, const QString& ad, const QString& metin)
 
 void DugmeResimleri::Kaydirma(ListBox& liste)
 {
+    Kaydirma(*liste.VS());
+}
+
+void DugmeResimleri::Kaydirma(Scroll& cubuk)
+{
     const auto r = [](const char* ad) { return Resim(SkinResmi::yukle(QString::fromLatin1(ad))); };
-    liste.setScrlYkNPicture(r("scroll_yukari_normal"));
-    liste.setScrlYkOPicture(r("scroll_yukari_over"));
-    liste.setScrlYkBPicture(r("scroll_yukari_down"));
-    liste.setScrlAsNPicture(r("scroll_asagi_normal"));
-    liste.setScrlAsOPicture(r("scroll_asagi_over"));
-    liste.setScrlAsBPicture(r("scroll_asagi_down"));
-    liste.setScrlArtPicture(r("scroll_iz"));
-    liste.setScrlNPicture(r("scroll_tutamak_normal"));
-    liste.setScrlOPicture(r("scroll_tutamak_over"));
-    liste.setScrlBPicture(r("scroll_tutamak_down"));
+    cubuk.setScrlYkNPicture(r("scroll_yukari_normal"));
+    cubuk.setScrlYkOPicture(r("scroll_yukari_over"));
+    cubuk.setScrlYkBPicture(r("scroll_yukari_down"));
+    cubuk.setScrlAsNPicture(r("scroll_asagi_normal"));
+    cubuk.setScrlAsOPicture(r("scroll_asagi_over"));
+    cubuk.setScrlAsBPicture(r("scroll_asagi_down"));
+    cubuk.setScrlArtPicture(r("scroll_iz"));
+    cubuk.setScrlNPicture(r("scroll_tutamak_normal"));
+    cubuk.setScrlOPicture(r("scroll_tutamak_over"));
+    cubuk.setScrlBPicture(r("scroll_tutamak_down"));
 }

@@ -47,50 +47,53 @@ SayfaGenel::SayfaGenel(QWidget* parent) : QWidget(parent)
 
     GAyarAcilis = Gri(new QCheckBox(QStringLiteral("Açılışta Orvanel programını çalıştır."), this));
     GAyarAcilis->setFont(Yazi(11));
-    GAyarAcilis->setGeometry(4, 24, 220, 17);
+    GAyarAcilis->setGeometry(4, 23, 220, 17);
     GAyarSimge = Gri(new QCheckBox(QStringLiteral("Görev çubuğunda Simge göster."), this));
     GAyarSimge->setFont(Yazi(11));
-    GAyarSimge->setGeometry(4, 43, 220, 17);
+    GAyarSimge->setGeometry(4, 41, 220, 17);
     GAyarYazSaati =
         Gri(new QCheckBox(QStringLiteral("Yaz Saat değişikliğini otomatik uygula."), this));
     GAyarYazSaati->setFont(Yazi(11));
-    GAyarYazSaati->setGeometry(4, 62, 220, 17);
+    GAyarYazSaati->setGeometry(4, 59, 220, 17);
+    GAyarDiniGun = Gri(new QCheckBox(QStringLiteral("Dini günleri hatırlat"), this));
+    GAyarDiniGun->setFont(Yazi(11));
+    GAyarDiniGun->setGeometry(4, 77, 220, 17);
 
     auto* seffaf = new Etiket(QStringLiteral("Şeffaflık : %"), this);
-    seffaf->Yerlestir(6, 87, 80, 17);
+    seffaf->Yerlestir(6, 100, 80, 17);
     const int seffafSol = 6 + QFontMetrics(seffaf->font()).horizontalAdvance(seffaf->text()) + 4;
     GAyarSeffaf = Kutucuk(this);
-    GAyarSeffaf->setGeometry(seffafSol, 85, 36, 20);
+    GAyarSeffaf->setGeometry(seffafSol, 98, 36, 20);
     BtnArti = new Buton(this);
     DugmeResimleri::Yukle(*BtnArti, QStringLiteral("dugme_kucuk"));
     BtnArti->setFont(Yazi());
     BtnArti->setText(QStringLiteral("+"));
-    BtnArti->setGeometry(seffafSol + 40, 86, 18, 18);
+    BtnArti->setGeometry(seffafSol + 40, 99, 18, 18);
     BtnEksi = new Buton(this);
     DugmeResimleri::Yukle(*BtnEksi, QStringLiteral("dugme_kucuk"));
     BtnEksi->setFont(Yazi());
     BtnEksi->setText(QStringLiteral("-"));
-    BtnEksi->setGeometry(seffafSol + 60, 86, 18, 18);
+    BtnEksi->setGeometry(seffafSol + 60, 99, 18, 18);
 
     // The Hijri correction box sits in the gap of spaces of its label.
     auto* hicri = new Etiket(QStringLiteral("Hicri Takvimi           gün arttır/azalt."), this);
-    hicri->Yerlestir(6, 113, 218, 17);
+    hicri->Yerlestir(6, 124, 218, 17);
     const QFontMetrics fm(hicri->font());
     GAyarHicriGun = Kutucuk(this);
-    GAyarHicriGun->setGeometry(6 + fm.horizontalAdvance(QStringLiteral("Hicri Takvimi ")), 111,
+    GAyarHicriGun->setGeometry(6 + fm.horizontalAdvance(QStringLiteral("Hicri Takvimi ")), 122,
                                std::max(fm.horizontalAdvance(QStringLiteral("          ")), 30),
                                20);
 
     auto* simge = new Etiket(QStringLiteral("Simge Seç : "), this);
-    simge->Yerlestir(6, 142, 70, 17);
+    simge->Yerlestir(6, 150, 70, 17);
     GAyarIcon1 = Gri(new QRadioButton(this));
-    GAyarIcon1->setGeometry(80, 141, 18, 18);
+    GAyarIcon1->setGeometry(80, 149, 18, 18);
     GAIcon1 = new QLabel(this);
-    GAIcon1->setGeometry(100, 142, 16, 16);
+    GAIcon1->setGeometry(100, 150, 16, 16);
     GAyarIcon2 = Gri(new QRadioButton(this));
-    GAyarIcon2->setGeometry(130, 141, 18, 18);
+    GAyarIcon2->setGeometry(130, 149, 18, 18);
     GAIcon2 = new QLabel(this);
-    GAIcon2->setGeometry(150, 142, 16, 16);
+    GAIcon2->setGeometry(150, 150, 16, 16);
     // The two options are chosen by the program too, and may both be clear (Simge not 1/2).
     auto* grup = new QButtonGroup(this);
     grup->addButton(GAyarIcon1, 1);
@@ -111,6 +114,7 @@ GenelAyarFormu SayfaGenel::FormuOku(int ustte) const
     f.Seffaf = GAyarSeffaf->text();
     f.HicriGun = GAyarHicriGun->text();
     f.Icon = GAyarIcon1->isChecked() ? 1 : GAyarIcon2->isChecked() ? 2 : 0;
+    f.DiniGunHatirlat = GAyarDiniGun->isChecked();
     return f;
 }
 
@@ -119,6 +123,7 @@ void SayfaGenel::FormuGoster(const GenelAyarFormu& f)
     GAyarAcilis->setChecked(f.Acilis);
     GAyarSimge->setChecked(f.Simge);
     GAyarYazSaati->setChecked(f.YazSaati);
+    GAyarDiniGun->setChecked(f.DiniGunHatirlat);
     GAyarSeffaf->setText(f.Seffaf);
     GAyarHicriGun->setText(f.HicriGun);
     const QSignalBlocker b1(GAyarIcon1);

@@ -25,6 +25,7 @@ public:
     QCheckBox* GAyarAcilis;
     QCheckBox* GAyarSimge;
     QCheckBox* GAyarYazSaati;
+    QCheckBox* GAyarDiniGun;
     QLineEdit* GAyarSeffaf;
     Buton* BtnArti;
     Buton* BtnEksi;
