@@ -47,8 +47,9 @@ ${body}
 .SH KOMUTLAR
 ")
 
-# Each command is the first name on its line of the list ("timetable, imsakiye").
-string(REGEX MATCHALL "\n  [a-z]+" names "${general}")
+# Each command is the first name on its line of the list ("timetable, imsakiye"), hyphens and
+# all ("religious-days").
+string(REGEX MATCHALL "\n  [a-z-]+" names "${general}")
 foreach(name IN LISTS names)
   string(STRIP "${name}" name)
   help(text ${name})
