@@ -10,6 +10,7 @@ set(CMAKE_CXX_COMPILER ${ORVANEL_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${ORVANEL_MINGW}-windres)
 set(CMAKE_AR /usr/bin/${ORVANEL_MINGW}-ar CACHE FILEPATH "")
 set(CMAKE_RANLIB /usr/bin/${ORVANEL_MINGW}-ranlib CACHE FILEPATH "")
+set(CMAKE_STRIP /usr/bin/${ORVANEL_MINGW}-strip CACHE FILEPATH "")
 
 # Libraries, headers and packages from the mingw sysroot and the given prefixes only;
 # programs (the host's moc, rcc, cmake helpers) from the host.

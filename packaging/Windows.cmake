@@ -18,9 +18,12 @@ set(ORVANEL_WINDOWS_PLUGINS platforms/qwindows.dll imageformats/qico.dll
 set(test_dlls ${qt_bin}/Qt6Test.dll)
 set(test_plugins platforms/qoffscreen.dll)
 
+# Copied without their symbols (mingw's C++ library alone carries 20 MB of them).
 set(kopyala)
 foreach(dll ${ORVANEL_WINDOWS_DLLS} ${test_dlls})
-  list(APPEND kopyala COMMAND ${CMAKE_COMMAND} -E copy_if_different ${dll} ${CMAKE_BINARY_DIR})
+  get_filename_component(ad ${dll} NAME)
+  list(APPEND kopyala COMMAND ${CMAKE_COMMAND} -E copy_if_different ${dll} ${CMAKE_BINARY_DIR}
+       COMMAND ${CMAKE_STRIP} --strip-unneeded ${CMAKE_BINARY_DIR}/${ad})
 endforeach()
 foreach(eklenti ${ORVANEL_WINDOWS_PLUGINS} ${test_plugins})
   get_filename_component(klasor ${eklenti} DIRECTORY)
@@ -46,7 +49,10 @@ list(JOIN testler "\n" satirlar)
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/orvanel_test_programs.txt CONTENT "${satirlar}\n")
 
 install(TARGETS orvanel orvanel-cli orvanel-ses RUNTIME DESTINATION .)
-install(FILES ${ORVANEL_WINDOWS_DLLS} DESTINATION .)
+foreach(dll ${ORVANEL_WINDOWS_DLLS})
+  get_filename_component(ad ${dll} NAME)
+  install(FILES ${CMAKE_BINARY_DIR}/${ad} DESTINATION .)
+endforeach()
 foreach(eklenti ${ORVANEL_WINDOWS_PLUGINS})
   get_filename_component(klasor ${eklenti} DIRECTORY)
   install(FILES ${qt_plugins}/${eklenti} DESTINATION ${klasor})
@@ -66,6 +72,9 @@ set(CPACK_PACKAGE_HOMEPAGE_URL ${ORVANEL_URUN_ADRESI})
 set(CPACK_STRIP_FILES ON)
 # Per machine, into Program Files; a Start-menu entry; listed with its uninstaller in "Apps".
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# A 64-bit installer (NSIS's amd64 stub): it needs no 32-bit layer and sees the 64-bit
+# registry and Program Files as the program does.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_PACKAGE_NAME Orvanel)
 set(CPACK_NSIS_DISPLAY_NAME Orvanel)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)

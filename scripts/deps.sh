@@ -17,7 +17,7 @@ ORVANEL_PACKAGES=(
 if [ "${1:-}" = windows ]; then
   ORVANEL_PACKAGES=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
-    wine64 wine nsis dpkg-dev qt6-shadertools-dev qt6-base-dev ninja-build cmake
+    wine64 wine fonts-wine nsis dpkg-dev qt6-shadertools-dev qt6-base-dev ninja-build cmake
     googletest zip unzip ccache xvfb xauth trayer xdotool imagemagick
   )
 fi

@@ -45,4 +45,6 @@ adim "Installer"
 (cd "$out" && cpack -G "NSIS;ZIP" >/dev/null)
 ls -l "$out"/Orvanel-*-win64.exe "$out"/Orvanel-*-win64.zip
 bash tests/support/wine_kurulum.sh "$out" "$native"
+adim "Screenshots under Wine"
+bash tests/support/wine_ekran.sh "$out"
 adim "Windows stage done"

@@ -4,6 +4,7 @@
 #include "platform/QtSesKutuphanesi.h"
 
 #include "support/Surec.h"
+#include "support/Wine.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -33,6 +34,8 @@ qint64 EzanCal(QtSesKutuphanesi& kut)
 
 TEST(QtSesKutuphanesi, ThePlayerEndsWithTheProgram)
 {
+    if (WineAltinda())
+        GTEST_SKIP() << "under Wine a player cannot play and ends by itself (SesCalarTest)";
     // Run again as the program that is killed (see below): prints its player and waits.
     if (qEnvironmentVariableIsSet("ORVANEL_OYNATAN")) {
         QtSesKutuphanesi kut;

@@ -8,6 +8,7 @@
 #include "support/Dosya.h"
 #include "support/QtYazdir.h"
 #include "support/Surec.h"
+#include "support/Wine.h"
 
 #include <QMap>
 #include <QRegularExpression>
@@ -77,6 +78,12 @@ class SesSureci : public ::testing::Test
 {
 protected:
     SesSureci() { Dinle(Calar, Olaylar); }
+    void SetUp() override
+    {
+        if (WineAltinda())
+            GTEST_SKIP() << "Wine 8's Media Foundation opens no sound file for Qt (\"Failed to "
+                            "load source\"): a player cannot play there; Windows plays them";
+    }
     qint64 Oynatici() { return Kut.OynaticiNo(Calar.Kanal()); }
     // Turns the event loop until the condition holds; the limit only keeps a broken player
     // from hanging the run.

@@ -290,7 +290,8 @@ private slots:
             }
             QCOMPARE(satirlar, KomutSatirlari(yil));
         }
-        QVERIFY(enGenis <= s->Liste->MetinGenisligi());
+        QVERIFY2(enGenis <= s->Liste->MetinGenisligi(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(enGenis).arg(s->Liste->MetinGenisligi())));
     }
 
     // Dragged while the left button is held, also partly off the screen; nothing is stored.
@@ -320,10 +321,12 @@ private slots:
         AnaForm& f = Baslat();
         Tikla(f.GAyarUstte);
         QVERIFY(!(f.windowHandle()->flags() & Qt::WindowStaysOnTopHint) && f.isVisible());
+#ifndef Q_OS_WIN // (Windows keeps the settings in the registry, which a test cannot lock)
         const QString ini = ayarlar_->Yol() + "/Orvanel/Orvanel.ini";
         QVERIFY(QFile::remove(ini) && QDir().mkpath(ini)); // no write can replace it
         Tikla(f.GAyarUstte);
         QCOMPARE(mesaj_.Metinler, QStringList{"Uyarı: " + QString::fromUtf8(AyarYazilamadiMetni)});
+#endif
     }
 };
 

@@ -18,8 +18,9 @@ rm -rf "$on" && cp -a "$kok/sablon" "$on"
 kurucu=$(ls "$out"/Orvanel-*-win64.exe)
 zip=$(ls "$out"/Orvanel-*-win64.zip)
 echo "installer $(basename "$kurucu"): $(du -h "$kurucu" | cut -f1); zip: $(du -h "$zip" | cut -f1)"
-unzip -l "$zip" | grep -q '/orvanel.exe$' || hata "the .zip has no orvanel.exe"
-unzip -l "$zip" | grep -q '/platforms/qwindows.dll$' || hata "the .zip has no platform plugin"
+icerik=$(unzip -Z1 "$zip")
+grep -q '/orvanel.exe$' <<<"$icerik" || hata "the .zip has no orvanel.exe"
+grep -q '/platforms/qwindows.dll$' <<<"$icerik" || hata "the .zip has no platform plugin"
 
 wine "$kurucu" /S
 wineserver -w
@@ -57,9 +58,9 @@ wineserver -w
 
 # A place added by the installed copy goes to the user's own data.db, never into Program
 # Files; with the chosen place it stays after uninstalling.
-wine "C:\\Program Files\\Orvanel\\orvanel-cli.exe" add --country Nepal --city Pokhara \
-  --tz 5.75 --lat 28.2 --lon 84 --select >/dev/null
-kullanici="$on/drive_c/users/$USER/AppData/Local/Orvanel/data.db"
+wine "C:\\Program Files\\Orvanel\\orvanel-cli.exe" add --country Türkiye --city "Deneme Köyü" \
+  --tz 2 --lat 41.2 --lon 29.1 --select >/dev/null
+kullanici="$on/drive_c/users/$(id -un)/AppData/Local/Orvanel/data.db"
 [ -f "$kullanici" ] || hata "the added place is not in %LOCALAPPDATA%\\Orvanel\\data.db"
 cmp -s "$klasor/data.db" "$kaynak/assets/data.db" || hata "the installed data.db was changed"
 

@@ -12,10 +12,15 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 mkdir -p "$kok"
 
 # One booted prefix (about 12 s); each program gets a copy of it.
-if [ ! -f "$kok/sablon/system.reg" ]; then
+# Wine has no Arial, which the skin names: Liberation Sans, drawn to Arial's measures, stands
+# in for it, as on Linux (Wine's own stand-in lacks the dotless ı).
+if [ ! -f "$kok/sablon/.hazir" ]; then
   rm -rf "$kok/sablon"
   WINEPREFIX=$kok/sablon wineboot -i >/dev/null 2>&1
+  WINEPREFIX=$kok/sablon wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial \
+    /d 'Liberation Sans' /f >/dev/null 2>&1
   WINEPREFIX=$kok/sablon wineserver -w
+  touch "$kok/sablon/.hazir"
 fi
 
 programlar=()
@@ -34,8 +39,12 @@ calistir() {
   local bolge=UTC
   [ "$ad" = yaz_saati_test ] && bolge=Europe/Berlin
   local basla=$SECONDS
-  (cd "$out" && WINEPREFIX=$on QT_QPA_PLATFORM=offscreen TZ=$bolge \
-     timeout 600 wine cmd /c "set TZ=&& $ad.exe ${args[*]}" >"$on/cikti.txt" 2>&1)
+  # (Wine passes no QT_ variable of Linux to Windows programs: cmd sets them. The offscreen
+  # platform reads its fonts from one folder: Liberation Sans alone, the Arial the skin names,
+  # as Linux's font configuration gives it.)
+  (cd "$out" && WINEPREFIX=$on TZ=$bolge timeout 600 \
+     wine cmd /c "set TZ=&& set QT_QPA_PLATFORM=offscreen&& set QT_QPA_FONTDIR=$fontlar&& $ad.exe ${args[*]}" \
+     >"$on/cikti.txt" 2>&1)
   local durum=$?
   WINEPREFIX=$on wineserver -k 2>/dev/null
   if [ $durum -eq 0 ]; then
@@ -47,8 +56,11 @@ calistir() {
   fi
   return $durum
 }
+mkdir -p "$kok/fontlar"
+ln -sf /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$kok/fontlar/"
+fontlar="Z:$(echo "$kok/fontlar" | tr / '\\')"
 export -f calistir
-export out kok
+export out kok fontlar
 
 printf '%s\n' "${programlar[@]}" | xargs -P 2 -I{} bash -c 'calistir {}' > "$kok/ozet.txt"
 durum=$?

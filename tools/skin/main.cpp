@@ -32,7 +32,7 @@ bool pngYaz(const QImage& img, const QString& dosya)
 bool metinYaz(const QString& dosya, const QString& metin)
 {
     QFile f(dosya);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) { // the same bytes everywhere
         QTextStream(stderr) << "cannot write " << dosya << "\n";
         return false;
     }
