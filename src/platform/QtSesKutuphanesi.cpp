@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/prctl.h>
