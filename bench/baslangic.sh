@@ -10,8 +10,8 @@
 #
 # Both programs run under faketime with the wall clock moved to a fixed local time (İstanbul,
 # the first-run place): 10:00 on 21 June 2026, a quiet start, and then, as a second figure,
-# 13:00, inside the warning window of Öğle (13:12), where orvanel shows its popup and loads its
-# sound module at once. The moved clock is moved back before the times are compared.
+# 13:00, inside the warning window of Öğle (13:12), where orvanel shows its popup and starts its
+# warning sound at once. The moved clock is moved back before the times are compared.
 #
 #   bash bench/baslangic.sh BUILD_FOLDER [RUNS]      (default build, 15 runs)
 #   BASLANGIC_ORVANEL=/other/orvanel bash bench/baslangic.sh ...   (another build's program)

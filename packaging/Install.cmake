@@ -1,19 +1,19 @@
-# The installed layout: programs in bin/, the sound module in ORVANEL_KUTUPHANE_KLASORU
-# (lib/x86_64-linux-gnu/orvanel/), data.db and the sounds in share/orvanel/ (the programs look
-# there when their own folder has no data.db), manual pages, the menu entry, icons and
-# AppStream metadata where desktops look for them. The build folder itself stays the portable
+# The installed layout: programs in bin/, the sound player, the program's private helper, in
+# ORVANEL_OYNATICI_KLASORU (libexec/orvanel/), data.db and the sounds in share/orvanel/ (the
+# programs look there when their own folder has no data.db), manual pages, the menu entry,
+# icons and AppStream metadata where desktops look for them. The build folder itself stays the portable
 # layout, everything side by side.
 set(veri ${CMAKE_INSTALL_DATADIR}/orvanel)
 set(belge ${CMAKE_INSTALL_DATADIR}/doc/orvanel)
 
 install(TARGETS orvanel orvanel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS orvanel_ses LIBRARY DESTINATION ${ORVANEL_KUTUPHANE_KLASORU})
+install(TARGETS orvanel-ses RUNTIME DESTINATION ${ORVANEL_OYNATICI_KLASORU})
 # A stripped install also drops the compilers' .comment notes, as Debian's own packages do.
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
     foreach(f ${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:orvanel>
               ${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:orvanel-cli>
-              ${ORVANEL_KUTUPHANE_KLASORU}/$<TARGET_FILE_NAME:orvanel_ses>)
+              ${ORVANEL_OYNATICI_KLASORU}/$<TARGET_FILE_NAME:orvanel-ses>)
       execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
                               \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${f}\" COMMAND_ERROR_IS_FATAL ANY)
     endforeach()

@@ -34,9 +34,9 @@ foreach(eklenti ${ORVANEL_WINDOWS_PLUGINS} ${test_plugins})
 endforeach()
 add_custom_target(orvanel_windows_dlls ${kopyala} VERBATIM)
 
-# What scripts/windows.sh builds: the programs, the sound module and every test program.
+# What scripts/windows.sh builds: the programs, the sound player and every test program.
 add_custom_target(orvanel_windows)
-add_dependencies(orvanel_windows orvanel orvanel-cli orvanel_ses orvanel_windows_dlls)
+add_dependencies(orvanel_windows orvanel orvanel-cli orvanel-ses orvanel_windows_dlls)
 get_property(testler GLOBAL PROPERTY ORVANEL_TEST_PROGRAMS)
 if(testler)
   add_dependencies(orvanel_windows ${testler})
@@ -48,8 +48,7 @@ endif()
 list(JOIN testler "\n" satirlar)
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/orvanel_test_programs.txt CONTENT "${satirlar}\n")
 
-install(TARGETS orvanel orvanel-cli RUNTIME DESTINATION .)
-install(TARGETS orvanel_ses LIBRARY DESTINATION .)
+install(TARGETS orvanel orvanel-cli orvanel-ses RUNTIME DESTINATION .)
 foreach(dll ${ORVANEL_WINDOWS_DLLS})
   get_filename_component(ad ${dll} NAME)
   install(FILES ${CMAKE_BINARY_DIR}/${ad} DESTINATION .)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that no #include goes up a floor: engine < platform < controls < locations < notify
 # < shell < cli. A folder's root needs no display, so it includes no gui/ folder; gui/ may
-# include its own root and everything below. The sound module (platform/ses) is included by
-# nobody else. Each library's link line (orvanel_library in the folder's CMakeLists.txt) names
+# include its own root and everything below. The sound player (platform/ses), a program of its
+# own, is included by nobody else. Each library's link line (orvanel_library in the folder's CMakeLists.txt) names
 # exactly the folders its files include: PUBLIC those its headers include, PRIVATE the rest.
 # Prints each offending line and exits 1 when there is one.
 #   scripts/katlar.sh [SOURCE_DIR]
@@ -34,7 +34,7 @@ while IFS= read -r dosya; do
     elif [ "$hedefAlt" = gui ] && [ "$alt" != gui ]; then
       neden="a folder without widgets includes a gui/ header"
     elif [ "$hedefAlt" = ses ] && [ "$alt" != ses ]; then
-      neden="the sound module is loaded, never included"
+      neden="the sound player is a program of its own, never included"
     fi
     if [ -n "$neden" ]; then
       echo "$dosya: $satir: $neden"

@@ -2,43 +2,62 @@
 
 #include "platform/SesKutuphanesi.h"
 
+#include <QElapsedTimer>
 #include <QObject>
-#include <QStringList>
+#include <QPointer>
+#include <QString>
 
-// SesKutuphanesi over QtMultimedia (QMediaPlayer + QAudioOutput, one player per loaded file,
-// freed when its sound ends, fails, is stopped or the library is closed). The backend is the
-// module "orvanel_ses", loaded when a sound is first opened: QtMultimedia and the audio
-// system's libraries cost start-up time and memory that a program which has played nothing
-// need not pay. Without the module every load fails, as with an unreadable file, and the
-// program stays silent. Needs a running Qt event loop.
+#include <map>
+
+class QProcess;
+
+// SesKutuphanesi over the player program orvanel-ses (QtMultimedia), one process per played
+// sound: QtMultimedia, GStreamer and the audio system's libraries are loaded into the player
+// and go with it when the sound ends, so the program's own memory never grows with sound.
+// The program only starts a player, ends it (Durdur, Kapat: at once, by killing it) and sees
+// whether it still runs (Konum). A player that cannot start, fails on the file or dies reads
+// as a sound that has ended. A player never outlives the program: it ends with its standard
+// input, the pipe the program holds; on Linux the kernel also kills it when the program
+// ends, and on Windows the job object the program holds does. Needs a running Qt event loop.
 class QtSesKutuphanesi : public QObject, public SesKutuphanesi
 {
     Q_OBJECT
 public:
     explicit QtSesKutuphanesi(QObject* parent = nullptr);
-    // Looks for the module only in these folders, in this order.
-    QtSesKutuphanesi(QStringList modulKlasorleri, QObject* parent = nullptr);
+    // Plays through this player program; an empty path plays nothing.
+    explicit QtSesKutuphanesi(QString oynatici, QObject* parent = nullptr);
     ~QtSesKutuphanesi() override;
 
-    // The program's folder, then the install layout's library folder beside it
-    // ("../lib/<arch>/orvanel"); never a folder of the build.
-    static QStringList VarsayilanKlasorler();
-
-    // Whether the module has been loaded (it is tried once, on the first Ac).
-    bool ModulYuklu() const { return arka_ != nullptr; }
+    // orvanel-ses in the program's folder (a portable folder, Windows), else in the installed
+    // layout's "../libexec/orvanel"; empty when neither has it.
+    static QString VarsayilanOynatici();
 
     void Ac() override;
     void Kapat() override;
+    // A handle for an existing file; the player is started by Oynat.
     int Yukle(const QString& yol) override;
     int Oynat(int ornek) override;
     void Durdur(int kanal) override;
+    // While the channel's player runs: the milliseconds since it was started, at least 1.
     qint64 Konum(int kanal) const override;
 
-private:
-    void ModuluYukle();
+    // The process id of the channel's player while it runs, else 0.
+    qint64 OynaticiNo(int kanal) const;
 
-    QStringList klasorler_;
-    bool denendi_ = false;
-    // The module's backend, a child of this object (so its players are children too).
-    SesKutuphanesi* arka_ = nullptr;
+private:
+    struct Calar
+    {
+        QString Yol;
+        QPointer<QProcess> Surec;
+        QElapsedTimer Sure;
+    };
+    void Birak(int tutamac);
+
+    QString oynatici_;
+    std::map<int, Calar> calarlar_;
+    int sonTutamac_ = 0;
+    bool acik_ = false;
+#ifdef Q_OS_WIN
+    void* is_ = nullptr; // the job object the players run in
+#endif
 };

@@ -17,7 +17,8 @@ public:
     virtual int Yukle(const QString& yol) = 0;
     virtual int Oynat(int ornek) = 0;
     virtual void Durdur(int kanal) = 0;
-    // The play position in milliseconds; 0 once the sound has ended, failed or was stopped,
-    // and for an unknown channel. A sound that is starting but not yet audible counts as 1.
+    // How far the sound has got, in milliseconds; 0 once the sound has ended, failed or was
+    // stopped, and for an unknown channel. A sound that is starting but not yet audible counts
+    // as 1.
     virtual qint64 Konum(int kanal) const = 0;
 };

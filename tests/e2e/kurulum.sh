@@ -1,8 +1,8 @@
 #!/bin/bash
 # An installed copy stands on its own: `cmake --install` into a folder, that folder copied
 # elsewhere and the first one deleted. No installed file names the build or source folder,
-# and the copy starts, shows its window and, for the warning at 13:00 on 21 June 2026, loads
-# the sound module from its own folder. Its windows carry the class the menu entry names.
+# and the copy starts, shows its window and, for the warning at 13:00 on 21 June 2026, starts
+# the sound player of its own layout. Its windows carry the class the menu entry names.
 source "$(dirname "$0")/lib.sh" "$1"
 KAYNAK=$(cd "$(dirname "$0")/../.." && pwd)
 e2e_start
@@ -34,6 +34,7 @@ ORVANEL=$PID
 SINIF=$(sed -n 's/^StartupWMClass=//p' "$E2E_TMP"/kopya/share/applications/*.desktop)
 xprop -id "$(e2e_visible_windows '^Yeni Mesaj$' | head -1)" WM_CLASS | grep -q ", \"$SINIF\"$" ||
   e2e_fail "the menu entry's StartupWMClass '$SINIF' is not the window's class"
-e2e_wait_for 20 "grep -q '$E2E_TMP/kopya/.*orvanel_ses' /proc/$ORVANEL/maps" ||
-  e2e_fail "the sound module was not loaded from the copy: $(grep ses "/proc/$ORVANEL/maps")"
+oynatici() { readlink "/proc/$(pgrep -P "$ORVANEL" -x orvanel-ses | head -1)/exe"; }
+e2e_wait_for 20 "oynatici | grep -qx '$E2E_TMP/kopya/libexec/orvanel/orvanel-ses'" ||
+  e2e_fail "the sound player was not started from the copy: $(oynatici)"
 echo PASS

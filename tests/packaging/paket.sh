@@ -16,7 +16,7 @@ cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$T/paket" >"$T/cpack.log" 2
   fail "cpack: $(cat "$T/cpack.log")"
 DEB=$(ls "$T"/paket/orvanel_*_amd64.deb 2>/dev/null || ls "$T"/paket/orvanel_*.deb)
 [ -f "$DEB" ] || fail "no package: $(cat "$T/cpack.log")"
-# Not even a note: manual pages, hardening, a private library folder without ldconfig.
+# Not even a note: manual pages, hardening, the sound player in the private libexec folder.
 lintian --display-info --fail-on error,warning,info "$DEB" >"$T/lintian.log" 2>&1 || fail "lintian: $(cat "$T/lintian.log")"
 
 KOK=$T/kok
@@ -26,7 +26,7 @@ dpkg-deb -x "$DEB" "$KOK"
 MENU=$(ls "$KOK"/usr/share/applications/*.desktop)
 ID=$(basename "$MENU" .desktop)
 [[ $ID =~ ^[a-z]+(\.[A-Za-z0-9_-]+){2,}$ && ! $ID =~ (^|\.)example\. ]] || fail "application id $ID"
-for f in usr/bin/orvanel usr/bin/orvanel-cli usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/orvanel/liborvanel_ses.so \
+for f in usr/bin/orvanel usr/bin/orvanel-cli usr/libexec/orvanel/orvanel-ses \
   usr/share/orvanel/data.db usr/share/orvanel/uyari.wma usr/share/orvanel/Ezan/ezan.wma \
   usr/share/metainfo/$ID.metainfo.xml usr/share/icons/hicolor/48x48/apps/orvanel.png \
   usr/share/doc/orvanel/copyright; do

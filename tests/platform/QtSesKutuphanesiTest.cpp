@@ -1,75 +1,72 @@
-// The sound backend is a module loaded on the first opened sound: before it the program
-// carries no QtMultimedia; after it the shipped sounds load through the module (their playing:
-// SesCalarTest); without the module every sound fails quietly.
+// The player process never outlives the program that started it: not when the program ends in
+// order, not when it is killed, and the player ends by itself when its standard input closes
+// (the pipe the program holds). How the program watches and stops it: SesCalarTest.
 #include "platform/QtSesKutuphanesi.h"
 
+#include "support/Surec.h"
+#include "support/Wine.h"
+
 #include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QProcess>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
-const QString Uyari = QStringLiteral(ORVANEL_SOURCE_DIR "/assets/uyari.wma");
+const QString Ezan = QStringLiteral(ORVANEL_SOURCE_DIR "/assets/Ezan/ezan.wma");
 
-#ifdef Q_OS_LINUX
-// Whether QtMultimedia is mapped into this process (this test does not link it).
-bool MultimediaYuklu()
+// Ended at once, long before the ten-second ezan would end by itself.
+bool Bitti(qint64 no)
 {
-    QFile haritalar(QStringLiteral("/proc/self/maps"));
-    if (!haritalar.open(QIODevice::ReadOnly))
-        return false;
-    return haritalar.readAll().contains("libQt6Multimedia");
+    return QTest::qWaitFor([no] { return !SurecCalisiyor(no); }, 3000);
 }
-#endif
+
+qint64 EzanCal(QtSesKutuphanesi& kut)
+{
+    kut.Ac();
+    return kut.OynaticiNo(kut.Oynat(kut.Yukle(Ezan)));
+}
 
 } // namespace
 
-TEST(QtSesKutuphanesi, ModuleIsLoadedOnlyByTheFirstOpen)
+TEST(QtSesKutuphanesi, ThePlayerEndsWithTheProgram)
 {
-    ASSERT_TRUE(QFile::exists(Uyari));
-    QtSesKutuphanesi kut;
-    EXPECT_FALSE(kut.ModulYuklu());
-    EXPECT_EQ(kut.Yukle(Uyari), 0) << "nothing loads before the library is opened";
-    kut.Kapat();
-#ifdef Q_OS_LINUX
-    EXPECT_FALSE(MultimediaYuklu()) << "constructing and closing must not pull in QtMultimedia";
-#endif
+    if (WineAltinda())
+        GTEST_SKIP() << "under Wine a player cannot play and ends by itself (SesCalarTest)";
+    // Run again as the program that is killed (see below): prints its player and waits.
+    if (qEnvironmentVariableIsSet("ORVANEL_OYNATAN")) {
+        QtSesKutuphanesi kut;
+        std::fprintf(stderr, "%lld\n", EzanCal(kut));
+        QCoreApplication::exec();
+    }
 
-    kut.Ac();
-    ASSERT_TRUE(kut.ModulYuklu());
-#ifdef Q_OS_LINUX
-    EXPECT_TRUE(MultimediaYuklu());
-#endif
-    EXPECT_GT(kut.Yukle(Uyari), 0); // playing: SesCalarGercek
+    qint64 no;
+    {
+        QtSesKutuphanesi kut;
+        no = EzanCal(kut);
+        ASSERT_TRUE(SurecCalisiyor(no));
+    }
+    EXPECT_TRUE(Bitti(no)) << "the library's end stops its player";
 
-    // A second library reuses the loaded module.
-    QtSesKutuphanesi ikinci;
-    ikinci.Ac();
-    EXPECT_TRUE(ikinci.ModulYuklu());
-    ikinci.Kapat();
-    EXPECT_EQ(ikinci.Yukle(Uyari), 0) << "closed again: no loads";
-}
+    QProcess oynatan;
+    QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+    ortam.insert(QStringLiteral("ORVANEL_OYNATAN"), QStringLiteral("1"));
+    oynatan.setProcessEnvironment(ortam);
+    oynatan.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--gtest_filter=QtSesKutuphanesi.ThePlayerEndsWithTheProgram")});
+    oynatan.setReadChannel(QProcess::StandardError); // gtest's report goes to stdout
+    ASSERT_TRUE(oynatan.waitForReadyRead(20000));
+    no = oynatan.readLine().trimmed().toLongLong();
+    ASSERT_TRUE(SurecCalisiyor(no));
+    oynatan.kill();
+    EXPECT_TRUE(Bitti(no)) << "a killed program takes its player with it";
 
-TEST(QtSesKutuphanesi, WithoutTheModuleEverySoundFailsQuietly)
-{
-    QTemporaryDir bos;
-    ASSERT_TRUE(bos.isValid());
-    // A file of the module's name that is no library is skipped like a missing one.
-    QFile sahte(bos.filePath(QStringLiteral("liborvanel_ses.so")));
-    ASSERT_TRUE(sahte.open(QIODevice::WriteOnly));
-    sahte.write("not a library");
-    sahte.close();
-
-    QtSesKutuphanesi kut(QStringList{bos.path(), bos.filePath(QStringLiteral("yok"))});
-    kut.Ac();
-    EXPECT_FALSE(kut.ModulYuklu());
-    EXPECT_EQ(kut.Yukle(Uyari), 0);
-    EXPECT_EQ(kut.Oynat(1), 0);
-    EXPECT_EQ(kut.Konum(1), 0);
-    kut.Durdur(1);
-    kut.Kapat();
-    kut.Ac(); // tried once: no second search, still silent
-    EXPECT_FALSE(kut.ModulYuklu());
+    QProcess oynatici;
+    oynatici.start(QtSesKutuphanesi::VarsayilanOynatici(), {Ezan});
+    ASSERT_TRUE(oynatici.waitForStarted());
+    oynatici.closeWriteChannel();
+    EXPECT_TRUE(Bitti(oynatici.processId())) << "the player ends with its standard input";
 }

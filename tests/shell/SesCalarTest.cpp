@@ -1,16 +1,16 @@
-// The one watched sound: over a stand-in device that logs its calls, then with the shipped
-// sounds through the real QtMultimedia backend (with or without an audio device: Qt advances
-// the play position either way).
+// The one watched sound: the ezan button over a stand-in device that logs its calls, then the
+// rules of playing with the shipped sounds through the real player program, one process per
+// sound.
 #include "shell/SesCalar.h"
-#include "support/Wine.h"
 
 #include "platform/QtSesKutuphanesi.h"
 #include "shell/SesYollari.h"
+#include "support/Dosya.h"
 #include "support/QtYazdir.h"
+#include "support/Surec.h"
+#include "support/Wine.h"
 
-#include <QCoreApplication>
 #include <QMap>
-#include <QMediaPlayer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,7 +26,7 @@ class SahteKutuphane : public SesKutuphanesi
 public:
     void Ac() override { Yaz("ac"); }
     void Kapat() override { Yaz("kapat"); }
-    int Yukle(const QString& yol) override { return Yaz(yol, yol.contains("bozuk") ? 0 : ++Son); }
+    int Yukle(const QString& yol) override { return Yaz(yol, ++Son); }
     int Oynat(int ornek) override
     {
         return Yaz(QString("oynat %1").arg(ornek), Konumlar[ornek] = ornek);
@@ -51,30 +51,9 @@ class SesCalarTest : public ::testing::Test
 {
 protected:
     SesCalarTest() { Dinle(Calar, Kut.Kayit); }
-    // What happened since the last call.
-    QString Al() { return std::exchange(Kut.Kayit, {}).join(", "); }
     SahteKutuphane Kut;
     SesCalar Calar{Kut};
 };
-
-// One sound at a time: a new one cuts off the one playing, except that a warning never cuts
-// off an ezan (a new period's ezan with the next warning due in the same tick).
-TEST_F(SesCalarTest, ANewSoundCutsOffTheOldButAWarningNeverCutsAnEzan)
-{
-    Calar.FModPlay("/p/sabah", SesTuru::Ezan);
-    Al();
-    Calar.FModPlay("/p/uyari", SesTuru::Uyari);
-    EXPECT_EQ(Al(), "") << "the ezan plays on";
-    // Once the ezan has ended the warning plays, and an ezan then cuts the warning off.
-    Kut.Konumlar.clear();
-    Calar.SesTimerTick();
-    Al();
-    Calar.FModPlay("/p/uyari", SesTuru::Uyari);
-    Calar.FModPlay("/p/sabah", SesTuru::Ezan);
-    Calar.FModStop();
-    EXPECT_EQ(Al(), "kapat, ac, /p/uyari, oynat 2, buton 1, kapat, ac, /p/sabah, oynat 3, buton 1, "
-                    "durdur 3, buton 0, kapat");
-}
 
 // BtnEzan, only when enabled (1): stops a loaded sound, else plays the running period's own
 // file (Güneş: İmsak's) or the general one; after a sound that ended by itself it plays again.
@@ -92,62 +71,116 @@ TEST_F(SesCalarTest, EzanButtonPlaysThePeriodsFileOrStopsWhatIsLoaded)
               "/p/sabah, durdur 1, /p/ezan, /p/ezan");
 }
 
-// The shipped sounds: the warning plays to its end, then nothing is held; stop silences an ezan
-// at once; a corrupt, empty or missing file is silent and the watcher returns to idle.
-TEST(SesCalarGercek, ShippedSoundsThroughQtMultimedia)
+// A player process per sound, through the watcher with the shipped sounds (Qt advances the
+// play position with or without an audio device). The ten-second ezan stands in for a warning
+// where a cut must be told from an end.
+class SesSureci : public ::testing::Test
 {
-    if (WineAltinda())
-        GTEST_SKIP() << "Wine 8's Media Foundation opens no sound file for Qt (\"Failed to load "
-                        "source\", a PCM WAV too, with two audio outputs); Windows plays them";
-    QtSesKutuphanesi kut;
-    SesCalar calar(kut);
-    QStringList olaylar;
-    QList<qint64> konumlar;
-    Dinle(calar, olaylar);
-    QObject::connect(&calar, &SesCalar::SessizEtkin, [&] { konumlar << kut.Konum(calar.Kanal()); });
-    // Turns the event loop until the condition holds; the limit only keeps a broken backend
-    // from hanging the run.
-    const auto bekle = [](const std::function<bool()>& kosul) {
-        return QTest::qWaitFor(kosul, 20000);
-    };
-    const auto bosta = [&] { return !calar.SesTimerAcik(); };
-    // Players are deleted on the next pass of the event loop after they stop.
-    const auto oynaticilar = [&] {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return kut.findChildren<QMediaPlayer*>().size();
-    };
-    const QString uyari = ORVANEL_SOURCE_DIR "/assets/uyari.wma";
-
-    calar.FModPlay(uyari);
-    EXPECT_EQ(oynaticilar(), 1);
-    ASSERT_TRUE(bekle(bosta));
-    EXPECT_EQ(olaylar.first() + ", " + olaylar.mid(olaylar.size() - 2).join(", "),
-              "buton 1, buton 0, sessiz 0");
-    EXPECT_TRUE(std::is_sorted(konumlar.begin(), konumlar.end() - 1)) << "never runs backwards";
-    EXPECT_GT(konumlar.value(konumlar.size() - 2), 500)
-        << "the 1.6 s chime heard well into its length";
-    EXPECT_EQ(oynaticilar(), 0) << "no player (and no audio device) kept while idle";
-
-    calar.FModPlay(ORVANEL_SOURCE_DIR "/assets/Ezan/ezan.wma");
-    ASSERT_TRUE(bekle([&] { return kut.Konum(calar.Kanal()) > 300; }));
-    olaylar.clear();
-    calar.FModStop();
-    EXPECT_EQ(olaylar, QStringList{"buton 0"});
-    EXPECT_EQ(oynaticilar(), 0);
-    ASSERT_TRUE(bekle(bosta));
-
-    QTemporaryDir klasor;
-    QFile bozuk(klasor.filePath("bozuk.wma")), bos(klasor.filePath("bos.wma"));
-    ASSERT_TRUE(bozuk.open(QIODevice::WriteOnly) && bozuk.write(QByteArray(4096, '\x5a')) &&
-                bos.open(QIODevice::WriteOnly));
-    bozuk.close(), bos.close();
-    konumlar.clear();
-    for (const QString& yol : {bozuk.fileName(), bos.fileName(), klasor.filePath("yok.wma")}) {
-        calar.FModPlay(yol);
-        ASSERT_TRUE(bekle(bosta)) << yol.toStdString();
-        EXPECT_EQ(oynaticilar(), 0);
+protected:
+    SesSureci() { Dinle(Calar, Olaylar); }
+    void SetUp() override
+    {
+        if (WineAltinda())
+            GTEST_SKIP() << "Wine 8's Media Foundation opens no sound file for Qt (\"Failed to "
+                            "load source\"): a player cannot play there; Windows plays them";
     }
-    EXPECT_TRUE(std::all_of(konumlar.begin(), konumlar.end(), [](qint64 k) { return k <= 1; }));
+    qint64 Oynatici() { return Kut.OynaticiNo(Calar.Kanal()); }
+    // Turns the event loop until the condition holds; the limit only keeps a broken player
+    // from hanging the run.
+    template <class K> static bool Bekle(K k, int ms = 20000) { return QTest::qWaitFor(k, ms); }
+    // Ended at once, not by playing to its end.
+    static bool Kesildi(qint64 no)
+    {
+        return Bekle([no] { return !SurecCalisiyor(no); }, 3000);
+    }
+    bool Bosta(int ms = 20000)
+    {
+        return Bekle([&] { return !Calar.SesTimerAcik(); }, ms);
+    }
+    QString Son() const { return Olaylar.mid(Olaylar.size() - 2).join(", "); }
+
+    const QString Uyari = ORVANEL_SOURCE_DIR "/assets/uyari.wma";
+    const QString Ezan = ORVANEL_SOURCE_DIR "/assets/Ezan/ezan.wma";
+    QtSesKutuphanesi Kut; // the player beside the test programs
+    SesCalar Calar{Kut};
+    QStringList Olaylar;
+};
+
+TEST_F(SesSureci, AWarningPlaysToItsEndInAPlayerOfItsOwn)
+{
+    Calar.FModPlay(Uyari, SesTuru::Uyari);
+    const qint64 no = Oynatici();
+    ASSERT_TRUE(SurecCalisiyor(no));
+#ifdef Q_OS_LINUX
+    EXPECT_TRUE(DosyaIcerigi(QStringLiteral("/proc/%1/cmdline").arg(no)).contains("uyari.wma"));
+#endif
+    ASSERT_TRUE(Bosta());
+    EXPECT_EQ(Olaylar.first(), "buton 1");
+    EXPECT_TRUE(Olaylar.contains("sessiz 1")) << "Ezanı Durdur while it played";
+    EXPECT_EQ(Son(), "buton 0, sessiz 0");
+    EXPECT_FALSE(SurecCalisiyor(no));
+}
+
+TEST_F(SesSureci, AnEzanCutsAWarningAWarningNeverCutsAnEzanAndStopIsAtOnce)
+{
+    Calar.FModPlay(Ezan, SesTuru::Uyari);
+    const qint64 uyari = Oynatici();
+    Calar.FModPlay(Ezan, SesTuru::Ezan);
+    const qint64 ezan = Oynatici();
+    ASSERT_TRUE(SurecCalisiyor(ezan));
+    EXPECT_TRUE(Kesildi(uyari));
+
+    Calar.FModPlay(Uyari, SesTuru::Uyari);
+    EXPECT_EQ(Oynatici(), ezan) << "no second player: the ezan plays on";
+    EXPECT_TRUE(SurecCalisiyor(ezan));
+
+    Olaylar.clear();
+    Calar.FModStop();
+    EXPECT_EQ(Olaylar, QStringList{"buton 0"});
+    EXPECT_TRUE(Kesildi(ezan));
+    ASSERT_TRUE(Bosta());
+    Calar.FModPlay(Uyari, SesTuru::Uyari);
+    EXPECT_TRUE(SurecCalisiyor(Oynatici())) << "once the ezan is over a warning plays";
+}
+
+// A player killed from outside, one that cannot play the file or cannot start, are silence:
+// the watcher returns to idle and the ezan button plays again. A missing file starts nothing.
+TEST_F(SesSureci, APlayerThatDiesFailsOrCannotStartIsSilence)
+{
+    QTemporaryDir klasor;
+    const QString bozuk = klasor.filePath("bozuk.wma"), bos = klasor.filePath("bos.wma");
+    DosyaYaz(bozuk, QByteArray(4096, '\x5a'));
+    DosyaYaz(bos, {});
+    QtSesKutuphanesi oynaticisiz(klasor.filePath("orvanel-ses"));
+    SesCalar baslamayan(oynaticisiz);
+    Dinle(baslamayan, Olaylar);
+    const SesYollari yollar{"", "", "", "", "", Ezan, ""};
+
+    for (const QString& durum : QStringList{"oldurulen", "bozuk", "bos", "baslamayan"}) {
+        Olaylar.clear();
+        if (durum == "oldurulen") {
+            Calar.FModPlay(Ezan);
+            ASSERT_TRUE(Bekle([&] { return Olaylar.contains("sessiz 1"); }));
+            SurecOldur(Oynatici());
+        } else if (durum == "baslamayan") {
+            baslamayan.FModPlay(Uyari);
+            ASSERT_TRUE(Bekle([&] { return !baslamayan.SesTimerAcik(); }));
+        } else {
+            Calar.FModPlay(durum == "bozuk" ? bozuk : bos);
+        }
+        // Given up at once, not by the player's ten-second limit for a sound that never begins.
+        ASSERT_TRUE(Bosta(5000)) << durum.toStdString();
+        EXPECT_EQ(Son(), "buton 0, sessiz 0") << durum.toStdString();
+    }
+    Calar.BtnEzanTikla(1, "ogle", yollar);
+    EXPECT_TRUE(SurecCalisiyor(Oynatici())) << "after a killed player the button plays again";
+    Calar.FModStop();
+    ASSERT_TRUE(Bosta());
+
+    Olaylar.clear();
+    Calar.FModPlay(klasor.filePath("yok.wma"));
+    EXPECT_TRUE(Olaylar.isEmpty());
+    EXPECT_FALSE(Calar.SesTimerAcik());
 }
 
 } // namespace

@@ -26,7 +26,7 @@ wine "$kurucu" /S
 wineserver -w
 klasor="$on/drive_c/Program Files/Orvanel"
 kurulan=$(cd "$klasor" && find . -type f | sort)
-for f in orvanel.exe orvanel-cli.exe orvanel_ses.dll data.db uyari.wma Ezan/ezan.wma \
+for f in orvanel.exe orvanel-cli.exe orvanel-ses.exe data.db uyari.wma Ezan/ezan.wma \
   Qt6Core.dll platforms/qwindows.dll Uninstall.exe; do
   [ -f "$klasor/$f" ] || hata "not installed: $f"
 done

@@ -1,42 +1,39 @@
 #pragma once
 
-#include "platform/SesKutuphanesi.h"
-
-#include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
+#include <QString>
+#include <QTimer>
 
-#include <map>
-
+class QAudioOutput;
 class QMediaPlayer;
 
-// SesKutuphanesi over QMediaPlayer + QAudioOutput. A player and its output are made for
-// each loaded file and deleted when the sound ends, fails, is stopped or the library is
-// closed, so an idle program holds no audio device. Needs a running Qt event loop. Lives in the
-// module "orvanel_ses" that QtSesKutuphanesi loads on the first sound.
-class MultimediaOynatici : public QObject, public SesKutuphanesi
+// One sound file through QMediaPlayer + QAudioOutput, from start to end: the work of the player
+// program orvanel-ses, which the program starts for each sound. Bitti tells how it ended, once.
+// Needs a running Qt event loop.
+class MultimediaOynatici : public QObject
 {
     Q_OBJECT
 public:
+    enum Sonuc
+    {
+        SonunaKadar = 0, // played to its end
+        Calinamadi = 1,  // missing, unreadable or undecodable, or it never began
+    };
+
     explicit MultimediaOynatici(QObject* parent = nullptr);
     ~MultimediaOynatici() override;
 
-    void Ac() override;
-    void Kapat() override;
-    int Yukle(const QString& yol) override;
-    int Oynat(int ornek) override;
-    void Durdur(int kanal) override;
-    qint64 Konum(int kanal) const override;
+    void Cal(const QString& yol);
+
+signals:
+    void Bitti(int sonuc);
 
 private:
-    struct Calar
-    {
-        QPointer<QMediaPlayer> Oynatici;
-        QElapsedTimer Sure; // since play; a sound that never starts is given up
-    };
-    void Birak(int tutamac);
+    void Bitir(Sonuc sonuc);
 
-    std::map<int, Calar> calarlar_;
-    int sonTutamac_ = 0;
-    bool acik_ = false;
+    QMediaPlayer* oynatici_ = nullptr;
+    QAudioOutput* cikis_ = nullptr;
+    QTimer baslamaSiniri_;
+    bool basladi_ = false; // the position has moved
+    bool bitti_ = false;
 };

@@ -223,7 +223,7 @@ void AnaForm::UyariGoster(const QString& oncu, const QString& sure, const QStrin
 
 void AnaForm::SesCal(const QString& yol, SesTuru tur)
 {
-    // The sound module loads with the first sound: not before the first frame.
+    // Each sound starts a player program: not before the first frame, which it would slow.
     if (!ilkKareSonrasi_)
         bekleyenSesler_.emplace_back(yol, tur);
     else
