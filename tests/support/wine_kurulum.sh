@@ -60,7 +60,7 @@ wineserver -w
 # Files; with the chosen place it stays after uninstalling.
 wine "C:\\Program Files\\Orvanel\\orvanel-cli.exe" add --country Türkiye --city "Deneme Köyü" \
   --tz 2 --lat 41.2 --lon 29.1 --select >/dev/null
-kullanici="$on/drive_c/users/$(id -un)/AppData/Local/Orvanel/data.db"
+kullanici="$on/drive_c/users/${USER:-$(id -un)}/AppData/Local/Orvanel/data.db"
 [ -f "$kullanici" ] || hata "the added place is not in %LOCALAPPDATA%\\Orvanel\\data.db"
 cmp -s "$klasor/data.db" "$kaynak/assets/data.db" || hata "the installed data.db was changed"
 
