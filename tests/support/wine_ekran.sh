@@ -44,7 +44,7 @@ bekle 10 "xdotool search --classname panel" || hata "no notification area"
 # A warning lead of nine hours: the first tick warns, so the popup shows at start.
 wine reg add 'HKCU\Software\VB and VBA Program Settings\Orvanel\Vakit' /v BADakika /d 546 \
   /f >/dev/null
-(cd "$out" && wine orvanel.exe >"$on/orvanel.txt" 2>&1) &
+(cd "$out" && exec wine orvanel.exe >"$on/orvanel.txt" 2>&1) &
 disown
 bekle 60 "xdotool search --onlyvisible --class orvanel.exe" ||
   hata "no window: $(cat "$on/orvanel.txt")"
