@@ -3,22 +3,20 @@
 #include "locations/KodSayfasi.h"
 #include "locations/LLCase.h"
 
-
 namespace {
 
-// Each byte's character, its LLCase fold and its plainer fold.
+// Each byte's LLCase fold and its plainer fold (its character is KodSayfasi's).
 struct KodTablosu
 {
-    char16_t harf[256];
     char16_t kucuk[256];
     char16_t sade[256];
 
     KodTablosu()
     {
         for (int b = 0; b < 256; ++b) {
-            harf[b] = KodSayfasi::Harf(static_cast<unsigned char>(b));
-            const QString k = LLCase(QString(QChar(harf[b])));
-            kucuk[b] = k.size() == 1 ? k.at(0).unicode() : harf[b];
+            const char16_t harf = KodSayfasi::Harf(static_cast<unsigned char>(b));
+            const QString k = LLCase(QString(QChar(harf)));
+            kucuk[b] = k.size() == 1 ? k.at(0).unicode() : harf;
             sade[b] = SadeHarf(kucuk[b]);
         }
     }
@@ -44,7 +42,7 @@ QString Cevir(const char* bayt, qsizetype boy, const char16_t (&tablo)[256])
 
 QString KonumTamponu::Harfler(const char* bayt, qsizetype boy)
 {
-    return Cevir(bayt, boy, Tablo().harf);
+    return KodSayfasi::Coz(QByteArrayView(bayt, boy));
 }
 
 QString KonumTamponu::KucukHarfler(const char* bayt, qsizetype boy)

@@ -22,14 +22,6 @@ const QColor Soluk(0x9A, 0xA6, 0x9F);
 constexpr int Sol = 7; // the texts' left edge; the highlight's bar takes the first three pixels
 constexpr int SagBosluk = 4;
 
-QFont Yazi(int piksel, bool kalin)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(piksel);
-    f.setBold(kalin);
-    return f;
-}
-
 } // namespace
 
 DiniGunListesi::DiniGunListesi(QWidget* parent) : QWidget(parent), vs_(new Scroll(this))
@@ -119,7 +111,8 @@ void DiniGunListesi::paintEvent(QPaintEvent*)
     QPainter p(this);
     const int genislik = width() - vs_->width();
     p.fillRect(rect(), Zemin);
-    const QFont ad = Yazi(11, true), yazi = Yazi(10, false), kalan = Yazi(10, true);
+    const QFont ad = Etiket::Yazi(11, true), yazi = Etiket::Yazi(10),
+                kalan = Etiket::Yazi(10, true);
     const int metin = MetinGenisligi();
     for (int i = ust_, y = 0; i < static_cast<int>(satirlar_.size()) && y < height();
          ++i, y += SatirYuksekligi) {

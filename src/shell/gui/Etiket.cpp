@@ -5,17 +5,13 @@
 const QColor Etiket::Gri(64, 64, 64);
 const QColor Etiket::Baglanti(128, 128, 255);
 
-namespace {
-
-QFont Yazi(int pikselBoyu, bool kalin)
+QFont Etiket::Yazi(int pikselBoyu, bool kalin)
 {
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(pikselBoyu);
     f.setBold(kalin);
     return f;
 }
-
-} // namespace
 
 Etiket::Etiket(const QString& metin, QWidget* parent, int pikselBoyu, bool kalin,
                const QColor& renk)

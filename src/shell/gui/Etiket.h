@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 
 // A label of the skinned windows: Arial at a fixed pixel size, dark grey or link blue, no
@@ -16,6 +17,8 @@ public:
     Etiket(const QString& metin, QWidget* parent, int pikselBoyu = 12, bool kalin = false,
            const QColor& renk = Gri);
 
+    // The skin's font: Arial at a pixel size.
+    static QFont Yazi(int pikselBoyu, bool kalin = false);
     // Gives a window or page the font and text colour most of its labels have.
     static void Varsayilan(QWidget& w, int pikselBoyu, bool kalin = false);
 
