@@ -185,3 +185,17 @@ e2e_visible_windows() {
 e2e_screenshot() {
   import -window root "$E2E_SHOTS/$1.png"
 }
+
+# e2e_start_window PROGRAM: the program started at 10:00 on 21 June 2026 (faketime) and its
+# main window (the title pattern BASLIK) found and drawn: PID is the process, W the window,
+# X and Y its place.
+e2e_start_window() {
+  FAKETIME="@2026-06-21 10:00:00" "${E2E_SAATTE[@]}" "$1" >"$E2E_TMP/orvanel.log" 2>&1 &
+  PID=$!
+  E2E_PIDS+=($PID)
+  e2e_wait_for 30 "[ -n \"\$(e2e_visible_windows '$BASLIK')\" ]" ||
+    e2e_fail "no window: $(cat "$E2E_TMP/orvanel.log")"
+  W=$(e2e_visible_windows "$BASLIK" | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$W")"
+  e2e_settle "$SIYAH" "$X" "$Y" 242 341 || e2e_fail "the window never finished drawing"
+}

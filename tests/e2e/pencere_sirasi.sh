@@ -14,14 +14,7 @@ DIALOG='^Şehir / Bölge$'
 e2e_start_x
 e2e_start_wm
 e2e_start_tray
-FAKETIME="@2026-06-21 10:00:00" "${E2E_SAATTE[@]}" "$PROGRAM" >"$E2E_TMP/orvanel.log" 2>&1 &
-PID=$!
-E2E_PIDS+=($PID)
-e2e_wait_for 30 "[ -n \"\$(e2e_visible_windows '$BASLIK')\" ]" ||
-  e2e_fail "no window: $(cat "$E2E_TMP/orvanel.log")"
-W=$(e2e_visible_windows "$BASLIK" | head -1)
-eval "$(xdotool getwindowgeometry --shell "$W")"
-e2e_settle "$SIYAH" "$X" "$Y" 242 341 || e2e_fail "the window never finished drawing"
+e2e_start_window "$PROGRAM"
 ustte() { xprop -id "$W" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 e2e_wait_for 5 ustte || e2e_fail "the main window is not always on top: $(xprop -id "$W" _NET_WM_STATE)"
 

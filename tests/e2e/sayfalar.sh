@@ -8,14 +8,7 @@ PROGRAM="$E2E_BUILD/orvanel"
 BASLIK='^Orvanel orvanel\.example\.org$'
 
 e2e_start
-FAKETIME="@2026-06-21 10:00:00" "${E2E_SAATTE[@]}" "$PROGRAM" >"$E2E_TMP/orvanel.log" 2>&1 &
-PID=$!
-E2E_PIDS+=($PID)
-e2e_wait_for 30 "[ -n \"\$(e2e_visible_windows '$BASLIK')\" ]" ||
-  e2e_fail "no window: $(cat "$E2E_TMP/orvanel.log")"
-W=$(e2e_visible_windows "$BASLIK" | head -1)
-eval "$(xdotool getwindowgeometry --shell "$W")"
-e2e_settle "$SIYAH" "$X" "$Y" 242 341 || e2e_fail "the window never finished drawing"
+e2e_start_window "$PROGRAM"
 for i in 0 1 2 3 4; do
   ONCE=$(e2e_area "$X" "$Y" 242 341)
   xdotool mousemove $((X + 4 + 38 * i + 19)) $((Y + 298 + 19)) click 1
