@@ -1,10 +1,10 @@
 // The settings store and the general options: one typed read, one write (with its sync to
 // disk), and a whole AyarUygula with the logon-entry check, over real files in a temporary
 // folder.
-#include "locations/UyariAyarlari.h"
 #include "platform/AyarDeposu.h"
 #include "platform/XdgOturumAcmaKaydi.h"
 #include "shell/GenelAyarlar.h"
+#include "shell/UyariAyarlari.h"
 
 #include <QLocale>
 #include <QSettings>

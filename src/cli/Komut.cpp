@@ -2,8 +2,8 @@
 
 #include "cli/Cikis.h"
 #include "locations/KonumDosyasi.h"
-#include "locations/UyariAyarlari.h"
 #include "platform/AyarDeposu.h"
+#include "shell/UyariAyarlari.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -3,10 +3,10 @@
 #include "cli/Cikis.h"
 #include "cli/IcsDosyasi.h"
 #include "engine/Vakit.h"
-#include "locations/UyariAyarlari.h"
 #include "platform/AyarDeposu.h"
 #include "shell/GeriSayim.h"
 #include "shell/SureMetni.h"
+#include "shell/UyariAyarlari.h"
 
 #include <cmath>
 

@@ -2,11 +2,11 @@
 
 #include "cli/Cikis.h"
 #include "engine/GunlukHesap.h"
-#include "locations/UyariAyarlari.h"
 #include "platform/AyarDeposu.h"
 #include "shell/GeriSayim.h"
 #include "shell/GeriSayimHedefi.h"
 #include "shell/SesYollari.h"
+#include "shell/UyariAyarlari.h"
 
 #include <array>
 

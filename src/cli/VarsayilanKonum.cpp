@@ -1,8 +1,8 @@
 #include "cli/VarsayilanKonum.h"
 
-#include "locations/BolgeselAyarlar.h"
 #include "locations/SeciliKonum.h"
 #include "platform/AyarDeposu.h"
+#include "shell/BolgeselAyarlar.h"
 #include "shell/GenelAyarlar.h"
 
 VakitGirdisi VarsayilanGirdi(QString* yerHatasi, QString* yerAdi)

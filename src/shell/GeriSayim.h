@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/DiniGun.h"
-#include "locations/UyariAyarlari.h"
 #include "shell/SesYollari.h"
+#include "shell/UyariAyarlari.h"
 
 #include <QDate>
 #include <QLocale>

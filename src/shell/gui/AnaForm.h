@@ -1,11 +1,11 @@
 #pragma once
 
-#include "locations/BolgeselAyarlar.h"
 #include "locations/KonumDosyasi.h"
 #include "locations/gui/EkleHedefi.h"
 #include "notify/AnaPencereHedefi.h"
 #include "platform/AyarDeposu.h"
 #include "platform/gui/PencereSurukleyici.h"
+#include "shell/BolgeselAyarlar.h"
 #include "shell/GenelAyarHedefi.h"
 #include "shell/GenelAyarlar.h"
 #include "shell/GeriSayim.h"

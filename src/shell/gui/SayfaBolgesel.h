@@ -1,7 +1,7 @@
 #pragma once
 
-#include "locations/BolgeselAyarlar.h"
 #include "locations/KonumListesi.h"
+#include "shell/BolgeselAyarlar.h"
 
 #include <QWidget>
 

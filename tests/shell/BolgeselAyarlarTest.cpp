@@ -1,11 +1,11 @@
 // BolgeselAyarKaydet / BolgeselAyarUygula against a real settings file in a temporary folder
 // and a recording stand-in for the page.
-#include "locations/BolgeselAyarlar.h"
+#include "shell/BolgeselAyarlar.h"
 
 #include "KayitliSayfa.h"
-#include "locations/BolgeselMetinler.h"
 #include "locations/clsFastCollection.h"
 #include "platform/AyarDeposu.h"
+#include "shell/BolgeselMetinler.h"
 #include "support/AyarKlasoru.h"
 #include "support/QtYazdir.h"
 
@@ -43,10 +43,7 @@ protected:
         AyarlariBosalt();
     }
 
-    QString Ham(const QString& anahtar) const
-    {
-        return AyarHam(Klasor.path(), anahtar);
-    }
+    QString Ham(const QString& anahtar) const { return AyarHam(Klasor.path(), anahtar); }
 
     QTemporaryDir Klasor;
     std::unique_ptr<AyarDeposu> Depo;

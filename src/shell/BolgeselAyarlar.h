@@ -1,9 +1,9 @@
 #pragma once
 
-#include "locations/BolgeselAyarHedefi.h"
 #include "locations/KonumEkleme.h"
 #include "locations/SeciliKonum.h"
-#include "locations/UyariAyarlari.h"
+#include "shell/BolgeselAyarHedefi.h"
+#include "shell/UyariAyarlari.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -2,13 +2,13 @@
 // settings file in a temporary folder, and a real HTTP listener on 127.0.0.1 for the
 // suggestion.
 #include "controls/gui/Buton.h"
-#include "locations/BolgeselAyarlar.h"
 #include "locations/KonumDosyasi.h"
 #include "locations/KonumListesi.h"
 #include "locations/gui/EkleForm.h"
 #include "locations/gui/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/AyarDeposu.h"
+#include "shell/BolgeselAyarlar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,7 +23,7 @@
 #include <QTest>
 
 #include "KayitliSayfa.h"
-#include "KonumTestAraclari.h"
+#include "locations/KonumTestAraclari.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "locations/BolgeselMetinler.h"
+#include "shell/BolgeselMetinler.h"
 
 #include "locations/SeciliKonum.h"
 

@@ -1,4 +1,4 @@
-#include "locations/UyariAyarlari.h"
+#include "shell/UyariAyarlari.h"
 
 #include "platform/AyarDeposu.h"
 

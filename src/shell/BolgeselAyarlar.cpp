@@ -1,10 +1,10 @@
-#include "locations/BolgeselAyarlar.h"
+#include "shell/BolgeselAyarlar.h"
 
-#include "locations/BolgeselMetinler.h"
 #include "locations/KonumDosyasi.h"
 #include "locations/clsFastCollection.h"
 #include "locations/vkListItem.h"
 #include "platform/AyarDeposu.h"
+#include "shell/BolgeselMetinler.h"
 
 namespace {
 

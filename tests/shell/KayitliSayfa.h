@@ -1,6 +1,6 @@
 #pragma once
 
-#include "locations/BolgeselAyarHedefi.h"
+#include "shell/BolgeselAyarHedefi.h"
 #include "locations/KonumListesi.h"
 
 #include <QStringList>
