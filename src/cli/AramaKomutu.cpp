@@ -2,7 +2,6 @@
 
 #include "cli/Cikis.h"
 #include "cli/KonumArama.h"
-#include "locations/FindItem.h"
 
 AramaKomutu::AramaKomutu()
     : Komut({QStringLiteral("search")},
@@ -42,13 +41,13 @@ int AramaKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStrea
         return Cikis::Tamam;
     }
 
-    clsFastCollection liste;
+    KonumSatirlari liste;
     if (!KonumArama::Oku(dosya, liste, &hata, err))
         return Cikis::Hata(err, hata);
-    const std::vector<int> bulunan = AramaKutusuHepsi(liste, metin);
+    const std::vector<int> bulunan = liste.AramaKutusuHepsi(metin);
     if (bulunan.empty())
         return Cikis::Hata(err, KonumArama::BulunamadiMesaji(metin), Cikis::Bulunamadi);
-    for (int konum : bulunan)
-        out << KonumDosyasi::SatirMetni(liste.Item(konum)->Kayit()) << '\n';
+    for (int satir : bulunan)
+        out << KonumDosyasi::SatirMetni(liste.at(satir)) << '\n';
     return Cikis::Tamam;
 }

@@ -1,7 +1,6 @@
 #include "cli/KonumArama.h"
 
 #include "cli/Cikis.h"
-#include "locations/FindItem.h"
 
 #include <QDir>
 
@@ -55,16 +54,18 @@ QString BulunamadiMesaji(const QString& metin)
     return QStringLiteral("\"%1\" için konum bulunamadı.").arg(metin);
 }
 
-bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStream& err,
+bool Oku(KonumDosyasi dosya, KonumSatirlari& liste, QString* hata, QTextStream& err,
          QVector<int>* atlananlar)
 {
     const QString yol = dosya.OkunanYol();
-    const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(liste);
+    QVector<KonumKaydi> kayitlar;
+    const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(kayitlar);
     if (sonuc != KonumDosyasiSonucu::Tamam) {
         if (hata)
             *hata = DosyaMesaji(sonuc, dosya);
         return false;
     }
+    liste = KonumSatirlari(std::move(kayitlar));
     AtlananlariBildir(dosya.AtlananSatirlar(), yol, err);
     if (atlananlar)
         *atlananlar = dosya.AtlananSatirlar();
@@ -74,19 +75,19 @@ bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStrea
 int Bul(const QString& metin, const KonumDosyasi& dosya, Bulunan& bulunan, QString* hata,
         QTextStream& err)
 {
-    clsFastCollection liste;
+    KonumSatirlari liste;
     QVector<int> atlananlar;
     if (!Oku(dosya, liste, hata, err, &atlananlar))
         return Cikis::HataliGirdi;
-    const int konum = AramaKutusuBul(liste, metin);
-    if (konum == 0) {
+    const int satir = liste.AramaKutusuBul(metin);
+    if (satir < 0) {
         if (hata)
             *hata = BulunamadiMesaji(metin);
         return Cikis::Bulunamadi;
     }
-    bulunan.Kayit = liste.Item(konum)->Kayit();
-    // The row's line: its position, and one more for each unreadable line before it.
-    bulunan.Satir = konum;
+    bulunan.Kayit = liste.at(satir);
+    // The row's line: its position from 1, and one more for each unreadable line before it.
+    bulunan.Satir = satir + 1;
     for (int atlanan : atlananlar)
         if (atlanan <= bulunan.Satir)
             ++bulunan.Satir;

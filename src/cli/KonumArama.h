@@ -2,7 +2,7 @@
 
 #include "locations/KonumDosyasi.h"
 #include "locations/KonumKaydi.h"
-#include "locations/clsFastCollection.h"
+#include "locations/KonumSatirlari.h"
 
 #include <QString>
 #include <QTextStream>
@@ -29,7 +29,7 @@ struct Bulunan
 
 // Reads the rows of the file; false with a message when it cannot be read. `atlananlar` gets
 // the numbers of the unreadable lines.
-bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStream& err,
+bool Oku(KonumDosyasi dosya, KonumSatirlari& liste, QString* hata, QTextStream& err,
          QVector<int>* atlananlar = nullptr);
 // The row the search box selects for `metin`: Cikis::Tamam with the row, Cikis::Bulunamadi,
 // or Cikis::HataliGirdi for a file that cannot be read; a message in `hata` unless found.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "locations/KonumKaydi.h"
-#include "locations/clsFastCollection.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -103,9 +102,6 @@ public:
     KonumDosyasiSonucu Denetle() const;
     // Records in file order.
     KonumDosyasiSonucu DosyadanOku(QVector<KonumKaydi>& kayitlar);
-    // The rows, replacing any it held; each row's Index is its position. The rows share the
-    // file's bytes for their names.
-    KonumDosyasiSonucu DosyadanOku(clsFastCollection& satirlar);
     // Line numbers (1-based, counting every CR LF) of the lines the last read skipped.
     const QVector<int>& AtlananSatirlar() const { return atlanan_; }
 

@@ -2,7 +2,6 @@
 
 #include "engine/Sayi.h"
 #include "engine/VakitGirdisi.h"
-#include "locations/FindItem.h"
 
 #include <cmath>
 #include <limits>
@@ -78,13 +77,13 @@ int KonumEkleme::SaatDilimiBul(const QString& saat)
     return -1;
 }
 
-std::optional<QString> KonumEkleme::Denetle(const EkleGirdisi& g, const clsFastCollection& satirlar)
+std::optional<QString> KonumEkleme::Denetle(const EkleGirdisi& g, const KonumSatirlari& satirlar)
 {
     // Empty as typed: a text of spaces only is not empty here.
     if (g.Ulke.isEmpty() || g.Sehir.isEmpty() || g.Enlem.isEmpty() || g.Boylam.isEmpty())
         return EksikMesaji;
-    if (FindItem(satirlar, g.Sehir + QLatin1Char(',') + g.Ulke, QStringLiteral("SehirUlke"),
-                 false) != 0)
+    if (satirlar.Bul(g.Sehir + QLatin1Char(',') + g.Ulke, KonumSatirlari::Alan::SehirUlke,
+                     false) >= 0)
         return QLatin1Char('\'') + g.Ulke + QStringLiteral(" - ") + g.Sehir +
                QStringLiteral("' zaten mevcut.");
     const std::optional<double> enlem = Sayi::Coz(g.Enlem);
@@ -103,11 +102,10 @@ std::optional<QString> KonumEkleme::Denetle(const EkleGirdisi& g, const clsFastC
     return std::nullopt;
 }
 
-KonumKaydi KonumEkleme::YeniKayit(const EkleGirdisi& g, const clsFastCollection& satirlar)
+KonumKaydi KonumEkleme::YeniKayit(const EkleGirdisi& g, const KonumSatirlari& satirlar)
 {
     KonumKaydi k;
-    const vkListItem* son = satirlar.Item(satirlar.Count());
-    k.Id = son ? son->Id() + 1 : 1;
+    k.Id = satirlar.isEmpty() ? 1 : satirlar.at(satirlar.size() - 1).Id + 1;
     k.Ulke = BosluklariKirp(g.Ulke);
     k.Sehir = BosluklariKirp(g.Sehir);
     if (g.SaatDilimi >= 0 && g.SaatDilimi < SaatDilimiSayisi)
@@ -143,7 +141,9 @@ KonumEkleme::DosyaSonucu KonumEkleme::DosyayaEkle(KonumDosyasi& dosya, const Ekl
     s.Dosya = kilit.Sonuc();
     if (s.Dosya != KonumDosyasiSonucu::Tamam)
         return s;
-    s.Dosya = dosya.DosyadanOku(s.Satirlar);
+    QVector<KonumKaydi> kayitlar;
+    s.Dosya = dosya.DosyadanOku(kayitlar);
+    s.Satirlar = KonumSatirlari(std::move(kayitlar));
     s.Atlanan = dosya.AtlananSatirlar();
     if (s.Dosya != KonumDosyasiSonucu::Tamam)
         return s;
@@ -152,9 +152,7 @@ KonumEkleme::DosyaSonucu KonumEkleme::DosyayaEkle(KonumDosyasi& dosya, const Ekl
         return s;
     s.Kayit = YeniKayit(g, s.Satirlar);
     s.Dosya = dosya.SatirEkle(s.Kayit);
-    if (s.Dosya == KonumDosyasiSonucu::Tamam) {
-        const int konum = s.Satirlar.Add(std::make_unique<vkListItem>(s.Kayit));
-        s.Satirlar.Item(konum)->setIndex(konum);
-    }
+    if (s.Dosya == KonumDosyasiSonucu::Tamam)
+        s.Satirlar.Ekle(s.Kayit);
     return s;
 }

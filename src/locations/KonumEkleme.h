@@ -2,7 +2,7 @@
 
 #include "locations/KonumDosyasi.h"
 #include "locations/KonumKaydi.h"
-#include "locations/clsFastCollection.h"
+#include "locations/KonumSatirlari.h"
 
 #include <QString>
 #include <QUrl>
@@ -47,11 +47,11 @@ public:
     // The save button's checks in their order: completeness, duplicate (against `satirlar`),
     // latitude, longitude; then what keeps data.db sound: names the file can hold and an Id
     // the file can number. The message to show, or nothing when the place may be added.
-    static std::optional<QString> Denetle(const EkleGirdisi& g, const clsFastCollection& satirlar);
+    static std::optional<QString> Denetle(const EkleGirdisi& g, const KonumSatirlari& satirlar);
 
     // The row to append: Id one past the last row's (1 for an empty list), the names with
     // their surrounding spaces removed, Tz from the chosen entry. Only after Denetle passed.
-    static KonumKaydi YeniKayit(const EkleGirdisi& g, const clsFastCollection& satirlar);
+    static KonumKaydi YeniKayit(const EkleGirdisi& g, const KonumSatirlari& satirlar);
 
     // The suggestion request: `kok` (the product's web address) + "/oner.php" with ulke,
     // sehir, tz, enlem and boylam in this order, each value as typed, percent-encoded UTF-8.
@@ -68,7 +68,7 @@ public:
         std::optional<QString> Red;
         QVector<int> Atlanan;       // unreadable lines of data.db, kept as they are
         KonumKaydi Kayit;           // the appended row, on success
-        clsFastCollection Satirlar; // every row of data.db as read, the new one last on success
+        KonumSatirlari Satirlar;    // every row of data.db as read, the new one last on success
     };
     static DosyaSonucu DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g);
 };

@@ -11,7 +11,7 @@ struct VakitGirdisi;
 // defaults are the first-run place, İstanbul.
 struct SeciliKonum
 {
-    qint16 Index = 6817; // Id of the place's row in data.db
+    qint16 Id = 6817; // Id of the place's row in data.db (bIndex)
     QString Ulke = QStringLiteral("Türkiye");
     QString Sehir = QStringLiteral("İstanbul");
     double Tz = 2;         // standard offset from GMT, hours
@@ -33,7 +33,7 @@ struct SeciliKonum
 
     bool operator==(const SeciliKonum& o) const
     {
-        return Index == o.Index && Ulke == o.Ulke && Sehir == o.Sehir && Tz == o.Tz &&
+        return Id == o.Id && Ulke == o.Ulke && Sehir == o.Sehir && Tz == o.Tz &&
                Enlem == o.Enlem && Boylam == o.Boylam;
     }
 };

@@ -1,8 +1,7 @@
 #include "shell/BolgeselAyarlar.h"
 
 #include "locations/KonumDosyasi.h"
-#include "locations/clsFastCollection.h"
-#include "locations/vkListItem.h"
+#include "locations/KonumSatirlari.h"
 #include "platform/AyarDeposu.h"
 #include "shell/BolgeselMetinler.h"
 
@@ -39,7 +38,7 @@ BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
 {
     const int secili = hedef_.ListeSecili();
     // An active row past the list (a stored number from a longer data.db) counts as none.
-    const vkListItem* satir = hedef_.ListeSatiri(secili >= 1 ? secili : hedef_.ListeAktif());
+    const KonumKaydi* satir = hedef_.ListeSatiri(secili >= 0 ? secili : hedef_.ListeAktif());
     if (!satir) {
         hedef_.Uyar(BolgeselMetinler::UyariBasligi, BolgeselMetinler::SehirSeciniz);
         return Sonuc::SatirYok;
@@ -51,9 +50,11 @@ BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
         return red;
     }
 
-    if (secili >= 1)
+    // The row is copied first: making it active may repaint the list that holds it.
+    const KonumKaydi kayit = *satir;
+    if (secili >= 0)
         hedef_.setListeAktif(secili);
-    Konum = SeciliKonum::Kayittan(satir->Kayit());
+    Konum = SeciliKonum::Kayittan(kayit);
     bool yazildi = Konum.Yaz(depo_);
     yazildi = depo_.Yaz({{UyariAyarlari::BAEzan.Adi(), Bayrak(form.Ezan)},
                          {UyariAyarlari::BAUyari.Adi(), Bayrak(form.Uyari)},
@@ -126,10 +127,10 @@ BolgeselAyarlar::EklemeSonucu BolgeselAyarlar::KonumEkle(KonumDosyasi& dosya,
         return e;
     }
     // The list learns every row on disk now, those other writers added included.
-    const int yeni = s.Satirlar.Count();
-    hedef_.ListeyiDoldur(s.Satirlar);
+    const int yeni = s.Satirlar.size() - 1;
+    hedef_.ListeyiDoldur(std::move(s.Satirlar));
     hedef_.setListeAktif(yeni);
-    hedef_.setListeSecili(yeni);
+    hedef_.setListeGecerli(yeni);
     e.Eklendi = true;
     BolgeselAyarKaydet();
     return e;

@@ -131,15 +131,6 @@ TEST_F(KonumDosyasiTest, FieldEndsAreFoundAtEveryPlaceInTheLine)
     EXPECT_EQ(Oku(veri), beklenen);
     EXPECT_TRUE(dosya.AtlananSatirlar().isEmpty());
 
-    clsFastCollection liste;
-    ASSERT_EQ(dosya.DosyadanOku(liste), KonumDosyasiSonucu::Tamam);
-    ASSERT_EQ(liste.Count(), beklenen.size());
-    for (int i = 1; i <= liste.Count(); ++i) {
-        EXPECT_EQ(liste.Item(i)->Kayit(), beklenen[i - 1]);
-        EXPECT_EQ(liste.Item(i)->Index(), i);
-        EXPECT_EQ(liste.Item(i)->KucukSehir(), LLCase(beklenen[i - 1].Sehir));
-        EXPECT_EQ(liste.Item(i)->KucukUlke(), LLCase(beklenen[i - 1].Ulke));
-    }
 }
 
 TEST_F(KonumDosyasiTest, NumbersReadAsTheNearestDouble)

@@ -281,7 +281,7 @@ KonumDosyasi AnaForm::Yerler() const
 bool AnaForm::DosyadanOku()
 {
     KonumDosyasi dosya = Yerler();
-    clsFastCollection satirlar;
+    QVector<KonumKaydi> satirlar;
     const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(satirlar);
     if (sonuc != KonumDosyasiSonucu::Tamam) {
         // A data.db that cannot be read is as useless as a missing one.
@@ -289,7 +289,7 @@ bool AnaForm::DosyadanOku()
         DosyaMesaji(m.Baslik, m.Metin);
         return false;
     }
-    ListeyiDoldur(satirlar);
+    ListeyiDoldur(KonumSatirlari(std::move(satirlar)));
     if (const int atlanan = dosya.AtlananSatirlar().size())
         Uyar(QStringLiteral("Uyarı"), QStringLiteral("'Data.db' dosyasının %1 satırı okunamadı; bu "
                                                      "satırlar listede yok, dosyada olduğu gibi "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "locations/KonumDosyasi.h"
+#include "locations/KonumSatirlari.h"
 #include "locations/gui/EkleHedefi.h"
 #include "notify/AnaPencereHedefi.h"
 #include "platform/AyarDeposu.h"
@@ -152,10 +153,10 @@ public:
     // BolgeselAyarHedefi.
     int ListeSecili() const override;
     int ListeAktif() const override;
-    void setListeAktif(int konum) override;
-    void setListeSecili(int konum) override;
-    const vkListItem* ListeSatiri(int konum) const override;
-    void ListeyiDoldur(clsFastCollection& satirlar) override;
+    void setListeAktif(int satir) override;
+    void setListeGecerli(int satir) override;
+    const KonumKaydi* ListeSatiri(int satir) const override;
+    void ListeyiDoldur(KonumSatirlari satirlar) override;
     BolgeselAyarFormu FormuOku() const override;
     void FormuGoster(const BolgeselAyarFormu& form) override;
     void YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu) override;
@@ -261,8 +262,8 @@ private:
     std::vector<std::pair<QString, SesTuru>> bekleyenSesler_;
     QStringList bekleyenUyari_; // a warning asked for before it: its three texts
     // Pages 1 and 2 before they are built.
-    clsFastCollection bekleyenSatirlar_;
-    int bekleyenAktif_ = 0;
+    KonumSatirlari bekleyenSatirlar_;
+    int bekleyenAktif_ = -1;
     BolgeselAyarFormu bekleyenBolgeselForm_;
     GenelAyarFormu bekleyenGenelForm_;
     QPixmap arkaplan_;

@@ -3,7 +3,8 @@
 #include "shell/gui/AnaForm.h"
 
 #include "controls/gui/Buton.h"
-#include "controls/gui/ListBox.h"
+#include "controls/gui/ListeGorunumu.h"
+#include "locations/KonumModeli.h"
 #include "locations/KonumDosyasi.h"
 #include "notify/gui/MesajForm.h"
 #include "platform/gui/SkinResmi.h"
@@ -88,26 +89,27 @@ bool AnaForm::OpaklikUygula(double opaklik)
 // Until page 1 is built, its list and its controls are kept here: the rows, the active row
 // (nothing can be selected on a page never shown) and the form.
 
-void AnaForm::setListeSecili(int konum)
+void AnaForm::setListeGecerli(int satir)
 {
     if (Sayfa1)
-        Sayfa1->Db->setSelectedItem(konum);
+        Sayfa1->Db->setGecerliSatir(satir);
 }
 
-void AnaForm::ListeyiDoldur(clsFastCollection& satirlar)
+void AnaForm::ListeyiDoldur(KonumSatirlari satirlar)
 {
     if (Sayfa1) {
-        Sayfa1->ListeyiDoldur(satirlar, bolgesel_.Konum);
+        Sayfa1->ListeyiDoldur(std::move(satirlar), bolgesel_.Konum);
         return;
     }
     bekleyenSatirlar_ = std::move(satirlar);
-    satirlar = clsFastCollection();
-    bekleyenAktif_ = KonumListesi::SatirBul(bekleyenSatirlar_, bolgesel_.Konum);
+    bekleyenAktif_ = bekleyenSatirlar_.SeciliKonumBul(bolgesel_.Konum);
 }
 
 int AnaForm::ListeSecili() const
 {
-    return Sayfa1 ? Sayfa1->SeciliSatir() : 0;
+    // Only a row the user sees selected counts: a search that found nothing leaves the
+    // current row where it was, unselected.
+    return Sayfa1 ? Sayfa1->Db->SeciliSatir() : -1;
 }
 
 int AnaForm::ListeAktif() const
@@ -115,17 +117,18 @@ int AnaForm::ListeAktif() const
     return Sayfa1 ? Sayfa1->Db->Aktif() : bekleyenAktif_;
 }
 
-void AnaForm::setListeAktif(int konum)
+void AnaForm::setListeAktif(int satir)
 {
     if (Sayfa1)
-        Sayfa1->Db->setAktif(konum);
+        Sayfa1->Db->setAktif(satir);
     else
-        bekleyenAktif_ = bekleyenSatirlar_.Item(konum) ? konum : 0;
+        bekleyenAktif_ = satir >= 0 && satir < bekleyenSatirlar_.size() ? satir : -1;
 }
 
-const vkListItem* AnaForm::ListeSatiri(int konum) const
+const KonumKaydi* AnaForm::ListeSatiri(int satir) const
 {
-    return Sayfa1 ? Sayfa1->Konumlar.Item(konum) : bekleyenSatirlar_.Item(konum);
+    const KonumSatirlari& satirlar = Sayfa1 ? Sayfa1->Konumlar->Satirlar() : bekleyenSatirlar_;
+    return satir >= 0 && satir < satirlar.size() ? &satirlar.at(satir) : nullptr;
 }
 
 BolgeselAyarFormu AnaForm::FormuOku() const

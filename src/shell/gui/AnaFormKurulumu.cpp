@@ -2,7 +2,8 @@
 #include "shell/gui/AnaForm.h"
 
 #include "controls/gui/Buton.h"
-#include "controls/gui/ListBox.h"
+#include "controls/gui/ListeGorunumu.h"
+#include "locations/KonumModeli.h"
 #include "locations/gui/EkleForm.h"
 #include "notify/gui/MenuForm.h"
 #include "notify/gui/MesajForm.h"
@@ -19,6 +20,8 @@
 #include <QCursor>
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <utility>
 
 void AnaForm::KontrolleriKur()
 {
@@ -172,8 +175,7 @@ void AnaForm::SayfalariKur()
     Sayfa2->GAIcon1->setPixmap(programSimgesi_.pixmap(16, 16));
 
     Sayfa1->FormuGoster(bekleyenBolgeselForm_);
-    Sayfa1->Konumlar.Doldur(bekleyenSatirlar_);
-    Sayfa1->Db->KaynakDegisti();
+    Sayfa1->Konumlar->setSatirlar(std::exchange(bekleyenSatirlar_, {}));
     Sayfa1->Db->setAktif(bekleyenAktif_);
     Sayfa2->FormuGoster(bekleyenGenelForm_);
     if (gosterilenSayfa_ == 2)
@@ -182,12 +184,9 @@ void AnaForm::SayfalariKur()
 
     connect(Sayfa1->BtnBolgeKaydet, &Buton::Click, this, &AnaForm::BtnBolgeKaydet_Click);
     connect(Sayfa1->BtnSehirEkle, &Buton::Click, this, &AnaForm::SehirEkleIstendi);
-    connect(Sayfa1->Db, &ListBox::AktifChange, this, [this](int aktif) {
-        // Db_AktifChange: a double-click chooses and stores the row at once. Clearing the
-        // list also reports 0, which is no choice.
-        if (aktif > 0)
-            bolgesel_.BolgeselAyarKaydet();
-    });
+    // A double-click chooses and stores the row at once.
+    connect(Sayfa1->Db, &ListeGorunumu::aktifSecildi, this,
+            [this] { bolgesel_.BolgeselAyarKaydet(); });
 
     connect(Sayfa2->BtnAyarKaydet, &Buton::Click, this, &AnaForm::BtnAyarKaydet_Click);
     // The step buttons act on pressing, not on release.
