@@ -25,7 +25,6 @@ const QString KonumDosyasi::GeciciDosyaAdi = QStringLiteral("tmpdata.db");
 
 namespace {
 
-
 struct Alan
 {
     const char* bas;

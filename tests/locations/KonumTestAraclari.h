@@ -4,7 +4,6 @@
 #include "locations/KonumSatirlari.h"
 #include "support/Dosya.h"
 
-
 #include <initializer_list>
 #include <utility>
 #include <vector>
