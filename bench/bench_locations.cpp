@@ -5,8 +5,8 @@
 // Uses assets/data.db when present, otherwise a generated file of 8000 realistic rows.
 #include "locations/Desen.h"
 #include "locations/KonumDosyasi.h"
-#include "locations/LLCase.h"
 #include "locations/KonumSatirlari.h"
+#include "locations/LLCase.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -1,7 +1,7 @@
 #include "KontrolVitrini.h"
 
-#include "controls/gui/Buton.h"
 #include "controls/ListeRolleri.h"
+#include "controls/gui/Buton.h"
 #include "controls/gui/KaydirmaCubugu.h"
 #include "controls/gui/ListeGorunumu.h"
 #include "platform/gui/SkinResmi.h"
@@ -332,10 +332,10 @@ void KontrolVitrini::scrollBolumu(QGridLayout* izgara)
 ListeGorunumu* KontrolVitrini::ornekListe(int satirSayisi)
 {
     static const char* const yerler[][2] = {
-        {"Türkiye", "İstanbul"},  {"Türkiye", "Ankara"},   {"Türkiye", "İzmir"},
-        {"Türkiye", "Şanlıurfa"}, {"Türkiye", "Çanakkale"}, {"Almanya", "Köln"},
-        {"Hollanda", "Rotterdam"}, {"Azerbaycan", "Bakü"}, {"Mısır", "Kahire"},
-        {"Endonezya", "Cakarta"}, {"Hindistan", "Yeni Delhi"}, {"İran", "Tahran"},
+        {"Türkiye", "İstanbul"},   {"Türkiye", "Ankara"},       {"Türkiye", "İzmir"},
+        {"Türkiye", "Şanlıurfa"},  {"Türkiye", "Çanakkale"},    {"Almanya", "Köln"},
+        {"Hollanda", "Rotterdam"}, {"Azerbaycan", "Bakü"},      {"Mısır", "Kahire"},
+        {"Endonezya", "Cakarta"},  {"Hindistan", "Yeni Delhi"}, {"İran", "Tahran"},
     };
     auto* model = new QStandardItemModel(this);
     for (int i = 0; i < satirSayisi; ++i) {
@@ -418,9 +418,8 @@ void KontrolVitrini::canliBolum(QGridLayout* izgara)
 
     KaydirmaCubugu* kaydirma = skinScroll(nullptr);
     kaydirma->setFixedHeight(80);
-    connect(kaydirma, &QScrollBar::valueChanged, this, [olay](int deger) {
-        olay(QStringLiteral("Kaydırma: %1").arg(deger));
-    });
+    connect(kaydirma, &QScrollBar::valueChanged, this,
+            [olay](int deger) { olay(QStringLiteral("Kaydırma: %1").arg(deger)); });
     izgara->addWidget(kaydirma, 0, 3);
     izgara->addWidget(canliOlay_, 0, 4, Qt::AlignLeft | Qt::AlignVCenter);
     izgara->setColumnMinimumWidth(4, 260);

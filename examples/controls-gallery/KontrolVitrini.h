@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-
 class Buton;
 class QGridLayout;
 class KaydirmaCubugu;

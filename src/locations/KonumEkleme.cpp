@@ -82,8 +82,8 @@ std::optional<QString> KonumEkleme::Denetle(const EkleGirdisi& g, const KonumSat
     // Empty as typed: a text of spaces only is not empty here.
     if (g.Ulke.isEmpty() || g.Sehir.isEmpty() || g.Enlem.isEmpty() || g.Boylam.isEmpty())
         return EksikMesaji;
-    if (satirlar.Bul(g.Sehir + QLatin1Char(',') + g.Ulke, KonumSatirlari::Alan::SehirUlke,
-                     false) >= 0)
+    if (satirlar.Bul(g.Sehir + QLatin1Char(',') + g.Ulke, KonumSatirlari::Alan::SehirUlke, false) >=
+        0)
         return QLatin1Char('\'') + g.Ulke + QStringLiteral(" - ") + g.Sehir +
                QStringLiteral("' zaten mevcut.");
     const std::optional<double> enlem = Sayi::Coz(g.Enlem);

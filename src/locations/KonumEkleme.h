@@ -66,9 +66,9 @@ public:
     {
         KonumDosyasiSonucu Dosya = KonumDosyasiSonucu::Tamam;
         std::optional<QString> Red;
-        QVector<int> Atlanan;       // unreadable lines of data.db, kept as they are
-        KonumKaydi Kayit;           // the appended row, on success
-        KonumSatirlari Satirlar;    // every row of data.db as read, the new one last on success
+        QVector<int> Atlanan;    // unreadable lines of data.db, kept as they are
+        KonumKaydi Kayit;        // the appended row, on success
+        KonumSatirlari Satirlar; // every row of data.db as read, the new one last on success
     };
     static DosyaSonucu DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g);
 };

@@ -35,8 +35,8 @@ void KonumModeli::sort(int anahtar, Qt::SortOrder sira)
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList eskiler = persistentIndexList();
-    const std::vector<int> yeniSira = satirlar_.Sirala(KonumSatirlari::Anahtar(anahtar),
-                                                       sira == Qt::AscendingOrder);
+    const std::vector<int> yeniSira =
+        satirlar_.Sirala(KonumSatirlari::Anahtar(anahtar), sira == Qt::AscendingOrder);
     if (!yeniSira.empty()) {
         std::vector<int> yeniYeri(yeniSira.size());
         for (std::size_t i = 0; i < yeniSira.size(); ++i)

@@ -92,8 +92,8 @@ const std::vector<KonumSatirlari::Katlanmis>& KonumSatirlari::Katlar() const
 
 // Calls bulundu(row) for each matching row until it returns false.
 template <typename Geri>
-void KonumSatirlari::Tara(const QString& aranan, Alan alan, bool onEk, bool sade,
-                          bool uluslararasi, Geri bulundu) const
+void KonumSatirlari::Tara(const QString& aranan, Alan alan, bool onEk, bool sade, bool uluslararasi,
+                          Geri bulundu) const
 {
     const std::vector<Katlanmis>& katlar = Katlar();
     auto ulkesi = [&](const Katlanmis& k) -> const QString& {
@@ -195,9 +195,8 @@ std::vector<int> KonumSatirlari::Sirala(Anahtar anahtar, bool artan)
         return metin ? ad(a) == ad(b)
                      : KonumDosyasi::SayiMetni(sayi(a)) == KonumDosyasi::SayiMetni(sayi(b));
     };
-    if (size() < 2 || std::all_of(kayitlar_.cbegin(), kayitlar_.cend(), [&](const KonumKaydi& k) {
-            return ayni(kayitlar_.front(), k);
-        }))
+    if (size() < 2 || std::all_of(kayitlar_.cbegin(), kayitlar_.cend(),
+                                  [&](const KonumKaydi& k) { return ayni(kayitlar_.front(), k); }))
         return {};
     auto once = [&](const KonumKaydi& a, const KonumKaydi& b) {
         if (!metin)

@@ -33,7 +33,7 @@ struct SeciliKonum
 
     bool operator==(const SeciliKonum& o) const
     {
-        return Id == o.Id && Ulke == o.Ulke && Sehir == o.Sehir && Tz == o.Tz &&
-               Enlem == o.Enlem && Boylam == o.Boylam;
+        return Id == o.Id && Ulke == o.Ulke && Sehir == o.Sehir && Tz == o.Tz && Enlem == o.Enlem &&
+               Boylam == o.Boylam;
     }
 };

@@ -1,8 +1,8 @@
 // orvanel-cli in process: what every command shares (the arguments, mistakes, help), then each
 // command.
 #include "../locations/KonumTestAraclari.h"
-#include "locations/KonumSatirlari.h"
 #include "locations/KonumDosyasi.h"
+#include "locations/KonumSatirlari.h"
 #include "platform/AyarDeposu.h"
 #include "support/KomutCalistirici.h"
 

@@ -9,13 +9,13 @@
 #include "support/SahteZaman.h"
 
 #include <QAccessible>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTest>
 #include <QWheelEvent>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace {
 
@@ -89,10 +89,7 @@ struct Liste
         FareSurucu::Bas(lb, p, tus);
         FareSurucu::Birak(lb, p, tus);
     }
-    QColor Kaydirici() const
-    {
-        return vs->grab().toImage().pixelColor(8, vs->TutamakUstu() + 10);
-    }
+    QColor Kaydirici() const { return vs->grab().toImage().pixelColor(8, vs->TutamakUstu() + 10); }
     void Teker(int adim)
     {
         QWheelEvent e({20, 20}, {}, {}, {0, adim}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
@@ -165,14 +162,13 @@ private slots:
     // takes; a key that cannot move leaves the row; other keys are the window's.
     void tuslar()
     {
-        const int durumlar[][4] = {
-            // odak, key, selected row after, first row in view after
-            {4, Qt::Key_Up, 3, 0},        {0, Qt::Key_Left, 0, 0},
-            {4, Qt::Key_Down, 5, 1},      {19, Qt::Key_Right, 19, 15},
-            {-1, Qt::Key_Down, 0, 0},     {9, Qt::Key_PageUp, 5, 5},
-            {3, Qt::Key_PageUp, 0, 0},    {9, Qt::Key_PageDown, 13, 9},
-            {15, Qt::Key_PageDown, 19, 15}, {11, Qt::Key_Home, 0, 0},
-            {11, Qt::Key_End, 19, 15},    {11, Qt::Key_A, 11, 7}};
+        const int durumlar[][4] = {// odak, key, selected row after, first row in view after
+                                   {4, Qt::Key_Up, 3, 0},          {0, Qt::Key_Left, 0, 0},
+                                   {4, Qt::Key_Down, 5, 1},        {19, Qt::Key_Right, 19, 15},
+                                   {-1, Qt::Key_Down, 0, 0},       {9, Qt::Key_PageUp, 5, 5},
+                                   {3, Qt::Key_PageUp, 0, 0},      {9, Qt::Key_PageDown, 13, 9},
+                                   {15, Qt::Key_PageDown, 19, 15}, {11, Qt::Key_Home, 0, 0},
+                                   {11, Qt::Key_End, 19, 15},      {11, Qt::Key_A, 11, 7}};
         Liste l;
         QCOMPARE(l.lb->Gorunen(), 5);
         QCOMPARE(l.vs->maximum(), 15);
@@ -209,8 +205,9 @@ private slots:
         const int sag = l.vs->mapTo(l.lb, QPoint()).x();
         const QRect satirlar(0, 0, sag, 78); // the scrollbar's thumb stands elsewhere
         const QImage cizilen = l.lb->grab().toImage().convertToFormat(beklenen.format());
-        QVERIFY2(Fark(cizilen.copy(satirlar), beklenen.copy(satirlar)) < 0.01,
-                 qPrintable(QString::number(Fark(cizilen.copy(satirlar), beklenen.copy(satirlar)))));
+        QVERIFY2(
+            Fark(cizilen.copy(satirlar), beklenen.copy(satirlar)) < 0.01,
+            qPrintable(QString::number(Fark(cizilen.copy(satirlar), beklenen.copy(satirlar)))));
         QCOMPARE(cizilen.pixelColor(40, 5 * l.rh + l.rh / 2 + 1).red() > 120, true);
 
         l.lb->clearFocus(); // as when the search box has it
@@ -284,7 +281,7 @@ private slots:
             l.Teker(30);
         QCOMPARE(l.lb->UstSatir(), 6); // 240 = two notches of three rows up
 
-        l.Satirlar(3); // all rows fit: nothing to scroll, the thumb at the top
+        l.Satirlar(3);                    // all rows fit: nothing to scroll, the thumb at the top
         QTRY_COMPARE(l.vs->maximum(), 0); // the view lays its rows out when idle
         QCOMPARE(l.vs->TutamakUstu(), 17);
     }

@@ -131,7 +131,6 @@ TEST_F(KonumDosyasiTest, FieldEndsAreFoundAtEveryPlaceInTheLine)
     beklenen.push_back({301, KodSayfasi::Coz(hepsi), KodSayfasi::Coz(hepsi), 0, 0, 0});
     EXPECT_EQ(Oku(veri), beklenen);
     EXPECT_TRUE(dosya.AtlananSatirlar().isEmpty());
-
 }
 
 TEST_F(KonumDosyasiTest, NumbersReadAsTheNearestDouble)

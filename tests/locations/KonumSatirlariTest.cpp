@@ -74,9 +74,9 @@ TEST_F(KonumSatirlariTest, FieldSearch)
 {
     using A = KonumSatirlari::Alan;
     const std::tuple<const char*, A, bool, int> durumlar[] = {
-        {"türkiye", A::Ulke, false, 2},    {"TÜRK", A::Ulke, true, 1},
-        {"türk", A::Ulke, false, -1},      {"VAN", A::Sehir, false, 2},
-        {"ista", A::Sehir, true, 4},       {"istanbul,yunanistan", A::SehirUlke, false, 8},
+        {"türkiye", A::Ulke, false, 2},        {"TÜRK", A::Ulke, true, 1},
+        {"türk", A::Ulke, false, -1},          {"VAN", A::Sehir, false, 2},
+        {"ista", A::Sehir, true, 4},           {"istanbul,yunanistan", A::SehirUlke, false, 8},
         {"van,türk", A::SehirUlke, false, -1}, {"istanbul,yunanistan", A::Sehir, false, -1}};
     for (const auto& [metin, alan, onEk, satir] : durumlar)
         EXPECT_EQ(liste.Bul(QString::fromUtf8(metin), alan, onEk), satir) << metin;
@@ -179,14 +179,23 @@ TEST(KonumSiralama, OrdersAndWhenItLeavesTheOrderAlone)
         KonumSatirlari Satirlar;
         A Anahtar;
         bool Artan;
-        const char* Sonuc;       // countries after the sort
-        std::vector<int> Idler;  // Ids after the sort (empty: unchanged, no sort)
+        const char* Sonuc;      // countries after the sort
+        std::vector<int> Idler; // Ids after the sort (empty: unchanged, no sort)
     } durumlar[] = {
-        {ulkeler, A::Ulke, true, "Alman Almanya Almanya Zambiya almanya Çin ábc İran",
+        {ulkeler,
+         A::Ulke,
+         true,
+         "Alman Almanya Almanya Zambiya almanya Çin ábc İran",
          {8, 5, 7, 1, 4, 6, 2, 3}},
-        {ulkeler, A::Ulke, false, "İran ábc Çin almanya Zambiya Almanya Almanya Alman",
+        {ulkeler,
+         A::Ulke,
+         false,
+         "İran ábc Çin almanya Zambiya Almanya Almanya Alman",
          {3, 2, 6, 4, 1, 5, 7, 8}},
-        {ulkeler, A::Sehir, true, "Zambiya ábc İran almanya Çin Alman Almanya Almanya",
+        {ulkeler,
+         A::Sehir,
+         true,
+         "Zambiya ábc İran almanya Çin Alman Almanya Almanya",
          {1, 2, 3, 4, 6, 8, 5, 7}},
         // 0.1 + 0.2 and 0.3 print alike: one key everywhere, nothing moves.
         {Sayilarla({0.1 + 0.2, 0.3, 0.3}), A::Enlem, false, "a b c", {}},
@@ -221,8 +230,8 @@ TEST(KonumSatirlari, StoredChoiceFindsItsRowById)
     const int idler[] = {1, 2, 4, 5, 2};
     const char* const adlar[] = {"A", "B", "C", "D", "E"};
     for (int i = 0; i < 5; ++i)
-        okunan.Ekle({idler[i], QString::fromLatin1(adlar[i]), QString::fromLatin1(adlar[i]).toLower(),
-                     0, 0, 0});
+        okunan.Ekle({idler[i], QString::fromLatin1(adlar[i]),
+                     QString::fromLatin1(adlar[i]).toLower(), 0, 0, 0});
     const std::pair<SeciliKonum, int> durumlar[] = {{Yer(4, "C", "c"), 2},
                                                     {Yer(0, "A", "a"), -1},
                                                     {Yer(2, "E", "e"), 4},

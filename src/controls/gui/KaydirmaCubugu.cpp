@@ -79,8 +79,8 @@ void KaydirmaCubugu::paintEvent(QPaintEvent*)
     if (!resimler_.Iz.isNull())
         p.drawPixmap(QRect(0, u, width(), height() - u - d), resimler_.Iz);
     p.drawPixmap(0, TutamakUstu(), resimler_.Tutamak[tutamak_]);
-    auto ok = [&](const QPixmap (&resim)[3], Parca parca) {
-        const Gorunus g = basili_ == parca && uzerinde_ == parca ? Basili
+    auto ok = [&](const QPixmap(&resim)[3], Parca parca) {
+        const Gorunus g = basili_ == parca && uzerinde_ == parca        ? Basili
                           : basili_ == Parca::Yok && uzerinde_ == parca ? Uzerinde
                                                                         : Normal;
         return resim[g].isNull() ? resim[Normal] : resim[g];

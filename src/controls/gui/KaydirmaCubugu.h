@@ -79,7 +79,7 @@ private:
     Parca basili_ = Parca::Yok;   // held arrow or track
     Parca uzerinde_ = Parca::Yok; // under the pointer
     Gorunus tutamak_ = Normal;
-    int sayfaHedefi_ = 0;  // pixels: where the track was pressed
+    int sayfaHedefi_ = 0; // pixels: where the track was pressed
     bool sayfaYukari_ = false;
-    int surukleme_ = -1;   // twips: the dragged thumb's top, -1 when not dragging
+    int surukleme_ = -1; // twips: the dragged thumb's top, -1 when not dragging
 };

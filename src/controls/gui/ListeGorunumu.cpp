@@ -63,8 +63,8 @@ void ListeGorunumu::setAktif(int satir)
 
 int ListeGorunumu::SeciliSatir() const
 {
-    const QModelIndexList secili = selectionModel() ? selectionModel()->selectedRows()
-                                                    : QModelIndexList();
+    const QModelIndexList secili =
+        selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
     return secili.isEmpty() ? -1 : secili.first().row();
 }
 

@@ -4,8 +4,8 @@
 
 #include "controls/gui/Buton.h"
 #include "controls/gui/ListeGorunumu.h"
-#include "locations/KonumModeli.h"
 #include "locations/KonumDosyasi.h"
+#include "locations/KonumModeli.h"
 #include "notify/gui/MesajForm.h"
 #include "platform/gui/SkinResmi.h"
 #include "shell/UyariAyarlari.h"

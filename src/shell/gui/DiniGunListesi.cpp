@@ -24,8 +24,7 @@ constexpr int SagBosluk = 4;
 
 } // namespace
 
-DiniGunListesi::DiniGunListesi(QWidget* parent)
-    : QWidget(parent), vs_(new KaydirmaCubugu(this))
+DiniGunListesi::DiniGunListesi(QWidget* parent) : QWidget(parent), vs_(new KaydirmaCubugu(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     DugmeResimleri::Kaydirma(*vs_);
