@@ -123,6 +123,14 @@ void ListeGorunumu::updateGeometries()
     araligiKur();
 }
 
+void ListeGorunumu::scrollContentsBy(int dx, int dy)
+{
+    QListView::scrollContentsBy(dx, dy);
+    // The frame's lines are drawn on the rows' surface: moved with its pixels, they would
+    // cross the rows.
+    viewport()->update();
+}
+
 void ListeGorunumu::araligiKur()
 {
     // The last rows scroll up until the list's height is full of whole rows.

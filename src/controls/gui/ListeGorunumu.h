@@ -68,6 +68,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
     void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
