@@ -107,8 +107,8 @@ KontrolVitrini::KontrolVitrini(QWidget* parent) : QWidget(parent)
     };
     butonBolumu(bolum(QStringLiteral("Buton: resim takımları ve durumları")));
     ozelBolum(bolum(QStringLiteral("Buton: maske, resimsiz, eksik takım, geçersiz resim")));
-    scrollBolumu(bolum(QStringLiteral("Scroll")));
-    listeBolumu(bolum(QStringLiteral("ListBox")));
+    kaydirmaBolumu(bolum(QStringLiteral("KaydirmaCubugu")));
+    listeBolumu(bolum(QStringLiteral("ListeGorunumu")));
     canliBolum(bolum(QStringLiteral("Canlı: fareyle deneyin")));
     dikey->addStretch(1);
 }
@@ -286,7 +286,7 @@ KaydirmaCubugu* KontrolVitrini::ornekScroll()
     return s;
 }
 
-void KontrolVitrini::scrollBolumu(QGridLayout* izgara)
+void KontrolVitrini::kaydirmaBolumu(QGridLayout* izgara)
 {
     int sutun = 0;
     const auto koy = [&](KaydirmaCubugu* s, const QString& aciklama) {

@@ -56,7 +56,7 @@ private:
     Buton* ornekButon(const QString& ad, int takim, Durum durum, bool secili = false);
     void butonBolumu(QGridLayout* izgara);
     void ozelBolum(QGridLayout* izgara);
-    void scrollBolumu(QGridLayout* izgara);
+    void kaydirmaBolumu(QGridLayout* izgara);
     void listeBolumu(QGridLayout* izgara);
     void canliBolum(QGridLayout* izgara);
     KaydirmaCubugu* ornekScroll();
