@@ -8,7 +8,7 @@ ORVANEL_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev qt6-multimedia-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
   xvfb xauth trayer openbox xdotool x11-utils imagemagick faketime dbus-daemon
   fonts-liberation fonts-dejavu-core
   python3-icalendar poppler-utils lintian appstream

@@ -8,7 +8,7 @@
 #include "controls/gui/Scroll.h"
 #include "engine/HicriTakvim.h"
 #include "locations/vkListItem.h"
-#include "notify/gui/MenuForm.h"
+#include "notify/gui/TepsiMenusu.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
 #include "notify/gui/QtTepsiSimgesi.h"
