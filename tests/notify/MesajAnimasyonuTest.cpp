@@ -103,32 +103,21 @@ TEST(MesajAnimasyonu, StepsAsAnAnimation)
     struct Durum
     {
         int bas, adim, adimSayisi, sure;
-        std::vector<std::pair<int, int>> degerler; // ms, W
+        const char* degerler; // "ms:W ..."
     };
     const Durum durumlar[] = {
-        {2000,
-         60,
-         16,
-         170,
-         {{0, 2000},
-          {9, 2000},
-          {10, 2060},
-          {19, 2060},
-          {20, 2120},
-          {150, 2900},
-          {160, 2960},
-          {169, 2960},
-          {170, 2960}}},
-        {2960, -60, 17, 180, {{0, 2960}, {10, 2900}, {120, 2240}, {170, 1940}, {179, 1940}}},
-        {1940, -60, 0, 10, {{0, 1940}, {10, 1940}}},
+        {2000, 60, 16, 170, "0:2000 9:2000 10:2060 19:2060 20:2120 150:2900 160:2960 170:2960"},
+        {2960, -60, 17, 180, "0:2960 10:2900 120:2240 170:1940 179:1940"},
+        {1940, -60, 0, 10, "0:1940 10:1940"},
     };
     for (const Durum& d : durumlar) {
         AdimliAnimasyon a(10);
         a.Kur(d.bas, d.adim, d.adimSayisi);
         EXPECT_EQ(a.duration(), d.sure) << d.bas;
-        for (const auto& [ms, w] : d.degerler) {
-            a.setCurrentTime(ms);
-            EXPECT_EQ(a.currentValue().toInt(), w) << d.bas << " at " << ms;
+        for (const QString& an : QString(d.degerler).split(' ')) {
+            a.setCurrentTime(an.section(':', 0, 0).toInt());
+            EXPECT_EQ(a.currentValue().toInt(), an.section(':', 1).toInt())
+                << d.bas << " " << an.toStdString();
         }
     }
 }

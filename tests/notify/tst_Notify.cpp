@@ -109,17 +109,10 @@ private slots:
         QStringList kareler;
         auto kaydet = [&](int t) {
             const QRect g = d.form.geometry();
-            const QString kare =
-                QString("%1 %2 %3,%4 %5x%6 sekil %7x%8 alfa %9 metin %10")
-                    .arg(durumlar[int(d.form.durum())], d.form.isVisible() ? "gorunur" : "gizli")
-                    .arg(g.x())
-                    .arg(g.y())
-                    .arg(g.width())
-                    .arg(g.height())
-                    .arg(sekil.width())
-                    .arg(sekil.height())
-                    .arg(d.form.Alfa())
-                    .arg(d.Metinler());
+            const QString kare = QString::asprintf(
+                "%s %s %d,%d %dx%d sekil %dx%d alfa %d metin %d", durumlar[int(d.form.durum())],
+                d.form.isVisible() ? "gorunur" : "gizli", g.x(), g.y(), g.width(), g.height(),
+                sekil.width(), sekil.height(), d.form.Alfa(), d.Metinler());
             if (kareler.isEmpty() || !kareler.last().endsWith(" " + kare))
                 kareler << QString::number(t) + " " + kare;
             if (d.form.isVisible())
