@@ -18,9 +18,6 @@ public:
     // Sets the run from `baslangic` (the value at the start) without starting it; emits nothing.
     void Kur(int baslangic, int adim, int adimSayisi);
 
-    int Aralik() const { return aralik_; }
-    int AdimSayisi() const { return adimSayisi_; }
-
 protected:
     QVariant interpolated(const QVariant& bas, const QVariant& son, qreal ilerleme) const override;
 

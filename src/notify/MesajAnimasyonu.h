@@ -42,7 +42,6 @@ public:
     // from the screen's bottom, and -15 when no panel sits at the bottom.
     void EkranAyarla(const QRect& ekran, const QRect& kullanilabilir);
     int T() const { return t_; }
-    QRect Kullanilabilir() const { return alan_; }
 
     double W() const { return w_; }
     // Where the popup's animation has brought W.

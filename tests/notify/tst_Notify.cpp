@@ -304,8 +304,8 @@ private slots:
     }
 
     // The icon carries the menu it is given. Hide, the end of the object and the end of the
-    // application take the icon away. The icon's clicks: a left click, a double click (its
-    // first click comes too) and the menu; nothing else.
+    // application take the icon away. Of the icon's clicks only a left one is the program's (a
+    // double click's first click brings it; the icon opens its menu itself).
     void simge()
     {
         SahteTepsi tepsi;
@@ -319,8 +319,6 @@ private slots:
             n.Hide();
             n.Show();
             connect(&n, &NotifyIcon::Click, [&] { olaylar << "Click"; });
-            connect(&n, &NotifyIcon::DblClick, [&] { olaylar << "DblClick"; });
-            connect(&n, &NotifyIcon::ContextMenu, [&] { olaylar << "ContextMenu"; });
             for (auto neden : {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick,
                                QSystemTrayIcon::Context, QSystemTrayIcon::MiddleClick})
                 emit tepsi.Etkinlesti(neden);
@@ -330,7 +328,7 @@ private slots:
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         qApp->exec(); // emits aboutToQuit on the way out
         QCOMPARE(tepsi.gosterimler, QList<bool>({true, false, true, false, true, false}));
-        QCOMPARE(olaylar, QStringList({"Click", "DblClick", "ContextMenu"}));
+        QCOMPARE(olaylar, QStringList({"Click"}));
     }
 };
 

@@ -44,13 +44,11 @@ public:
     static constexpr int AdimAraligi = 10;     // ms, one grow or shrink step
     static constexpr int BeklemeSuresi = 8000; // ms, the hold
 
-    // Without sources the popup uses a real hold timer and the real pointer. `ana` may be
-    // given later (the main window may be built after the popup).
+    // Without sources the popup uses a real hold timer and the real pointer; without `ana` a
+    // click on a text only hides it.
     explicit MesajForm(AnaPencereHedefi* ana = nullptr, ZamanlayiciKaynagi* zaman = nullptr,
                        ImlecKaynagi* imlec = nullptr, QWidget* parent = nullptr);
     ~MesajForm() override;
-
-    void setAnaPencere(AnaPencereHedefi* ana) { ana_ = ana; }
 
     // Shows the warning: the three texts go unchanged into Mesaj1, Sure and Mesaj2, and the
     // growth starts from W = 2000. A popup still growing, held or shrinking is taken back
@@ -69,7 +67,6 @@ public:
     void EkranSabitle(const QRect& ekran, const QRect& kullanilabilir);
 
     Durum durum() const { return durum_; }
-    const MesajAnimasyonu& Animasyon() const { return anim_; }
     // The last alpha applied (0..255); values outside that range are never applied.
     int Alfa() const { return alfa_; }
     // The texts as given (the labels may show them shortened to fit).

@@ -10,7 +10,11 @@ NotifyIcon::NotifyIcon(QObject* parent, TepsiSimgesi* alan)
       icon_(SkinResmi::programSimgesi())
 {
     alan_->SimgeAyarla(icon_);
-    connect(alan_, &TepsiSimgesi::Etkinlesti, this, &NotifyIcon::etkinlesti);
+    connect(alan_, &TepsiSimgesi::Etkinlesti, this,
+            [this](QSystemTrayIcon::ActivationReason neden) {
+                if (neden == QSystemTrayIcon::Trigger)
+                    emit Click();
+            });
     connect(alan_, &TepsiSimgesi::BalonTiklandi, this, &NotifyIcon::BalloonClick);
     // The icon goes with the program even when the main window never runs its end handling.
     if (QCoreApplication* app = QCoreApplication::instance())
@@ -103,21 +107,4 @@ void NotifyIcon::BalloonHide()
 {
     if (shown_)
         alan_->BalonKaldir();
-}
-
-void NotifyIcon::etkinlesti(QSystemTrayIcon::ActivationReason neden)
-{
-    switch (neden) {
-    case QSystemTrayIcon::Trigger:
-        emit Click();
-        break;
-    case QSystemTrayIcon::DoubleClick:
-        emit DblClick();
-        break;
-    case QSystemTrayIcon::Context:
-        emit ContextMenu();
-        break;
-    default: // the middle button has no event
-        break;
-    }
 }

@@ -65,19 +65,13 @@ public:
     static QString Kes(const QString& metin, int n);
 
 signals:
-    // Left double-click. (Qt reports no keyboard select of the icon separately.)
-    void DblClick();
     // The user clicked the balloon itself.
     void BalloonClick();
-    // Left click (Qt's Trigger; the clicks of a double-click raise it too).
+    // Left click (Qt's Trigger; the clicks of a double-click raise it too, so a double click
+    // needs nothing of its own). The icon opens its context menu itself.
     void Click();
-    // Right click or the context-menu key, as the menu opens. Hosts that draw the menu
-    // themselves (StatusNotifierItem) may deliver none.
-    void ContextMenu();
 
 private:
-    void etkinlesti(QSystemTrayIcon::ActivationReason neden);
-
     TepsiSimgesi* alan_;
     QIcon icon_;
     QString toolTip_;
