@@ -43,6 +43,7 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
     SehirAra->setFont(Yazi());
     SehirAra->setGeometry(4, 3, 218, 20);
     SehirAra->setToolTip(QStringLiteral("Örn. \"istanbul\" veya \"istanbul,türkiye\""));
+    SehirAra->setAccessibleName(QStringLiteral("Şehir Ara"));
 
     Db = new ListBox(this);
     Db->DbDegerleriniUygula();
@@ -55,6 +56,7 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
     for (const HesapYontemi& y : HesapYontemleri())
         AyarHesap->addItem(y.Ad);
     AyarHesap->setGeometry(4, 107, 218, 20);
+    AyarHesap->setAccessibleName(QStringLiteral("Hesaplama Yöntemi"));
 
     AyarEzan = Kutu(QStringLiteral("Vakit girdiğinde Ezan oku."), this, 129);
     AyarUyari = Kutu(QStringLiteral("Vakit girmeden          dakika önce uyar."), this, 146);
@@ -65,6 +67,10 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
     AyarDakika->setFont(Yazi(11));
     AyarDakika->setAlignment(Qt::AlignCenter);
     AyarDakika->setMaxLength(3);
+    AyarDakika->setAccessibleName(QStringLiteral("Uyarı Dakikası"));
+    // Tab goes from the warning's check box to its minutes, then on.
+    setTabOrder(AyarUyari, AyarDakika);
+    setTabOrder(AyarDakika, AyarSesliUyari);
     {
         QStyleOptionButton o;
         o.initFrom(AyarUyari);

@@ -39,8 +39,8 @@ SayfaDiniGunler::SayfaDiniGunler(QWidget* parent) : QWidget(parent)
     Liste = new DiniGunListesi(this);
     Liste->setGeometry(4, 24, 218, 179);
 
-    connect(BtnOncekiYil, &Buton::Click, this, [this] { Goster(yil_ - 1, hicriGun_, bugun_); });
-    connect(BtnSonrakiYil, &Buton::Click, this, [this] { Goster(yil_ + 1, hicriGun_, bugun_); });
+    connect(BtnOncekiYil, &Buton::clicked, this, [this] { Goster(yil_ - 1, hicriGun_, bugun_); });
+    connect(BtnSonrakiYil, &Buton::clicked, this, [this] { Goster(yil_ + 1, hicriGun_, bugun_); });
 }
 
 void SayfaDiniGunler::Goster(int yil, int hicriGun, const QDate& bugun)
