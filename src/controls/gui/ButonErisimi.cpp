@@ -1,6 +1,7 @@
 #include "controls/gui/ButonErisimi.h"
 
 #include "controls/gui/Buton.h"
+#include "platform/gui/ErisimKonumu.h"
 
 namespace {
 
@@ -24,6 +25,11 @@ void ButonErisimi::Kur()
 Buton* ButonErisimi::dugme() const
 {
     return static_cast<Buton*>(widget());
+}
+
+QRect ButonErisimi::rect() const
+{
+    return widget()->isVisible() ? ErisimKonumu::Ekranda(*widget()) : QRect();
 }
 
 QString ButonErisimi::text(QAccessible::Text t) const

@@ -1,5 +1,6 @@
 #include "shell/gui/EtiketErisimi.h"
 
+#include "platform/gui/ErisimKonumu.h"
 #include "shell/gui/Etiket.h"
 
 namespace {
@@ -36,6 +37,11 @@ Etiket* EtiketErisimi::etiket() const
 QAccessible::Role EtiketErisimi::role() const
 {
     return Rol(etiket());
+}
+
+QRect EtiketErisimi::rect() const
+{
+    return widget()->isVisible() ? ErisimKonumu::Ekranda(*widget()) : QRect();
 }
 
 QString EtiketErisimi::text(QAccessible::Text t) const

@@ -7,6 +7,7 @@
 #include "shell/gui/DugmeResimleri.h"
 #include "shell/gui/Etiket.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -50,6 +51,7 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
     Db->setKaynak(&Konumlar);
     DugmeResimleri::Kaydirma(*Db);
     Db->setGeometry(4, 26, 218, 78);
+    Db->setAccessibleName(QStringLiteral("Şehirler"));
 
     AyarHesap = new QComboBox(this);
     AyarHesap->setFont(Yazi());
@@ -57,6 +59,7 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
         AyarHesap->addItem(y.Ad);
     AyarHesap->setGeometry(4, 107, 218, 20);
     AyarHesap->setAccessibleName(QStringLiteral("Hesaplama Yöntemi"));
+    AyarHesap->view()->setAccessibleName(AyarHesap->accessibleName());
 
     AyarEzan = Kutu(QStringLiteral("Vakit girdiğinde Ezan oku."), this, 129);
     AyarUyari = Kutu(QStringLiteral("Vakit girmeden          dakika önce uyar."), this, 146);
