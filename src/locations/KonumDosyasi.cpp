@@ -26,7 +26,6 @@ const QString KonumDosyasi::GeciciDosyaAdi = QStringLiteral("tmpdata.db");
 
 namespace {
 
-
 struct Alan
 {
     const char* bas;

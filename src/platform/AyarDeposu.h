@@ -46,7 +46,10 @@ public:
     bool Yazilabilir() const;
     // Whether the last write reached the disk. False: the file could not be replaced; the
     // file on disk is as it was and the value holds for this run only.
-    bool YazildiMi() const { return sonYazma_; }
+    bool YazildiMi() const
+    {
+        return sonYazma_;
+    }
 
     // Typed reads with the key's default. A stored text that cannot be read as the key's
     // type, or lies outside its range, gives the default: a damaged store never stops the

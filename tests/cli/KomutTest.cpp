@@ -288,8 +288,9 @@ TEST(AramaKomutu, PrintsTheRowsTheSearchFinds)
                                   "6|Nepal|-Kat|5,75|27,7|85,3"));
     for (const auto& [args, beklenen] : durumlar)
         EXPECT_EQ(cli(QStringList{"search"} + args), beklenen) << args.join(u' ').toStdString();
-    EXPECT_EQ(cli({"search", "--db", cli.Yol("yok.db"), "van"}),
-              Reddedildi("Konum dosyası bulunamadı: " + QDir::toNativeSeparators(cli.Yol("yok.db"))));
+    EXPECT_EQ(
+        cli({"search", "--db", cli.Yol("yok.db"), "van"}),
+        Reddedildi("Konum dosyası bulunamadı: " + QDir::toNativeSeparators(cli.Yol("yok.db"))));
 }
 
 // Places as people type them, in the shipped data.db: the search box and the commands agree.

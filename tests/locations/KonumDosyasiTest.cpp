@@ -72,7 +72,8 @@ TEST(KodSayfasi, EveryByteAsTheSystemsConverterReadsIt)
                   metin.mid(0x80, 1) + metin.mid(0x9F, 1),
               QStringLiteral("ĞİŞğış€Ÿ"));
     EXPECT_FALSE(KodSayfasi::Kodla(QStringLiteral("Łódź"), geri));
-    EXPECT_EQ(geri, QByteArray("?\xF3" "d?"));
+    EXPECT_EQ(geri, QByteArray("?\xF3"
+                               "d?"));
 #ifndef Q_OS_WIN
     QStringDecoder cevirici("windows-1254");
     EXPECT_EQ(metin, QString(cevirici(hepsi)));
