@@ -35,12 +35,13 @@ struct Duzenek
     SahteImlec imlec;
     SahteZamanKaynagi zaman;
     MetinListesi kaynak;
+    // Before the window: a button still down when the window goes reports its release.
+    QStringList olaylar;
     QWidget pencere;
     Buton* b;
     ListBox* lb = new ListBox(&pencere, &imlec, &zaman);
     Scroll* vs = lb->VS();
     int rh = 0;
-    QStringList olaylar;
 
     explicit Duzenek(int satir = 20, int enYuksek = 1) : b(new Buton(&pencere))
     {
