@@ -365,14 +365,16 @@ def main():
     def tarih_etiketi():
         prog.tus("alt+1")
         bekle(lambda: prog.gosterilen() == [0], 10, "page 0")
+        yol = []
         for ad, aciklama, o in odaklanan_adlar(prog, "Tab", 30):
+            yol.append(ad)
             if aciklama == "Tarih Seç":
                 break
         else:
             raise AssertionError("Tab never reached a date label")
         prog.tus("Return")
         bekle(lambda: bul(prog.win, "^Tarih$", {"text", "entry"}, gorunur=True), 10,
-              "the date panel after Enter")
+              "the date panel after Enter on %r (Tab: %s)" % (ad, " → ".join(yol)))
         return "Enter on %r opens the date panel" % ad
 
     kural("Enter on a date label opens the date panel", tarih_etiketi)

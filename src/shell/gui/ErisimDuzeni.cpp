@@ -4,11 +4,8 @@
 #include "shell/gui/AnaForm.h"
 #include "shell/gui/Etiket.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QShortcut>
-
-#include <algorithm>
 
 ErisimDuzeni::ErisimDuzeni(AnaForm& form) : QObject(&form), f_(form)
 {
@@ -48,30 +45,12 @@ void ErisimDuzeni::sayfaAc(int sayfa)
 
 bool ErisimDuzeni::eventFilter(QObject* nesne, QEvent* e)
 {
-    const auto tip = e->type();
-    if ((tip == QEvent::Show || tip == QEvent::Hide) && nesne != f_.TabCon &&
-        std::find(f_.TabSayfa.begin(), f_.TabSayfa.end(), nesne) != f_.TabSayfa.end())
-        sayfaGorunurlugu(*static_cast<QWidget*>(nesne), tip == QEvent::Show);
     if (nesne == f_.TabCon && e->type() == QEvent::ChildAdded && !siraBekliyor_) {
         // A page is added before its controls are: order them once it is complete.
         siraBekliyor_ = true;
         QMetaObject::invokeMethod(this, &ErisimDuzeni::siraKur, Qt::QueuedConnection);
     }
     return QObject::eventFilter(nesne, e);
-}
-
-void ErisimDuzeni::sayfaGorunurlugu(QWidget& sayfa, bool gorunur)
-{
-    // Qt tells only of the page itself; a reader's copy of its controls' states would stay
-    // as they were when the page was last seen.
-    if (!QAccessible::isActive())
-        return;
-    for (QWidget* w : sayfa.findChildren<QWidget*>()) {
-        if (!w->isWindow() && w->isVisibleTo(&sayfa)) {
-            QAccessibleEvent olay(w, gorunur ? QAccessible::ObjectShow : QAccessible::ObjectHide);
-            QAccessible::updateAccessibility(&olay);
-        }
-    }
 }
 
 void ErisimDuzeni::siraKur()
@@ -81,7 +60,6 @@ void ErisimDuzeni::siraKur()
     for (QWidget* sayfa : f_.TabSayfa) {
         if (!sayfa)
             continue;
-        sayfa->installEventFilter(this); // once: Qt keeps one filter per object
         // The page's own chain, in the order its controls were made or ordered.
         for (QWidget* w = sayfa->nextInFocusChain(); w != sayfa; w = w->nextInFocusChain())
             if (sayfa->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))

@@ -8,9 +8,7 @@ class AnaForm;
 // code: Ctrl+Tab / Ctrl+Shift+Tab step through the pages and Alt+1 to Alt+5 open them, as a
 // click on their tab buttons does; the controls that carry no caption get their names; and
 // Tab walks the window from the title strip through the place and dates, the page shown,
-// to the tab buttons and the ezan button, also once the later pages are built. A page that
-// is shown or hidden tells assistive technology so for each of its controls, not only for
-// itself, so a reader that keeps what it has been told (Orca's review) sees the new page.
+// to the tab buttons and the ezan button, also once the later pages are built.
 class ErisimDuzeni : public QObject
 {
     Q_OBJECT
@@ -22,8 +20,6 @@ public:
 private:
     void sayfaAc(int sayfa);
     void siraKur();
-    // Tells assistive technology that every control of a page shows or hides with it.
-    static void sayfaGorunurlugu(QWidget& sayfa, bool gorunur);
 
     AnaForm& f_;
     bool siraBekliyor_ = false;

@@ -19,6 +19,7 @@ Buton* KucukDugme(QWidget* parent, const QString& metin, const QString& ipucu, i
     d->setForeColor(Etiket::Gri);
     d->setText(metin);
     d->setToolTip(ipucu);
+    d->setAccessibleName(ipucu); // a reader would say "less than"
     d->setGeometry(sol, 3, 18, 18);
     return d;
 }
