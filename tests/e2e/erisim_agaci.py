@@ -409,7 +409,11 @@ def main():
         assert all(abs(a - b) <= 2 for a, b in zip((k.x, k.y, k.width, k.height), beklenen)), \
             "pin button at %s, on screen at %s" % ((k.x, k.y, k.width, k.height), beklenen)
         prog.ekran(os.path.join(SHOTS, "erisim_x2.png"), 484, 682)
-        return "pin button at %d,%d %dx%d" % (k.x, k.y, k.width, k.height)
+        # For the record: a control with Qt's own interface (the times page).
+        sayfa = bul(prog.win, "^Namaz Vakitleri$", {"panel", "filler"})
+        s = sayfa.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) if sayfa else None
+        return "pin button at %d,%d %dx%d; window at %d,%d; times page at %s" % (
+            k.x, k.y, k.width, k.height, x, y, s and (s.x, s.y, s.width, s.height))
 
     kural("accessible positions are the screen's under QT_SCALE_FACTOR=2", olcekli_yer)
     prog.bitir()
