@@ -5,9 +5,9 @@
 #include "engine/TarihSecimi.h"
 #include "locations/KonumDosyasi.h"
 #include "locations/gui/EkleForm.h"
-#include "notify/gui/MenuForm.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
+#include "notify/gui/TepsiMenusu.h"
 #include "platform/Saat.h"
 #include "platform/SistemYazSaati.h"
 #include "platform/Twip.h"
@@ -317,7 +317,7 @@ void AnaForm::FModPlay(const QString& yol)
     ses_.FModPlay(yol);
 }
 
-void AnaForm::FModStop()
+void AnaForm::SesiDurdur()
 {
     ses_.FModStop();
 }

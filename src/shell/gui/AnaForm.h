@@ -23,7 +23,6 @@
 
 class Buton;
 class EkleForm;
-class MenuForm;
 class MesajForm;
 class NotifyIcon;
 class Etiket;
@@ -33,6 +32,7 @@ class SayfaDiniGunler;
 class SayfaGenel;
 class SayfaHakkinda;
 class SayfaVakitler;
+class TepsiMenusu;
 
 // The main window: a 242 x 341 frameless, picture-skinned window with the title strip, the
 // place and date panel, the page area with five pages and the tab buttons. It is the hub of
@@ -69,7 +69,8 @@ public:
     bool Form_Load(const QString& komutSatiri);
 
     // Routines the other windows call.
-    void Tablar_Click(int index) override;
+    void Tablar_Click(int index);
+    void SayfaAc(int sayfa) override { Tablar_Click(sayfa); }
     void Hesapla() override;
     // Reads data.db into the list and makes the stored place's row active; says once how
     // many lines could not be read. False, after its message, when data.db cannot be read.
@@ -77,7 +78,7 @@ public:
     // data.db as this program reads and writes it (the user's copy for a read-only install).
     KonumDosyasi Yerler() const;
     void FModPlay(const QString& yol); // an ezan
-    void FModStop() override;
+    void SesiDurdur() override;
     // Makes the window visible (tray icon, tray menu, a second start).
     void Goster() override;
     void Yenile() override;
@@ -133,10 +134,10 @@ public:
     SayfaHakkinda* Sayfa3 = nullptr;
     SayfaDiniGunler* Sayfa4 = nullptr;
 
-    // The notification-area icon, the tray menu's window and the popup.
+    // The notification-area icon, its menu and the popup.
     NotifyIcon* TepsiSimge;
-    // The popup and the tray menu, built after the first frame or when first needed.
-    MenuForm* Menu();
+    TepsiMenusu* Menu() const { return menu_.get(); }
+    // The popup, built after the first frame or when first needed.
     MesajForm* Mesaj();
     // The add-location dialog, opened by BtnSehirEkle; made on its first opening (null before),
     // as most runs never add a place.
@@ -268,6 +269,6 @@ private:
     QPixmap arkaplan_;
     // Top-level windows of their own, unloaded with the program.
     std::unique_ptr<MesajForm> mesajForm_;
-    std::unique_ptr<MenuForm> menu_;
+    std::unique_ptr<TepsiMenusu> menu_;
     std::unique_ptr<EkleForm> ekleForm_;
 };

@@ -4,9 +4,9 @@
 #include "controls/gui/Buton.h"
 #include "controls/gui/ListBox.h"
 #include "locations/gui/EkleForm.h"
-#include "notify/gui/MenuForm.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
+#include "notify/gui/TepsiMenusu.h"
 #include "platform/WebAdresleri.h"
 #include "shell/gui/DugmeResimleri.h"
 #include "shell/gui/Etiket.h"
@@ -16,7 +16,6 @@
 #include "shell/gui/SayfaHakkinda.h"
 #include "shell/gui/SayfaVakitler.h"
 
-#include <QCursor>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -110,13 +109,11 @@ void AnaForm::BildirimleriKur()
         Tablar_Click(0);
         Goster();
     });
-    // The window hides itself by visibility and is never held by the icon, so this shows
-    // nothing by itself; the clicks of the double-click already did.
-    connect(TepsiSimge, &NotifyIcon::DblClick, this, [this] { TepsiSimge->Restore(true); });
-    connect(TepsiSimge, &NotifyIcon::ContextMenu, this, [this] {
-        TepsiSimge->SetForeground(this);
-        Menu()->Ac(QCursor::pos());
-    });
+    // A double click needs nothing more: its clicks have shown the window. The icon pops its
+    // menu up itself.
+    menu_ = std::make_unique<TepsiMenusu>(*this);
+    TepsiSimge->setContextMenu(menu_->Menu());
+    connect(&ses_, &SesCalar::SessizEtkin, menu_.get(), &TepsiMenusu::SessizEtkin);
 
     // The dialog is built when first asked for: it costs start-up time (its pictures, its
     // network sender) that most runs never use. Closing a dialog never made closes nothing.
@@ -136,18 +133,10 @@ void AnaForm::BildirimPencereleriniKur()
     if (mesajForm_)
         return;
     mesajForm_ = std::make_unique<MesajForm>(this);
-    menu_ = std::make_unique<MenuForm>(*this);
     menu_->setMesajForm(mesajForm_.get());
     mesajForm_->setMesajIcon(secilenSimge_);
     mesajForm_->Park();
-    connect(&ses_, &SesCalar::SessizEtkin, menu_.get(), &MenuForm::SessizEtkin);
     connect(this, &AnaForm::UyariIstendi, mesajForm_.get(), &MesajForm::Goster);
-}
-
-MenuForm* AnaForm::Menu()
-{
-    BildirimPencereleriniKur();
-    return menu_.get();
 }
 
 MesajForm* AnaForm::Mesaj()
