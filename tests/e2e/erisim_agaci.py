@@ -276,7 +276,7 @@ def main():
             o[0] == "object:announcement")], 20, "no alert/notification event for the popup")
         return "%s from %s %r" % (e[0][0], e[0][1], e[0][2])
 
-    kural("the warning popup is announced", uyari_duyurusu, beklenen_hata=True)
+    kural("the warning popup is announced", uyari_duyurusu)
 
     def eylemle_sayfa():
         for i in (2, 0):
