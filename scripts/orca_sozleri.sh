@@ -3,7 +3,8 @@
 # under Xvfb in a private D-Bus session (tests/e2e/lib.sh), Alt+1 .. Alt+5 open the pages and
 # Tab walks each; prints Orca's speech, a line per utterance, after a "== Alt+N" line.
 #   scripts/orca_sozleri.sh BUILD [TABS]
-# Needs orca (Debian). A measurement for people, not a test: speech has no event to wait for,
+# Needs orca (Debian; not among the test packages: apt-get install orca). A measurement for
+# people, not a test: speech has no event to wait for,
 # so each key waits until Orca has said something (at most 3 s).
 source "$(dirname "$0")/../tests/e2e/lib.sh" "${1:?build folder}"
 TABS=${2:-10}
