@@ -218,9 +218,9 @@ def kural(ad, fn, beklenen_hata=False):
 
 
 def odaklanan_adlar(prog, tus, sayi):
-    """Presses the key `sayi` times; the name (and description) of each object that takes
+    """Presses the key up to `sayi` times, one press per step of the iteration (a caller that
+    stops early presses no more); yields the name (and description) of each object that takes
     the focus, as the focus events tell it."""
-    adlar = []
     for _ in range(sayi):
         OLAYLAR.clear()
         prog.tus(tus)
@@ -228,8 +228,7 @@ def odaklanan_adlar(prog, tus, sayi):
                            if o[0].startswith("object:state-changed:focused") and o[3] == 1],
                   5, "a focus event after " + tus)
         o = e[-1][4]
-        adlar.append((re.sub(r"\s+", " ", e[-1][2] or ""), o.description if o else "", o))
-    return adlar
+        yield re.sub(r"\s+", " ", e[-1][2] or ""), o.description if o else "", o
 
 
 def main():
@@ -343,10 +342,23 @@ def main():
                 prog.tus("ctrl+shift+Tab")
             bekle(lambda: prog.gosterilen() == [beklenen], 10, "page %d" % beklenen)
             gorulen.append(beklenen)
-        for i in range(5):
+        odak = []
+        for i in (1, 2, 3, 4, 0):
+            OLAYLAR.clear()
             prog.tus("alt+%d" % (i + 1))
             bekle(lambda: prog.gosterilen() == [i], 10, "page %d after Alt+%d" % (i, i + 1))
-        return "Ctrl+Tab 0→1→2, Ctrl+Shift+Tab 2→1→0, Alt+1..5"
+            # The keyboard moves onto the page it opened.
+            e = bekle(lambda: [o for o in OLAYLAR
+                               if o[0].startswith("object:state-changed:focused") and o[3] == 1],
+                      5, "a focus event after Alt+%d" % (i + 1))
+            o, atalar = e[-1][4], []
+            while o is not None:
+                atalar.append((o.getRoleName(), o.name))
+                o = o.parent
+            assert any(r in ("panel", "filler") and a == PAGES[i] for r, a in atalar), \
+                "after Alt+%d the focus is on %r, not on the page: %s" % (i + 1, e[-1][2], atalar)
+            odak.append(re.sub(r"\s+", " ", e[-1][2] or ""))
+        return "Ctrl+Tab 0→1→2, Ctrl+Shift+Tab 2→1→0, Alt+2..5,1 focus on " + " | ".join(odak)
 
     kural("Ctrl+Tab / Ctrl+Shift+Tab and Alt+1..5 switch pages", ctrl_tab)
 

@@ -4,6 +4,8 @@
 #include "shell/gui/AnaForm.h"
 #include "shell/gui/Etiket.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QEvent>
 #include <QShortcut>
 
@@ -41,6 +43,17 @@ ErisimDuzeni::ErisimDuzeni(AnaForm& form) : QObject(&form), f_(form)
 void ErisimDuzeni::sayfaAc(int sayfa)
 {
     f_.Tablar[sayfa]->click();
+    // The keyboard follows the page it opened: to the page's first control in Tab order,
+    // unless the page has taken the focus itself (the search box).
+    QWidget* s = f_.TabSayfa[sayfa];
+    if (!s || s->isAncestorOf(QApplication::focusWidget()))
+        return;
+    for (QWidget* w = f_.LTHicri->nextInFocusChain(); w != f_.LTHicri; w = w->nextInFocusChain())
+        if (s->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 bool ErisimDuzeni::eventFilter(QObject* nesne, QEvent* e)
@@ -57,9 +70,14 @@ void ErisimDuzeni::siraKur()
 {
     siraBekliyor_ = false;
     QWidgetList sira{f_.GAyarUstte, f_.BtnKapat, f_.LUlke, f_.LSehir, f_.LTMiladi, f_.LTHicri};
-    for (QWidget* sayfa : f_.TabSayfa) {
+    for (int i = 0; i < AnaForm::SayfaSayisi; ++i) {
+        QWidget* sayfa = f_.TabSayfa[i];
         if (!sayfa)
             continue;
+        // A page is called what its tab button says.
+        if (sayfa->accessibleName().isEmpty())
+            if (QAccessibleInterface* dugme = QAccessible::queryAccessibleInterface(f_.Tablar[i]))
+                sayfa->setAccessibleName(dugme->text(QAccessible::Name));
         // The page's own chain, in the order its controls were made or ordered.
         for (QWidget* w = sayfa->nextInFocusChain(); w != sayfa; w = w->nextInFocusChain())
             if (sayfa->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
