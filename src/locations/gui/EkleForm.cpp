@@ -90,22 +90,23 @@ void EkleForm::KontrolleriKur()
         k->setGeometry(98, ust, 130, 20);
         return k;
     };
-    Etiket(QStringLiteral("Ülke : "), this, 46);
+    // Each label is its field's buddy, which names the field for assistive technology.
     SEUlke = alan(46);
-    Etiket(QStringLiteral("Şehir/Bölge : "), this, 70);
+    Etiket(QStringLiteral("Ülke : "), this, 46)->setBuddy(SEUlke);
     SESehir = alan(70);
-    Etiket(QStringLiteral("Saat Dilimi : "), this, 94);
+    Etiket(QStringLiteral("Şehir/Bölge : "), this, 70)->setBuddy(SESehir);
     SESaatDilimi = new QComboBox(this);
+    Etiket(QStringLiteral("Saat Dilimi : "), this, 94)->setBuddy(SESaatDilimi);
     SESaatDilimi->setFont(Yazi(11));
     SESaatDilimi->setGeometry(98, 94, 130, 20);
     // The labels are long: the open list is as wide as they need.
     SESaatDilimi->view()->setMinimumWidth(330);
     SESaatDilimiData = new QComboBox(this);
     SESaatDilimiData->hide();
-    Etiket(QStringLiteral("Enlem : "), this, 118);
     SEEnlem = alan(118);
-    Etiket(QStringLiteral("Boylam : "), this, 142);
+    Etiket(QStringLiteral("Enlem : "), this, 118)->setBuddy(SEEnlem);
     SEBoylam = alan(142);
+    Etiket(QStringLiteral("Boylam : "), this, 142)->setBuddy(SEBoylam);
 
     SEKonumGonder = new QCheckBox(QStringLiteral("Bu şehri/bölgeyi Orvanel sitesine öner."), this);
     SEKonumGonder->setFont(Yazi(11));
@@ -124,9 +125,9 @@ void EkleForm::KontrolleriKur()
     // The hidden list follows the shown one: the value is read at the shown position.
     connect(SESaatDilimi, &QComboBox::currentIndexChanged, SESaatDilimiData,
             &QComboBox::setCurrentIndex);
-    connect(BtnKaydet, &Buton::Click, this, &EkleForm::BtnKaydet_Click);
-    connect(BtnIptal, &Buton::Click, this, &EkleForm::Kapat);
-    connect(BtnKapat, &Buton::Click, this, &EkleForm::Kapat);
+    connect(BtnKaydet, &Buton::clicked, this, &EkleForm::BtnKaydet_Click);
+    connect(BtnIptal, &Buton::clicked, this, &EkleForm::Kapat);
+    connect(BtnKapat, &Buton::clicked, this, &EkleForm::Kapat);
 }
 
 void EkleForm::Form_Load()

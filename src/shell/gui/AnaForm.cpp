@@ -16,6 +16,7 @@
 #include "platform/gui/YuvarlakSekil.h"
 #include "shell/PencereYerlesimi.h"
 #include "shell/gui/DugmeResimleri.h"
+#include "shell/gui/ErisimDuzeni.h"
 #include "shell/gui/Etiket.h"
 #include "shell/gui/MesajKutusu.h"
 #include "shell/gui/SayfaBolgesel.h"
@@ -54,6 +55,7 @@ AnaForm::AnaForm(const AnaFormBaglami& baglam, QWidget* parent)
 
     KontrolleriKur();
     SayfalariBagla();
+    new ErisimDuzeni(*this);
     BildirimleriKur();
 
     kalanTimer_.setInterval(1000);
@@ -399,9 +401,9 @@ void AnaForm::TarihEtiketiTiklandi()
     if (gosterilenSayfa_ != 0)
         Tablar_Click(0);
     if (Sayfa0->TarihCercevesiKur()) {
-        connect(Sayfa0->BtnTarihSec, &Buton::Click, this, &AnaForm::BtnTarihSec_Click);
+        connect(Sayfa0->BtnTarihSec, &Buton::clicked, this, &AnaForm::BtnTarihSec_Click);
         connect(Sayfa0->TarihSec, &QLineEdit::returnPressed, this, &AnaForm::BtnTarihSec_Click);
-        connect(Sayfa0->BtnBugun, &Buton::Click, this, &AnaForm::BtnBugun_Click);
+        connect(Sayfa0->BtnBugun, &Buton::clicked, this, &AnaForm::BtnBugun_Click);
     }
     Sayfa0->TarihSec->setText(KisaTarihMetni(seciliTarih_, QLocale()));
     Sayfa0->TarihSecFrame->show();

@@ -32,6 +32,7 @@ void AnaForm::KontrolleriKur()
     DugmeResimleri::Yukle(*GAyarUstte, QStringLiteral("ustte"), 2);
     GAyarUstte->setButtonEvents(1);
     GAyarUstte->setOtoEventChange(true);
+    GAyarUstte->setCheckable(true);
     GAyarUstte->setGeometry(188, 6, 24, 24);
     GAyarUstte->setToolTip(QStringLiteral("Her Zaman Üstte"));
 
@@ -76,23 +77,25 @@ void AnaForm::KontrolleriKur()
         Tablar[i] = new Buton(this);
         DugmeResimleri::Yukle(*Tablar[i], QString::fromLatin1(sekmeler[i]), 2);
         Tablar[i]->setButtonEvents(1);
+        Tablar[i]->setCheckable(true); // checked: the page shown
         Tablar[i]->setCurrentEvent(i == 0 ? 1 : 0);
         Tablar[i]->setGeometry(soller[i], 298, 38, 38);
         Tablar[i]->setToolTip(QString::fromUtf8(ipuclari[i]));
-        connect(Tablar[i], &Buton::Click, this, [this, i] { Tablar_Click(i); });
+        connect(Tablar[i], &Buton::clicked, this, [this, i] { Tablar_Click(i); });
     }
 
     BtnEzan = new Buton(this);
     DugmeResimleri::Yukle(*BtnEzan, QStringLiteral("ezan"), 3);
     BtnEzan->setButtonEvents(1);
+    BtnEzan->setCheckable(true); // checked while a sound plays
     BtnEzan->setGeometry(204, 304, 28, 28);
 }
 
 void AnaForm::SayfalariBagla()
 {
-    connect(GAyarUstte, &Buton::Click, this, &AnaForm::GAyarUstte_Click);
-    connect(BtnKapat, &Buton::Click, this, &AnaForm::BtnKapat_Click);
-    connect(BtnEzan, &Buton::Click, this, [this] {
+    connect(GAyarUstte, &Buton::clicked, this, &AnaForm::GAyarUstte_Click);
+    connect(BtnKapat, &Buton::clicked, this, &AnaForm::BtnKapat_Click);
+    connect(BtnEzan, &Buton::clicked, this, [this] {
         ses_.BtnEzanTikla(BtnEzan->ButtonEvents(), sayac_.AktifVakitAnahtari(), yollar_);
     });
 
@@ -171,21 +174,19 @@ void AnaForm::SayfalariKur()
         EkSimgeOnizlemesi();
     DiniGunleriGoster();
 
-    connect(Sayfa1->BtnBolgeKaydet, &Buton::Click, this, &AnaForm::BtnBolgeKaydet_Click);
-    connect(Sayfa1->BtnSehirEkle, &Buton::Click, this, &AnaForm::SehirEkleIstendi);
+    connect(Sayfa1->BtnBolgeKaydet, &Buton::clicked, this, &AnaForm::BtnBolgeKaydet_Click);
+    connect(Sayfa1->BtnSehirEkle, &Buton::clicked, this, &AnaForm::SehirEkleIstendi);
     // A double-click chooses and stores the row at once.
     connect(Sayfa1->Db, &ListeGorunumu::aktifSecildi, this,
             [this] { bolgesel_.BolgeselAyarKaydet(); });
 
-    connect(Sayfa2->BtnAyarKaydet, &Buton::Click, this, &AnaForm::BtnAyarKaydet_Click);
+    connect(Sayfa2->BtnAyarKaydet, &Buton::clicked, this, &AnaForm::BtnAyarKaydet_Click);
     // The step buttons act on pressing, not on release.
-    connect(Sayfa2->BtnArti, &Buton::MouseDown, this, [this](Qt::MouseButton tus, auto, int, int) {
-        if (tus == Qt::LeftButton)
-            Sayfa2->GAyarSeffaf->setText(genel_.ArtiBasildi(Sayfa2->GAyarSeffaf->text()));
+    connect(Sayfa2->BtnArti, &Buton::pressed, this, [this] {
+        Sayfa2->GAyarSeffaf->setText(genel_.ArtiBasildi(Sayfa2->GAyarSeffaf->text()));
     });
-    connect(Sayfa2->BtnEksi, &Buton::MouseDown, this, [this](Qt::MouseButton tus, auto, int, int) {
-        if (tus == Qt::LeftButton)
-            Sayfa2->GAyarSeffaf->setText(genel_.EksiBasildi(Sayfa2->GAyarSeffaf->text()));
+    connect(Sayfa2->BtnEksi, &Buton::pressed, this, [this] {
+        Sayfa2->GAyarSeffaf->setText(genel_.EksiBasildi(Sayfa2->GAyarSeffaf->text()));
     });
     connect(Sayfa2->GAyarIcon1, &QRadioButton::clicked, this, [this] { SimgeSec(1); });
     connect(Sayfa2->GAyarIcon2, &QRadioButton::clicked, this, [this] { SimgeSec(2); });
