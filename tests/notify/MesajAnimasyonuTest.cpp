@@ -27,45 +27,42 @@ std::vector<int> Adimlar(MesajAnimasyonu& a, bool (MesajAnimasyonu::*adim)())
 } // namespace
 
 // Sixteen steps of four pixels from W = 2000 up to 2960 (the 17th tick finds full size), the
-// alpha 20, 40 .. 240, then 260 .. 320, which the window ignores. Shrinking takes seventeen
-// steps down to W = 1940 (alpha 300 down to -20) and the 18th tick ends.
-TEST(MesajAnimasyonu, GrowsInSixteenStepsAndShrinksInSeventeen)
+// alpha 20, 40 .. 240, then 260 .. 320, which the window ignores. The first step's bottom edge
+// would reach y = 1040, the panel's first row (960 + 81 rows), by the formula alone: it is kept
+// off it. The popup grows about a fixed centre line 110 pixels left of the free area's edge and
+// rises as it grows, to 197 x 116 at (1711, 914): left 28800 - 1650 - 1480, top 16200 - 585 -
+// 2960 / 1.3 + 375 twips; its shape one pixel larger. Shrinking takes seventeen steps down to
+// W = 1940 (alpha 300 down to -20) and the 18th tick ends.
+TEST(MesajAnimasyonu, GrowsAboveTheTaskbarAboutAFixedCentreLineAndShrinks)
 {
     MesajAnimasyonu a = Ekranda();
-    std::vector<int> buyume, kuculme;
+    EXPECT_EQ(a.BuyumeAdimlari(), 16);
+    std::vector<int> buyume, kuculme, alfalar;
     for (int i = 1; i <= 17; ++i)
         buyume.push_back(20 * i), kuculme.push_back(320 - 20 * i);
     buyume.pop_back();
-    EXPECT_EQ(a.BuyumeAdimlari(), 16);
-    EXPECT_EQ(Adimlar(a, &MesajAnimasyonu::Buyu), buyume);
-    EXPECT_EQ(a.KuculmeAdimlari(), 17);
-    EXPECT_FALSE(a.Buyu());
-    EXPECT_EQ(a.W(), 2960);
-    EXPECT_EQ(Adimlar(a, &MesajAnimasyonu::Kucul), kuculme);
-    EXPECT_EQ(a.W(), 1940);
-}
-
-// The first step's bottom edge would reach y = 1040, the panel's first row (960 + 81 rows), by
-// the formula alone: it is kept off it. The popup grows about a fixed centre line 110 pixels
-// left of the free area's edge and rises as it grows, to 197 x 116 at (1711, 914): left
-// 28800 - 1650 - 1480, top 16200 - 585 - 2960 / 1.3 + 375 twips; its shape one pixel larger.
-TEST(MesajAnimasyonu, GrowsAboveTheTaskbarAboutAFixedCentreLine)
-{
-    MesajAnimasyonu a = Ekranda();
-    ASSERT_TRUE(a.Buyu());
-    EXPECT_EQ(a.AdimGeometrisi().Piksel(), QRect(1741, 960, 137, 81));
-    EXPECT_EQ(a.AdimPikseli(), QRect(1741, 959, 137, 81));
     int oncekiAlt = 1 << 30;
-    do {
+    while (a.Buyu()) {
+        if (alfalar.empty()) {
+            EXPECT_EQ(a.AdimGeometrisi().Piksel(), QRect(1741, 960, 137, 81));
+            EXPECT_EQ(a.AdimPikseli(), QRect(1741, 959, 137, 81));
+        }
+        alfalar.push_back(a.Alfa());
         const auto g = a.AdimGeometrisi();
         EXPECT_DOUBLE_EQ(g.Sol + g.Genislik / 2, 1920 * 15 - 110 * 15);
         EXPECT_LE(a.AdimPikseli().bottom(), std::min(oncekiAlt, 1039));
         oncekiAlt = a.AdimPikseli().bottom();
-    } while (a.Buyu());
+    }
+    EXPECT_FALSE(a.Buyu());
+    EXPECT_EQ(a.W(), 2960);
     const auto g = a.AdimGeometrisi();
     EXPECT_EQ(a.AdimPikseli(), QRect(1711, 914, 197, 116));
     EXPECT_EQ(QSize(g.BolgeGenisligi, g.BolgeYuksekligi), QSize(198, 117));
     EXPECT_EQ(MesajAnimasyonu::BolgeBoyu(2947.5), 197); // 196.5 pixels: halves to even
+    EXPECT_EQ(alfalar, buyume);
+    EXPECT_EQ(a.KuculmeAdimlari(), 17);
+    EXPECT_EQ(Adimlar(a, &MesajAnimasyonu::Kucul), kuculme);
+    EXPECT_EQ(a.W(), 1940);
 }
 
 // The taskbar offset comes from a bottom panel only. A panel on the right or a second screen

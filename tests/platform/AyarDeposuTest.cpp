@@ -17,29 +17,15 @@
 
 namespace {
 
-// A fresh per-user settings folder for each test, in the given number format.
+// A fresh per-user settings folder for each test, in the given number format (Turkish first).
 class AyarDeposuTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        Yerel("tr_TR");
-        AyarlariBosalt();
-    }
-    void TearDown() override
-    {
-        QLocale::setDefault(QLocale::c());
-        AyarlariBosalt();
-    }
+    void SetUp() override { Yerel("tr_TR"); }
+    static void Yerel(const char* ad) { QLocale::setDefault(QLocale(QString::fromLatin1(ad))); }
+    QString DosyaYolu() const { return Klasor.Yol() + "/Orvanel/Orvanel.ini"; }
 
-    void Yerel(const char* ad)
-    {
-        QLocale::setDefault(QLocale(QString::fromLatin1(ad)));
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Klasor.path());
-    }
-    QString DosyaYolu() const { return Klasor.path() + "/Orvanel/Orvanel.ini"; }
-
-    QTemporaryDir Klasor;
+    AyarKlasoru Klasor;
 };
 
 // Values go into the Vakit section of the user's store (the INI file; on Windows the user's
@@ -51,7 +37,7 @@ TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersStore)
     {
         AyarDeposu d;
         EXPECT_EQ(d.Oku("bSehir", "yok"), "yok");
-        EXPECT_FALSE(AyarlarVar(Klasor.path())) << "reading must not create the store";
+        EXPECT_FALSE(AyarlarVar(Klasor.Yol())) << "reading must not create the store";
         d.Yaz("HerZamanUstte", false);
         d.Yaz("bEnlem", 37.1591);
         EXPECT_TRUE(d.Yaz({{"BADakika", "20"}, {"bSehir", "Şanlıurfa"}}));

@@ -33,15 +33,9 @@ TekOrnek::Sonuc SonrakiBaslangic(const QString& klasor, const QString& metin, in
     return sonuc.get();
 }
 
-class TekOrnekTest : public ::testing::Test
+TEST(TekOrnek, LaterStartsHandOverTheirCommandLine)
 {
-protected:
-    void SetUp() override { ASSERT_TRUE(klasor.isValid()); }
-    QTemporaryDir klasor;
-};
-
-TEST_F(TekOrnekTest, LaterStartsHandOverTheirCommandLine)
-{
+    const QTemporaryDir klasor;
     TekOrnek calisan(klasor.path(), QStringLiteral("orvanel-test"));
     ASSERT_EQ(calisan.Baslat(QString()), TekOrnek::Sonuc::Sahip);
     QStringList gelenler;
@@ -57,8 +51,9 @@ TEST_F(TekOrnekTest, LaterStartsHandOverTheirCommandLine)
 
 // An owner that does not answer (stopped, busy, under a debugger) keeps its place: the later
 // start gives up after its wait and never becomes a second running program.
-TEST_F(TekOrnekTest, ABusyOwnerIsNeverReplaced)
+TEST(TekOrnek, ABusyOwnerIsNeverReplaced)
 {
+    const QTemporaryDir klasor;
     TekOrnek calisan(klasor.path(), QStringLiteral("orvanel-test"));
     ASSERT_EQ(calisan.Baslat(QString()), TekOrnek::Sonuc::Sahip);
     // No event loop turns here: the owner cannot answer.
@@ -70,8 +65,9 @@ TEST_F(TekOrnekTest, ABusyOwnerIsNeverReplaced)
 
 #ifdef Q_OS_UNIX
 // The lock of a program that died is taken over at once, its socket file too.
-TEST_F(TekOrnekTest, ADeadOwnersLockIsTakenOverAtOnce)
+TEST(TekOrnek, ADeadOwnersLockIsTakenOverAtOnce)
 {
+    const QTemporaryDir klasor;
     TekOrnek yeni(klasor.path(), QStringLiteral("orvanel-test"));
     const pid_t cocuk = ::fork();
     if (cocuk == 0) {
@@ -91,8 +87,9 @@ TEST_F(TekOrnekTest, ADeadOwnersLockIsTakenOverAtOnce)
 
 // The lock and the socket belong to the session's runtime folder and the real user id, not
 // to $USER (unset in many sessions) in a folder every session shares.
-TEST_F(TekOrnekTest, NameAndFolderArePerSessionAndUser)
+TEST(TekOrnek, NameAndFolderArePerSessionAndUser)
 {
+    const QTemporaryDir klasor;
     qunsetenv("USER");
 #ifdef Q_OS_WIN
     // On Windows: the user's temporary folder, and a pipe named for the session and user.
