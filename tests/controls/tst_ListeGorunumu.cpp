@@ -133,34 +133,6 @@ bool Benzer(const Yazi& a, const Yazi& b)
            std::abs(a.Kutu.right() - b.Kutu.right()) <= 4 && a.Kirmizi == b.Kirmizi;
 }
 
-// What assistive technology is told: the object, the event and the row (child).
-struct Olay
-{
-    QObject* Nesne;
-    QAccessible::Event Tur;
-    int Cocuk;
-};
-std::vector<Olay>* Olaylar = nullptr;
-void OlayKaydet(QAccessibleEvent* e)
-{
-    if (Olaylar)
-        Olaylar->push_back({e->object(), e->type(), e->child()});
-}
-// Records into `olaylar` while it lives, also when a check ends the test early.
-struct OlayKaydi
-{
-    explicit OlayKaydi(std::vector<Olay>& olaylar)
-    {
-        Olaylar = &olaylar;
-        QAccessible::installUpdateHandler(OlayKaydet);
-    }
-    ~OlayKaydi()
-    {
-        QAccessible::installUpdateHandler(nullptr);
-        Olaylar = nullptr;
-    }
-};
-
 } // namespace
 
 class tst_ListeGorunumu : public QObject
@@ -348,25 +320,26 @@ private slots:
         QCOMPARE(adlar.join('|'),
                  QStringLiteral("Ülke 0, Şehir 0|Ülke 1, Şehir 1|Ülke 2, Şehir 2|Ülke 3, Şehir 3"));
 
-        std::vector<Olay> olaylar;
-        const OlayKaydi kayit(olaylar);
+        // The rows the list tells of, by event (static: a handler is a plain function).
+        static QObject* dinlenen;
+        static QMultiMap<QAccessible::Event, int> olaylar;
+        dinlenen = l.lb;
+        QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+            if (e->object() == dinlenen)
+                olaylar.insert(e->type(), e->child());
+        });
         l.lb->setFocus();
         l.Tikla(0);
         olaylar.clear();
         QTest::keyClick(l.lb, Qt::Key_Down);
-        auto gorulen = [&](QAccessible::Event tur) {
-            QList<int> cocuklar;
-            for (const Olay& o : olaylar)
-                if (o.Tur == tur && o.Nesne == l.lb)
-                    cocuklar << o.Cocuk;
-            return cocuklar;
-        };
+        const auto gorulen = [](QAccessible::Event tur) { return olaylar.values(tur); };
         QCOMPARE(gorulen(QAccessible::Focus), QList<int>{1});
         QCOMPARE(gorulen(QAccessible::SelectionAdd), QList<int>{1});
         olaylar.clear();
         l.lb->clearFocus();
         l.lb->BulunaniGoster(3); // as the search box does
         QCOMPARE(gorulen(QAccessible::SelectionAdd), QList<int>{3});
+        QAccessible::installUpdateHandler(nullptr);
         l.lb->BulunaniGoster(-1); // a search that finds nothing leaves no row selected
         QCOMPARE(l.lb->SeciliSatir(), -1);
     }

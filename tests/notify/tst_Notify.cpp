@@ -59,13 +59,6 @@ public:
     QMenu* menu = nullptr;
 };
 
-// Qt tells assistive technology of changes only while some listens; the offscreen platform
-// has no listener, so the tests switch it on as one would.
-void Erisilebilirlik(bool acik)
-{
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(acik);
-}
-
 // The popup on a pretend clock and pointer (at 0, 0: far from it).
 struct Duzenek
 {
@@ -169,7 +162,8 @@ private slots:
         QAccessible::installUpdateHandler([](QAccessibleEvent* olay) {
             olaylar.append({olay->type(), olay->object()});
         });
-        Erisilebilirlik(true);
+        // Qt tells of changes only while some listens; the offscreen platform has none.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         QWidget kullanicininPenceresi;
         kullanicininPenceresi.show();
         kullanicininPenceresi.activateWindow();
@@ -180,7 +174,7 @@ private slots:
         QVERIFY(!olaylar.contains(duyuru)); // not before it shows
         d.Tik();
         QAccessible::installUpdateHandler(nullptr);
-        Erisilebilirlik(false);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
         QCOMPARE(olaylar.count(duyuru), 1);
         QAccessibleInterface* erisim = QAccessible::queryAccessibleInterface(&d.form);
         QVERIFY(erisim);

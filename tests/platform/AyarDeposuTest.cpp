@@ -157,24 +157,20 @@ TEST_F(AyarDeposuTest, TypedReadsFallBackToTheKeysDefaultOrRange)
         EXPECT_EQ(d.Oku(evet), deger) << metin;
     }
 
+    // PosX/PosY have no default: absent or unreadable gives none; halves go to even.
+    EXPECT_FALSE(d.TamsayiVarsa("PosX"));
+    for (const auto& [metin, deger] : {std::pair<const char*, std::optional<int>>{"-50", -50},
+                                       {"120,5", 120},
+                                       {"yukarı", std::nullopt}}) {
+        d.Yaz("PosX", QString::fromUtf8(metin));
+        EXPECT_EQ(d.TamsayiVarsa("PosX"), deger) << metin;
+    }
+
     // What the user types must read back as typed.
     for (const char* iyi : {"0", "15", "546", " 7 ", "+5"})
         EXPECT_TRUE(AyarDeposu::Gecerli(dakika, QString::fromLatin1(iyi))) << iyi;
     for (const char* kotu : {"", "abc", "15,5", "15.5", "-1", "547", "99999999999", "1e2"})
         EXPECT_FALSE(AyarDeposu::Gecerli(dakika, QString::fromLatin1(kotu))) << kotu;
-}
-
-// PosX/PosY have no default: absent or unreadable gives none.
-TEST_F(AyarDeposuTest, WindowPositionIsReadOnlyWhenPresentAndWhole)
-{
-    AyarDeposu d;
-    EXPECT_FALSE(d.TamsayiVarsa("PosX"));
-    d.Yaz("PosX", QStringLiteral("-50"));
-    EXPECT_EQ(d.TamsayiVarsa("PosX"), -50);
-    d.Yaz("PosX", QStringLiteral("120,5"));
-    EXPECT_EQ(d.TamsayiVarsa("PosX"), 120) << "halves to even";
-    d.Yaz("PosY", QStringLiteral("yukarı"));
-    EXPECT_FALSE(d.TamsayiVarsa("PosY"));
 }
 
 #ifndef Q_OS_WIN
