@@ -5,7 +5,6 @@
 #include "support/FareSurucu.h"
 
 #include <QAccessible>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
