@@ -29,7 +29,7 @@ EkleGirdisi YeniYer()
 void Satirlar(clsFastCollection& liste, benchmark::State& state)
 {
     KonumDosyasi dosya = KonumDosyasi::DosyaYolu(Kaynak);
-    if (dosya.DosyadanOku(liste) != KonumDosyasiSonucu::Tamam)
+    if (!dosya.DosyadanOku(liste))
         state.SkipWithError("assets/data.db cannot be read");
 }
 
@@ -70,8 +70,7 @@ void BM_DosyayaEkle(benchmark::State& state)
         state.PauseTiming();
         Kopyala(dosya.Yol());
         state.ResumeTiming();
-        const KonumEkleme::DosyaSonucu s = KonumEkleme::DosyayaEkle(dosya, g);
-        if (s.Dosya != KonumDosyasiSonucu::Tamam || s.Red)
+        if (!KonumEkleme::DosyayaEkle(dosya, g))
             state.SkipWithError("the add failed");
     }
 }

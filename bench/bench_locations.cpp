@@ -112,7 +112,7 @@ void BM_DosyadanOku_Satirlara(benchmark::State& state)
     int satir = 0;
     for (auto _ : state) {
         clsFastCollection liste;
-        dosya.DosyadanOku(liste);
+        benchmark::DoNotOptimize(dosya.DosyadanOku(liste));
         satir = liste.Count();
         benchmark::DoNotOptimize(liste.Item(1));
         Birak(state, [&] { liste.Clear(); });
@@ -125,7 +125,7 @@ const clsFastCollection& Liste()
 {
     static clsFastCollection liste;
     if (liste.Count() == 0)
-        KonumDosyasi(Dosya().klasor.path()).DosyadanOku(liste);
+        benchmark::DoNotOptimize(KonumDosyasi(Dosya().klasor.path()).DosyadanOku(liste));
     return liste;
 }
 

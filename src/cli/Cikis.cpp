@@ -11,4 +11,9 @@ int Hata(QTextStream& err, const QString& mesaj, int kod)
     return kod;
 }
 
+int Hata(QTextStream& err, const ::Hata& hata)
+{
+    return Hata(err, hata.Metin, hata.Neden == Bulunamadi ? Bulunamadi : HataliGirdi);
+}
+
 } // namespace Cikis

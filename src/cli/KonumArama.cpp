@@ -2,40 +2,52 @@
 
 #include "cli/Cikis.h"
 #include "locations/FindItem.h"
+#include "locations/KonumEkleme.h"
 
 #include <QDir>
 
 namespace KonumArama {
 
-QString DosyaMesaji(KonumDosyasiSonucu sonuc, const KonumDosyasi& dosya)
+namespace {
+
+QString DosyaMetni(KonumDosyasiNedeni sonuc, const KonumDosyasi& dosya)
 {
-    const bool yazma = sonuc == KonumDosyasiSonucu::Yazilamadi ||
-                       sonuc == KonumDosyasiSonucu::SaltOkunur ||
-                       sonuc == KonumDosyasiSonucu::Kilitli;
+    const bool yazma = sonuc == KonumDosyasiNedeni::Yazilamadi ||
+                       sonuc == KonumDosyasiNedeni::SaltOkunur ||
+                       sonuc == KonumDosyasiNedeni::Kilitli;
     const QString ad = QDir::toNativeSeparators(yazma ? dosya.Yol() : dosya.OkunanYol());
     switch (sonuc) {
-    case KonumDosyasiSonucu::DosyaYok:
+    case KonumDosyasiNedeni::DosyaYok:
         return QStringLiteral("Konum dosyası bulunamadı: %1").arg(ad);
-    case KonumDosyasiSonucu::Okunamadi:
+    case KonumDosyasiNedeni::Okunamadi:
         return QStringLiteral("Konum dosyası okunamadı: %1").arg(ad);
-    case KonumDosyasiSonucu::DosyaDegil:
+    case KonumDosyasiNedeni::DosyaDegil:
         return QStringLiteral("Konum dosyası düzenli bir dosya değil: %1").arg(ad);
-    case KonumDosyasiSonucu::CokBuyuk:
+    case KonumDosyasiNedeni::CokBuyuk:
         return QStringLiteral("Konum dosyası çok büyük (en çok %1 MiB): %2")
             .arg(KonumDosyasi::EnBuyukBoyut / (1024 * 1024))
             .arg(ad);
-    case KonumDosyasiSonucu::SaltOkunur:
+    case KonumDosyasiNedeni::SaltOkunur:
         return QStringLiteral("Konum dosyası salt okunur; bir şey eklenmedi: %1").arg(ad);
-    case KonumDosyasiSonucu::Kilitli:
+    case KonumDosyasiNedeni::Kilitli:
         return QStringLiteral("Konum dosyasına başka bir işlem yazıyor; biraz sonra yeniden "
                               "deneyin: %1")
             .arg(ad);
-    case KonumDosyasiSonucu::GecersizAd:
+    case KonumDosyasiNedeni::GecersizAd:
         return QString::fromUtf8(GecersizAdMesaji.Metin);
     default:
         return QStringLiteral("Konum dosyasına yazılamadı, dosyanın önceki hali korundu: %1")
             .arg(ad);
     }
+}
+
+} // namespace
+
+Hata DosyaHatasi(const Hata& hata, const KonumDosyasi& dosya)
+{
+    if (hata.Neden == KonumEkleme::GirdiReddi)
+        return hata;
+    return {DosyaMetni(KonumDosyasiNedeni(hata.Neden), dosya), {}, Cikis::HataliGirdi};
 }
 
 void AtlananlariBildir(const QVector<int>& satirlar, const QString& yol, QTextStream& err)
@@ -55,42 +67,35 @@ QString BulunamadiMesaji(const QString& metin)
     return QStringLiteral("\"%1\" için konum bulunamadı.").arg(metin);
 }
 
-bool Oku(KonumDosyasi dosya, clsFastCollection& liste, QString* hata, QTextStream& err,
-         QVector<int>* atlananlar)
+Sonuc<> Oku(KonumDosyasi dosya, clsFastCollection& liste, QTextStream& err,
+            QVector<int>* atlananlar)
 {
     const QString yol = dosya.OkunanYol();
-    const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(liste);
-    if (sonuc != KonumDosyasiSonucu::Tamam) {
-        if (hata)
-            *hata = DosyaMesaji(sonuc, dosya);
-        return false;
-    }
+    if (Sonuc<> okunan = dosya.DosyadanOku(liste); !okunan)
+        return DosyaHatasi(okunan.Hatasi(), dosya);
     AtlananlariBildir(dosya.AtlananSatirlar(), yol, err);
     if (atlananlar)
         *atlananlar = dosya.AtlananSatirlar();
-    return true;
+    return {};
 }
 
-int Bul(const QString& metin, const KonumDosyasi& dosya, Bulunan& bulunan, QString* hata,
-        QTextStream& err)
+Sonuc<Bulunan> Bul(const QString& metin, const KonumDosyasi& dosya, QTextStream& err)
 {
     clsFastCollection liste;
     QVector<int> atlananlar;
-    if (!Oku(dosya, liste, hata, err, &atlananlar))
-        return Cikis::HataliGirdi;
+    if (Sonuc<> okunan = Oku(dosya, liste, err, &atlananlar); !okunan)
+        return okunan.Hatasi();
     const int konum = AramaKutusuBul(liste, metin);
-    if (konum == 0) {
-        if (hata)
-            *hata = BulunamadiMesaji(metin);
-        return Cikis::Bulunamadi;
-    }
+    if (konum == 0)
+        return Hata{BulunamadiMesaji(metin), {}, Cikis::Bulunamadi};
+    Bulunan bulunan;
     bulunan.Kayit = liste.Item(konum)->Kayit();
     // The row's line: its position, and one more for each unreadable line before it.
     bulunan.Satir = konum;
     for (int atlanan : atlananlar)
         if (atlanan <= bulunan.Satir)
             ++bulunan.Satir;
-    return Cikis::Tamam;
+    return bulunan;
 }
 
 } // namespace KonumArama

@@ -123,10 +123,10 @@ bool YerKomutu::KonumUygula(const QCommandLineParser& p, const KomutOrtami& orta
 {
     if (!p.isSet(yer_))
         return true;
-    KonumArama::Bulunan b;
-    if (KonumArama::Bul(p.value(yer_), Veritabani(p, ortam), b, hata, err) != Cikis::Tamam)
-        return false;
-    const KonumKaydi& k = b.Kayit;
+    const Sonuc<KonumArama::Bulunan> b = KonumArama::Bul(p.value(yer_), Veritabani(p, ortam), err);
+    if (!b)
+        return Hata(hata, b.Mesaj());
+    const KonumKaydi& k = b->Kayit;
     girdi.Enlem = k.Enlem;
     girdi.Boylam = k.Boylam;
     girdi.Tz = k.Tz;
@@ -138,7 +138,7 @@ bool YerKomutu::KonumUygula(const QCommandLineParser& p, const KomutOrtami& orta
     if (yerAdi)
         *yerAdi = ad;
     if (bulunan)
-        *bulunan = b;
+        *bulunan = *b;
     return true;
 }
 

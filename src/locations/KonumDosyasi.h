@@ -2,6 +2,7 @@
 
 #include "locations/KonumKaydi.h"
 #include "locations/clsFastCollection.h"
+#include "platform/Sonuc.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -40,7 +41,8 @@ inline constexpr KonumMesaji KilitliMesaji{
     "Uyarı", "'Data.db' dosyasına başka bir işlem yazıyor.\r\nLütfen biraz sonra yeniden "
              "deneyiniz."};
 
-enum class KonumDosyasiSonucu
+// Why a read or write of data.db failed: the Neden of its Sonuc.
+enum class KonumDosyasiNedeni
 {
     Tamam,
     DosyaYok,   // data.db is missing: show DosyaBulunamadiMesaji and end
@@ -55,7 +57,9 @@ enum class KonumDosyasiSonucu
 };
 
 // The message box for a read or write of data.db that did not succeed.
-KonumMesaji KonumDosyasiMesaji(KonumDosyasiSonucu sonuc);
+KonumMesaji KonumDosyasiMesaji(KonumDosyasiNedeni neden);
+// The failure of a read or write of data.db, with its message box.
+Hata KonumDosyasiHatasi(KonumDosyasiNedeni neden);
 
 // data.db in the program folder: Windows-1254 text, lines "Id|Ulke|Sehir|Tz|Enlem|Boylam"
 // separated by CR LF (only the pair ends a line), numbers with a decimal comma.
@@ -100,12 +104,12 @@ public:
     QString GeciciYol() const;
 
     // Whether the file is there and can be read as a places file (without reading it).
-    KonumDosyasiSonucu Denetle() const;
+    Sonuc<> Denetle() const;
     // Records in file order.
-    KonumDosyasiSonucu DosyadanOku(QVector<KonumKaydi>& kayitlar);
+    Sonuc<> DosyadanOku(QVector<KonumKaydi>& kayitlar);
     // The rows, replacing any it held; each row's Index is its position. The rows share the
     // file's bytes for their names.
-    KonumDosyasiSonucu DosyadanOku(clsFastCollection& satirlar);
+    Sonuc<> DosyadanOku(clsFastCollection& satirlar);
     // Line numbers (1-based, counting every CR LF) of the lines the last read skipped.
     const QVector<int>& AtlananSatirlar() const { return atlanan_; }
 
@@ -118,18 +122,18 @@ public:
         ~Kilit();
         Kilit(const Kilit&) = delete;
         Kilit& operator=(const Kilit&) = delete;
-        // Tamam, Kilitli, or Yazilamadi when no lock can be made there.
-        KonumDosyasiSonucu Sonuc() const { return sonuc_; }
+        // Held, or failed as Kilitli, or as Yazilamadi when no lock can be made there.
+        const Sonuc<>& Durum() const { return durum_; }
 
     private:
         std::unique_ptr<QLockFile> kilit_;
-        KonumDosyasiSonucu sonuc_;
+        Sonuc<> durum_;
     };
 
     // Appends the record as one line after the bytes of the last read (CR LF between them
     // unless they end in one) and replaces the file with the result. Call with the Kilit
     // held, after a read made under it.
-    KonumDosyasiSonucu SatirEkle(const KonumKaydi& kayit);
+    Sonuc<> SatirEkle(const KonumKaydi& kayit);
 
     // The conversions alone, without the file.
     static QVector<KonumKaydi> Coz(const QByteArray& veri, QVector<int>* atlanan = nullptr);
@@ -146,9 +150,9 @@ public:
 
 private:
     // Opens the file read for reading when it can be read as a places file.
-    KonumDosyasiSonucu Ac(QFile& dosya) const;
-    KonumDosyasiSonucu Oku();
-    KonumDosyasiSonucu Yaz(const QByteArray& veri) const;
+    Sonuc<> Ac(QFile& dosya) const;
+    Sonuc<> Oku();
+    Sonuc<> Yaz(const QByteArray& veri) const;
     // The file the path names, links followed; empty when it does not exist.
     QString Hedef() const;
 

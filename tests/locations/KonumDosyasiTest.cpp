@@ -33,18 +33,18 @@ protected:
     {
         DosyaYaz(Yol(), icerik);
         QVector<KonumKaydi> k;
-        EXPECT_EQ(dosya.DosyadanOku(k), KonumDosyasiSonucu::Tamam);
+        EXPECT_TRUE(dosya.DosyadanOku(k));
         return k;
     }
     // An add as the writers make it: lock, read, append.
-    KonumDosyasiSonucu Ekle(const KonumKaydi& k)
+    KonumDosyasiNedeni Ekle(const KonumKaydi& k)
     {
         const KonumDosyasi::Kilit kilit(dosya);
         QVector<KonumKaydi> okunan;
-        if (kilit.Sonuc() != KonumDosyasiSonucu::Tamam)
-            return kilit.Sonuc();
-        const KonumDosyasiSonucu s = dosya.DosyadanOku(okunan);
-        return s == KonumDosyasiSonucu::Tamam ? dosya.SatirEkle(k) : s;
+        if (!kilit.Durum())
+            return kilit.Durum().Neden<KonumDosyasiNedeni>();
+        const Sonuc<> s = dosya.DosyadanOku(okunan);
+        return (s ? dosya.SatirEkle(k) : s).Neden<KonumDosyasiNedeni>();
     }
 
     QTemporaryDir klasor;
@@ -72,7 +72,8 @@ TEST(KodSayfasi, EveryByteAsTheSystemsConverterReadsIt)
                   metin.mid(0x80, 1) + metin.mid(0x9F, 1),
               QStringLiteral("ĞİŞğış€Ÿ"));
     EXPECT_FALSE(KodSayfasi::Kodla(QStringLiteral("Łódź"), geri));
-    EXPECT_EQ(geri, QByteArray("?\xF3" "d?"));
+    EXPECT_EQ(geri, QByteArray("?\xF3"
+                               "d?"));
 #ifndef Q_OS_WIN
     QStringDecoder cevirici("windows-1254");
     EXPECT_EQ(metin, QString(cevirici(hepsi)));
@@ -132,7 +133,7 @@ TEST_F(KonumDosyasiTest, FieldEndsAreFoundAtEveryPlaceInTheLine)
     EXPECT_TRUE(dosya.AtlananSatirlar().isEmpty());
 
     clsFastCollection liste;
-    ASSERT_EQ(dosya.DosyadanOku(liste), KonumDosyasiSonucu::Tamam);
+    ASSERT_TRUE(dosya.DosyadanOku(liste));
     ASSERT_EQ(liste.Count(), beklenen.size());
     for (int i = 1; i <= liste.Count(); ++i) {
         EXPECT_EQ(liste.Item(i)->Kayit(), beklenen[i - 1]);
@@ -210,7 +211,7 @@ TEST_F(KonumDosyasiTest, AnAddAppendsOneLineAndKeepsEveryByte)
          W1254("1|A|a\rb|1|1.5|1\r\n2|eksik\r\n\r\n3|B| b |2|2|2\n\r\n") + satir}};
     for (const auto& [once, sonra] : durumlar) {
         DosyaYaz(Yol(), once);
-        EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Tamam);
+        EXPECT_EQ(Ekle(yeni), KonumDosyasiNedeni::Tamam);
         EXPECT_EQ(DosyaIcerigi(Yol()), sonra);
     }
     EXPECT_FALSE(QFileInfo::exists(dosya.GeciciYol()));
@@ -222,7 +223,7 @@ TEST_F(KonumDosyasiTest, AnAddAppendsOneLineAndKeepsEveryByte)
 TEST_F(KonumDosyasiTest, WritesThatCannotBeMadeChangeNothing)
 {
     const KonumKaydi yeni{1, "A", "a", 0, 0, 0};
-    EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::DosyaYok);
+    EXPECT_EQ(Ekle(yeni), KonumDosyasiNedeni::DosyaYok);
     QDir(klasor.path()).remove("data.db.lock");
     EXPECT_TRUE(QDir(klasor.path()).isEmpty());
 
@@ -236,26 +237,27 @@ TEST_F(KonumDosyasiTest, WritesThatCannotBeMadeChangeNothing)
                                                    {1, "A", "a", 0, 91, 0},
                                                    {1, "A", "a", 0, 0, 1e20},
                                                    {32768, "A", "a", 0, 0, 0}})
-        EXPECT_EQ(Ekle(k), KonumDosyasiSonucu::GecersizAd) << k.Sehir.toStdString();
+        EXPECT_EQ(Ekle(k), KonumDosyasiNedeni::GecersizAd) << k.Sehir.toStdString();
     EXPECT_TRUE(KonumDosyasi::AdYazilabilir("Şanlıurfa Zürich Çağ Äé"));
 
     ASSERT_TRUE(QDir(klasor.path()).mkdir("tmpdata.db"));
-    EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Yazilamadi);
+    EXPECT_EQ(Ekle(yeni), KonumDosyasiNedeni::Yazilamadi);
     ASSERT_TRUE(QDir(klasor.path()).rmdir("tmpdata.db"));
     if (QFileInfo::exists("/dev/full")) {
         ASSERT_TRUE(QFile::link("/dev/full", dosya.GeciciYol()));
-        EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Yazilamadi);
+        EXPECT_EQ(Ekle(yeni), KonumDosyasiNedeni::Yazilamadi);
         EXPECT_FALSE(QFileInfo(dosya.GeciciYol()).isSymLink());
     }
     {
         const KonumDosyasi::Kilit ilk(dosya);
         KonumDosyasi ikinci(klasor.path());
-        EXPECT_EQ(KonumDosyasi::Kilit(ikinci, 50).Sonuc(), KonumDosyasiSonucu::Kilitli);
+        EXPECT_EQ(KonumDosyasi::Kilit(ikinci, 50).Durum().Neden<KonumDosyasiNedeni>(),
+                  KonumDosyasiNedeni::Kilitli);
     }
     EXPECT_EQ(DosyaIcerigi(Yol()), eski);
 
     DosyaYaz(dosya.GeciciYol(), "yarim");
-    EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Tamam);
+    EXPECT_EQ(Ekle(yeni), KonumDosyasiNedeni::Tamam);
     EXPECT_EQ(DosyaIcerigi(Yol()), eski + "\r\n1|A|a|0|0|0");
     EXPECT_FALSE(QFileInfo::exists(dosya.GeciciYol()));
 }

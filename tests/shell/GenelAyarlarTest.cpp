@@ -50,7 +50,7 @@ TEST_F(GenelAyarlarTest, DefaultsThenASaveAppliedInOrder)
     EXPECT_EQ(Hedef.Form, GenelAyarFormu{});
     EXPECT_TRUE(Baslatiliyor());
     const GenelAyarFormu f{false, false, false, 0, "45", "-1", 2, false};
-    EXPECT_EQ(Ayarlar.KaydetTiklandi(f), "");
+    EXPECT_TRUE(Ayarlar.KaydetTiklandi(f));
     QStringList saklanan;
     for (const char* k : {"Baslangic", "GorevSimge", "HerZamanUstte", "Seffaflik", "YazSaati",
                           "HicriGun", "Simge", "DiniGunHatirlat"})
@@ -82,7 +82,7 @@ TEST_F(GenelAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
     Depo.Yaz("Simge", QStringLiteral("3"));
     Ayarlar.AyarUygula();
     EXPECT_TRUE(Hedef.Form.Icon == 0 && Hedef.Olaylar.contains("simge 2"));
-    EXPECT_EQ(Ayarlar.AyarKaydet(Hedef.Form), "");
+    EXPECT_TRUE(Ayarlar.AyarKaydet(Hedef.Form));
     EXPECT_EQ(Depo.Oku("Simge"), "2");
 }
 
@@ -92,14 +92,15 @@ TEST_F(GenelAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
 TEST_F(GenelAyarlarTest, EntriesAreCheckedOnSave)
 {
     for (const char* kotu : {"abc", "1,5", ""})
-        EXPECT_EQ(Ayarlar.KaydetTiklandi({true, true, true, 1, "100", kotu, 1}), HicriGunHataMetni);
+        EXPECT_EQ(Ayarlar.KaydetTiklandi({true, true, true, 1, "100", kotu, 1}).Mesaj(),
+                  HicriGunHataMetni);
     EXPECT_TRUE(Hedef.Olaylar.isEmpty() && !QFile::exists(Klasor.Yol() + "/Orvanel/Orvanel.ini"));
     // clang-format off
     const std::tuple<const char*, const char*, int> durumlar[] = {
         {"abc", "30", 76}, {"29", "30", 76}, {"150", "100", 255}, {"50", "50", 128}, {"90", "90", 230}};
     // clang-format on
     for (const auto& [giris, saklanan, alfa] : durumlar) {
-        ASSERT_EQ(Ayarlar.KaydetTiklandi({true, true, true, 1, giris, "0", 1}), "");
+        ASSERT_TRUE(Ayarlar.KaydetTiklandi({true, true, true, 1, giris, "0", 1}));
         EXPECT_EQ(Depo.Oku("Seffaflik"), saklanan) << giris;
         EXPECT_EQ(Hedef.Olaylar.at(Hedef.Olaylar.size() - 2), QString("alfa %1").arg(alfa));
     }
@@ -110,7 +111,8 @@ TEST_F(GenelAyarlarTest, EntriesAreCheckedOnSave)
 // alpha beyond 255 is never applied.
 TEST_F(GenelAyarlarTest, ButtonsActAtOnce)
 {
-    EXPECT_EQ(Ayarlar.UstteTiklandi(0), 0);
+    EXPECT_TRUE(Ayarlar.UstteTiklandi(0));
+    EXPECT_FALSE(Ayarlar.HerZamanUstte);
     EXPECT_EQ(Depo.Oku("HerZamanUstte"), "False");
     QLocale::setDefault(QLocale("tr_TR"));
     QStringList adimlar;

@@ -2,10 +2,10 @@
 // settings file in a temporary folder, and a real HTTP listener on 127.0.0.1 for the
 // suggestion.
 #include "controls/gui/Buton.h"
+#include "locations/EkleHedefi.h"
 #include "locations/KonumDosyasi.h"
 #include "locations/KonumListesi.h"
 #include "locations/gui/EkleForm.h"
-#include "locations/gui/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/AyarDeposu.h"
 #include "shell/BolgeselAyarlar.h"
@@ -39,17 +39,19 @@ public:
     explicit AnaPencere(const QString& klasor) : dosya(klasor), bolgesel(depo, *this)
     {
         clsFastCollection satirlar;
-        dosya.DosyadanOku(satirlar);
+        (void)dosya.DosyadanOku(satirlar);
         Konumlar.Doldur(satirlar);
         Aktif = 1;
     }
 
-    bool KonumEkle(QWidget*, const EkleGirdisi& g) override
+    Sonuc<> KonumEkle(const EkleGirdisi& g) override
     {
-        const BolgeselAyarlar::EklemeSonucu e = bolgesel.KonumEkle(dosya, g);
-        if (!e.Eklendi)
-            Uyarilar << (e.Dosya == KonumDosyasiSonucu::Tamam ? e.Mesaj : QStringLiteral("dosya"));
-        return e.Eklendi;
+        Sonuc<> e = bolgesel.KonumEkle(dosya, g);
+        // data.db's own failures are told apart by their reasons, numbered below the others.
+        if (!e)
+            Uyarilar << (e.Neden<int>() < KonumEkleme::GirdiReddi ? QStringLiteral("dosya")
+                                                                  : e.Mesaj());
+        return e;
     }
 
     KonumDosyasi dosya;

@@ -1,7 +1,7 @@
 #include "locations/gui/EkleForm.h"
 
 #include "controls/gui/Buton.h"
-#include "locations/gui/EkleHedefi.h"
+#include "locations/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/EkranIcinde.h"
 #include "platform/Twip.h"
@@ -189,7 +189,7 @@ void EkleForm::BtnKaydet_Click()
     const EkleGirdisi g = Girdi();
     // A refused place leaves the dialog as it was, to be corrected; the main window has
     // said why.
-    if (!hedef_.KonumEkle(this, g))
+    if (!hedef_.KonumEkle(g))
         return;
     hide();
     if (SEKonumGonder->isChecked())

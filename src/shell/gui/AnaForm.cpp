@@ -116,10 +116,8 @@ bool AnaForm::Form_Load(const QString& komutSatiri)
     kalanTimer_.start();
     // data.db is read once the window is on the screen; that it is there and readable is
     // known before: without it the program shows its message and no window.
-    const KonumDosyasiSonucu dosya = Yerler().Denetle();
-    if (dosya != KonumDosyasiSonucu::Tamam) {
-        const KonumMesaji m = KonumDosyasiMesaji(dosya);
-        DosyaMesaji(m.Baslik, m.Metin);
+    if (const Sonuc<> dosya = Yerler().Denetle(); !dosya) {
+        DosyaMesaji(dosya.Hatasi());
         Form_Unload();
         return false;
     }
@@ -282,11 +280,9 @@ bool AnaForm::DosyadanOku()
 {
     KonumDosyasi dosya = Yerler();
     clsFastCollection satirlar;
-    const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(satirlar);
-    if (sonuc != KonumDosyasiSonucu::Tamam) {
+    if (const Sonuc<> okunan = dosya.DosyadanOku(satirlar); !okunan) {
         // A data.db that cannot be read is as useless as a missing one.
-        const KonumMesaji m = KonumDosyasiMesaji(sonuc);
-        DosyaMesaji(m.Baslik, m.Metin);
+        DosyaMesaji(okunan.Hatasi());
         return false;
     }
     ListeyiDoldur(satirlar);
@@ -298,16 +294,9 @@ bool AnaForm::DosyadanOku()
     return true;
 }
 
-void AnaForm::AyarYazimDenetle()
+void AnaForm::DosyaMesaji(const Hata& hata)
 {
-    if (!depo_.YazildiMi())
-        Uyar(QStringLiteral("Uyarı"), QString::fromUtf8(AyarYazilamadiMetni));
-}
-
-void AnaForm::DosyaMesaji(const char* baslik, const char* metin)
-{
-    b_.Mesaj->Goster(this, MesajKutusu::Simge::Dur, QString::fromUtf8(baslik),
-                     QString::fromUtf8(metin));
+    b_.Mesaj->Goster(this, MesajKutusu::Simge::Dur, hata.Baslik, hata.Metin);
 }
 
 void AnaForm::FModPlay(const QString& yol)
@@ -432,23 +421,25 @@ void AnaForm::BtnBugun_Click()
 
 void AnaForm::GAyarUstte_Click()
 {
-    GAyarUstte->setCurrentEvent(genel_.UstteTiklandi(GAyarUstte->CurrentEvent()));
-    AyarYazimDenetle();
+    const Sonuc<> yazildi = genel_.UstteTiklandi(GAyarUstte->CurrentEvent());
+    GAyarUstte->setCurrentEvent(genel_.HerZamanUstte ? 1 : 0);
+    if (!yazildi)
+        Uyar(yazildi.Hatasi().Baslik, yazildi.Mesaj());
 }
 
 void AnaForm::BtnBolgeKaydet_Click()
 {
     // Refused input stays on the page to be corrected; the routine has said why.
-    const BolgeselAyarlar::Sonuc s = bolgesel_.BolgeselAyarKaydet();
-    if (s != BolgeselAyarlar::Sonuc::DakikaGecersiz && s != BolgeselAyarlar::Sonuc::Yazilamadi)
+    const BolgeselAyarlar::Red red = bolgesel_.BolgeselAyarKaydet().Neden<BolgeselAyarlar::Red>();
+    if (red != BolgeselAyarlar::Red::DakikaGecersiz && red != BolgeselAyarlar::Red::Yazilamadi)
         Tablar_Click(0);
 }
 
 void AnaForm::BtnAyarKaydet_Click()
 {
-    const QString hata = genel_.KaydetTiklandi(Sayfa2->FormuOku(GAyarUstte->CurrentEvent()));
-    if (!hata.isEmpty()) {
-        Uyar(QStringLiteral("Uyarı"), hata);
+    const Sonuc<> kayit = genel_.KaydetTiklandi(Sayfa2->FormuOku(GAyarUstte->CurrentEvent()));
+    if (!kayit) {
+        Uyar(kayit.Hatasi().Baslik, kayit.Mesaj());
         return;
     }
     Tablar_Click(0);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "locations/EkleHedefi.h"
 #include "locations/KonumDosyasi.h"
-#include "locations/gui/EkleHedefi.h"
 #include "notify/AnaPencereHedefi.h"
 #include "platform/AyarDeposu.h"
 #include "platform/gui/PencereSurukleyici.h"
@@ -165,7 +165,7 @@ public:
     void UyariyiSifirla() override;
 
     // EkleHedefi.
-    bool KonumEkle(QWidget* sahip, const EkleGirdisi& girdi) override;
+    Sonuc<> KonumEkle(const EkleGirdisi& girdi) override;
 
     // GeriSayimHedefi.
     void KalanGoster(const QString& kalan, const QString& ipucu) override;
@@ -222,12 +222,10 @@ private:
     void GAyarUstte_Click();
     void BtnBolgeKaydet_Click();
     void BtnAyarKaydet_Click();
-    void DosyaMesaji(const char* baslik, const char* metin);
+    void DosyaMesaji(const Hata& hata);
     void UstPaneliYerlestir();
     // Page 4 for the selected day's year, seen from the clock's day.
     void DiniGunleriGoster();
-    // After a save of the user's: tells when the settings file could not be written.
-    void AyarYazimDenetle();
 
     AnaFormBaglami b_;
     AyarDeposu depo_;

@@ -5,6 +5,7 @@
 #include "controls/gui/Buton.h"
 #include "controls/gui/ListBox.h"
 #include "locations/KonumDosyasi.h"
+#include "locations/gui/EkleForm.h"
 #include "notify/gui/MesajForm.h"
 #include "platform/gui/SkinResmi.h"
 #include "shell/UyariAyarlari.h"
@@ -174,20 +175,20 @@ void AnaForm::UyariyiSifirla()
 
 // EkleHedefi -------------------------------------------------------------------------------
 
-bool AnaForm::KonumEkle(QWidget* sahip, const EkleGirdisi& girdi)
+Sonuc<> AnaForm::KonumEkle(const EkleGirdisi& girdi)
 {
     KonumDosyasi dosya = Yerler();
-    const BolgeselAyarlar::EklemeSonucu e = bolgesel_.KonumEkle(dosya, girdi);
-    if (e.Eklendi)
-        return true;
-    if (e.Dosya == KonumDosyasiSonucu::DosyaYok) {
+    Sonuc<> e = bolgesel_.KonumEkle(dosya, girdi);
+    if (e)
+        return e;
+    if (e.Neden<KonumDosyasiNedeni>() == KonumDosyasiNedeni::DosyaYok) {
         // As at start: without data.db the program cannot go on.
-        DosyaMesaji(DosyaBulunamadiMesaji.Baslik, DosyaBulunamadiMesaji.Metin);
+        DosyaMesaji(e.Hatasi());
         Cikis();
-        return false;
+        return e;
     }
-    b_.Mesaj->Goster(sahip, MesajKutusu::Simge::Yok, UygulamaBasligi(), e.Mesaj);
-    return false;
+    b_.Mesaj->Goster(ekleForm_.get(), MesajKutusu::Simge::Yok, UygulamaBasligi(), e.Mesaj());
+    return e;
 }
 
 // GeriSayimHedefi --------------------------------------------------------------------------

@@ -186,7 +186,7 @@ void AnaForm::SayfalariKur()
         // Db_AktifChange: a double-click chooses and stores the row at once. Clearing the
         // list also reports 0, which is no choice.
         if (aktif > 0)
-            bolgesel_.BolgeselAyarKaydet();
+            (void)bolgesel_.BolgeselAyarKaydet();
     });
 
     connect(Sayfa2->BtnAyarKaydet, &Buton::Click, this, &AnaForm::BtnAyarKaydet_Click);
