@@ -1,7 +1,7 @@
 #pragma once
 
-// What the popup (MesajForm) and the tray menu (MenuForm) need from the main window.
-// AnaForm implements it; tests implement it to record the calls.
+// What the popup (MesajForm) and the tray menu (MenuForm) need from the program.
+// The running program (Program) implements it; tests implement it to record the calls.
 class AnaPencereHedefi
 {
 public:
@@ -9,13 +9,13 @@ public:
 
     // Shows the tab page of the given index: 0 prayer times, 1 regional settings,
     // 2 general settings, 3 about, 4 religious days.
-    virtual void Tablar_Click(int Index) = 0;
+    virtual void SayfaGoster(int sayfa) = 0;
     // Makes the main window visible (a hidden window is shown, a shown one left as it is).
     virtual void Goster() = 0;
     // Redraws the main window.
     virtual void Yenile() = 0;
     // Stops the sound that is playing ("Ezanı Durdur").
-    virtual void FModStop() = 0;
+    virtual void SesiDurdur() = 0;
 
     // "Çıkış" unloads the windows in this order, then ends the program:
     //   AnaFormKapat, the tray menu itself, EkleFormKapat, the popup, ProgramiBitir.

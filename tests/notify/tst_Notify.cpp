@@ -28,10 +28,10 @@ namespace {
 class SahteAnaPencere : public AnaPencereHedefi
 {
 public:
-    void Tablar_Click(int Index) override { yaz(QStringLiteral("Tablar_Click(%1)").arg(Index)); }
+    void SayfaGoster(int sayfa) override { yaz(QStringLiteral("SayfaGoster(%1)").arg(sayfa)); }
     void Goster() override { yaz("Goster"); }
     void Yenile() override { yaz("Yenile"); }
-    void FModStop() override { yaz("FModStop"); }
+    void SesiDurdur() override { yaz("SesiDurdur"); }
     void AnaFormKapat() override { yaz("AnaFormKapat"); }
     void EkleFormKapat() override { yaz("EkleFormKapat"); }
     void ProgramiBitir() override { yaz("ProgramiBitir"); }
@@ -131,7 +131,7 @@ private slots:
             QCOMPARE(d.form.durum(), MesajForm::Durum::Kuculuyor);
             QVERIFY(!d.form.BeklemeTimer->isActive() && d.Metinler() == 0);
             QCOMPARE(d.ana.cagrilar.join(' '),
-                     QString(hangi ? "Tablar_Click(0) Goster Yenile" : ""));
+                     QString(hangi ? "SayfaGoster(0) Goster Yenile" : ""));
         }
     }
 
@@ -173,13 +173,13 @@ private slots:
         // Dax Orvanel'yi Aç, -, Bölgesel Ayarlar, Dini Günler, Genel Ayarlar, Hakkında, Ezanı
         // Durdur, -, Çıkış: each opens the page its caption names.
         const std::tuple<int, bool, const char*> ogeler[] = {
-            {0, false, "Tablar_Click(0) Goster"},
-            {2, false, "Tablar_Click(1) Goster"},
-            {3, false, "Tablar_Click(4) Goster"},
-            {4, false, "Tablar_Click(2) Goster"},
-            {5, false, "Tablar_Click(3) Goster"},
+            {0, false, "SayfaGoster(0) Goster"},
+            {2, false, "SayfaGoster(1) Goster"},
+            {3, false, "SayfaGoster(4) Goster"},
+            {4, false, "SayfaGoster(2) Goster"},
+            {5, false, "SayfaGoster(3) Goster"},
             {6, false, ""},
-            {6, true, "FModStop"},
+            {6, true, "SesiDurdur"},
             {8, false, "AnaFormKapat EkleFormKapat ProgramiBitir -popup"}};
         for (const auto& [oge, sesCaliyor, cagrilar] : ogeler) {
             Duzenek d;

@@ -152,7 +152,7 @@ TEST(SesYollari, FoundFilesAndTheMissingMessage)
     }
 }
 
-// The 242 x 341 window on a 1920 x 1080 screen, placed in twips, in pixels here: by default
+// The 242 x 341 window on a 1920 x 1080 screen, the stored PosX/PosY in twips: by default
 // 100 twips (6.7 px) from the right edge and 700 (46.7 px) above the bottom, where a 40-pixel
 // panel at the bottom or a panel at the top leaves it; a 64-pixel panel at the bottom or the
 // right would cover it, so it stands against that panel, and a stored PosX keeps its own edge.
@@ -163,17 +163,17 @@ TEST(PencereYerlesimi, StartPositionAndSlide)
 {
     using namespace PencereYerlesimi;
     const int t = 15;
-    const QSize ekran{1920 * t, 1080 * t}, pencere{242 * t, 341 * t};
+    const QSize ekran{1920, 1080}, pencere{242, 341};
     // clang-format off
     const QRect alt(0, 0, 1920, 1040), ust(0, 30, 1920, 1050), a64(0, 0, 1920, 1016); // pixels
     const std::tuple<QRect, std::optional<int>, std::optional<int>> durumlar[] = {
         {alt, {}, {}}, {ust, {}, {}}, {a64, {}, {}}, {QRect(0, 0, 1856, 1080), {}, {}},
-        {a64, 1500, {}}, {a64, {}, 680 * t}, {ust, -50, -1}, {a64, ekran.width() + 10, 99999}};
+        {a64, 1500, {}}, {a64, {}, 680 * t}, {ust, -50, -1}, {a64, ekran.width() * t + 10, 99999}};
     // clang-format on
     QStringList yer;
     for (const auto& [s, x, y] : durumlar) {
-        const auto k = BaslangicKonumu(ekran, QRect(s.topLeft() * t, s.size() * t), pencere, x, y);
-        yer << QString("%1,%2").arg(Twip::PikselX(k.x())).arg(Twip::PikselY(k.y()));
+        const QPoint k = BaslangicKonumu(ekran, s, pencere, x, y);
+        yer << QString("%1,%2").arg(k.x()).arg(k.y());
     }
     EXPECT_EQ(yer.join(' '), "1671,692 1671,692 1671,675 1614,692 100,675 1671,680 0,0 1678,739");
     QList<int> yol;

@@ -82,12 +82,13 @@ class tst_AnaForm : public QObject
         form_.reset(); // one program at a time
         tepsi_ = std::make_unique<SahteTepsi>();
         tepsi_->Alan = tepsi;
-        form_ = std::make_unique<AnaForm>(AnaFormBaglami{&saat_, &yazSaati_, &ses_, oturum_.get(),
-                                                         &mesaj_, program_->path() + "/",
-                                                         tepsi_.get()});
+        form_ = std::make_unique<AnaForm>(
+            AnaFormBaglami{{&saat_, &yazSaati_, &ses_, oturum_.get(), program_->path() + "/"},
+                           &mesaj_,
+                           tepsi_.get()});
         // The rest of the start-up follows the first frame (or, hidden, comes at once).
-        if (form_->Form_Load(komut))
-            (void)QTest::qWaitFor([this] { return form_->BaslangicTamam(); });
+        if (form_->Programi().Baslat(komut))
+            (void)QTest::qWaitFor([this] { return form_->Programi().BaslangicTamam(); });
         return *form_;
     }
     static void Ayar(const QString& k, const QString& deger) { AyarDeposu().Yaz(k, deger); }
@@ -139,7 +140,7 @@ private slots:
         saat_.Ayarla(QDateTime(QDate(2026, 6, 21), QTime(23, 59, 50)));
         bool yarimGorundu = false;
         mesaj_.Acikken = [&] {
-            form_->Goster();
+            form_->Programi().Goster();
             yarimGorundu = form_->isVisible();
             saat_.Ayarla(QDateTime(QDate(2026, 6, 22), QTime(8, 0)));
         };
@@ -148,7 +149,7 @@ private slots:
         QVERIFY(!yarimGorundu);
         QVERIFY(f.isVisible()); // the held hand-over, although started hidden
         QCOMPARE(f.LTMiladi->text(), MiladiTarih(QDate(2026, 6, 22)));
-        QCOMPARE(f.SeciliTarih().date(), QDate(2026, 6, 22));
+        QCOMPARE(f.Programi().SeciliTarih().date(), QDate(2026, 6, 22));
     }
 
     // Hidden only for the exact "-startup" with the icon option on (and a notification area);
@@ -163,12 +164,12 @@ private slots:
             Ayar("GorevSimge", simge);
             AnaForm& f = Baslat(komut);
             QCOMPARE(f.isVisible(), !gizli);
-            f.Goster();
-            QSignalSpy kapandi(&f, &AnaForm::Kapatildi);
+            f.Programi().Goster();
+            QSignalSpy kapandi(&f.Programi(), &Program::Kapatildi);
             Tikla(f.BtnKapat);
             QVERIFY(!f.isVisible());
             QCOMPARE(kapandi.count(), bitirir ? 1 : 0);
-            QCOMPARE(f.KalanTimerAcik() && tepsi_->Gorunur, !bitirir);
+            QCOMPARE(f.Programi().KalanTimerAcik() && tepsi_->Gorunur, !bitirir);
         }
     }
 
@@ -177,15 +178,15 @@ private slots:
     void bildirimAlaniSonradanGelir()
     {
         AnaForm& f = Baslat(QString(), false);
-        f.TepsiyiDene();
+        f.Programi().TepsiyiDene();
         QVERIFY(!f.TepsiSimge->Shown());
         QCOMPARE(f.BtnKapat->toolTip(), QStringLiteral("Kapat"));
         tepsi_->Alan = true;
-        f.TepsiyiDene();
+        f.Programi().TepsiyiDene();
         QVERIFY(f.TepsiSimge->Shown() && tepsi_->Gorunur);
         QCOMPARE(f.BtnKapat->toolTip(), QStringLiteral("Gizle"));
         Tikla(f.BtnKapat);
-        QVERIFY(!f.isVisible() && f.KalanTimerAcik()); // hidden, not ended
+        QVERIFY(!f.isVisible() && f.Programi().KalanTimerAcik()); // hidden, not ended
     }
 
     // The window's shape: its own size, the four corners cut alike (mirror images).
@@ -206,7 +207,7 @@ private slots:
         const QString db = program_->filePath("data.db");
         DosyaYaz(db, "bozuk satır\r\n" + DosyaIcerigi(db));
         AnaForm& f = Baslat();
-        const vkListItem* aktif = f.Sayfa1->Konumlar.Item(f.Sayfa1->Db->Aktif());
+        const vkListItem* aktif = f.BolgeselSayfa->Konumlar.Item(f.BolgeselSayfa->Db->Aktif());
         QVERIFY(aktif && aktif->Id() == 6817);
         QVERIFY(mesaj_.Metinler.size() == 1 && mesaj_.Metinler[0].contains("1 satırı okunamadı"));
     }
@@ -217,20 +218,20 @@ private slots:
     void aramaSatiriSecipEnUsteAlir()
     {
         AnaForm& f = Baslat();
-        f.Tablar_Click(1);
-        QCOMPARE(f.focusWidget(), f.Sayfa1->SehirAra);
-        Yaz(f.Sayfa1->SehirAra, QStringLiteral("istanbul,türkiye"));
-        ListBox* db = f.Sayfa1->Db;
+        Tikla(f.Tablar[1]);
+        QCOMPARE(f.focusWidget(), f.BolgeselSayfa->SehirAra);
+        Yaz(f.BolgeselSayfa->SehirAra, QStringLiteral("istanbul,türkiye"));
+        ListBox* db = f.BolgeselSayfa->Db;
         const int p = db->SelectedItem();
-        QCOMPARE(f.Sayfa1->Konumlar.Item(p)->Id(), 6817);
+        QCOMPARE(f.BolgeselSayfa->Konumlar.Item(p)->Id(), 6817);
         QCOMPARE(db->TopIndex(), p);
-        f.Sayfa1->SehirAra->clear();
-        Yaz(f.Sayfa1->SehirAra, QStringLiteral("qq"));
+        f.BolgeselSayfa->SehirAra->clear();
+        Yaz(f.BolgeselSayfa->SehirAra, QStringLiteral("qq"));
         QCOMPARE(db->SelCount(), 0);
-        Tikla(f.Sayfa1->BtnBolgeKaydet);
+        Tikla(f.BolgeselSayfa->BtnBolgeKaydet);
         QCOMPARE(AyarDeposu().Oku("bSehir"), QStringLiteral("İstanbul"));
         QCOMPARE(db->Aktif(), 6817);
-        QCOMPARE(f.GosterilenSayfa(), 0); // saved: back to the times
+        QCOMPARE(f.Programi().GosterilenSayfa(), 0); // saved: back to the times
     }
 
     // The place list's scrollbar: the skin's pictures with a thumb that drags the list along,
@@ -238,9 +239,9 @@ private slots:
     void listeKaydirmaCubugu()
     {
         AnaForm& f = Baslat();
-        f.Tablar_Click(1);
+        Tikla(f.Tablar[1]);
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        ListBox* db = f.Sayfa1->Db;
+        ListBox* db = f.BolgeselSayfa->Db;
         Scroll* vs = db->VS();
         db->setTopIndex(1);
         const int ustBos = vs->ScrlAs()->y() - 1; // just above the down arrow, on the track
@@ -267,8 +268,8 @@ private slots:
         QCOMPARE(f.Mesaj()->Mesaj1Metni() + f.Mesaj()->KalanSure() + f.Mesaj()->Mesaj2Metni(),
                  QStringLiteral("Bu gece Mevlid Kandili Hayırlı olsun."));
         f.Menu()->tmDiniGunler->trigger();
-        QVERIFY(f.GosterilenSayfa() == 4 && f.Tablar[4]->CurrentEvent() == 1);
-        SayfaDiniGunler* s = f.Sayfa4;
+        QVERIFY(f.Programi().GosterilenSayfa() == 4 && f.Tablar[4]->CurrentEvent() == 1);
+        SayfaDiniGunler* s = f.DiniGunlerSayfasi;
         const DiniGunSatirlari::Satir& siradaki = s->Liste->Satirlar()[s->Liste->UstSatir() + 1];
         QCOMPARE(siradaki.Ad + " " + siradaki.Kalan, QStringLiteral("Mevlid Kandili Bu gece"));
 

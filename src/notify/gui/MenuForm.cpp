@@ -27,7 +27,7 @@ MenuForm::MenuForm(AnaPencereHedefi& ana, QWidget* parent) : QWidget(parent), an
     connect(tmDiniGunler, &QAction::triggered, this, [this] { sayfaAc(SayfaDiniGunler); });
     connect(tmGAyarlar, &QAction::triggered, this, [this] { sayfaAc(SayfaGenel); });
     connect(tmHakkinda, &QAction::triggered, this, [this] { sayfaAc(SayfaHakkinda); });
-    connect(tmSessiz, &QAction::triggered, this, [this] { ana_.FModStop(); });
+    connect(tmSessiz, &QAction::triggered, this, [this] { ana_.SesiDurdur(); });
     connect(tmCikis, &QAction::triggered, this, &MenuForm::Cikis);
 }
 
@@ -45,7 +45,7 @@ void MenuForm::SessizEtkin(bool etkin)
 
 void MenuForm::sayfaAc(int index)
 {
-    ana_.Tablar_Click(index);
+    ana_.SayfaGoster(index);
     ana_.Goster();
 }
 

@@ -227,7 +227,7 @@ void MesajForm::MetinTiklandi()
     BeklemeTimer->stop();
     Gizle();
     if (ana_) {
-        ana_->Tablar_Click(0);
+        ana_->SayfaGoster(0);
         ana_->Goster();
         ana_->Yenile();
     }

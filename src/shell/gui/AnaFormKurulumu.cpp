@@ -58,11 +58,11 @@ void AnaForm::KontrolleriKur()
     LTSaat->Yerlestir(172, 60, 59, 14);
     LTSaat->hide();
 
-    TabCon = new QWidget(this);
-    TabCon->setGeometry(8, 92, 226, 205);
-    Sayfa0 = new SayfaVakitler(TabCon);
-    Sayfa0->setGeometry(0, 0, 226, 205);
-    TabSayfa = {Sayfa0, nullptr, nullptr, nullptr, nullptr};
+    SayfaAlani = new QWidget(this);
+    SayfaAlani->setGeometry(8, 92, 226, 205);
+    VakitlerSayfasi = new SayfaVakitler(SayfaAlani);
+    VakitlerSayfasi->setGeometry(0, 0, 226, 205);
+    Sayfalar = {VakitlerSayfasi, nullptr, nullptr, nullptr, nullptr};
 
     static const char* const sekmeler[SayfaSayisi] = {
         "sekme_vakitler", "sekme_bolgesel", "sekme_genel", "sekme_hakkinda", "sekme_dinigunler"};
@@ -77,7 +77,7 @@ void AnaForm::KontrolleriKur()
         Tablar[i]->setCurrentEvent(i == 0 ? 1 : 0);
         Tablar[i]->setGeometry(soller[i], 298, 38, 38);
         Tablar[i]->setToolTip(QString::fromUtf8(ipuclari[i]));
-        connect(Tablar[i], &Buton::Click, this, [this, i] { Tablar_Click(i); });
+        connect(Tablar[i], &Buton::Click, this, [this, i] { program_.SayfaGoster(i); });
     }
 
     BtnEzan = new Buton(this);
@@ -86,26 +86,29 @@ void AnaForm::KontrolleriKur()
     BtnEzan->setGeometry(204, 304, 28, 28);
 }
 
-void AnaForm::SayfalariBagla()
+void AnaForm::KontrolleriBagla()
 {
-    connect(GAyarUstte, &Buton::Click, this, &AnaForm::GAyarUstte_Click);
-    connect(BtnKapat, &Buton::Click, this, &AnaForm::BtnKapat_Click);
-    connect(BtnEzan, &Buton::Click, this, [this] {
-        ses_.BtnEzanTikla(BtnEzan->ButtonEvents(), sayac_.AktifVakitAnahtari(), yollar_);
+    connect(GAyarUstte, &Buton::Click, this, [this] {
+        program_.UstteTiklandi(GAyarUstte->CurrentEvent());
+        GAyarUstte->setCurrentEvent(program_.Genel().HerZamanUstte ? 1 : 0);
     });
+    connect(BtnKapat, &Buton::Click, &program_, &Program::KapatTiklandi);
+    connect(BtnEzan, &Buton::Click, this,
+            [this] { program_.EzanTiklandi(BtnEzan->ButtonEvents()); });
 
-    connect(LUlke, &Etiket::Tiklandi, this, [this] { Tablar_Click(1); });
-    connect(LSehir, &Etiket::Tiklandi, this, [this] { Tablar_Click(1); });
-    connect(LTMiladi, &Etiket::Tiklandi, this, &AnaForm::TarihEtiketiTiklandi);
-    connect(LTHicri, &Etiket::Tiklandi, this, &AnaForm::TarihEtiketiTiklandi);
+    connect(LUlke, &Etiket::Tiklandi, this, [this] { program_.SayfaGoster(1); });
+    connect(LSehir, &Etiket::Tiklandi, this, [this] { program_.SayfaGoster(1); });
+    connect(LTMiladi, &Etiket::Tiklandi, this, &AnaForm::TarihCercevesiniAc);
+    connect(LTHicri, &Etiket::Tiklandi, this, &AnaForm::TarihCercevesiniAc);
 }
 
-void AnaForm::BildirimleriKur()
+void AnaForm::TepsiyiKur()
 {
     TepsiSimge = new NotifyIcon(this, b_.Tepsi);
+    TepsiSimge->setToolTip(Program::Baslik());
     connect(TepsiSimge, &NotifyIcon::Click, this, [this] {
-        Tablar_Click(0);
-        Goster();
+        program_.SayfaGoster(0);
+        program_.Goster();
     });
     // The window hides itself by visibility and is never held by the icon, so this shows
     // nothing by itself; the clicks of the double-click already did.
@@ -114,30 +117,17 @@ void AnaForm::BildirimleriKur()
         TepsiSimge->SetForeground(this);
         Menu()->Ac(QCursor::pos());
     });
-
-    // The dialog is built when first asked for: it costs start-up time (its pictures, its
-    // network sender) that most runs never use. Closing a dialog never made closes nothing.
-    connect(this, &AnaForm::SehirEkleIstendi, this, [this] {
-        if (!ekleForm_)
-            ekleForm_ = std::make_unique<EkleForm>(*this, this);
-        ekleForm_->Ac();
-    });
-    connect(this, &AnaForm::EkleFormKapatIstendi, this, [this] {
-        if (ekleForm_)
-            ekleForm_->Kapat();
-    });
 }
 
 void AnaForm::BildirimPencereleriniKur()
 {
     if (mesajForm_)
         return;
-    mesajForm_ = std::make_unique<MesajForm>(this);
-    menu_ = std::make_unique<MenuForm>(*this);
+    mesajForm_ = std::make_unique<MesajForm>(&program_);
+    menu_ = std::make_unique<MenuForm>(program_);
     menu_->setMesajForm(mesajForm_.get());
     mesajForm_->setMesajIcon(secilenSimge_);
     mesajForm_->Park();
-    connect(&ses_, &SesCalar::SessizEtkin, menu_.get(), &MenuForm::SessizEtkin);
     connect(this, &AnaForm::UyariIstendi, mesajForm_.get(), &MesajForm::Goster);
 }
 
@@ -155,57 +145,58 @@ MesajForm* AnaForm::Mesaj()
 
 void AnaForm::SayfalariKur()
 {
-    if (Sayfa1)
+    if (BolgeselSayfa)
         return;
     // The standard controls of these pages (line edits, a combo box, check boxes) set up the
     // widget style: worth it only once the first frame is on the screen.
-    Sayfa1 = new SayfaBolgesel(TabCon);
-    Sayfa2 = new SayfaGenel(TabCon);
-    Sayfa3 = new SayfaHakkinda(TabCon, WebAdresleri::Host(WebAdresleri::Yapimci()),
-                               WebAdresleri::Host(WebAdresleri::Urun()));
-    Sayfa4 = new SayfaDiniGunler(TabCon);
-    TabSayfa = {Sayfa0, Sayfa1, Sayfa2, Sayfa3, Sayfa4};
+    BolgeselSayfa = new SayfaBolgesel(SayfaAlani);
+    GenelSayfa = new SayfaGenel(SayfaAlani);
+    HakkindaSayfasi = new SayfaHakkinda(SayfaAlani, WebAdresleri::Host(WebAdresleri::Yapimci()),
+                                        WebAdresleri::Host(WebAdresleri::Urun()));
+    DiniGunlerSayfasi = new SayfaDiniGunler(SayfaAlani);
+    Sayfalar = {VakitlerSayfasi, BolgeselSayfa, GenelSayfa, HakkindaSayfasi, DiniGunlerSayfasi};
     for (int i = 1; i < SayfaSayisi; ++i) {
-        TabSayfa[i]->setGeometry(0, 0, 226, 205);
-        TabSayfa[i]->setVisible(gosterilenSayfa_ == i);
+        Sayfalar[i]->setGeometry(0, 0, 226, 205);
+        Sayfalar[i]->setVisible(program_.GosterilenSayfa() == i);
     }
-    Sayfa2->GAIcon1->setPixmap(programSimgesi_.pixmap(16, 16));
+    GenelSayfa->GAIcon1->setPixmap(programSimgesi_.pixmap(16, 16));
 
-    Sayfa1->FormuGoster(bekleyenBolgeselForm_);
-    Sayfa1->Konumlar.Doldur(bekleyenSatirlar_);
-    Sayfa1->Db->KaynakDegisti();
-    Sayfa1->Db->setAktif(bekleyenAktif_);
-    Sayfa2->FormuGoster(bekleyenGenelForm_);
-    if (gosterilenSayfa_ == 2)
+    BolgeselSayfa->FormuGoster(bekleyenBolgeselForm_);
+    BolgeselSayfa->Konumlar.Doldur(bekleyenSatirlar_);
+    BolgeselSayfa->Db->KaynakDegisti();
+    BolgeselSayfa->Db->setAktif(bekleyenAktif_);
+    GenelSayfa->FormuGoster(bekleyenGenelForm_);
+    if (program_.GosterilenSayfa() == 2)
         EkSimgeOnizlemesi();
-    DiniGunleriGoster();
+    if (dinigunler_.Yil)
+        DiniGunlerSayfasi->Goster(dinigunler_.Yil, dinigunler_.HicriGun, dinigunler_.Bugun);
 
-    connect(Sayfa1->BtnBolgeKaydet, &Buton::Click, this, &AnaForm::BtnBolgeKaydet_Click);
-    connect(Sayfa1->BtnSehirEkle, &Buton::Click, this, &AnaForm::SehirEkleIstendi);
-    connect(Sayfa1->Db, &ListBox::AktifChange, this, [this](int aktif) {
-        // Db_AktifChange: a double-click chooses and stores the row at once. Clearing the
-        // list also reports 0, which is no choice.
-        if (aktif > 0)
-            (void)bolgesel_.BolgeselAyarKaydet();
+    connect(BolgeselSayfa->BtnBolgeKaydet, &Buton::Click, &program_,
+            &Program::BolgeKaydetTiklandi);
+    connect(BolgeselSayfa->BtnSehirEkle, &Buton::Click, this, &AnaForm::EkleFormunuAc);
+    connect(BolgeselSayfa->Db, &ListBox::AktifChange, &program_, &Program::ListeAktifDegisti);
+
+    connect(GenelSayfa->BtnAyarKaydet, &Buton::Click, this, [this] {
+        program_.AyarKaydetTiklandi(GenelSayfa->FormuOku(GAyarUstte->CurrentEvent()));
     });
-
-    connect(Sayfa2->BtnAyarKaydet, &Buton::Click, this, &AnaForm::BtnAyarKaydet_Click);
     // The step buttons act on pressing, not on release.
-    connect(Sayfa2->BtnArti, &Buton::MouseDown, this, [this](Qt::MouseButton tus, auto, int, int) {
-        if (tus == Qt::LeftButton)
-            Sayfa2->GAyarSeffaf->setText(genel_.ArtiBasildi(Sayfa2->GAyarSeffaf->text()));
-    });
-    connect(Sayfa2->BtnEksi, &Buton::MouseDown, this, [this](Qt::MouseButton tus, auto, int, int) {
-        if (tus == Qt::LeftButton)
-            Sayfa2->GAyarSeffaf->setText(genel_.EksiBasildi(Sayfa2->GAyarSeffaf->text()));
-    });
-    connect(Sayfa2->GAyarIcon1, &QRadioButton::clicked, this, [this] { SimgeSec(1); });
-    connect(Sayfa2->GAyarIcon2, &QRadioButton::clicked, this, [this] { SimgeSec(2); });
+    connect(GenelSayfa->BtnArti, &Buton::MouseDown, this,
+            [this](Qt::MouseButton tus, auto, int, int) {
+                if (tus == Qt::LeftButton)
+                    GenelSayfa->GAyarSeffaf->setText(
+                        program_.Genel().ArtiBasildi(GenelSayfa->GAyarSeffaf->text()));
+            });
+    connect(GenelSayfa->BtnEksi, &Buton::MouseDown, this,
+            [this](Qt::MouseButton tus, auto, int, int) {
+                if (tus == Qt::LeftButton)
+                    GenelSayfa->GAyarSeffaf->setText(
+                        program_.Genel().EksiBasildi(GenelSayfa->GAyarSeffaf->text()));
+            });
+    connect(GenelSayfa->GAyarIcon1, &QRadioButton::clicked, this, [this] { SimgeSec(1); });
+    connect(GenelSayfa->GAyarIcon2, &QRadioButton::clicked, this, [this] { SimgeSec(2); });
 
-    connect(Sayfa3->LDaxGrup, &Etiket::Tiklandi, this,
-            [this] { OpenURL(WebAdresleri::Yapimci()); });
-    connect(Sayfa3->LDetayliBilgi, &Etiket::Tiklandi, this, [this] {
-        OpenURL(WebAdresleri::Urun() +
-                QStringLiteral("/yardim.php?v=%1.%2").arg(SurumAna).arg(SurumAlt));
-    });
+    connect(HakkindaSayfasi->LDaxGrup, &Etiket::Tiklandi, &program_,
+            &Program::YapimciSayfasiniAc);
+    connect(HakkindaSayfasi->LDetayliBilgi, &Etiket::Tiklandi, &program_,
+            &Program::YardimSayfasiniAc);
 }
