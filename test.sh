@@ -4,16 +4,21 @@
 # the full build.
 set -euo pipefail
 cd "$(dirname "$0")"
-bash scripts/deps.sh
+bash scripts/deps.sh test
+# Every build of the suite stops at the first compiler warning, and every C++ file is formatted.
+export ORVANEL_WERROR=ON
+bash scripts/bicim.sh
 jobs=$(nproc)
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANEL_SANITIZE=ON -DORVANEL_LOGIC_ONLY=ON >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANEL_SANITIZE=ON -DORVANEL_LOGIC_ONLY=ON \
+  -DBUILD_TESTING=ON -DORVANEL_WERROR=ON >/dev/null
 cmake --build build-asan --target orvanel_logic_tests -j "$jobs"
 echo "== Sanitizer build: logic tests"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -L logic -j "$jobs" --output-on-failure
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+  -DORVANEL_WERROR=ON >/dev/null
 cmake --build build -j "$jobs"
 
 # Windows: where the Qt for Windows is cached (scripts/windows-qt.sh builds it once).

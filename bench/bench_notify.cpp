@@ -1,10 +1,10 @@
 // The popup's animation: the step arithmetic alone, and the whole window offscreen on a
 // pretend clock (each tick moves, reshapes and fades the window; a tick must stay far
 // below its 10 ms period).
-#include "support/SahteImlec.h"
-#include "support/SahteZaman.h"
 #include "notify/MesajAnimasyonu.h"
 #include "notify/gui/MesajForm.h"
+#include "support/SahteImlec.h"
+#include "support/SahteZaman.h"
 
 #include <QApplication>
 

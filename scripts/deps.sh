@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program and the tests need; does nothing
-# when they are all present. run.sh and test.sh run it first. With "windows": the packages of
-# the Windows build instead (the cross compiler, Wine, NSIS; scripts/windows-qt.sh).
+# Installs the Debian 12 packages the build and the program need; does nothing when they are
+# all present. run.sh runs it first. With "test" (test.sh): also what the tests need. With
+# "windows": the packages of the Windows build instead (the cross compiler, Wine, NSIS;
+# scripts/windows-qt.sh).
 set -euo pipefail
 
 ORVANEL_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev qt6-multimedia-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth trayer openbox xdotool x11-utils imagemagick faketime dbus-daemon
   fonts-liberation fonts-dejavu-core
-  python3-icalendar poppler-utils lintian appstream
 )
+if [ "${1:-}" = test ]; then
+  ORVANEL_PACKAGES+=(
+    libgtest-dev libgmock-dev libbenchmark-dev clang-format
+    xvfb xauth trayer openbox xdotool x11-utils imagemagick faketime dbus-daemon
+    python3-icalendar poppler-utils lintian appstream
+  )
+fi
 
 if [ "${1:-}" = windows ]; then
   ORVANEL_PACKAGES=(

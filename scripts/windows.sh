@@ -35,7 +35,8 @@ cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake
   -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache \
   -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_BUILD_TYPE=Release \
-  -DORVANEL_RAWSKIN="$native/tools/orvanel-rawskin" ${ORVANEL_WINDOWS_CMAKE_ARGS:-} >/dev/null
+  -DORVANEL_RAWSKIN="$native/tools/orvanel-rawskin" -DORVANEL_WERROR="${ORVANEL_WERROR:-OFF}" \
+  ${ORVANEL_WINDOWS_CMAKE_ARGS:-} >/dev/null
 cmake --build "$out" --target orvanel_windows -j "$jobs"
 
 adim "Tests under Wine"

@@ -8,16 +8,16 @@
 // place is SeciliKonum's).
 struct VakitGirdisi
 {
-    QDateTime SeciliTarih;    // only the calendar date matters
-    double Enlem = 0;         // latitude, north positive
-    double Boylam = 0;        // longitude, east positive
-    double Tz = 0;            // standard offset from GMT in hours
-    QString Ulke;             // "Türkiye" always gets the daylight-saving hour
-    int VakitHesap = 0;       // index into HesapYontemleri()
-    bool YazSaati = true;     // apply the system's daylight-saving rule
-    QDate YazBaslangic{};     // first day of daylight time in that year; null = none
-    QDate YazBitis{};         // first day of standard time again; null = none
-    int HicriGun = 0;         // whole-day correction of the Hijri date
+    QDateTime SeciliTarih; // only the calendar date matters
+    double Enlem = 0;      // latitude, north positive
+    double Boylam = 0;     // longitude, east positive
+    double Tz = 0;         // standard offset from GMT in hours
+    QString Ulke;          // "Türkiye" always gets the daylight-saving hour
+    int VakitHesap = 0;    // index into HesapYontemleri()
+    bool YazSaati = true;  // apply the system's daylight-saving rule
+    QDate YazBaslangic{};  // first day of daylight time in that year; null = none
+    QDate YazBitis{};      // first day of standard time again; null = none
+    int HicriGun = 0;      // whole-day correction of the Hijri date
 
     // The ranges the computation is defined for; a place outside them (or NaN) is refused
     // wherever it is typed or read, before it reaches the engine.

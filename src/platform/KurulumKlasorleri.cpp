@@ -14,8 +14,7 @@ bool ProgramDosyalarinda(const QString& programKlasoru)
     const QString klasor = QDir::cleanPath(QDir(programKlasoru).absolutePath()) + u'/';
     for (const char* ad : {"ProgramFiles", "ProgramW6432", "ProgramFiles(x86)"}) {
         const QString kok = QDir::fromNativeSeparators(qEnvironmentVariable(ad));
-        if (!kok.isEmpty() &&
-            klasor.startsWith(QDir::cleanPath(kok) + u'/', Qt::CaseInsensitive))
+        if (!kok.isEmpty() && klasor.startsWith(QDir::cleanPath(kok) + u'/', Qt::CaseInsensitive))
             return true;
     }
 #else

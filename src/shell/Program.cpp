@@ -54,11 +54,10 @@ bool Program::Baslat(const QString& komutSatiri)
     const AnaFormHedefi::Ekran ekran = pencere_.EkranAlani();
     const QPoint kose = ekran.Tum.topLeft();
     pencere_.PencereyiTasi(
-        kose + PencereYerlesimi::BaslangicKonumu(
-                   ekran.Tum.size(), ekran.Serbest.translated(-kose),
-                   QSize(PencereGenisligi, PencereYuksekligi),
-                   depo_.TamsayiVarsa(QStringLiteral("PosX")),
-                   depo_.TamsayiVarsa(QStringLiteral("PosY"))));
+        kose + PencereYerlesimi::BaslangicKonumu(ekran.Tum.size(), ekran.Serbest.translated(-kose),
+                                                 QSize(PencereGenisligi, PencereYuksekligi),
+                                                 depo_.TamsayiVarsa(QStringLiteral("PosX")),
+                                                 depo_.TamsayiVarsa(QStringLiteral("PosY"))));
 
     seciliTarih_ = b_.SaatKaynagi->Simdi();
     // The times below are for this day: a first tick on a later one (a message held open

@@ -89,12 +89,12 @@ public:
     KonumDosyasi Yerler() const;
 
     // What the user does in the main window.
-    void KapatTiklandi();                         // hides, or ends by GorevSimge
-    void UstteTiklandi(int currentEvent);         // GAyarUstte's new state
-    void EzanTiklandi(int buttonEvents);          // BtnEzan
-    void BolgeKaydetTiklandi();                   // BtnBolgeKaydet
+    void KapatTiklandi();                                // hides, or ends by GorevSimge
+    void UstteTiklandi(int currentEvent);                // GAyarUstte's new state
+    void EzanTiklandi(int buttonEvents);                 // BtnEzan
+    void BolgeKaydetTiklandi();                          // BtnBolgeKaydet
     void AyarKaydetTiklandi(const GenelAyarFormu& form); // BtnAyarKaydet
-    void ListeAktifDegisti(int aktif);            // a row double-clicked
+    void ListeAktifDegisti(int aktif);                   // a row double-clicked
     // The date entry: false, after its message, for a text that is no date.
     bool TarihSec(const QString& metin);
     void BugunuSec();

@@ -10,8 +10,8 @@ class SesKutuphanesi;
 struct SesYollari;
 
 // The one watched sound of the program: opening the sound library (Ac), closing it (Kapat),
-// playing (Cal), stopping (Durdur) and the 100 ms sesTimer_ watcher. The watcher learns of the end of a sound only by polling its
-// position, so the signals may lag the real end by one tick.
+// playing (Cal), stopping (Durdur) and the 100 ms sesTimer_ watcher. The watcher learns of the end
+// of a sound only by polling its position, so the signals may lag the real end by one tick.
 //
 // States: idle (handles 0, library closed, timer off) -> Cal -> playing (timer on,
 // EzanDurumu(1), SessizEtkin(true) from the first tick with a position) -> the sound ends

@@ -4,13 +4,13 @@
 #include "../locations/KonumTestAraclari.h"
 #include "support/CliCalistirici.h"
 
+#include "locations/KodSayfasi.h"
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
-#include "locations/KodSayfasi.h"
 
 #include <gtest/gtest.h>
 
@@ -164,7 +164,7 @@ TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
 #endif
 
 #ifndef Q_OS_WIN // (the registry, where Windows keeps the settings, cannot be made unwritable
-                  // from here)
+                 // from here)
 // "--sec" with a settings file that cannot be written: refused before anything changes.
 TEST_F(KonumDosyasiProgram, ChoosingWithUnwritableSettingsChangesNothing)
 {

@@ -4,7 +4,6 @@
 #include "locations/clsFastCollection.h"
 #include "support/Dosya.h"
 
-
 #include <initializer_list>
 #include <memory>
 #include <utility>

@@ -37,14 +37,14 @@ struct Dosya
 
 const Dosya& Yuklu()
 {
-    static const Dosya d = [] {
+    static const Dosya yuklu = [] {
         Dosya d;
         d.Ham = DosyaIcerigi(QString::fromUtf8(kDataDb));
         for (const QString& satir : KodSayfasi::Coz(d.Ham).split(QStringLiteral("\r\n")))
             d.Satirlar.push_back(satir.split(QLatin1Char('|')));
         return d;
     }();
-    return d;
+    return yuklu;
 }
 
 // Every row: six fields, Id = line number, names present, trimmed, without the comma that
@@ -96,7 +96,7 @@ TEST(ShippedDataDb, EveryRowHoldsTheInvariantsTheProgramReliesOn)
                 ASSERT_FALSE(bitenUlkeler.contains(f[1])) << yer;
                 bitenUlkeler.insert(o[1]);
 #ifndef Q_OS_WIN // (Wine's Turkish collation puts "O'Fallon" after "Oakland"; ICU's and
-                  // the generator's before it. The file is the same on every platform.)
+                 // the generator's before it. The file is the same on every platform.)
                 ASSERT_LT(sira.compare(o[1], f[1]), 0) << yer;
             } else {
                 ASSERT_LE(sira.compare(o[2], f[2]), 0) << yer;

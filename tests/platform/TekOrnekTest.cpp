@@ -3,8 +3,8 @@
 #include "platform/TekOrnek.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>

@@ -181,8 +181,8 @@ TEST(PencereYerlesimi, StartPositionAndSlide)
         yol << (a = Kaydir(a.Ust)).Ust;
     EXPECT_EQ(yol.mid(0, 5), (QList<int>{800, 640, 512, 410, 328}));
     EXPECT_TRUE(yol.size() < 60 && yol.last() == 0);
-    for (const int ust : {2, 3, 0, -40, 62})
-        yol << Kaydir(ust).Ust << Kaydir(ust).DevamEder;
+    for (const int kalan : {2, 3, 0, -40, 62})
+        yol << Kaydir(kalan).Ust << Kaydir(kalan).DevamEder;
     EXPECT_EQ(yol.mid(yol.size() - 10), (QList<int>{0, 0, 2, 1, 0, 0, 0, 0, 50, 1}));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/BolgeselAyarHedefi.h"
 #include "locations/KonumListesi.h"
+#include "shell/BolgeselAyarHedefi.h"
 
 #include <QStringList>
 

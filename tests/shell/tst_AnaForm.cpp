@@ -291,8 +291,9 @@ private slots:
             }
             QCOMPARE(satirlar, KomutSatirlari(yil));
         }
-        QVERIFY2(enGenis <= s->Liste->MetinGenisligi(),
-                 qPrintable(QStringLiteral("%1 > %2").arg(enGenis).arg(s->Liste->MetinGenisligi())));
+        QVERIFY2(
+            enGenis <= s->Liste->MetinGenisligi(),
+            qPrintable(QStringLiteral("%1 > %2").arg(enGenis).arg(s->Liste->MetinGenisligi())));
     }
 
     // Dragged while the left button is held, also partly off the screen; nothing is stored.

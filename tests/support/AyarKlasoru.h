@@ -35,7 +35,9 @@ inline bool AyarlarVar(const QString& klasor)
 {
 #ifdef Q_OS_WIN
     Q_UNUSED(klasor)
-    return !QSettings(AyarDeposu::KayitDefteriAnahtari, QSettings::NativeFormat).allKeys().isEmpty();
+    return !QSettings(AyarDeposu::KayitDefteriAnahtari, QSettings::NativeFormat)
+                .allKeys()
+                .isEmpty();
 #else
     return QFile::exists(klasor + QStringLiteral("/Orvanel/Orvanel.ini"));
 #endif

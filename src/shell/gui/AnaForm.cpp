@@ -114,8 +114,8 @@ void AnaForm::TepsiyiGizle()
 void AnaForm::Uyar(const QString& baslik, const QString& metin)
 {
     // Over the add dialog while it is open: the user is working there.
-    QWidget* sahip = ekleForm_ && ekleForm_->isVisible() ? static_cast<QWidget*>(ekleForm_.get())
-                                                         : this;
+    QWidget* sahip =
+        ekleForm_ && ekleForm_->isVisible() ? static_cast<QWidget*>(ekleForm_.get()) : this;
     b_.Mesaj->Goster(sahip, MesajKutusu::Simge::Yok, baslik, metin);
 }
 

@@ -171,8 +171,7 @@ void AnaForm::SayfalariKur()
     if (dinigunler_.Yil)
         DiniGunlerSayfasi->Goster(dinigunler_.Yil, dinigunler_.HicriGun, dinigunler_.Bugun);
 
-    connect(BolgeselSayfa->BtnBolgeKaydet, &Buton::Click, &program_,
-            &Program::BolgeKaydetTiklandi);
+    connect(BolgeselSayfa->BtnBolgeKaydet, &Buton::Click, &program_, &Program::BolgeKaydetTiklandi);
     connect(BolgeselSayfa->BtnSehirEkle, &Buton::Click, this, &AnaForm::EkleFormunuAc);
     connect(BolgeselSayfa->Db, &ListBox::AktifChange, &program_, &Program::ListeAktifDegisti);
 
@@ -195,8 +194,7 @@ void AnaForm::SayfalariKur()
     connect(GenelSayfa->GAyarIcon1, &QRadioButton::clicked, this, [this] { SimgeSec(1); });
     connect(GenelSayfa->GAyarIcon2, &QRadioButton::clicked, this, [this] { SimgeSec(2); });
 
-    connect(HakkindaSayfasi->LDaxGrup, &Etiket::Tiklandi, &program_,
-            &Program::YapimciSayfasiniAc);
+    connect(HakkindaSayfasi->LDaxGrup, &Etiket::Tiklandi, &program_, &Program::YapimciSayfasiniAc);
     connect(HakkindaSayfasi->LDetayliBilgi, &Etiket::Tiklandi, &program_,
             &Program::YardimSayfasiniAc);
 }
