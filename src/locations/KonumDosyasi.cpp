@@ -8,13 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QtEndian>
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <limits>
-#include <system_error>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -22,7 +21,6 @@
 #endif
 
 const QString KonumDosyasi::DosyaAdi = QStringLiteral("data.db");
-const QString KonumDosyasi::GeciciDosyaAdi = QStringLiteral("tmpdata.db");
 
 namespace {
 
@@ -384,12 +382,6 @@ QString KonumDosyasi::Hedef() const
     return bilgi.isSymLink() ? bilgi.canonicalFilePath() : yol_;
 }
 
-QString KonumDosyasi::GeciciYol() const
-{
-    const QString hedef = Hedef();
-    return QFileInfo(hedef.isEmpty() ? yol_ : hedef).dir().filePath(GeciciDosyaAdi);
-}
-
 Sonuc<> KonumDosyasi::Ac(QFile& dosya) const
 {
     dosya.setFileName(OkunanYol());
@@ -573,33 +565,23 @@ Sonuc<> KonumDosyasi::Yaz(const QByteArray& veri) const
     if (!(izinler & QFileDevice::WriteOwner))
         return KonumDosyasiHatasi(KonumDosyasiNedeni::SaltOkunur);
 
-    // The new text goes to tmpdata.db first and replaces the file by one rename, which
-    // replaces the target in one step: a crash leaves either the old or the new file.
-    const QString geciciYol = GeciciYol();
-    QFile gecici(geciciYol);
-    if (!gecici.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // QSaveFile writes a new file beside the target, flushed to disk, and renames it over
+    // the target in one step: a crash leaves either the old or the new file.
+    // Unbuffered: a write that does not reach the file (a full disk) fails here; a buffered
+    // one would fail only in commit's flush, which commits the truncated file all the same.
+    QSaveFile gecici(hedef);
+    if (!gecici.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return KonumDosyasiHatasi(KonumDosyasiNedeni::Yazilamadi);
-    bool tamam =
-        gecici.write(veri) == veri.size() && gecici.flush() && gecici.setPermissions(izinler);
+    bool tamam = gecici.write(veri) == veri.size() && gecici.setPermissions(izinler);
 #ifdef Q_OS_UNIX
     struct stat st;
     if (tamam && ::stat(QFile::encodeName(hedef).constData(), &st) == 0) {
         // Only a privileged process may give the file away; otherwise it is ours anyway.
         [[maybe_unused]] const int sahip = ::fchown(gecici.handle(), st.st_uid, st.st_gid);
     }
-    tamam = tamam && ::fsync(gecici.handle()) == 0; // the bytes are on disk before the rename
 #endif
-    gecici.close();
-    tamam = tamam && gecici.error() == QFileDevice::NoError;
-    if (tamam) {
-        std::error_code hata;
-        std::filesystem::rename(std::filesystem::path(geciciYol.toStdU16String()),
-                                std::filesystem::path(hedef.toStdU16String()), hata);
-        tamam = !hata;
-    }
-    if (!tamam) {
-        QFile::remove(geciciYol);
+    // Unless committed, the new file goes with `gecici`.
+    if (!tamam || !gecici.commit())
         return KonumDosyasiHatasi(KonumDosyasiNedeni::Yazilamadi);
-    }
     return {};
 }

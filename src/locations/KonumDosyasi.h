@@ -71,7 +71,7 @@ Hata KonumDosyasiHatasi(KonumDosyasiNedeni neden);
 //
 // The file only grows: an added place is one line appended to the bytes on disk, every other
 // byte (unreadable lines too) unchanged. Writers take a lock beside the file, read it again
-// under the lock and replace it in one step (tmpdata.db beside it, flushed to disk, renamed
+// under the lock and replace it in one step (a new file beside it, flushed to disk, renamed
 // over it), so two writers never lose each other's lines and the folder always holds a
 // complete data.db. The file keeps its permissions and owner; a link keeps pointing at it and
 // the file it names is the one written.
@@ -82,14 +82,13 @@ Hata KonumDosyasiHatasi(KonumDosyasiNedeni neden);
 class KonumDosyasi
 {
 public:
-    static const QString DosyaAdi;       // "data.db"
-    static const QString GeciciDosyaAdi; // "tmpdata.db"
+    static const QString DosyaAdi; // "data.db"
     // Larger files are refused unread: 8000 places take about 200 KiB.
     static constexpr qint64 EnBuyukBoyut = 64 * 1024 * 1024;
 
     // klasor: the program folder, with or without a trailing separator.
     explicit KonumDosyasi(const QString& klasor);
-    // A location file under another name; its temporary file is tmpdata.db beside it.
+    // A location file under another name.
     static KonumDosyasi DosyaYolu(const QString& yol);
     // data.db of `veriKlasoru` when `kullaniciKlasoru` is empty (a writable portable folder),
     // else the user's copy in `kullaniciKlasoru`, read from the shipped file until the first
@@ -100,8 +99,6 @@ public:
     QString Yol() const;
     // The file read: Yol(), or the installed file while the user's copy does not exist.
     QString OkunanYol() const;
-    // Where tmpdata.db goes: beside the file a link names, else beside Yol().
-    QString GeciciYol() const;
 
     // Whether the file is there and can be read as a places file (without reading it).
     Sonuc<> Denetle() const;

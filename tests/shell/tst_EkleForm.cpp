@@ -24,6 +24,7 @@
 
 #include "KayitliSayfa.h"
 #include "locations/KonumTestAraclari.h"
+#include "support/DosyaBoyutSiniri.h"
 
 namespace {
 
@@ -153,8 +154,8 @@ private slots:
     // A refused save shows its message and changes nothing: not the file, the list, the
     // chosen place, the settings, nor what was typed; no suggestion goes out. Refused: a place
     // already there; minutes on the regional page that cannot be stored (so a place is never in
-    // data.db without being the chosen one); a data.db that cannot be replaced (a folder holds
-    // the temporary file's name).
+    // data.db without being the chosen one); a data.db that cannot be replaced (a full
+    // disk).
     void RefusalsChangeNothing()
     {
         form->Ac();
@@ -166,11 +167,16 @@ private slots:
         Doldur({"Türkiye", "Şile", "41,18", "29,61"});
         Kaydet();
         ana->Form.Dakika = QStringLiteral("15");
-        QVERIFY(QDir(klasor.path()).mkdir(QStringLiteral("tmpdata.db")));
-        Kaydet();
-        QVERIFY(QDir(klasor.path()).rmdir(QStringLiteral("tmpdata.db")));
-        QCOMPARE(ana->Uyarilar, (QStringList{"' türkiye - İSTANBUL ' zaten mevcut.",
-                                             QString::fromUtf8(BADakikaHataMetni), "dosya"}));
+        QStringList uyarilar{"' türkiye - İSTANBUL ' zaten mevcut.",
+                             QString::fromUtf8(BADakikaHataMetni)};
+#ifdef Q_OS_UNIX
+        {
+            const DosyaBoyutSiniri dolu(IlkVeri.size()); // a full disk
+            Kaydet();
+            uyarilar << "dosya";
+        }
+#endif
+        QCOMPARE(ana->Uyarilar, uyarilar);
         QVERIFY(form->isVisible());
         QCOMPARE(Gorunen(), QStringLiteral("Türkiye|Şile|41,18|29,61|2|1"));
         QCOMPARE(ana->Konumlar.Count(), 3);
