@@ -117,7 +117,6 @@ public:
     const QDateTime& SeciliTarih() const { return seciliTarih_; }
     const std::array<double, 6>& GunlukVakitler() const { return gunlukVakitler_; }
     int GosterilenSayfa() const { return gosterilenSayfa_; }
-    int SayfaUstu() const { return sayfaUstu_; } // twips below the page's resting place
     bool AniTimerAcik() const { return aniTimer_.isActive(); }
     bool KalanTimerAcik() const { return kalanTimer_.isActive(); }
     bool TepsiTimerAcik() const { return tepsiTimer_.isActive(); }
@@ -205,7 +204,8 @@ private:
     bool tepsiVar_ = false;
     bool tepsiGosterildi_ = false;
     int gosterilenSayfa_ = 0;
-    int sayfaUstu_ = 0; // twips below the page's resting place
+    // Below the page's resting place, in the twips the slide's rounding is counted in.
+    int sayfaUstu_ = 0;
     bool kapaniyor_ = false;
     bool yuklendi_ = false;
     bool gosterilecek_ = false; // shown once the start-up is done

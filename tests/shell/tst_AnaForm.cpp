@@ -181,7 +181,7 @@ private slots:
     void aramaSatiriSecipEnUsteAlir()
     {
         AnaForm& f = Baslat();
-        Tikla(f.Tablar[1]);
+        Tikla(f.SekmeDugmeleri[1]);
         QCOMPARE(f.focusWidget(), f.BolgeselSayfa->SehirAra);
         Yaz(f.BolgeselSayfa->SehirAra, QStringLiteral("istanbul,türkiye"));
         ListBox* db = f.BolgeselSayfa->Db;
@@ -202,7 +202,7 @@ private slots:
     void listeKaydirmaCubugu()
     {
         AnaForm& f = Baslat();
-        Tikla(f.Tablar[1]);
+        Tikla(f.SekmeDugmeleri[1]);
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         ListBox* db = f.BolgeselSayfa->Db;
         Scroll* vs = db->VS();
@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(f.Mesaj()->Mesaj1Metni() + f.Mesaj()->KalanSure() + f.Mesaj()->Mesaj2Metni(),
                  QStringLiteral("Bu gece Mevlid Kandili Hayırlı olsun."));
         f.Menu()->tmDiniGunler->trigger();
-        QVERIFY(f.Programi().GosterilenSayfa() == 4 && f.Tablar[4]->CurrentEvent() == 1);
+        QVERIFY(f.Programi().GosterilenSayfa() == 4 && f.SekmeDugmeleri[4]->CurrentEvent() == 1);
         SayfaDiniGunler* s = f.DiniGunlerSayfasi;
         const DiniGunSatirlari::Satir& siradaki = s->Liste->Satirlar()[s->Liste->UstSatir() + 1];
         QCOMPARE(siradaki.Ad + " " + siradaki.Kalan, QStringLiteral("Mevlid Kandili Bu gece"));

@@ -4,7 +4,6 @@
 #include "locations/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/EkranIcinde.h"
-#include "platform/Twip.h"
 #include "platform/WebAdresleri.h"
 #include "platform/gui/SkinResmi.h"
 #include "platform/gui/YuvarlakSekil.h"
@@ -124,12 +123,12 @@ void EkleForm::KontrolleriKur()
     // The hidden list follows the shown one: the value is read at the shown position.
     connect(SESaatDilimi, &QComboBox::currentIndexChanged, SESaatDilimiData,
             &QComboBox::setCurrentIndex);
-    connect(BtnKaydet, &Buton::Click, this, &EkleForm::BtnKaydet_Click);
+    connect(BtnKaydet, &Buton::Click, this, &EkleForm::KaydetTiklandi);
     connect(BtnIptal, &Buton::Click, this, &EkleForm::Kapat);
     connect(BtnKapat, &Buton::Click, this, &EkleForm::Kapat);
 }
 
-void EkleForm::Form_Load()
+void EkleForm::IlkHaleGetir()
 {
     SEUlke->setText(KonumEkleme::VarsayilanUlke);
     SESehir->clear();
@@ -161,7 +160,7 @@ void EkleForm::Form_Load()
 void EkleForm::Ac()
 {
     if (!yuklu_)
-        Form_Load();
+        IlkHaleGetir();
     show();
     raise();
     activateWindow();
@@ -184,7 +183,7 @@ EkleGirdisi EkleForm::Girdi() const
     return g;
 }
 
-void EkleForm::BtnKaydet_Click()
+void EkleForm::KaydetTiklandi()
 {
     const EkleGirdisi g = Girdi();
     // A refused place leaves the dialog as it was, to be corrected; the main window has

@@ -151,7 +151,7 @@ void AnaForm::SayfaGoster(int sayfa, int ust)
     if (sayfa > 0)
         SayfalariKur();
     for (int i = 0; i < SayfaSayisi; ++i)
-        Tablar[i]->setCurrentEvent(i == sayfa ? 1 : 0);
+        SekmeDugmeleri[i]->setCurrentEvent(i == sayfa ? 1 : 0);
     for (int i = 0; i < SayfaSayisi; ++i) {
         if (i == sayfa) {
             Sayfalar[i]->move(0, ust);

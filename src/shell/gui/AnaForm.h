@@ -48,7 +48,7 @@ public:
     Buton* GAyarUstte;
     Buton* BtnKapat;
     Buton* BtnEzan;
-    std::array<Buton*, SayfaSayisi> Tablar;
+    std::array<Buton*, SayfaSayisi> SekmeDugmeleri;
     QWidget* SayfaAlani;
     std::array<QWidget*, SayfaSayisi> Sayfalar;
     Etiket* LUlke;

@@ -71,13 +71,13 @@ void AnaForm::KontrolleriKur()
                                                       "Dini Günler"};
     static const int soller[SayfaSayisi] = {4, 42, 80, 118, 156};
     for (int i = 0; i < SayfaSayisi; ++i) {
-        Tablar[i] = new Buton(this);
-        DugmeResimleri::Yukle(*Tablar[i], QString::fromLatin1(sekmeler[i]), 2);
-        Tablar[i]->setButtonEvents(1);
-        Tablar[i]->setCurrentEvent(i == 0 ? 1 : 0);
-        Tablar[i]->setGeometry(soller[i], 298, 38, 38);
-        Tablar[i]->setToolTip(QString::fromUtf8(ipuclari[i]));
-        connect(Tablar[i], &Buton::Click, this, [this, i] { program_.SayfaGoster(i); });
+        SekmeDugmeleri[i] = new Buton(this);
+        DugmeResimleri::Yukle(*SekmeDugmeleri[i], QString::fromLatin1(sekmeler[i]), 2);
+        SekmeDugmeleri[i]->setButtonEvents(1);
+        SekmeDugmeleri[i]->setCurrentEvent(i == 0 ? 1 : 0);
+        SekmeDugmeleri[i]->setGeometry(soller[i], 298, 38, 38);
+        SekmeDugmeleri[i]->setToolTip(QString::fromUtf8(ipuclari[i]));
+        connect(SekmeDugmeleri[i], &Buton::Click, this, [this, i] { program_.SayfaGoster(i); });
     }
 
     BtnEzan = new Buton(this);
