@@ -2,6 +2,11 @@
 
 namespace Cikis {
 
+::Hata Red(const QString& metin)
+{
+    return {metin, {}, HataliGirdi};
+}
+
 int Hata(QTextStream& err, const QString& mesaj, int kod)
 {
     QString satir = mesaj;

@@ -12,6 +12,8 @@ constexpr int Tamam = 0;
 constexpr int Bulunamadi = 1;
 constexpr int HataliGirdi = 2;
 
+// A refused input with its message, for Hata below: HataliGirdi.
+::Hata Red(const QString& metin);
 // Writes `mesaj` as one line on `err` and gives `kod`.
 int Hata(QTextStream& err, const QString& mesaj, int kod = HataliGirdi);
 // A failed operation's message as one line on `err`; its status: Bulunamadi when that is its
