@@ -13,7 +13,7 @@ ORVANEL_PACKAGES=(
 )
 if [ "${1:-}" = test ]; then
   ORVANEL_PACKAGES+=(
-    libgtest-dev libgmock-dev libbenchmark-dev clang-format
+    libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev clang-format
     xvfb xauth trayer openbox xdotool x11-utils imagemagick faketime dbus-daemon
     python3-icalendar poppler-utils lintian appstream
   )

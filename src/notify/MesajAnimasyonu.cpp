@@ -53,6 +53,24 @@ bool MesajAnimasyonu::Kucul()
     return true;
 }
 
+int MesajAnimasyonu::BuyumeAdimlari() const
+{
+    MesajAnimasyonu a = *this;
+    int n = 0;
+    while (a.Buyu())
+        ++n;
+    return n;
+}
+
+int MesajAnimasyonu::KuculmeAdimlari() const
+{
+    MesajAnimasyonu a = *this;
+    int n = 0;
+    while (a.Kucul())
+        ++n;
+    return n;
+}
+
 MesajAnimasyonu::Geometri MesajAnimasyonu::AdimGeometrisi() const
 {
     Geometri g;

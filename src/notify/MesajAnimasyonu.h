@@ -4,13 +4,13 @@
 #include <QRect>
 #include <QSize>
 
-// The popup's grow, hold and shrink arithmetic, in twips as the window system of the
-// original design measured it, with no widget behind it: MesajForm applies what this says.
+// The popup's grow and shrink arithmetic, in twips (the popup's layout and its placing rule are
+// stated in them), with no widget behind it: MesajForm applies what this says.
 //
 // W, the animation width, is the only animation state. Goster sets it to 2000; each grow
 // step adds four pixels (4 x TPPX) while W <= 2955, so at 15 twips per pixel W runs
-// 2060 .. 2960 over 16 steps and the 17th tick finds full size. Each shrink step takes four
-// pixels off while W >= 2000 (the last step reaches 1940) and the tick after that ends.
+// 2060 .. 2960 over 16 steps and the 17th finds full size. Each shrink step takes four
+// pixels off while W >= 2000 (the last step reaches 1940) and the one after that ends.
 class MesajAnimasyonu
 {
 public:
@@ -42,18 +42,22 @@ public:
     // from the screen's bottom, and -15 when no panel sits at the bottom.
     void EkranAyarla(const QRect& ekran, const QRect& kullanilabilir);
     int T() const { return t_; }
-    QRect Kullanilabilir() const { return alan_; }
 
     double W() const { return w_; }
+    // Where the popup's animation has brought W.
+    void setW(double w) { w_ = w; }
 
     // Goster's placing of the still transparent window: W = 2000, width 2000 and its
     // height, left against the present width, top 40 pixels above the screen's bottom.
     Geometri Baslat(double mevcutGenislik);
 
-    // One GosterTimer tick: false once full size is reached (nothing changes then).
+    // One grow step: false once full size is reached (nothing changes then).
     bool Buyu();
-    // One GizleTimer tick: false when the window should be made invisible.
+    // One shrink step: false when the window should be made invisible.
     bool Kucul();
+    // How many steps Buyu / Kucul take from the present W before they say stop.
+    int BuyumeAdimlari() const;
+    int KuculmeAdimlari() const;
 
     // The window for the present W: width W, height W / Oran, centred 110 pixels left of the
     // right edge, top = bottom - T - W / 1.3 + 25 pixels.

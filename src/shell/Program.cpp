@@ -180,7 +180,7 @@ void Program::PencereGosterildi()
     pencere_.HerZamanUstte(genel_.HerZamanUstte);
 }
 
-void Program::SayfaGoster(int index)
+void Program::SayfaAc(int index)
 {
     if (index < 0 || index >= SayfaSayisi)
         return;
@@ -296,7 +296,7 @@ void Program::BolgeKaydetTiklandi()
     // Refused input stays on the page to be corrected; the routine has said why.
     const auto red = bolgesel_.BolgeselAyarKaydet().Neden<BolgeselAyarlar::Red>();
     if (red != BolgeselAyarlar::Red::DakikaGecersiz && red != BolgeselAyarlar::Red::Yazilamadi)
-        SayfaGoster(0);
+        SayfaAc(0);
 }
 
 void Program::AyarKaydetTiklandi(const GenelAyarFormu& form)
@@ -305,7 +305,7 @@ void Program::AyarKaydetTiklandi(const GenelAyarFormu& form)
         Uyar(kayit.Hatasi().Baslik, kayit.Mesaj());
         return;
     }
-    SayfaGoster(0);
+    SayfaAc(0);
 }
 
 void Program::ListeAktifDegisti(int aktif)

@@ -130,7 +130,7 @@ public:
     SesCalar& Ses() { return ses_; }
 
     // AnaPencereHedefi.
-    void SayfaGoster(int index) override;
+    void SayfaAc(int index) override;
     void Goster() override;
     void Yenile() override;
     void SesiDurdur() override;

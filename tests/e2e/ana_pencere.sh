@@ -10,7 +10,8 @@ BASLIK='^Orvanel orvanel\.example\.org$'
 
 e2e_start
 LOG="$E2E_TMP/orvanel.log"
-"$PROGRAM" -startup >"$LOG" 2>&1 &
+# At a fixed moment far from any time: within a warning's lead the popup would cover the icon.
+FAKETIME="@2026-06-21 10:00:00" "${E2E_SAATTE[@]}" "$PROGRAM" -startup >"$LOG" 2>&1 &
 PID=$!
 E2E_PIDS+=($PID)
 

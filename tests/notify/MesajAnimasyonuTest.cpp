@@ -1,6 +1,7 @@
 // The popup's grow, hold and shrink arithmetic, on a 1920 x 1080 screen with a 40-pixel panel
 // along the bottom unless a test says otherwise.
 #include "notify/MesajAnimasyonu.h"
+#include "notify/AdimliAnimasyon.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,9 @@ TEST(MesajAnimasyonu, GrowsInSixteenStepsAndShrinksInSeventeen)
     for (int i = 1; i <= 17; ++i)
         buyume.push_back(20 * i), kuculme.push_back(320 - 20 * i);
     buyume.pop_back();
+    EXPECT_EQ(a.BuyumeAdimlari(), 16);
     EXPECT_EQ(Adimlar(a, &MesajAnimasyonu::Buyu), buyume);
+    EXPECT_EQ(a.KuculmeAdimlari(), 17);
     EXPECT_FALSE(a.Buyu());
     EXPECT_EQ(a.W(), 2960);
     EXPECT_EQ(Adimlar(a, &MesajAnimasyonu::Kucul), kuculme);
@@ -89,4 +92,32 @@ TEST(MesajAnimasyonu, PanelsScreensPointerAndParking)
         EXPECT_EQ(MesajAnimasyonu::ImlecUstunde({x, y}, pencere), ustunde != 0) << x << "," << y;
     EXPECT_EQ(MesajAnimasyonu::ParkYeri({0, 0, 1920, 1080}, {197, 116}),
               QRect(2118, 1197, 197, 116));
+}
+
+// The popup's growth and shrinking as animations: at each moment (ms) the value of W, whole
+// jumps of four pixels every 10 ms, the first at 10 ms; the last value held one more interval
+// (the texts come at 170 ms, the window goes at 180 ms), then the end. A run of no steps (a
+// window already below the start width) ends after one interval.
+TEST(MesajAnimasyonu, StepsAsAnAnimation)
+{
+    struct Durum
+    {
+        int bas, adim, adimSayisi, sure;
+        const char* degerler; // "ms:W ..."
+    };
+    const Durum durumlar[] = {
+        {2000, 60, 16, 170, "0:2000 9:2000 10:2060 19:2060 20:2120 150:2900 160:2960 170:2960"},
+        {2960, -60, 17, 180, "0:2960 10:2900 120:2240 170:1940 179:1940"},
+        {1940, -60, 0, 10, "0:1940 10:1940"},
+    };
+    for (const Durum& d : durumlar) {
+        AdimliAnimasyon a(10);
+        a.Kur(d.bas, d.adim, d.adimSayisi);
+        EXPECT_EQ(a.duration(), d.sure) << d.bas;
+        for (const QString& an : QString(d.degerler).split(' ')) {
+            a.setCurrentTime(an.section(':', 0, 0).toInt());
+            EXPECT_EQ(a.currentValue().toInt(), an.section(':', 1).toInt())
+                << d.bas << " " << an.toStdString();
+        }
+    }
 }

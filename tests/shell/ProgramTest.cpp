@@ -247,9 +247,9 @@ TEST_F(ProgramTest, ANotificationAreaThatComesLateGetsTheIcon)
 TEST_F(ProgramTest, APageSlidesIntoItsPlace)
 {
     Program& p = Baslat();
-    p.SayfaGoster(7);
+    p.SayfaAc(7);
     EXPECT_EQ(pencere_->Sayfa, -1);
-    p.SayfaGoster(3);
+    p.SayfaAc(3);
     EXPECT_EQ(pencere_->Sayfa, 3);
     EXPECT_TRUE(p.AniTimerAcik());
     while (p.AniTimerAcik())

@@ -8,10 +8,10 @@
 #include "controls/gui/Scroll.h"
 #include "engine/HicriTakvim.h"
 #include "locations/vkListItem.h"
-#include "notify/gui/MenuForm.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
 #include "notify/gui/QtTepsiSimgesi.h"
+#include "notify/gui/TepsiMenusu.h"
 #include "platform/AyarDeposu.h"
 #include "platform/QtSesKutuphanesi.h"
 #include "platform/XdgOturumAcmaKaydi.h"
@@ -141,7 +141,7 @@ private slots:
             Ayar("GorevSimge", simge);
             AnaForm& f = Baslat("-startup");
             QCOMPARE(f.isVisible(), *simge == '0');
-            f.Programi().SayfaGoster(2);
+            f.Programi().SayfaAc(2);
             emit f.TepsiSimge->Click();
             QVERIFY(f.isVisible() && f.Programi().GosterilenSayfa() == 0);
             QSignalSpy kapandi(&f.Programi(), &Program::Kapatildi);

@@ -8,7 +8,10 @@
 #include "platform/gui/QtZamanlayici.h"
 #include "platform/gui/SistemImleci.h"
 #include "platform/gui/SkinResmi.h"
+#include "platform/gui/Zamanlayici.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -56,6 +59,15 @@ QLabel* Etiket(QWidget* sahip, const QRect& yer, const QFont& yazi)
     return l;
 }
 
+// The popup is a notification to assistive technology (an alert that does not take the focus);
+// Qt gives a plain window otherwise.
+QAccessibleInterface* MesajErisimi(const QString&, QObject* nesne)
+{
+    if (auto* form = qobject_cast<MesajForm*>(nesne))
+        return new QAccessibleWidget(form, QAccessible::Notification);
+    return nullptr;
+}
+
 } // namespace
 
 MesajForm::MesajForm(AnaPencereHedefi* ana, ZamanlayiciKaynagi* zaman, ImlecKaynagi* imlec,
@@ -86,7 +98,7 @@ MesajForm::MesajForm(AnaPencereHedefi* ana, ZamanlayiciKaynagi* zaman, ImlecKayn
     BtnKapat->setPictureDown(SkinResmi::yukle(QStringLiteral("mesaj_kapat_down")));
     BtnKapat->setPictureOver(SkinResmi::yukle(QStringLiteral("mesaj_kapat_over")));
     BtnKapat->setToolTip(QStringLiteral("Kapat"));
-    connect(BtnKapat, &Buton::EventChange, this, [this](int&) { BtnKapat_EventChange(); });
+    connect(BtnKapat, &Buton::EventChange, this, [this](int&) { Gizle(); });
 
     Mesaj1 = Etiket(this, Mesaj1Yeri, YaziTipi(13, false));
     Sure = Etiket(this, SureYeri, YaziTipi(16, true));
@@ -94,15 +106,18 @@ MesajForm::MesajForm(AnaPencereHedefi* ana, ZamanlayiciKaynagi* zaman, ImlecKayn
     for (QLabel* l : {Mesaj1, Sure, Mesaj2})
         l->installEventFilter(this);
 
-    GosterTimer = kaynak.Yeni(this);
-    GosterTimer->setInterval(GosterAraligi);
-    connect(GosterTimer, &Zamanlayici::timeout, this, &MesajForm::GosterTimer_Timer);
-    BeklemeTimer = kaynak.Yeni(this);
-    BeklemeTimer->setInterval(BeklemeAraligi);
-    connect(BeklemeTimer, &Zamanlayici::timeout, this, &MesajForm::BeklemeTimer_Timer);
-    GizleTimer = kaynak.Yeni(this);
-    GizleTimer->setInterval(GizleAraligi);
-    connect(GizleTimer, &Zamanlayici::timeout, this, &MesajForm::GizleTimer_Timer);
+    buyume_ = new AdimliAnimasyon(AdimAraligi, this);
+    connect(buyume_, &QVariantAnimation::valueChanged, this, &MesajForm::adimla);
+    connect(buyume_, &QAbstractAnimation::finished, this, &MesajForm::buyumeBitti);
+    kuculme_ = new AdimliAnimasyon(AdimAraligi, this);
+    connect(kuculme_, &QVariantAnimation::valueChanged, this, &MesajForm::adimla);
+    connect(kuculme_, &QAbstractAnimation::finished, this, &MesajForm::kuculmeBitti);
+    bekleme_ = kaynak.Yeni(this);
+    bekleme_->setInterval(BeklemeSuresi);
+    connect(bekleme_, &Zamanlayici::timeout, this, &MesajForm::beklemeBitti);
+
+    static const bool erisimKuruldu = (QAccessible::installFactory(MesajErisimi), true);
+    Q_UNUSED(erisimKuruldu)
 
     sekilUygula(MesajAnimasyonu::BolgeBoyu(MesajAnimasyonu::TasarimGenislik),
                 MesajAnimasyonu::BolgeBoyu(MesajAnimasyonu::TasarimYukseklik));
@@ -150,10 +165,9 @@ void MesajForm::setMesajIcon(const QIcon& simge)
 void MesajForm::Goster(const QString& Mesaj1Metni, const QString& KalanSure,
                        const QString& Mesaj2Metni)
 {
-    // A warning arriving mid-animation starts over cleanly: a running hide or hold would
+    // A warning arriving mid-animation starts over cleanly: a running shrink or hold would
     // otherwise undo the growth step by step.
-    GizleTimer->stop();
-    BeklemeTimer->stop();
+    durdur();
 
     ekraniOku();
     const MesajAnimasyonu::Geometri g = anim_.Baslat(double(width()) * 15);
@@ -163,82 +177,86 @@ void MesajForm::Goster(const QString& Mesaj1Metni, const QString& KalanSure,
     metin_[1] = KalanSure;
     metin_[2] = Mesaj2Metni;
     metinleriYaz();
+    setAccessibleName(Cumle());
     SeffaflikUygula(0);
     durum_ = Durum::Buyuyor;
-    GosterTimer->start();
+    buyume_->Kur(static_cast<int>(anim_.W()), MesajAnimasyonu::Adim, anim_.BuyumeAdimlari());
+    buyume_->start();
 }
 
-void MesajForm::GosterTimer_Timer()
+QString MesajForm::Cumle() const
 {
-    if (!isVisible())
+    // The countdown's parts carry their own spaces ("15 Dakika " + " kaldı."): one between
+    // words is what a reader should hear.
+    return (metin_[0] + metin_[1] + metin_[2]).simplified();
+}
+
+void MesajForm::adimla(const QVariant& w)
+{
+    // The start value is where Goster or Gizle left the window: only the steps move it.
+    if (w.toInt() == static_cast<int>(anim_.W()))
+        return;
+    if (!isVisible()) {
         show();
-    update();
-    if (anim_.Buyu()) {
-        adimiUygula();
-        return;
+        QAccessibleEvent duyuru(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&duyuru);
     }
-    BtnKapat->show();
-    GosterTimer->stop();
-    Mesaj1->show();
-    Sure->show();
-    Mesaj2->show();
-    durum_ = Durum::Bekliyor;
-    BeklemeTimer->start();
+    update();
+    anim_.setW(w.toInt());
+    setGeometry(anim_.AdimPikseli());
+    const MesajAnimasyonu::Geometri g = anim_.AdimGeometrisi();
+    sekilUygula(g.BolgeGenisligi, g.BolgeYuksekligi);
+    SeffaflikUygula(anim_.Alfa());
 }
 
-void MesajForm::BeklemeTimer_Timer()
+void MesajForm::buyumeBitti()
 {
-    if (MesajAnimasyonu::ImlecUstunde(imlec_->Konum(), geometry())) {
-        // Another whole hold while the pointer rests on the popup.
-        BeklemeTimer->stop();
-        BeklemeTimer->start();
-        return;
-    }
-    BeklemeTimer->stop();
-    Gizle();
+    icerigiGoster(true);
+    durum_ = Durum::Bekliyor;
+    bekleme_->start();
+}
+
+void MesajForm::beklemeBitti()
+{
+    bekleme_->stop();
+    // Another whole hold while the pointer rests on the popup.
+    if (MesajAnimasyonu::ImlecUstunde(imlec_->Konum(), geometry()))
+        bekleme_->start();
+    else
+        Gizle();
 }
 
 void MesajForm::Gizle()
 {
+    durdur();
     icerigiGoster(false);
     durum_ = Durum::Kuculuyor;
-    GizleTimer->start();
+    kuculme_->Kur(static_cast<int>(anim_.W()), -MesajAnimasyonu::Adim, anim_.KuculmeAdimlari());
+    kuculme_->start();
 }
 
-void MesajForm::GizleTimer_Timer()
+void MesajForm::kuculmeBitti()
 {
-    if (anim_.Kucul()) {
-        adimiUygula();
-        return;
-    }
-    GizleTimer->stop();
     hide();
     durum_ = Durum::Gizli;
 }
 
-void MesajForm::BtnKapat_EventChange()
+void MesajForm::metinTiklandi()
 {
-    BeklemeTimer->stop();
-    Gizle();
-}
-
-void MesajForm::MetinTiklandi()
-{
-    BeklemeTimer->stop();
     Gizle();
     if (ana_) {
-        ana_->SayfaGoster(0);
+        ana_->SayfaAc(0);
         ana_->Goster();
         ana_->Yenile();
     }
 }
 
-void MesajForm::adimiUygula()
+void MesajForm::durdur()
 {
-    setGeometry(anim_.AdimPikseli());
-    const MesajAnimasyonu::Geometri g = anim_.AdimGeometrisi();
-    sekilUygula(g.BolgeGenisligi, g.BolgeYuksekligi);
-    SeffaflikUygula(anim_.Alfa());
+    // Stopping emits no finished: nothing of the stopped run follows.
+    buyume_->stop();
+    kuculme_->stop();
+    bekleme_->stop();
 }
 
 void MesajForm::sekilUygula(int bolgeGenisligi, int bolgeYuksekligi)
@@ -285,9 +303,7 @@ void MesajForm::metinleriYaz()
 
 void MesajForm::closeEvent(QCloseEvent* e)
 {
-    GosterTimer->stop();
-    BeklemeTimer->stop();
-    GizleTimer->stop();
+    durdur();
     QWidget::closeEvent(e);
 }
 
@@ -306,7 +322,7 @@ bool MesajForm::eventFilter(QObject* nesne, QEvent* olay)
         auto* etiket = static_cast<QLabel*>(nesne);
         if (fare->button() == Qt::LeftButton &&
             etiket->rect().contains(fare->position().toPoint())) {
-            MetinTiklandi();
+            metinTiklandi();
             return true;
         }
     }

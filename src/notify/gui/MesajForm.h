@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notify/AdimliAnimasyon.h"
 #include "notify/MesajAnimasyonu.h"
 
 #include <QIcon>
@@ -20,9 +21,13 @@ class ZamanlayiciKaynagi;
 // fades out. One instance serves the whole program; the main window creates it at start,
 // parks it and keeps it until the end.
 //
-// The step arithmetic is MesajAnimasyonu's; this window only applies it. States: parked
-// (never shown yet) -> Goster -> growing (GosterTimer) -> held (BeklemeTimer) -> shrinking
-// (GizleTimer) -> hidden -> Goster ...
+// The step arithmetic is MesajAnimasyonu's; two stepped animations move its W (four pixels
+// every 10 ms) and this window applies each step: place, rounded shape and opacity, which
+// follows from W. States: parked (never shown yet) -> Goster -> growing -> held (the hold
+// timer) -> shrinking -> hidden -> Goster ...
+//
+// For a screen reader the popup is a notification whose name is its three texts as one
+// sentence, announced when it appears; it never takes the focus.
 class MesajForm : public QWidget
 {
     Q_OBJECT
@@ -36,21 +41,18 @@ public:
         Gizli
     };
 
-    static constexpr int GosterAraligi = 10;    // ms, one grow step
-    static constexpr int BeklemeAraligi = 8000; // ms, the hold
-    static constexpr int GizleAraligi = 10;     // ms, one shrink step
+    static constexpr int AdimAraligi = 10;     // ms, one grow or shrink step
+    static constexpr int BeklemeSuresi = 8000; // ms, the hold
 
-    // Without sources the popup uses real timers and the real pointer. `ana` may be given
-    // later (the main window may be built after the popup).
+    // Without sources the popup uses a real hold timer and the real pointer; without `ana` a
+    // click on a text only hides it.
     explicit MesajForm(AnaPencereHedefi* ana = nullptr, ZamanlayiciKaynagi* zaman = nullptr,
                        ImlecKaynagi* imlec = nullptr, QWidget* parent = nullptr);
     ~MesajForm() override;
 
-    void setAnaPencere(AnaPencereHedefi* ana) { ana_ = ana; }
-
     // Shows the warning: the three texts go unchanged into Mesaj1, Sure and Mesaj2, and the
     // growth starts from W = 2000. A popup still growing, held or shrinking is taken back
-    // to the start (its hold and hide stopped) and grows again with the new texts.
+    // to the start (its hold and shrinking stopped) and grows again with the new texts.
     void Goster(const QString& Mesaj1Metni, const QString& KalanSure, const QString& Mesaj2Metni);
     // Hides the texts and the close button and starts shrinking from where the window is.
     void Gizle();
@@ -65,13 +67,14 @@ public:
     void EkranSabitle(const QRect& ekran, const QRect& kullanilabilir);
 
     Durum durum() const { return durum_; }
-    const MesajAnimasyonu& Animasyon() const { return anim_; }
     // The last alpha applied (0..255); values outside that range are never applied.
     int Alfa() const { return alfa_; }
     // The texts as given (the labels may show them shortened to fit).
     QString Mesaj1Metni() const { return metin_[0]; }
     QString KalanSure() const { return metin_[1]; }
     QString Mesaj2Metni() const { return metin_[2]; }
+    // The three texts as one sentence, as a screen reader reads the popup.
+    QString Cumle() const;
 
     // The controls, for the general settings (MesajIcon) and for tests.
     QLabel* BgImage = nullptr;
@@ -80,9 +83,6 @@ public:
     QLabel* Mesaj1 = nullptr;
     QLabel* Sure = nullptr;
     QLabel* Mesaj2 = nullptr;
-    Zamanlayici* GosterTimer = nullptr;
-    Zamanlayici* BeklemeTimer = nullptr;
-    Zamanlayici* GizleTimer = nullptr;
 
 signals:
     // The popup's region changed: width and height in pixels as given to the shape.
@@ -90,19 +90,19 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
-    // Unloading: every timer stops and the window goes.
+    // Closing stops the animations and the hold.
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* nesne, QEvent* olay) override;
 
 private:
-    void GosterTimer_Timer();
-    void BeklemeTimer_Timer();
-    void GizleTimer_Timer();
-    void BtnKapat_EventChange();
-    void MetinTiklandi();
+    void adimla(const QVariant& w);
+    void buyumeBitti();
+    void beklemeBitti();
+    void kuculmeBitti();
+    void metinTiklandi();
+    void durdur();
 
     void ekraniOku();
-    void adimiUygula();
     void sekilUygula(int bolgeGenisligi, int bolgeYuksekligi);
     // Alpha 0..255 becomes the window's opacity; any other value leaves it as it is.
     void SeffaflikUygula(int alfa);
@@ -112,6 +112,9 @@ private:
     AnaPencereHedefi* ana_ = nullptr;
     ImlecKaynagi* imlec_;
     MesajAnimasyonu anim_;
+    AdimliAnimasyon* buyume_;
+    AdimliAnimasyon* kuculme_;
+    Zamanlayici* bekleme_;
     Durum durum_ = Durum::Park;
     int alfa_ = 255;
     QString metin_[3];

@@ -4,14 +4,17 @@
 #include "platform/gui/SkinResmi.h"
 
 #include <QCoreApplication>
-#include <QWidget>
 
 NotifyIcon::NotifyIcon(QObject* parent, TepsiSimgesi* alan)
     : QObject(parent), alan_(alan ? alan : new QtTepsiSimgesi(this)),
       icon_(SkinResmi::programSimgesi())
 {
     alan_->SimgeAyarla(icon_);
-    connect(alan_, &TepsiSimgesi::Etkinlesti, this, &NotifyIcon::etkinlesti);
+    connect(alan_, &TepsiSimgesi::Etkinlesti, this,
+            [this](QSystemTrayIcon::ActivationReason neden) {
+                if (neden == QSystemTrayIcon::Trigger)
+                    emit Click();
+            });
     connect(alan_, &TepsiSimgesi::BalonTiklandi, this, &NotifyIcon::BalloonClick);
     // The icon goes with the program even when the main window never runs its end handling.
     if (QCoreApplication* app = QCoreApplication::instance())
@@ -68,81 +71,40 @@ void NotifyIcon::Hide()
     shown_ = false;
 }
 
-void NotifyIcon::BalloonShow(const QString& Title, const QString& Text, int BalloonIcon,
-                             const QIcon& UserIcon)
+void NotifyIcon::setContextMenu(QMenu* menu)
+{
+    alan_->MenuAyarla(menu);
+}
+
+void NotifyIcon::BalloonShow(const QString& baslik, const QString& metin, int tur,
+                             const QIcon& ozelSimge)
 {
     if (!shown_)
         return;
-    QSystemTrayIcon::MessageIcon tur = QSystemTrayIcon::NoIcon;
+    QSystemTrayIcon::MessageIcon simge = QSystemTrayIcon::NoIcon;
     QIcon ozel;
-    switch (BalloonIcon) {
+    switch (tur) {
     case BalonBilgi:
-        tur = QSystemTrayIcon::Information;
+        simge = QSystemTrayIcon::Information;
         break;
     case BalonUyari:
-        tur = QSystemTrayIcon::Warning;
+        simge = QSystemTrayIcon::Warning;
         break;
     case BalonHata:
-        tur = QSystemTrayIcon::Critical;
+        simge = QSystemTrayIcon::Critical;
         break;
     case BalonKullanici:
-        ozel = UserIcon;
+        ozel = ozelSimge;
         break;
     default:
         break;
     }
     // The tray keeps its own icon: only the balloon shows the caller's.
-    alan_->BalonGoster(Kes(Title, BaslikSiniri), Kes(Text, MetinSiniri), tur, ozel);
+    alan_->BalonGoster(Kes(baslik, BaslikSiniri), Kes(metin, MetinSiniri), simge, ozel);
 }
 
 void NotifyIcon::BalloonHide()
 {
     if (shown_)
         alan_->BalonKaldir();
-}
-
-void NotifyIcon::MinimizeToTray(QWidget* Form)
-{
-    tutulanForm_ = Form;
-    Show();
-    if (Form)
-        Form->hide();
-}
-
-void NotifyIcon::Restore(bool HideIcon)
-{
-    if (!tutulanForm_)
-        return;
-    if (HideIcon)
-        Hide();
-    QWidget* form = tutulanForm_;
-    form->setWindowState(form->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    SetForeground(form);
-    form->show();
-    tutulanForm_.clear();
-}
-
-void NotifyIcon::SetForeground(QWidget* Form)
-{
-    if (!Form)
-        return;
-    Form->raise();
-    Form->activateWindow();
-}
-
-void NotifyIcon::etkinlesti(QSystemTrayIcon::ActivationReason neden)
-{
-    switch (neden) {
-    case QSystemTrayIcon::Trigger:
-        emit Click();
-        break;
-    case QSystemTrayIcon::DoubleClick:
-        emit DblClick();
-        break;
-    case QSystemTrayIcon::Context:
-        emit ContextMenu();
-        break;
-    default: // the middle button has no event
-        break;
-    }
 }

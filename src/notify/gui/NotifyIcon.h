@@ -2,16 +2,15 @@
 
 #include <QIcon>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QSystemTrayIcon>
 
-class QWidget;
+class QMenu;
 class TepsiSimgesi;
 
-// The program's icon in the notification area, with its tooltip, balloons and the five
-// mouse events the main window answers. The icon never outlives the program: it is removed
-// by Hide, when this object is destroyed, and when the application is about to quit.
+// The program's icon in the notification area, with its tooltip, its context menu, balloons
+// and the user's clicks. The icon never outlives the program: it is removed by Hide, when
+// this object is destroyed, and when the application is about to quit.
 //
 // Where the desktop has no notification area, Show leaves Shown false, so the program can
 // keep its window reachable instead of hiding into an icon nobody sees.
@@ -45,21 +44,18 @@ public:
     QString ToolTip() const { return toolTip_; }
     void setToolTip(const QString& ipucu);
 
+    // The menu the icon pops up on a right click (or that the desktop shows for it); the
+    // caller keeps it.
+    void setContextMenu(QMenu* menu);
+
     // Takes down a balloon of the icon (only while shown).
     void BalloonHide();
     // A balloon (only while shown): title cut to 63 characters, text to 255; kinds 0..4 as
-    // above, 4 with `UserIcon`. Other kinds show no icon.
-    void BalloonShow(const QString& Title, const QString& Text, int BalloonIcon,
-                     const QIcon& UserIcon = QIcon());
+    // above, 4 with `ozelSimge`. Other kinds show no icon.
+    void BalloonShow(const QString& baslik, const QString& metin, int tur,
+                     const QIcon& ozelSimge = QIcon());
     // Removes the icon (only while shown).
     void Hide();
-    // Holds on to the form, shows the icon, hides the form.
-    void MinimizeToTray(QWidget* Form);
-    // Undoes MinimizeToTray: optionally removes the icon, then brings the held form back in
-    // its normal state to the front. Nothing without a held form.
-    void Restore(bool HideIcon);
-    // Brings the form's window to the front and gives it the focus.
-    void SetForeground(QWidget* Form);
     // Adds the icon, when there is a notification area.
     void Show();
     // Whether the desktop has a notification area now (it may come after the program).
@@ -69,25 +65,15 @@ public:
     static QString Kes(const QString& metin, int n);
 
 signals:
-    // Left double-click. (Qt reports no keyboard select of the icon separately.)
-    void DblClick();
     // The user clicked the balloon itself.
     void BalloonClick();
-    // The balloon timed out or was closed. Qt reports neither, so no platform raises it
-    // through QSystemTrayIcon; it is kept for the interface's users.
-    void BalloonDismissed();
-    // Left click (Qt's Trigger; the clicks of a double-click raise it too).
+    // Left click (Qt's Trigger; the clicks of a double-click raise it too, so a double click
+    // needs nothing of its own). The icon opens its context menu itself.
     void Click();
-    // Right click or the context-menu key. Hosts that draw the menu themselves
-    // (StatusNotifierItem without Activate support) may deliver none.
-    void ContextMenu();
 
 private:
-    void etkinlesti(QSystemTrayIcon::ActivationReason neden);
-
     TepsiSimgesi* alan_;
     QIcon icon_;
     QString toolTip_;
     bool shown_ = false;
-    QPointer<QWidget> tutulanForm_;
 };

@@ -59,6 +59,11 @@ void QtTepsiSimgesi::Goster(bool goster)
     simge_.setVisible(goster);
 }
 
+void QtTepsiSimgesi::MenuAyarla(QMenu* menu)
+{
+    simge_.setContextMenu(menu);
+}
+
 void QtTepsiSimgesi::BalonGoster(const QString& baslik, const QString& metin,
                                  QSystemTrayIcon::MessageIcon tur, const QIcon& ozel)
 {

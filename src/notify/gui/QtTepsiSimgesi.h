@@ -17,6 +17,7 @@ public:
     void SimgeAyarla(const QIcon& simge) override;
     void IpucuAyarla(const QString& ipucu) override;
     void Goster(bool goster) override;
+    void MenuAyarla(QMenu* menu) override;
     void BalonGoster(const QString& baslik, const QString& metin, QSystemTrayIcon::MessageIcon tur,
                      const QIcon& ozel) override;
     void BalonKaldir() override;

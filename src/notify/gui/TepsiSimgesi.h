@@ -5,8 +5,10 @@
 #include <QString>
 #include <QSystemTrayIcon>
 
-// The notification area as NotifyIcon uses it: one icon with a tooltip, balloons, and the
-// user's clicks. QtTepsiSimgesi is the real one; tests give NotifyIcon a recording fake.
+class QMenu;
+
+// The notification area as NotifyIcon uses it: one icon with a tooltip, a menu, balloons, and
+// the user's clicks. QtTepsiSimgesi is the real one; tests give NotifyIcon a recording fake.
 class TepsiSimgesi : public QObject
 {
     Q_OBJECT
@@ -19,6 +21,8 @@ public:
     virtual void IpucuAyarla(const QString& ipucu) = 0;
     // Adds (true) or removes (false) the icon.
     virtual void Goster(bool goster) = 0;
+    // The menu the icon shows on a right click; the caller keeps it.
+    virtual void MenuAyarla(QMenu* menu) = 0;
     // A balloon with the given icon: a standard kind, or `ozel` when it is not null. It stays
     // as long as the desktop keeps notifications (the shortest it allows).
     virtual void BalonGoster(const QString& baslik, const QString& metin,

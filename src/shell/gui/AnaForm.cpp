@@ -5,9 +5,9 @@
 #include "engine/TarihSecimi.h"
 #include "engine/VakitSonucu.h"
 #include "locations/gui/EkleForm.h"
-#include "notify/gui/MenuForm.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
+#include "notify/gui/TepsiMenusu.h"
 #include "platform/gui/SkinResmi.h"
 #include "platform/gui/YuvarlakSekil.h"
 #include "shell/gui/DugmeResimleri.h"
@@ -398,7 +398,7 @@ void AnaForm::TarihCercevesiniAc()
 {
     // The panel lives on page 0: from another page, that page comes first.
     if (program_.GosterilenSayfa() != 0)
-        program_.SayfaGoster(0);
+        program_.SayfaAc(0);
     SayfaVakitler* s = VakitlerSayfasi;
     if (s->TarihCercevesiKur()) {
         connect(s->BtnTarihSec, &Buton::Click, this, &AnaForm::TarihSecildi);

@@ -15,7 +15,6 @@
 
 class Buton;
 class EkleForm;
-class MenuForm;
 class MesajForm;
 class NotifyIcon;
 class Etiket;
@@ -25,6 +24,7 @@ class SayfaDiniGunler;
 class SayfaGenel;
 class SayfaHakkinda;
 class SayfaVakitler;
+class TepsiMenusu;
 
 // The main window: a 242 x 341 frameless, picture-skinned window with the title strip, the
 // place and date panel, the page area with five pages and the tab buttons. It builds and
@@ -63,10 +63,10 @@ public:
     SayfaHakkinda* HakkindaSayfasi = nullptr;
     SayfaDiniGunler* DiniGunlerSayfasi = nullptr;
 
-    // The notification-area icon.
+    // The notification-area icon and its menu.
     NotifyIcon* TepsiSimge;
-    // The popup and the tray menu, built after the first frame or when first needed.
-    MenuForm* Menu();
+    TepsiMenusu* Menu() const { return menu_.get(); }
+    // The popup, built after the first frame or when first needed.
     MesajForm* Mesaj();
     // The add-location dialog, opened by BtnSehirEkle; made on its first opening (null before),
     // as most runs never add a place.
@@ -162,6 +162,6 @@ private:
     QPixmap arkaplan_;
     // Top-level windows of their own, unloaded with the program.
     std::unique_ptr<MesajForm> mesajForm_;
-    std::unique_ptr<MenuForm> menu_;
+    std::unique_ptr<TepsiMenusu> menu_;
     std::unique_ptr<EkleForm> ekleForm_;
 };

@@ -4,9 +4,9 @@
 #include "controls/gui/Buton.h"
 #include "controls/gui/ListBox.h"
 #include "locations/gui/EkleForm.h"
-#include "notify/gui/MenuForm.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
+#include "notify/gui/TepsiMenusu.h"
 #include "platform/WebAdresleri.h"
 #include "shell/gui/DugmeResimleri.h"
 #include "shell/gui/Etiket.h"
@@ -16,7 +16,6 @@
 #include "shell/gui/SayfaHakkinda.h"
 #include "shell/gui/SayfaVakitler.h"
 
-#include <QCursor>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -77,7 +76,7 @@ void AnaForm::KontrolleriKur()
         SekmeDugmeleri[i]->setCurrentEvent(i == 0 ? 1 : 0);
         SekmeDugmeleri[i]->setGeometry(soller[i], 298, 38, 38);
         SekmeDugmeleri[i]->setToolTip(QString::fromUtf8(ipuclari[i]));
-        connect(SekmeDugmeleri[i], &Buton::Click, this, [this, i] { program_.SayfaGoster(i); });
+        connect(SekmeDugmeleri[i], &Buton::Click, this, [this, i] { program_.SayfaAc(i); });
     }
 
     BtnEzan = new Buton(this);
@@ -96,8 +95,8 @@ void AnaForm::KontrolleriBagla()
     connect(BtnEzan, &Buton::Click, this,
             [this] { program_.EzanTiklandi(BtnEzan->ButtonEvents()); });
 
-    connect(LUlke, &Etiket::Tiklandi, this, [this] { program_.SayfaGoster(1); });
-    connect(LSehir, &Etiket::Tiklandi, this, [this] { program_.SayfaGoster(1); });
+    connect(LUlke, &Etiket::Tiklandi, this, [this] { program_.SayfaAc(1); });
+    connect(LSehir, &Etiket::Tiklandi, this, [this] { program_.SayfaAc(1); });
     connect(LTMiladi, &Etiket::Tiklandi, this, &AnaForm::TarihCercevesiniAc);
     connect(LTHicri, &Etiket::Tiklandi, this, &AnaForm::TarihCercevesiniAc);
 }
@@ -107,16 +106,13 @@ void AnaForm::TepsiyiKur()
     TepsiSimge = new NotifyIcon(this, b_.Tepsi);
     TepsiSimge->setToolTip(Program::Baslik());
     connect(TepsiSimge, &NotifyIcon::Click, this, [this] {
-        program_.SayfaGoster(0);
+        program_.SayfaAc(0);
         program_.Goster();
     });
-    // The window hides itself by visibility and is never held by the icon, so this shows
-    // nothing by itself; the clicks of the double-click already did.
-    connect(TepsiSimge, &NotifyIcon::DblClick, this, [this] { TepsiSimge->Restore(true); });
-    connect(TepsiSimge, &NotifyIcon::ContextMenu, this, [this] {
-        TepsiSimge->SetForeground(this);
-        Menu()->Ac(QCursor::pos());
-    });
+    // A double click needs nothing more: its clicks have shown the window. The icon pops its
+    // menu up itself.
+    menu_ = std::make_unique<TepsiMenusu>(program_);
+    TepsiSimge->setContextMenu(menu_->Menu());
 }
 
 void AnaForm::BildirimPencereleriniKur()
@@ -124,17 +120,10 @@ void AnaForm::BildirimPencereleriniKur()
     if (mesajForm_)
         return;
     mesajForm_ = std::make_unique<MesajForm>(&program_);
-    menu_ = std::make_unique<MenuForm>(program_);
     menu_->setMesajForm(mesajForm_.get());
     mesajForm_->setMesajIcon(secilenSimge_);
     mesajForm_->Park();
     connect(this, &AnaForm::UyariIstendi, mesajForm_.get(), &MesajForm::Goster);
-}
-
-MenuForm* AnaForm::Menu()
-{
-    BildirimPencereleriniKur();
-    return menu_.get();
 }
 
 MesajForm* AnaForm::Mesaj()
