@@ -7,6 +7,8 @@
 
 #include "engine/HicriTakvim.h"
 #include "engine/VakitSonucu.h"
+#include "locations/KonumDosyasi.h"
+#include "locations/KonumEkleme.h"
 #include "locations/KonumListesi.h"
 #include "platform/AyarDeposu.h"
 #include "platform/QtSesKutuphanesi.h"
@@ -302,6 +304,34 @@ TEST_F(ProgramTest, AnUnreadableLineOfDataDbIsMentioned)
     EXPECT_TRUE(pencere_->Kutular[0].startsWith("Uyarı: 'Data.db' dosyasının 1 satırı okunamadı"))
         << pencere_->Kutular[0].toStdString();
     EXPECT_GT(pencere_->Konumlar.Count(), 1000);
+}
+
+// A place added from the dialog lands at the end of data.db and becomes the active row and
+// the chosen place; with data.db gone meanwhile the program says so with its stop box and
+// ends, as at start.
+TEST_F(ProgramTest, APlaceAddedFromTheDialog)
+{
+    Program& p = Baslat();
+    const int satirlar = pencere_->Konumlar.Count();
+    ASSERT_TRUE(p.KonumEkle({"Türkiye", "Orvanel Köyü", 16, "41,18", "29,61"}))
+        << pencere_->Kutular.join(u'|').toStdString();
+    EXPECT_EQ(pencere_->Konumlar.Count(), satirlar + 1);
+    EXPECT_EQ(pencere_->Aktif, satirlar + 1);
+    EXPECT_EQ(p.Bolgesel().Konum.Sehir, QStringLiteral("Orvanel Köyü"));
+    QVector<KonumKaydi> kayitlar;
+    ASSERT_TRUE(KonumDosyasi(klasor_.path()).DosyadanOku(kayitlar));
+    EXPECT_EQ(kayitlar.size(), satirlar + 1);
+    EXPECT_EQ(kayitlar.last().Sehir, QStringLiteral("Orvanel Köyü"));
+    EXPECT_TRUE(pencere_->Kutular.isEmpty()) << pencere_->Kutular.join('|').toStdString();
+
+    QSignalSpy kapandi(&p, &Program::Kapatildi);
+    ASSERT_TRUE(QFile::remove(klasor_.filePath("data.db")));
+    EXPECT_FALSE(p.KonumEkle({"Türkiye", "Orvanel Yaylası", 16, "41,24", "29,02"}));
+    EXPECT_EQ(pencere_->Kutular,
+              QStringList{QString::fromUtf8(DosyaBulunamadiMesaji.Baslik) + ": " +
+                          QString::fromUtf8(DosyaBulunamadiMesaji.Metin)});
+    EXPECT_EQ(kapandi.count(), 1);
+    EXPECT_TRUE(pencere_->Kapali);
 }
 
 #ifndef Q_OS_WIN // (Windows keeps the settings in the registry, which a test cannot lock)
