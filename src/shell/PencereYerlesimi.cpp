@@ -24,6 +24,11 @@ QPoint BaslangicKonumu(QSize ekran, const QRect& serbest, QSize pencere,
     return konum;
 }
 
+int KaydirmaPikseli(int ust)
+{
+    return Twip::PikselY(ust);
+}
+
 KaydirmaAdimi Kaydir(int ust)
 {
     const int adim = static_cast<int>(CifteYuvarla(ust / 5.0));

@@ -32,5 +32,7 @@ KaydirmaAdimi Kaydir(int ust);
 
 // Start offset of a slide, twips below the resting place.
 constexpr int KaydirmaBaslangici = 1000;
+// Where the page stands at slide offset `ust`, in pixels below its resting place.
+int KaydirmaPikseli(int ust);
 
 } // namespace PencereYerlesimi

@@ -4,7 +4,6 @@
 #include "engine/TarihSecimi.h"
 #include "locations/clsFastCollection.h"
 #include "platform/Saat.h"
-#include "platform/Twip.h"
 #include "platform/WebAdresleri.h"
 #include "platform/YazSaatiKaynagi.h"
 #include "shell/AnaFormHedefi.h"
@@ -186,7 +185,7 @@ void Program::SayfaAc(int index)
         return;
     sayfaUstu_ = PencereYerlesimi::KaydirmaBaslangici;
     gosterilenSayfa_ = index;
-    pencere_.SayfaGoster(index, Twip::PikselY(sayfaUstu_));
+    pencere_.SayfaGoster(index, PencereYerlesimi::KaydirmaPikseli(sayfaUstu_));
     aniTimer_.start();
     if (index == 4)
         DiniGunleriGoster();
@@ -196,7 +195,7 @@ void Program::AniTimerTick()
 {
     const PencereYerlesimi::KaydirmaAdimi adim = PencereYerlesimi::Kaydir(sayfaUstu_);
     sayfaUstu_ = adim.Ust;
-    pencere_.SayfaKaydir(gosterilenSayfa_, Twip::PikselY(sayfaUstu_));
+    pencere_.SayfaKaydir(gosterilenSayfa_, PencereYerlesimi::KaydirmaPikseli(sayfaUstu_));
     if (!adim.DevamEder)
         aniTimer_.stop();
 }
