@@ -16,6 +16,7 @@ if [ "${1:-}" = test ]; then
     libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev clang-format
     xvfb xauth trayer openbox xdotool x11-utils imagemagick faketime dbus-daemon
     python3-icalendar poppler-utils lintian appstream
+    python3-pyatspi at-spi2-core dbus qt6ct
   )
 fi
 

@@ -104,16 +104,16 @@ KontrolVitrini::KontrolVitrini(QWidget* parent) : QWidget(parent)
         return izgara;
     };
     butonBolumu(bolum(QStringLiteral("Buton: resim takımları ve durumları")));
-    ozelBolum(bolum(QStringLiteral("Buton: maske, resimsiz, eksik takım, geçersiz resim")));
+    ozelBolum(bolum(QStringLiteral("Buton: maske, resimsiz, eksik takım")));
     scrollBolumu(bolum(QStringLiteral("Scroll")));
     listeBolumu(bolum(QStringLiteral("ListBox")));
     canliBolum(bolum(QStringLiteral("Canlı: fareyle deneyin")));
     dikey->addStretch(1);
 }
 
-Buton* KontrolVitrini::skinButon(const QString& ad, ZamanlayiciKaynagi* zaman)
+Buton* KontrolVitrini::skinButon(const QString& ad)
 {
-    auto* b = new Buton(this, nullptr, zaman);
+    auto* b = new Buton(this);
     const auto resim = [&](const QString& takim, const char* durum) {
         return Resim(SkinResmi::yukle(ad + takim + QLatin1String(durum)));
     };
@@ -134,7 +134,7 @@ Buton* KontrolVitrini::skinButon(const QString& ad, ZamanlayiciKaynagi* zaman)
 
 Buton* KontrolVitrini::ornekButon(const QString& ad, int takim, Durum durum, bool secili)
 {
-    Buton* b = skinButon(ad, &durgun_);
+    Buton* b = skinButon(ad);
     b->setPictureDisabled(Soluk(SkinResmi::yukle(ad + QStringLiteral("_normal"))));
     b->setCurrentEvent(takim);
     b->setSelected(secili);
@@ -202,7 +202,7 @@ void KontrolVitrini::ozelBolum(QGridLayout* izgara)
     };
 
     const auto yeni = [this] {
-        auto* b = new Buton(this, nullptr, &durgun_);
+        auto* b = new Buton(this);
         b->setForeColor(YaziRengi);
         return b;
     };
@@ -230,24 +230,6 @@ void KontrolVitrini::ozelBolum(QGridLayout* izgara)
     Buton* eksik = ornekButon(QStringLiteral("kaydet"), 2, Durum::Uzerinde);
     eksik->setText(QStringLiteral("Kaydet"));
     koy(eksik, QStringLiteral("Takım 2 yok: PictureNormal"));
-
-    hataliButon_ = yeni();
-    hataliButon_->setFixedSize(72, 22);
-    hataliButon_->setPictureNormal(Resim::Gecersiz());
-    hataliButon_->setText(QStringLiteral("Kaydet"));
-    hataliButon_->setUseMaskColor(true);
-    hataliButon_->setButtonColor(AcikYesil);
-    hataMetni_ = Etiket(QStringLiteral("Geçersiz resim: hata bekleniyor"), this);
-    hataMetni_->setMinimumWidth(hataMetni_->fontMetrics().horizontalAdvance(
-                                    QStringLiteral("Hata 481 (Buton): Geçersiz resim")) +
-                                4);
-    connect(hataliButon_, &Buton::Hata, this,
-            [this](int numara, const QString& kaynak, const QString& aciklama) {
-                hataMetni_->setText(
-                    QStringLiteral("Hata %1 (%2): %3").arg(numara).arg(kaynak, aciklama));
-            });
-    izgara->addWidget(hataliButon_, 0, sutun, Qt::AlignCenter);
-    izgara->addWidget(hataMetni_, 1, sutun, Qt::AlignCenter);
 }
 
 Scroll* KontrolVitrini::skinScroll(ZamanlayiciKaynagi* zaman)
@@ -440,21 +422,21 @@ void KontrolVitrini::canliBolum(QGridLayout* izgara)
         canliOlay_->setText(QStringLiteral("Olay: ") + metin);
     };
 
-    Buton* kaydet = skinButon(QStringLiteral("kaydet"), nullptr);
+    Buton* kaydet = skinButon(QStringLiteral("kaydet"));
     kaydet->setText(QStringLiteral("Kaydet"));
-    connect(kaydet, &Buton::Click, this, [olay] { olay(QStringLiteral("Kaydet: Click")); });
+    connect(kaydet, &Buton::clicked, this, [olay] { olay(QStringLiteral("Kaydet: Click")); });
     izgara->addWidget(kaydet, 0, 0);
 
-    Buton* ezan = skinButon(QStringLiteral("ezan"), nullptr);
+    Buton* ezan = skinButon(QStringLiteral("ezan"));
     ezan->setButtonEvents(2);
-    connect(ezan, &Buton::Click, this, [olay, ezan] {
+    connect(ezan, &Buton::clicked, this, [olay, ezan] {
         olay(QStringLiteral("Ezan: Click, CurrentEvent %1").arg(ezan->CurrentEvent()));
     });
     izgara->addWidget(ezan, 0, 1);
 
-    Buton* sekme = skinButon(QStringLiteral("sekme_genel"), nullptr);
+    Buton* sekme = skinButon(QStringLiteral("sekme_genel"));
     sekme->setButtonEvents(1);
-    connect(sekme, &Buton::Click, this, [olay, sekme] {
+    connect(sekme, &Buton::clicked, this, [olay, sekme] {
         olay(QStringLiteral("Sekme: Click, CurrentEvent %1").arg(sekme->CurrentEvent()));
     });
     izgara->addWidget(sekme, 0, 2);
@@ -485,18 +467,12 @@ void KontrolVitrini::DurumlariKur()
             Gonder(w, QEvent::MouseMove, o.hedef, Qt::NoButton, Qt::LeftButton);
     }
     ornekler_.clear(); // a press is sent once; the controls keep their state
-    if (hataliButon_)
-        hataliButon_->grab(); // draws it once, so its error is raised at the start
     durumlarKuruldu_ = true;
 }
 
 QString KontrolVitrini::CanliOlay() const
 {
     return canliOlay_->text();
-}
-QString KontrolVitrini::HataMetni() const
-{
-    return hataMetni_->text();
 }
 
 void KontrolVitrini::showEvent(QShowEvent* e)

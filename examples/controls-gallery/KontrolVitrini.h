@@ -33,7 +33,6 @@ public:
 
     // The text of the live row's event line, and the faulty button's error line.
     QString CanliOlay() const;
-    QString HataMetni() const;
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -54,7 +53,7 @@ private:
         QPoint hedef = {}; // where a dragged sample is held
     };
 
-    Buton* skinButon(const QString& ad, ZamanlayiciKaynagi* zaman);
+    Buton* skinButon(const QString& ad);
     Scroll* skinScroll(ZamanlayiciKaynagi* zaman);
     Buton* ornekButon(const QString& ad, int takim, Durum durum, bool secili = false);
     void butonBolumu(QGridLayout* izgara);
@@ -70,6 +69,4 @@ private:
     QList<Ornek> ornekler_;
     bool durumlarKuruldu_ = false;
     QLabel* canliOlay_ = nullptr;
-    QLabel* hataMetni_ = nullptr;
-    Buton* hataliButon_ = nullptr;
 };

@@ -6,12 +6,12 @@
 #include "controls/gui/Buton.h"
 #include "controls/gui/ListBox.h"
 #include "controls/gui/Scroll.h"
-#include "platform/gui/SistemImleci.h"
 
 #include "support/FareSurucu.h"
 #include "support/SahteImlec.h"
 #include "support/SahteZaman.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -28,23 +28,22 @@ Resim Duz(const QColor& renk, QSize boyut = QSize(40, 20))
 // One window holding a 40 x 20 button whose picture sets 0 and 1 are solid colours, and the
 // main window's list, five rows high (plus the 4 pixels that make the sixth row partly
 // visible) with rows "S1".."Sn", its scrollbar's track grey and its thumb red, blue under the
-// pointer, green when pressed. The button's events are written down as "d" MouseDown, "u"
-// MouseUp, "e<set>" EventChange and "c<set>" Click.
+// pointer, green when pressed. The button's signals are written down as "d" pressed, "u"
+// released and "c<set>" clicked.
 struct Duzenek
 {
     SahteImlec imlec;
     SahteZamanKaynagi zaman;
     MetinListesi kaynak;
+    // Before the window: a button still down when the window goes reports its release.
+    QStringList olaylar;
     QWidget pencere;
     Buton* b;
     ListBox* lb = new ListBox(&pencere, &imlec, &zaman);
     Scroll* vs = lb->VS();
     int rh = 0;
-    QStringList olaylar;
 
-    // With `gercek` the button uses the real pointer and timers, as in the program.
-    explicit Duzenek(int satir = 20, int enYuksek = 1, bool gercek = false)
-        : b(gercek ? new Buton(&pencere) : new Buton(&pencere, &imlec, &zaman))
+    explicit Duzenek(int satir = 20, int enYuksek = 1) : b(new Buton(&pencere))
     {
         pencere.resize(240, 300);
         b->setGeometry(10, 200, 40, 20);
@@ -54,11 +53,9 @@ struct Duzenek
         const QColor renkler[] = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta, Qt::yellow};
         for (int i = 0; i < 6; ++i)
             b->setProperty(adlar[i], QVariant::fromValue(Duz(renkler[i])));
-        QObject::connect(b, &Buton::MouseDown, [this] { olaylar << "d"; });
-        QObject::connect(b, &Buton::MouseUp, [this] { olaylar << "u"; });
-        QObject::connect(b, &Buton::EventChange,
-                         [this](int& v) { olaylar << "e" + QString::number(v); });
-        QObject::connect(b, &Buton::Click,
+        QObject::connect(b, &Buton::pressed, [this] { olaylar << "d"; });
+        QObject::connect(b, &Buton::released, [this] { olaylar << "u"; });
+        QObject::connect(b, &Buton::clicked,
                          [this] { olaylar << "c" + QString::number(b->CurrentEvent()); });
 
         lb->DbDegerleriniUygula();
@@ -86,13 +83,8 @@ struct Duzenek
     }
     void Satir(int k) { Tikla(lb, QPoint(40, k * rh + rh / 2)); }
     QColor Dugme() const { return b->grab().toImage().pixelColor(5, 5); }
-    // The pointer goes to the list; the button's hover timer notices on its next tick.
-    void Ayril()
-    {
-        imlec.alti = lb;
-        FareSurucu::Tasi(b, b->mapFrom(&pencere, QPoint(120, 40)));
-        zaman.Ilerle(Buton::HoverAraligi);
-    }
+    // The pointer goes to the list.
+    void Ayril() { FareSurucu::Tasi(b, b->mapFrom(&pencere, QPoint(120, 40))); }
     // The thumb's picture where the thumb now stands.
     QColor Kaydirici() const { return vs->grab().toImage().pixelColor(8, vs->ScrlTop() / 15 + 10); }
     void Teker(int adim)
@@ -109,11 +101,11 @@ class tst_Kontroller : public QObject
     Q_OBJECT
 
 private slots:
-    // EventChange sees the set before the step, Click the set after it, and the set shown
-    // follows: a toggle (ButtonEvents 1) clicked three times; a double click on the Ezan
-    // button's three sets (the second press completes a second click; set 2 has no pictures,
-    // so PictureNormal shows); a tab that does not step by itself; the right button, which
-    // only the step buttons hear (and ignore).
+    // clicked() sees the set after the step, and the set shown follows: a toggle (ButtonEvents
+    // 1) clicked three times, checked while on set 1; a double click on the Ezan button's
+    // three sets (the second press completes a second click; set 2 has no pictures, so
+    // PictureNormal shows); a tab that does not step by itself; the right button, which a
+    // button does not hear.
     void butonTiklamalari()
     {
         const auto ucKez = [](Duzenek& d) { d.Tikla(), d.Tikla(), d.Tikla(); };
@@ -121,20 +113,23 @@ private slots:
         const auto kendiAdimlamaz = [](Duzenek& d) { d.b->setOtoEventChange(false), d.Tikla(); };
         const auto sagTus = [](Duzenek& d) { d.Tikla(d.b, {5, 5}, Qt::RightButton); };
         const std::tuple<int, void (*)(Duzenek&), const char*, int, Qt::GlobalColor> durumlar[] = {
-            {1, ucKez, "d e0 c1 u d e1 c0 u d e0 c1 u", 1, Qt::yellow},
-            {2, ciftTikla, "d e0 c1 u d e1 c2 u", 2, Qt::red},
-            {1, kendiAdimlamaz, "d e0 c0 u", 0, Qt::blue},
-            {1, sagTus, "d u", 0, Qt::blue}};
+            {1, ucKez, "d u c1 d u c0 d u c1", 1, Qt::yellow},
+            {2, ciftTikla, "d u c1 d u c2", 2, Qt::red},
+            {1, kendiAdimlamaz, "d u c0", 0, Qt::blue},
+            {1, sagTus, "", 0, Qt::blue}};
         for (const auto& [enYuksek, yap, beklenen, takim, gorunen] : durumlar) {
             Duzenek d(0, enYuksek);
+            d.b->setCheckable(true);
             yap(d);
             QCOMPARE(d.olaylar.join(' '), QString(beklenen));
             QCOMPARE(d.b->CurrentEvent(), takim);
+            QCOMPARE(d.b->isChecked(), takim == 1);
             QCOMPARE(d.Dugme(), QColor(gorunen));
         }
     }
 
-    // Pressed, dragged out (idle picture), back in (pressed again), released outside: no click.
+    // Pressed, dragged out (idle picture, not hover), back in (pressed again), released
+    // outside: no click. The pointer's enter and leave alone drive the hover picture.
     void butonDisaridaBirakilir()
     {
         Duzenek d(0);
@@ -142,25 +137,72 @@ private slots:
         QList<QColor> gorunen{d.Dugme()};
         d.Ayril();
         gorunen << d.Dugme();
-        d.imlec.alti = d.b;
         FareSurucu::Tasi(d.b, QPoint(6, 6));
         gorunen << d.Dugme();
         d.Ayril();
         FareSurucu::Birak(d.b, d.b->mapFrom(&d.pencere, QPoint(120, 40)));
-        QCOMPARE(gorunen << d.Dugme(), QList<QColor>({Qt::green, Qt::red, Qt::green, Qt::red}));
-        QCOMPARE(d.olaylar.join(' '), QString("d u"));
+        gorunen << d.Dugme();
+        FareSurucu::Tasi(d.b, QPoint(6, 6));
+        gorunen << d.Dugme();
+        d.Ayril();
+        QCOMPARE(gorunen << d.Dugme(),
+                 QList<QColor>({Qt::green, Qt::red, Qt::green, Qt::red, Qt::blue, Qt::red}));
+        QCOMPARE(d.olaylar.join(' '), QString("d u d u"));
     }
 
-    // The real pointer and timers, as in the program: leaving is noticed by the 10 ms poll.
-    void gercekImlecVeZamanlayiciylaAyrilma()
+    // The keyboard and assistive technology reach what the mouse does: Enter clicks without
+    // a step, Space presses, clicks and steps; the press action clicks (and steps); the
+    // button is named by its caption, else its tooltip, and a checkable one tells its state.
+    // The focus frame shows only for a focus that came from the keyboard.
+    void butonKlavyeVeErisim()
     {
-        Duzenek d(0, 1, true);
-        QSignalSpy cikis(d.b, &Buton::MouseOut);
-        QCursor::setPos(d.b->mapToGlobal(QPoint(5, 5)));
-        QCOMPARE(SistemImleci::Ortak().AltindakiPencere(QCursor::pos()), d.b);
-        FareSurucu::Tasi(d.b, QPoint(5, 5));
-        QCursor::setPos(d.pencere.mapToGlobal(QPoint(120, 240)));
-        QTRY_COMPARE(cikis.count(), 1);
+        const auto enter = [](Duzenek& d) { QTest::keyClick(d.b, Qt::Key_Return); };
+        const auto bosluk = [](Duzenek& d) { QTest::keyClick(d.b, Qt::Key_Space); };
+        const auto eylem = [](Duzenek& d) {
+            QAccessibleInterface* e = QAccessible::queryAccessibleInterface(d.b);
+            QVERIFY(e && e->actionInterface());
+            QVERIFY(e->actionInterface()->actionNames().contains(
+                QAccessibleActionInterface::pressAction()));
+            e->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        };
+        const std::tuple<void (*)(Duzenek&), const char*, const char*, const char*, const char*>
+            durumlar[] = {{enter, "c0", "", "Her Zaman Üstte", "Her Zaman Üstte"},
+                          {bosluk, "d u c1", "", "", ""},
+                          {eylem, "d u c1", "Kaydet", "Kaydet ipucu", "Kaydet"}};
+        for (const auto& [yap, beklenen, yazi, ipucu, ad] : durumlar) {
+            Duzenek d(0);
+            d.b->setCheckable(true);
+            d.b->setText(QString::fromUtf8(yazi));
+            d.b->setToolTip(QString::fromUtf8(ipucu));
+            d.b->setFocus(Qt::MouseFocusReason);
+            yap(d);
+            QCOMPARE(d.olaylar.join(' '), QString(beklenen));
+            QAccessibleInterface* e = QAccessible::queryAccessibleInterface(d.b);
+            QCOMPARE(e->role(), QAccessible::Button);
+            QCOMPARE(e->text(QAccessible::Name), QString::fromUtf8(ad));
+            QVERIFY(e->state().checkable);
+            QCOMPARE(bool(e->state().checked), d.b->CurrentEvent() == 1);
+        }
+
+        // Pixels of the button's second row that are not its red picture: the frame's dots.
+        Duzenek d(0);
+        const auto cerceve = [&d] {
+            const QImage r = d.b->grab().toImage();
+            int n = 0;
+            for (int x = 0; x < r.width(); ++x)
+                n += r.pixelColor(x, 1) != QColor(Qt::red);
+            return n;
+        };
+        d.pencere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d.pencere));
+        d.b->setFocus(Qt::MouseFocusReason);
+        QVERIFY(d.b->hasFocus());
+        QCOMPARE(cerceve(), 0);
+        d.b->clearFocus();
+        d.b->setFocus(Qt::TabFocusReason);
+        QVERIFY(d.b->OdakCercevesi() && cerceve() > 10);
+        FareSurucu::Bas(d.b, QPoint(5, 5));
+        QVERIFY(!d.b->OdakCercevesi());
     }
 
     // A click selects the row (below the last row, the last); a double click makes it active

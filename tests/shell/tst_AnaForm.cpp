@@ -21,6 +21,7 @@
 #include "shell/gui/MesajKutusu.h"
 #include "shell/gui/SayfaBolgesel.h"
 #include "shell/gui/SayfaDiniGunler.h"
+#include "shell/gui/SayfaHakkinda.h"
 #include "support/AyarKlasoru.h"
 #include "support/Dosya.h"
 #include "support/FareSurucu.h"
@@ -33,6 +34,10 @@
 #include <QSignalSpy>
 #include <QTextStream>
 #include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace {
 
@@ -277,6 +282,41 @@ private slots:
         QTest::mouseRelease(&f, Qt::LeftButton, {}, QPoint(100, 15));
         hareket(QPoint(700, 500));
         QCOMPARE(f.pos(), QPoint(-50, -10));
+    }
+
+    // The two links of the about page stand out from the panel under them by at least 4.5:1
+    // (the contrast of the colours' relative luminances that low vision needs for text).
+    void baglantiKarsitligi()
+    {
+        const auto parlaklik = [](const QColor& c) {
+            const auto dogrusal = [](double v) {
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * dogrusal(c.redF()) + 0.7152 * dogrusal(c.greenF()) +
+                   0.0722 * dogrusal(c.blueF());
+        };
+        AnaForm& f = Baslat();
+        Tikla(f.SekmeDugmeleri[3]);
+        QTRY_COMPARE(f.HakkindaSayfasi->pos(), f.Sayfalar[0]->pos()); // the slide has ended
+        const QImage r = f.grab().toImage();
+        for (Etiket* e : {f.HakkindaSayfasi->LDaxGrup, f.HakkindaSayfasi->LDetayliBilgi}) {
+            // The panel is the colour most of the label's pixels have; the text is drawn in
+            // the link colour itself.
+            std::map<QRgb, int> sayi;
+            const QRect alan(e->mapTo(&f, QPoint()), e->size());
+            for (int y = alan.top(); y <= alan.bottom(); ++y)
+                for (int x = alan.left(); x <= alan.right(); ++x)
+                    ++sayi[r.pixel(x, y)];
+            QVERIFY(sayi.count(Etiket::Baglanti.rgb()) > 0);
+            const QColor zemin = std::max_element(sayi.begin(), sayi.end(), [](auto a, auto b) {
+                                     return a.second < b.second;
+                                 })->first;
+            const double a = parlaklik(Etiket::Baglanti), b = parlaklik(zemin);
+            const double oran = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+            QVERIFY2(oran >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                                 .arg(e->text(), zemin.name())
+                                                 .arg(oran, 0, 'f', 2)));
+        }
     }
 
     // The always-on-top button changes the shown window in place.

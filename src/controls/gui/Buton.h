@@ -2,31 +2,25 @@
 
 #include "controls/gui/Resim.h"
 
+#include <QAbstractButton>
 #include <QColor>
-#include <QPointer>
-#include <QString>
-#include <QWidget>
-
-class ImlecKaynagi;
-class Zamanlayici;
-class ZamanlayiciKaynagi;
 
 // The program's button, drawn only from pictures. It holds three picture sets (idle,
-// pressed, hover) and steps through them by itself on every click (`CurrentEvent` up to
-// `ButtonEvents`, then back to 0), which makes it a toggle or a multi-state switch.
+// pressed, hover) and, when `OtoEventChange` is on, steps through them on every click
+// (`CurrentEvent` up to `ButtonEvents`, then back to 0), which makes it a toggle or a
+// multi-state switch. A checkable button is checked while it shows set 1, so the pin, the
+// sound button and the tab buttons tell assistive technology their on/off state.
 //
-// Mouse positions in the events are in pixels of the control. The pointer leaving is
-// noticed by polling (`ImlecKaynagi`) every 10 ms while hovering, as a held button must
-// also look released while the pointer is outside it.
-class Buton : public QWidget
+// Its caption is the button's text; an icon-only button is named for assistive technology
+// by its tooltip. The keyboard focus is drawn as a dotted frame only when it came from the
+// keyboard, so the mouse-only look stays the skin's.
+class Buton : public QAbstractButton
 {
     Q_OBJECT
     Q_PROPERTY(QColor ButtonColor READ ButtonColor WRITE setButtonColor)
     Q_PROPERTY(bool Selected READ Selected WRITE setSelected)
     Q_PROPERTY(QColor MaskColor READ MaskColor WRITE setMaskColor)
     Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
-    Q_PROPERTY(Resim MouseIcon READ MouseIcon WRITE setMouseIcon)
     Q_PROPERTY(Resim PictureBack READ PictureBack WRITE setPictureBack)
     Q_PROPERTY(Resim PictureNormal READ PictureNormal WRITE setPictureNormal)
     Q_PROPERTY(Resim PictureDown READ PictureDown WRITE setPictureDown)
@@ -42,35 +36,19 @@ class Buton : public QWidget
     Q_PROPERTY(int CurrentEvent READ CurrentEvent WRITE setCurrentEvent)
     Q_PROPERTY(bool OtoEventChange READ OtoEventChange WRITE setOtoEventChange)
     Q_PROPERTY(bool UseMaskColor READ UseMaskColor WRITE setUseMaskColor)
-    Q_PROPERTY(QString Text READ Text WRITE setText)
 
 public:
-    // The error raised when a chosen picture cannot be drawn ("invalid picture").
-    static constexpr int HataGecersizResim = 481;
-    static constexpr int HoverAraligi = 10; // ms
-
-    // Without sources the control uses the real pointer and real timers.
-    explicit Buton(QWidget* parent = nullptr, ImlecKaynagi* imlec = nullptr,
-                   ZamanlayiciKaynagi* zaman = nullptr);
-    ~Buton() override;
+    explicit Buton(QWidget* parent = nullptr);
 
     // An invalid colour stands for the system's button-face colour (the default).
     QColor ButtonColor() const;
     void setButtonColor(const QColor& renk);
     bool Selected() const { return selected_; }
     void setSelected(bool secili);
-    QWidget* hWnd() { return this; }
     QColor MaskColor() const;
     void setMaskColor(const QColor& renk);
     QColor ForeColor() const { return foreColor_; }
     void setForeColor(const QColor& renk);
-    // 0 default, 1 arrow, 2 cross, 3 I-beam, 5/15 size all, 6 NE-SW, 7 N-S, 8 NW-SE,
-    // 9 W-E, 10 up arrow, 11 hourglass, 12 no drop, 13 arrow and hourglass, 14 arrow and
-    // question mark, 99 `MouseIcon`.
-    int MousePointer() const { return mousePointer_; }
-    void setMousePointer(int kod);
-    Resim MouseIcon() const { return mouseIcon_; }
-    void setMouseIcon(const Resim& resim);
 
     Resim PictureBack() const { return pictureBack_; }
     void setPictureBack(const Resim& r);
@@ -103,47 +81,30 @@ public:
     void setOtoEventChange(bool acik);
     bool UseMaskColor() const { return useMaskColor_; }
     void setUseMaskColor(bool acik);
-    QString Text() const { return text_; }
-    void setText(const QString& metin);
 
-    // Redraw.
-    void Refresh();
-    // Empties every picture, then redraws (showing only the background).
-    void Reset();
-
-    // The picture the next redraw shows, after the fall-back to `PictureNormal`
-    // (empty when nothing but the background is drawn).
+    // The picture the next paint shows, after the fall-back to `PictureNormal` (empty when
+    // nothing but the background is drawn).
     Resim GosterilecekResim() const;
-    bool Basili() const { return basili_; }
-    bool Uzerinde() const { return uzerinde_; }
+    // The name assistive technology reads: the accessible name, else the caption, else the
+    // tooltip.
+    QString ErisimAdi() const;
+    // Whether the focus frame is drawn (the focus came from the keyboard).
+    bool OdakCercevesi() const { return klavyeOdagi_ && hasFocus(); }
 
     QSize sizeHint() const override;
 
-signals:
-    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, int x, int y);
-    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void Click();
-    void DblClick();
-    void MouseIn(Qt::KeyboardModifiers shift);
-    void MouseOut(Qt::KeyboardModifiers shift);
-    // Raised on every completed click just before the automatic step; the handler may
-    // change the value (connect directly).
-    void EventChange(int& currentEvent);
-    // A control error: number, source and description (481: a picture that cannot be
-    // drawn). Raised once until the pictures change, not on every paint, and only after
-    // the paint that met the fault has ended.
-    void Hata(int numara, const QString& kaynak, const QString& aciklama);
-
 protected:
     void paintEvent(QPaintEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
+    void nextCheckState() override;
+    void checkStateSet() override;
+    bool event(QEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     enum Durum
@@ -154,21 +115,13 @@ private:
     };
 
     void resimAyarla(int takim, Durum durum, const Resim& r);
-    void bas(Qt::MouseButton tus, Qt::KeyboardModifiers shift, QPoint konum);
-    void birak(Qt::MouseButton tus, Qt::KeyboardModifiers shift, QPoint konum);
-    void hoverBak();
-    void imleciUygula();
-    bool resmiCiz(QPainter& p, const Resim& r) const;
-
-    ImlecKaynagi* imlec_;
-    Zamanlayici* hoverTimer_;
+    void resmiCiz(QPainter& p, const Resim& r) const;
+    void uzerindeAyarla(bool uzerinde);
 
     QColor buttonColor_; // invalid: system button face
     bool selected_ = false;
     QColor maskColor_; // invalid: system button face
     QColor foreColor_ = Qt::black;
-    int mousePointer_ = 0;
-    Resim mouseIcon_;
     Resim pictureBack_;
     Resim resimler_[3][3];
     Resim pictureDisabled_;
@@ -176,15 +129,7 @@ private:
     int currentEvent_ = 0;
     bool otoEventChange_ = true;
     bool useMaskColor_ = false;
-    QString text_;
 
-    bool basili_ = false;
-    // A held button whose pointer went outside looks released until the pointer returns.
-    bool basiliGizli_ = false;
     bool uzerinde_ = false;
-    Qt::MouseButton sonTus_ = Qt::NoButton;
-    Qt::KeyboardModifiers sonShift_;
-    QPoint sonKonum_;
-    // The error is reported once until a picture changes, not on every paint.
-    bool hataBildirildi_ = false;
+    bool klavyeOdagi_ = false;
 };

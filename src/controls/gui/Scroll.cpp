@@ -52,9 +52,10 @@ Scroll::Scroll(QWidget* parent, ImlecKaynagi* imlec, ZamanlayiciKaynagi* zaman)
     : QWidget(parent), imlec_(imlec ? imlec : &SistemImleci::Ortak())
 {
     ZamanlayiciKaynagi& kaynak = zaman ? *zaman : QtZamanlayici::Kaynak();
-    scrlYk_ = new Buton(this, imlec_, &kaynak);
-    scrlAs_ = new Buton(this, imlec_, &kaynak);
+    scrlYk_ = new Buton(this);
+    scrlAs_ = new Buton(this);
     for (Buton* b : {scrlYk_, scrlAs_}) {
+        b->installEventFilter(this);
         b->setFocusPolicy(Qt::NoFocus);
         b->resize(OkBoyu, OkBoyu);
     }
@@ -79,17 +80,6 @@ Scroll::Scroll(QWidget* parent, ImlecKaynagi* imlec, ZamanlayiciKaynagi* zaman)
     connect(timer2_, &Zamanlayici::timeout, this, &Scroll::timer2Tik);
     connect(timerOver_, &Zamanlayici::timeout, this, &Scroll::timerOverTik);
 
-    connect(scrlYk_, &Buton::MouseDown, this, [this](Qt::MouseButton tus) {
-        if (tus == Qt::LeftButton)
-            okBasildi(Yon::Yukari);
-    });
-    connect(scrlAs_, &Buton::MouseDown, this, [this](Qt::MouseButton tus) {
-        if (tus == Qt::LeftButton)
-            okBasildi(Yon::Asagi);
-    });
-    connect(scrlYk_, &Buton::MouseUp, this, &Scroll::okBirakildi);
-    connect(scrlAs_, &Buton::MouseUp, this, &Scroll::okBirakildi);
-
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedWidth(OkBoyu);
@@ -99,6 +89,21 @@ Scroll::Scroll(QWidget* parent, ImlecKaynagi* imlec, ZamanlayiciKaynagi* zaman)
 }
 
 Scroll::~Scroll() = default;
+
+bool Scroll::eventFilter(QObject* nesne, QEvent* e)
+{
+    // An arrow steps when the left button goes down on it and repeats until a button comes
+    // up, wherever the pointer is meanwhile (its button only looks released outside).
+    if (nesne == scrlYk_ || nesne == scrlAs_) {
+        const auto tip = e->type();
+        if ((tip == QEvent::MouseButtonPress || tip == QEvent::MouseButtonDblClick) &&
+            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+            okBasildi(nesne == scrlYk_ ? Yon::Yukari : Yon::Asagi);
+        else if (tip == QEvent::MouseButtonRelease)
+            okBirakildi();
+    }
+    return QWidget::eventFilter(nesne, e);
+}
 
 void Scroll::setEnabled(bool acik)
 {

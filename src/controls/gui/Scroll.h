@@ -101,6 +101,7 @@ signals:
     void Scrolled();
 
 protected:
+    bool eventFilter(QObject* nesne, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;

@@ -123,9 +123,9 @@ void EkleForm::KontrolleriKur()
     // The hidden list follows the shown one: the value is read at the shown position.
     connect(SESaatDilimi, &QComboBox::currentIndexChanged, SESaatDilimiData,
             &QComboBox::setCurrentIndex);
-    connect(BtnKaydet, &Buton::Click, this, &EkleForm::KaydetTiklandi);
-    connect(BtnIptal, &Buton::Click, this, &EkleForm::Kapat);
-    connect(BtnKapat, &Buton::Click, this, &EkleForm::Kapat);
+    connect(BtnKaydet, &Buton::clicked, this, &EkleForm::KaydetTiklandi);
+    connect(BtnIptal, &Buton::clicked, this, &EkleForm::Kapat);
+    connect(BtnKapat, &Buton::clicked, this, &EkleForm::Kapat);
 }
 
 void EkleForm::IlkHaleGetir()

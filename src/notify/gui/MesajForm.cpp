@@ -91,14 +91,14 @@ MesajForm::MesajForm(AnaPencereHedefi* ana, ZamanlayiciKaynagi* zaman, ImlecKayn
     MesajIcon->setGeometry(MesajIconYeri);
     setMesajIcon(SkinResmi::programSimgesi());
 
-    BtnKapat = new Buton(this, imlec_, &kaynak);
+    BtnKapat = new Buton(this);
     BtnKapat->setGeometry(BtnKapatYeri);
     BtnKapat->setButtonColor(Qt::transparent);
     BtnKapat->setPictureNormal(SkinResmi::yukle(QStringLiteral("mesaj_kapat_normal")));
     BtnKapat->setPictureDown(SkinResmi::yukle(QStringLiteral("mesaj_kapat_down")));
     BtnKapat->setPictureOver(SkinResmi::yukle(QStringLiteral("mesaj_kapat_over")));
     BtnKapat->setToolTip(QStringLiteral("Kapat"));
-    connect(BtnKapat, &Buton::EventChange, this, [this](int&) { Gizle(); });
+    connect(BtnKapat, &Buton::clicked, this, &MesajForm::Gizle);
 
     Mesaj1 = Etiket(this, Mesaj1Yeri, YaziTipi(13, false));
     Sure = Etiket(this, SureYeri, YaziTipi(16, true));

@@ -11,6 +11,7 @@
 #include "platform/gui/SkinResmi.h"
 #include "platform/gui/YuvarlakSekil.h"
 #include "shell/gui/DugmeResimleri.h"
+#include "shell/gui/ErisimDuzeni.h"
 #include "shell/gui/Etiket.h"
 #include "shell/gui/MesajKutusu.h"
 #include "shell/gui/SayfaBolgesel.h"
@@ -43,6 +44,7 @@ AnaForm::AnaForm(const AnaFormBaglami& baglam, QWidget* parent)
 
     KontrolleriKur();
     KontrolleriBagla();
+    new ErisimDuzeni(*this);
     TepsiyiKur();
     setMask(YuvarlakSekil(size()));
 }
@@ -401,9 +403,9 @@ void AnaForm::TarihCercevesiniAc()
         program_.SayfaAc(0);
     SayfaVakitler* s = VakitlerSayfasi;
     if (s->TarihCercevesiKur()) {
-        connect(s->BtnTarihSec, &Buton::Click, this, &AnaForm::TarihSecildi);
+        connect(s->BtnTarihSec, &Buton::clicked, this, &AnaForm::TarihSecildi);
         connect(s->TarihSec, &QLineEdit::returnPressed, this, &AnaForm::TarihSecildi);
-        connect(s->BtnBugun, &Buton::Click, this, &AnaForm::BuguneDon);
+        connect(s->BtnBugun, &Buton::clicked, this, &AnaForm::BuguneDon);
     }
     s->TarihSec->setText(KisaTarihMetni(program_.SeciliTarih(), QLocale()));
     s->TarihSecFrame->show();

@@ -29,6 +29,7 @@ void AnaForm::KontrolleriKur()
     DugmeResimleri::Yukle(*GAyarUstte, QStringLiteral("ustte"), 2);
     GAyarUstte->setButtonEvents(1);
     GAyarUstte->setOtoEventChange(true);
+    GAyarUstte->setCheckable(true);
     GAyarUstte->setGeometry(188, 6, 24, 24);
     GAyarUstte->setToolTip(QStringLiteral("Her Zaman Üstte"));
 
@@ -73,26 +74,28 @@ void AnaForm::KontrolleriKur()
         SekmeDugmeleri[i] = new Buton(this);
         DugmeResimleri::Yukle(*SekmeDugmeleri[i], QString::fromLatin1(sekmeler[i]), 2);
         SekmeDugmeleri[i]->setButtonEvents(1);
+        SekmeDugmeleri[i]->setCheckable(true); // checked: the page shown
         SekmeDugmeleri[i]->setCurrentEvent(i == 0 ? 1 : 0);
         SekmeDugmeleri[i]->setGeometry(soller[i], 298, 38, 38);
         SekmeDugmeleri[i]->setToolTip(QString::fromUtf8(ipuclari[i]));
-        connect(SekmeDugmeleri[i], &Buton::Click, this, [this, i] { program_.SayfaAc(i); });
+        connect(SekmeDugmeleri[i], &Buton::clicked, this, [this, i] { program_.SayfaAc(i); });
     }
 
     BtnEzan = new Buton(this);
     DugmeResimleri::Yukle(*BtnEzan, QStringLiteral("ezan"), 3);
     BtnEzan->setButtonEvents(1);
+    BtnEzan->setCheckable(true); // checked while a sound plays
     BtnEzan->setGeometry(204, 304, 28, 28);
 }
 
 void AnaForm::KontrolleriBagla()
 {
-    connect(GAyarUstte, &Buton::Click, this, [this] {
+    connect(GAyarUstte, &Buton::clicked, this, [this] {
         program_.UstteTiklandi(GAyarUstte->CurrentEvent());
         GAyarUstte->setCurrentEvent(program_.Genel().HerZamanUstte ? 1 : 0);
     });
-    connect(BtnKapat, &Buton::Click, &program_, &Program::KapatTiklandi);
-    connect(BtnEzan, &Buton::Click, this,
+    connect(BtnKapat, &Buton::clicked, &program_, &Program::KapatTiklandi);
+    connect(BtnEzan, &Buton::clicked, this,
             [this] { program_.EzanTiklandi(BtnEzan->ButtonEvents()); });
 
     connect(LUlke, &Etiket::Tiklandi, this, [this] { program_.SayfaAc(1); });
@@ -160,26 +163,23 @@ void AnaForm::SayfalariKur()
     if (dinigunler_.Yil)
         DiniGunlerSayfasi->Goster(dinigunler_.Yil, dinigunler_.HicriGun, dinigunler_.Bugun);
 
-    connect(BolgeselSayfa->BtnBolgeKaydet, &Buton::Click, &program_, &Program::BolgeKaydetTiklandi);
-    connect(BolgeselSayfa->BtnSehirEkle, &Buton::Click, this, &AnaForm::EkleFormunuAc);
+    connect(BolgeselSayfa->BtnBolgeKaydet, &Buton::clicked, &program_,
+            &Program::BolgeKaydetTiklandi);
+    connect(BolgeselSayfa->BtnSehirEkle, &Buton::clicked, this, &AnaForm::EkleFormunuAc);
     connect(BolgeselSayfa->Db, &ListBox::AktifChange, &program_, &Program::ListeAktifDegisti);
 
-    connect(GenelSayfa->BtnAyarKaydet, &Buton::Click, this, [this] {
+    connect(GenelSayfa->BtnAyarKaydet, &Buton::clicked, this, [this] {
         program_.AyarKaydetTiklandi(GenelSayfa->FormuOku(GAyarUstte->CurrentEvent()));
     });
     // The step buttons act on pressing, not on release.
-    connect(GenelSayfa->BtnArti, &Buton::MouseDown, this,
-            [this](Qt::MouseButton tus, auto, int, int) {
-                if (tus == Qt::LeftButton)
-                    GenelSayfa->GAyarSeffaf->setText(
-                        program_.Genel().ArtiBasildi(GenelSayfa->GAyarSeffaf->text()));
-            });
-    connect(GenelSayfa->BtnEksi, &Buton::MouseDown, this,
-            [this](Qt::MouseButton tus, auto, int, int) {
-                if (tus == Qt::LeftButton)
-                    GenelSayfa->GAyarSeffaf->setText(
-                        program_.Genel().EksiBasildi(GenelSayfa->GAyarSeffaf->text()));
-            });
+    connect(GenelSayfa->BtnArti, &Buton::pressed, this, [this] {
+        GenelSayfa->GAyarSeffaf->setText(
+            program_.Genel().ArtiBasildi(GenelSayfa->GAyarSeffaf->text()));
+    });
+    connect(GenelSayfa->BtnEksi, &Buton::pressed, this, [this] {
+        GenelSayfa->GAyarSeffaf->setText(
+            program_.Genel().EksiBasildi(GenelSayfa->GAyarSeffaf->text()));
+    });
     connect(GenelSayfa->GAyarIcon1, &QRadioButton::clicked, this, [this] { SimgeSec(1); });
     connect(GenelSayfa->GAyarIcon2, &QRadioButton::clicked, this, [this] { SimgeSec(2); });
 

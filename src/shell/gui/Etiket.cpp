@@ -1,9 +1,14 @@
 #include "shell/gui/Etiket.h"
 
+#include "shell/gui/EtiketErisimi.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 const QColor Etiket::Gri(64, 64, 64);
-const QColor Etiket::Baglanti(128, 128, 255);
+// Light blue, dark enough to be read on the white panels (at least 4.5:1).
+const QColor Etiket::Baglanti(96, 96, 232);
 
 QFont Etiket::Yazi(int pikselBoyu, bool kalin)
 {
@@ -17,6 +22,7 @@ Etiket::Etiket(const QString& metin, QWidget* parent, int pikselBoyu, bool kalin
                const QColor& renk)
     : QLabel(metin, parent)
 {
+    EtiketErisimi::Kur();
     // A label like its parent takes the parent's font and colour as they are, which costs
     // nothing; only the others get their own.
     const QFont f = Yazi(pikselBoyu, kalin);
@@ -49,6 +55,56 @@ void Etiket::Tiklanabilir(bool el)
     tiklanabilir_ = true;
     if (el)
         setCursor(Qt::PointingHandCursor);
+    // Tab only: a mouse click leaves the focus where it was, so the mouse sees no frame.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+bool Etiket::BaglantiMi() const
+{
+    return palette().color(QPalette::WindowText) == Baglanti;
+}
+
+void Etiket::Okunur(const Etiket* onEk)
+{
+    onEk_ = onEk;
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Etiket::SessizGuncellenir()
+{
+    // QLabel tells assistive technology of every new text unless the widget carries an
+    // accessible name. This one carries a placeholder, which EtiketErisimi does not read.
+    sessiz_ = true;
+    setAccessibleName(QStringLiteral("."));
+}
+
+QString Etiket::ErisimAdi() const
+{
+    if (!sessiz_ && !accessibleName().isEmpty())
+        return accessibleName();
+    return onEk_ ? onEk_->text() + QLatin1Char(' ') + text() : text();
+}
+
+void Etiket::keyPressEvent(QKeyEvent* e)
+{
+    const int tus = e->key();
+    if (tiklanabilir_ && !e->isAutoRepeat() &&
+        (tus == Qt::Key_Return || tus == Qt::Key_Enter || tus == Qt::Key_Space)) {
+        e->accept();
+        emit Tiklandi();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+void Etiket::paintEvent(QPaintEvent* e)
+{
+    QLabel::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void Etiket::mousePressEvent(QMouseEvent* e)

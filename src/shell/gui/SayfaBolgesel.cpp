@@ -7,6 +7,7 @@
 #include "shell/gui/DugmeResimleri.h"
 #include "shell/gui/Etiket.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -43,18 +44,22 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
     SehirAra->setFont(Yazi());
     SehirAra->setGeometry(4, 3, 218, 20);
     SehirAra->setToolTip(QStringLiteral("Örn. \"istanbul\" veya \"istanbul,türkiye\""));
+    SehirAra->setAccessibleName(QStringLiteral("Şehir Ara"));
 
     Db = new ListBox(this);
     Db->DbDegerleriniUygula();
     Db->setKaynak(&Konumlar);
     DugmeResimleri::Kaydirma(*Db);
     Db->setGeometry(4, 26, 218, 78);
+    Db->setAccessibleName(QStringLiteral("Şehirler"));
 
     AyarHesap = new QComboBox(this);
     AyarHesap->setFont(Yazi());
     for (const HesapYontemi& y : HesapYontemleri())
         AyarHesap->addItem(y.Ad);
     AyarHesap->setGeometry(4, 107, 218, 20);
+    AyarHesap->setAccessibleName(QStringLiteral("Hesaplama Yöntemi"));
+    AyarHesap->view()->setAccessibleName(AyarHesap->accessibleName());
 
     AyarEzan = Kutu(QStringLiteral("Vakit girdiğinde Ezan oku."), this, 129);
     AyarUyari = Kutu(QStringLiteral("Vakit girmeden          dakika önce uyar."), this, 146);
@@ -65,6 +70,10 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
     AyarDakika->setFont(Yazi(11));
     AyarDakika->setAlignment(Qt::AlignCenter);
     AyarDakika->setMaxLength(3);
+    AyarDakika->setAccessibleName(QStringLiteral("Uyarı Dakikası"));
+    // Tab goes from the warning's check box to its minutes, then on.
+    setTabOrder(AyarUyari, AyarDakika);
+    setTabOrder(AyarDakika, AyarSesliUyari);
     {
         QStyleOptionButton o;
         o.initFrom(AyarUyari);

@@ -19,6 +19,7 @@ Buton* KucukDugme(QWidget* parent, const QString& metin, const QString& ipucu, i
     d->setForeColor(Etiket::Gri);
     d->setText(metin);
     d->setToolTip(ipucu);
+    d->setAccessibleName(ipucu); // a reader would say "less than"
     d->setGeometry(sol, 3, 18, 18);
     return d;
 }
@@ -39,8 +40,8 @@ SayfaDiniGunler::SayfaDiniGunler(QWidget* parent) : QWidget(parent)
     Liste = new DiniGunListesi(this);
     Liste->setGeometry(4, 24, 218, 179);
 
-    connect(BtnOncekiYil, &Buton::Click, this, [this] { Goster(yil_ - 1, hicriGun_, bugun_); });
-    connect(BtnSonrakiYil, &Buton::Click, this, [this] { Goster(yil_ + 1, hicriGun_, bugun_); });
+    connect(BtnOncekiYil, &Buton::clicked, this, [this] { Goster(yil_ - 1, hicriGun_, bugun_); });
+    connect(BtnSonrakiYil, &Buton::clicked, this, [this] { Goster(yil_ + 1, hicriGun_, bugun_); });
 }
 
 void SayfaDiniGunler::Goster(int yil, int hicriGun, const QDate& bugun)

@@ -64,6 +64,7 @@ SayfaGenel::SayfaGenel(QWidget* parent) : QWidget(parent)
     const int seffafSol = 6 + QFontMetrics(seffaf->font()).horizontalAdvance(seffaf->text()) + 4;
     GAyarSeffaf = Kutucuk(this);
     GAyarSeffaf->setGeometry(seffafSol, 98, 36, 20);
+    GAyarSeffaf->setAccessibleName(QStringLiteral("Şeffaflık %"));
     BtnArti = new Buton(this);
     DugmeResimleri::Yukle(*BtnArti, QStringLiteral("dugme_kucuk"));
     BtnArti->setFont(Yazi());
@@ -83,15 +84,18 @@ SayfaGenel::SayfaGenel(QWidget* parent) : QWidget(parent)
     GAyarHicriGun->setGeometry(6 + fm.horizontalAdvance(QStringLiteral("Hicri Takvimi ")), 122,
                                std::max(fm.horizontalAdvance(QStringLiteral("          ")), 30),
                                20);
+    GAyarHicriGun->setAccessibleName(QStringLiteral("Hicri Takvimi gün arttır/azalt"));
 
     auto* simge = new Etiket(QStringLiteral("Simge Seç : "), this);
     simge->Yerlestir(6, 150, 70, 17);
     GAyarIcon1 = Gri(new QRadioButton(this));
     GAyarIcon1->setGeometry(80, 149, 18, 18);
+    GAyarIcon1->setAccessibleName(QStringLiteral("Simge 1"));
     GAIcon1 = new QLabel(this);
     GAIcon1->setGeometry(100, 150, 16, 16);
     GAyarIcon2 = Gri(new QRadioButton(this));
     GAyarIcon2->setGeometry(130, 149, 18, 18);
+    GAyarIcon2->setAccessibleName(QStringLiteral("Simge 2"));
     GAIcon2 = new QLabel(this);
     GAIcon2->setGeometry(150, 150, 16, 16);
     // The two options are chosen by the program too, and may both be clear (Simge not 1/2).

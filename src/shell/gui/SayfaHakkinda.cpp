@@ -30,6 +30,7 @@ SayfaHakkinda::SayfaHakkinda(QWidget* parent, const QString& yapimciHost, const 
     f.setPixelSize(10);
     Metin->setFont(f);
     Metin->setPlainText(Aciklama());
+    Metin->setAccessibleName(QStringLiteral("Orvanel Hakkında"));
     Metin->setGeometry(4, 24, 218, 106);
     Metin->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Metin->setFrameShape(QFrame::NoFrame);

@@ -36,6 +36,15 @@ SayfaVakitler::SayfaVakitler(QWidget* parent) : QWidget(parent)
     LKalan = new Etiket(QStringLiteral("00:00:00"), this, 18, true);
     LKalan->Yerlestir(54, 182, 120, 22);
     LKalan->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    // Tab reaches the running time, the six times and the time left, each read with its
+    // caption ("İmsak 05:43"); the time left is read when asked, not every second.
+    setAccessibleName(QStringLiteral("Namaz Vakitleri"));
+    LVakit->Okunur();
+    for (int i = 0; i < 6; ++i)
+        Degerler[i]->Okunur(Satirlar[i]);
+    LKalan->Okunur(LSonrakiVakit);
+    LKalan->SessizGuncellenir();
 }
 
 bool SayfaVakitler::TarihCercevesiKur()
@@ -57,6 +66,7 @@ bool SayfaVakitler::TarihCercevesiKur()
     TarihSecFrame->setTitle(QStringLiteral("Tarih"));
     TarihSec = new QLineEdit(TarihSecFrame);
     TarihSec->setGeometry(8, 22, 154, 22);
+    TarihSec->setAccessibleName(QStringLiteral("Tarih"));
     BtnTarihSec = new Buton(TarihSecFrame);
     DugmeResimleri::Yazili(*BtnTarihSec, QStringLiteral("dugme"), QStringLiteral("Ok"));
     BtnTarihSec->move(8, 50);

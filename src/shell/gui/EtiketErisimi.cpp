@@ -1,0 +1,76 @@
+#include "shell/gui/EtiketErisimi.h"
+
+#include "platform/gui/ErisimKonumu.h"
+#include "shell/gui/Etiket.h"
+
+namespace {
+
+QAccessible::Role Rol(const Etiket* e)
+{
+    if (!e->TiklanabilirMi())
+        return QAccessible::StaticText;
+    return e->BaglantiMi() ? QAccessible::Link : QAccessible::Button;
+}
+
+QAccessibleInterface* Fabrika(const QString& sinif, QObject* nesne)
+{
+    if (sinif == QLatin1String("Etiket") && nesne && nesne->isWidgetType())
+        return new EtiketErisimi(static_cast<Etiket*>(nesne));
+    return nullptr;
+}
+
+} // namespace
+
+EtiketErisimi::EtiketErisimi(Etiket* e) : QAccessibleWidget(e, Rol(e)) {}
+
+void EtiketErisimi::Kur()
+{
+    static const bool kuruldu = (QAccessible::installFactory(Fabrika), true);
+    Q_UNUSED(kuruldu);
+}
+
+Etiket* EtiketErisimi::etiket() const
+{
+    return static_cast<Etiket*>(widget());
+}
+
+QAccessible::Role EtiketErisimi::role() const
+{
+    return Rol(etiket());
+}
+
+QRect EtiketErisimi::rect() const
+{
+    return widget()->isVisible() ? ErisimKonumu::Ekranda(*widget()) : QRect();
+}
+
+QString EtiketErisimi::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name)
+        return etiket()->ErisimAdi();
+    return QAccessibleWidget::text(t);
+}
+
+QAccessible::State EtiketErisimi::state() const
+{
+    QAccessible::State s = QAccessibleWidget::state();
+    s.readOnly = !etiket()->TiklanabilirMi();
+    s.linked = etiket()->TiklanabilirMi() && etiket()->BaglantiMi();
+    return s;
+}
+
+QStringList EtiketErisimi::actionNames() const
+{
+    QStringList adlar;
+    if (etiket()->TiklanabilirMi())
+        adlar << pressAction();
+    return adlar + QAccessibleWidget::actionNames();
+}
+
+void EtiketErisimi::doAction(const QString& eylem)
+{
+    if (eylem == pressAction() && etiket()->TiklanabilirMi())
+        emit etiket()->Tiklandi();
+    else
+        QAccessibleWidget::doAction(eylem);
+}
