@@ -1,7 +1,7 @@
 // The picture button and the scrollbar offscreen: one repaint each, one thumb-drag move
 // (the value, Change and Scrolled and the repaint).
 #include "controls/gui/Buton.h"
-#include "controls/gui/Scroll.h"
+#include "controls/gui/KaydirmaCubugu.h"
 
 #include <QApplication>
 #include <QImage>
@@ -45,12 +45,25 @@ void BM_ButonCiz(benchmark::State& durum)
 }
 BENCHMARK(BM_ButonCiz)->Arg(0)->Arg(1)->ArgName("UseMaskColor");
 
+KaydirmaResimleri Duz()
+{
+    KaydirmaResimleri r;
+    for (QPixmap* p : {&r.Yukari[0], &r.Asagi[0]}) {
+        *p = QPixmap(17, 17);
+        p->fill(Qt::gray);
+    }
+    r.Tutamak[0] = QPixmap(17, 20);
+    r.Tutamak[0].fill(Qt::darkGreen);
+    r.Iz = QPixmap(17, 32);
+    r.Iz.fill(Qt::lightGray);
+    return r;
+}
+
 void BM_ScrollCiz(benchmark::State& durum)
 {
     UygulamaKur();
-    Scroll s;
-    s.setScrlArtPicture(Resim(QSize(17, 32), Qt::lightGray));
-    s.setScrlNPicture(Resim(QSize(17, 20), Qt::darkGreen));
+    KaydirmaCubugu s;
+    s.setResimler(Duz());
     s.resize(17, 300);
     QImage hedef(s.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : durum)
@@ -61,13 +74,13 @@ BENCHMARK(BM_ScrollCiz);
 void BM_ScrollSurukleme(benchmark::State& durum)
 {
     UygulamaKur();
-    Scroll s;
-    s.setScrlNPicture(Resim(QSize(17, 20), Qt::darkGreen));
+    KaydirmaCubugu s;
+    s.setResimler(Duz());
     s.resize(17, 300);
-    s.setMax(8000);
+    s.setRange(0, 8000);
     int degisim = 0;
-    QObject::connect(&s, &Scroll::Change, [&](SabitNokta&) { ++degisim; });
-    QMouseEvent bas(QEvent::MouseButtonPress, QPointF(8, s.ScrlTop() / 15 + 5), QPointF(),
+    QObject::connect(&s, &QScrollBar::valueChanged, [&] { ++degisim; });
+    QMouseEvent bas(QEvent::MouseButtonPress, QPointF(8, s.TutamakUstu() + 5), QPointF(),
                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&s, &bas);
     QImage hedef(s.size(), QImage::Format_ARGB32_Premultiplied);

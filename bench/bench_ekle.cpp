@@ -1,9 +1,8 @@
 // Saving a new place, against the shipped data.db (some 7500 rows):
 //  (a) the save button's checks, whose duplicate check scans every row, vs. the scan alone
-//      (FindItem) as its floor;
+//      (KonumSatirlari::Bul) as its floor;
 //  (b) the whole add (lock, read, check, append, replace) vs. reading the file and replacing
 //      it with the same bytes (QSaveFile), to show what the add itself costs.
-#include "locations/FindItem.h"
 #include "locations/KonumEkleme.h"
 
 #include <QFile>
@@ -26,31 +25,33 @@ EkleGirdisi YeniYer()
     return g;
 }
 
-void Satirlar(clsFastCollection& liste, benchmark::State& state)
+void Satirlar(KonumSatirlari& liste, benchmark::State& state)
 {
     KonumDosyasi dosya = KonumDosyasi::DosyaYolu(Kaynak);
-    if (!dosya.DosyadanOku(liste))
+    QVector<KonumKaydi> kayitlar;
+    if (!dosya.DosyadanOku(kayitlar))
         state.SkipWithError("assets/data.db cannot be read");
+    liste = KonumSatirlari(std::move(kayitlar));
 }
 
 void BM_Denetle(benchmark::State& state)
 {
-    clsFastCollection liste;
+    KonumSatirlari liste;
     Satirlar(liste, state);
     const EkleGirdisi g = YeniYer();
     for (auto _ : state)
         benchmark::DoNotOptimize(KonumEkleme::Denetle(g, liste));
-    state.counters["satir"] = liste.Count();
+    state.counters["satir"] = liste.size();
 }
 BENCHMARK(BM_Denetle);
 
 void BM_TaramaTaban(benchmark::State& state)
 {
-    clsFastCollection liste;
+    KonumSatirlari liste;
     Satirlar(liste, state);
     const QString aranan = QStringLiteral("Yeni Köy,Türkiye");
     for (auto _ : state)
-        benchmark::DoNotOptimize(FindItem(liste, aranan, QStringLiteral("SehirUlke"), false));
+        benchmark::DoNotOptimize(liste.Bul(aranan, KonumSatirlari::Alan::SehirUlke, false));
 }
 BENCHMARK(BM_TaramaTaban);
 

@@ -4,10 +4,9 @@
 //      both sides for every row compared.
 // Uses assets/data.db when present, otherwise a generated file of 8000 realistic rows.
 #include "locations/Desen.h"
-#include "locations/FindItem.h"
 #include "locations/KonumDosyasi.h"
+#include "locations/KonumSatirlari.h"
 #include "locations/LLCase.h"
-#include "locations/clsFastCollection.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -111,21 +110,24 @@ void BM_DosyadanOku_Satirlara(benchmark::State& state)
     KonumDosyasi dosya(Dosya().klasor.path());
     int satir = 0;
     for (auto _ : state) {
-        clsFastCollection liste;
-        benchmark::DoNotOptimize(dosya.DosyadanOku(liste));
-        satir = liste.Count();
-        benchmark::DoNotOptimize(liste.Item(1));
-        Birak(state, [&] { liste.Clear(); });
+        QVector<KonumKaydi> kayitlar;
+        (void)dosya.DosyadanOku(kayitlar);
+        KonumSatirlari liste(std::move(kayitlar));
+        satir = liste.size();
+        benchmark::DoNotOptimize(&liste.at(0));
+        Birak(state, [&] { liste = KonumSatirlari(); });
     }
     state.counters["satir"] = satir;
 }
 BENCHMARK(BM_DosyadanOku_Satirlara)->Unit(benchmark::kMicrosecond);
 
-const clsFastCollection& Liste()
+const KonumSatirlari& Liste()
 {
-    static clsFastCollection liste;
-    if (liste.Count() == 0)
-        benchmark::DoNotOptimize(KonumDosyasi(Dosya().klasor.path()).DosyadanOku(liste));
+    static const KonumSatirlari liste = [] {
+        QVector<KonumKaydi> kayitlar;
+        (void)KonumDosyasi(Dosya().klasor.path()).DosyadanOku(kayitlar);
+        return KonumSatirlari(std::move(kayitlar));
+    }();
     return liste;
 }
 
@@ -133,29 +135,29 @@ const char* const Iskalayan = "Qxzwq";
 
 void BM_Ara_Iskalayan_Onbellekli(benchmark::State& state)
 {
-    const clsFastCollection& liste = Liste();
+    const KonumSatirlari& liste = Liste();
     const QString aranan = QString::fromUtf8(Iskalayan);
     for (auto _ : state)
-        benchmark::DoNotOptimize(AramaKutusuBul(liste, aranan));
+        benchmark::DoNotOptimize(liste.AramaKutusuBul(aranan));
 }
 BENCHMARK(BM_Ara_Iskalayan_Onbellekli)->Unit(benchmark::kMicrosecond);
 
 // The search as first written: each comparison folds the searched text and the row's city
 // and, in the prefix pass, reads the pattern anew.
-int HarfiyenAra(const clsFastCollection& liste, const QString& aranan)
+int HarfiyenAra(const KonumSatirlari& liste, const QString& aranan)
 {
-    for (int i = 1; i <= liste.Count(); ++i)
-        if (LLCase(liste.Item(i)->Sehir()) == LLCase(aranan))
+    for (int i = 0; i < liste.size(); ++i)
+        if (LLCase(liste.at(i).Sehir) == LLCase(aranan))
             return i;
-    for (int i = 1; i <= liste.Count(); ++i)
-        if (Desen(LLCase(aranan) + QLatin1Char('*')).Eslesir(LLCase(liste.Item(i)->Sehir())))
+    for (int i = 0; i < liste.size(); ++i)
+        if (Desen(LLCase(aranan) + QLatin1Char('*')).Eslesir(LLCase(liste.at(i).Sehir)))
             return i;
-    return 0;
+    return -1;
 }
 
 void BM_Ara_Iskalayan_Harfiyen(benchmark::State& state)
 {
-    const clsFastCollection& liste = Liste();
+    const KonumSatirlari& liste = Liste();
     const QString aranan = QString::fromUtf8(Iskalayan);
     for (auto _ : state)
         benchmark::DoNotOptimize(HarfiyenAra(liste, aranan));

@@ -1,8 +1,9 @@
 #include "KontrolVitrini.h"
 
+#include "controls/ListeRolleri.h"
 #include "controls/gui/Buton.h"
-#include "controls/gui/ListBox.h"
-#include "controls/gui/Scroll.h"
+#include "controls/gui/KaydirmaCubugu.h"
+#include "controls/gui/ListeGorunumu.h"
 #include "platform/gui/SkinResmi.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include <iterator>
@@ -105,8 +107,8 @@ KontrolVitrini::KontrolVitrini(QWidget* parent) : QWidget(parent)
     };
     butonBolumu(bolum(QStringLiteral("Buton: resim takımları ve durumları")));
     ozelBolum(bolum(QStringLiteral("Buton: maske, resimsiz, eksik takım")));
-    scrollBolumu(bolum(QStringLiteral("Scroll")));
-    listeBolumu(bolum(QStringLiteral("ListBox")));
+    kaydirmaBolumu(bolum(QStringLiteral("KaydirmaCubugu")));
+    listeBolumu(bolum(QStringLiteral("ListeGorunumu")));
     canliBolum(bolum(QStringLiteral("Canlı: fareyle deneyin")));
     dikey->addStretch(1);
 }
@@ -232,121 +234,112 @@ void KontrolVitrini::ozelBolum(QGridLayout* izgara)
     koy(eksik, QStringLiteral("Takım 2 yok: PictureNormal"));
 }
 
-Scroll* KontrolVitrini::skinScroll(ZamanlayiciKaynagi* zaman)
+namespace {
+
+KaydirmaResimleri SkinKaydirma()
 {
-    auto* s = new Scroll(this, nullptr, zaman);
-    s->setScrlYkNPicture(SkinResmi::yukle(QStringLiteral("scroll_yukari_normal")));
-    s->setScrlYkOPicture(SkinResmi::yukle(QStringLiteral("scroll_yukari_over")));
-    s->setScrlYkBPicture(SkinResmi::yukle(QStringLiteral("scroll_yukari_down")));
-    s->setScrlAsNPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_normal")));
-    s->setScrlAsOPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_over")));
-    s->setScrlAsBPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_down")));
-    s->setScrlArtPicture(SkinResmi::yukle(QStringLiteral("scroll_iz")));
-    s->setScrlNPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_normal")));
-    s->setScrlOPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_over")));
-    s->setScrlBPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_down")));
+    KaydirmaResimleri r;
+    const QString durumlar[] = {QStringLiteral("normal"), QStringLiteral("over"),
+                                QStringLiteral("down")};
+    for (int i = 0; i < 3; ++i) {
+        r.Yukari[i] = SkinResmi::yukle(QStringLiteral("scroll_yukari_") + durumlar[i]);
+        r.Asagi[i] = SkinResmi::yukle(QStringLiteral("scroll_asagi_") + durumlar[i]);
+        r.Tutamak[i] = SkinResmi::yukle(QStringLiteral("scroll_tutamak_") + durumlar[i]);
+    }
+    r.Iz = SkinResmi::yukle(QStringLiteral("scroll_iz"));
+    return r;
+}
+
+} // namespace
+
+KaydirmaCubugu* KontrolVitrini::skinScroll(ZamanlayiciKaynagi* zaman)
+{
+    auto* s = new KaydirmaCubugu(this, zaman);
+    s->setResimler(SkinKaydirma());
+    s->setRange(1, 100);
+    s->setValue(50);
     return s;
 }
 
-Scroll* KontrolVitrini::ornekScroll(bool skin)
+KaydirmaCubugu* KontrolVitrini::ornekScroll()
 {
-    Scroll* s = skin ? skinScroll(&durgun_) : new Scroll(this, nullptr, &durgun_);
+    KaydirmaCubugu* s = skinScroll(&durgun_);
     s->setFixedHeight(150);
     return s;
 }
 
-void KontrolVitrini::scrollBolumu(QGridLayout* izgara)
+void KontrolVitrini::kaydirmaBolumu(QGridLayout* izgara)
 {
     int sutun = 0;
-    const auto koy = [&](Scroll* s, const QString& aciklama) {
+    const auto koy = [&](KaydirmaCubugu* s, const QString& aciklama) {
         izgara->addWidget(s, 0, sutun, Qt::AlignHCenter);
         izgara->addWidget(Etiket(aciklama, this), 1, sutun, Qt::AlignHCenter);
         ++sutun;
     };
-    koy(ornekScroll(), QStringLiteral("Value 50"));
-    Scroll* enAz = ornekScroll();
+    koy(ornekScroll(), QStringLiteral("Değer 50"));
+    KaydirmaCubugu* enAz = ornekScroll();
     enAz->setValue(1);
-    koy(enAz, QStringLiteral("Min"));
-    Scroll* enCok = ornekScroll();
+    koy(enAz, QStringLiteral("En az"));
+    KaydirmaCubugu* enCok = ornekScroll();
     enCok->setValue(100);
-    koy(enCok, QStringLiteral("Max"));
+    koy(enCok, QStringLiteral("En çok"));
 
-    Scroll* tutamakUzerinde = ornekScroll();
+    KaydirmaCubugu* tutamakUzerinde = ornekScroll();
     tutamakUzerinde->setValue(30);
     koy(tutamakUzerinde, QStringLiteral("Tutamak\nüzerinde"));
-    Scroll* tutamakBasili = ornekScroll();
+    KaydirmaCubugu* tutamakBasili = ornekScroll();
     tutamakBasili->setValue(70);
     koy(tutamakBasili, QStringLiteral("Tutamak\nbasılı"));
-    Scroll* yukariBasili = ornekScroll();
+    KaydirmaCubugu* yukariBasili = ornekScroll();
     koy(yukariBasili, QStringLiteral("Yukarı ok\nbasılı"));
-    Scroll* yukariUzerinde = ornekScroll();
+    KaydirmaCubugu* yukariUzerinde = ornekScroll();
     koy(yukariUzerinde, QStringLiteral("Yukarı ok\nüzerinde"));
-    Scroll* asagiBasili = ornekScroll();
+    KaydirmaCubugu* asagiBasili = ornekScroll();
     koy(asagiBasili, QStringLiteral("Aşağı ok\nbasılı"));
-    Scroll* asagiUzerinde = ornekScroll();
+    KaydirmaCubugu* asagiUzerinde = ornekScroll();
     koy(asagiUzerinde, QStringLiteral("Aşağı ok\nüzerinde"));
-
-    Scroll* kapali = ornekScroll();
-    kapali->setValue(70);
-    kapali->setEnabled(false);
-    koy(kapali, QStringLiteral("Enabled\nkapalı"));
-    Scroll* park = ornekScroll();
-    park->setValue(70);
-    park->setEnabled(false);
-    park->setUnRefreshControl(false);
-    koy(park, QStringLiteral("Kapalı,\nUnRefresh-\nControl kapalı"));
-    Scroll* kesirli = ornekScroll();
-    kesirli->setMin(0);
-    kesirli->setMax(1);
-    kesirli->setValue(SabitNokta::fromDouble(0.25));
-    koy(kesirli, QStringLiteral("0…1,\nValue 0.25"));
-    Scroll* varsayilan = ornekScroll(false);
-    koy(varsayilan, QStringLiteral("Resim\nverilmemiş"));
+    KaydirmaCubugu* tek = ornekScroll();
+    tek->setRange(0, 0);
+    koy(tek, QStringLiteral("Kaydırılacak\nsatır yok"));
 
     // Thumb states need the bar's final size (the thumb's place depends on it).
     ornekler_.append({tutamakUzerinde, Durum::Uzerinde, QPoint()});
     ornekler_.append({tutamakBasili, Durum::Basili, QPoint()});
-    ornekler_.append({yukariBasili->ScrlYk(), Durum::Basili, QPoint(8, 8)});
-    ornekler_.append({yukariUzerinde->ScrlYk(), Durum::Uzerinde, QPoint(8, 8)});
-    ornekler_.append({asagiBasili->ScrlAs(), Durum::Basili, QPoint(8, 8)});
-    ornekler_.append({asagiUzerinde->ScrlAs(), Durum::Uzerinde, QPoint(8, 8)});
+    ornekler_.append({yukariBasili, Durum::Basili, QPoint(8, 8)});
+    ornekler_.append({yukariUzerinde, Durum::Uzerinde, QPoint(8, 8)});
+    ornekler_.append({asagiBasili, Durum::Basili, QPoint(8, 142)});
+    ornekler_.append({asagiUzerinde, Durum::Uzerinde, QPoint(8, 142)});
 }
 
-ListBox* KontrolVitrini::ornekListe(int satirSayisi)
+ListeGorunumu* KontrolVitrini::ornekListe(int satirSayisi)
 {
-    struct Yer
-    {
-        const char* ulke;
-        const char* sehir;
-        double tz, enlem;
+    static const char* const yerler[][2] = {
+        {"Türkiye", "İstanbul"},   {"Türkiye", "Ankara"},       {"Türkiye", "İzmir"},
+        {"Türkiye", "Şanlıurfa"},  {"Türkiye", "Çanakkale"},    {"Almanya", "Köln"},
+        {"Hollanda", "Rotterdam"}, {"Azerbaycan", "Bakü"},      {"Mısır", "Kahire"},
+        {"Endonezya", "Cakarta"},  {"Hindistan", "Yeni Delhi"}, {"İran", "Tahran"},
     };
-    static const Yer yerler[] = {
-        {"Türkiye", "İstanbul", 2, 41.01},       {"Türkiye", "Ankara", 2, 39.93},
-        {"Türkiye", "İzmir", 2, 38.42},          {"Türkiye", "Şanlıurfa", 2, 37.16},
-        {"Türkiye", "Çanakkale", 2, 40.15},      {"Almanya", "Köln", 1, 50.94},
-        {"Hollanda", "Rotterdam", 1, 51.92},     {"Azerbaycan", "Bakü", 4, 40.41},
-        {"Mısır", "Kahire", 2, 30.04},           {"Endonezya", "Cakarta", 7, -6.21},
-        {"Hindistan", "Yeni Delhi", 5.5, 28.61}, {"İran", "Tahran", 3.5, 35.69},
-    };
-    auto& kaynak = listeler_.emplace_back();
+    auto* model = new QStandardItemModel(this);
     for (int i = 0; i < satirSayisi; ++i) {
-        const Yer& y = yerler[i % std::size(yerler)];
-        kaynak.Ekle({{QString::fromUtf8(y.ulke), QString::fromUtf8(y.sehir),
-                      QLocale::c().toString(y.tz), QLocale::c().toString(y.enlem)}});
+        const auto& y = yerler[std::size_t(i) % std::size(yerler)];
+        auto* satir = new QStandardItem(QString::fromUtf8(y[0]));
+        satir->setData(QString::fromUtf8(y[1]), ListeRolleri::SutunRolu);
+        model->appendRow(satir);
     }
-    auto* liste = new ListBox(this, nullptr, &durgun_);
-    liste->setKaynak(&kaynak);
-    const Resim yk = SkinResmi::yukle(QStringLiteral("scroll_yukari_normal"));
-    liste->setScrlYkNPicture(yk);
-    liste->setScrlYkOPicture(SkinResmi::yukle(QStringLiteral("scroll_yukari_over")));
-    liste->setScrlYkBPicture(SkinResmi::yukle(QStringLiteral("scroll_yukari_down")));
-    liste->setScrlAsNPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_normal")));
-    liste->setScrlAsOPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_over")));
-    liste->setScrlAsBPicture(SkinResmi::yukle(QStringLiteral("scroll_asagi_down")));
-    liste->setScrlArtPicture(SkinResmi::yukle(QStringLiteral("scroll_iz")));
-    liste->setScrlNPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_normal")));
-    liste->setScrlOPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_over")));
-    liste->setScrlBPicture(SkinResmi::yukle(QStringLiteral("scroll_tutamak_down")));
+    auto* liste = new ListeGorunumu(this, &durgun_);
+    liste->setModel(model);
+    QPalette renk = liste->palette();
+    renk.setColor(QPalette::Base, Qt::white);
+    renk.setColor(QPalette::Text, Qt::black);
+    renk.setColor(QPalette::Highlight, QColor(162, 239, 88));
+    renk.setColor(QPalette::HighlightedText, Qt::black);
+    liste->setPalette(renk);
+    liste->setEkRenkler({QColor(210, 239, 168), QColor(162, 239, 88), QColor(192, 0, 0)});
+    liste->setSutunGenislikleri({100});
+    QFont yazi(QStringLiteral("Arial"));
+    yazi.setPointSizeF(8.25);
+    liste->setFont(yazi);
+    liste->Cubuk()->setResimler(SkinKaydirma());
     liste->setFixedSize(226, 118);
     return liste;
 }
@@ -354,63 +347,27 @@ ListBox* KontrolVitrini::ornekListe(int satirSayisi)
 void KontrolVitrini::listeBolumu(QGridLayout* izgara)
 {
     int sutun = 0;
-    const auto koy = [&](ListBox* l, const QString& aciklama) {
+    const auto koy = [&](ListeGorunumu* l, const QString& aciklama) {
         izgara->addWidget(l, 0, sutun, Qt::AlignLeft | Qt::AlignTop);
         izgara->addWidget(Etiket(aciklama, this), 1, sutun, Qt::AlignLeft);
         ++sutun;
     };
 
     // The main window's list: one selected row, the chosen place in its own colour.
-    ListBox* db = ornekListe(12);
-    db->DbDegerleriniUygula();
-    db->setSelectedItem(4);
-    db->setSelected(4, true);
-    db->setAktif(2);
-    db->setTopIndex(2);
-    koy(db, QStringLiteral("Db: seçili 4, Aktif 2, TopIndex 2"));
+    ListeGorunumu* db = ornekListe(12);
+    db->BulunaniGoster(3);
+    db->setAktif(1);
+    db->setUstSatir(1);
+    koy(db, QStringLiteral("Seçili 4. satır, etkin 2., ilk görünen 2."));
 
-    // Creation values: several rows selected, four columns.
-    ListBox* coklu = ornekListe(12);
-    coklu->setTurGen(70);
-    coklu->setDilGen(30);
-    coklu->setSureGen(40);
-    for (int i = 2; i <= 4; ++i)
-        coklu->setSelected(i, true);
-    coklu->setAktif(3);
-    coklu->Refresh();
-    koy(coklu, QStringLiteral("MultiSelect, dört sütun, 2–4 seçili"));
-
-    // Rows 2 and 3 dragged, held over row 6: the marker line shows where they would land.
-    ListBox* tasinan = ornekListe(12);
-    tasinan->DbDegerleriniUygula();
-    tasinan->setMultiSelect(true);
-    tasinan->setTasiAktif(true);
-    tasinan->setSelected(2, true);
-    tasinan->setSelected(3, true);
-    tasinan->setSelectedItem(2);
-    const int satir = tasinan->SatirYuksekligi();
-    ornekler_.append({tasinan, Durum::Suruklenen, QPoint(20, satir + satir / 2),
-                      QPoint(20, 5 * satir + satir / 2)});
-    koy(tasinan, QStringLiteral("TasiAktif: 2–3 sürükleniyor"));
-
-    ListBox* kapali = ornekListe(4);
-    kapali->DbDegerleriniUygula();
-    kapali->setSelected(1, true);
-    kapali->setTurGen(70);
+    ListeGorunumu* kapali = ornekListe(4);
+    kapali->BulunaniGoster(0);
     kapali->setFixedSize(150, 118);
+    kapali->setSutunGenislikleri({70});
     kapali->setEnabled(false);
-    koy(kapali, QStringLiteral("Enabled kapalı"));
+    koy(kapali, QStringLiteral("Kapalı"));
 
-    ListBox* sade = ornekListe(3);
-    sade->DbDegerleriniUygula();
-    sade->setDisplayBorder(false);
-    sade->setDisplayVScroll(false);
-    sade->setTurGen(70);
-    sade->setFixedSize(150, 118);
-    koy(sade, QStringLiteral("Çerçevesiz, kaydırmasız"));
-
-    ListBox* bos = ornekListe(0);
-    bos->DbDegerleriniUygula();
+    ListeGorunumu* bos = ornekListe(0);
     bos->setFixedSize(120, 118);
     koy(bos, QStringLiteral("Boş liste"));
 }
@@ -441,11 +398,10 @@ void KontrolVitrini::canliBolum(QGridLayout* izgara)
     });
     izgara->addWidget(sekme, 0, 2);
 
-    Scroll* kaydirma = skinScroll(nullptr);
+    KaydirmaCubugu* kaydirma = skinScroll(nullptr);
     kaydirma->setFixedHeight(80);
-    connect(kaydirma, &Scroll::Change, this, [olay](SabitNokta& deger) {
-        olay(QStringLiteral("Scroll: Change %1").arg(deger.toString()));
-    });
+    connect(kaydirma, &QScrollBar::valueChanged, this,
+            [olay](int deger) { olay(QStringLiteral("Kaydırma: %1").arg(deger)); });
     izgara->addWidget(kaydirma, 0, 3);
     izgara->addWidget(canliOlay_, 0, 4, Qt::AlignLeft | Qt::AlignVCenter);
     izgara->setColumnMinimumWidth(4, 260);
@@ -456,8 +412,8 @@ void KontrolVitrini::DurumlariKur()
     for (const Ornek& o : ornekler_) {
         QWidget* w = o.kontrol;
         QPoint nokta = o.nokta;
-        if (auto* s = qobject_cast<Scroll*>(w)) // the middle of the thumb
-            nokta = QPoint(s->width() / 2, (s->ScrlTop() + s->ScrlHeight() / 2) / 15);
+        if (auto* s = qobject_cast<KaydirmaCubugu*>(w); s && o.nokta.isNull()) // the thumb
+            nokta = QPoint(s->width() / 2, s->TutamakUstu() + s->TutamakYuksekligi() / 2);
         if (o.durum == Durum::Normal)
             continue;
         Gonder(w, QEvent::MouseMove, nokta, Qt::NoButton);

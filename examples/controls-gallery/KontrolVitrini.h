@@ -1,22 +1,19 @@
 #pragma once
 
 #include "DurgunZamanKaynagi.h"
-#include "controls/MetinListesi.h"
 
 #include <QWidget>
 
-#include <list>
-
 class Buton;
 class QGridLayout;
-class ListBox;
+class KaydirmaCubugu;
+class ListeGorunumu;
 class QLabel;
-class Scroll;
 
 // One window showing every skinned control in every state: the picture buttons of the
 // program in each of their picture sets idle, under the pointer, pressed and `Selected`;
 // the masking, the empty and the faulty picture; the scrollbar at its ends, with its thumb
-// and arrows hovered and pressed, disabled; the location list in its selection states; and
+// and arrows hovered and pressed; the location list in its selection states; and
 // a row of live controls to try by hand.
 //
 // The sample states are real states of the controls, reached by sending them the mouse
@@ -54,18 +51,17 @@ private:
     };
 
     Buton* skinButon(const QString& ad);
-    Scroll* skinScroll(ZamanlayiciKaynagi* zaman);
+    KaydirmaCubugu* skinScroll(ZamanlayiciKaynagi* zaman);
     Buton* ornekButon(const QString& ad, int takim, Durum durum, bool secili = false);
     void butonBolumu(QGridLayout* izgara);
     void ozelBolum(QGridLayout* izgara);
-    void scrollBolumu(QGridLayout* izgara);
+    void kaydirmaBolumu(QGridLayout* izgara);
     void listeBolumu(QGridLayout* izgara);
     void canliBolum(QGridLayout* izgara);
-    Scroll* ornekScroll(bool skin = true);
-    ListBox* ornekListe(int satirSayisi);
+    KaydirmaCubugu* ornekScroll();
+    ListeGorunumu* ornekListe(int satirSayisi);
 
     DurgunZamanKaynagi durgun_;
-    std::list<MetinListesi> listeler_; // the rows of the sample lists (stable addresses)
     QList<Ornek> ornekler_;
     bool durumlarKuruldu_ = false;
     QLabel* canliOlay_ = nullptr;

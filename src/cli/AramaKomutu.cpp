@@ -2,7 +2,6 @@
 
 #include "cli/Cikis.h"
 #include "cli/KonumArama.h"
-#include "locations/FindItem.h"
 
 AramaKomutu::AramaKomutu()
     : Komut({QStringLiteral("search")},
@@ -40,13 +39,13 @@ int AramaKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStrea
         return Cikis::Tamam;
     }
 
-    clsFastCollection liste;
+    KonumSatirlari liste;
     if (Sonuc<> okunan = KonumArama::Oku(dosya, liste, err); !okunan)
         return Cikis::Hata(err, okunan.Hatasi());
-    const std::vector<int> bulunan = AramaKutusuHepsi(liste, metin);
+    const std::vector<int> bulunan = liste.AramaKutusuHepsi(metin);
     if (bulunan.empty())
         return Cikis::Hata(err, KonumArama::BulunamadiMesaji(metin), Cikis::Bulunamadi);
-    for (int konum : bulunan)
-        out << KonumDosyasi::SatirMetni(liste.Item(konum)->Kayit()) << '\n';
+    for (int satir : bulunan)
+        out << KonumDosyasi::SatirMetni(liste.at(satir)) << '\n';
     return Cikis::Tamam;
 }

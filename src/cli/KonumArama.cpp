@@ -1,7 +1,6 @@
 #include "cli/KonumArama.h"
 
 #include "cli/Cikis.h"
-#include "locations/FindItem.h"
 #include "locations/KonumEkleme.h"
 
 #include <QDir>
@@ -67,12 +66,13 @@ QString BulunamadiMesaji(const QString& metin)
     return QStringLiteral("\"%1\" için konum bulunamadı.").arg(metin);
 }
 
-Sonuc<> Oku(KonumDosyasi dosya, clsFastCollection& liste, QTextStream& err,
-            QVector<int>* atlananlar)
+Sonuc<> Oku(KonumDosyasi dosya, KonumSatirlari& liste, QTextStream& err, QVector<int>* atlananlar)
 {
     const QString yol = dosya.OkunanYol();
-    if (Sonuc<> okunan = dosya.DosyadanOku(liste); !okunan)
+    QVector<KonumKaydi> kayitlar;
+    if (Sonuc<> okunan = dosya.DosyadanOku(kayitlar); !okunan)
         return DosyaHatasi(okunan.Hatasi(), dosya);
+    liste = KonumSatirlari(std::move(kayitlar));
     AtlananlariBildir(dosya.AtlananSatirlar(), yol, err);
     if (atlananlar)
         *atlananlar = dosya.AtlananSatirlar();
@@ -81,17 +81,17 @@ Sonuc<> Oku(KonumDosyasi dosya, clsFastCollection& liste, QTextStream& err,
 
 Sonuc<Bulunan> Bul(const QString& metin, const KonumDosyasi& dosya, QTextStream& err)
 {
-    clsFastCollection liste;
+    KonumSatirlari liste;
     QVector<int> atlananlar;
     if (Sonuc<> okunan = Oku(dosya, liste, err, &atlananlar); !okunan)
         return okunan.Hatasi();
-    const int konum = AramaKutusuBul(liste, metin);
-    if (konum == 0)
+    const int satir = liste.AramaKutusuBul(metin);
+    if (satir < 0)
         return Hata{BulunamadiMesaji(metin), {}, Cikis::Bulunamadi};
     Bulunan bulunan;
-    bulunan.Kayit = liste.Item(konum)->Kayit();
-    // The row's line: its position, and one more for each unreadable line before it.
-    bulunan.Satir = konum;
+    bulunan.Kayit = liste.at(satir);
+    // The row's line: its position from 1, and one more for each unreadable line before it.
+    bulunan.Satir = satir + 1;
     for (int atlanan : atlananlar)
         if (atlanan <= bulunan.Satir)
             ++bulunan.Satir;

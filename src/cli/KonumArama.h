@@ -2,7 +2,7 @@
 
 #include "locations/KonumDosyasi.h"
 #include "locations/KonumKaydi.h"
-#include "locations/clsFastCollection.h"
+#include "locations/KonumSatirlari.h"
 
 #include <QString>
 #include <QTextStream>
@@ -30,7 +30,7 @@ struct Bulunan
 
 // Reads the rows of the file, naming its unreadable lines on `err`; `atlananlar` gets their
 // numbers.
-Sonuc<> Oku(KonumDosyasi dosya, clsFastCollection& liste, QTextStream& err,
+Sonuc<> Oku(KonumDosyasi dosya, KonumSatirlari& liste, QTextStream& err,
             QVector<int>* atlananlar = nullptr);
 // The row the search box selects for `metin`; a failure with the Neden Cikis::Bulunamadi
 // when none is found.

@@ -3,7 +3,6 @@
 #include "engine/Sayi.h"
 #include "engine/VakitGirdisi.h"
 #include "locations/KodSayfasi.h"
-#include "locations/KonumTamponu.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +32,7 @@ struct Alan
 
 QString AdMetni(Alan a)
 {
-    return KonumTamponu::Harfler(a.bas, a.boy());
+    return KodSayfasi::Coz(QByteArrayView(a.bas, a.boy()));
 }
 
 Alan Bosluksuz(Alan a)
@@ -435,25 +434,6 @@ Sonuc<> KonumDosyasi::DosyadanOku(QVector<KonumKaydi>& kayitlar)
     Sonuc<> sonuc = Oku();
     if (sonuc)
         kayitlar = Coz(veri_, &atlanan_);
-    return sonuc;
-}
-
-Sonuc<> KonumDosyasi::DosyadanOku(clsFastCollection& satirlar)
-{
-    Sonuc<> sonuc = Oku();
-    if (!sonuc)
-        return sonuc;
-    // The rows keep where their names stand; the bytes are shared, not copied.
-    auto tampon = std::make_shared<const KonumTamponu>(veri_);
-    const char* bas = tampon->Bayt().constData();
-    std::vector<vkListItem> blok;
-    blok.reserve(std::size_t(veri_.size() / 24 + 1));
-    atlanan_ = Ayristir(tampon->Bayt(), [&](const KonumKaydi& k, Alan u, Alan s) {
-        blok.emplace_back(tampon.get(), qint32(u.bas - bas), qint32(u.boy()), qint32(s.bas - bas),
-                          qint32(s.boy()), k);
-        blok.back().setIndex(qint32(blok.size()));
-    });
-    satirlar.Yukle(std::move(blok), std::move(tampon));
     return sonuc;
 }
 

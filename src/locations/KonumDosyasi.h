@@ -1,7 +1,6 @@
 #pragma once
 
 #include "locations/KonumKaydi.h"
-#include "locations/clsFastCollection.h"
 #include "platform/Sonuc.h"
 
 #include <QByteArray>
@@ -104,9 +103,6 @@ public:
     Sonuc<> Denetle() const;
     // Records in file order.
     Sonuc<> DosyadanOku(QVector<KonumKaydi>& kayitlar);
-    // The rows, replacing any it held; each row's Index is its position. The rows share the
-    // file's bytes for their names.
-    Sonuc<> DosyadanOku(clsFastCollection& satirlar);
     // Line numbers (1-based, counting every CR LF) of the lines the last read skipped.
     const QVector<int>& AtlananSatirlar() const { return atlanan_; }
 

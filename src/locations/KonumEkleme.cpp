@@ -2,7 +2,6 @@
 
 #include "engine/Sayi.h"
 #include "engine/VakitGirdisi.h"
-#include "locations/FindItem.h"
 
 #include <cmath>
 #include <limits>
@@ -83,13 +82,13 @@ int KonumEkleme::SaatDilimiBul(const QString& saat)
     return -1;
 }
 
-Sonuc<> KonumEkleme::Denetle(const EkleGirdisi& g, const clsFastCollection& satirlar)
+Sonuc<> KonumEkleme::Denetle(const EkleGirdisi& g, const KonumSatirlari& satirlar)
 {
     // Empty as typed: a text of spaces only is not empty here.
     if (g.Ulke.isEmpty() || g.Sehir.isEmpty() || g.Enlem.isEmpty() || g.Boylam.isEmpty())
         return Red(EksikMesaji);
-    if (FindItem(satirlar, g.Sehir + QLatin1Char(',') + g.Ulke, QStringLiteral("SehirUlke"),
-                 false) != 0)
+    if (satirlar.Bul(g.Sehir + QLatin1Char(',') + g.Ulke, KonumSatirlari::Alan::SehirUlke, false) >=
+        0)
         return Red(QLatin1Char('\'') + g.Ulke + QStringLiteral(" - ") + g.Sehir +
                    QStringLiteral("' zaten mevcut."));
     const std::optional<double> enlem = Sayi::Coz(g.Enlem);
@@ -108,11 +107,10 @@ Sonuc<> KonumEkleme::Denetle(const EkleGirdisi& g, const clsFastCollection& sati
     return {};
 }
 
-KonumKaydi KonumEkleme::YeniKayit(const EkleGirdisi& g, const clsFastCollection& satirlar)
+KonumKaydi KonumEkleme::YeniKayit(const EkleGirdisi& g, const KonumSatirlari& satirlar)
 {
     KonumKaydi k;
-    const vkListItem* son = satirlar.Item(satirlar.Count());
-    k.Id = son ? son->Id() + 1 : 1;
+    k.Id = satirlar.isEmpty() ? 1 : satirlar.at(satirlar.size() - 1).Id + 1;
     k.Ulke = BosluklariKirp(g.Ulke);
     k.Sehir = BosluklariKirp(g.Sehir);
     if (g.SaatDilimi >= 0 && g.SaatDilimi < SaatDilimiSayisi)
@@ -148,7 +146,9 @@ Sonuc<KonumEkleme::Eklenen> KonumEkleme::DosyayaEkle(KonumDosyasi& dosya, const 
     if (!kilit.Durum())
         return kilit.Durum().Hatasi();
     Eklenen e;
-    const Sonuc<> okunan = dosya.DosyadanOku(e.Satirlar);
+    QVector<KonumKaydi> kayitlar;
+    const Sonuc<> okunan = dosya.DosyadanOku(kayitlar);
+    e.Satirlar = KonumSatirlari(std::move(kayitlar));
     if (atlanan)
         *atlanan = dosya.AtlananSatirlar();
     if (!okunan)
@@ -158,7 +158,6 @@ Sonuc<KonumEkleme::Eklenen> KonumEkleme::DosyayaEkle(KonumDosyasi& dosya, const 
     e.Kayit = YeniKayit(g, e.Satirlar);
     if (const Sonuc<> yazilan = dosya.SatirEkle(e.Kayit); !yazilan)
         return yazilan.Hatasi();
-    const int konum = e.Satirlar.Add(std::make_unique<vkListItem>(e.Kayit));
-    e.Satirlar.Item(konum)->setIndex(konum);
+    e.Satirlar.Ekle(e.Kayit);
     return e;
 }

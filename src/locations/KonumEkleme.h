@@ -2,7 +2,7 @@
 
 #include "locations/KonumDosyasi.h"
 #include "locations/KonumKaydi.h"
-#include "locations/clsFastCollection.h"
+#include "locations/KonumSatirlari.h"
 
 #include <QString>
 #include <QUrl>
@@ -49,11 +49,11 @@ public:
     // The save button's checks in their order: completeness, duplicate (against `satirlar`),
     // latitude, longitude; then what keeps data.db sound: names the file can hold and an Id
     // the file can number. A refusal is GirdiReddi with the message to show.
-    static Sonuc<> Denetle(const EkleGirdisi& g, const clsFastCollection& satirlar);
+    static Sonuc<> Denetle(const EkleGirdisi& g, const KonumSatirlari& satirlar);
 
     // The row to append: Id one past the last row's (1 for an empty list), the names with
     // their surrounding spaces removed, Tz from the chosen entry. Only after Denetle passed.
-    static KonumKaydi YeniKayit(const EkleGirdisi& g, const clsFastCollection& satirlar);
+    static KonumKaydi YeniKayit(const EkleGirdisi& g, const KonumSatirlari& satirlar);
 
     // The suggestion request: `kok` (the product's web address) + "/oner.php" with ulke,
     // sehir, tz, enlem and boylam in this order, each value as typed, percent-encoded UTF-8.
@@ -66,8 +66,8 @@ public:
     // message as its own. data.db is untouched unless the add succeeded.
     struct Eklenen
     {
-        KonumKaydi Kayit;           // the appended row
-        clsFastCollection Satirlar; // every row of data.db as read, the new one last
+        KonumKaydi Kayit;        // the appended row
+        KonumSatirlari Satirlar; // every row of data.db as read, the new one last
     };
     // `atlanan`, when given: the unreadable lines of data.db, kept as they are.
     static Sonuc<Eklenen> DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g,

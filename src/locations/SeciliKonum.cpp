@@ -26,7 +26,7 @@ SeciliKonum SeciliKonum::Oku(const AyarDeposu& depo, QString* hata)
         else
             bozuk = QStringLiteral("%1 = %2").arg(QLatin1String(ad), metin);
     };
-    double index = k.Index;
+    double index = k.Id;
     sayi("bIndex", index, [](double d) { return d == qint16(d); });
     sayi("bTz", k.Tz, &VakitGirdisi::TzGecerli);
     sayi("bEnlem", k.Enlem, &VakitGirdisi::EnlemGecerli);
@@ -36,7 +36,7 @@ SeciliKonum SeciliKonum::Oku(const AyarDeposu& depo, QString* hata)
             *hata = bozuk;
         return {};
     }
-    k.Index = static_cast<qint16>(index);
+    k.Id = static_cast<qint16>(index);
     k.Ulke = depo.Oku(QStringLiteral("bUlke"), k.Ulke);
     k.Sehir = depo.Oku(QStringLiteral("bSehir"), k.Sehir);
     return k;
@@ -52,7 +52,7 @@ void SeciliKonum::Doldur(VakitGirdisi& g) const
 
 Sonuc<> SeciliKonum::Yaz(AyarDeposu& depo) const
 {
-    return depo.Yaz({{QStringLiteral("bIndex"), QString::number(Index)},
+    return depo.Yaz({{QStringLiteral("bIndex"), QString::number(Id)},
                      {QStringLiteral("bUlke"), Ulke},
                      {QStringLiteral("bSehir"), Sehir},
                      {QStringLiteral("bTz"), AyarDeposu::SayiMetni(Tz)},

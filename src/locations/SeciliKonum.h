@@ -13,7 +13,7 @@ struct VakitGirdisi;
 // defaults are the first-run place, İstanbul.
 struct SeciliKonum
 {
-    qint16 Index = 6817; // Id of the place's row in data.db
+    qint16 Id = 6817; // Id of the place's row in data.db (bIndex)
     QString Ulke = QStringLiteral("Türkiye");
     QString Sehir = QStringLiteral("İstanbul");
     double Tz = 2;         // standard offset from GMT, hours
@@ -35,7 +35,7 @@ struct SeciliKonum
 
     bool operator==(const SeciliKonum& o) const
     {
-        return Index == o.Index && Ulke == o.Ulke && Sehir == o.Sehir && Tz == o.Tz &&
-               Enlem == o.Enlem && Boylam == o.Boylam;
+        return Id == o.Id && Ulke == o.Ulke && Sehir == o.Sehir && Tz == o.Tz && Enlem == o.Enlem &&
+               Boylam == o.Boylam;
     }
 };

@@ -3,6 +3,7 @@
 #include "shell/BolgeselAyarHedefi.h"
 #include "shell/GenelAyarHedefi.h"
 
+#include <QDate>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -78,10 +79,10 @@ public:
     // The regional settings page and the place list (see BolgeselAyarHedefi).
     virtual int ListeSecili() const = 0;
     virtual int ListeAktif() const = 0;
-    virtual void setListeAktif(int konum) = 0;
-    virtual void setListeSecili(int konum) = 0;
-    virtual const vkListItem* ListeSatiri(int konum) const = 0;
-    virtual void ListeyiDoldur(clsFastCollection& satirlar) = 0;
+    virtual void setListeAktif(int satir) = 0;
+    virtual void setListeGecerli(int satir) = 0;
+    virtual const KonumKaydi* ListeSatiri(int satir) const = 0;
+    virtual void ListeyiDoldur(KonumSatirlari satirlar) = 0;
     virtual BolgeselAyarFormu BolgeselFormuOku() const = 0;
     virtual void BolgeselFormuGoster(const BolgeselAyarFormu& form) = 0;
     virtual void YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu) = 0;

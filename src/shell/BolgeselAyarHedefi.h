@@ -2,8 +2,8 @@
 
 #include <QString>
 
-class clsFastCollection;
-class vkListItem;
+class KonumSatirlari;
+struct KonumKaydi;
 
 // The state of the "Bölgesel Ayarlar" page's option controls.
 struct BolgeselAyarFormu
@@ -28,15 +28,16 @@ class BolgeselAyarHedefi
 public:
     virtual ~BolgeselAyarHedefi() = default;
 
-    // The location list Db: positions are 1-based, 0 for none.
+    // The place list Db: rows from 0, -1 for none. The selected row, the active row (the
+    // place in use), and the current row: where the keys move from, not drawn as selected.
     virtual int ListeSecili() const = 0;
     virtual int ListeAktif() const = 0;
-    virtual void setListeAktif(int konum) = 0;
-    virtual void setListeSecili(int konum) = 0;
-    // The row at the position, or nullptr outside the list.
-    virtual const vkListItem* ListeSatiri(int konum) const = 0;
+    virtual void setListeAktif(int satir) = 0;
+    virtual void setListeGecerli(int satir) = 0;
+    // The place on the row, or nullptr outside the list.
+    virtual const KonumKaydi* ListeSatiri(int satir) const = 0;
     // The list's rows replaced by these (data.db as it is now), in their order.
-    virtual void ListeyiDoldur(clsFastCollection& satirlar) = 0;
+    virtual void ListeyiDoldur(KonumSatirlari satirlar) = 0;
 
     // The page's controls as they stand now, and putting values on them.
     virtual BolgeselAyarFormu FormuOku() const = 0;

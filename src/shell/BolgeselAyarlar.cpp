@@ -1,8 +1,7 @@
 #include "shell/BolgeselAyarlar.h"
 
 #include "locations/KonumDosyasi.h"
-#include "locations/clsFastCollection.h"
-#include "locations/vkListItem.h"
+#include "locations/KonumSatirlari.h"
 #include "platform/AyarDeposu.h"
 #include "shell/BolgeselMetinler.h"
 
@@ -40,7 +39,7 @@ Sonuc<> BolgeselAyarlar::BolgeselAyarKaydet()
 {
     const int secili = hedef_.ListeSecili();
     // An active row past the list (a stored number from a longer data.db) counts as none.
-    const vkListItem* satir = hedef_.ListeSatiri(secili >= 1 ? secili : hedef_.ListeAktif());
+    const KonumKaydi* satir = hedef_.ListeSatiri(secili >= 0 ? secili : hedef_.ListeAktif());
     BolgeselAyarFormu form = hedef_.FormuOku();
     const Sonuc<> denetim =
         satir ? Denetle(form) : Reddet(Red::SatirYok, BolgeselMetinler::SehirSeciniz);
@@ -49,9 +48,11 @@ Sonuc<> BolgeselAyarlar::BolgeselAyarKaydet()
         return denetim;
     }
 
-    if (secili >= 1)
+    // The row is copied first: making it active may repaint the list that holds it.
+    const KonumKaydi kayit = *satir;
+    if (secili >= 0)
         hedef_.setListeAktif(secili);
-    Konum = SeciliKonum::Kayittan(satir->Kayit());
+    Konum = SeciliKonum::Kayittan(kayit);
     bool yazildi = Konum.Yaz(depo_).Tamam();
     yazildi = depo_
                   .Yaz({{UyariAyarlari::BAEzan.Adi(), Bayrak(form.Ezan)},
@@ -116,10 +117,10 @@ Sonuc<> BolgeselAyarlar::KonumEkle(KonumDosyasi& dosya, const EkleGirdisi& girdi
     if (!e)
         return e.Hatasi();
     // The list learns every row on disk now, those other writers added included.
-    const int yeni = e->Satirlar.Count();
-    hedef_.ListeyiDoldur(e->Satirlar);
+    const int yeni = e->Satirlar.size() - 1;
+    hedef_.ListeyiDoldur(std::move(e->Satirlar));
     hedef_.setListeAktif(yeni);
-    hedef_.setListeSecili(yeni);
+    hedef_.setListeGecerli(yeni);
     // The place is in data.db whatever the settings' write says; that one has been shown.
     (void)BolgeselAyarKaydet();
     return {};

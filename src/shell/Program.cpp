@@ -2,7 +2,7 @@
 
 #include "engine/GunlukHesap.h"
 #include "engine/TarihSecimi.h"
-#include "locations/clsFastCollection.h"
+#include "locations/KonumSatirlari.h"
 #include "platform/Saat.h"
 #include "platform/WebAdresleri.h"
 #include "platform/YazSaatiKaynagi.h"
@@ -143,13 +143,13 @@ KonumDosyasi Program::Yerler() const
 bool Program::DosyadanOku()
 {
     KonumDosyasi dosya = Yerler();
-    clsFastCollection satirlar;
+    QVector<KonumKaydi> satirlar;
     if (const Sonuc<> okunan = dosya.DosyadanOku(satirlar); !okunan) {
         // A data.db that cannot be read is as useless as a missing one.
         DosyaMesaji(okunan.Hatasi());
         return false;
     }
-    ListeyiDoldur(satirlar);
+    ListeyiDoldur(KonumSatirlari(std::move(satirlar)));
     if (const int atlanan = dosya.AtlananSatirlar().size())
         Uyar(UyariBasligi, QStringLiteral("'Data.db' dosyasının %1 satırı okunamadı; bu "
                                           "satırlar listede yok, dosyada olduğu gibi "
@@ -307,12 +307,10 @@ void Program::AyarKaydetTiklandi(const GenelAyarFormu& form)
     SayfaAc(0);
 }
 
-void Program::ListeAktifDegisti(int aktif)
+void Program::ListeAktifSecildi()
 {
-    // A double-click chooses and stores the row at once. Clearing the list also reports 0,
-    // which is no choice. A refusal has been shown.
-    if (aktif > 0)
-        (void)bolgesel_.BolgeselAyarKaydet();
+    // A double-click chooses and stores the row at once. A refusal has been shown.
+    (void)bolgesel_.BolgeselAyarKaydet();
 }
 
 void Program::YardimSayfasiniAc()
@@ -405,24 +403,24 @@ int Program::ListeAktif() const
     return pencere_.ListeAktif();
 }
 
-void Program::setListeAktif(int konum)
+void Program::setListeAktif(int satir)
 {
-    pencere_.setListeAktif(konum);
+    pencere_.setListeAktif(satir);
 }
 
-void Program::setListeSecili(int konum)
+void Program::setListeGecerli(int satir)
 {
-    pencere_.setListeSecili(konum);
+    pencere_.setListeGecerli(satir);
 }
 
-const vkListItem* Program::ListeSatiri(int konum) const
+const KonumKaydi* Program::ListeSatiri(int satir) const
 {
-    return pencere_.ListeSatiri(konum);
+    return pencere_.ListeSatiri(satir);
 }
 
-void Program::ListeyiDoldur(clsFastCollection& satirlar)
+void Program::ListeyiDoldur(KonumSatirlari satirlar)
 {
-    pencere_.ListeyiDoldur(satirlar);
+    pencere_.ListeyiDoldur(std::move(satirlar));
 }
 
 BolgeselAyarFormu Program::FormuOku() const

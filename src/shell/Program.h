@@ -94,7 +94,7 @@ public:
     void EzanTiklandi(int buttonEvents);                 // BtnEzan
     void BolgeKaydetTiklandi();                          // BtnBolgeKaydet
     void AyarKaydetTiklandi(const GenelAyarFormu& form); // BtnAyarKaydet
-    void ListeAktifDegisti(int aktif);                   // a row double-clicked
+    void ListeAktifSecildi();                            // a row double-clicked
     // The date entry: false, after its message, for a text that is no date.
     bool TarihSec(const QString& metin);
     void BugunuSec();
@@ -149,10 +149,10 @@ public:
     // BolgeselAyarHedefi.
     int ListeSecili() const override;
     int ListeAktif() const override;
-    void setListeAktif(int konum) override;
-    void setListeSecili(int konum) override;
-    const vkListItem* ListeSatiri(int konum) const override;
-    void ListeyiDoldur(clsFastCollection& satirlar) override;
+    void setListeAktif(int satir) override;
+    void setListeGecerli(int satir) override;
+    const KonumKaydi* ListeSatiri(int satir) const override;
+    void ListeyiDoldur(KonumSatirlari satirlar) override;
     BolgeselAyarFormu FormuOku() const override;
     void FormuGoster(const BolgeselAyarFormu& form) override;
     void YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu) override;

@@ -1,8 +1,8 @@
 // orvanel-cli in process: what every command shares (the arguments, mistakes, help), then each
 // command.
 #include "../locations/KonumTestAraclari.h"
-#include "locations/FindItem.h"
 #include "locations/KonumDosyasi.h"
+#include "locations/KonumSatirlari.h"
 #include "platform/AyarDeposu.h"
 #include "support/DosyaBoyutSiniri.h"
 #include "support/KomutCalistirici.h"
@@ -301,8 +301,9 @@ TEST(AramaKomutu, PrintsTheRowsTheSearchFinds)
 TEST(AramaKomutu, FindsPlacesAsPeopleTypeThem)
 {
     const QString db = QStringLiteral(ORVANEL_SOURCE_DIR "/assets/data.db");
-    clsFastCollection liste;
-    ASSERT_TRUE(KonumDosyasi::DosyaYolu(db).DosyadanOku(liste));
+    QVector<KonumKaydi> kayitlar;
+    ASSERT_TRUE(KonumDosyasi::DosyaYolu(db).DosyadanOku(kayitlar));
+    const KonumSatirlari liste(kayitlar);
     const std::pair<const char*, const char*> durumlar[] = {
         {"Istanbul", "İstanbul, Türkiye"},
         {"IZMIR", "İzmir, Türkiye"},
@@ -337,12 +338,11 @@ TEST(AramaKomutu, FindsPlacesAsPeopleTypeThem)
     const KomutCalistirici cli;
     for (const auto& [metin, yer] : durumlar) {
         const QString t = QString::fromUtf8(metin), beklenen = QString::fromUtf8(yer);
-        const int p = AramaKutusuBul(liste, t);
-        ASSERT_NE(p, 0) << metin;
-        const vkListItem& satir = *liste.Item(p);
-        EXPECT_EQ(satir.Sehir() + QStringLiteral(", ") + satir.Ulke(), beklenen) << metin;
-        EXPECT_EQ(cli({"search", "--db", db, t}).Out,
-                  KonumDosyasi::SatirMetni(satir.Kayit()) + u'\n')
+        const int p = liste.AramaKutusuBul(t);
+        ASSERT_GE(p, 0) << metin;
+        const KonumKaydi& satir = liste.at(p);
+        EXPECT_EQ(satir.Sehir + QStringLiteral(", ") + satir.Ulke, beklenen) << metin;
+        EXPECT_EQ(cli({"search", "--db", db, t}).Out, KonumDosyasi::SatirMetni(satir) + u'\n')
             << metin;
         const CliCikti c = cli({"times", "--db", db, "--place", t});
         EXPECT_TRUE(c.Kod == 0 && c.Err == QStringLiteral("Konum: ") + beklenen + u'\n')

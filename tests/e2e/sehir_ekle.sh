@@ -57,6 +57,11 @@ e2e_wait_for 10 "[ -z \"\$(e2e_visible_windows '^Şehir / Bölge$')\" ]" ||
   e2e_fail "the dialog stayed open"
 e2e_settle "" "$X" "$Y" 242 341 || e2e_fail "the window never finished drawing"
 import -window root -crop "242x341+$X+$Y" +repage "$E2E_SHOTS/sehir_ekle_sonra.png"
+# The new place is the list's active row (dark red), not a selected one: no selection colour
+# (#A2EF58) among the rows, left of the scrollbar.
+SECIM=$(convert "$E2E_SHOTS/sehir_ekle_sonra.png" -crop 195x74+13+120 +repage -fuzz 6% \
+  -fill black +opaque '#A2EF58' -fill white -opaque '#A2EF58' -format '%[fx:round(mean*w*h)]' info:)
+[ "$SECIM" = 0 ] || e2e_fail "the new row is drawn selected ($SECIM pixels)"
 
 SON=$(iconv -f WINDOWS-1254 -t UTF-8 "$KLASOR/data.db" | tail -1)
 [ "$SON" = "$((SON_ID + 1))|Türkiye|Yeni Yer|2|38,5|27,25" ] || e2e_fail "last line: $SON"

@@ -138,16 +138,6 @@ TEST_F(KonumDosyasiTest, FieldEndsAreFoundAtEveryPlaceInTheLine)
     beklenen.push_back({301, KodSayfasi::Coz(hepsi), KodSayfasi::Coz(hepsi), 0, 0, 0});
     EXPECT_EQ(Oku(veri), beklenen);
     EXPECT_TRUE(dosya.AtlananSatirlar().isEmpty());
-
-    clsFastCollection liste;
-    ASSERT_TRUE(dosya.DosyadanOku(liste));
-    ASSERT_EQ(liste.Count(), beklenen.size());
-    for (int i = 1; i <= liste.Count(); ++i) {
-        EXPECT_EQ(liste.Item(i)->Kayit(), beklenen[i - 1]);
-        EXPECT_EQ(liste.Item(i)->Index(), i);
-        EXPECT_EQ(liste.Item(i)->KucukSehir(), LLCase(beklenen[i - 1].Sehir));
-        EXPECT_EQ(liste.Item(i)->KucukUlke(), LLCase(beklenen[i - 1].Ulke));
-    }
 }
 
 TEST_F(KonumDosyasiTest, NumbersReadAsTheNearestDouble)

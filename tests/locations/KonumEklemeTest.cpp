@@ -27,7 +27,7 @@ protected:
     }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
-    clsFastCollection liste;
+    KonumSatirlari liste;
 };
 
 INSTANTIATE_TEST_SUITE_P(Yereller, KonumEklemeTest, ::testing::Values("tr_TR", "C"));
@@ -72,9 +72,9 @@ TEST_P(KonumEklemeTest, ChecksInTheirOrder)
             << d.Girdi.Enlem.toStdString() << " " << d.Girdi.Boylam.toStdString();
 
     // Ids are 16-bit: after 32767 the list is full.
-    liste.Item(3)->setId(32766);
+    IdDegistir(liste, 2, 32766);
     EXPECT_TRUE(KonumEkleme::Denetle(Girdi("T", "Yeni"), liste));
-    liste.Item(3)->setId(32767);
+    IdDegistir(liste, 2, 32767);
     EXPECT_EQ(KonumEkleme::Denetle(Girdi("T", "Yeni"), liste).Mesaj(),
               QStringLiteral("Konum listesi dolu: yeni bir Şehir / Bölge eklenemez."));
 }
@@ -94,9 +94,9 @@ TEST_P(KonumEklemeTest, NewRowTakesTheNextIdAndTrimmedNames)
     const KonumKaydi t = KonumEkleme::YeniKayit(Girdi("\tA", "B ", "1", "2", 8), liste);
     EXPECT_EQ(t.Ulke, QStringLiteral("\tA"));
     EXPECT_EQ(t.Tz, -4.5);
-    liste.Item(3)->setId(6817);
+    IdDegistir(liste, 2, 6817);
     EXPECT_EQ(KonumEkleme::YeniKayit(g, liste).Id, 6818);
-    EXPECT_EQ(KonumEkleme::YeniKayit(g, clsFastCollection()).Id, 1);
+    EXPECT_EQ(KonumEkleme::YeniKayit(g, KonumSatirlari()).Id, 1);
 
     // The zone list is found by its value, with either mark.
     const std::pair<const char*, int> dilimler[] = {{"5,75", 23}, {"5.75", 23}, {"-3,5", 10},

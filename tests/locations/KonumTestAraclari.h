@@ -1,11 +1,10 @@
 #pragma once
 
 #include "locations/KodSayfasi.h"
-#include "locations/clsFastCollection.h"
+#include "locations/KonumSatirlari.h"
 #include "support/Dosya.h"
 
 #include <initializer_list>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -17,25 +16,32 @@ inline QByteArray W1254(const char* utf8)
     return bayt;
 }
 
-// A list of (country, city) rows numbered from 1, as the reader would fill it.
-inline void Doldur(clsFastCollection& liste,
+// (country, city) rows numbered on from the last Id, as the reader would fill them.
+inline void Doldur(KonumSatirlari& liste,
                    std::initializer_list<std::pair<const char*, const char*>> satirlar)
 {
     for (const auto& [ulke, sehir] : satirlar) {
         KonumKaydi k;
-        k.Id = liste.Count() + 1;
+        k.Id = liste.size() + 1;
         k.Ulke = QString::fromUtf8(ulke);
         k.Sehir = QString::fromUtf8(sehir);
-        const int konum = liste.Add(std::make_unique<vkListItem>(k));
-        liste.Item(konum)->setIndex(konum);
+        liste.Ekle(k);
     }
 }
 
+// The list with one row's Id changed.
+inline void IdDegistir(KonumSatirlari& liste, int satir, int id)
+{
+    QVector<KonumKaydi> kayitlar = liste.Kayitlar();
+    kayitlar[satir].Id = id;
+    liste = KonumSatirlari(std::move(kayitlar));
+}
+
 // The Id of every row, in list order.
-inline std::vector<int> Idler(const clsFastCollection& c)
+inline std::vector<int> Idler(const KonumSatirlari& c)
 {
     std::vector<int> idler;
-    for (int i = 1; i <= c.Count(); ++i)
-        idler.push_back(c.Item(i)->Id());
+    for (const KonumKaydi& k : c.Kayitlar())
+        idler.push_back(k.Id);
     return idler;
 }

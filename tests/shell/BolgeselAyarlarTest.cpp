@@ -3,7 +3,7 @@
 #include "shell/BolgeselAyarlar.h"
 
 #include "KayitliSayfa.h"
-#include "locations/clsFastCollection.h"
+#include "locations/KonumSatirlari.h"
 #include "platform/AyarDeposu.h"
 #include "shell/BolgeselMetinler.h"
 #include "support/AyarKlasoru.h"
@@ -30,11 +30,8 @@ protected:
         AyarlariBosalt();
         QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
         Depo = std::make_unique<AyarDeposu>();
-        clsFastCollection satirlar;
-        for (const KonumKaydi& k : {KonumKaydi{1, "Türkiye", "Ankara", 2, 39.93, 32.86},
-                                    KonumKaydi{2, "Güney Afrika", "Cape Town", 2, -33.9, 18.42}})
-            satirlar.Add(std::make_unique<vkListItem>(k));
-        S.Konumlar.Doldur(satirlar);
+        S.Konumlar = KonumSatirlari({{1, "Türkiye", "Ankara", 2, 39.93, 32.86},
+                                     {2, "Güney Afrika", "Cape Town", 2, -33.9, 18.42}});
         Ayar = std::make_unique<BolgeselAyarlar>(*Depo, S);
     }
     void TearDown() override
@@ -61,7 +58,7 @@ TEST_F(BolgeselAyarlarTest, FirstRunShowsIstanbulDefaults)
     EXPECT_EQ(S.Yer, "Türkiye/İstanbul");
     EXPECT_EQ(S.Ipucu, "41.02º Kuzey, 28.97º Doğu, GMT : +2");
     EXPECT_EQ(S.Form, BolgeselAyarFormu{}); // every option on, 15 minutes, method 0
-    EXPECT_EQ(Ayar->Konum.Index, 6817);
+    EXPECT_EQ(Ayar->Konum.Id, 6817);
     EXPECT_EQ(S.Hesaplama, 1);
     EXPECT_EQ(S.Sifirlama, 1);
 }
@@ -93,13 +90,13 @@ TEST_F(BolgeselAyarlarTest, RefusedSavesStoreNothing)
     EXPECT_EQ(Kaydet(), BolgeselAyarlar::Red::SatirYok);
     EXPECT_EQ(S.Uyarilar, QStringList(2, "Uyarı|Lütfen Listeden bir Şehir / Bölge seçiniz."));
 
-    S.Secili = 1;
+    S.Secili = 0;
     S.Form.Hesap = 0;
     for (const char* kotu : {"abc", "", "547", "-1", "1,5"}) {
         S.Form.Dakika = QString::fromLatin1(kotu);
         EXPECT_EQ(Kaydet(), BolgeselAyarlar::Red::DakikaGecersiz) << kotu;
     }
-    EXPECT_EQ(S.Aktif, 0);
+    EXPECT_EQ(S.Aktif, -1);
     EXPECT_TRUE(S.Sorular.isEmpty());
     EXPECT_EQ(S.Hesaplama, 0);
     EXPECT_FALSE(AyarlarVar(Klasor.path()));
@@ -107,12 +104,12 @@ TEST_F(BolgeselAyarlarTest, RefusedSavesStoreNothing)
 
 TEST_F(BolgeselAyarlarTest, SelectedRowWinsOverActiveRowAndIsStored)
 {
-    S.Aktif = 1;
-    S.Secili = 2;
+    S.Aktif = 0;
+    S.Secili = 1;
     S.Form.Dakika = " 20 ";
     S.Form.Sesli = false;
     EXPECT_EQ(Kaydet(), BolgeselAyarlar::Red::Yok);
-    EXPECT_EQ(S.Aktif, 2);
+    EXPECT_EQ(S.Aktif, 1);
     const QStringList saklanan = {"bIndex=2",     "bUlke=Güney Afrika", "bSehir=Cape Town",
                                   "bEnlem=-33.9", "bBoylam=18.42",      "BAEzan=1",
                                   "BASesli=0",    "BADakika=20",        "VakitHesap=0"};
@@ -128,7 +125,7 @@ TEST_F(BolgeselAyarlarTest, SelectedRowWinsOverActiveRowAndIsStored)
 // before, and the other options of the same save are kept.
 TEST_F(BolgeselAyarlarTest, MethodChangeIsAskedAndADeclineStoresTheStandard)
 {
-    S.Secili = 1;
+    S.Secili = 0;
     S.Form.Hesap = 2;
     (void)Ayar->BolgeselAyarKaydet();
     (void)Ayar->BolgeselAyarKaydet();

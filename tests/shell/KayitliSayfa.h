@@ -1,6 +1,6 @@
 #pragma once
 
-#include "locations/KonumListesi.h"
+#include "locations/KonumSatirlari.h"
 #include "shell/BolgeselAyarHedefi.h"
 
 #include <QStringList>
@@ -9,9 +9,10 @@
 // stands, and a record of what was shown, warned and asked.
 struct KayitliSayfa : BolgeselAyarHedefi
 {
-    KonumListesi Konumlar;
-    int Secili = 0;
-    int Aktif = 0;
+    KonumSatirlari Konumlar;
+    int Secili = -1;
+    int Gecerli = -1;
+    int Aktif = -1;
     BolgeselAyarFormu Form;
     QString Yer, Ipucu; // "country/city", the city's tool tip
     int EzanEtkin = -1;
@@ -21,14 +22,17 @@ struct KayitliSayfa : BolgeselAyarHedefi
 
     int ListeSecili() const override { return Secili; }
     int ListeAktif() const override { return Aktif; }
-    // The list clears the active row for a position outside it.
-    void setListeAktif(int k) override { Aktif = Konumlar.Item(k) ? k : 0; }
-    void setListeSecili(int k) override { Secili = k; }
-    const vkListItem* ListeSatiri(int k) const override { return Konumlar.Item(k); }
-    void ListeyiDoldur(clsFastCollection& satirlar) override
+    // The list clears the active row for a row outside it.
+    void setListeAktif(int k) override { Aktif = k >= 0 && k < Konumlar.size() ? k : -1; }
+    void setListeGecerli(int k) override { Gecerli = k; }
+    const KonumKaydi* ListeSatiri(int k) const override
     {
-        Konumlar.Doldur(satirlar);
-        Aktif = Secili = 0;
+        return k >= 0 && k < Konumlar.size() ? &Konumlar.at(k) : nullptr;
+    }
+    void ListeyiDoldur(KonumSatirlari satirlar) override
+    {
+        Konumlar = std::move(satirlar);
+        Aktif = Secili = Gecerli = -1;
     }
     BolgeselAyarFormu FormuOku() const override { return Form; }
     void FormuGoster(const BolgeselAyarFormu& f) override { Form = f; }

@@ -9,7 +9,7 @@
 #include "engine/VakitSonucu.h"
 #include "locations/KonumDosyasi.h"
 #include "locations/KonumEkleme.h"
-#include "locations/KonumListesi.h"
+#include "locations/KonumSatirlari.h"
 #include "platform/AyarDeposu.h"
 #include "platform/QtSesKutuphanesi.h"
 #include "platform/XdgOturumAcmaKaydi.h"
@@ -42,8 +42,8 @@ public:
     QString Miladi, Ipucu;
     int Sayfa = -1;
     QList<int> Kaydirma; // the page's tops while it slides in
-    KonumListesi Konumlar;
-    int Aktif = 0, Secili = 0;
+    KonumSatirlari Konumlar;
+    int Aktif = -1, Secili = -1;
 
     Ekran EkranAlani() const override { return {QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)}; }
     void PencereyiTasi(QPoint) override {}
@@ -89,10 +89,13 @@ public:
     bool OpaklikUygula(double) override { return true; }
     int ListeSecili() const override { return Secili; }
     int ListeAktif() const override { return Aktif; }
-    void setListeAktif(int k) override { Aktif = Konumlar.Item(k) ? k : 0; }
-    void setListeSecili(int k) override { Secili = k; }
-    const vkListItem* ListeSatiri(int k) const override { return Konumlar.Item(k); }
-    void ListeyiDoldur(clsFastCollection& satirlar) override { Konumlar.Doldur(satirlar); }
+    void setListeAktif(int k) override { Aktif = k >= 0 && k < Konumlar.size() ? k : -1; }
+    void setListeGecerli(int) override {}
+    const KonumKaydi* ListeSatiri(int k) const override
+    {
+        return k >= 0 && k < Konumlar.size() ? &Konumlar.at(k) : nullptr;
+    }
+    void ListeyiDoldur(KonumSatirlari satirlar) override { Konumlar = std::move(satirlar); }
     BolgeselAyarFormu BolgeselFormuOku() const override { return {}; }
     void BolgeselFormuGoster(const BolgeselAyarFormu&) override {}
     void YerGoster(const QString&, const QString&, const QString&) override {}
@@ -303,7 +306,7 @@ TEST_F(ProgramTest, AnUnreadableLineOfDataDbIsMentioned)
     ASSERT_EQ(pencere_->Kutular.size(), 1);
     EXPECT_TRUE(pencere_->Kutular[0].startsWith("Uyarı: 'Data.db' dosyasının 1 satırı okunamadı"))
         << pencere_->Kutular[0].toStdString();
-    EXPECT_GT(pencere_->Konumlar.Count(), 1000);
+    EXPECT_GT(pencere_->Konumlar.size(), 1000);
 }
 
 // A place added from the dialog lands at the end of data.db and becomes the active row and
@@ -312,11 +315,11 @@ TEST_F(ProgramTest, AnUnreadableLineOfDataDbIsMentioned)
 TEST_F(ProgramTest, APlaceAddedFromTheDialog)
 {
     Program& p = Baslat();
-    const int satirlar = pencere_->Konumlar.Count();
+    const int satirlar = pencere_->Konumlar.size();
     ASSERT_TRUE(p.KonumEkle({"Türkiye", "Orvanel Köyü", 16, "41,18", "29,61"}))
         << pencere_->Kutular.join(u'|').toStdString();
-    EXPECT_EQ(pencere_->Konumlar.Count(), satirlar + 1);
-    EXPECT_EQ(pencere_->Aktif, satirlar + 1);
+    EXPECT_EQ(pencere_->Konumlar.size(), satirlar + 1);
+    EXPECT_EQ(pencere_->Aktif, satirlar);
     EXPECT_EQ(p.Bolgesel().Konum.Sehir, QStringLiteral("Orvanel Köyü"));
     QVector<KonumKaydi> kayitlar;
     ASSERT_TRUE(KonumDosyasi(klasor_.path()).DosyadanOku(kayitlar));

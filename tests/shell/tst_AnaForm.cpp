@@ -4,10 +4,10 @@
 // the notification area's presence and the message boxes are stand-ins.
 #include "cli/KomutSatiri.h"
 #include "controls/gui/Buton.h"
-#include "controls/gui/ListBox.h"
-#include "controls/gui/Scroll.h"
+#include "controls/gui/KaydirmaCubugu.h"
+#include "controls/gui/ListeGorunumu.h"
 #include "engine/HicriTakvim.h"
-#include "locations/vkListItem.h"
+#include "locations/KonumModeli.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
 #include "notify/gui/QtTepsiSimgesi.h"
@@ -175,8 +175,8 @@ private slots:
         const QString db = program_->filePath("data.db");
         DosyaYaz(db, "bozuk satır\r\n" + DosyaIcerigi(db));
         AnaForm& f = Baslat();
-        const vkListItem* aktif = f.BolgeselSayfa->Konumlar.Item(f.BolgeselSayfa->Db->Aktif());
-        QVERIFY(aktif && aktif->Id() == 6817);
+        const int aktif = f.BolgeselSayfa->Db->Aktif();
+        QVERIFY(aktif >= 0 && f.BolgeselSayfa->Konumlar->Satirlar().at(aktif).Id == 6817);
         QVERIFY(mesaj_.Metinler.size() == 1 && mesaj_.Metinler[0].contains("1 satırı okunamadı"));
     }
 
@@ -189,16 +189,16 @@ private slots:
         Tikla(f.SekmeDugmeleri[1]);
         QCOMPARE(f.focusWidget(), f.BolgeselSayfa->SehirAra);
         Yaz(f.BolgeselSayfa->SehirAra, QStringLiteral("istanbul,türkiye"));
-        ListBox* db = f.BolgeselSayfa->Db;
-        const int p = db->SelectedItem();
-        QCOMPARE(f.BolgeselSayfa->Konumlar.Item(p)->Id(), 6817);
-        QCOMPARE(db->TopIndex(), p);
+        ListeGorunumu* db = f.BolgeselSayfa->Db;
+        const int p = db->SeciliSatir();
+        QCOMPARE(f.BolgeselSayfa->Konumlar->Satirlar().at(p).Id, 6817);
+        QCOMPARE(db->UstSatir(), p);
         f.BolgeselSayfa->SehirAra->clear();
         Yaz(f.BolgeselSayfa->SehirAra, QStringLiteral("qq"));
-        QCOMPARE(db->SelCount(), 0);
+        QCOMPARE(db->SeciliSatir(), -1);
         Tikla(f.BolgeselSayfa->BtnBolgeKaydet);
         QCOMPARE(AyarDeposu().Oku("bSehir"), QStringLiteral("İstanbul"));
-        QCOMPARE(db->Aktif(), 6817);
+        QCOMPARE(db->Aktif(), p);
         QCOMPARE(f.Programi().GosterilenSayfa(), 0); // saved: back to the times
     }
 
@@ -209,18 +209,19 @@ private slots:
         AnaForm& f = Baslat();
         Tikla(f.SekmeDugmeleri[1]);
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        ListBox* db = f.BolgeselSayfa->Db;
-        Scroll* vs = db->VS();
-        db->setTopIndex(1);
-        const int ustBos = vs->ScrlAs()->y() - 1; // just above the down arrow, on the track
+        ListeGorunumu* db = f.BolgeselSayfa->Db;
+        KaydirmaCubugu* vs = db->Cubuk();
+        db->setUstSatir(0);
+        // Just above the down arrow (the skin's arrows are square), on the track.
+        const int ustBos = vs->height() - vs->width() - 1;
         FareSurucu::Bas(vs, QPoint(8, ustBos));
         FareSurucu::Birak(vs, QPoint(8, ustBos));
-        QCOMPARE(db->TopIndex(), 1 + db->Gorunen());
-        const int tutamak = vs->ScrlTop() / 15 + vs->ScrlHeight() / 30;
+        QCOMPARE(db->UstSatir(), db->Gorunen());
+        const int tutamak = vs->TutamakUstu() + vs->TutamakYuksekligi() / 2;
         FareSurucu::Bas(vs, QPoint(8, tutamak));
         FareSurucu::Tasi(vs, QPoint(8, tutamak + 20));
         FareSurucu::Birak(vs, QPoint(8, tutamak + 20));
-        QVERIFY(db->TopIndex() > 1000); // 20 pixels of a 40-pixel track: thousands of rows
+        QVERIFY(db->UstSatir() > 1000); // 20 pixels of a 40-pixel track: thousands of rows
     }
 
     // Started on the evening of Mevlid Kandili with a Hijri correction of 1 (23 August 2026,

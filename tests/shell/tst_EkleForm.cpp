@@ -4,7 +4,7 @@
 #include "controls/gui/Buton.h"
 #include "locations/EkleHedefi.h"
 #include "locations/KonumDosyasi.h"
-#include "locations/KonumListesi.h"
+#include "locations/KonumSatirlari.h"
 #include "locations/gui/EkleForm.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/AyarDeposu.h"
@@ -39,10 +39,10 @@ class AnaPencere : public EkleHedefi, public KayitliSayfa
 public:
     explicit AnaPencere(const QString& klasor) : dosya(klasor), bolgesel(depo, *this)
     {
-        clsFastCollection satirlar;
+        QVector<KonumKaydi> satirlar;
         (void)dosya.DosyadanOku(satirlar);
-        Konumlar.Doldur(satirlar);
-        Aktif = 1;
+        Konumlar = KonumSatirlari(std::move(satirlar));
+        Aktif = 0;
     }
 
     Sonuc<> KonumEkle(const EkleGirdisi& g) override
@@ -160,7 +160,7 @@ private slots:
     {
         form->Ac();
         QSignalSpy gonderilen(&form->Gonderici(), &OneriGonderici::Gonderildi);
-        ana->Secili = 2;
+        ana->Secili = 1;
         Doldur({" türkiye", "İSTANBUL ", "41", "29"});
         Kaydet();
         ana->Form.Dakika = QStringLiteral("abc");
@@ -179,15 +179,15 @@ private slots:
         QCOMPARE(ana->Uyarilar, uyarilar);
         QVERIFY(form->isVisible());
         QCOMPARE(Gorunen(), QStringLiteral("Türkiye|Şile|41,18|29,61|2|1"));
-        QCOMPARE(ana->Konumlar.Count(), 3);
-        QCOMPARE(std::pair(ana->Aktif, ana->Secili), std::pair(1, 2));
+        QCOMPARE(ana->Konumlar.size(), 3);
+        QCOMPARE(std::pair(ana->Aktif, ana->Secili), std::pair(0, 1));
         QCOMPARE(DosyaIcerigi(Db()), IlkVeri);
         QVERIFY(!QFile::exists(klasor.filePath(QStringLiteral("ayar/Orvanel/Orvanel.ini"))));
         QCOMPARE(gonderilen.count(), 0);
     }
 
     // A save appends the row to data.db as it is on disk now (another writer's line stays and
-    // the list learns of it), makes it the active, selected and chosen place, recomputes, and
+    // the list learns of it), makes it the active, current and chosen place, recomputes, and
     // hides the dialog, which opens again with what was typed. The suggestion goes to the
     // product's address, over a real HTTP listener, only when its switch is on; an error
     // answer changes nothing.
@@ -199,7 +199,7 @@ private slots:
         Doldur({"  Türkiye ", " Yeni Köy  ", "41.5", "29,25"}, 18);
         Kaydet();
         QVERIFY(ana->Uyarilar.isEmpty() && !form->isVisible() && ana->Hesaplama > 0);
-        QCOMPARE(std::pair(ana->Aktif, ana->Secili), std::pair(4, 4));
+        QCOMPARE(std::pair(ana->Aktif, ana->Gecerli), std::pair(3, 3));
         QCOMPARE(gonderilen.count(), 0);
 
         const QByteArray baskasi = W1254("\r\n5|Türkiye|Başka|2|40|30");
@@ -211,9 +211,9 @@ private slots:
         Kaydet();
         QCOMPARE(gonderilen.count(), 1);
         QVERIFY(IstekSatiri().startsWith("GET /oner.php?ulke=T%C3%BCrkiye%20%26%20Co%20&sehir="));
-        QCOMPARE(ana->Konumlar.Count(), 6);
-        QCOMPARE(ana->Konumlar.Item(5)->Sehir(), QStringLiteral("Başka"));
-        QCOMPARE(ana->Aktif, 6);
+        QCOMPARE(ana->Konumlar.size(), 6);
+        QCOMPARE(ana->Konumlar.at(4).Sehir, QStringLiteral("Başka"));
+        QCOMPARE(ana->Aktif, 5);
         QCOMPARE(DosyaIcerigi(Db()), IlkVeri + W1254("\r\n4|Türkiye|Yeni Köy|3,5|41,5|29,25") +
                                          baskasi +
                                          W1254("\r\n6|Türkiye & Co|Çağ=#1|5,75|41,02|28,97"));
@@ -232,7 +232,7 @@ private slots:
             form->Ac();
             QCOMPARE(Gorunen(), QStringLiteral("Türkiye||||2|1"));
         }
-        QCOMPARE(ana->Konumlar.Count(), 3);
+        QCOMPARE(ana->Konumlar.size(), 3);
     }
 };
 

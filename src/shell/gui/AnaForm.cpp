@@ -1,9 +1,10 @@
 #include "shell/gui/AnaForm.h"
 
 #include "controls/gui/Buton.h"
-#include "controls/gui/ListBox.h"
+#include "controls/gui/ListeGorunumu.h"
 #include "engine/TarihSecimi.h"
 #include "engine/VakitSonucu.h"
+#include "locations/KonumModeli.h"
 #include "locations/gui/EkleForm.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
@@ -311,26 +312,27 @@ bool AnaForm::OpaklikUygula(double opaklik)
 // Until page 1 is built, its list and its controls are kept here: the rows, the active row
 // (nothing can be selected on a page never shown) and the form.
 
-void AnaForm::setListeSecili(int konum)
+void AnaForm::setListeGecerli(int satir)
 {
     if (BolgeselSayfa)
-        BolgeselSayfa->Db->setSelectedItem(konum);
+        BolgeselSayfa->Db->setGecerliSatir(satir);
 }
 
-void AnaForm::ListeyiDoldur(clsFastCollection& satirlar)
+void AnaForm::ListeyiDoldur(KonumSatirlari satirlar)
 {
     if (BolgeselSayfa) {
-        BolgeselSayfa->ListeyiDoldur(satirlar, program_.Bolgesel().Konum);
+        BolgeselSayfa->ListeyiDoldur(std::move(satirlar), program_.Bolgesel().Konum);
         return;
     }
     bekleyenSatirlar_ = std::move(satirlar);
-    satirlar = clsFastCollection();
-    bekleyenAktif_ = KonumListesi::SatirBul(bekleyenSatirlar_, program_.Bolgesel().Konum);
+    bekleyenAktif_ = bekleyenSatirlar_.SeciliKonumBul(program_.Bolgesel().Konum);
 }
 
 int AnaForm::ListeSecili() const
 {
-    return BolgeselSayfa ? BolgeselSayfa->SeciliSatir() : 0;
+    // Only a row the user sees selected counts: a search that found nothing leaves the
+    // current row where it was, unselected.
+    return BolgeselSayfa ? BolgeselSayfa->Db->SeciliSatir() : -1;
 }
 
 int AnaForm::ListeAktif() const
@@ -338,17 +340,19 @@ int AnaForm::ListeAktif() const
     return BolgeselSayfa ? BolgeselSayfa->Db->Aktif() : bekleyenAktif_;
 }
 
-void AnaForm::setListeAktif(int konum)
+void AnaForm::setListeAktif(int satir)
 {
     if (BolgeselSayfa)
-        BolgeselSayfa->Db->setAktif(konum);
+        BolgeselSayfa->Db->setAktif(satir);
     else
-        bekleyenAktif_ = bekleyenSatirlar_.Item(konum) ? konum : 0;
+        bekleyenAktif_ = satir >= 0 && satir < bekleyenSatirlar_.size() ? satir : -1;
 }
 
-const vkListItem* AnaForm::ListeSatiri(int konum) const
+const KonumKaydi* AnaForm::ListeSatiri(int satir) const
 {
-    return BolgeselSayfa ? BolgeselSayfa->Konumlar.Item(konum) : bekleyenSatirlar_.Item(konum);
+    const KonumSatirlari& satirlar =
+        BolgeselSayfa ? BolgeselSayfa->Konumlar->Satirlar() : bekleyenSatirlar_;
+    return satir >= 0 && satir < satirlar.size() ? &satirlar.at(satir) : nullptr;
 }
 
 BolgeselAyarFormu AnaForm::BolgeselFormuOku() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "locations/clsFastCollection.h"
+#include "locations/KonumSatirlari.h"
 #include "platform/gui/PencereSurukleyici.h"
 #include "shell/AnaFormHedefi.h"
 #include "shell/Program.h"
@@ -107,10 +107,10 @@ public:
     bool OpaklikUygula(double opaklik) override;
     int ListeSecili() const override;
     int ListeAktif() const override;
-    void setListeAktif(int konum) override;
-    void setListeSecili(int konum) override;
-    const vkListItem* ListeSatiri(int konum) const override;
-    void ListeyiDoldur(clsFastCollection& satirlar) override;
+    void setListeAktif(int satir) override;
+    void setListeGecerli(int satir) override;
+    const KonumKaydi* ListeSatiri(int satir) const override;
+    void ListeyiDoldur(KonumSatirlari satirlar) override;
     BolgeselAyarFormu BolgeselFormuOku() const override;
     void BolgeselFormuGoster(const BolgeselAyarFormu& form) override;
     void YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu) override;
@@ -150,8 +150,8 @@ private:
     QIcon secilenSimge_;         // the icon option's choice, the window's icon once it is set
     bool ekSimgeGuncel_ = false; // page 2's preview of eksimge.ico is up to date
     // Pages 1, 2 and 4 before they are built.
-    clsFastCollection bekleyenSatirlar_;
-    int bekleyenAktif_ = 0;
+    KonumSatirlari bekleyenSatirlar_;
+    int bekleyenAktif_ = -1;
     BolgeselAyarFormu bekleyenBolgeselForm_;
     GenelAyarFormu bekleyenGenelForm_;
     struct DiniGunGorunumu

@@ -2,7 +2,8 @@
 #include "shell/gui/AnaForm.h"
 
 #include "controls/gui/Buton.h"
-#include "controls/gui/ListBox.h"
+#include "controls/gui/ListeGorunumu.h"
+#include "locations/KonumModeli.h"
 #include "locations/gui/EkleForm.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
@@ -18,6 +19,8 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <utility>
 
 void AnaForm::KontrolleriKur()
 {
@@ -154,8 +157,7 @@ void AnaForm::SayfalariKur()
     GenelSayfa->GAIcon1->setPixmap(programSimgesi_.pixmap(16, 16));
 
     BolgeselSayfa->FormuGoster(bekleyenBolgeselForm_);
-    BolgeselSayfa->Konumlar.Doldur(bekleyenSatirlar_);
-    BolgeselSayfa->Db->KaynakDegisti();
+    BolgeselSayfa->Konumlar->setSatirlar(std::exchange(bekleyenSatirlar_, {}));
     BolgeselSayfa->Db->setAktif(bekleyenAktif_);
     GenelSayfa->FormuGoster(bekleyenGenelForm_);
     if (program_.GosterilenSayfa() == 2)
@@ -166,7 +168,8 @@ void AnaForm::SayfalariKur()
     connect(BolgeselSayfa->BtnBolgeKaydet, &Buton::clicked, &program_,
             &Program::BolgeKaydetTiklandi);
     connect(BolgeselSayfa->BtnSehirEkle, &Buton::clicked, this, &AnaForm::EkleFormunuAc);
-    connect(BolgeselSayfa->Db, &ListBox::AktifChange, &program_, &Program::ListeAktifDegisti);
+    connect(BolgeselSayfa->Db, &ListeGorunumu::aktifSecildi, &program_,
+            &Program::ListeAktifSecildi);
 
     connect(GenelSayfa->BtnAyarKaydet, &Buton::clicked, this, [this] {
         program_.AyarKaydetTiklandi(GenelSayfa->FormuOku(GAyarUstte->CurrentEvent()));

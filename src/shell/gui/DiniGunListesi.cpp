@@ -1,6 +1,6 @@
 #include "shell/gui/DiniGunListesi.h"
 
-#include "controls/gui/Scroll.h"
+#include "controls/gui/KaydirmaCubugu.h"
 #include "shell/gui/DugmeResimleri.h"
 #include "shell/gui/Etiket.h"
 
@@ -24,21 +24,15 @@ constexpr int SagBosluk = 4;
 
 } // namespace
 
-DiniGunListesi::DiniGunListesi(QWidget* parent) : QWidget(parent), vs_(new Scroll(this))
+DiniGunListesi::DiniGunListesi(QWidget* parent) : QWidget(parent), vs_(new KaydirmaCubugu(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     DugmeResimleri::Kaydirma(*vs_);
-    vs_->setMin(0);
-    vs_->setMax(0);
-    vs_->setValue(0);
-    vs_->setSmallChange(1);
-    connect(
-        vs_, &Scroll::Change, this,
-        [this](SabitNokta& deger) {
-            ust_ = static_cast<int>(deger.Tamsayi());
-            update();
-        },
-        Qt::DirectConnection);
+    vs_->setRange(0, 0);
+    connect(vs_, &QScrollBar::valueChanged, this, [this](int deger) {
+        ust_ = deger;
+        update();
+    });
 }
 
 void DiniGunListesi::setSatirlar(std::vector<DiniGunSatirlari::Satir> satirlar)
@@ -79,12 +73,9 @@ void DiniGunListesi::SiradakiniGoster()
 
 void DiniGunListesi::kaydirmayiEsitle()
 {
-    const int enUst = std::max(0, static_cast<int>(satirlar_.size()) - Gorunen());
-    vs_->setMax(enUst);
+    vs_->setRange(0, std::max(0, static_cast<int>(satirlar_.size()) - Gorunen()));
     vs_->setValue(ust_);
-    vs_->setLargeChange(Gorunen());
-    vs_->setEnabled(enUst > 0);
-    vs_->setScrollHeight(vs_->ScrollHeight()); // a new Max alone does not move the thumb
+    vs_->setPageStep(Gorunen());
 }
 
 void DiniGunListesi::resizeEvent(QResizeEvent* e)

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-class Scroll;
+class KaydirmaCubugu;
 
 // The rows of the "Dini Günler" page, drawn three lines each (the name; the date with its
 // weekday; the Hijri date, with the time left on the next day's row), scrolled a row at a time
@@ -33,7 +33,7 @@ public:
     // The width the texts of a row may take, left of the scrollbar.
     int MetinGenisligi() const;
 
-    Scroll* VS() const { return vs_; }
+    KaydirmaCubugu* VS() const { return vs_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -43,7 +43,7 @@ protected:
 private:
     void kaydirmayiEsitle();
 
-    Scroll* vs_;
+    KaydirmaCubugu* vs_;
     std::vector<DiniGunSatirlari::Satir> satirlar_;
     int ust_ = 0;
     int tekerBirikimi_ = 0;

@@ -1,8 +1,7 @@
 #include "shell/gui/DugmeResimleri.h"
 
 #include "controls/gui/Buton.h"
-#include "controls/gui/ListBox.h"
-#include "controls/gui/Scroll.h"
+#include "controls/gui/KaydirmaCubugu.h"
 #include "platform/gui/SkinResmi.h"
 
 #include <QFont>
@@ -87,22 +86,16 @@ void DugmeResimleri::Yazili(Buton& d, const QString& ad, const QString& metin)
     d.resize(72, 22);
 }
 
-void DugmeResimleri::Kaydirma(ListBox& liste)
+void DugmeResimleri::Kaydirma(KaydirmaCubugu& cubuk)
 {
-    Kaydirma(*liste.VS());
-}
-
-void DugmeResimleri::Kaydirma(Scroll& cubuk)
-{
-    const auto r = [](const char* ad) { return Resim(SkinResmi::yukle(QString::fromLatin1(ad))); };
-    cubuk.setScrlYkNPicture(r("scroll_yukari_normal"));
-    cubuk.setScrlYkOPicture(r("scroll_yukari_over"));
-    cubuk.setScrlYkBPicture(r("scroll_yukari_down"));
-    cubuk.setScrlAsNPicture(r("scroll_asagi_normal"));
-    cubuk.setScrlAsOPicture(r("scroll_asagi_over"));
-    cubuk.setScrlAsBPicture(r("scroll_asagi_down"));
-    cubuk.setScrlArtPicture(r("scroll_iz"));
-    cubuk.setScrlNPicture(r("scroll_tutamak_normal"));
-    cubuk.setScrlOPicture(r("scroll_tutamak_over"));
-    cubuk.setScrlBPicture(r("scroll_tutamak_down"));
+    const auto r = [](const char* ad) { return SkinResmi::yukle(QString::fromLatin1(ad)); };
+    KaydirmaResimleri k;
+    const char* durumlar[] = {"normal", "over", "down"};
+    for (int i = 0; i < 3; ++i) {
+        k.Yukari[i] = r(QByteArray("scroll_yukari_").append(durumlar[i]).constData());
+        k.Asagi[i] = r(QByteArray("scroll_asagi_").append(durumlar[i]).constData());
+        k.Tutamak[i] = r(QByteArray("scroll_tutamak_").append(durumlar[i]).constData());
+    }
+    k.Iz = r("scroll_iz");
+    cubuk.setResimler(k);
 }

@@ -3,8 +3,7 @@
 #include <QString>
 
 class Buton;
-class ListBox;
-class Scroll;
+class KaydirmaCubugu;
 
 // Puts the skin pictures of one button (assets/skin: "<ad>_normal", "<ad>_down",
 // "<ad>_over", then "<ad>_2_..." and "<ad>_3_...") on a Buton.
@@ -20,9 +19,8 @@ public:
     // A caption button 72 x 22 ("kaydet", "dugme") with its text on it.
     static void Yazili(Buton& dugme, const QString& ad, const QString& metin);
 
-    // The skin's scrollbar pictures (arrows, track, thumb) on a list or a scrollbar.
-    static void Kaydirma(ListBox& liste);
-    static void Kaydirma(Scroll& cubuk);
+    // The skin's scrollbar pictures (arrows, track, thumb).
+    static void Kaydirma(KaydirmaCubugu& cubuk);
 
     // Puts the pressed and pointer-over pictures on every button given to Yukle since the
     // last call; a button deleted meanwhile is skipped.

@@ -1,9 +1,10 @@
 #include "shell/gui/SayfaBolgesel.h"
 
 #include "controls/gui/Buton.h"
-#include "controls/gui/ListBox.h"
+#include "controls/gui/KaydirmaCubugu.h"
+#include "controls/gui/ListeGorunumu.h"
 #include "engine/HesapYontemi.h"
-#include "locations/FindItem.h"
+#include "locations/KonumModeli.h"
 #include "shell/gui/DugmeResimleri.h"
 #include "shell/gui/Etiket.h"
 
@@ -46,10 +47,23 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
     SehirAra->setToolTip(QStringLiteral("Örn. \"istanbul\" veya \"istanbul,türkiye\""));
     SehirAra->setAccessibleName(QStringLiteral("Şehir Ara"));
 
-    Db = new ListBox(this);
-    Db->DbDegerleriniUygula();
-    Db->setKaynak(&Konumlar);
-    DugmeResimleri::Kaydirma(*Db);
+    Konumlar = new KonumModeli(this);
+    Db = new ListeGorunumu(this);
+    Db->setModel(Konumlar);
+    // Selection in light green with black text, the place in use in dark red; the city in
+    // the 100 pixels at the right.
+    QPalette renk = Db->palette();
+    renk.setColor(QPalette::Base, Qt::white);
+    renk.setColor(QPalette::Text, Qt::black);
+    renk.setColor(QPalette::Highlight, QColor(162, 239, 88));
+    renk.setColor(QPalette::HighlightedText, Qt::black);
+    Db->setPalette(renk);
+    Db->setEkRenkler({QColor(210, 239, 168), QColor(162, 239, 88), QColor(192, 0, 0)});
+    Db->setSutunGenislikleri({100});
+    QFont yazi(QStringLiteral("Arial"));
+    yazi.setPointSizeF(8.25);
+    Db->setFont(yazi);
+    DugmeResimleri::Kaydirma(*Db->Cubuk());
     Db->setGeometry(4, 26, 218, 78);
     Db->setAccessibleName(QStringLiteral("Şehirler"));
 
@@ -104,25 +118,14 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
 
 void SayfaBolgesel::AramaDegisti(const QString& metin)
 {
-    Db->UnSelectAll();
-    const int bulunan = AramaKutusuBul(Konumlar.Satirlar(), metin);
-    if (bulunan > 0)
-        Db->BulunaniGoster(bulunan);
+    Db->BulunaniGoster(Konumlar->Satirlar().AramaKutusuBul(metin));
 }
 
-void SayfaBolgesel::ListeyiDoldur(clsFastCollection& satirlar, const SeciliKonum& yer)
+void SayfaBolgesel::ListeyiDoldur(KonumSatirlari satirlar, const SeciliKonum& yer)
 {
-    Konumlar.Doldur(satirlar);
-    Db->KaynakDegisti();
-    Db->setAktif(KonumListesi::SatirBul(Konumlar.Satirlar(), yer));
-}
-
-int SayfaBolgesel::SeciliSatir() const
-{
-    // Only a row the user sees selected counts: a search that found nothing leaves the
-    // focus on a row it no longer shows.
-    const int secili = Db->SelectedItem();
-    return Db->Selected(secili) ? secili : 0;
+    const int aktif = satirlar.SeciliKonumBul(yer);
+    Konumlar->setSatirlar(std::move(satirlar));
+    Db->setAktif(aktif);
 }
 
 BolgeselAyarFormu SayfaBolgesel::FormuOku() const

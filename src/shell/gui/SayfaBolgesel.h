@@ -1,19 +1,20 @@
 #pragma once
 
-#include "locations/KonumListesi.h"
 #include "shell/BolgeselAyarlar.h"
 
 #include <QWidget>
 
 class Buton;
 class Etiket;
-class ListBox;
+class KonumModeli;
+class KonumSatirlari;
+class ListeGorunumu;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-// Page 1, "Bölgesel Ayarlar": the search box, the location list Db over the place rows
-// Konumlar, the method and the alert options, and the two buttons. Only widgets and the rows;
+// Page 1, "Bölgesel Ayarlar": the search box, the place list Db over the model Konumlar, the
+// method and the alert options, and the two buttons. Only widgets and the rows;
 // BolgeselAyarlar holds the rules.
 class SayfaBolgesel : public QWidget
 {
@@ -23,14 +24,12 @@ public:
 
     BolgeselAyarFormu FormuOku() const;
     void FormuGoster(const BolgeselAyarFormu& form);
-    // The rows replaced by these (taken), the stored place's row made active.
-    void ListeyiDoldur(clsFastCollection& satirlar, const SeciliKonum& yer);
-    // The row the user sees selected, else 0.
-    int SeciliSatir() const;
+    // The rows replaced by these, the stored place's row made active.
+    void ListeyiDoldur(KonumSatirlari satirlar, const SeciliKonum& yer);
 
-    KonumListesi Konumlar;
+    KonumModeli* Konumlar;
     QLineEdit* SehirAra;
-    ListBox* Db;
+    ListeGorunumu* Db;
     QComboBox* AyarHesap;
     QCheckBox* AyarEzan;
     QCheckBox* AyarUyari;

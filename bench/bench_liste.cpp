@@ -1,13 +1,13 @@
-// The location list control offscreen, over the shipped data.db (8000 generated rows when it
-// is missing), sized and set up like the main window's list `Db`:
-//  (a) one full repaint of the control with its scrollbar;
-//  (b) one search-and-scroll as a keystroke in the search box does it: UnSelectAll, the
-//      exact and then the prefix search, selecting and scrolling to the row, and the repaint;
-//  (c) filling the list with drawing suspended, the single Refresh and its repaint.
-#include "controls/gui/ListBox.h"
-#include "locations/FindItem.h"
+// The place list offscreen, over the shipped data.db (8000 generated rows when it is
+// missing), sized like the main window's list `Db`:
+//  (a) one full repaint of the view with its scrollbar;
+//  (b) one search-and-scroll as a keystroke in the search box does it: the exact and then the
+//      prefix search, selecting and scrolling to the row, and the repaint;
+//  (c) replacing the model's rows, making the stored place active, and the repaint.
+#include "controls/gui/ListeGorunumu.h"
 #include "locations/KonumDosyasi.h"
-#include "locations/KonumListesi.h"
+#include "locations/KonumModeli.h"
+#include "locations/SeciliKonum.h"
 
 #include <QApplication>
 #include <QImage>
@@ -19,7 +19,7 @@ namespace {
 void UygulamaKur()
 {
     static int argc = 1;
-    static char ad[] = "bench_listbox";
+    static char ad[] = "bench_liste";
     static char* argv[] = {ad, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -49,42 +49,34 @@ QVector<KonumKaydi> Kayitlar()
     return kayitlar;
 }
 
-void Doldur(clsFastCollection& satirlar)
-{
-    for (const KonumKaydi& k : Kayitlar())
-        satirlar.Add(std::make_unique<vkListItem>(k));
-}
-
-// The main window's list: its property values and its size on the regional page.
+// The main window's list at its size on the regional page.
 struct Liste
 {
-    KonumListesi konumlar;
-    ListBox lb;
+    KonumModeli konumlar;
+    ListeGorunumu lb;
     QImage resim;
 
     Liste()
     {
-        lb.DbDegerleriniUygula();
-        lb.setKaynak(&konumlar);
+        lb.setModel(&konumlar);
+        lb.setSutunGenislikleri({100});
         lb.resize(218, 78); // as on the regional page
         lb.show();
-        clsFastCollection satirlar;
-        Doldur(satirlar);
-        Yukle(satirlar);
+        Yukle(KonumSatirlari(Kayitlar()));
         resim = QImage(lb.size(), QImage::Format_ARGB32_Premultiplied);
         QApplication::processEvents();
     }
     void Ciz() { lb.render(&resim); }
     // As the regional page refills its list.
-    void Yukle(clsFastCollection& satirlar)
+    void Yukle(KonumSatirlari satirlar)
     {
-        konumlar.Doldur(satirlar);
-        lb.KaynakDegisti();
-        lb.setAktif(KonumListesi::SatirBul(konumlar.Satirlar(), SeciliKonum()));
+        const int aktif = satirlar.SeciliKonumBul(SeciliKonum());
+        konumlar.setSatirlar(std::move(satirlar));
+        lb.setAktif(aktif);
     }
 };
 
-void BM_ListBox_TamBoyama(benchmark::State& state)
+void BM_Liste_TamBoyama(benchmark::State& state)
 {
     UygulamaKur();
     Liste l;
@@ -92,12 +84,12 @@ void BM_ListBox_TamBoyama(benchmark::State& state)
         l.Ciz();
         benchmark::DoNotOptimize(l.resim.constBits());
     }
-    state.counters["satir"] = l.lb.ListCount();
+    state.counters["satir"] = l.konumlar.rowCount();
     state.counters["gorunen"] = l.lb.Gorunen();
 }
-BENCHMARK(BM_ListBox_TamBoyama)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Liste_TamBoyama)->Unit(benchmark::kMicrosecond);
 
-void BM_ListBox_AraVeKaydir(benchmark::State& state)
+void BM_Liste_AraVeKaydir(benchmark::State& state)
 {
     UygulamaKur();
     Liste l;
@@ -110,31 +102,28 @@ void BM_ListBox_AraVeKaydir(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         const QString& metin = metinler.at(i++ % metinler.size());
-        l.lb.UnSelectAll(false);
-        const int p = AramaKutusuBul(l.konumlar.Satirlar(), metin);
-        if (p != 0)
-            l.lb.BulunaniGoster(p);
+        const int p = l.konumlar.Satirlar().AramaKutusuBul(metin);
+        l.lb.BulunaniGoster(p);
         l.Ciz();
         benchmark::DoNotOptimize(p);
     }
-    state.counters["satir"] = l.lb.ListCount();
+    state.counters["satir"] = l.konumlar.rowCount();
 }
-BENCHMARK(BM_ListBox_AraVeKaydir)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Liste_AraVeKaydir)->Unit(benchmark::kMicrosecond);
 
-void BM_ListBox_DoldurVeBoya(benchmark::State& state)
+void BM_Liste_DoldurVeBoya(benchmark::State& state)
 {
     UygulamaKur();
     Liste l;
     for (auto _ : state) {
         state.PauseTiming();
-        clsFastCollection satirlar;
-        Doldur(satirlar);
+        KonumSatirlari satirlar(Kayitlar());
         state.ResumeTiming();
-        l.Yukle(satirlar);
+        l.Yukle(std::move(satirlar));
         l.Ciz();
     }
-    state.counters["satir"] = l.lb.ListCount();
+    state.counters["satir"] = l.konumlar.rowCount();
 }
-BENCHMARK(BM_ListBox_DoldurVeBoya)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Liste_DoldurVeBoya)->Unit(benchmark::kMillisecond);
 
 } // namespace

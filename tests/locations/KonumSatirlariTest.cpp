@@ -1,0 +1,276 @@
+// The place rows: the search box (folding, Turkish I kept apart, "city, country", the exact pass
+// before the prefix pass, wildcards, the rows it may never reach), the sort, the stored choice,
+// and the rows as the list's model.
+#include "locations/KonumSatirlari.h"
+#include "KonumTestAraclari.h"
+#include "controls/ListeRolleri.h"
+#include "locations/Desen.h"
+#include "locations/KonumModeli.h"
+#include "locations/LLCase.h"
+#include "locations/SeciliKonum.h"
+#include "support/QtYazdir.h"
+
+#include <QItemSelectionModel>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class KonumSatirlariTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Doldur(liste, {{"Almanya", "Vanburg"},       // 0
+                       {"Türkmenistan", "Vanak"},    // 1
+                       {"Türkiye", "Van"},           // 2
+                       {"Türkiye", "Isparta"},       // 3
+                       {"Türkiye", "İstanbul"},      // 4
+                       {"Türkiye", "Kars"},          // 5
+                       {"Türkiye", "Kayseri"},       // 6
+                       {"Türkiye", " Boşluklu "},    // 7
+                       {"Yunanistan", "İstanbul"}}); // 8
+    }
+    KonumSatirlari liste;
+};
+
+TEST_F(KonumSatirlariTest, SearchBoxFindsTheRowAUserMeans)
+{
+    const std::pair<const char*, int> durumlar[] = {
+        {"İSTANBUL", 4},
+        {"ısparta", 3},
+        {"ISPARTA", 3},
+        {"Ispart", 3},
+        {"isparta", 3}, // "I" folds to "ı": found only by the plainer folding
+        {"  istanbul ,   TÜRKİYE  ", 4},
+        {"istanbul,yunanistan", 8},
+        {"istanbul,türkiye,yunanistan", 4}, // a third piece is ignored
+        {"istanbul,", 4},
+        {",yunan", 8}, // an empty side matches anything as a prefix
+        {"istanbul,almanya", -1},
+        {"van", 2},      // exact, although rows 0 and 1 begin with van
+        {"va", 0},       // prefix: the first row in list order
+        {"van,türk", 1}, // both sides must match: not row 0 (Almanya)
+        {"k*y", 6},
+        {"k?rs", 5},
+        {"", 0},
+        {"   ", 0},
+        {"ist[an", -1},
+        {"[z-a]", -1},
+        {"Boşluklu", -1}, // the box trims its text, a stored name keeps its spaces
+    };
+    for (const auto& [metin, satir] : durumlar)
+        EXPECT_EQ(liste.AramaKutusuBul(QString::fromUtf8(metin)), satir) << metin;
+    EXPECT_EQ(KonumSatirlari().AramaKutusuBul(QString()), -1);
+
+    // A row added after a search is found too (the folded names follow the rows).
+    Doldur(liste, {{"Türkiye", "IĞDIR"}});
+    EXPECT_EQ(liste.AramaKutusuBul(QStringLiteral("ığdır")), 9);
+}
+
+// The search in one field, exact or by prefix, as the add dialog's duplicate check uses it.
+TEST_F(KonumSatirlariTest, FieldSearch)
+{
+    using A = KonumSatirlari::Alan;
+    const std::tuple<const char*, A, bool, int> durumlar[] = {
+        {"türkiye", A::Ulke, false, 2},        {"TÜRK", A::Ulke, true, 1},
+        {"türk", A::Ulke, false, -1},          {"VAN", A::Sehir, false, 2},
+        {"ista", A::Sehir, true, 4},           {"istanbul,yunanistan", A::SehirUlke, false, 8},
+        {"van,türk", A::SehirUlke, false, -1}, {"istanbul,yunanistan", A::Sehir, false, -1}};
+    for (const auto& [metin, alan, onEk, satir] : durumlar)
+        EXPECT_EQ(liste.Bul(QString::fromUtf8(metin), alan, onEk), satir) << metin;
+}
+
+TEST_F(KonumSatirlariTest, AllMatchesInListOrderAndTheTurkishFoldingFirst)
+{
+    EXPECT_EQ(liste.AramaKutusuHepsi(QStringLiteral(" va")), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(liste.AramaKutusuHepsi(QStringLiteral("istanbul")), (std::vector<int>{4, 8}));
+    EXPECT_EQ(liste.AramaKutusuHepsi(QStringLiteral("Is")), (std::vector<int>{3}));
+    EXPECT_EQ(liste.AramaKutusuHepsi(QStringLiteral("is")), (std::vector<int>{4, 8}));
+    EXPECT_EQ(liste.AramaKutusuHepsi(QStringLiteral("ispar")), (std::vector<int>{3}));
+    // A place added under the name it shares with an international one is not taken for it,
+    // and the check of an add compares stored names only.
+    Doldur(liste, {{"Avusturya", "Vienna"}, {"Avusturya", "Viyana"}});
+    EXPECT_EQ(liste.AramaKutusuHepsi(QStringLiteral("vienna")), (std::vector<int>{9, 10}));
+    EXPECT_EQ(liste.Bul(QStringLiteral("vienna"), KonumSatirlari::Alan::Sehir, false), 9);
+}
+
+// The plainer folding: ı, İ, I to i, Turkish and other marks off, one character for one.
+TEST(SadeKatla, FoldsWhatAKeyboardWithoutTurkishLettersTypes)
+{
+    EXPECT_EQ(
+        SadeKatla(QStringLiteral("ISPARTA İzmir Çanakkale Şanlıurfa Ğ ö Ü Köln Orléans "
+                                 "Ñandú ǖ ß ø 1-2")),
+        QStringLiteral("isparta izmir canakkale sanliurfa g o u koln orleans nandu u ß ø 1-2"));
+}
+
+// The search's patterns: "?", "#", "*" with backtracking, lists and ranges in code-unit
+// order; a malformed pattern matches nothing. And the folding both sides go through.
+
+TEST(Desen, PatternsMatchAsTheSearchBoxNeeds)
+{
+    const struct
+    {
+        const char* Kalip;
+        const char* Metin;
+        bool Uyar;
+    } durumlar[] = {
+        {"v?n", "van", true},    {"v?n", "vn", false},      {"a#b", "a7b", true},
+        {"a#b", "axb", false},   {"#", "٣", false},         {"abc", "abcd", false},
+        {"*", "", true},         {"k*y*", "kayseri", true}, {"k*y*", "kars", false},
+        {"a*bc", "abcbc", true}, {"a*bc", "abcb", false},   {"**a", "ba", true},
+        {"[a-c]x", "bx", true},  {"[!a-c]x", "ax", false},  {"[a-z]", "ç", false},
+        {"[çşı]", "ı", true},    {"[-a]", "-", true},       {"[a-]", "-", true},
+        {"[*?#]", "?", true},    {"[*?#]", "x", false},     {"[]", "a", false},
+        {"[!]", "a", true},      {"a]", "a]", true},        {"ist[an*", "istanbul", false},
+        {"[z-a]*", "b", false},  {"*[a-", "a", false},      {"[!", "", false}};
+    for (const auto& d : durumlar)
+        EXPECT_EQ(Desen(QString::fromUtf8(d.Kalip)).Eslesir(QString::fromUtf8(d.Metin)), d.Uyar)
+            << d.Kalip << " ~ " << d.Metin;
+    EXPECT_FALSE(Desen(QStringLiteral("[z-a]")).Gecerli());
+}
+
+// Capital I folds to dotless ı and İ to i, whatever the user's language.
+TEST(LLCase, FoldsTheTurkishWayInEveryLanguage)
+{
+    for (const char* dil : {"en_US", "tr_TR"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(dil)));
+        EXPECT_EQ(LLCase(QStringLiteral("ISPARTA İZMİR ÇĞÖŞÜ ıi Zürich")),
+                  QStringLiteral("ısparta izmir çğöşü ıi zürich"))
+            << dil;
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+// The list's sort: ordinal order of code units, numbers by value, rows with one key kept in
+// their order, and no sort at all where every row shares the key (numbers as printed).
+
+QString Ulkeler(const KonumSatirlari& c)
+{
+    QStringList s;
+    for (const KonumKaydi& k : c.Kayitlar())
+        s << k.Ulke;
+    return s.join(u' ');
+}
+
+KonumSatirlari Sayilarla(std::initializer_list<double> enlemler)
+{
+    KonumSatirlari l;
+    for (double e : enlemler)
+        l.Ekle({l.size() + 1, QString(QChar(u'a' + l.size())), {}, 0, e, 0});
+    return l;
+}
+
+TEST(KonumSiralama, OrdersAndWhenItLeavesTheOrderAlone)
+{
+    using A = KonumSatirlari::Anahtar;
+    KonumSatirlari ulkeler;
+    Doldur(ulkeler, {{"Zambiya", ""},
+                     {"ábc", ""},
+                     {"İran", ""},
+                     {"almanya", ""},
+                     {"Almanya", "1"},
+                     {"Çin", ""},
+                     {"Almanya", "2"},
+                     {"Alman", ""}});
+    const struct
+    {
+        KonumSatirlari Satirlar;
+        A Anahtar;
+        bool Artan;
+        const char* Sonuc;      // countries after the sort
+        std::vector<int> Idler; // Ids after the sort (empty: unchanged, no sort)
+    } durumlar[] = {
+        {ulkeler,
+         A::Ulke,
+         true,
+         "Alman Almanya Almanya Zambiya almanya Çin ábc İran",
+         {8, 5, 7, 1, 4, 6, 2, 3}},
+        {ulkeler,
+         A::Ulke,
+         false,
+         "İran ábc Çin almanya Zambiya Almanya Almanya Alman",
+         {3, 2, 6, 4, 1, 5, 7, 8}},
+        {ulkeler,
+         A::Sehir,
+         true,
+         "Zambiya ábc İran almanya Çin Alman Almanya Almanya",
+         {1, 2, 3, 4, 6, 8, 5, 7}},
+        // 0.1 + 0.2 and 0.3 print alike: one key everywhere, nothing moves.
+        {Sayilarla({0.1 + 0.2, 0.3, 0.3}), A::Enlem, false, "a b c", {}},
+        {Sayilarla({0.3, -3.5, 1}), A::Enlem, true, "b a c", {2, 1, 3}},
+        {Sayilarla({0.3, -3.5, 1}), A::Enlem, false, "c a b", {3, 1, 2}},
+        {Sayilarla({1}), A::Enlem, true, "a", {}},
+    };
+    for (auto d : durumlar) {
+        const std::vector<int> sira = d.Satirlar.Sirala(d.Anahtar, d.Artan);
+        EXPECT_EQ(Ulkeler(d.Satirlar), d.Sonuc);
+        if (d.Idler.empty())
+            EXPECT_TRUE(sira.empty()) << d.Sonuc;
+        else
+            EXPECT_EQ(Idler(d.Satirlar), d.Idler) << d.Sonuc;
+    }
+}
+
+SeciliKonum Yer(qint16 id, const char* ulke, const char* sehir)
+{
+    SeciliKonum y;
+    y.Id = id;
+    y.Ulke = QString::fromUtf8(ulke);
+    y.Sehir = QString::fromUtf8(sehir);
+    return y;
+}
+
+// The stored choice is a row's Id: a line the reader skipped (Id 3 missing) or Ids that
+// repeat (the country and city decide, else the first) do not move it onto another place.
+TEST(KonumSatirlari, StoredChoiceFindsItsRowById)
+{
+    KonumSatirlari okunan;
+    const int idler[] = {1, 2, 4, 5, 2};
+    const char* const adlar[] = {"A", "B", "C", "D", "E"};
+    for (int i = 0; i < 5; ++i)
+        okunan.Ekle({idler[i], QString::fromLatin1(adlar[i]),
+                     QString::fromLatin1(adlar[i]).toLower(), 0, 0, 0});
+    const std::pair<SeciliKonum, int> durumlar[] = {{Yer(4, "C", "c"), 2},
+                                                    {Yer(0, "A", "a"), -1},
+                                                    {Yer(2, "E", "e"), 4},
+                                                    {Yer(2, "X", "x"), 1},
+                                                    {Yer(9, "A", "a"), -1}};
+    for (const auto& [yer, satir] : durumlar)
+        EXPECT_EQ(okunan.SeciliKonumBul(yer), satir) << yer.Id;
+}
+
+// The rows as the list's model: country, city and the name read aloud; an added row goes last
+// and the rows before it stay; after a sort the selection and the current row are still on
+// their places, and the order of rows with one key is kept.
+TEST(KonumModeli, RowsAddAndSortWithTheSelection)
+{
+    KonumModeli model;
+    KonumSatirlari satirlar;
+    Doldur(satirlar, {{"Türkiye", "Van"}, {"Nepal", "Pokhara"}, {"Almanya", "Köln"}});
+    model.setSatirlar(satirlar);
+    const QModelIndex nepal = model.index(1);
+    EXPECT_EQ(nepal.data().toString(), QStringLiteral("Nepal"));
+    EXPECT_EQ(nepal.data(ListeRolleri::SutunRolu).toString(), QStringLiteral("Pokhara"));
+    EXPECT_EQ(nepal.data(Qt::AccessibleTextRole).toString(), QStringLiteral("Nepal, Pokhara"));
+    EXPECT_EQ(nepal.data(KonumModeli::KayitRolu).value<KonumKaydi>().Id, 2);
+
+    model.Ekle({4, QStringLiteral("Almanya"), QStringLiteral("Berlin"), 1, 52.5, 13.4});
+    EXPECT_EQ(Idler(model.Satirlar()), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(model.Satirlar().AramaKutusuBul(QStringLiteral("berlin")), 3);
+
+    QItemSelectionModel secim(&model);
+    secim.setCurrentIndex(model.index(2), QItemSelectionModel::ClearAndSelect); // Köln
+    model.sort(int(KonumSatirlari::Anahtar::Ulke));
+    EXPECT_EQ(Idler(model.Satirlar()), (std::vector<int>{3, 4, 2, 1}));
+    EXPECT_EQ(secim.currentIndex().row(), 0);
+    ASSERT_EQ(secim.selectedRows().size(), 1);
+    EXPECT_EQ(secim.selectedRows().first().data(ListeRolleri::SutunRolu).toString(),
+              QStringLiteral("Köln"));
+    model.sort(int(KonumSatirlari::Anahtar::Sehir), Qt::DescendingOrder);
+    EXPECT_EQ(Idler(model.Satirlar()), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(secim.currentIndex().row(), 2);
+}
+
+} // namespace
