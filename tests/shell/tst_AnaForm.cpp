@@ -21,6 +21,7 @@
 #include "shell/gui/MesajKutusu.h"
 #include "shell/gui/SayfaBolgesel.h"
 #include "shell/gui/SayfaDiniGunler.h"
+#include "shell/gui/SayfaGenel.h"
 #include "shell/gui/SayfaHakkinda.h"
 #include "support/AyarKlasoru.h"
 #include "support/Dosya.h"
@@ -317,6 +318,23 @@ private slots:
             QVERIFY2(oran >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3:1")
                                                  .arg(e->text(), zemin.name())
                                                  .arg(oran, 0, 'f', 2)));
+        }
+    }
+
+    // The number boxes take digits only, and a minus where the range goes below zero.
+    void sayiKutulari()
+    {
+        AnaForm& f = Baslat();
+        f.Programi().SayfaAc(2); // builds the later pages
+        const std::tuple<QLineEdit*, const char*, const char*> durumlar[] = {
+            {f.BolgeselSayfa->AyarDakika, "1a5-", "15"},
+            {f.GenelSayfa->GAyarSeffaf, "-7x0,", "70"},
+            {f.GenelSayfa->GAyarHicriGun, "-2b", "-2"},
+        };
+        for (const auto& [kutu, yazilan, kalan] : durumlar) {
+            kutu->clear();
+            Yaz(kutu, QString::fromLatin1(yazilan));
+            QCOMPARE(kutu->text(), QString::fromLatin1(kalan));
         }
     }
 
