@@ -29,7 +29,7 @@ void Satirlar(KonumSatirlari& liste, benchmark::State& state)
 {
     KonumDosyasi dosya = KonumDosyasi::DosyaYolu(Kaynak);
     QVector<KonumKaydi> kayitlar;
-    if (dosya.DosyadanOku(kayitlar) != KonumDosyasiSonucu::Tamam)
+    if (!dosya.DosyadanOku(kayitlar))
         state.SkipWithError("assets/data.db cannot be read");
     liste = KonumSatirlari(std::move(kayitlar));
 }
@@ -71,8 +71,7 @@ void BM_DosyayaEkle(benchmark::State& state)
         state.PauseTiming();
         Kopyala(dosya.Yol());
         state.ResumeTiming();
-        const KonumEkleme::DosyaSonucu s = KonumEkleme::DosyayaEkle(dosya, g);
-        if (s.Dosya != KonumDosyasiSonucu::Tamam || s.Red)
+        if (!KonumEkleme::DosyayaEkle(dosya, g))
             state.SkipWithError("the add failed");
     }
 }

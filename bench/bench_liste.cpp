@@ -31,7 +31,7 @@ QVector<KonumKaydi> Kayitlar()
     static const QVector<KonumKaydi> kayitlar = [] {
         QVector<KonumKaydi> k;
         KonumDosyasi dosya(QStringLiteral(ORVANEL_SOURCE_DIR "/assets"));
-        if (dosya.DosyadanOku(k) == KonumDosyasiSonucu::Tamam && !k.isEmpty())
+        if (dosya.DosyadanOku(k) && !k.isEmpty())
             return k;
         k.clear();
         for (int i = 1; i <= 8000; ++i) {

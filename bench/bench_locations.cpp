@@ -111,7 +111,7 @@ void BM_DosyadanOku_Satirlara(benchmark::State& state)
     int satir = 0;
     for (auto _ : state) {
         QVector<KonumKaydi> kayitlar;
-        dosya.DosyadanOku(kayitlar);
+        (void)dosya.DosyadanOku(kayitlar);
         KonumSatirlari liste(std::move(kayitlar));
         satir = liste.size();
         benchmark::DoNotOptimize(&liste.at(0));
@@ -125,7 +125,7 @@ const KonumSatirlari& Liste()
 {
     static const KonumSatirlari liste = [] {
         QVector<KonumKaydi> kayitlar;
-        KonumDosyasi(Dosya().klasor.path()).DosyadanOku(kayitlar);
+        (void)KonumDosyasi(Dosya().klasor.path()).DosyadanOku(kayitlar);
         return KonumSatirlari(std::move(kayitlar));
     }();
     return liste;

@@ -1,11 +1,11 @@
-// The delay from FModPlay, which the countdown's tick calls, to the first sample of the sound
-// reaching the audio server, and how long FModPlay itself holds the tick: for the program's
+// The delay from Cal, which the countdown's tick calls, to the first sample of the sound
+// reaching the audio server, and how long Cal itself holds the tick: for the program's
 // first sound, and for a second one after the first has ended. The listener is a command that
 // writes what the audio server plays as raw 16-bit samples on its standard output
 // (bench/ses_gecikmesi.sh runs PulseAudio with a null sink and parec on its monitor); it is read on
 // a thread of its own, so the main thread's work never delays the moment a sound is seen.
 //
-//   ses_gecikmesi FILE LISTENER...   prints "first <ms to sound> <ms in FModPlay>", then "second"
+//   ses_gecikmesi FILE LISTENER...   prints "first <ms to sound> <ms in Cal>", then "second"
 #include "platform/QtSesKutuphanesi.h"
 #include "shell/SesCalar.h"
 
@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
         dinleyici.SesAni = -1;
         dinleyici.Kurulu = true;
         const auto bas = Saat::now().time_since_epoch().count();
-        calar.FModPlay(args.at(1), SesTuru::Uyari);
+        calar.Cal(args.at(1), SesTuru::Uyari);
         const auto don = Saat::now().time_since_epoch().count();
         if (!Bekle([&] { return dinleyici.SesAni >= 0; }, 20000)) {
             std::printf("%s: no sound\n", ad);

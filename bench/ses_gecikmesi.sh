@@ -1,5 +1,5 @@
 #!/bin/bash
-# The delay from the countdown's call to play a sound (FModPlay) to its first sample reaching
+# The delay from the countdown's call to play a sound (SesCalar::Cal) to its first sample reaching
 # the audio server, and how long the call itself takes (the tick waits for it): a PulseAudio server of its own with a null sink (a paced device without
 # hardware), parec recording that sink's monitor, and build/ses_gecikmesi playing uyari.wma
 # twice in one process, RUNS times. Prints the medians of the first and of the second sound.

@@ -30,20 +30,18 @@ int AramaKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStrea
                                                      "içeren metni tırnak içine alın)."));
     const QString& metin = kelimeler.first();
     const KonumDosyasi dosya = Veritabani(p, ortam);
-    QString hata;
 
     if (!p.isSet(hepsi_)) {
-        KonumArama::Bulunan b;
-        const int sonuc = KonumArama::Bul(metin, dosya, b, &hata, err);
-        if (sonuc != Cikis::Tamam)
-            return Cikis::Hata(err, hata, sonuc);
-        out << KonumDosyasi::SatirMetni(b.Kayit) << '\n';
+        const Sonuc<KonumArama::Bulunan> b = KonumArama::Bul(metin, dosya, err);
+        if (!b)
+            return Cikis::Hata(err, b.Hatasi());
+        out << KonumDosyasi::SatirMetni(b->Kayit) << '\n';
         return Cikis::Tamam;
     }
 
     KonumSatirlari liste;
-    if (!KonumArama::Oku(dosya, liste, &hata, err))
-        return Cikis::Hata(err, hata);
+    if (Sonuc<> okunan = KonumArama::Oku(dosya, liste, err); !okunan)
+        return Cikis::Hata(err, okunan.Hatasi());
     const std::vector<int> bulunan = liste.AramaKutusuHepsi(metin);
     if (bulunan.empty())
         return Cikis::Hata(err, KonumArama::BulunamadiMesaji(metin), Cikis::Bulunamadi);

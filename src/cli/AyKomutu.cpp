@@ -76,10 +76,9 @@ AyKomutu::AyKomutu()
 int AyKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
                     const KomutOrtami& ortam) const
 {
-    QString hata;
     Ay ay;
-    if (!AyHesapla(p, ortam, ay, &hata, err))
-        return Cikis::Hata(err, hata);
+    if (const Sonuc<> s = AyHesapla(p, ortam, ay, err); !s)
+        return Cikis::Hata(err, s.Hatasi());
     if (p.isSet(csv_))
         CsvYaz(ay.Gunler, out);
     else

@@ -27,15 +27,15 @@ public:
 protected:
     AylikKomut(QStringList adlar, QString ozet, QString aciklama);
 
-    // The month the options name (by default the clock's), computed day by day; false with a
-    // message in `hata` when an option is refused.
-    bool AyHesapla(const QCommandLineParser& p, const KomutOrtami& ortam, Ay& ay, QString* hata,
-                   QTextStream& err) const;
+    // The month the options name (by default the clock's), computed day by day; refused
+    // with its message when an option is.
+    Sonuc<> AyHesapla(const QCommandLineParser& p, const KomutOrtami& ortam, Ay& ay,
+                      QTextStream& err) const;
 
 private:
     // Reads the option as a whole number in [alt, ust] into `deger` when given.
-    static bool SayiAraligi(const QCommandLineParser& p, const QCommandLineOption& secenek,
-                            const QString& adi, int alt, int ust, int& deger, QString* hata);
+    static Sonuc<> SayiAraligi(const QCommandLineParser& p, const QCommandLineOption& secenek,
+                               const QString& adi, int alt, int ust, int& deger);
 
     QCommandLineOption yil_;
     QCommandLineOption ay_;

@@ -2,6 +2,11 @@
 
 namespace Cikis {
 
+::Hata Red(const QString& metin)
+{
+    return {metin, {}, HataliGirdi};
+}
+
 int Hata(QTextStream& err, const QString& mesaj, int kod)
 {
     QString satir = mesaj;
@@ -9,6 +14,11 @@ int Hata(QTextStream& err, const QString& mesaj, int kod)
     err << "orvanel-cli: " << satir << '\n';
     err.flush();
     return kod;
+}
+
+int Hata(QTextStream& err, const ::Hata& hata)
+{
+    return Hata(err, hata.Metin, hata.Neden == Bulunamadi ? Bulunamadi : HataliGirdi);
 }
 
 } // namespace Cikis

@@ -41,7 +41,6 @@ DiniGunlerKomutu::DiniGunlerKomutu()
 int DiniGunlerKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
                             const KomutOrtami& ortam) const
 {
-    QString hata;
     int yil = ortam.Zaman.Simdi().date().year();
     int hicriGun = VarsayilanGirdi().HicriGun;
     if (p.isSet(yil_)) {
@@ -52,8 +51,8 @@ int DiniGunlerKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QText
                                         .arg(p.value(yil_)));
         yil = *sayi;
     }
-    if (!HicriGunOku(p, hicriGun, &hata))
-        return Cikis::Hata(err, hata);
+    if (const Sonuc<> s = HicriGunOku(p, hicriGun); !s)
+        return Cikis::Hata(err, s.Hatasi());
     if (p.isSet(json_) && p.isSet(ics_))
         return Cikis::Hata(err, QStringLiteral("--json ile --ics birlikte verilemez."));
 

@@ -74,15 +74,14 @@ int EkleKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream
 
     KonumDosyasi dosya = Veritabani(p, ortam);
     const QString okunan = dosya.OkunanYol();
-    const KonumEkleme::DosyaSonucu sonuc = KonumEkleme::DosyayaEkle(dosya, g);
-    KonumArama::AtlananlariBildir(sonuc.Atlanan, okunan, err);
-    if (sonuc.Dosya != KonumDosyasiSonucu::Tamam)
-        return Cikis::Hata(err, KonumArama::DosyaMesaji(sonuc.Dosya, dosya));
-    if (sonuc.Red)
-        return Cikis::Hata(err, *sonuc.Red);
+    QVector<int> atlanan;
+    const Sonuc<KonumEkleme::Eklenen> eklenen = KonumEkleme::DosyayaEkle(dosya, g, &atlanan);
+    KonumArama::AtlananlariBildir(atlanan, okunan, err);
+    if (!eklenen)
+        return Cikis::Hata(err, KonumArama::DosyaHatasi(eklenen.Hatasi(), dosya));
 
-    out << KonumDosyasi::SatirMetni(sonuc.Kayit) << '\n';
-    if (sec && !SeciliKonum::Kayittan(sonuc.Kayit).Yaz(depo))
+    out << KonumDosyasi::SatirMetni(eklenen->Kayit) << '\n';
+    if (sec && !SeciliKonum::Kayittan(eklenen->Kayit).Yaz(depo))
         return Cikis::Hata(err,
                            QStringLiteral("Yer eklendi ama seçilemedi: ") + AyarlarYazilamiyor);
     return Cikis::Tamam;

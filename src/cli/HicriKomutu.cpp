@@ -14,11 +14,13 @@ HicriKomutu::HicriKomutu()
 int HicriKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
                        const KomutOrtami& ortam) const
 {
-    QString hata;
     QDate gun = ortam.Zaman.Simdi().date();
     int hicriGun = VarsayilanGirdi().HicriGun;
-    if (!TarihOku(p, gun, &hata) || !HicriGunOku(p, hicriGun, &hata))
-        return Cikis::Hata(err, hata);
+    Sonuc<> s = TarihOku(p, gun);
+    if (s)
+        s = HicriGunOku(p, hicriGun);
+    if (!s)
+        return Cikis::Hata(err, s.Hatasi());
     out << HicriTarih(gun, hicriGun) << '\n';
     return Cikis::Tamam;
 }

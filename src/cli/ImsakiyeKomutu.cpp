@@ -103,12 +103,14 @@ ImsakiyeKomutu::ImsakiyeKomutu()
 int ImsakiyeKomutu::Yurut(const QCommandLineParser& p, QTextStream&, QTextStream& err,
                           const KomutOrtami& ortam) const
 {
-    QString hata;
     Ay ay;
     if (!p.isSet(pdf_))
         return Cikis::Hata(err, QStringLiteral("Yazılacak dosya --pdf DOSYA ile verilmeli."));
-    if (!AyHesapla(p, ortam, ay, &hata, err) || !DosyayaYaz(p.value(pdf_), Pdf(ay), &hata))
-        return Cikis::Hata(err, hata);
+    Sonuc<> s = AyHesapla(p, ortam, ay, err);
+    if (s)
+        s = DosyayaYaz(p.value(pdf_), Pdf(ay));
+    if (!s)
+        return Cikis::Hata(err, s.Hatasi());
     return Cikis::Tamam;
 }
 

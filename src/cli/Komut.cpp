@@ -179,10 +179,10 @@ std::optional<int> Komut::TamSayi(const QString& metin)
     return sayi;
 }
 
-bool Komut::TarihOku(const QCommandLineParser& p, QDate& tarih, QString* hata)
+Sonuc<> Komut::TarihOku(const QCommandLineParser& p, QDate& tarih)
 {
     if (!p.isSet(TarihSecenegi))
-        return true;
+        return {};
     static const QRegularExpression bicim(QStringLiteral("^([0-9]{4})-([0-9]{2})-([0-9]{2})$"));
     const QString metin = p.value(TarihSecenegi);
     const QRegularExpressionMatch m = bicim.match(metin);
@@ -190,61 +190,54 @@ bool Komut::TarihOku(const QCommandLineParser& p, QDate& tarih, QString* hata)
         m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt())
                      : QDate();
     if (!gun.isValid())
-        return Hata(hata, QStringLiteral("Geçersiz tarih: %1 (YYYY-AA-GG biçiminde, var olan "
+        return Cikis::Red(QStringLiteral("Geçersiz tarih: %1 (YYYY-AA-GG biçiminde, var olan "
                                          "bir gün olmalı)")
                               .arg(metin));
     tarih = gun;
-    return true;
+    return {};
 }
 
-bool Komut::HicriGunOku(const QCommandLineParser& p, int& gun, QString* hata)
+Sonuc<> Komut::HicriGunOku(const QCommandLineParser& p, int& gun)
 {
     if (!p.isSet(HicriGunSecenegi))
-        return true;
+        return {};
     const QString metin = p.value(HicriGunSecenegi);
     const std::optional<int> sayi = TamSayi(metin);
     // The setting is a 16-bit number of days.
     if (!sayi || *sayi < std::numeric_limits<qint16>::min() ||
         *sayi > std::numeric_limits<qint16>::max())
-        return Hata(hata, QStringLiteral("Hicri gün düzeltmesi -32768 ile 32767 arasında bir "
+        return Cikis::Red(QStringLiteral("Hicri gün düzeltmesi -32768 ile 32767 arasında bir "
                                          "tam sayı olmalı: %1")
                               .arg(metin));
     gun = *sayi;
-    return true;
+    return {};
 }
 
-bool Komut::UyariDakikasiOku(const QCommandLineParser& p, const QCommandLineOption& secenek,
-                             int& dakika, QString* hata)
+Sonuc<> Komut::UyariDakikasiOku(const QCommandLineParser& p, const QCommandLineOption& secenek,
+                                int& dakika)
 {
     if (!p.isSet(secenek))
-        return true;
+        return {};
     const QString metin = p.value(secenek);
     if (!AyarDeposu::Gecerli(UyariAyarlari::BADakika, metin))
-        return Hata(hata, YazilanAd(p, secenek) + QStringLiteral(": ") +
-                              QString::fromUtf8(BADakikaHataMetni));
+        return Cikis::Red(YazilanAd(p, secenek) + QStringLiteral(": ") +
+                          QString::fromUtf8(BADakikaHataMetni));
     dakika = *AyarDeposu::TamsayiCoz(metin);
-    return true;
+    return {};
 }
 
-bool Komut::DosyayaYaz(const QString& yol, const QByteArray& icerik, QString* hata)
+Sonuc<> Komut::DosyayaYaz(const QString& yol, const QByteArray& icerik)
 {
     QSaveFile dosya(yol);
     if (!dosya.open(QIODevice::WriteOnly) || dosya.write(icerik) != icerik.size() ||
         !dosya.commit())
-        return Hata(hata,
-                    QStringLiteral("Dosya yazılamadı: %1").arg(QDir::toNativeSeparators(yol)));
-    return true;
+        return Cikis::Red(
+            QStringLiteral("Dosya yazılamadı: %1").arg(QDir::toNativeSeparators(yol)));
+    return {};
 }
 
 KonumDosyasi Komut::Veritabani(const QCommandLineParser& p, const KomutOrtami& ortam)
 {
     return p.isSet(DbSecenegi) ? KonumDosyasi::DosyaYolu(p.value(DbSecenegi))
                                : KonumDosyasi::Kurulu(ortam.VeriKlasoru, ortam.KullaniciKlasoru);
-}
-
-bool Komut::Hata(QString* hata, const QString& metin)
-{
-    if (hata)
-        *hata = metin;
-    return false;
 }

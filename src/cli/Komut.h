@@ -2,6 +2,7 @@
 
 #include "cli/KomutOrtami.h"
 #include "locations/KonumDosyasi.h"
+#include "platform/Sonuc.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -54,18 +55,16 @@ protected:
     static QString YazilanAd(const QCommandLineParser& p, const QCommandLineOption& secenek);
     // A whole number, optional sign.
     static std::optional<int> TamSayi(const QString& metin);
-    // Reads the option into `deger` when given; false with a message when it is bad.
-    static bool TarihOku(const QCommandLineParser& p, QDate& tarih, QString* hata);
-    static bool HicriGunOku(const QCommandLineParser& p, int& gun, QString* hata);
+    // Reads the option into `deger` when given; refuses a bad one with its message.
+    static Sonuc<> TarihOku(const QCommandLineParser& p, QDate& tarih);
+    static Sonuc<> HicriGunOku(const QCommandLineParser& p, int& gun);
     // Minutes of warning before a time, as the settings take them (0..546).
-    static bool UyariDakikasiOku(const QCommandLineParser& p, const QCommandLineOption& secenek,
-                                 int& dakika, QString* hata);
+    static Sonuc<> UyariDakikasiOku(const QCommandLineParser& p, const QCommandLineOption& secenek,
+                                    int& dakika);
     // The data.db of --db, else the program's (the user's copy for a read-only install).
     static KonumDosyasi Veritabani(const QCommandLineParser& p, const KomutOrtami& ortam);
-    // Writes the whole file or, when it cannot, leaves what was there; false with a message.
-    static bool DosyayaYaz(const QString& yol, const QByteArray& icerik, QString* hata);
-    // Puts `metin` into `hata` and gives false.
-    static bool Hata(QString* hata, const QString& metin);
+    // Writes the whole file or, when it cannot, leaves what was there.
+    static Sonuc<> DosyayaYaz(const QString& yol, const QByteArray& icerik);
 
 private:
     // The Turkish line for what Qt's parser refused (its own text is English).

@@ -12,9 +12,10 @@
 // for a file that cannot be read or written.
 namespace KonumArama {
 
-// The one-line message for a places file that could not be read or written: it names the
-// file read, or for a write the file written (the user's copy of a read-only install).
-QString DosyaMesaji(KonumDosyasiSonucu sonuc, const KonumDosyasi& dosya);
+// A failure of reading or writing a places file, its message the command line's one line: it
+// names the file read, or for a write the file written (the user's copy of a read-only
+// install). Any other failure passes as it is.
+Hata DosyaHatasi(const Hata& hata, const KonumDosyasi& dosya);
 // Names the unreadable lines of the file on `err` (nothing when there are none): they are
 // kept in the file, but no search finds them.
 void AtlananlariBildir(const QVector<int>& satirlar, const QString& yol, QTextStream& err);
@@ -27,13 +28,12 @@ struct Bulunan
     int Satir = 0;
 };
 
-// Reads the rows of the file; false with a message when it cannot be read. `atlananlar` gets
-// the numbers of the unreadable lines.
-bool Oku(KonumDosyasi dosya, KonumSatirlari& liste, QString* hata, QTextStream& err,
-         QVector<int>* atlananlar = nullptr);
-// The row the search box selects for `metin`: Cikis::Tamam with the row, Cikis::Bulunamadi,
-// or Cikis::HataliGirdi for a file that cannot be read; a message in `hata` unless found.
-int Bul(const QString& metin, const KonumDosyasi& dosya, Bulunan& bulunan, QString* hata,
-        QTextStream& err);
+// Reads the rows of the file, naming its unreadable lines on `err`; `atlananlar` gets their
+// numbers.
+Sonuc<> Oku(KonumDosyasi dosya, KonumSatirlari& liste, QTextStream& err,
+            QVector<int>* atlananlar = nullptr);
+// The row the search box selects for `metin`; a failure with the Neden Cikis::Bulunamadi
+// when none is found.
+Sonuc<Bulunan> Bul(const QString& metin, const KonumDosyasi& dosya, QTextStream& err);
 
 } // namespace KonumArama

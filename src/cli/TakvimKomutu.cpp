@@ -56,16 +56,18 @@ TakvimKomutu::TakvimKomutu()
 int TakvimKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
                         const KomutOrtami& ortam) const
 {
-    QString hata;
     Ay ay;
     int dakika = UyariAyarlari::Oku(AyarDeposu()).Dakika;
-    if (!AyHesapla(p, ortam, ay, &hata, err) || !UyariDakikasiOku(p, uyari_, dakika, &hata))
-        return Cikis::Hata(err, hata);
+    Sonuc<> s = AyHesapla(p, ortam, ay, err);
+    if (s)
+        s = UyariDakikasiOku(p, uyari_, dakika);
+    if (!s)
+        return Cikis::Hata(err, s.Hatasi());
     const QByteArray ics = Ics(ay, ortam.Zaman.Simdi(), dakika);
     if (!p.isSet(dosya_))
         out << QString::fromUtf8(ics);
-    else if (!DosyayaYaz(p.value(dosya_), ics, &hata))
-        return Cikis::Hata(err, hata);
+    else if (const Sonuc<> yazildi = DosyayaYaz(p.value(dosya_), ics); !yazildi)
+        return Cikis::Hata(err, yazildi.Hatasi());
     return Cikis::Tamam;
 }
 

@@ -84,17 +84,19 @@ UyarilarKomutu::UyarilarKomutu()
 int UyarilarKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
                           const KomutOrtami& ortam) const
 {
-    QString hata;
     VakitGirdisi girdi;
     QDate gun = ortam.Zaman.Simdi().date();
-    if (!TarihOku(p, gun, &hata) || !Girdi(p, ortam, girdi, &hata, err))
-        return Cikis::Hata(err, hata);
+    Sonuc<> s = TarihOku(p, gun);
+    if (s)
+        s = Girdi(p, ortam, girdi, err);
+    if (!s)
+        return Cikis::Hata(err, s.Hatasi());
     girdi.SeciliTarih = QDateTime(gun, QTime(0, 0));
     GecisleriDoldur(girdi, ortam.YazSaati);
 
     UyariAyarlari ayarlar = UyariAyarlari::Oku(AyarDeposu());
-    if (!UyariDakikasiOku(p, dakika_, ayarlar.Dakika, &hata))
-        return Cikis::Hata(err, hata);
+    if (const Sonuc<> dakika = UyariDakikasiOku(p, dakika_, ayarlar.Dakika); !dakika)
+        return Cikis::Hata(err, dakika.Hatasi());
     ayarlar.Uyari = ayarlar.Uyari && !p.isSet(uyariYok_);
     ayarlar.Ezan = ayarlar.Ezan && !p.isSet(ezanYok_);
     ayarlar.Sesli = ayarlar.Sesli && !p.isSet(sesYok_);

@@ -46,10 +46,12 @@ int VakitlerKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextSt
 {
     QDate gun;
     VakitGirdisi girdi;
-    QString hata;
     KonumArama::Bulunan yer;
-    if (!TarihOku(p, gun, &hata) || !Girdi(p, ortam, girdi, &hata, err, nullptr, &yer))
-        return Cikis::Hata(err, hata);
+    Sonuc<> s = TarihOku(p, gun);
+    if (s)
+        s = Girdi(p, ortam, girdi, err, nullptr, &yer);
+    if (!s)
+        return Cikis::Hata(err, s.Hatasi());
     girdi.SeciliTarih = gun.isValid() ? QDateTime(gun, QTime(0, 0)) : ortam.Zaman.Simdi();
     GecisleriDoldur(girdi, ortam.YazSaati);
 

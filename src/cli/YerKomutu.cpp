@@ -19,26 +19,23 @@ QString YontemAciklamasi()
 }
 
 // Reads the option as a number in [alt, ust] into `deger` when given.
-bool SayiOku(const QCommandLineParser& p, const QCommandLineOption& secenek, const QString& adi,
-             double alt, double ust, double& deger, QString* hata)
+Sonuc<> SayiOku(const QCommandLineParser& p, const QCommandLineOption& secenek, const QString& adi,
+                double alt, double ust, double& deger)
 {
     if (!p.isSet(secenek))
-        return true;
+        return {};
     const QString metin = p.value(secenek);
     const std::optional<double> sayi = Sayi::Coz(metin);
-    if (!sayi || *sayi < alt || *sayi > ust) {
-        if (hata)
-            *hata =
-                sayi ? QStringLiteral("%1 %2 ile %3 arasında olmalı: %4")
-                           .arg(adi)
-                           .arg(alt)
-                           .arg(ust)
-                           .arg(metin)
-                     : QStringLiteral("Geçersiz sayı: --%1 %2").arg(secenek.names().first(), metin);
-        return false;
-    }
+    if (!sayi || *sayi < alt || *sayi > ust)
+        return Cikis::Red(
+            sayi ? QStringLiteral("%1 %2 ile %3 arasında olmalı: %4")
+                       .arg(adi)
+                       .arg(alt)
+                       .arg(ust)
+                       .arg(metin)
+                 : QStringLiteral("Geçersiz sayı: --%1 %2").arg(secenek.names().first(), metin));
     deger = *sayi;
-    return true;
+    return {};
 }
 
 } // namespace
@@ -72,40 +69,41 @@ YerKomutu::YerKomutu(QStringList adlar, QString ozet, QString aciklama)
         {enlem_, boylam_, tz_, ulke_, yontem_, yazSaatiYok_, HicriGunSecenegi, yer_, DbSecenegi});
 }
 
-bool YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
-                      QString* hata, QTextStream& err, QString* yerAdi,
-                      KonumArama::Bulunan* bulunan) const
+Sonuc<> YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
+                         QTextStream& err, QString* yerAdi, KonumArama::Bulunan* bulunan) const
 {
     const bool enlem = p.isSet(enlem_);
     const bool elle = enlem || p.isSet(boylam_) || p.isSet(tz_);
     if (elle && p.isSet(yer_))
-        return Hata(hata, QStringLiteral("%1 ile --lat, --lon ve --tz birlikte verilemez.")
+        return Cikis::Red(QStringLiteral("%1 ile --lat, --lon ve --tz birlikte verilemez.")
                               .arg(YazilanAd(p, yer_)));
     QString yerHatasi;
     girdi = VarsayilanGirdi(&yerHatasi, yerAdi);
     if (!yerHatasi.isEmpty() && !enlem && !p.isSet(yer_))
-        return Hata(hata, yerHatasi);
+        return Cikis::Red(yerHatasi);
 
     if (elle) {
         if (!(enlem && p.isSet(boylam_) && p.isSet(tz_)))
-            return Hata(hata, QStringLiteral("--lat, --lon ve --tz birlikte verilmeli."));
+            return Cikis::Red(QStringLiteral("--lat, --lon ve --tz birlikte verilmeli."));
         // Another place: the stored country (and its extra hour) does not carry over.
         girdi.Ulke.clear();
     }
     using G = VakitGirdisi;
-    if (!SayiOku(p, enlem_, QStringLiteral("Enlem"), -G::EnlemSiniri, G::EnlemSiniri, girdi.Enlem,
-                 hata) ||
-        !SayiOku(p, boylam_, QStringLiteral("Boylam"), -G::BoylamSiniri, G::BoylamSiniri,
-                 girdi.Boylam, hata) ||
-        !SayiOku(p, tz_, QStringLiteral("Saat dilimi"), G::TzEnAz, G::TzEnCok, girdi.Tz, hata))
-        return false;
+    Sonuc<> s =
+        SayiOku(p, enlem_, QStringLiteral("Enlem"), -G::EnlemSiniri, G::EnlemSiniri, girdi.Enlem);
+    if (s)
+        s = SayiOku(p, boylam_, QStringLiteral("Boylam"), -G::BoylamSiniri, G::BoylamSiniri,
+                    girdi.Boylam);
+    if (s)
+        s = SayiOku(p, tz_, QStringLiteral("Saat dilimi"), G::TzEnAz, G::TzEnCok, girdi.Tz);
+    if (!s)
+        return s;
     if (p.isSet(ulke_))
         girdi.Ulke = p.value(ulke_);
     if (p.isSet(yontem_)) {
         const std::optional<int> yontem = TamSayi(p.value(yontem_));
         if (!yontem || !HesapYontemiBul(*yontem))
-            return Hata(
-                hata,
+            return Cikis::Red(
                 QStringLiteral("Hesap yöntemi 0 ile 4 arasında olmalı: %1").arg(p.value(yontem_)));
         girdi.VakitHesap = *yontem;
     }
@@ -113,20 +111,22 @@ bool YerKomutu::Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, Vak
         girdi.YazSaati = false;
     if (elle && yerAdi)
         *yerAdi = KoordinatMetni(girdi.Enlem, girdi.Boylam);
-    return HicriGunOku(p, girdi.HicriGun, hata) &&
-           KonumUygula(p, ortam, girdi, hata, err, yerAdi, bulunan);
+    if (Sonuc<> gun = HicriGunOku(p, girdi.HicriGun); !gun)
+        return gun;
+    return KonumUygula(p, ortam, girdi, err, yerAdi, bulunan);
 }
 
-bool YerKomutu::KonumUygula(const QCommandLineParser& p, const KomutOrtami& ortam,
-                            VakitGirdisi& girdi, QString* hata, QTextStream& err, QString* yerAdi,
-                            KonumArama::Bulunan* bulunan) const
+Sonuc<> YerKomutu::KonumUygula(const QCommandLineParser& p, const KomutOrtami& ortam,
+                               VakitGirdisi& girdi, QTextStream& err, QString* yerAdi,
+                               KonumArama::Bulunan* bulunan) const
 {
     if (!p.isSet(yer_))
-        return true;
-    KonumArama::Bulunan b;
-    if (KonumArama::Bul(p.value(yer_), Veritabani(p, ortam), b, hata, err) != Cikis::Tamam)
-        return false;
-    const KonumKaydi& k = b.Kayit;
+        return {};
+    const Sonuc<KonumArama::Bulunan> b = KonumArama::Bul(p.value(yer_), Veritabani(p, ortam), err);
+    // Not found is a refused input here: only the search command tells it apart.
+    if (!b)
+        return Cikis::Red(b.Mesaj());
+    const KonumKaydi& k = b->Kayit;
     girdi.Enlem = k.Enlem;
     girdi.Boylam = k.Boylam;
     girdi.Tz = k.Tz;
@@ -138,8 +138,8 @@ bool YerKomutu::KonumUygula(const QCommandLineParser& p, const KomutOrtami& orta
     if (yerAdi)
         *yerAdi = ad;
     if (bulunan)
-        *bulunan = b;
-    return true;
+        *bulunan = *b;
+    return {};
 }
 
 QJsonObject YerKomutu::YerJson(const KonumArama::Bulunan& b)

@@ -22,9 +22,9 @@ protected:
     // gets the place's name: the row's "city, country" for --place, the stored place's, or
     // the position for --lat and --lon. The row --place selected is named on `err` first
     // ("Konum: San Angelo, Amerika Birleşik Devletleri") and given in `bulunan`.
-    bool Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
-               QString* hata, QTextStream& err, QString* yerAdi = nullptr,
-               KonumArama::Bulunan* bulunan = nullptr) const;
+    Sonuc<> Girdi(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
+                  QTextStream& err, QString* yerAdi = nullptr,
+                  KonumArama::Bulunan* bulunan = nullptr) const;
     // The row --place selected as a JSON object: city, country, tz, lat, lon and its line.
     static QJsonObject YerJson(const KonumArama::Bulunan& bulunan);
     // "41,02° K, 28,97° D".
@@ -33,9 +33,8 @@ protected:
     static void GecisleriDoldur(VakitGirdisi& girdi, const YazSaatiKaynagi& kaynak);
 
 private:
-    bool KonumUygula(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
-                     QString* hata, QTextStream& err, QString* yerAdi,
-                     KonumArama::Bulunan* bulunan) const;
+    Sonuc<> KonumUygula(const QCommandLineParser& p, const KomutOrtami& ortam, VakitGirdisi& girdi,
+                        QTextStream& err, QString* yerAdi, KonumArama::Bulunan* bulunan) const;
 
     QCommandLineOption enlem_;
     QCommandLineOption boylam_;

@@ -7,13 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QtEndian>
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <limits>
-#include <system_error>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -21,7 +20,6 @@
 #endif
 
 const QString KonumDosyasi::DosyaAdi = QStringLiteral("data.db");
-const QString KonumDosyasi::GeciciDosyaAdi = QStringLiteral("tmpdata.db");
 
 namespace {
 
@@ -320,24 +318,30 @@ template <typename Ekle> QVector<int> Ayristir(const QByteArray& veri, Ekle ekle
 
 } // namespace
 
-KonumMesaji KonumDosyasiMesaji(KonumDosyasiSonucu sonuc)
+KonumMesaji KonumDosyasiMesaji(KonumDosyasiNedeni neden)
 {
-    switch (sonuc) {
-    case KonumDosyasiSonucu::DosyaYok:
+    switch (neden) {
+    case KonumDosyasiNedeni::DosyaYok:
         return DosyaBulunamadiMesaji;
-    case KonumDosyasiSonucu::Okunamadi:
-    case KonumDosyasiSonucu::DosyaDegil:
-    case KonumDosyasiSonucu::CokBuyuk:
+    case KonumDosyasiNedeni::Okunamadi:
+    case KonumDosyasiNedeni::DosyaDegil:
+    case KonumDosyasiNedeni::CokBuyuk:
         return DosyaOkunamadiMesaji;
-    case KonumDosyasiSonucu::SaltOkunur:
+    case KonumDosyasiNedeni::SaltOkunur:
         return SaltOkunurMesaji;
-    case KonumDosyasiSonucu::Kilitli:
+    case KonumDosyasiNedeni::Kilitli:
         return KilitliMesaji;
-    case KonumDosyasiSonucu::GecersizAd:
+    case KonumDosyasiNedeni::GecersizAd:
         return GecersizAdMesaji;
     default:
         return DosyaYazilamadiMesaji;
     }
+}
+
+Hata KonumDosyasiHatasi(KonumDosyasiNedeni neden)
+{
+    const KonumMesaji m = KonumDosyasiMesaji(neden);
+    return {QString::fromUtf8(m.Metin), QString::fromUtf8(m.Baslik), int(neden)};
 }
 
 KonumDosyasi::KonumDosyasi(const QString& klasor) : yol_(QDir(klasor).filePath(DosyaAdi)) {}
@@ -377,39 +381,33 @@ QString KonumDosyasi::Hedef() const
     return bilgi.isSymLink() ? bilgi.canonicalFilePath() : yol_;
 }
 
-QString KonumDosyasi::GeciciYol() const
-{
-    const QString hedef = Hedef();
-    return QFileInfo(hedef.isEmpty() ? yol_ : hedef).dir().filePath(GeciciDosyaAdi);
-}
-
-KonumDosyasiSonucu KonumDosyasi::Ac(QFile& dosya) const
+Sonuc<> KonumDosyasi::Ac(QFile& dosya) const
 {
     dosya.setFileName(OkunanYol());
     const QFileInfo bilgi(dosya.fileName());
     if (!bilgi.exists())
-        return KonumDosyasiSonucu::DosyaYok;
+        return KonumDosyasiHatasi(KonumDosyasiNedeni::DosyaYok);
     if (!bilgi.isFile())
-        return KonumDosyasiSonucu::DosyaDegil;
+        return KonumDosyasiHatasi(KonumDosyasiNedeni::DosyaDegil);
     if (bilgi.size() > EnBuyukBoyut)
-        return KonumDosyasiSonucu::CokBuyuk;
+        return KonumDosyasiHatasi(KonumDosyasiNedeni::CokBuyuk);
     if (!dosya.open(QIODevice::ReadOnly))
-        return KonumDosyasiSonucu::Okunamadi;
-    return KonumDosyasiSonucu::Tamam;
+        return KonumDosyasiHatasi(KonumDosyasiNedeni::Okunamadi);
+    return {};
 }
 
-KonumDosyasiSonucu KonumDosyasi::Denetle() const
+Sonuc<> KonumDosyasi::Denetle() const
 {
     QFile dosya;
     return Ac(dosya);
 }
 
-KonumDosyasiSonucu KonumDosyasi::Oku()
+Sonuc<> KonumDosyasi::Oku()
 {
     veri_.clear();
     atlanan_.clear();
     QFile dosya;
-    if (const KonumDosyasiSonucu s = Ac(dosya); s != KonumDosyasiSonucu::Tamam)
+    if (Sonuc<> s = Ac(dosya); !s)
         return s;
     // One buffer of the size the file has; bounded even when the file grows while it is read.
     veri_.resize(qMin(dosya.size(), EnBuyukBoyut) + 1);
@@ -417,7 +415,7 @@ KonumDosyasiSonucu KonumDosyasi::Oku()
     for (qint64 n; okunan < veri_.size(); okunan += n) {
         n = dosya.read(veri_.data() + okunan, veri_.size() - okunan);
         if (n < 0)
-            return KonumDosyasiSonucu::Okunamadi;
+            return KonumDosyasiHatasi(KonumDosyasiNedeni::Okunamadi);
         if (n == 0)
             break;
         if (okunan + n == veri_.size() && veri_.size() <= EnBuyukBoyut)
@@ -426,15 +424,15 @@ KonumDosyasiSonucu KonumDosyasi::Oku()
     veri_.truncate(okunan);
     if (veri_.size() > EnBuyukBoyut) {
         veri_.clear();
-        return KonumDosyasiSonucu::CokBuyuk;
+        return KonumDosyasiHatasi(KonumDosyasiNedeni::CokBuyuk);
     }
-    return KonumDosyasiSonucu::Tamam;
+    return {};
 }
 
-KonumDosyasiSonucu KonumDosyasi::DosyadanOku(QVector<KonumKaydi>& kayitlar)
+Sonuc<> KonumDosyasi::DosyadanOku(QVector<KonumKaydi>& kayitlar)
 {
-    const KonumDosyasiSonucu sonuc = Oku();
-    if (sonuc == KonumDosyasiSonucu::Tamam)
+    Sonuc<> sonuc = Oku();
+    if (sonuc)
         kayitlar = Coz(veri_, &atlanan_);
     return sonuc;
 }
@@ -507,32 +505,32 @@ KonumDosyasi::Kilit::Kilit(const KonumDosyasi& dosya, int beklemeMs)
     kilit_->setStaleLockTime(2000);
 #endif
     if (kilit_->tryLock(beklemeMs))
-        sonuc_ = KonumDosyasiSonucu::Tamam;
+        durum_ = {};
     else if (kilit_->error() == QLockFile::LockFailedError)
-        sonuc_ = KonumDosyasiSonucu::Kilitli;
+        durum_ = KonumDosyasiHatasi(KonumDosyasiNedeni::Kilitli);
     else
-        sonuc_ = KonumDosyasiSonucu::Yazilamadi;
+        durum_ = KonumDosyasiHatasi(KonumDosyasiNedeni::Yazilamadi);
 }
 
 KonumDosyasi::Kilit::~Kilit() = default;
 
-KonumDosyasiSonucu KonumDosyasi::SatirEkle(const KonumKaydi& kayit)
+Sonuc<> KonumDosyasi::SatirEkle(const KonumKaydi& kayit)
 {
     if (!SatirYazilabilir(kayit))
-        return KonumDosyasiSonucu::GecersizAd;
+        return KonumDosyasiHatasi(KonumDosyasiNedeni::GecersizAd);
     QByteArray veri = veri_;
     if (!veri.isEmpty() && !veri.endsWith("\r\n"))
         veri += "\r\n";
     QByteArray satir;
     KodSayfasi::Kodla(SatirMetni(kayit), satir);
     veri += satir;
-    const KonumDosyasiSonucu sonuc = Yaz(veri);
-    if (sonuc == KonumDosyasiSonucu::Tamam)
+    Sonuc<> sonuc = Yaz(veri);
+    if (sonuc)
         veri_ = veri;
     return sonuc;
 }
 
-KonumDosyasiSonucu KonumDosyasi::Yaz(const QByteArray& veri) const
+Sonuc<> KonumDosyasi::Yaz(const QByteArray& veri) const
 {
     QString hedef = Hedef();
     QFileDevice::Permissions izinler = QFileInfo(hedef).permissions();
@@ -543,37 +541,27 @@ KonumDosyasiSonucu KonumDosyasi::Yaz(const QByteArray& veri) const
                   QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     }
     if (hedef.isEmpty())
-        return KonumDosyasiSonucu::DosyaYok;
+        return KonumDosyasiHatasi(KonumDosyasiNedeni::DosyaYok);
     if (!(izinler & QFileDevice::WriteOwner))
-        return KonumDosyasiSonucu::SaltOkunur;
+        return KonumDosyasiHatasi(KonumDosyasiNedeni::SaltOkunur);
 
-    // The new text goes to tmpdata.db first and replaces the file by one rename, which
-    // replaces the target in one step: a crash leaves either the old or the new file.
-    const QString geciciYol = GeciciYol();
-    QFile gecici(geciciYol);
-    if (!gecici.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return KonumDosyasiSonucu::Yazilamadi;
-    bool tamam =
-        gecici.write(veri) == veri.size() && gecici.flush() && gecici.setPermissions(izinler);
+    // QSaveFile writes a new file beside the target, flushed to disk, and renames it over
+    // the target in one step: a crash leaves either the old or the new file.
+    // Unbuffered: a write that does not reach the file (a full disk) fails here; a buffered
+    // one would fail only in commit's flush, which commits the truncated file all the same.
+    QSaveFile gecici(hedef);
+    if (!gecici.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return KonumDosyasiHatasi(KonumDosyasiNedeni::Yazilamadi);
+    bool tamam = gecici.write(veri) == veri.size() && gecici.setPermissions(izinler);
 #ifdef Q_OS_UNIX
     struct stat st;
     if (tamam && ::stat(QFile::encodeName(hedef).constData(), &st) == 0) {
         // Only a privileged process may give the file away; otherwise it is ours anyway.
         [[maybe_unused]] const int sahip = ::fchown(gecici.handle(), st.st_uid, st.st_gid);
     }
-    tamam = tamam && ::fsync(gecici.handle()) == 0; // the bytes are on disk before the rename
 #endif
-    gecici.close();
-    tamam = tamam && gecici.error() == QFileDevice::NoError;
-    if (tamam) {
-        std::error_code hata;
-        std::filesystem::rename(std::filesystem::path(geciciYol.toStdU16String()),
-                                std::filesystem::path(hedef.toStdU16String()), hata);
-        tamam = !hata;
-    }
-    if (!tamam) {
-        QFile::remove(geciciYol);
-        return KonumDosyasiSonucu::Yazilamadi;
-    }
-    return KonumDosyasiSonucu::Tamam;
+    // Unless committed, the new file goes with `gecici`.
+    if (!tamam || !gecici.commit())
+        return KonumDosyasiHatasi(KonumDosyasiNedeni::Yazilamadi);
+    return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "locations/KonumKaydi.h"
+#include "platform/Sonuc.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -39,7 +40,8 @@ inline constexpr KonumMesaji KilitliMesaji{
     "Uyarı", "'Data.db' dosyasına başka bir işlem yazıyor.\r\nLütfen biraz sonra yeniden "
              "deneyiniz."};
 
-enum class KonumDosyasiSonucu
+// Why a read or write of data.db failed: the Neden of its Sonuc.
+enum class KonumDosyasiNedeni
 {
     Tamam,
     DosyaYok,   // data.db is missing: show DosyaBulunamadiMesaji and end
@@ -54,7 +56,9 @@ enum class KonumDosyasiSonucu
 };
 
 // The message box for a read or write of data.db that did not succeed.
-KonumMesaji KonumDosyasiMesaji(KonumDosyasiSonucu sonuc);
+KonumMesaji KonumDosyasiMesaji(KonumDosyasiNedeni neden);
+// The failure of a read or write of data.db, with its message box.
+Hata KonumDosyasiHatasi(KonumDosyasiNedeni neden);
 
 // data.db in the program folder: Windows-1254 text, lines "Id|Ulke|Sehir|Tz|Enlem|Boylam"
 // separated by CR LF (only the pair ends a line), numbers with a decimal comma.
@@ -66,7 +70,7 @@ KonumMesaji KonumDosyasiMesaji(KonumDosyasiSonucu sonuc);
 //
 // The file only grows: an added place is one line appended to the bytes on disk, every other
 // byte (unreadable lines too) unchanged. Writers take a lock beside the file, read it again
-// under the lock and replace it in one step (tmpdata.db beside it, flushed to disk, renamed
+// under the lock and replace it in one step (a new file beside it, flushed to disk, renamed
 // over it), so two writers never lose each other's lines and the folder always holds a
 // complete data.db. The file keeps its permissions and owner; a link keeps pointing at it and
 // the file it names is the one written.
@@ -77,14 +81,13 @@ KonumMesaji KonumDosyasiMesaji(KonumDosyasiSonucu sonuc);
 class KonumDosyasi
 {
 public:
-    static const QString DosyaAdi;       // "data.db"
-    static const QString GeciciDosyaAdi; // "tmpdata.db"
+    static const QString DosyaAdi; // "data.db"
     // Larger files are refused unread: 8000 places take about 200 KiB.
     static constexpr qint64 EnBuyukBoyut = 64 * 1024 * 1024;
 
     // klasor: the program folder, with or without a trailing separator.
     explicit KonumDosyasi(const QString& klasor);
-    // A location file under another name; its temporary file is tmpdata.db beside it.
+    // A location file under another name.
     static KonumDosyasi DosyaYolu(const QString& yol);
     // data.db of `veriKlasoru` when `kullaniciKlasoru` is empty (a writable portable folder),
     // else the user's copy in `kullaniciKlasoru`, read from the shipped file until the first
@@ -95,13 +98,11 @@ public:
     QString Yol() const;
     // The file read: Yol(), or the installed file while the user's copy does not exist.
     QString OkunanYol() const;
-    // Where tmpdata.db goes: beside the file a link names, else beside Yol().
-    QString GeciciYol() const;
 
     // Whether the file is there and can be read as a places file (without reading it).
-    KonumDosyasiSonucu Denetle() const;
+    Sonuc<> Denetle() const;
     // Records in file order.
-    KonumDosyasiSonucu DosyadanOku(QVector<KonumKaydi>& kayitlar);
+    Sonuc<> DosyadanOku(QVector<KonumKaydi>& kayitlar);
     // Line numbers (1-based, counting every CR LF) of the lines the last read skipped.
     const QVector<int>& AtlananSatirlar() const { return atlanan_; }
 
@@ -114,18 +115,18 @@ public:
         ~Kilit();
         Kilit(const Kilit&) = delete;
         Kilit& operator=(const Kilit&) = delete;
-        // Tamam, Kilitli, or Yazilamadi when no lock can be made there.
-        KonumDosyasiSonucu Sonuc() const { return sonuc_; }
+        // Held, or failed as Kilitli, or as Yazilamadi when no lock can be made there.
+        const Sonuc<>& Durum() const { return durum_; }
 
     private:
         std::unique_ptr<QLockFile> kilit_;
-        KonumDosyasiSonucu sonuc_;
+        Sonuc<> durum_;
     };
 
     // Appends the record as one line after the bytes of the last read (CR LF between them
     // unless they end in one) and replaces the file with the result. Call with the Kilit
     // held, after a read made under it.
-    KonumDosyasiSonucu SatirEkle(const KonumKaydi& kayit);
+    Sonuc<> SatirEkle(const KonumKaydi& kayit);
 
     // The conversions alone, without the file.
     static QVector<KonumKaydi> Coz(const QByteArray& veri, QVector<int>* atlanan = nullptr);
@@ -142,9 +143,9 @@ public:
 
 private:
     // Opens the file read for reading when it can be read as a places file.
-    KonumDosyasiSonucu Ac(QFile& dosya) const;
-    KonumDosyasiSonucu Oku();
-    KonumDosyasiSonucu Yaz(const QByteArray& veri) const;
+    Sonuc<> Ac(QFile& dosya) const;
+    Sonuc<> Oku();
+    Sonuc<> Yaz(const QByteArray& veri) const;
     // The file the path names, links followed; empty when it does not exist.
     QString Hedef() const;
 

@@ -17,6 +17,11 @@ const QString BoylamMesaji = QStringLiteral("Geçerli bir Boylam Koordinatı gir
 const QString IdTukendiMesaji =
     QStringLiteral("Konum listesi dolu: yeni bir Şehir / Bölge eklenemez.");
 
+Hata Red(const QString& mesaj)
+{
+    return {mesaj, {}, KonumEkleme::GirdiReddi};
+}
+
 // A time-zone value of the table ("2", "-3,5").
 double SaatDilimiDegeri(int i)
 {
@@ -77,29 +82,29 @@ int KonumEkleme::SaatDilimiBul(const QString& saat)
     return -1;
 }
 
-std::optional<QString> KonumEkleme::Denetle(const EkleGirdisi& g, const KonumSatirlari& satirlar)
+Sonuc<> KonumEkleme::Denetle(const EkleGirdisi& g, const KonumSatirlari& satirlar)
 {
     // Empty as typed: a text of spaces only is not empty here.
     if (g.Ulke.isEmpty() || g.Sehir.isEmpty() || g.Enlem.isEmpty() || g.Boylam.isEmpty())
-        return EksikMesaji;
+        return Red(EksikMesaji);
     if (satirlar.Bul(g.Sehir + QLatin1Char(',') + g.Ulke, KonumSatirlari::Alan::SehirUlke, false) >=
         0)
-        return QLatin1Char('\'') + g.Ulke + QStringLiteral(" - ") + g.Sehir +
-               QStringLiteral("' zaten mevcut.");
+        return Red(QLatin1Char('\'') + g.Ulke + QStringLiteral(" - ") + g.Sehir +
+                   QStringLiteral("' zaten mevcut."));
     const std::optional<double> enlem = Sayi::Coz(g.Enlem);
     if (!enlem || !VakitGirdisi::EnlemGecerli(*enlem))
-        return EnlemMesaji;
+        return Red(EnlemMesaji);
     const std::optional<double> boylam = Sayi::Coz(g.Boylam);
     if (!boylam || !VakitGirdisi::BoylamGecerli(*boylam))
-        return BoylamMesaji;
+        return Red(BoylamMesaji);
     if (g.SaatDilimi < 0 || g.SaatDilimi >= SaatDilimiSayisi)
-        return EksikMesaji;
+        return Red(EksikMesaji);
     const KonumKaydi k = YeniKayit(g, satirlar);
     if (!KonumDosyasi::AdYazilabilir(k.Ulke) || !KonumDosyasi::AdYazilabilir(k.Sehir))
-        return QString::fromUtf8(GecersizAdMesaji.Metin);
+        return Red(QString::fromUtf8(GecersizAdMesaji.Metin));
     if (k.Id > std::numeric_limits<qint16>::max())
-        return IdTukendiMesaji;
-    return std::nullopt;
+        return Red(IdTukendiMesaji);
+    return {};
 }
 
 KonumKaydi KonumEkleme::YeniKayit(const EkleGirdisi& g, const KonumSatirlari& satirlar)
@@ -134,25 +139,25 @@ QUrl KonumEkleme::OneriAdresi(const QString& kok, const EkleGirdisi& g)
     return QUrl::fromEncoded(adres, QUrl::StrictMode);
 }
 
-KonumEkleme::DosyaSonucu KonumEkleme::DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g)
+Sonuc<KonumEkleme::Eklenen> KonumEkleme::DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g,
+                                                     QVector<int>* atlanan)
 {
-    DosyaSonucu s;
     const KonumDosyasi::Kilit kilit(dosya);
-    s.Dosya = kilit.Sonuc();
-    if (s.Dosya != KonumDosyasiSonucu::Tamam)
-        return s;
+    if (!kilit.Durum())
+        return kilit.Durum().Hatasi();
+    Eklenen e;
     QVector<KonumKaydi> kayitlar;
-    s.Dosya = dosya.DosyadanOku(kayitlar);
-    s.Satirlar = KonumSatirlari(std::move(kayitlar));
-    s.Atlanan = dosya.AtlananSatirlar();
-    if (s.Dosya != KonumDosyasiSonucu::Tamam)
-        return s;
-    s.Red = Denetle(g, s.Satirlar);
-    if (s.Red)
-        return s;
-    s.Kayit = YeniKayit(g, s.Satirlar);
-    s.Dosya = dosya.SatirEkle(s.Kayit);
-    if (s.Dosya == KonumDosyasiSonucu::Tamam)
-        s.Satirlar.Ekle(s.Kayit);
-    return s;
+    const Sonuc<> okunan = dosya.DosyadanOku(kayitlar);
+    e.Satirlar = KonumSatirlari(std::move(kayitlar));
+    if (atlanan)
+        *atlanan = dosya.AtlananSatirlar();
+    if (!okunan)
+        return okunan.Hatasi();
+    if (Sonuc<> denetim = Denetle(g, e.Satirlar); !denetim)
+        return denetim.Hatasi();
+    e.Kayit = YeniKayit(g, e.Satirlar);
+    if (const Sonuc<> yazilan = dosya.SatirEkle(e.Kayit); !yazilan)
+        return yazilan.Hatasi();
+    e.Satirlar.Ekle(e.Kayit);
+    return e;
 }

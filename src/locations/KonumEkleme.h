@@ -36,6 +36,8 @@ class KonumEkleme
 {
 public:
     static constexpr int SaatDilimiSayisi = 33;
+    // The Neden of an input the checks refuse, beside the KonumDosyasiNedeni values.
+    static constexpr int GirdiReddi = 100;
     static constexpr int VarsayilanSaatDilimi = 16; // "GMT +2:00) İstanbul, ..."
     static const QString VarsayilanUlke;            // "Türkiye"
 
@@ -46,8 +48,8 @@ public:
 
     // The save button's checks in their order: completeness, duplicate (against `satirlar`),
     // latitude, longitude; then what keeps data.db sound: names the file can hold and an Id
-    // the file can number. The message to show, or nothing when the place may be added.
-    static std::optional<QString> Denetle(const EkleGirdisi& g, const KonumSatirlari& satirlar);
+    // the file can number. A refusal is GirdiReddi with the message to show.
+    static Sonuc<> Denetle(const EkleGirdisi& g, const KonumSatirlari& satirlar);
 
     // The row to append: Id one past the last row's (1 for an empty list), the names with
     // their surrounding spaces removed, Tz from the chosen entry. Only after Denetle passed.
@@ -59,16 +61,15 @@ public:
 
     // The whole add, for the dialog and the command line alike: under the lock beside
     // data.db, reads it as it is on disk now, checks the input against those rows (Denetle),
-    // appends the new row as one line and replaces the file. Dosya is the outcome of the lock,
-    // the read or the write (data.db is untouched unless it is Tamam); Red the message of a
-    // refused input, nothing then being written.
-    struct DosyaSonucu
+    // appends the new row as one line and replaces the file. A failure of the lock, the read
+    // or the write has its KonumDosyasiNedeni; a refused input has GirdiReddi and the check's
+    // message as its own. data.db is untouched unless the add succeeded.
+    struct Eklenen
     {
-        KonumDosyasiSonucu Dosya = KonumDosyasiSonucu::Tamam;
-        std::optional<QString> Red;
-        QVector<int> Atlanan;    // unreadable lines of data.db, kept as they are
-        KonumKaydi Kayit;        // the appended row, on success
-        KonumSatirlari Satirlar; // every row of data.db as read, the new one last on success
+        KonumKaydi Kayit;        // the appended row
+        KonumSatirlari Satirlar; // every row of data.db as read, the new one last
     };
-    static DosyaSonucu DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g);
+    // `atlanan`, when given: the unreadable lines of data.db, kept as they are.
+    static Sonuc<Eklenen> DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g,
+                                      QVector<int>* atlanan = nullptr);
 };

@@ -50,7 +50,7 @@ void SeciliKonum::Doldur(VakitGirdisi& g) const
     g.Ulke = Ulke;
 }
 
-bool SeciliKonum::Yaz(AyarDeposu& depo) const
+Sonuc<> SeciliKonum::Yaz(AyarDeposu& depo) const
 {
     return depo.Yaz({{QStringLiteral("bIndex"), QString::number(Id)},
                      {QStringLiteral("bUlke"), Ulke},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Sonuc.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -25,8 +27,8 @@ struct SeciliKonum
     // would be wrong by hours): the first-run place comes back and `hata` names the key.
     static SeciliKonum Oku(const AyarDeposu& depo, QString* hata = nullptr);
 
-    // Stores the six keys at once; false when the settings file could not be written.
-    bool Yaz(AyarDeposu& depo) const;
+    // Stores the six keys at once.
+    Sonuc<> Yaz(AyarDeposu& depo) const;
 
     // Puts the place (latitude, longitude, zone, country) into the computation's input.
     void Doldur(VakitGirdisi& g) const;

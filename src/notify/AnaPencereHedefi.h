@@ -1,7 +1,7 @@
 #pragma once
 
-// What the popup (MesajForm) and the tray menu (TepsiMenusu) need from the main window.
-// AnaForm implements it; tests implement it to record the calls.
+// What the popup (MesajForm) and the tray menu (TepsiMenusu) need from the program.
+// The running program (Program) implements it; tests implement it to record the calls.
 class AnaPencereHedefi
 {
 public:

@@ -56,16 +56,16 @@ void AyarDeposu::Yaz(const QString& anahtar, const QString& metin)
 {
     ayarlar_->setValue(anahtar, metin);
     ayarlar_->sync();
-    sonYazma_ = ayarlar_->status() == QSettings::NoError;
 }
 
-bool AyarDeposu::Yaz(std::initializer_list<std::pair<QString, QString>> degerler)
+Sonuc<> AyarDeposu::Yaz(std::initializer_list<std::pair<QString, QString>> degerler)
 {
     for (const auto& [anahtar, metin] : degerler)
         ayarlar_->setValue(anahtar, metin);
     ayarlar_->sync();
-    sonYazma_ = ayarlar_->status() == QSettings::NoError;
-    return sonYazma_;
+    if (ayarlar_->status() != QSettings::NoError)
+        return Hata{QString::fromUtf8(AyarYazilamadiMetni), QStringLiteral("Uyarı")};
+    return {};
 }
 
 bool AyarDeposu::Yazilabilir() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/AyarAnahtari.h"
+#include "platform/Sonuc.h"
 
 #include <QString>
 
@@ -35,21 +36,16 @@ public:
     QString Oku(const QString& anahtar, const QString& varsayilan = QString()) const;
 
     // Creates or replaces a value and writes it to disk at once. Nothing is ever deleted.
+    // (What the user saves goes through the checked form below.)
     void Yaz(const QString& anahtar, const QString& metin);
     void Yaz(const QString& anahtar, bool deger); // "True"/"False"
     void Yaz(const QString& anahtar, double deger);
-    // Writes every pair and then the file once; false when the file could not be replaced
-    // (the values then hold for this run only).
-    bool Yaz(std::initializer_list<std::pair<QString, QString>> degerler);
+    // Writes every pair and then the file once. Fails with AyarYazilamadiMetni when the file
+    // could not be replaced: the file on disk is as it was, the values hold for this run only.
+    Sonuc<> Yaz(std::initializer_list<std::pair<QString, QString>> degerler);
     // Whether the settings file can be written at all: nothing but a file stands where it
     // goes, and its folder takes files. Checked before a change that must not stay half done.
     bool Yazilabilir() const;
-    // Whether the last write reached the disk. False: the file could not be replaced; the
-    // file on disk is as it was and the value holds for this run only.
-    bool YazildiMi() const
-    {
-        return sonYazma_;
-    }
 
     // Typed reads with the key's default. A stored text that cannot be read as the key's
     // type, or lies outside its range, gives the default: a damaged store never stops the
@@ -73,7 +69,6 @@ public:
 
 private:
     std::unique_ptr<QSettings> ayarlar_;
-    bool sonYazma_ = true;
 };
 
 // The settings file cannot be written: nothing was changed.

@@ -2,8 +2,6 @@
 
 #include "engine/Yuvarlama.h"
 
-#include <QPoint>
-
 #include <cmath>
 
 // Window geometry is kept in twips (1/1440 inch) where its arithmetic decides a result;
@@ -29,13 +27,6 @@ inline int TwipX(int piksel)
 inline int TwipY(int piksel)
 {
     return piksel * TPPY;
-}
-
-// A dragged window's top-left corner in twips: the pointer in screen pixels, the grab point in
-// twips of the window. The factor is a fixed 15, as the grab point was taken at 15.
-inline QPoint SuruklemeKonumu(QPoint imlecPiksel, QPoint tutmaTwip)
-{
-    return {imlecPiksel.x() * 15 - tutmaTwip.x(), imlecPiksel.y() * 15 - tutmaTwip.y()};
 }
 
 } // namespace Twip

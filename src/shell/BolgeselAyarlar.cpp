@@ -12,6 +12,11 @@ QString Bayrak(bool b)
     return b ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+Hata Reddet(BolgeselAyarlar::Red neden, const QString& mesaj)
+{
+    return {mesaj, BolgeselMetinler::UyariBasligi, int(neden)};
+}
+
 } // namespace
 
 BolgeselAyarlar::BolgeselAyarlar(AyarDeposu& depo, BolgeselAyarHedefi& hedef)
@@ -19,35 +24,28 @@ BolgeselAyarlar::BolgeselAyarlar(AyarDeposu& depo, BolgeselAyarHedefi& hedef)
 {
 }
 
-std::optional<QString> BolgeselAyarlar::Denetle(const BolgeselAyarFormu& form, Sonuc& sonuc) const
+Sonuc<> BolgeselAyarlar::Denetle(const BolgeselAyarFormu& form) const
 {
     // Minutes that could not be read back at the next start are refused before anything is
     // stored, so one save never keeps half of the page.
-    if (!AyarDeposu::Gecerli(UyariAyarlari::BADakika, form.Dakika)) {
-        sonuc = Sonuc::DakikaGecersiz;
-        return QString::fromUtf8(BADakikaHataMetni);
-    }
-    if (!depo_.Yazilabilir()) {
-        sonuc = Sonuc::Yazilamadi;
-        return QString::fromUtf8(AyarYazilamiyorMetni);
-    }
-    return std::nullopt;
+    if (!AyarDeposu::Gecerli(UyariAyarlari::BADakika, form.Dakika))
+        return Reddet(Red::DakikaGecersiz, QString::fromUtf8(BADakikaHataMetni));
+    if (!depo_.Yazilabilir())
+        return Reddet(Red::Yazilamadi, QString::fromUtf8(AyarYazilamiyorMetni));
+    return {};
 }
 
-BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
+Sonuc<> BolgeselAyarlar::BolgeselAyarKaydet()
 {
     const int secili = hedef_.ListeSecili();
     // An active row past the list (a stored number from a longer data.db) counts as none.
     const KonumKaydi* satir = hedef_.ListeSatiri(secili >= 0 ? secili : hedef_.ListeAktif());
-    if (!satir) {
-        hedef_.Uyar(BolgeselMetinler::UyariBasligi, BolgeselMetinler::SehirSeciniz);
-        return Sonuc::SatirYok;
-    }
     BolgeselAyarFormu form = hedef_.FormuOku();
-    Sonuc red = Sonuc::Kaydedildi;
-    if (const std::optional<QString> mesaj = Denetle(form, red)) {
-        hedef_.Uyar(BolgeselMetinler::UyariBasligi, *mesaj);
-        return red;
+    const Sonuc<> denetim =
+        satir ? Denetle(form) : Reddet(Red::SatirYok, BolgeselMetinler::SehirSeciniz);
+    if (!denetim) {
+        hedef_.Uyar(denetim.Hatasi().Baslik, denetim.Mesaj());
+        return denetim;
     }
 
     // The row is copied first: making it active may repaint the list that holds it.
@@ -55,11 +53,13 @@ BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
     if (secili >= 0)
         hedef_.setListeAktif(secili);
     Konum = SeciliKonum::Kayittan(kayit);
-    bool yazildi = Konum.Yaz(depo_);
-    yazildi = depo_.Yaz({{UyariAyarlari::BAEzan.Adi(), Bayrak(form.Ezan)},
-                         {UyariAyarlari::BAUyari.Adi(), Bayrak(form.Uyari)},
-                         {UyariAyarlari::BADakika.Adi(), form.Dakika.trimmed()},
-                         {UyariAyarlari::BASesli.Adi(), Bayrak(form.Sesli)}}) &&
+    bool yazildi = Konum.Yaz(depo_).Tamam();
+    yazildi = depo_
+                  .Yaz({{UyariAyarlari::BAEzan.Adi(), Bayrak(form.Ezan)},
+                        {UyariAyarlari::BAUyari.Adi(), Bayrak(form.Uyari)},
+                        {UyariAyarlari::BADakika.Adi(), form.Dakika.trimmed()},
+                        {UyariAyarlari::BASesli.Adi(), Bayrak(form.Sesli)}})
+                  .Tamam() &&
               yazildi;
 
     if (form.Hesap != VakitHesap) {
@@ -71,14 +71,16 @@ BolgeselAyarlar::Sonuc BolgeselAyarlar::BolgeselAyarKaydet()
             hedef_.FormuGoster(form);
         }
     }
-    yazildi = depo_.Yaz({{VakitHesapAnahtari.Adi(), QString::number(form.Hesap)}}) && yazildi;
+    yazildi =
+        depo_.Yaz({{VakitHesapAnahtari.Adi(), QString::number(form.Hesap)}}).Tamam() && yazildi;
 
     BolgeselAyarUygula();
     if (!yazildi) {
-        hedef_.Uyar(BolgeselMetinler::UyariBasligi, QString::fromUtf8(AyarYazilamadiMetni));
-        return Sonuc::Yazilamadi;
+        const Hata h = Reddet(Red::Yazilamadi, QString::fromUtf8(AyarYazilamadiMetni));
+        hedef_.Uyar(h.Baslik, h.Metin);
+        return h;
     }
-    return Sonuc::Kaydedildi;
+    return {};
 }
 
 void BolgeselAyarlar::BolgeselAyarUygula()
@@ -107,33 +109,21 @@ void BolgeselAyarlar::BolgeselAyarUygula()
     hedef_.UyariyiSifirla();
 }
 
-BolgeselAyarlar::EklemeSonucu BolgeselAyarlar::KonumEkle(KonumDosyasi& dosya,
-                                                         const EkleGirdisi& girdi)
+Sonuc<> BolgeselAyarlar::KonumEkle(KonumDosyasi& dosya, const EkleGirdisi& girdi)
 {
-    EklemeSonucu e;
-    Sonuc red = Sonuc::Kaydedildi;
-    if (const std::optional<QString> mesaj = Denetle(hedef_.FormuOku(), red)) {
-        e.Mesaj = *mesaj;
-        return e;
-    }
-    KonumEkleme::DosyaSonucu s = KonumEkleme::DosyayaEkle(dosya, girdi);
-    e.Dosya = s.Dosya;
-    if (s.Dosya != KonumDosyasiSonucu::Tamam) {
-        e.Mesaj = QString::fromUtf8(KonumDosyasiMesaji(s.Dosya).Metin);
-        return e;
-    }
-    if (s.Red) {
-        e.Mesaj = *s.Red;
-        return e;
-    }
+    if (Sonuc<> denetim = Denetle(hedef_.FormuOku()); !denetim)
+        return denetim;
+    Sonuc<KonumEkleme::Eklenen> e = KonumEkleme::DosyayaEkle(dosya, girdi);
+    if (!e)
+        return e.Hatasi();
     // The list learns every row on disk now, those other writers added included.
-    const int yeni = s.Satirlar.size() - 1;
-    hedef_.ListeyiDoldur(std::move(s.Satirlar));
+    const int yeni = e->Satirlar.size() - 1;
+    hedef_.ListeyiDoldur(std::move(e->Satirlar));
     hedef_.setListeAktif(yeni);
     hedef_.setListeGecerli(yeni);
-    e.Eklendi = true;
-    BolgeselAyarKaydet();
-    return e;
+    // The place is in data.db whatever the settings' write says; that one has been shown.
+    (void)BolgeselAyarKaydet();
+    return {};
 }
 
 void BolgeselAyarlar::UyariDegisti(BolgeselAyarFormu& form)

@@ -26,18 +26,21 @@ public:
     UyariAyarlari Uyarilar;
     int VakitHesap = VakitHesapAnahtari.Varsayilan;
 
-    enum class Sonuc
+    // Why a save was refused: the Neden of its Sonuc.
+    enum class Red
     {
-        Kaydedildi,
-        SatirYok,       // no row chosen: "Lütfen Listeden bir Şehir / Bölge seçiniz."
+        Yok,
+        SatirYok = 200, // numbered apart from data.db's reasons, which an add passes on      // no
+                        // row chosen: "Lütfen Listeden bir Şehir / Bölge seçiniz."
         DakikaGecersiz, // the minutes are not a whole number 0..546: nothing stored
-        Yazilamadi,     // the settings file cannot be written (the message was shown)
+        Yazilamadi,     // the settings file cannot be written
     };
 
     // Takes the page into the store (the selected row becomes the active location), asks
     // before a change of method, then BolgeselAyarUygula. Every input is checked before
-    // anything changes: a refused save leaves the list and the store as they were.
-    Sonuc BolgeselAyarKaydet();
+    // anything changes: a refused save leaves the list and the store as they were. A refusal
+    // has been shown (title "Uyarı") when this returns.
+    Sonuc<> BolgeselAyarKaydet();
     // Reads the store into the working values, shows them and recomputes. A stored place
     // that cannot be used is reported once and the first-run place shown instead.
     void BolgeselAyarUygula();
@@ -45,21 +48,16 @@ public:
     // The add dialog's save: the page's minutes and the settings file are checked first; then
     // the place is appended to data.db as it is on disk now (KonumEkleme::DosyayaEkle), the
     // list refilled from the file with the new row active and selected, and the row stored as
-    // the chosen place. The outcome of the file; the message to show when nothing was added.
-    struct EklemeSonucu
-    {
-        bool Eklendi = false;
-        KonumDosyasiSonucu Dosya = KonumDosyasiSonucu::Tamam;
-        QString Mesaj;
-    };
-    EklemeSonucu KonumEkle(KonumDosyasi& dosya, const EkleGirdisi& girdi);
+    // the chosen place. A failure is not shown: its Neden is the page's Red, a
+    // KonumDosyasiNedeni or KonumEkleme::GirdiReddi.
+    Sonuc<> KonumEkle(KonumDosyasi& dosya, const EkleGirdisi& girdi);
 
     // AyarUyari clicked: the minutes box and the sound switch follow it.
     static void UyariDegisti(BolgeselAyarFormu& form);
 
 private:
-    // The checks of a save that come before any change; the message when one fails.
-    std::optional<QString> Denetle(const BolgeselAyarFormu& form, Sonuc& sonuc) const;
+    // The checks of a save that come before any change.
+    Sonuc<> Denetle(const BolgeselAyarFormu& form) const;
 
     AyarDeposu& depo_;
     BolgeselAyarHedefi& hedef_;

@@ -25,22 +25,22 @@ GenelAyarlar::GenelAyarlar(AyarDeposu& depo, OturumAcmaKaydi* oturum, GenelAyarH
 {
 }
 
-QString GenelAyarlar::KaydetTiklandi(GenelAyarFormu form)
+Sonuc<> GenelAyarlar::KaydetTiklandi(GenelAyarFormu form)
 {
     form.Seffaf = SeffafDenetle(form.Seffaf);
     return AyarKaydet(form);
 }
 
-QString GenelAyarlar::AyarKaydet(const GenelAyarFormu& form)
+Sonuc<> GenelAyarlar::AyarKaydet(const GenelAyarFormu& form)
 {
     // A correction that could not be read back would silently become 0: refuse it instead.
     if (!AyarDeposu::Gecerli(HicriGunAnahtari, form.HicriGun))
-        return QString::fromUtf8(HicriGunHataMetni);
+        return Hata{QString::fromUtf8(HicriGunHataMetni), QStringLiteral("Uyarı")};
 
     if (!depo_.Yazilabilir())
-        return QString::fromUtf8(AyarYazilamiyorMetni);
+        return Hata{QString::fromUtf8(AyarYazilamiyorMetni), QStringLiteral("Uyarı")};
 
-    const bool yazildi = depo_.Yaz(
+    Sonuc<> yazildi = depo_.Yaz(
         {{BaslangicAnahtari.Adi(), Bayrak(form.Acilis)},
          {GorevSimgeAnahtari.Adi(), Bayrak(form.Simge)},
          {HerZamanUstteAnahtari.Adi(),
@@ -51,7 +51,7 @@ QString GenelAyarlar::AyarKaydet(const GenelAyarFormu& form)
          {SimgeAnahtari.Adi(), form.Icon == 1 ? QStringLiteral("1") : QStringLiteral("2")},
          {DiniGunHatirlatAnahtari.Adi(), Bayrak(form.DiniGunHatirlat)}});
     AyarUygula();
-    return yazildi ? QString() : QString::fromUtf8(AyarYazilamadiMetni);
+    return yazildi;
 }
 
 void GenelAyarlar::AyarUygula()
@@ -90,12 +90,14 @@ QString GenelAyarlar::KapatIpucu() const
     return GorevSimge ? QStringLiteral("Gizle") : QStringLiteral("Kapat");
 }
 
-int GenelAyarlar::UstteTiklandi(int currentEvent)
+Sonuc<> GenelAyarlar::UstteTiklandi(int currentEvent)
 {
-    depo_.Yaz(HerZamanUstteAnahtari.Adi(), currentEvent != 0);
+    Sonuc<> yazildi =
+        depo_.Yaz({{HerZamanUstteAnahtari.Adi(),
+                    currentEvent != 0 ? QStringLiteral("True") : QStringLiteral("False")}});
     HerZamanUstte = depo_.Oku(HerZamanUstteAnahtari);
     hedef_.HerZamanUstte(HerZamanUstte);
-    return HerZamanUstte ? 1 : 0;
+    return yazildi;
 }
 
 QString GenelAyarlar::ArtiBasildi(const QString& seffaf)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/AyarAnahtari.h"
+#include "platform/Sonuc.h"
 #include "shell/GenelAyarHedefi.h"
 
 #include <QString>
@@ -37,21 +38,21 @@ public:
     int Simge = SimgeAnahtari.Varsayilan;
     bool DiniGunHatirlat = DiniGunHatirlatAnahtari.Varsayilan;
 
-    // BtnAyarKaydet: the opacity checks, then AyarKaydet. Empty when saved (the caller then
-    // shows tab 0); else the message to show (title "Uyarı"), and nothing was stored.
-    QString KaydetTiklandi(GenelAyarFormu form);
-    // Stores the page, then AyarUygula. A Hijri correction that is not a whole number is
-    // refused with its message before anything is stored.
-    QString AyarKaydet(const GenelAyarFormu& form);
+    // BtnAyarKaydet: the opacity checks, then AyarKaydet. Once saved the caller shows tab 0;
+    // a failure's message is to be shown (title "Uyarı").
+    Sonuc<> KaydetTiklandi(GenelAyarFormu form);
+    // Stores the page, then AyarUygula. A Hijri correction that is not a whole number, or a
+    // settings file that cannot be written, is refused before anything is stored.
+    Sonuc<> AyarKaydet(const GenelAyarFormu& form);
     // Reads the store into the working values, shows them, applies them, recomputes.
     void AyarUygula();
 
     // The close button's tool tip for the icon option: "Gizle" or "Kapat".
     QString KapatIpucu() const;
 
-    // GAyarUstte click with the button's new state: stores it at once and gives the state
-    // the button shows afterwards (also applied to the window).
-    int UstteTiklandi(int currentEvent);
+    // GAyarUstte click with the button's new state: stores it at once and applies it to the
+    // window; the button then shows HerZamanUstte. A failed write holds for this run.
+    Sonuc<> UstteTiklandi(int currentEvent);
 
     // BtnArti / BtnEksi mouse-down: the new text of GAyarSeffaf; previews the opacity.
     QString ArtiBasildi(const QString& seffaf);

@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
-// Where the countdown's results go: the main window (labels, highlight, Hesapla, FModPlay)
+// Where the countdown's results go: the main window (labels, highlight, Hesapla, the sound)
 // and the popup (Goster) implement it; tests and orvanel-cli record it. Every call is made
 // synchronously from inside one tick and must return at once.
 class GeriSayimHedefi
@@ -30,7 +30,7 @@ public:
     // The advance warning: the popup's Goster with its three texts (Mesaj1, Sure, Mesaj2).
     virtual void UyariGoster(const QString& oncu, const QString& sure, const QString& son) = 0;
 
-    // FModPlay with a full path that is not empty and the kind of sound.
+    // Plays the sound at a full path that is not empty, of the kind given.
     virtual void SesCal(const QString& yol, SesTuru tur) = 0;
 
     // The date has changed since the times were last computed (midnight, or the first tick

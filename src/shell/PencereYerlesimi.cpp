@@ -5,11 +5,15 @@
 
 namespace PencereYerlesimi {
 
-QPoint BaslangicKonumu(QSize ekran, const QRect& serbest, QSize pencere, std::optional<int> posX,
-                       std::optional<int> posY)
+QPoint BaslangicKonumu(QSize ekran, const QRect& serbest, QSize pencere,
+                       std::optional<int> posXTwip, std::optional<int> posYTwip)
 {
-    const QPoint kayitli(posX.value_or(ekran.width() - pencere.width() - 100),
-                         posY.value_or(ekran.height() - pencere.height() - 700));
+    const std::optional<int> posX =
+        posXTwip ? std::optional(Twip::PikselX(*posXTwip)) : std::nullopt;
+    const std::optional<int> posY =
+        posYTwip ? std::optional(Twip::PikselY(*posYTwip)) : std::nullopt;
+    const QPoint kayitli(posX.value_or(ekran.width() - pencere.width() - Twip::PikselX(100)),
+                         posY.value_or(ekran.height() - pencere.height() - Twip::PikselY(700)));
     QPoint konum = EkranIcinde(QRect(kayitli, pencere), QRect(QPoint(), ekran)).topLeft();
     // Each edge moves on its own: the default one clear of the panels, the stored one stays.
     const QPoint panelsiz = EkranIcinde(QRect(konum, pencere), serbest).topLeft();
@@ -18,6 +22,11 @@ QPoint BaslangicKonumu(QSize ekran, const QRect& serbest, QSize pencere, std::op
     if (!posY)
         konum.setY(panelsiz.y());
     return konum;
+}
+
+int KaydirmaPikseli(int ust)
+{
+    return Twip::PikselY(ust);
 }
 
 KaydirmaAdimi Kaydir(int ust)

@@ -12,27 +12,27 @@ SesCalar::SesCalar(SesKutuphanesi& kutuphane, QObject* parent)
 
 SesCalar::~SesCalar()
 {
-    FModClose();
+    Kapat();
 }
 
-void SesCalar::FModInit()
+void SesCalar::Ac()
 {
     // Opening an open library starts it afresh: whatever played is cut off.
     kutuphane_.Kapat();
     kutuphane_.Ac();
 }
 
-void SesCalar::FModClose()
+void SesCalar::Kapat()
 {
     kutuphane_.Kapat();
 }
 
-void SesCalar::FModPlay(const QString& yol, SesTuru tur)
+void SesCalar::Cal(const QString& yol, SesTuru tur)
 {
     if (tur == SesTuru::Uyari && ornek_ != 0 && calan_ == SesTuru::Ezan)
         return;
     calan_ = tur;
-    FModInit();
+    Ac();
     ornek_ = kutuphane_.Yukle(yol);
     kanal_ = kutuphane_.Oynat(ornek_);
     if (kanal_ != 0) {
@@ -41,17 +41,17 @@ void SesCalar::FModPlay(const QString& yol, SesTuru tur)
     } else if (!sesTimer_.isActive()) {
         // Nothing started and nothing is watched: do not leave the library open.
         ornek_ = 0;
-        FModClose();
+        Kapat();
     }
 }
 
-void SesCalar::FModStop()
+void SesCalar::Durdur()
 {
     kutuphane_.Durdur(kanal_);
     ornek_ = 0;
     kanal_ = 0;
     emit EzanDurumu(0);
-    FModClose();
+    Kapat();
     // sesTimer_ runs on: its next tick finds nothing playing and disables "Ezanı Durdur".
 }
 
@@ -65,7 +65,7 @@ void SesCalar::SesTimerTick()
         emit EzanDurumu(0);
         emit SessizEtkin(false);
         sesTimer_.stop();
-        FModClose();
+        Kapat();
     } else {
         emit SessizEtkin(true);
     }
@@ -76,10 +76,10 @@ void SesCalar::BtnEzanTikla(int buttonEvents, const QString& aktifVakit, const S
     if (buttonEvents != 1)
         return;
     if (ornek_ != 0) {
-        FModStop();
+        Durdur();
         return;
     }
     const QString yol = yollar.EzanYolu(aktifVakit);
     if (!yol.isEmpty())
-        FModPlay(yol);
+        Cal(yol);
 }

@@ -9,13 +9,13 @@
 class SesKutuphanesi;
 struct SesYollari;
 
-// The one watched sound of the program: FModInit, FModClose, FModPlay, FModStop and the
-// 100 ms sesTimer_ watcher. The watcher learns of the end of a sound only by polling its
-// position, so the signals may lag the real end by one tick.
+// The one watched sound of the program: opening the sound library (Ac), closing it (Kapat),
+// playing (Cal), stopping (Durdur) and the 100 ms sesTimer_ watcher. The watcher learns of the end
+// of a sound only by polling its position, so the signals may lag the real end by one tick.
 //
-// States: idle (handles 0, library closed, timer off) -> FModPlay -> playing (timer on,
+// States: idle (handles 0, library closed, timer off) -> Cal -> playing (timer on,
 // EzanDurumu(1), SessizEtkin(true) from the first tick with a position) -> the sound ends
-// or FModStop -> idle at the next tick (EzanDurumu(0), SessizEtkin(false), library closed).
+// or Durdur -> idle at the next tick (EzanDurumu(0), SessizEtkin(false), library closed).
 class SesCalar : public QObject
 {
     Q_OBJECT
@@ -23,13 +23,13 @@ public:
     explicit SesCalar(SesKutuphanesi& kutuphane, QObject* parent = nullptr);
     ~SesCalar() override;
 
-    void FModInit();
-    void FModClose();
+    void Ac();
+    void Kapat();
     // Starts the file and returns at once. A sound already playing is cut off (only one
     // sound plays at a time, and the watcher follows the new one), except that a warning
     // never cuts off an ezan: while an ezan plays a warning sound is skipped.
-    void FModPlay(const QString& yol, SesTuru tur = SesTuru::Ezan);
-    void FModStop();
+    void Cal(const QString& yol, SesTuru tur = SesTuru::Ezan);
+    void Durdur();
 
     // BtnEzan click: only when `buttonEvents` is 1. Stops a loaded sound; otherwise plays
     // the ezan of the running period `aktifVakit` (its own file, else the general one).

@@ -3,6 +3,7 @@
 #include "KonumTestAraclari.h"
 #include "locations/KodSayfasi.h"
 #include "locations/LLCase.h"
+#include "support/DosyaBoyutSiniri.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,18 +34,24 @@ protected:
     {
         DosyaYaz(Yol(), icerik);
         QVector<KonumKaydi> k;
-        EXPECT_EQ(dosya.DosyadanOku(k), KonumDosyasiSonucu::Tamam);
+        EXPECT_TRUE(dosya.DosyadanOku(k));
         return k;
     }
     // An add as the writers make it: lock, read, append.
-    KonumDosyasiSonucu Ekle(const KonumKaydi& k)
+    KonumDosyasiNedeni Ekle(const KonumKaydi& k)
     {
         const KonumDosyasi::Kilit kilit(dosya);
         QVector<KonumKaydi> okunan;
-        if (kilit.Sonuc() != KonumDosyasiSonucu::Tamam)
-            return kilit.Sonuc();
-        const KonumDosyasiSonucu s = dosya.DosyadanOku(okunan);
-        return s == KonumDosyasiSonucu::Tamam ? dosya.SatirEkle(k) : s;
+        if (!kilit.Durum())
+            return kilit.Durum().Neden<KonumDosyasiNedeni>();
+        const Sonuc<> s = dosya.DosyadanOku(okunan);
+        return (s ? dosya.SatirEkle(k) : s).Neden<KonumDosyasiNedeni>();
+    }
+    // The folder's files: a write leaves no new file of its own behind.
+    QStringList Kalanlar() const
+    {
+        return QDir(klasor.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
     QTemporaryDir klasor;
@@ -201,19 +208,18 @@ TEST_F(KonumDosyasiTest, AnAddAppendsOneLineAndKeepsEveryByte)
          W1254("1|A|a\rb|1|1.5|1\r\n2|eksik\r\n\r\n3|B| b |2|2|2\n\r\n") + satir}};
     for (const auto& [once, sonra] : durumlar) {
         DosyaYaz(Yol(), once);
-        EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Tamam);
+        EXPECT_EQ(Ekle(yeni), KonumDosyasiNedeni::Tamam);
         EXPECT_EQ(DosyaIcerigi(Yol()), sonra);
     }
-    EXPECT_FALSE(QFileInfo::exists(dosya.GeciciYol()));
+    EXPECT_EQ(Kalanlar(), QStringList{"data.db"});
 }
 
-// A write that cannot be made changes nothing: no data.db (nothing is created), a line the
-// file cannot hold, tmpdata.db that cannot be made or written (a full disk), a lock another
-// writer holds. A leftover tmpdata.db of an interrupted add is simply replaced.
+// A write that cannot be made changes nothing and leaves nothing behind: no data.db (nothing
+// is created), a line the file cannot hold, a full disk, a lock another writer holds.
 TEST_F(KonumDosyasiTest, WritesThatCannotBeMadeChangeNothing)
 {
     const KonumKaydi yeni{1, "A", "a", 0, 0, 0};
-    EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::DosyaYok);
+    EXPECT_EQ(Ekle(yeni), KonumDosyasiNedeni::DosyaYok);
     QDir(klasor.path()).remove("data.db.lock");
     EXPECT_TRUE(QDir(klasor.path()).isEmpty());
 
@@ -227,28 +233,30 @@ TEST_F(KonumDosyasiTest, WritesThatCannotBeMadeChangeNothing)
                                                    {1, "A", "a", 0, 91, 0},
                                                    {1, "A", "a", 0, 0, 1e20},
                                                    {32768, "A", "a", 0, 0, 0}})
-        EXPECT_EQ(Ekle(k), KonumDosyasiSonucu::GecersizAd) << k.Sehir.toStdString();
+        EXPECT_EQ(Ekle(k), KonumDosyasiNedeni::GecersizAd) << k.Sehir.toStdString();
     EXPECT_TRUE(KonumDosyasi::AdYazilabilir("Şanlıurfa Zürich Çağ Äé"));
 
-    ASSERT_TRUE(QDir(klasor.path()).mkdir("tmpdata.db"));
-    EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Yazilamadi);
-    ASSERT_TRUE(QDir(klasor.path()).rmdir("tmpdata.db"));
-    if (QFileInfo::exists("/dev/full")) {
-        ASSERT_TRUE(QFile::link("/dev/full", dosya.GeciciYol()));
-        EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Yazilamadi);
-        EXPECT_FALSE(QFileInfo(dosya.GeciciYol()).isSymLink());
+#ifdef Q_OS_UNIX
+    {
+        const KonumDosyasi::Kilit kilit(dosya);
+        QVector<KonumKaydi> okunan;
+        ASSERT_TRUE(dosya.DosyadanOku(okunan));
+        const DosyaBoyutSiniri dolu(eski.size()); // room for the old file, not one byte more
+        EXPECT_EQ(dosya.SatirEkle(yeni).Neden<KonumDosyasiNedeni>(),
+                  KonumDosyasiNedeni::Yazilamadi);
     }
+#endif
     {
         const KonumDosyasi::Kilit ilk(dosya);
         KonumDosyasi ikinci(klasor.path());
-        EXPECT_EQ(KonumDosyasi::Kilit(ikinci, 50).Sonuc(), KonumDosyasiSonucu::Kilitli);
+        EXPECT_EQ(KonumDosyasi::Kilit(ikinci, 50).Durum().Neden<KonumDosyasiNedeni>(),
+                  KonumDosyasiNedeni::Kilitli);
     }
     EXPECT_EQ(DosyaIcerigi(Yol()), eski);
+    EXPECT_EQ(Kalanlar(), QStringList{"data.db"});
 
-    DosyaYaz(dosya.GeciciYol(), "yarim");
-    EXPECT_EQ(Ekle(yeni), KonumDosyasiSonucu::Tamam);
+    EXPECT_EQ(Ekle(yeni), KonumDosyasiNedeni::Tamam);
     EXPECT_EQ(DosyaIcerigi(Yol()), eski + "\r\n1|A|a|0|0|0");
-    EXPECT_FALSE(QFileInfo::exists(dosya.GeciciYol()));
 }
 
 } // namespace

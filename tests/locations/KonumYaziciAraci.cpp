@@ -19,8 +19,7 @@ int main(int argc, char** argv)
     for (;;) {
         const KonumDosyasi::Kilit kilit(dosya);
         QVector<KonumKaydi> kayitlar;
-        if (kilit.Sonuc() != KonumDosyasiSonucu::Tamam ||
-            dosya.DosyadanOku(kayitlar) != KonumDosyasiSonucu::Tamam)
+        if (!kilit.Durum() || !dosya.DosyadanOku(kayitlar))
             return 1;
         const int id = kayitlar.size() + 1;
         const KonumKaydi yeni{id,
@@ -29,7 +28,7 @@ int main(int argc, char** argv)
                               2,
                               36 + id / 1000.0,
                               26 + id / 997.0};
-        if (dosya.SatirEkle(yeni) != KonumDosyasiSonucu::Tamam)
+        if (!dosya.SatirEkle(yeni))
             return 1;
     }
 }

@@ -41,6 +41,10 @@ protected:
     }
 
     QString Ham(const QString& anahtar) const { return AyarHam(Klasor.path(), anahtar); }
+    BolgeselAyarlar::Red Kaydet()
+    {
+        return Ayar->BolgeselAyarKaydet().Neden<BolgeselAyarlar::Red>();
+    }
 
     QTemporaryDir Klasor;
     std::unique_ptr<AyarDeposu> Depo;
@@ -81,16 +85,16 @@ TEST_F(BolgeselAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
 TEST_F(BolgeselAyarlarTest, RefusedSavesStoreNothing)
 {
     S.Form.Hesap = 3;
-    EXPECT_EQ(Ayar->BolgeselAyarKaydet(), BolgeselAyarlar::Sonuc::SatirYok);
+    EXPECT_EQ(Kaydet(), BolgeselAyarlar::Red::SatirYok);
     S.setListeAktif(6817);
-    EXPECT_EQ(Ayar->BolgeselAyarKaydet(), BolgeselAyarlar::Sonuc::SatirYok);
+    EXPECT_EQ(Kaydet(), BolgeselAyarlar::Red::SatirYok);
     EXPECT_EQ(S.Uyarilar, QStringList(2, "Uyarı|Lütfen Listeden bir Şehir / Bölge seçiniz."));
 
     S.Secili = 0;
     S.Form.Hesap = 0;
     for (const char* kotu : {"abc", "", "547", "-1", "1,5"}) {
         S.Form.Dakika = QString::fromLatin1(kotu);
-        EXPECT_EQ(Ayar->BolgeselAyarKaydet(), BolgeselAyarlar::Sonuc::DakikaGecersiz) << kotu;
+        EXPECT_EQ(Kaydet(), BolgeselAyarlar::Red::DakikaGecersiz) << kotu;
     }
     EXPECT_EQ(S.Aktif, -1);
     EXPECT_TRUE(S.Sorular.isEmpty());
@@ -104,7 +108,7 @@ TEST_F(BolgeselAyarlarTest, SelectedRowWinsOverActiveRowAndIsStored)
     S.Secili = 1;
     S.Form.Dakika = " 20 ";
     S.Form.Sesli = false;
-    EXPECT_EQ(Ayar->BolgeselAyarKaydet(), BolgeselAyarlar::Sonuc::Kaydedildi);
+    EXPECT_EQ(Kaydet(), BolgeselAyarlar::Red::Yok);
     EXPECT_EQ(S.Aktif, 1);
     const QStringList saklanan = {"bIndex=2",     "bUlke=Güney Afrika", "bSehir=Cape Town",
                                   "bEnlem=-33.9", "bBoylam=18.42",      "BAEzan=1",
@@ -123,15 +127,15 @@ TEST_F(BolgeselAyarlarTest, MethodChangeIsAskedAndADeclineStoresTheStandard)
 {
     S.Secili = 0;
     S.Form.Hesap = 2;
-    Ayar->BolgeselAyarKaydet();
-    Ayar->BolgeselAyarKaydet();
+    (void)Ayar->BolgeselAyarKaydet();
+    (void)Ayar->BolgeselAyarKaydet();
     EXPECT_EQ(S.Sorular, QStringList{BolgeselMetinler::YontemOnayMetni(2)});
     EXPECT_EQ(Ham("VakitHesap"), "2");
 
     S.Form.Hesap = 1;
     S.Form.Ezan = false;
     S.Cevap = false;
-    Ayar->BolgeselAyarKaydet();
+    (void)Ayar->BolgeselAyarKaydet();
     EXPECT_EQ(Ham("VakitHesap"), "0");
     EXPECT_EQ(S.Form.Hesap, 0);
     EXPECT_EQ(Ham("BAEzan"), "0");

@@ -50,7 +50,7 @@ TEST_F(GenelAyarlarTest, DefaultsThenASaveAppliedInOrder)
     EXPECT_EQ(Hedef.Form, GenelAyarFormu{});
     EXPECT_TRUE(Baslatiliyor());
     const GenelAyarFormu f{false, false, false, 0, "45", "-1", 2, false};
-    EXPECT_EQ(Ayarlar.KaydetTiklandi(f), "");
+    EXPECT_TRUE(Ayarlar.KaydetTiklandi(f));
     QStringList saklanan;
     for (const char* k : {"Baslangic", "GorevSimge", "HerZamanUstte", "Seffaflik", "YazSaati",
                           "HicriGun", "Simge", "DiniGunHatirlat"})
@@ -82,7 +82,7 @@ TEST_F(GenelAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
     Depo.Yaz("Simge", QStringLiteral("3"));
     Ayarlar.AyarUygula();
     EXPECT_TRUE(Hedef.Form.Icon == 0 && Hedef.Olaylar.contains("simge 2"));
-    EXPECT_EQ(Ayarlar.AyarKaydet(Hedef.Form), "");
+    EXPECT_TRUE(Ayarlar.AyarKaydet(Hedef.Form));
     EXPECT_EQ(Depo.Oku("Simge"), "2");
 }
 
@@ -92,14 +92,15 @@ TEST_F(GenelAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
 TEST_F(GenelAyarlarTest, EntriesAreCheckedOnSave)
 {
     for (const char* kotu : {"abc", "1,5", ""})
-        EXPECT_EQ(Ayarlar.KaydetTiklandi({true, true, true, 1, "100", kotu, 1}), HicriGunHataMetni);
+        EXPECT_EQ(Ayarlar.KaydetTiklandi({true, true, true, 1, "100", kotu, 1}).Mesaj(),
+                  HicriGunHataMetni);
     EXPECT_TRUE(Hedef.Olaylar.isEmpty() && !QFile::exists(Klasor.Yol() + "/Orvanel/Orvanel.ini"));
     // clang-format off
     const std::tuple<const char*, const char*, int> durumlar[] = {
         {"abc", "30", 76}, {"29", "30", 76}, {"150", "100", 255}, {"50", "50", 128}, {"90", "90", 230}};
     // clang-format on
     for (const auto& [giris, saklanan, alfa] : durumlar) {
-        ASSERT_EQ(Ayarlar.KaydetTiklandi({true, true, true, 1, giris, "0", 1}), "");
+        ASSERT_TRUE(Ayarlar.KaydetTiklandi({true, true, true, 1, giris, "0", 1}));
         EXPECT_EQ(Depo.Oku("Seffaflik"), saklanan) << giris;
         EXPECT_EQ(Hedef.Olaylar.at(Hedef.Olaylar.size() - 2), QString("alfa %1").arg(alfa));
     }
@@ -110,7 +111,8 @@ TEST_F(GenelAyarlarTest, EntriesAreCheckedOnSave)
 // alpha beyond 255 is never applied.
 TEST_F(GenelAyarlarTest, ButtonsActAtOnce)
 {
-    EXPECT_EQ(Ayarlar.UstteTiklandi(0), 0);
+    EXPECT_TRUE(Ayarlar.UstteTiklandi(0));
+    EXPECT_FALSE(Ayarlar.HerZamanUstte);
     EXPECT_EQ(Depo.Oku("HerZamanUstte"), "False");
     QLocale::setDefault(QLocale("tr_TR"));
     QStringList adimlar;
@@ -150,7 +152,7 @@ TEST(SesYollari, FoundFilesAndTheMissingMessage)
     }
 }
 
-// The 242 x 341 window on a 1920 x 1080 screen, placed in twips, in pixels here: by default
+// The 242 x 341 window on a 1920 x 1080 screen, the stored PosX/PosY in twips: by default
 // 100 twips (6.7 px) from the right edge and 700 (46.7 px) above the bottom, where a 40-pixel
 // panel at the bottom or a panel at the top leaves it; a 64-pixel panel at the bottom or the
 // right would cover it, so it stands against that panel, and a stored PosX keeps its own edge.
@@ -161,17 +163,17 @@ TEST(PencereYerlesimi, StartPositionAndSlide)
 {
     using namespace PencereYerlesimi;
     const int t = 15;
-    const QSize ekran{1920 * t, 1080 * t}, pencere{242 * t, 341 * t};
+    const QSize ekran{1920, 1080}, pencere{242, 341};
     // clang-format off
     const QRect alt(0, 0, 1920, 1040), ust(0, 30, 1920, 1050), a64(0, 0, 1920, 1016); // pixels
     const std::tuple<QRect, std::optional<int>, std::optional<int>> durumlar[] = {
         {alt, {}, {}}, {ust, {}, {}}, {a64, {}, {}}, {QRect(0, 0, 1856, 1080), {}, {}},
-        {a64, 1500, {}}, {a64, {}, 680 * t}, {ust, -50, -1}, {a64, ekran.width() + 10, 99999}};
+        {a64, 1500, {}}, {a64, {}, 680 * t}, {ust, -50, -1}, {a64, ekran.width() * t + 10, 99999}};
     // clang-format on
     QStringList yer;
     for (const auto& [s, x, y] : durumlar) {
-        const auto k = BaslangicKonumu(ekran, QRect(s.topLeft() * t, s.size() * t), pencere, x, y);
-        yer << QString("%1,%2").arg(Twip::PikselX(k.x())).arg(Twip::PikselY(k.y()));
+        const QPoint k = BaslangicKonumu(ekran, s, pencere, x, y);
+        yer << QString("%1,%2").arg(k.x()).arg(k.y());
     }
     EXPECT_EQ(yer.join(' '), "1671,692 1671,692 1671,675 1614,692 100,675 1671,680 0,0 1678,739");
     QList<int> yol;

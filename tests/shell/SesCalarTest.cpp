@@ -108,7 +108,7 @@ protected:
 
 TEST_F(SesSureci, AWarningPlaysToItsEndInAPlayerOfItsOwn)
 {
-    Calar.FModPlay(Uyari, SesTuru::Uyari);
+    Calar.Cal(Uyari, SesTuru::Uyari);
     const qint64 no = Oynatici();
     ASSERT_TRUE(SurecCalisiyor(no));
 #ifdef Q_OS_LINUX
@@ -128,23 +128,23 @@ TEST_F(SesSureci, AWarningPlaysToItsEndInAPlayerOfItsOwn)
 
 TEST_F(SesSureci, AnEzanCutsAWarningAWarningNeverCutsAnEzanAndStopIsAtOnce)
 {
-    Calar.FModPlay(Ezan, SesTuru::Uyari);
+    Calar.Cal(Ezan, SesTuru::Uyari);
     const qint64 uyari = Oynatici();
-    Calar.FModPlay(Ezan, SesTuru::Ezan);
+    Calar.Cal(Ezan, SesTuru::Ezan);
     const qint64 ezan = Oynatici();
     ASSERT_TRUE(SurecCalisiyor(ezan));
     EXPECT_TRUE(Kesildi(uyari));
 
-    Calar.FModPlay(Uyari, SesTuru::Uyari);
+    Calar.Cal(Uyari, SesTuru::Uyari);
     EXPECT_EQ(Oynatici(), ezan) << "no second player: the ezan plays on";
     EXPECT_TRUE(SurecCalisiyor(ezan));
 
     Olaylar.clear();
-    Calar.FModStop();
+    Calar.Durdur();
     EXPECT_EQ(Olaylar, QStringList{"buton 0"});
     EXPECT_TRUE(Kesildi(ezan));
     ASSERT_TRUE(Bosta());
-    Calar.FModPlay(Uyari, SesTuru::Uyari);
+    Calar.Cal(Uyari, SesTuru::Uyari);
     EXPECT_TRUE(SurecCalisiyor(Oynatici())) << "once the ezan is over a warning plays";
 }
 
@@ -164,14 +164,14 @@ TEST_F(SesSureci, APlayerThatDiesFailsOrCannotStartIsSilence)
     for (const QString& durum : QStringList{"oldurulen", "bozuk", "bos", "baslamayan"}) {
         Olaylar.clear();
         if (durum == "oldurulen") {
-            Calar.FModPlay(Ezan);
+            Calar.Cal(Ezan);
             ASSERT_TRUE(Bekle([&] { return Olaylar.contains("sessiz 1"); }));
             SurecOldur(Oynatici());
         } else if (durum == "baslamayan") {
-            baslamayan.FModPlay(Uyari);
+            baslamayan.Cal(Uyari);
             ASSERT_TRUE(Bekle([&] { return !baslamayan.SesTimerAcik(); }));
         } else {
-            Calar.FModPlay(durum == "bozuk" ? bozuk : bos);
+            Calar.Cal(durum == "bozuk" ? bozuk : bos);
         }
         // Given up at once, not by the player's ten-second limit for a sound that never begins.
         ASSERT_TRUE(Bosta(5000)) << durum.toStdString();
@@ -179,11 +179,11 @@ TEST_F(SesSureci, APlayerThatDiesFailsOrCannotStartIsSilence)
     }
     Calar.BtnEzanTikla(1, "ogle", yollar);
     EXPECT_TRUE(SurecCalisiyor(Oynatici())) << "after a killed player the button plays again";
-    Calar.FModStop();
+    Calar.Durdur();
     ASSERT_TRUE(Bosta());
 
     Olaylar.clear();
-    Calar.FModPlay(klasor.filePath("yok.wma"));
+    Calar.Cal(klasor.filePath("yok.wma"));
     EXPECT_TRUE(Olaylar.isEmpty());
     EXPECT_FALSE(Calar.SesTimerAcik());
 }

@@ -2,10 +2,10 @@
 // settings file in a temporary folder, and a real HTTP listener on 127.0.0.1 for the
 // suggestion.
 #include "controls/gui/Buton.h"
+#include "locations/EkleHedefi.h"
 #include "locations/KonumDosyasi.h"
 #include "locations/KonumSatirlari.h"
 #include "locations/gui/EkleForm.h"
-#include "locations/gui/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/AyarDeposu.h"
 #include "shell/BolgeselAyarlar.h"
@@ -24,6 +24,7 @@
 
 #include "KayitliSayfa.h"
 #include "locations/KonumTestAraclari.h"
+#include "support/DosyaBoyutSiniri.h"
 
 namespace {
 
@@ -39,17 +40,19 @@ public:
     explicit AnaPencere(const QString& klasor) : dosya(klasor), bolgesel(depo, *this)
     {
         QVector<KonumKaydi> satirlar;
-        dosya.DosyadanOku(satirlar);
+        (void)dosya.DosyadanOku(satirlar);
         Konumlar = KonumSatirlari(std::move(satirlar));
         Aktif = 0;
     }
 
-    bool KonumEkle(QWidget*, const EkleGirdisi& g) override
+    Sonuc<> KonumEkle(const EkleGirdisi& g) override
     {
-        const BolgeselAyarlar::EklemeSonucu e = bolgesel.KonumEkle(dosya, g);
-        if (!e.Eklendi)
-            Uyarilar << (e.Dosya == KonumDosyasiSonucu::Tamam ? e.Mesaj : QStringLiteral("dosya"));
-        return e.Eklendi;
+        Sonuc<> e = bolgesel.KonumEkle(dosya, g);
+        // data.db's own failures are told apart by their reasons, numbered below the others.
+        if (!e)
+            Uyarilar << (e.Neden<int>() < KonumEkleme::GirdiReddi ? QStringLiteral("dosya")
+                                                                  : e.Mesaj());
+        return e;
     }
 
     KonumDosyasi dosya;
@@ -151,8 +154,8 @@ private slots:
     // A refused save shows its message and changes nothing: not the file, the list, the
     // chosen place, the settings, nor what was typed; no suggestion goes out. Refused: a place
     // already there; minutes on the regional page that cannot be stored (so a place is never in
-    // data.db without being the chosen one); a data.db that cannot be replaced (a folder holds
-    // the temporary file's name).
+    // data.db without being the chosen one); a data.db that cannot be replaced (a full
+    // disk).
     void RefusalsChangeNothing()
     {
         form->Ac();
@@ -164,11 +167,16 @@ private slots:
         Doldur({"Türkiye", "Şile", "41,18", "29,61"});
         Kaydet();
         ana->Form.Dakika = QStringLiteral("15");
-        QVERIFY(QDir(klasor.path()).mkdir(QStringLiteral("tmpdata.db")));
-        Kaydet();
-        QVERIFY(QDir(klasor.path()).rmdir(QStringLiteral("tmpdata.db")));
-        QCOMPARE(ana->Uyarilar, (QStringList{"' türkiye - İSTANBUL ' zaten mevcut.",
-                                             QString::fromUtf8(BADakikaHataMetni), "dosya"}));
+        QStringList uyarilar{"' türkiye - İSTANBUL ' zaten mevcut.",
+                             QString::fromUtf8(BADakikaHataMetni)};
+#ifdef Q_OS_UNIX
+        {
+            const DosyaBoyutSiniri dolu(IlkVeri.size()); // a full disk
+            Kaydet();
+            uyarilar << "dosya";
+        }
+#endif
+        QCOMPARE(ana->Uyarilar, uyarilar);
         QVERIFY(form->isVisible());
         QCOMPARE(Gorunen(), QStringLiteral("Türkiye|Şile|41,18|29,61|2|1"));
         QCOMPARE(ana->Konumlar.size(), 3);

@@ -1,10 +1,9 @@
 #include "locations/gui/EkleForm.h"
 
 #include "controls/gui/Buton.h"
-#include "locations/gui/EkleHedefi.h"
+#include "locations/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/EkranIcinde.h"
-#include "platform/Twip.h"
 #include "platform/WebAdresleri.h"
 #include "platform/gui/SkinResmi.h"
 #include "platform/gui/YuvarlakSekil.h"
@@ -90,23 +89,22 @@ void EkleForm::KontrolleriKur()
         k->setGeometry(98, ust, 130, 20);
         return k;
     };
-    // Each label is its field's buddy, which names the field for assistive technology.
+    Etiket(QStringLiteral("Ülke : "), this, 46);
     SEUlke = alan(46);
-    Etiket(QStringLiteral("Ülke : "), this, 46)->setBuddy(SEUlke);
+    Etiket(QStringLiteral("Şehir/Bölge : "), this, 70);
     SESehir = alan(70);
-    Etiket(QStringLiteral("Şehir/Bölge : "), this, 70)->setBuddy(SESehir);
+    Etiket(QStringLiteral("Saat Dilimi : "), this, 94);
     SESaatDilimi = new QComboBox(this);
-    Etiket(QStringLiteral("Saat Dilimi : "), this, 94)->setBuddy(SESaatDilimi);
     SESaatDilimi->setFont(Yazi(11));
     SESaatDilimi->setGeometry(98, 94, 130, 20);
     // The labels are long: the open list is as wide as they need.
     SESaatDilimi->view()->setMinimumWidth(330);
     SESaatDilimiData = new QComboBox(this);
     SESaatDilimiData->hide();
+    Etiket(QStringLiteral("Enlem : "), this, 118);
     SEEnlem = alan(118);
-    Etiket(QStringLiteral("Enlem : "), this, 118)->setBuddy(SEEnlem);
+    Etiket(QStringLiteral("Boylam : "), this, 142);
     SEBoylam = alan(142);
-    Etiket(QStringLiteral("Boylam : "), this, 142)->setBuddy(SEBoylam);
 
     SEKonumGonder = new QCheckBox(QStringLiteral("Bu şehri/bölgeyi Orvanel sitesine öner."), this);
     SEKonumGonder->setFont(Yazi(11));
@@ -125,12 +123,12 @@ void EkleForm::KontrolleriKur()
     // The hidden list follows the shown one: the value is read at the shown position.
     connect(SESaatDilimi, &QComboBox::currentIndexChanged, SESaatDilimiData,
             &QComboBox::setCurrentIndex);
-    connect(BtnKaydet, &Buton::clicked, this, &EkleForm::BtnKaydet_Click);
+    connect(BtnKaydet, &Buton::clicked, this, &EkleForm::KaydetTiklandi);
     connect(BtnIptal, &Buton::clicked, this, &EkleForm::Kapat);
     connect(BtnKapat, &Buton::clicked, this, &EkleForm::Kapat);
 }
 
-void EkleForm::Form_Load()
+void EkleForm::IlkHaleGetir()
 {
     SEUlke->setText(KonumEkleme::VarsayilanUlke);
     SESehir->clear();
@@ -162,7 +160,7 @@ void EkleForm::Form_Load()
 void EkleForm::Ac()
 {
     if (!yuklu_)
-        Form_Load();
+        IlkHaleGetir();
     show();
     raise();
     activateWindow();
@@ -185,12 +183,12 @@ EkleGirdisi EkleForm::Girdi() const
     return g;
 }
 
-void EkleForm::BtnKaydet_Click()
+void EkleForm::KaydetTiklandi()
 {
     const EkleGirdisi g = Girdi();
     // A refused place leaves the dialog as it was, to be corrected; the main window has
     // said why.
-    if (!hedef_.KonumEkle(this, g))
+    if (!hedef_.KonumEkle(g))
         return;
     hide();
     if (SEKonumGonder->isChecked())

@@ -41,7 +41,7 @@ public:
     bool Yuklu() const { return yuklu_; }
 
     // BtnKaydet.
-    void BtnKaydet_Click();
+    void KaydetTiklandi();
 
     // The fields as they stand.
     EkleGirdisi Girdi() const;
@@ -67,8 +67,9 @@ protected:
 
 private:
     void KontrolleriKur();
-    // Form_Load: the initial contents, the time-zone lists and the shape.
-    void Form_Load();
+    // The first opening and each after a close: the initial contents, the time-zone lists and the
+    // shape.
+    void IlkHaleGetir();
 
     EkleHedefi& hedef_;
     OneriGonderici* gonderici_;

@@ -1,7 +1,5 @@
 #include "platform/gui/PencereSurukleyici.h"
 
-#include "platform/Twip.h"
-
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
@@ -16,8 +14,7 @@ void PencereSurukleyici::Bas(QMouseEvent* e)
         pencere_->windowHandle()->startSystemMove();
         return;
     }
-    const QPoint p = e->position().toPoint();
-    tutmaTwip_ = QPoint(Twip::TwipX(p.x()), Twip::TwipY(p.y()));
+    tutma_ = e->position().toPoint();
     surukleniyor_ = true;
 }
 
@@ -25,8 +22,7 @@ void PencereSurukleyici::Tasi(QMouseEvent* e)
 {
     if (!surukleniyor_ || !(e->buttons() & Qt::LeftButton))
         return;
-    const QPoint twip = Twip::SuruklemeKonumu(e->globalPosition().toPoint(), tutmaTwip_);
-    pencere_->move(Twip::PikselX(twip.x()), Twip::PikselY(twip.y()));
+    pencere_->move(e->globalPosition().toPoint() - tutma_);
 }
 
 void PencereSurukleyici::Birak(QMouseEvent* e)
@@ -37,6 +33,6 @@ void PencereSurukleyici::Birak(QMouseEvent* e)
 
 void PencereSurukleyici::Sifirla()
 {
-    tutmaTwip_ = QPoint();
+    tutma_ = QPoint();
     surukleniyor_ = false;
 }

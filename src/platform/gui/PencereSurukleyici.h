@@ -5,8 +5,8 @@
 class QMouseEvent;
 class QWidget;
 
-// Drags a frameless window by its background with the left button: the press point, kept in
-// twips, stays under the pointer. On Wayland, where a window cannot place itself, the press
+// Drags a frameless window by its background with the left button: the press point stays
+// under the pointer. On Wayland, where a window cannot place itself, the press
 // hands the move to the compositor instead.
 class PencereSurukleyici
 {
@@ -21,6 +21,6 @@ public:
 
 private:
     QWidget* pencere_;
-    QPoint tutmaTwip_;
+    QPoint tutma_; // the press point in the window
     bool surukleniyor_ = false;
 };

@@ -1,20 +1,16 @@
 #include "shell/gui/AnaForm.h"
 
 #include "controls/gui/Buton.h"
-#include "engine/GunlukHesap.h"
+#include "controls/gui/ListeGorunumu.h"
 #include "engine/TarihSecimi.h"
-#include "locations/KonumDosyasi.h"
+#include "engine/VakitSonucu.h"
+#include "locations/KonumModeli.h"
 #include "locations/gui/EkleForm.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
 #include "notify/gui/TepsiMenusu.h"
-#include "platform/Saat.h"
-#include "platform/SistemYazSaati.h"
-#include "platform/Twip.h"
-#include "platform/WebAdresleri.h"
 #include "platform/gui/SkinResmi.h"
 #include "platform/gui/YuvarlakSekil.h"
-#include "shell/PencereYerlesimi.h"
 #include "shell/gui/DugmeResimleri.h"
 #include "shell/gui/ErisimDuzeni.h"
 #include "shell/gui/Etiket.h"
@@ -24,28 +20,22 @@
 #include "shell/gui/SayfaGenel.h"
 #include "shell/gui/SayfaVakitler.h"
 
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
-
-QString AnaForm::Baslik()
-{
-    return UygulamaBasligi() + QLatin1Char(' ') + WebAdresleri::Host(WebAdresleri::Urun());
-}
+#include <QWindow>
 
 AnaForm::AnaForm(const AnaFormBaglami& baglam, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), b_(baglam), bolgesel_(depo_, *this),
-      genel_(depo_, baglam.Oturum, *this), sayac_(*baglam.SaatKaynagi, gunlukVakitler_, *this),
-      ses_(*baglam.Ses, this)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), b_(baglam), program_(baglam, *this)
 {
-    setWindowTitle(Baslik());
+    setWindowTitle(Program::Baslik());
     setFixedSize(Genislik, Yukseklik);
     // The window's icon of every size is set after the first frame; the title strip's 16-pixel
     // picture is all the frame shows.
@@ -54,201 +44,153 @@ AnaForm::AnaForm(const AnaFormBaglami& baglam, QWidget* parent)
     arkaplan_ = SkinResmi::yukle(QStringLiteral("ana_arkaplan"));
 
     KontrolleriKur();
-    SayfalariBagla();
+    KontrolleriBagla();
     new ErisimDuzeni(*this);
-    BildirimleriKur();
-
-    kalanTimer_.setInterval(1000);
-    kalanTimer_.setTimerType(Qt::CoarseTimer);
-    connect(&kalanTimer_, &QTimer::timeout, this, &AnaForm::KalanTimerTick);
-    tepsiTimer_.setInterval(2000);
-    connect(&tepsiTimer_, &QTimer::timeout, this, &AnaForm::TepsiyiDene);
-    aniTimer_.setInterval(10);
-    aniTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&aniTimer_, &QTimer::timeout, this, &AnaForm::AniTimerTick);
-
-    connect(&ses_, &SesCalar::EzanDurumu, this, [this](int ce) { BtnEzan->setCurrentEvent(ce); });
-    connect(&ses_, &SesCalar::SessizEtkin, this, &AnaForm::SessizEtkin);
+    TepsiyiKur();
+    setMask(YuvarlakSekil(size()));
 }
 
 AnaForm::~AnaForm() = default;
 
-bool AnaForm::Form_Load(const QString& komutSatiri)
-{
-    TepsiSimge->setToolTip(Baslik());
-    tepsiVar_ = TepsiSimge->AlanVar();
-    if (!tepsiVar_)
-        tepsiTimer_.start();
+// The window -------------------------------------------------------------------------------
 
-    // Position, in twips, from PosX/PosY with the clamps; the default one clear of the panels.
+AnaFormHedefi::Ekran AnaForm::EkranAlani() const
+{
     const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect ekranPiksel = ekran ? ekran->geometry() : QRect(0, 0, 1024, 768);
-    const QRect serbestPiksel = ekran ? ekran->availableGeometry() : ekranPiksel;
-    const QPoint ekranKosesi = ekranPiksel.topLeft();
-    const QPoint konum = PencereYerlesimi::BaslangicKonumu(
-        QSize(Twip::TwipX(ekranPiksel.width()), Twip::TwipY(ekranPiksel.height())),
-        QRect(Twip::TwipX(serbestPiksel.x() - ekranKosesi.x()),
-              Twip::TwipY(serbestPiksel.y() - ekranKosesi.y()), Twip::TwipX(serbestPiksel.width()),
-              Twip::TwipY(serbestPiksel.height())),
-        QSize(Twip::TwipX(Genislik), Twip::TwipY(Yukseklik)),
-        depo_.TamsayiVarsa(QStringLiteral("PosX")), depo_.TamsayiVarsa(QStringLiteral("PosY")));
-    move(ekranKosesi + QPoint(Twip::PikselX(konum.x()), Twip::PikselY(konum.y())));
-
-    seciliTarih_ = b_.SaatKaynagi->Simdi();
-    // The times below are for this day: a first tick on a later one (a message held open
-    // across midnight) rolls the day over.
-    sayac_.setHesapGunu(seciliTarih_.date());
-
-    yollar_ = SesYollari::Bul(b_.VeriKlasoru);
-    sayac_.SesYollariniAyarla(yollar_);
-    const QString eksik = yollar_.EksikMesaji();
-    if (!eksik.isEmpty()) {
-        // The message holds the start-up: the icon is there meanwhile.
-        TepsiyiGoster();
-        b_.Mesaj->Goster(this, MesajKutusu::Simge::Dur, QString::fromUtf8(SesDosyasiYokBasligi),
-                         eksik);
-    }
-
-    setMask(YuvarlakSekil(size()));
-
-    // Each applies its settings and computes the day's times with them.
-    bolgesel_.BolgeselAyarUygula();
-    genel_.AyarUygula();
-    KalanTimerTick();
-    kalanTimer_.start();
-    // data.db is read once the window is on the screen; that it is there and readable is
-    // known before: without it the program shows its message and no window.
-    const KonumDosyasiSonucu dosya = Yerler().Denetle();
-    if (dosya != KonumDosyasiSonucu::Tamam) {
-        const KonumMesaji m = KonumDosyasiMesaji(dosya);
-        DosyaMesaji(m.Baslik, m.Metin);
-        Form_Unload();
-        return false;
-    }
-    yuklendi_ = true;
-
-    // Hidden only for the exact "-startup" with the icon option on, and only where an icon
-    // can be shown: without a notification area the window would be lost.
-    const bool gizli = komutSatiri == QLatin1String("-startup") && genel_.GorevSimge && tepsiVar_;
-    if (!gizli || gosterilecek_)
-        Goster();
-    // Without a frame to wait for (a hidden start, a window the system does not draw), the
-    // rest of the start-up follows shortly all the same.
-    QTimer::singleShot(gizli && !gosterilecek_ ? 0 : 250, this, &AnaForm::IlkKareSonrasi);
-    return true;
+    const QRect tum = ekran ? ekran->geometry() : QRect(0, 0, 1024, 768);
+    return {tum, ekran ? ekran->availableGeometry() : tum};
 }
 
-void AnaForm::IlkKareSonrasi()
+void AnaForm::PencereyiTasi(QPoint konum)
 {
-    if (ilkKareSonrasi_ || !yuklendi_)
-        return;
-    ilkKareSonrasi_ = true;
-    setWindowIcon(secilenSimge_);
-    if (!DosyadanOku()) {
-        // Gone or spoiled since the start-up looked: the program ends as without it.
-        Form_Unload();
-        QCoreApplication::exit(1);
-        return;
-    }
-    DugmeResimleri::Tamamla();
-    TepsiyiGoster();
-    BildirimPencereleriniKur();
-    SayfalariKur();
-    if (bekleyenUyari_.size() == 3)
-        emit UyariIstendi(bekleyenUyari_[0], bekleyenUyari_[1], bekleyenUyari_[2]);
-    bekleyenUyari_.clear();
-    for (const auto& [yol, tur] : std::exchange(bekleyenSesler_, {}))
-        ses_.FModPlay(yol, tur);
+    move(konum);
 }
 
-void AnaForm::TepsiyiGoster()
+void AnaForm::PencereyiGoster()
 {
-    if (tepsiGosterildi_)
-        return;
-    tepsiGosterildi_ = true;
-    TepsiSimge->Show();
-}
-
-void AnaForm::Goster()
-{
-    // Asked for during the start-up (a second start while a message shows): held until the
-    // window is built.
-    if (!yuklendi_) {
-        gosterilecek_ = true;
-        return;
-    }
     show();
     raise();
     activateWindow();
 }
 
-void AnaForm::Tablar_Click(int index)
+void AnaForm::PencereyiGizle()
 {
-    if (index > 0)
+    hide();
+}
+
+void AnaForm::PencereyiKapat()
+{
+    close();
+}
+
+void AnaForm::Yenile()
+{
+    update();
+}
+
+void AnaForm::HerZamanUstte(bool acik)
+{
+    if (QWindow* w = windowHandle()) {
+        // Changed on the native window directly: QWidget::setWindowFlag would hide the
+        // window and create it anew.
+        w->setFlag(Qt::WindowStaysOnTopHint, acik);
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, acik);
+    }
+}
+
+bool AnaForm::TepsiAlaniVar() const
+{
+    return TepsiSimge->AlanVar();
+}
+
+void AnaForm::TepsiyiGoster()
+{
+    TepsiSimge->Show();
+}
+
+void AnaForm::TepsiyiGizle()
+{
+    TepsiSimge->Hide();
+}
+
+void AnaForm::Uyar(const QString& baslik, const QString& metin)
+{
+    // Over the add dialog while it is open: the user is working there.
+    QWidget* sahip =
+        ekleForm_ && ekleForm_->isVisible() ? static_cast<QWidget*>(ekleForm_.get()) : this;
+    b_.Mesaj->Goster(sahip, MesajKutusu::Simge::Yok, baslik, metin);
+}
+
+void AnaForm::DurdurucuMesaj(const QString& baslik, const QString& metin)
+{
+    b_.Mesaj->Goster(this, MesajKutusu::Simge::Dur, baslik, metin);
+}
+
+bool AnaForm::Onayla(const QString& baslik, const QString& metin)
+{
+    return b_.Mesaj->Sor(this, baslik, metin);
+}
+
+void AnaForm::IlkKareSonrasiKur()
+{
+    ilkKareSonrasi_ = true;
+    setWindowIcon(secilenSimge_);
+    DugmeResimleri::Tamamla();
+    BildirimPencereleriniKur();
+    SayfalariKur();
+}
+
+void AnaForm::AdresAc(const QString& adres)
+{
+    // A browser that cannot be started must not end the program: the result is ignored.
+    QDesktopServices::openUrl(QUrl(adres));
+}
+
+// Pages ------------------------------------------------------------------------------------
+
+void AnaForm::SayfaGoster(int sayfa, int ust)
+{
+    if (sayfa > 0)
         SayfalariKur();
     for (int i = 0; i < SayfaSayisi; ++i)
-        Tablar[i]->setCurrentEvent(i == index ? 1 : 0);
+        SekmeDugmeleri[i]->setCurrentEvent(i == sayfa ? 1 : 0);
     for (int i = 0; i < SayfaSayisi; ++i) {
-        if (i == index) {
-            sayfaUstu_ = PencereYerlesimi::KaydirmaBaslangici;
-            TabSayfa[i]->move(0, Twip::PikselY(sayfaUstu_));
-            TabSayfa[i]->show();
-            gosterilenSayfa_ = index;
-            aniTimer_.start();
-        } else if (TabSayfa[i]) {
-            TabSayfa[i]->hide();
+        if (i == sayfa) {
+            Sayfalar[i]->move(0, ust);
+            Sayfalar[i]->show();
+        } else if (Sayfalar[i]) {
+            Sayfalar[i]->hide();
         }
     }
-    if (index == 1)
-        Sayfa1->SehirAra->setFocus(Qt::OtherFocusReason);
-    if (index == 2)
+    if (sayfa == 1)
+        BolgeselSayfa->SehirAra->setFocus(Qt::OtherFocusReason);
+    if (sayfa == 2)
         EkSimgeOnizlemesi();
-    if (index == 4)
-        DiniGunleriGoster();
 }
 
-void AnaForm::AniTimerTick()
+void AnaForm::SayfaKaydir(int sayfa, int ust)
 {
-    if (gosterilenSayfa_ < 0 || gosterilenSayfa_ >= SayfaSayisi) {
-        aniTimer_.stop();
-        return;
-    }
-    const PencereYerlesimi::KaydirmaAdimi adim = PencereYerlesimi::Kaydir(sayfaUstu_);
-    sayfaUstu_ = adim.Ust;
-    TabSayfa[gosterilenSayfa_]->move(0, Twip::PikselY(sayfaUstu_));
-    if (!adim.DevamEder)
-        aniTimer_.stop();
+    if (sayfa >= 0 && sayfa < SayfaSayisi && Sayfalar[sayfa])
+        Sayfalar[sayfa]->move(0, ust);
 }
 
-void AnaForm::Hesapla()
+void AnaForm::DiniGunleriGoster(int yil, int hicriGun, const QDate& bugun)
 {
-    VakitGirdisi g;
-    g.SeciliTarih = seciliTarih_;
-    bolgesel_.Konum.Doldur(g);
-    g.VakitHesap = bolgesel_.VakitHesap;
-    g.YazSaati = genel_.YazSaati;
-    g.HicriGun = genel_.HicriGun;
-    if (b_.YazSaati) {
-        const auto gecis = b_.YazSaati->Gecisler(seciliTarih_.date().year());
-        g.YazBaslangic = gecis.first;
-        g.YazBitis = gecis.second;
-    }
-    const VakitSonucu s = GunlukHesapla(g);
-    gunlukVakitler_ = s.GunlukVakitler;
+    dinigunler_ = {yil, hicriGun, bugun};
+    if (DiniGunlerSayfasi)
+        DiniGunlerSayfasi->Goster(yil, hicriGun, bugun);
+}
+
+// What the program shows -------------------------------------------------------------------
+
+void AnaForm::VakitleriGoster(const VakitSonucu& s)
+{
     for (int i = 0; i < 6; ++i)
-        Sayfa0->Degerler[i]->setText(s.Metinler[i]);
+        VakitlerSayfasi->Degerler[i]->setText(s.Metinler[i]);
     LTMiladi->setText(s.Miladi);
     LTHicri->setText(s.Hicri);
     UstPaneliYerlestir();
-    // The religious days follow the same Hijri correction as the date above.
-    sayac_.DiniGunleriAyarla(genel_.DiniGunHatirlat, genel_.HicriGun);
-    if (Sayfa4)
-        DiniGunleriGoster();
-}
-
-void AnaForm::DiniGunleriGoster()
-{
-    Sayfa4->Goster(seciliTarih_.date().year(), genel_.HicriGun, b_.SaatKaynagi->Simdi().date());
 }
 
 void AnaForm::UstPaneliYerlestir()
@@ -275,185 +217,217 @@ void AnaForm::UstPaneliYerlestir()
     yerlestir(LTHicri, 60, 90, LSehir, 56, 22, 16, 11);
 }
 
-KonumDosyasi AnaForm::Yerler() const
+void AnaForm::KalanGoster(const QString& kalan, const QString& ipucu)
 {
-    return KonumDosyasi::Kurulu(b_.VeriKlasoru, b_.KullaniciKlasoru);
+    Etiket* l = VakitlerSayfasi->LKalan;
+    if (l->text() != kalan)
+        l->setText(kalan);
+    if (l->toolTip() != ipucu)
+        l->setToolTip(ipucu);
 }
 
-bool AnaForm::DosyadanOku()
+void AnaForm::SaatGoster(const QString& saat)
 {
-    KonumDosyasi dosya = Yerler();
-    QVector<KonumKaydi> satirlar;
-    const KonumDosyasiSonucu sonuc = dosya.DosyadanOku(satirlar);
-    if (sonuc != KonumDosyasiSonucu::Tamam) {
-        // A data.db that cannot be read is as useless as a missing one.
-        const KonumMesaji m = KonumDosyasiMesaji(sonuc);
-        DosyaMesaji(m.Baslik, m.Metin);
-        return false;
+    LTSaat->setText(saat);
+}
+
+void AnaForm::VakitDegisti(int satir, const QString& vakitMetni, const QString& sonrakiMetni)
+{
+    VakitlerSayfasi->LVakit->setText(vakitMetni);
+    VakitlerSayfasi->LSonrakiVakit->setText(sonrakiMetni);
+    VakitlerSayfasi->VurguyuTasi(satir);
+}
+
+void AnaForm::UyariGoster(const QString& oncu, const QString& sure, const QString& son)
+{
+    BildirimPencereleriniKur();
+    emit UyariIstendi(oncu, sure, son);
+}
+
+void AnaForm::EzanDurumu(int currentEvent)
+{
+    BtnEzan->setCurrentEvent(currentEvent);
+}
+
+void AnaForm::SessizEtkin(bool etkin)
+{
+    if (menu_)
+        menu_->SessizEtkin(etkin);
+}
+
+// The general settings page ----------------------------------------------------------------
+
+void AnaForm::GenelFormuGoster(const GenelAyarFormu& form)
+{
+    if (GenelSayfa)
+        GenelSayfa->FormuGoster(form);
+    else
+        bekleyenGenelForm_ = form;
+    GAyarUstte->setCurrentEvent(form.Ustte);
+    ekSimgeGuncel_ = false;
+    if (program_.GosterilenSayfa() == 2)
+        EkSimgeOnizlemesi();
+}
+
+void AnaForm::EkSimgeOnizlemesi()
+{
+    // Read again each time the page is shown after an apply, as the file may come later.
+    if (ekSimgeGuncel_ || !GenelSayfa)
+        return;
+    ekSimgeGuncel_ = true;
+    const QIcon ek(program_.VeriKlasoru() + QStringLiteral("eksimge.ico"));
+    GenelSayfa->GAIcon2->setPixmap(ek.isNull() ? QPixmap() : ek.pixmap(16, 16));
+}
+
+void AnaForm::SimgeSec(int secim)
+{
+    QIcon simge = programSimgesi_;
+    if (secim != 1) {
+        const QString yol = program_.VeriKlasoru() + QStringLiteral("eksimge.ico");
+        const QIcon ek(yol);
+        // A missing or unreadable file keeps the icon the window has.
+        simge = (QFile::exists(yol) && !ek.availableSizes().isEmpty()) ? ek : secilenSimge_;
     }
-    ListeyiDoldur(KonumSatirlari(std::move(satirlar)));
-    if (const int atlanan = dosya.AtlananSatirlar().size())
-        Uyar(QStringLiteral("Uyarı"), QStringLiteral("'Data.db' dosyasının %1 satırı okunamadı; bu "
-                                                     "satırlar listede yok, dosyada olduğu gibi "
-                                                     "korunuyor.")
-                                          .arg(atlanan));
+    secilenSimge_ = simge;
+    if (ilkKareSonrasi_)
+        setWindowIcon(simge);
+    FormIcon->setPixmap(simge.pixmap(16, 16));
+    if (mesajForm_)
+        mesajForm_->setMesajIcon(simge);
+}
+
+void AnaForm::KapatIpucu(const QString& ipucu)
+{
+    BtnKapat->setToolTip(ipucu);
+}
+
+bool AnaForm::OpaklikUygula(double opaklik)
+{
+    setWindowOpacity(opaklik);
     return true;
 }
 
-void AnaForm::AyarYazimDenetle()
+// The regional settings page and the place list --------------------------------------------
+
+// Until page 1 is built, its list and its controls are kept here: the rows, the active row
+// (nothing can be selected on a page never shown) and the form.
+
+void AnaForm::setListeGecerli(int satir)
 {
-    if (!depo_.YazildiMi())
-        Uyar(QStringLiteral("Uyarı"), QString::fromUtf8(AyarYazilamadiMetni));
+    if (BolgeselSayfa)
+        BolgeselSayfa->Db->setGecerliSatir(satir);
 }
 
-void AnaForm::DosyaMesaji(const char* baslik, const char* metin)
+void AnaForm::ListeyiDoldur(KonumSatirlari satirlar)
 {
-    b_.Mesaj->Goster(this, MesajKutusu::Simge::Dur, QString::fromUtf8(baslik),
-                     QString::fromUtf8(metin));
-}
-
-void AnaForm::FModPlay(const QString& yol)
-{
-    ses_.FModPlay(yol);
-}
-
-void AnaForm::SesiDurdur()
-{
-    ses_.FModStop();
-}
-
-void AnaForm::KalanTimerTick()
-{
-    sayac_.KalanTimerTick();
-}
-
-void AnaForm::TepsiyiDene()
-{
-    constexpr int Denemeler = 300; // ten minutes at 2 s
-    if (!tepsiVar_ && TepsiSimge->AlanVar()) {
-        tepsiVar_ = true;
-        TepsiSimge->Show();
-        KapatIpucu(genel_.KapatIpucu());
-    }
-    if (tepsiVar_ || ++tepsiDenemesi_ >= Denemeler)
-        tepsiTimer_.stop();
-}
-
-void AnaForm::BtnKapat_Click()
-{
-    if (genel_.GorevSimge && tepsiVar_) {
-        hide();
+    if (BolgeselSayfa) {
+        BolgeselSayfa->ListeyiDoldur(std::move(satirlar), program_.Bolgesel().Konum);
         return;
     }
-    Cikis();
+    bekleyenSatirlar_ = std::move(satirlar);
+    bekleyenAktif_ = bekleyenSatirlar_.SeciliKonumBul(program_.Bolgesel().Konum);
 }
 
-void AnaForm::Cikis()
+int AnaForm::ListeSecili() const
 {
-    AnaFormKapat();
-    EkleFormKapat();
-    ProgramiBitir();
+    // Only a row the user sees selected counts: a search that found nothing leaves the
+    // current row where it was, unselected.
+    return BolgeselSayfa ? BolgeselSayfa->Db->SeciliSatir() : -1;
 }
 
-void AnaForm::Yenile()
+int AnaForm::ListeAktif() const
 {
-    update();
+    return BolgeselSayfa ? BolgeselSayfa->Db->Aktif() : bekleyenAktif_;
 }
 
-void AnaForm::AnaFormKapat()
+void AnaForm::setListeAktif(int satir)
 {
-    if (kapaniyor_)
-        return;
-    kapaniyor_ = true;
-    Form_Unload();
-    close();
+    if (BolgeselSayfa)
+        BolgeselSayfa->Db->setAktif(satir);
+    else
+        bekleyenAktif_ = satir >= 0 && satir < bekleyenSatirlar_.size() ? satir : -1;
 }
 
-void AnaForm::EkleFormKapat()
+const KonumKaydi* AnaForm::ListeSatiri(int satir) const
 {
-    emit EkleFormKapatIstendi();
+    const KonumSatirlari& satirlar =
+        BolgeselSayfa ? BolgeselSayfa->Konumlar->Satirlar() : bekleyenSatirlar_;
+    return satir >= 0 && satir < satirlar.size() ? &satirlar.at(satir) : nullptr;
 }
 
-void AnaForm::ProgramiBitir()
+BolgeselAyarFormu AnaForm::BolgeselFormuOku() const
 {
-    QCoreApplication::quit();
+    return BolgeselSayfa ? BolgeselSayfa->FormuOku() : bekleyenBolgeselForm_;
 }
 
-void AnaForm::Form_Unload()
+void AnaForm::BolgeselFormuGoster(const BolgeselAyarFormu& form)
 {
-    kalanTimer_.stop();
-    aniTimer_.stop();
-    tepsiTimer_.stop();
-    TepsiSimge->Hide();
-    emit Kapatildi();
-    ses_.FModClose();
+    if (BolgeselSayfa)
+        BolgeselSayfa->FormuGoster(form);
+    else
+        bekleyenBolgeselForm_ = form;
 }
 
-void AnaForm::OpenURL(const QString& adres)
+void AnaForm::YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu)
 {
-    // A browser that cannot be started must not end the program: the result is ignored.
-    QDesktopServices::openUrl(QUrl(adres));
+    LUlke->setText(ulke);
+    LUlke->setToolTip(ulke);
+    LSehir->setText(sehir);
+    LSehir->setToolTip(ipucu);
+    UstPaneliYerlestir();
 }
 
-void AnaForm::TarihEtiketiTiklandi()
+void AnaForm::EzanDugmesi(bool etkin)
+{
+    BtnEzan->setButtonEvents(etkin ? 1 : 2);
+    BtnEzan->setCurrentEvent(etkin ? 0 : 2);
+}
+
+// The add dialog and the date entry --------------------------------------------------------
+
+void AnaForm::EkleFormunuAc()
+{
+    // Built when first asked for: it costs start-up time (its pictures, its network sender)
+    // that most runs never use.
+    if (!ekleForm_)
+        ekleForm_ = std::make_unique<EkleForm>(program_, this);
+    ekleForm_->Ac();
+}
+
+void AnaForm::EkleFormunuKapat()
+{
+    if (ekleForm_)
+        ekleForm_->Kapat();
+}
+
+void AnaForm::TarihCercevesiniAc()
 {
     // The panel lives on page 0: from another page, that page comes first.
-    if (gosterilenSayfa_ != 0)
-        Tablar_Click(0);
-    if (Sayfa0->TarihCercevesiKur()) {
-        connect(Sayfa0->BtnTarihSec, &Buton::clicked, this, &AnaForm::BtnTarihSec_Click);
-        connect(Sayfa0->TarihSec, &QLineEdit::returnPressed, this, &AnaForm::BtnTarihSec_Click);
-        connect(Sayfa0->BtnBugun, &Buton::clicked, this, &AnaForm::BtnBugun_Click);
+    if (program_.GosterilenSayfa() != 0)
+        program_.SayfaAc(0);
+    SayfaVakitler* s = VakitlerSayfasi;
+    if (s->TarihCercevesiKur()) {
+        connect(s->BtnTarihSec, &Buton::clicked, this, &AnaForm::TarihSecildi);
+        connect(s->TarihSec, &QLineEdit::returnPressed, this, &AnaForm::TarihSecildi);
+        connect(s->BtnBugun, &Buton::clicked, this, &AnaForm::BuguneDon);
     }
-    Sayfa0->TarihSec->setText(KisaTarihMetni(seciliTarih_, QLocale()));
-    Sayfa0->TarihSecFrame->show();
-    Sayfa0->TarihSecFrame->raise();
-    Sayfa0->TarihSec->setFocus(Qt::OtherFocusReason);
+    s->TarihSec->setText(KisaTarihMetni(program_.SeciliTarih(), QLocale()));
+    s->TarihSecFrame->show();
+    s->TarihSecFrame->raise();
+    s->TarihSec->setFocus(Qt::OtherFocusReason);
 }
 
-void AnaForm::BtnTarihSec_Click()
+void AnaForm::TarihSecildi()
 {
-    const std::optional<QDateTime> t = TarihMetniniCoz(Sayfa0->TarihSec->text(), QLocale());
-    if (!t) {
-        b_.Mesaj->Goster(this, MesajKutusu::Simge::Yok, UygulamaBasligi(),
-                         QStringLiteral("Lütfen geçerli bir tarih giriniz."));
-        return;
-    }
-    seciliTarih_ = *t;
-    Sayfa0->TarihSecFrame->hide();
-    Hesapla();
+    if (program_.TarihSec(VakitlerSayfasi->TarihSec->text()))
+        VakitlerSayfasi->TarihSecFrame->hide();
 }
 
-void AnaForm::BtnBugun_Click()
+void AnaForm::BuguneDon()
 {
-    seciliTarih_ = QDateTime(b_.SaatKaynagi->Simdi().date(), QTime(0, 0));
-    Sayfa0->TarihSec->setText(KisaTarihMetni(seciliTarih_, QLocale()));
-    Sayfa0->TarihSecFrame->hide();
-    Hesapla();
-}
-
-void AnaForm::GAyarUstte_Click()
-{
-    GAyarUstte->setCurrentEvent(genel_.UstteTiklandi(GAyarUstte->CurrentEvent()));
-    AyarYazimDenetle();
-}
-
-void AnaForm::BtnBolgeKaydet_Click()
-{
-    // Refused input stays on the page to be corrected; the routine has said why.
-    const BolgeselAyarlar::Sonuc s = bolgesel_.BolgeselAyarKaydet();
-    if (s != BolgeselAyarlar::Sonuc::DakikaGecersiz && s != BolgeselAyarlar::Sonuc::Yazilamadi)
-        Tablar_Click(0);
-}
-
-void AnaForm::BtnAyarKaydet_Click()
-{
-    const QString hata = genel_.KaydetTiklandi(Sayfa2->FormuOku(GAyarUstte->CurrentEvent()));
-    if (!hata.isEmpty()) {
-        Uyar(QStringLiteral("Uyarı"), hata);
-        return;
-    }
-    Tablar_Click(0);
+    program_.BugunuSec();
+    VakitlerSayfasi->TarihSec->setText(KisaTarihMetni(program_.SeciliTarih(), QLocale()));
+    VakitlerSayfasi->TarihSecFrame->hide();
 }
 
 // Window events ----------------------------------------------------------------------------
@@ -462,11 +436,7 @@ void AnaForm::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, arkaplan_);
-    if (!ilkKareCizildi_) {
-        // Queued behind this paint: the start-up does not wait for what it cannot show.
-        ilkKareCizildi_ = true;
-        QTimer::singleShot(0, this, &AnaForm::IlkKareSonrasi);
-    }
+    program_.IlkKareCizildi();
 }
 
 void AnaForm::mousePressEvent(QMouseEvent* e)
@@ -487,17 +457,16 @@ void AnaForm::mouseReleaseEvent(QMouseEvent* e)
 void AnaForm::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
-    // Form_Resize: the always-on-top option is applied whenever the window appears.
-    HerZamanUstte(genel_.HerZamanUstte);
+    program_.PencereGosterildi();
 }
 
 void AnaForm::closeEvent(QCloseEvent* e)
 {
-    if (kapaniyor_) {
+    if (program_.Kapandi()) {
         e->accept();
         return;
     }
     // A close from outside (the window manager) acts as the close button.
     e->ignore();
-    BtnKapat_Click();
+    program_.KapatTiklandi();
 }

@@ -1,25 +1,15 @@
 #pragma once
 
-#include <QString>
+#include "shell/Program.h"
 
 class MesajKutusu;
-class OturumAcmaKaydi;
-class Saat;
-class SesKutuphanesi;
 class TepsiSimgesi;
-class YazSaatiKaynagi;
 
-// What the main window is given from outside: the clock, the daylight-saving rule, the sound
-// library, the logon entry, the message boxes and the folders of its files. main() hands it the
-// real ones; tests hand it a fixed clock, a folder of their own and a box that answers.
-struct AnaFormBaglami
+// What the main window is given from outside: what the program is given, the message boxes
+// and the notification area. main() hands it the real ones; tests hand it a fixed clock, a
+// folder of their own, a box that answers and an area that is there or not.
+struct AnaFormBaglami : ProgramBaglami
 {
-    const Saat* SaatKaynagi = nullptr;
-    const YazSaatiKaynagi* YazSaati = nullptr;
-    SesKutuphanesi* Ses = nullptr;
-    OturumAcmaKaydi* Oturum = nullptr; // may be null: no logon entry is kept
     MesajKutusu* Mesaj = nullptr;
-    QString VeriKlasoru;           // data.db and the sounds, ends with "/"
     TepsiSimgesi* Tepsi = nullptr; // the notification area; null: the real one
-    QString KullaniciKlasoru{};    // the user's copy of data.db for added places; empty: none
 };

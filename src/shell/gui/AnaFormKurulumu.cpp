@@ -61,11 +61,11 @@ void AnaForm::KontrolleriKur()
     LTSaat->Yerlestir(172, 60, 59, 14);
     LTSaat->hide();
 
-    TabCon = new QWidget(this);
-    TabCon->setGeometry(8, 92, 226, 205);
-    Sayfa0 = new SayfaVakitler(TabCon);
-    Sayfa0->setGeometry(0, 0, 226, 205);
-    TabSayfa = {Sayfa0, nullptr, nullptr, nullptr, nullptr};
+    SayfaAlani = new QWidget(this);
+    SayfaAlani->setGeometry(8, 92, 226, 205);
+    VakitlerSayfasi = new SayfaVakitler(SayfaAlani);
+    VakitlerSayfasi->setGeometry(0, 0, 226, 205);
+    Sayfalar = {VakitlerSayfasi, nullptr, nullptr, nullptr, nullptr};
 
     static const char* const sekmeler[SayfaSayisi] = {
         "sekme_vakitler", "sekme_bolgesel", "sekme_genel", "sekme_hakkinda", "sekme_dinigunler"};
@@ -74,14 +74,14 @@ void AnaForm::KontrolleriKur()
                                                       "Dini Günler"};
     static const int soller[SayfaSayisi] = {4, 42, 80, 118, 156};
     for (int i = 0; i < SayfaSayisi; ++i) {
-        Tablar[i] = new Buton(this);
-        DugmeResimleri::Yukle(*Tablar[i], QString::fromLatin1(sekmeler[i]), 2);
-        Tablar[i]->setButtonEvents(1);
-        Tablar[i]->setCheckable(true); // checked: the page shown
-        Tablar[i]->setCurrentEvent(i == 0 ? 1 : 0);
-        Tablar[i]->setGeometry(soller[i], 298, 38, 38);
-        Tablar[i]->setToolTip(QString::fromUtf8(ipuclari[i]));
-        connect(Tablar[i], &Buton::clicked, this, [this, i] { Tablar_Click(i); });
+        SekmeDugmeleri[i] = new Buton(this);
+        DugmeResimleri::Yukle(*SekmeDugmeleri[i], QString::fromLatin1(sekmeler[i]), 2);
+        SekmeDugmeleri[i]->setButtonEvents(1);
+        SekmeDugmeleri[i]->setCheckable(true); // checked: the page shown
+        SekmeDugmeleri[i]->setCurrentEvent(i == 0 ? 1 : 0);
+        SekmeDugmeleri[i]->setGeometry(soller[i], 298, 38, 38);
+        SekmeDugmeleri[i]->setToolTip(QString::fromUtf8(ipuclari[i]));
+        connect(SekmeDugmeleri[i], &Buton::clicked, this, [this, i] { program_.SayfaAc(i); });
     }
 
     BtnEzan = new Buton(this);
@@ -91,51 +91,41 @@ void AnaForm::KontrolleriKur()
     BtnEzan->setGeometry(204, 304, 28, 28);
 }
 
-void AnaForm::SayfalariBagla()
+void AnaForm::KontrolleriBagla()
 {
-    connect(GAyarUstte, &Buton::clicked, this, &AnaForm::GAyarUstte_Click);
-    connect(BtnKapat, &Buton::clicked, this, &AnaForm::BtnKapat_Click);
-    connect(BtnEzan, &Buton::clicked, this, [this] {
-        ses_.BtnEzanTikla(BtnEzan->ButtonEvents(), sayac_.AktifVakitAnahtari(), yollar_);
+    connect(GAyarUstte, &Buton::clicked, this, [this] {
+        program_.UstteTiklandi(GAyarUstte->CurrentEvent());
+        GAyarUstte->setCurrentEvent(program_.Genel().HerZamanUstte ? 1 : 0);
     });
+    connect(BtnKapat, &Buton::clicked, &program_, &Program::KapatTiklandi);
+    connect(BtnEzan, &Buton::clicked, this,
+            [this] { program_.EzanTiklandi(BtnEzan->ButtonEvents()); });
 
-    connect(LUlke, &Etiket::Tiklandi, this, [this] { Tablar_Click(1); });
-    connect(LSehir, &Etiket::Tiklandi, this, [this] { Tablar_Click(1); });
-    connect(LTMiladi, &Etiket::Tiklandi, this, &AnaForm::TarihEtiketiTiklandi);
-    connect(LTHicri, &Etiket::Tiklandi, this, &AnaForm::TarihEtiketiTiklandi);
+    connect(LUlke, &Etiket::Tiklandi, this, [this] { program_.SayfaAc(1); });
+    connect(LSehir, &Etiket::Tiklandi, this, [this] { program_.SayfaAc(1); });
+    connect(LTMiladi, &Etiket::Tiklandi, this, &AnaForm::TarihCercevesiniAc);
+    connect(LTHicri, &Etiket::Tiklandi, this, &AnaForm::TarihCercevesiniAc);
 }
 
-void AnaForm::BildirimleriKur()
+void AnaForm::TepsiyiKur()
 {
     TepsiSimge = new NotifyIcon(this, b_.Tepsi);
+    TepsiSimge->setToolTip(Program::Baslik());
     connect(TepsiSimge, &NotifyIcon::Click, this, [this] {
-        Tablar_Click(0);
-        Goster();
+        program_.SayfaAc(0);
+        program_.Goster();
     });
     // A double click needs nothing more: its clicks have shown the window. The icon pops its
     // menu up itself.
-    menu_ = std::make_unique<TepsiMenusu>(*this);
+    menu_ = std::make_unique<TepsiMenusu>(program_);
     TepsiSimge->setContextMenu(menu_->Menu());
-    connect(&ses_, &SesCalar::SessizEtkin, menu_.get(), &TepsiMenusu::SessizEtkin);
-
-    // The dialog is built when first asked for: it costs start-up time (its pictures, its
-    // network sender) that most runs never use. Closing a dialog never made closes nothing.
-    connect(this, &AnaForm::SehirEkleIstendi, this, [this] {
-        if (!ekleForm_)
-            ekleForm_ = std::make_unique<EkleForm>(*this, this);
-        ekleForm_->Ac();
-    });
-    connect(this, &AnaForm::EkleFormKapatIstendi, this, [this] {
-        if (ekleForm_)
-            ekleForm_->Kapat();
-    });
 }
 
 void AnaForm::BildirimPencereleriniKur()
 {
     if (mesajForm_)
         return;
-    mesajForm_ = std::make_unique<MesajForm>(this);
+    mesajForm_ = std::make_unique<MesajForm>(&program_);
     menu_->setMesajForm(mesajForm_.get());
     mesajForm_->setMesajIcon(secilenSimge_);
     mesajForm_->Park();
@@ -150,51 +140,53 @@ MesajForm* AnaForm::Mesaj()
 
 void AnaForm::SayfalariKur()
 {
-    if (Sayfa1)
+    if (BolgeselSayfa)
         return;
     // The standard controls of these pages (line edits, a combo box, check boxes) set up the
     // widget style: worth it only once the first frame is on the screen.
-    Sayfa1 = new SayfaBolgesel(TabCon);
-    Sayfa2 = new SayfaGenel(TabCon);
-    Sayfa3 = new SayfaHakkinda(TabCon, WebAdresleri::Host(WebAdresleri::Yapimci()),
-                               WebAdresleri::Host(WebAdresleri::Urun()));
-    Sayfa4 = new SayfaDiniGunler(TabCon);
-    TabSayfa = {Sayfa0, Sayfa1, Sayfa2, Sayfa3, Sayfa4};
+    BolgeselSayfa = new SayfaBolgesel(SayfaAlani);
+    GenelSayfa = new SayfaGenel(SayfaAlani);
+    HakkindaSayfasi = new SayfaHakkinda(SayfaAlani, WebAdresleri::Host(WebAdresleri::Yapimci()),
+                                        WebAdresleri::Host(WebAdresleri::Urun()));
+    DiniGunlerSayfasi = new SayfaDiniGunler(SayfaAlani);
+    Sayfalar = {VakitlerSayfasi, BolgeselSayfa, GenelSayfa, HakkindaSayfasi, DiniGunlerSayfasi};
     for (int i = 1; i < SayfaSayisi; ++i) {
-        TabSayfa[i]->setGeometry(0, 0, 226, 205);
-        TabSayfa[i]->setVisible(gosterilenSayfa_ == i);
+        Sayfalar[i]->setGeometry(0, 0, 226, 205);
+        Sayfalar[i]->setVisible(program_.GosterilenSayfa() == i);
     }
-    Sayfa2->GAIcon1->setPixmap(programSimgesi_.pixmap(16, 16));
+    GenelSayfa->GAIcon1->setPixmap(programSimgesi_.pixmap(16, 16));
 
-    Sayfa1->FormuGoster(bekleyenBolgeselForm_);
-    Sayfa1->Konumlar->setSatirlar(std::exchange(bekleyenSatirlar_, {}));
-    Sayfa1->Db->setAktif(bekleyenAktif_);
-    Sayfa2->FormuGoster(bekleyenGenelForm_);
-    if (gosterilenSayfa_ == 2)
+    BolgeselSayfa->FormuGoster(bekleyenBolgeselForm_);
+    BolgeselSayfa->Konumlar->setSatirlar(std::exchange(bekleyenSatirlar_, {}));
+    BolgeselSayfa->Db->setAktif(bekleyenAktif_);
+    GenelSayfa->FormuGoster(bekleyenGenelForm_);
+    if (program_.GosterilenSayfa() == 2)
         EkSimgeOnizlemesi();
-    DiniGunleriGoster();
+    if (dinigunler_.Yil)
+        DiniGunlerSayfasi->Goster(dinigunler_.Yil, dinigunler_.HicriGun, dinigunler_.Bugun);
 
-    connect(Sayfa1->BtnBolgeKaydet, &Buton::clicked, this, &AnaForm::BtnBolgeKaydet_Click);
-    connect(Sayfa1->BtnSehirEkle, &Buton::clicked, this, &AnaForm::SehirEkleIstendi);
-    // A double-click chooses and stores the row at once.
-    connect(Sayfa1->Db, &ListeGorunumu::aktifSecildi, this,
-            [this] { bolgesel_.BolgeselAyarKaydet(); });
+    connect(BolgeselSayfa->BtnBolgeKaydet, &Buton::clicked, &program_,
+            &Program::BolgeKaydetTiklandi);
+    connect(BolgeselSayfa->BtnSehirEkle, &Buton::clicked, this, &AnaForm::EkleFormunuAc);
+    connect(BolgeselSayfa->Db, &ListeGorunumu::aktifSecildi, &program_,
+            &Program::ListeAktifSecildi);
 
-    connect(Sayfa2->BtnAyarKaydet, &Buton::clicked, this, &AnaForm::BtnAyarKaydet_Click);
+    connect(GenelSayfa->BtnAyarKaydet, &Buton::clicked, this, [this] {
+        program_.AyarKaydetTiklandi(GenelSayfa->FormuOku(GAyarUstte->CurrentEvent()));
+    });
     // The step buttons act on pressing, not on release.
-    connect(Sayfa2->BtnArti, &Buton::pressed, this, [this] {
-        Sayfa2->GAyarSeffaf->setText(genel_.ArtiBasildi(Sayfa2->GAyarSeffaf->text()));
+    connect(GenelSayfa->BtnArti, &Buton::pressed, this, [this] {
+        GenelSayfa->GAyarSeffaf->setText(
+            program_.Genel().ArtiBasildi(GenelSayfa->GAyarSeffaf->text()));
     });
-    connect(Sayfa2->BtnEksi, &Buton::pressed, this, [this] {
-        Sayfa2->GAyarSeffaf->setText(genel_.EksiBasildi(Sayfa2->GAyarSeffaf->text()));
+    connect(GenelSayfa->BtnEksi, &Buton::pressed, this, [this] {
+        GenelSayfa->GAyarSeffaf->setText(
+            program_.Genel().EksiBasildi(GenelSayfa->GAyarSeffaf->text()));
     });
-    connect(Sayfa2->GAyarIcon1, &QRadioButton::clicked, this, [this] { SimgeSec(1); });
-    connect(Sayfa2->GAyarIcon2, &QRadioButton::clicked, this, [this] { SimgeSec(2); });
+    connect(GenelSayfa->GAyarIcon1, &QRadioButton::clicked, this, [this] { SimgeSec(1); });
+    connect(GenelSayfa->GAyarIcon2, &QRadioButton::clicked, this, [this] { SimgeSec(2); });
 
-    connect(Sayfa3->LDaxGrup, &Etiket::Tiklandi, this,
-            [this] { OpenURL(WebAdresleri::Yapimci()); });
-    connect(Sayfa3->LDetayliBilgi, &Etiket::Tiklandi, this, [this] {
-        OpenURL(WebAdresleri::Urun() +
-                QStringLiteral("/yardim.php?v=%1.%2").arg(SurumAna).arg(SurumAlt));
-    });
+    connect(HakkindaSayfasi->LDaxGrup, &Etiket::Tiklandi, &program_, &Program::YapimciSayfasiniAc);
+    connect(HakkindaSayfasi->LDetayliBilgi, &Etiket::Tiklandi, &program_,
+            &Program::YardimSayfasiniAc);
 }

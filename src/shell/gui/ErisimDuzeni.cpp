@@ -16,7 +16,8 @@ ErisimDuzeni::ErisimDuzeni(AnaForm& form) : QObject(&form), f_(form)
         connect(k, &QShortcut::activated, this, ne);
     };
     const auto sonraki = [this](int adim) {
-        sayfaAc((f_.GosterilenSayfa() + adim + AnaForm::SayfaSayisi) % AnaForm::SayfaSayisi);
+        sayfaAc((f_.Programi().GosterilenSayfa() + adim + AnaForm::SayfaSayisi) %
+                AnaForm::SayfaSayisi);
     };
     kisayol(QKeySequence(Qt::CTRL | Qt::Key_Tab), [sonraki] { sonraki(1); });
     // X11 reports Shift+Tab as Backtab.
@@ -36,16 +37,16 @@ ErisimDuzeni::ErisimDuzeni(AnaForm& form) : QObject(&form), f_(form)
     f_.LTSaat->SessizGuncellenir();
 
     // Pages 1 to 4 are built after the first frame; their controls join the Tab order then.
-    f_.TabCon->installEventFilter(this);
+    f_.SayfaAlani->installEventFilter(this);
     siraKur();
 }
 
 void ErisimDuzeni::sayfaAc(int sayfa)
 {
-    f_.Tablar[sayfa]->click();
+    f_.SekmeDugmeleri[sayfa]->click();
     // The keyboard follows the page it opened: to the page's first control in Tab order,
     // unless the page has taken the focus itself (the search box).
-    QWidget* s = f_.TabSayfa[sayfa];
+    QWidget* s = f_.Sayfalar[sayfa];
     if (!s || s->isAncestorOf(QApplication::focusWidget()))
         return;
     for (QWidget* w = f_.LTHicri->nextInFocusChain(); w != f_.LTHicri; w = w->nextInFocusChain())
@@ -58,7 +59,7 @@ void ErisimDuzeni::sayfaAc(int sayfa)
 
 bool ErisimDuzeni::eventFilter(QObject* nesne, QEvent* e)
 {
-    if (nesne == f_.TabCon && e->type() == QEvent::ChildAdded && !siraBekliyor_) {
+    if (nesne == f_.SayfaAlani && e->type() == QEvent::ChildAdded && !siraBekliyor_) {
         // A page is added before its controls are: order them once it is complete.
         siraBekliyor_ = true;
         QMetaObject::invokeMethod(this, &ErisimDuzeni::siraKur, Qt::QueuedConnection);
@@ -71,19 +72,20 @@ void ErisimDuzeni::siraKur()
     siraBekliyor_ = false;
     QWidgetList sira{f_.GAyarUstte, f_.BtnKapat, f_.LUlke, f_.LSehir, f_.LTMiladi, f_.LTHicri};
     for (int i = 0; i < AnaForm::SayfaSayisi; ++i) {
-        QWidget* sayfa = f_.TabSayfa[i];
+        QWidget* sayfa = f_.Sayfalar[i];
         if (!sayfa)
             continue;
         // A page is called what its tab button says.
         if (sayfa->accessibleName().isEmpty())
-            if (QAccessibleInterface* dugme = QAccessible::queryAccessibleInterface(f_.Tablar[i]))
+            if (QAccessibleInterface* dugme =
+                    QAccessible::queryAccessibleInterface(f_.SekmeDugmeleri[i]))
                 sayfa->setAccessibleName(dugme->text(QAccessible::Name));
         // The page's own chain, in the order its controls were made or ordered.
         for (QWidget* w = sayfa->nextInFocusChain(); w != sayfa; w = w->nextInFocusChain())
             if (sayfa->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
                 sira << w;
     }
-    for (Buton* b : f_.Tablar)
+    for (Buton* b : f_.SekmeDugmeleri)
         sira << b;
     sira << f_.BtnEzan;
     for (int i = 1; i < sira.size(); ++i)

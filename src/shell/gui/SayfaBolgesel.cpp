@@ -84,6 +84,7 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
     AyarDakika->setFont(Yazi(11));
     AyarDakika->setAlignment(Qt::AlignCenter);
     AyarDakika->setMaxLength(3);
+    AyarDakika->setValidator(new QIntValidator(0, 999, AyarDakika));
     AyarDakika->setAccessibleName(QStringLiteral("Uyarı Dakikası"));
     // Tab goes from the warning's check box to its minutes, then on.
     setTabOrder(AyarUyari, AyarDakika);

@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -29,9 +30,12 @@ template <class T> T* Gri(T* w)
     return w;
 }
 
-QLineEdit* Kutucuk(QWidget* parent)
+// A number box: digits only (and a minus where the range goes below zero); what the keys
+// cannot refuse (an empty box, a value out of range) the save checks.
+QLineEdit* Kutucuk(QWidget* parent, int alt, int ust)
 {
     auto* k = new QLineEdit(parent);
+    k->setValidator(new QIntValidator(alt, ust, k));
     k->setFont(Yazi());
     k->setAlignment(Qt::AlignCenter);
     k->setMaxLength(6);
@@ -62,7 +66,7 @@ SayfaGenel::SayfaGenel(QWidget* parent) : QWidget(parent)
     auto* seffaf = new Etiket(QStringLiteral("Şeffaflık : %"), this);
     seffaf->Yerlestir(6, 100, 80, 17);
     const int seffafSol = 6 + QFontMetrics(seffaf->font()).horizontalAdvance(seffaf->text()) + 4;
-    GAyarSeffaf = Kutucuk(this);
+    GAyarSeffaf = Kutucuk(this, 0, 999);
     GAyarSeffaf->setGeometry(seffafSol, 98, 36, 20);
     GAyarSeffaf->setAccessibleName(QStringLiteral("Şeffaflık %"));
     BtnArti = new Buton(this);
@@ -80,7 +84,7 @@ SayfaGenel::SayfaGenel(QWidget* parent) : QWidget(parent)
     auto* hicri = new Etiket(QStringLiteral("Hicri Takvimi           gün arttır/azalt."), this);
     hicri->Yerlestir(6, 124, 218, 17);
     const QFontMetrics fm(hicri->font());
-    GAyarHicriGun = Kutucuk(this);
+    GAyarHicriGun = Kutucuk(this, -32768, 32767);
     GAyarHicriGun->setGeometry(6 + fm.horizontalAdvance(QStringLiteral("Hicri Takvimi ")), 122,
                                std::max(fm.horizontalAdvance(QStringLiteral("          ")), 30),
                                20);

@@ -1,4 +1,4 @@
-// The program: the single-instance hand-over, then the main window's start-up sequence.
+// The program: the single-instance hand-over, then the start-up sequence.
 #include "platform/KurulumKlasorleri.h"
 #include "platform/OturumAcmaKaydi.h"
 #include "platform/QtSesKutuphanesi.h"
@@ -48,12 +48,13 @@ int main(int argc, char* argv[])
     b.KullaniciKlasoru = KurulumKlasorleri::Kullanici(programKlasoru);
 
     AnaForm form(b);
+    Program& program = form.Programi();
     IlkKareOlcer olcer;
     if (qEnvironmentVariableIsSet("ORVANEL_ILK_KAREDE_CIK"))
         form.installEventFilter(&olcer);
-    QObject::connect(&tekOrnek, &TekOrnek::MesajGeldi, &form, [&form] { form.Goster(); });
+    QObject::connect(&tekOrnek, &TekOrnek::MesajGeldi, &program, &Program::Goster);
     // Without data.db the program has ended its start-up after the message.
-    if (!form.Form_Load(komutSatiri))
+    if (!program.Baslat(komutSatiri))
         return 1;
     return app.exec();
 }
