@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 const QColor Etiket::Gri(64, 64, 64);
 // Light blue, dark enough to be read on the white panels (at least 4.5:1).
@@ -99,10 +100,18 @@ void Etiket::keyPressEvent(QKeyEvent* e)
 
 void Etiket::paintEvent(QPaintEvent* e)
 {
-    QLabel::paintEvent(e);
+    if (focusPolicy() == Qt::NoFocus) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    // QLabel lays out the text of a label that can take the focus two pixels higher than the
+    // same label that cannot; drawn here as QLabel draws a plain one, it stays where it was.
+    QPainter p(this);
+    const int hiza = alignment() | (wordWrap() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&p, contentsRect(), hiza, palette(), isEnabled(), text(),
+                          foregroundRole());
     if (!hasFocus())
         return;
-    QPainter p(this);
     p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
