@@ -12,8 +12,9 @@ struct Hata;
 struct VakitSonucu;
 
 // What the program shows through its main window: the window itself, the tray icon, the
-// message boxes, the pages and what they display. AnaForm implements it; tests record it.
-class AnaFormHedefi
+// message boxes, the pages and what they display, the regional page and the place list as the
+// regional routines use them. AnaForm implements it; tests record it.
+class AnaFormHedefi : public BolgeselAyarHedefi
 {
 public:
     virtual ~AnaFormHedefi() = default;
@@ -40,11 +41,9 @@ public:
     virtual void TepsiyiGoster() = 0;
     virtual void TepsiyiGizle() = 0;
 
-    // Message boxes with an OK button: without an icon, or with the stop icon (a file the
-    // program cannot do without); the method question with Yes and No, true for Yes.
-    virtual void Uyar(const QString& baslik, const QString& metin) = 0;
+    // A message box with the stop icon and an OK button: a file the program cannot do
+    // without (Uyar and Onayla are the regional page's, above).
     virtual void DurdurucuMesaj(const QString& baslik, const QString& metin) = 0;
-    virtual bool Onayla(const QString& baslik, const QString& metin) = 0;
 
     // What the start-up leaves until the first frame is on the screen: the buttons' other
     // pictures, the popup and the tray menu, the pages that are not shown.
@@ -75,18 +74,6 @@ public:
     virtual void SimgeSec(int secim) = 0;
     virtual void KapatIpucu(const QString& ipucu) = 0;
     virtual bool OpaklikUygula(double opaklik) = 0;
-
-    // The regional settings page and the place list (see BolgeselAyarHedefi).
-    virtual int ListeSecili() const = 0;
-    virtual int ListeAktif() const = 0;
-    virtual void setListeAktif(int satir) = 0;
-    virtual void setListeGecerli(int satir) = 0;
-    virtual const KonumKaydi* ListeSatiri(int satir) const = 0;
-    virtual void ListeyiDoldur(KonumSatirlari satirlar) = 0;
-    virtual BolgeselAyarFormu BolgeselFormuOku() const = 0;
-    virtual void BolgeselFormuGoster(const BolgeselAyarFormu& form) = 0;
-    virtual void YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu) = 0;
-    virtual void EzanDugmesi(bool etkin) = 0;
 
     // The add-location dialog is unloaded, when it is open.
     virtual void EkleFormunuKapat() = 0;

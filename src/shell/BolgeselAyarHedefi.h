@@ -22,7 +22,7 @@ struct BolgeselAyarFormu
     }
 };
 
-// What the regional routines read from and do to the windows; the main window implements it.
+// What the regional routines read from and do to the window; the main window implements it.
 class BolgeselAyarHedefi
 {
 public:
@@ -52,6 +52,13 @@ public:
     virtual void Uyar(const QString& baslik, const QString& metin) = 0;
     // The method question with the information icon, Yes and No; true for Yes.
     virtual bool Onayla(const QString& baslik, const QString& metin) = 0;
+};
+
+// What applying new regional settings asks of the running program.
+class BolgeselUygulamaHedefi
+{
+public:
+    virtual ~BolgeselUygulamaHedefi() = default;
 
     // Recomputes the day's times from the working values.
     virtual void Hesapla() = 0;

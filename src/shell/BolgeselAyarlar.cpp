@@ -19,8 +19,9 @@ Hata Reddet(BolgeselAyarlar::Red neden, const QString& mesaj)
 
 } // namespace
 
-BolgeselAyarlar::BolgeselAyarlar(AyarDeposu& depo, BolgeselAyarHedefi& hedef)
-    : depo_(depo), hedef_(hedef)
+BolgeselAyarlar::BolgeselAyarlar(AyarDeposu& depo, BolgeselAyarHedefi& hedef,
+                                 BolgeselUygulamaHedefi& program)
+    : depo_(depo), hedef_(hedef), program_(program)
 {
 }
 
@@ -105,8 +106,8 @@ void BolgeselAyarlar::BolgeselAyarUygula()
 
     hedef_.YerGoster(Konum.Ulke, Konum.Sehir,
                      BolgeselMetinler::KonumIpucu(Konum.Enlem, Konum.Boylam, Konum.Tz));
-    hedef_.Hesapla();
-    hedef_.UyariyiSifirla();
+    program_.Hesapla();
+    program_.UyariyiSifirla();
 }
 
 Sonuc<> BolgeselAyarlar::KonumEkle(KonumDosyasi& dosya, const EkleGirdisi& girdi)

@@ -16,7 +16,7 @@ class KonumDosyasi;
 class BolgeselAyarlar
 {
 public:
-    BolgeselAyarlar(AyarDeposu& depo, BolgeselAyarHedefi& hedef);
+    BolgeselAyarlar(AyarDeposu& depo, BolgeselAyarHedefi& hedef, BolgeselUygulamaHedefi& program);
 
     // The computation method: an index into the five-row method table.
     static constexpr TamsayiAnahtar VakitHesapAnahtari{"VakitHesap", 0, 0, 4};
@@ -61,4 +61,5 @@ private:
 
     AyarDeposu& depo_;
     BolgeselAyarHedefi& hedef_;
+    BolgeselUygulamaHedefi& program_;
 };

@@ -24,7 +24,7 @@ QString Program::Baslik()
 }
 
 Program::Program(const ProgramBaglami& baglam, AnaFormHedefi& pencere, QObject* parent)
-    : QObject(parent), b_(baglam), pencere_(pencere), bolgesel_(depo_, *this),
+    : QObject(parent), b_(baglam), pencere_(pencere), bolgesel_(depo_, pencere, *this),
       genel_(depo_, baglam.Oturum, *this), sayac_(*baglam.SaatKaynagi, gunlukVakitler_, *this),
       ses_(*baglam.Ses, this)
 {
@@ -149,12 +149,12 @@ bool Program::DosyadanOku()
         DosyaMesaji(okunan.Hatasi());
         return false;
     }
-    ListeyiDoldur(KonumSatirlari(std::move(satirlar)));
+    pencere_.ListeyiDoldur(KonumSatirlari(std::move(satirlar)));
     if (const int atlanan = dosya.AtlananSatirlar().size())
-        Uyar(UyariBasligi, QStringLiteral("'Data.db' dosyasının %1 satırı okunamadı; bu "
-                                          "satırlar listede yok, dosyada olduğu gibi "
-                                          "korunuyor.")
-                               .arg(atlanan));
+        pencere_.Uyar(UyariBasligi, QStringLiteral("'Data.db' dosyasının %1 satırı okunamadı; bu "
+                                                   "satırlar listede yok, dosyada olduğu gibi "
+                                                   "korunuyor.")
+                                        .arg(atlanan));
     return true;
 }
 
@@ -231,7 +231,7 @@ bool Program::TarihSec(const QString& metin)
 {
     const std::optional<QDateTime> t = TarihMetniniCoz(metin, QLocale());
     if (!t) {
-        Uyar(UygulamaBasligi(), QStringLiteral("Lütfen geçerli bir tarih giriniz."));
+        pencere_.Uyar(UygulamaBasligi(), QStringLiteral("Lütfen geçerli bir tarih giriniz."));
         return false;
     }
     seciliTarih_ = *t;
@@ -282,7 +282,7 @@ void Program::Cikis()
 void Program::UstteTiklandi(int currentEvent)
 {
     if (const Sonuc<> yazildi = genel_.UstteTiklandi(currentEvent); !yazildi)
-        Uyar(yazildi.Hatasi().Baslik, yazildi.Mesaj());
+        pencere_.Uyar(yazildi.Hatasi().Baslik, yazildi.Mesaj());
 }
 
 void Program::EzanTiklandi(int buttonEvents)
@@ -301,7 +301,7 @@ void Program::BolgeKaydetTiklandi()
 void Program::AyarKaydetTiklandi(const GenelAyarFormu& form)
 {
     if (const Sonuc<> kayit = genel_.KaydetTiklandi(form); !kayit) {
-        Uyar(kayit.Hatasi().Baslik, kayit.Mesaj());
+        pencere_.Uyar(kayit.Hatasi().Baslik, kayit.Mesaj());
         return;
     }
     SayfaAc(0);
@@ -391,67 +391,7 @@ bool Program::OpaklikUygula(double opaklik)
     return pencere_.OpaklikUygula(opaklik);
 }
 
-// BolgeselAyarHedefi -----------------------------------------------------------------------
-
-int Program::ListeSecili() const
-{
-    return pencere_.ListeSecili();
-}
-
-int Program::ListeAktif() const
-{
-    return pencere_.ListeAktif();
-}
-
-void Program::setListeAktif(int satir)
-{
-    pencere_.setListeAktif(satir);
-}
-
-void Program::setListeGecerli(int satir)
-{
-    pencere_.setListeGecerli(satir);
-}
-
-const KonumKaydi* Program::ListeSatiri(int satir) const
-{
-    return pencere_.ListeSatiri(satir);
-}
-
-void Program::ListeyiDoldur(KonumSatirlari satirlar)
-{
-    pencere_.ListeyiDoldur(std::move(satirlar));
-}
-
-BolgeselAyarFormu Program::FormuOku() const
-{
-    return pencere_.BolgeselFormuOku();
-}
-
-void Program::FormuGoster(const BolgeselAyarFormu& form)
-{
-    pencere_.BolgeselFormuGoster(form);
-}
-
-void Program::YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu)
-{
-    pencere_.YerGoster(ulke, sehir, ipucu);
-}
-
-void Program::EzanDugmesi(bool etkin)
-{
-    pencere_.EzanDugmesi(etkin);
-}
-
-void Program::Uyar(const QString& baslik, const QString& metin)
-{
-    pencere_.Uyar(baslik, metin);
-}
-
-bool Program::Onayla(const QString& baslik, const QString& metin)
-{
-    return pencere_.Onayla(baslik, metin);
-}
+// BolgeselUygulamaHedefi ---------------------------------------------------------------
 
 void Program::UyariyiSifirla()
 {
@@ -473,7 +413,7 @@ Sonuc<> Program::KonumEkle(const EkleGirdisi& girdi)
         Cikis();
         return eklenen;
     }
-    Uyar(UygulamaBasligi(), eklenen.Mesaj());
+    pencere_.Uyar(UygulamaBasligi(), eklenen.Mesaj());
     return eklenen;
 }
 

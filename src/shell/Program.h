@@ -49,7 +49,7 @@ struct ProgramBaglami
 // forwards the user's clicks to it.
 class Program : public QObject,
                 public GenelAyarHedefi,
-                public BolgeselAyarHedefi,
+                public BolgeselUygulamaHedefi,
                 public GeriSayimHedefi,
                 public AnaPencereHedefi,
                 public EkleHedefi
@@ -146,19 +146,7 @@ public:
     bool OpaklikUygula(double opaklik) override;
     void Hesapla() override;
 
-    // BolgeselAyarHedefi.
-    int ListeSecili() const override;
-    int ListeAktif() const override;
-    void setListeAktif(int satir) override;
-    void setListeGecerli(int satir) override;
-    const KonumKaydi* ListeSatiri(int satir) const override;
-    void ListeyiDoldur(KonumSatirlari satirlar) override;
-    BolgeselAyarFormu FormuOku() const override;
-    void FormuGoster(const BolgeselAyarFormu& form) override;
-    void YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu) override;
-    void EzanDugmesi(bool etkin) override;
-    void Uyar(const QString& baslik, const QString& metin) override;
-    bool Onayla(const QString& baslik, const QString& metin) override;
+    // BolgeselUygulamaHedefi (Hesapla above); the regional page itself is the window's.
     void UyariyiSifirla() override;
 
     // EkleHedefi.

@@ -32,7 +32,7 @@ protected:
         Depo = std::make_unique<AyarDeposu>();
         S.Konumlar = KonumSatirlari({{1, "Türkiye", "Ankara", 2, 39.93, 32.86},
                                      {2, "Güney Afrika", "Cape Town", 2, -33.9, 18.42}});
-        Ayar = std::make_unique<BolgeselAyarlar>(*Depo, S);
+        Ayar = std::make_unique<BolgeselAyarlar>(*Depo, S, S);
     }
     void TearDown() override
     {

@@ -7,7 +7,7 @@
 
 // The regional page as the settings routines see it: a real place list, the form as it
 // stands, and a record of what was shown, warned and asked.
-struct KayitliSayfa : BolgeselAyarHedefi
+struct KayitliSayfa : BolgeselAyarHedefi, BolgeselUygulamaHedefi
 {
     KonumSatirlari Konumlar;
     int Secili = -1;

@@ -96,8 +96,8 @@ public:
         return k >= 0 && k < Konumlar.size() ? &Konumlar.at(k) : nullptr;
     }
     void ListeyiDoldur(KonumSatirlari satirlar) override { Konumlar = std::move(satirlar); }
-    BolgeselAyarFormu BolgeselFormuOku() const override { return {}; }
-    void BolgeselFormuGoster(const BolgeselAyarFormu&) override {}
+    BolgeselAyarFormu FormuOku() const override { return {}; }
+    void FormuGoster(const BolgeselAyarFormu&) override {}
     void YerGoster(const QString&, const QString&, const QString&) override {}
     void EzanDugmesi(bool) override {}
     void EkleFormunuKapat() override {}

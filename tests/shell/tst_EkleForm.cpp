@@ -37,7 +37,7 @@ const QByteArray IlkVeri = W1254("1|Türkiye|İstanbul|2|41,02|28,97\r\n"
 class AnaPencere : public EkleHedefi, public KayitliSayfa
 {
 public:
-    explicit AnaPencere(const QString& klasor) : dosya(klasor), bolgesel(depo, *this)
+    explicit AnaPencere(const QString& klasor) : dosya(klasor), bolgesel(depo, *this, *this)
     {
         QVector<KonumKaydi> satirlar;
         (void)dosya.DosyadanOku(satirlar);

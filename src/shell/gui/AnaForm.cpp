@@ -355,12 +355,12 @@ const KonumKaydi* AnaForm::ListeSatiri(int satir) const
     return satir >= 0 && satir < satirlar.size() ? &satirlar.at(satir) : nullptr;
 }
 
-BolgeselAyarFormu AnaForm::BolgeselFormuOku() const
+BolgeselAyarFormu AnaForm::FormuOku() const
 {
     return BolgeselSayfa ? BolgeselSayfa->FormuOku() : bekleyenBolgeselForm_;
 }
 
-void AnaForm::BolgeselFormuGoster(const BolgeselAyarFormu& form)
+void AnaForm::FormuGoster(const BolgeselAyarFormu& form)
 {
     if (BolgeselSayfa)
         BolgeselSayfa->FormuGoster(form);

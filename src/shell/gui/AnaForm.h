@@ -111,8 +111,8 @@ public:
     void setListeGecerli(int satir) override;
     const KonumKaydi* ListeSatiri(int satir) const override;
     void ListeyiDoldur(KonumSatirlari satirlar) override;
-    BolgeselAyarFormu BolgeselFormuOku() const override;
-    void BolgeselFormuGoster(const BolgeselAyarFormu& form) override;
+    BolgeselAyarFormu FormuOku() const override;
+    void FormuGoster(const BolgeselAyarFormu& form) override;
     void YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu) override;
     void EzanDugmesi(bool etkin) override;
     void EkleFormunuKapat() override;
