@@ -2,8 +2,8 @@
 # Applies each fault of scripts/mutants.txt in turn to a copy of the sources, builds the logic
 # tests there and runs them; a fault is caught when a test fails. Prints one line per fault
 # and exits 1 when one was not caught. The working tree is never touched. A fault in widget code
-# names in a fifth column the widget test that must catch it; that test alone is built, with
-# the widgets, in a second build folder.
+# names in a fifth column the widget or end-to-end test that must catch it; that test alone is
+# built (an end-to-end one: the program), with the widgets, in a second build folder.
 #   scripts/mutate.sh [LIST] [BUILD_DIR]     (default scripts/mutants.txt, /tmp/orvanel-mutate)
 set -euo pipefail
 KAYNAK=$(cd "$(dirname "$0")/.." && pwd)
@@ -32,12 +32,15 @@ testler() {
 }
 testler || { echo "the logic tests fail without any fault: $KOK/son.log"; exit 2; }
 
+# What builds a test: its own program, or for an end-to-end test the program it runs.
+hedefi() { if [[ "$1" == e2e_* ]]; then echo orvanel; else echo "$1"; fi; }
+
 # The widget test named for a fault: built (configuring the widget build on first use) and run.
 declare -A gui_saglam
 gui_testi() {
   [ -f "$DERLEME_GUI/build.ninja" ] ||
     cmake -S "$KOPYA" -B "$DERLEME_GUI" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$DERLEME_GUI" --target "$1" >"$KOK/derleme.log" 2>&1 || return 2
+  cmake --build "$DERLEME_GUI" --target "$(hedefi "$1")" >"$KOK/derleme.log" 2>&1 || return 2
   HOME=$(mktemp -d) XDG_RUNTIME_DIR=$(mktemp -d) \
     ctest --test-dir "$DERLEME_GUI" -R "^$1\$" --timeout 600 >"$KOK/son.log" 2>&1
 }
@@ -88,7 +91,7 @@ done <"$LISTE"
 # The restored files are newer than the faulty objects only until the next copy.
 cmake --build "$DERLEME" --target orvanel_logic_tests >/dev/null
 for gui in "${!gui_saglam[@]}"; do
-  cmake --build "$DERLEME_GUI" --target "$gui" >/dev/null
+  cmake --build "$DERLEME_GUI" --target "$(hedefi "$gui")" >/dev/null
 done
 echo "$((toplam - kacan)) of $toplam faults caught"
 [ "$kacan" -eq 0 ]

@@ -436,17 +436,49 @@ def main():
 
     def olcekli_yer():
         x, y = prog.yer()
+        w, h = 2 * 484, 2 * 682
         dugme = bul(prog.win, "^Her Zaman Üstte$", BUTONLAR)
         k = dugme.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         beklenen = (x + 2 * 188, y + 2 * 6, 48, 48)
         assert all(abs(a - b) <= 2 for a, b in zip((k.x, k.y, k.width, k.height), beklenen)), \
             "pin button at %s, on screen at %s" % ((k.x, k.y, k.width, k.height), beklenen)
-        prog.ekran(os.path.join(SHOTS, "erisim_x2.png"), 484, 682)
-        # For the record: a control with Qt's own interface (the times page).
-        sayfa = bul(prog.win, "^Namaz Vakitleri$", {"panel", "filler"})
-        s = sayfa.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) if sayfa else None
-        return "pin button at %d,%d %dx%d; window at %d,%d; times page at %s" % (
-            k.x, k.y, k.width, k.height, x, y, s and (s.x, s.y, s.width, s.height))
+        prog.ekran(os.path.join(SHOTS, "erisim_x2.png"), w, h)
+        # Everything shown on the times page and on the regional one (Qt's own edit boxes,
+        # check boxes, combo box, the list and its rows among them) lies inside the window.
+        disarida, sayilan = [], 0
+        for tus, sayfa in (("alt+1", 0), ("alt+2", 1)):
+            prog.tus(tus)
+            bekle(lambda: prog.sayfa_gorunur(sayfa), 10, "page %d" % (sayfa + 1))
+            for o, _ in agac(prog.win):
+                if not durum(o, pyatspi.STATE_SHOWING) or o == prog.win:
+                    continue
+                e = o.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                if e.width <= 0 or e.height <= 0:
+                    continue
+                sayilan += 1
+                if (e.x < x - 2 or e.y < y - 2 or e.x + e.width > x + w + 2
+                        or e.y + e.height > y + h + 2):
+                    disarida.append("%s %r at %d,%d %dx%d" % (o.getRoleName(), o.name, e.x, e.y,
+                                                               e.width, e.height))
+        assert not disarida, "outside the window at %d,%d %dx%d: %s" % (
+            x, y, w, h, "; ".join(disarida[:6]))
+        # A point on the screen leads back to what is drawn there.
+        kutu = bul(prog.win, "^Uyarı Dakikası$", {"text"})
+        e = kutu.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        orta = (e.x + e.width // 2, e.y + e.height // 2)
+        bulunan = kutu.parent.queryComponent().getAccessibleAtPoint(*orta, pyatspi.DESKTOP_COORDS)
+        assert bulunan is not None and bulunan.name == kutu.name, \
+            "at %s (the minutes box) the reader finds %r" % (orta, bulunan and bulunan.name)
+        liste = bul(prog.win, "^Şehirler$", LISTELER)
+        e = liste.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        orta = (e.x + e.width // 2, e.y + e.height // 2)
+        satir = liste.queryComponent().getAccessibleAtPoint(*orta, pyatspi.DESKTOP_COORDS)
+        s = satir and satir.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        assert s and s.x <= orta[0] < s.x + s.width and s.y <= orta[1] < s.y + s.height, \
+            "at %s (the list's middle) the reader finds %r at %s" % (
+                orta, satir and satir.name, s and (s.x, s.y, s.width, s.height))
+        return "%d objects inside the window; pin button at %d,%d %dx%d; row %r at %d,%d" % (
+            sayilan, k.x, k.y, k.width, k.height, satir.name, s.x, s.y)
 
     kural("accessible positions are the screen's under QT_SCALE_FACTOR=2", olcekli_yer)
     prog.bitir()

@@ -1,6 +1,7 @@
 # Shared set-up of the end-to-end tests: a private Xvfb display with a trayer
 # notification area, a temporary HOME with its own XDG folders, and helpers to wait for
-# windows and take screenshots. Source it, then call e2e_start; cleanup is automatic.
+# windows and take screenshots. Source it, then call e2e_start; cleanup is automatic
+# (E2E_KEEP=DIR copies the run's files, its logs and HOME, to DIR first).
 set -euo pipefail
 
 E2E_BUILD=${1:?build folder}
@@ -22,6 +23,7 @@ e2e_cleanup() {
     if e2e_ours "$pid"; then kill "$pid" 2>/dev/null || true; fi
   done
   for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  if [ -n "${E2E_KEEP:-}" ]; then cp -r "$E2E_TMP" "$E2E_KEEP"; fi
   rm -rf "$E2E_TMP"
 }
 

@@ -1,7 +1,7 @@
 #include "controls/gui/ButonErisimi.h"
 
 #include "controls/gui/Buton.h"
-#include "platform/gui/ErisimKonumu.h"
+#include "platform/gui/OlcekliErisim.h"
 
 namespace {
 
@@ -19,17 +19,13 @@ ButonErisimi::ButonErisimi(Buton* b) : QAccessibleWidget(b, QAccessible::Button)
 void ButonErisimi::Kur()
 {
     static const bool kuruldu = (QAccessible::installFactory(Fabrika), true);
+    OlcekliErisim::Kur();
     Q_UNUSED(kuruldu);
 }
 
 Buton* ButonErisimi::dugme() const
 {
     return static_cast<Buton*>(widget());
-}
-
-QRect ButonErisimi::rect() const
-{
-    return widget()->isVisible() ? ErisimKonumu::Ekranda(*widget()) : QRect();
 }
 
 QString ButonErisimi::text(QAccessible::Text t) const

@@ -16,7 +16,6 @@ public:
     // Registers the interface for every picture button (once).
     static void Kur();
 
-    QRect rect() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
     QStringList actionNames() const override;

@@ -5,6 +5,7 @@
 #include "controls/gui/Buton.h"
 #include "notify/AnaPencereHedefi.h"
 #include "platform/gui/ImlecKaynagi.h"
+#include "platform/gui/OlcekliErisim.h"
 #include "platform/gui/QtZamanlayici.h"
 #include "platform/gui/SistemImleci.h"
 #include "platform/gui/SkinResmi.h"
@@ -118,6 +119,7 @@ MesajForm::MesajForm(AnaPencereHedefi* ana, ZamanlayiciKaynagi* zaman, ImlecKayn
 
     static const bool erisimKuruldu = (QAccessible::installFactory(MesajErisimi), true);
     Q_UNUSED(erisimKuruldu)
+    OlcekliErisim::Kur();
 
     sekilUygula(MesajAnimasyonu::BolgeBoyu(MesajAnimasyonu::TasarimGenislik),
                 MesajAnimasyonu::BolgeBoyu(MesajAnimasyonu::TasarimYukseklik));

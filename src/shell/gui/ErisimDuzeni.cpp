@@ -9,7 +9,7 @@
 #include <QEvent>
 #include <QShortcut>
 
-ErisimDuzeni::ErisimDuzeni(AnaForm& form) : QObject(&form), f_(form)
+ErisimDuzeni::ErisimDuzeni(AnaForm& form) : QObject(&form), f_(form), alan_(form.SayfaAlani)
 {
     const auto kisayol = [this](const QKeySequence& tuslar, auto ne) {
         auto* k = new QShortcut(tuslar, &f_);
@@ -59,7 +59,7 @@ void ErisimDuzeni::sayfaAc(int sayfa)
 
 bool ErisimDuzeni::eventFilter(QObject* nesne, QEvent* e)
 {
-    if (nesne == f_.SayfaAlani && e->type() == QEvent::ChildAdded && !siraBekliyor_) {
+    if (nesne == alan_ && e->type() == QEvent::ChildAdded && !siraBekliyor_) {
         // A page is added before its controls are: order them once it is complete.
         siraBekliyor_ = true;
         QMetaObject::invokeMethod(this, &ErisimDuzeni::siraKur, Qt::QueuedConnection);

@@ -22,5 +22,7 @@ private:
     void siraKur();
 
     AnaForm& f_;
+    // The page area, compared with while the window is torn down (when f_ is no form any more).
+    const QObject* const alan_;
     bool siraBekliyor_ = false;
 };

@@ -1,6 +1,6 @@
 #include "shell/gui/EtiketErisimi.h"
 
-#include "platform/gui/ErisimKonumu.h"
+#include "platform/gui/OlcekliErisim.h"
 #include "shell/gui/Etiket.h"
 
 namespace {
@@ -26,6 +26,7 @@ EtiketErisimi::EtiketErisimi(Etiket* e) : QAccessibleWidget(e, Rol(e)) {}
 void EtiketErisimi::Kur()
 {
     static const bool kuruldu = (QAccessible::installFactory(Fabrika), true);
+    OlcekliErisim::Kur();
     Q_UNUSED(kuruldu);
 }
 
@@ -37,11 +38,6 @@ Etiket* EtiketErisimi::etiket() const
 QAccessible::Role EtiketErisimi::role() const
 {
     return Rol(etiket());
-}
-
-QRect EtiketErisimi::rect() const
-{
-    return widget()->isVisible() ? ErisimKonumu::Ekranda(*widget()) : QRect();
 }
 
 QString EtiketErisimi::text(QAccessible::Text t) const

@@ -16,7 +16,6 @@ public:
     static void Kur();
 
     QAccessible::Role role() const override;
-    QRect rect() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
     QStringList actionNames() const override;

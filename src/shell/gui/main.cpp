@@ -5,6 +5,7 @@
 #include "platform/SistemSaati.h"
 #include "platform/SistemYazSaati.h"
 #include "platform/TekOrnek.h"
+#include "platform/gui/OlcekliErisim.h"
 #include "shell/gui/AnaForm.h"
 #include "shell/gui/IlkKareOlcer.h"
 #include "shell/gui/QtMesajKutusu.h"
@@ -21,6 +22,8 @@ int main(int argc, char* argv[])
     // The menu entry's name: a Wayland desktop matches the windows to it by this id (an X11
     // one by the class, the executable's name, which the entry names too).
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANEL_KIMLIK));
+    // Before the first widget: assistive technology gets every position in the screen's pixels.
+    OlcekliErisim::Kur();
 
     // The whole text after the program name, compared as one.
     const QString komutSatiri = app.arguments().mid(1).join(QLatin1Char(' '));

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QAccessibleInterface>
+#include <QHash>
+#include <QPointer>
+
+class QWidget;
+
+// A widget's accessible interface as assistive technology on X11 needs it under a scale factor.
+// Qt 6.4's AT-SPI bridge hands on QAccessibleInterface::rect() in device-independent pixels,
+// so at QT_SCALE_FACTOR=2 a magnifier went to half the distance. Kur() wraps the interface Qt
+// (or the program) makes for every widget in one of these: it answers as the wrapped one, with
+// rectangles in the screen's pixels (ErisimKonumu: on X11; elsewhere they stay as they are).
+// A list's rows, which have no object of their own, are wrapped as the list hands them out.
+// Windows' UI Automation scales by itself: nothing is wrapped there.
+class OlcekliErisim : public QAccessibleInterface
+{
+public:
+    // From now on every widget's interface is wrapped (not on Windows). Installing another factory
+    // puts it before this one; call Kur() again after, so this one is asked first.
+    static void Kur();
+
+    ~OlcekliErisim() override;
+
+    bool isValid() const override;
+    QObject* object() const override;
+    QWindow* window() const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override;
+    QAccessibleInterface* focusChild() const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* cocuk) const override;
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString& metin) override;
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+    QColor foregroundColor() const override;
+    QColor backgroundColor() const override;
+    void* interface_cast(QAccessible::InterfaceType t) override;
+
+private:
+    OlcekliErisim(QAccessibleInterface* ic, QWidget* olcekVeren);
+    static QAccessibleInterface* Fabrika(const QString& sinif, QObject* nesne);
+    // The wrapped interface, or null once it is gone (a list drops its rows on a new search).
+    QAccessibleInterface* ic() const;
+    // What the wrapped interface hands out, as this side hands it on: a widget's interface
+    // comes wrapped from Qt's cache, a row gets its wrapper here.
+    QAccessibleInterface* sar(QAccessibleInterface* c) const;
+    void eskiSatirlariBirak() const;
+    bool gizliSatir() const;
+
+    QAccessibleInterface* ic_;
+    QAccessible::Id icId_;
+    QPointer<QWidget> olcekVeren_; // the widget whose screen sets the scale
+    // The rows handed out so far: the wrapped row → the wrapper and its id.
+    mutable QHash<QAccessibleInterface*, QPair<OlcekliErisim*, QAccessible::Id>> satirlar_;
+    mutable int satirSiniri_ = 256;
+};
