@@ -469,6 +469,14 @@ def main():
         bulunan = kutu.parent.queryComponent().getAccessibleAtPoint(*orta, pyatspi.DESKTOP_COORDS)
         assert bulunan is not None and bulunan.name == kutu.name, \
             "at %s (the minutes box) the reader finds %r" % (orta, bulunan and bulunan.name)
+        # Its characters, where the caret is followed.
+        m = kutu.queryText()
+        h = m.getCharacterExtents(0, pyatspi.DESKTOP_COORDS)
+        assert e.x <= h[0] and h[0] + h[2] <= e.x + e.width and e.y <= h[1] and \
+            h[1] + h[3] <= e.y + e.height and h[2] > 0, \
+            "the minutes box's first character at %s, the box at %s" % (
+                h, (e.x, e.y, e.width, e.height))
+        assert m.getOffsetAtPoint(h[0] + h[2] // 2, h[1] + h[3] // 2, pyatspi.DESKTOP_COORDS) == 0
         liste = bul(prog.win, "^Şehirler$", LISTELER)
         e = liste.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         orta = (e.x + e.width // 2, e.y + e.height // 2)

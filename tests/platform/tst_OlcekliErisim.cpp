@@ -63,8 +63,10 @@ private slots:
         QCOMPARE(k->parent(), ust);
         QCOMPARE(k->role(), QAccessible::EditableText);
         QCOMPARE(k->text(QAccessible::Name), QStringLiteral("Uyarı Dakikası"));
-        QVERIFY(k->textInterface());
-        QCOMPARE(k->textInterface()->text(0, 2), QStringLiteral("15"));
+        QAccessibleTextInterface* metin = k->textInterface();
+        QVERIFY(metin);
+        QCOMPARE(metin->text(0, 2), QStringLiteral("15"));
+        QCOMPARE(metin->offsetAtPoint(metin->characterRect(1).center()), 1);
         QCOMPARE(s->role(), QAccessible::CheckBox);
         QVERIFY(s->state().checked);
         QVERIFY(s->actionInterface());
@@ -98,6 +100,12 @@ private slots:
         QCOMPARE(liste->indexOfChild(uc), 3);
         QVERIFY(uc->tableCellInterface());
         QCOMPARE(uc->tableCellInterface()->rowIndex(), 3);
+        // By row, the same row as by child index.
+        QAccessibleTableInterface* tablo = liste->tableInterface();
+        QVERIFY(tablo);
+        QCOMPARE(tablo->cellAt(3, 0), uc);
+        l.setCurrentIndex(model.index(2));
+        QCOMPARE(tablo->selectedCells(), QList<QAccessibleInterface*>{liste->child(2)});
         const QPoint orta = liste->child(2)->rect().center();
         QCOMPARE(liste->childAt(orta.x(), orta.y()), liste->child(2));
 

@@ -52,6 +52,23 @@ QAccessibleInterface* OlcekliErisim::ic() const
     return QAccessible::accessibleInterface(icId_) == ic_ ? ic_ : nullptr;
 }
 
+QAccessibleTextInterface* OlcekliErisim::metin() const
+{
+    QAccessibleInterface* i = ic();
+    return i ? i->textInterface() : nullptr;
+}
+
+QAccessibleTableInterface* OlcekliErisim::tablo() const
+{
+    QAccessibleInterface* i = ic();
+    return i ? i->tableInterface() : nullptr;
+}
+
+QPoint OlcekliErisim::mantiksal(const QPoint& ekranda) const
+{
+    return olcekVeren_ ? ErisimKonumu::Geri(ekranda, *olcekVeren_) : ekranda;
+}
+
 QAccessibleInterface* OlcekliErisim::sar(QAccessibleInterface* c) const
 {
     if (!c || c->object())
@@ -125,8 +142,7 @@ QAccessibleInterface* OlcekliErisim::childAt(int x, int y) const
         return nullptr;
     // A list finds its row from the point in its own units.
     if (i->tableInterface()) {
-        const QPoint p =
-            olcekVeren_ ? ErisimKonumu::Geri(QPoint(x, y), *olcekVeren_) : QPoint(x, y);
+        const QPoint p = mantiksal(QPoint(x, y));
         return sar(i->childAt(p.x(), p.y()));
     }
     // A widget's children are wrapped: their rectangles are already the screen's.
@@ -182,9 +198,11 @@ void OlcekliErisim::setText(QAccessible::Text t, const QString& metin)
 QRect OlcekliErisim::rect() const
 {
     const QAccessibleInterface* i = ic();
-    if (!i || gizliSatir())
-        return {};
-    const QRect r = i->rect();
+    return i && !gizliSatir() ? ekranda(i->rect()) : QRect();
+}
+
+QRect OlcekliErisim::ekranda(const QRect& r) const
+{
     return olcekVeren_ && r.isValid() ? ErisimKonumu::Olcekle(r, *olcekVeren_) : r;
 }
 
@@ -225,5 +243,242 @@ QColor OlcekliErisim::backgroundColor() const
 void* OlcekliErisim::interface_cast(QAccessible::InterfaceType t)
 {
     QAccessibleInterface* i = ic();
-    return i ? i->interface_cast(t) : nullptr;
+    void* ic_arayuz = i ? i->interface_cast(t) : nullptr;
+    if (ic_arayuz && t == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    if (ic_arayuz && t == QAccessible::TableInterface)
+        return static_cast<QAccessibleTableInterface*>(this);
+    return ic_arayuz;
+}
+
+// QAccessibleTextInterface -----------------------------------------------------------------
+
+void OlcekliErisim::selection(int secim, int* bas, int* son) const
+{
+    *bas = *son = 0;
+    if (const QAccessibleTextInterface* m = metin())
+        m->selection(secim, bas, son);
+}
+
+int OlcekliErisim::selectionCount() const
+{
+    const QAccessibleTextInterface* m = metin();
+    return m ? m->selectionCount() : 0;
+}
+
+void OlcekliErisim::addSelection(int bas, int son)
+{
+    if (QAccessibleTextInterface* m = metin())
+        m->addSelection(bas, son);
+}
+
+void OlcekliErisim::removeSelection(int secim)
+{
+    if (QAccessibleTextInterface* m = metin())
+        m->removeSelection(secim);
+}
+
+void OlcekliErisim::setSelection(int secim, int bas, int son)
+{
+    if (QAccessibleTextInterface* m = metin())
+        m->setSelection(secim, bas, son);
+}
+
+int OlcekliErisim::cursorPosition() const
+{
+    const QAccessibleTextInterface* m = metin();
+    return m ? m->cursorPosition() : 0;
+}
+
+void OlcekliErisim::setCursorPosition(int konum)
+{
+    if (QAccessibleTextInterface* m = metin())
+        m->setCursorPosition(konum);
+}
+
+QString OlcekliErisim::text(int bas, int son) const
+{
+    const QAccessibleTextInterface* m = metin();
+    return m ? m->text(bas, son) : QString();
+}
+
+QString OlcekliErisim::textBeforeOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
+                                        int* son) const
+{
+    *bas = *son = -1;
+    const QAccessibleTextInterface* m = metin();
+    return m ? m->textBeforeOffset(konum, sinir, bas, son) : QString();
+}
+
+QString OlcekliErisim::textAfterOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
+                                       int* son) const
+{
+    *bas = *son = -1;
+    const QAccessibleTextInterface* m = metin();
+    return m ? m->textAfterOffset(konum, sinir, bas, son) : QString();
+}
+
+QString OlcekliErisim::textAtOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
+                                    int* son) const
+{
+    *bas = *son = -1;
+    const QAccessibleTextInterface* m = metin();
+    return m ? m->textAtOffset(konum, sinir, bas, son) : QString();
+}
+
+int OlcekliErisim::characterCount() const
+{
+    const QAccessibleTextInterface* m = metin();
+    return m ? m->characterCount() : 0;
+}
+
+QRect OlcekliErisim::characterRect(int konum) const
+{
+    const QAccessibleTextInterface* m = metin();
+    return ekranda(m ? m->characterRect(konum) : QRect());
+}
+
+int OlcekliErisim::offsetAtPoint(const QPoint& nokta) const
+{
+    const QAccessibleTextInterface* m = metin();
+    return m ? m->offsetAtPoint(mantiksal(nokta)) : -1;
+}
+
+void OlcekliErisim::scrollToSubstring(int bas, int son)
+{
+    if (QAccessibleTextInterface* m = metin())
+        m->scrollToSubstring(bas, son);
+}
+
+QString OlcekliErisim::attributes(int konum, int* bas, int* son) const
+{
+    *bas = *son = konum;
+    const QAccessibleTextInterface* m = metin();
+    return m ? m->attributes(konum, bas, son) : QString();
+}
+
+// QAccessibleTableInterface ----------------------------------------------------------------
+
+QAccessibleInterface* OlcekliErisim::caption() const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? sar(t->caption()) : nullptr;
+}
+
+QAccessibleInterface* OlcekliErisim::summary() const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? sar(t->summary()) : nullptr;
+}
+
+QAccessibleInterface* OlcekliErisim::cellAt(int satir, int sutun) const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? sar(t->cellAt(satir, sutun)) : nullptr;
+}
+
+int OlcekliErisim::selectedCellCount() const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? t->selectedCellCount() : 0;
+}
+
+QList<QAccessibleInterface*> OlcekliErisim::selectedCells() const
+{
+    const QAccessibleTableInterface* t = tablo();
+    QList<QAccessibleInterface*> hucreler = t ? t->selectedCells() : QList<QAccessibleInterface*>();
+    for (QAccessibleInterface*& h : hucreler)
+        h = sar(h);
+    return hucreler;
+}
+
+QString OlcekliErisim::columnDescription(int sutun) const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? t->columnDescription(sutun) : QString();
+}
+
+QString OlcekliErisim::rowDescription(int satir) const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? t->rowDescription(satir) : QString();
+}
+
+int OlcekliErisim::selectedColumnCount() const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? t->selectedColumnCount() : 0;
+}
+
+int OlcekliErisim::selectedRowCount() const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? t->selectedRowCount() : 0;
+}
+
+int OlcekliErisim::columnCount() const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? t->columnCount() : 0;
+}
+
+int OlcekliErisim::rowCount() const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? t->rowCount() : 0;
+}
+
+QList<int> OlcekliErisim::selectedColumns() const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? t->selectedColumns() : QList<int>();
+}
+
+QList<int> OlcekliErisim::selectedRows() const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t ? t->selectedRows() : QList<int>();
+}
+
+bool OlcekliErisim::isColumnSelected(int sutun) const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t && t->isColumnSelected(sutun);
+}
+
+bool OlcekliErisim::isRowSelected(int satir) const
+{
+    const QAccessibleTableInterface* t = tablo();
+    return t && t->isRowSelected(satir);
+}
+
+bool OlcekliErisim::selectRow(int satir)
+{
+    QAccessibleTableInterface* t = tablo();
+    return t && t->selectRow(satir);
+}
+
+bool OlcekliErisim::selectColumn(int sutun)
+{
+    QAccessibleTableInterface* t = tablo();
+    return t && t->selectColumn(sutun);
+}
+
+bool OlcekliErisim::unselectRow(int satir)
+{
+    QAccessibleTableInterface* t = tablo();
+    return t && t->unselectRow(satir);
+}
+
+bool OlcekliErisim::unselectColumn(int sutun)
+{
+    QAccessibleTableInterface* t = tablo();
+    return t && t->unselectColumn(sutun);
+}
+
+void OlcekliErisim::modelChange(QAccessibleTableModelChangeEvent* olay)
+{
+    // Qt's list drops or moves the rows it has handed out.
+    if (QAccessibleTableInterface* t = tablo())
+        t->modelChange(olay);
 }

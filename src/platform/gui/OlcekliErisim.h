@@ -10,10 +10,13 @@ class QWidget;
 // Qt 6.4's AT-SPI bridge hands on QAccessibleInterface::rect() in device-independent pixels,
 // so at QT_SCALE_FACTOR=2 a magnifier went to half the distance. Kur() wraps the interface Qt
 // (or the program) makes for every widget in one of these: it answers as the wrapped one, with
-// rectangles in the screen's pixels (ErisimKonumu: on X11; elsewhere they stay as they are).
-// A list's rows, which have no object of their own, are wrapped as the list hands them out.
-// Windows' UI Automation scales by itself: nothing is wrapped there.
-class OlcekliErisim : public QAccessibleInterface
+// rectangles in the screen's pixels (ErisimKonumu: on X11; elsewhere they stay as they are),
+// its characters' places included. A list's rows, which have no object of their own, are
+// wrapped as the list hands them out, by child index and by row alike. Windows' UI Automation
+// scales by itself: nothing is wrapped there.
+class OlcekliErisim : public QAccessibleInterface,
+                      public QAccessibleTextInterface,
+                      public QAccessibleTableInterface
 {
 public:
     // From now on every widget's interface is wrapped (not on Windows). Installing another factory
@@ -42,11 +45,60 @@ public:
     QColor backgroundColor() const override;
     void* interface_cast(QAccessible::InterfaceType t) override;
 
+    // QAccessibleTextInterface: the wrapped one's, with the characters' places scaled.
+    void selection(int secim, int* bas, int* son) const override;
+    int selectionCount() const override;
+    void addSelection(int bas, int son) override;
+    void removeSelection(int secim) override;
+    void setSelection(int secim, int bas, int son) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int konum) override;
+    QString text(int bas, int son) const override;
+    QString textBeforeOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
+                             int* son) const override;
+    QString textAfterOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
+                            int* son) const override;
+    QString textAtOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
+                         int* son) const override;
+    int characterCount() const override;
+    QRect characterRect(int konum) const override;
+    int offsetAtPoint(const QPoint& nokta) const override;
+    void scrollToSubstring(int bas, int son) override;
+    QString attributes(int konum, int* bas, int* son) const override;
+
+    // QAccessibleTableInterface: the wrapped one's, handing out the same row wrappers as
+    // child() does.
+    QAccessibleInterface* caption() const override;
+    QAccessibleInterface* summary() const override;
+    QAccessibleInterface* cellAt(int satir, int sutun) const override;
+    int selectedCellCount() const override;
+    QList<QAccessibleInterface*> selectedCells() const override;
+    QString columnDescription(int sutun) const override;
+    QString rowDescription(int satir) const override;
+    int selectedColumnCount() const override;
+    int selectedRowCount() const override;
+    int columnCount() const override;
+    int rowCount() const override;
+    QList<int> selectedColumns() const override;
+    QList<int> selectedRows() const override;
+    bool isColumnSelected(int sutun) const override;
+    bool isRowSelected(int satir) const override;
+    bool selectRow(int satir) override;
+    bool selectColumn(int sutun) override;
+    bool unselectRow(int satir) override;
+    bool unselectColumn(int sutun) override;
+    void modelChange(QAccessibleTableModelChangeEvent* olay) override;
+
 private:
     OlcekliErisim(QAccessibleInterface* ic, QWidget* olcekVeren);
     static QAccessibleInterface* Fabrika(const QString& sinif, QObject* nesne);
     // The wrapped interface, or null once it is gone (a list drops its rows on a new search).
     QAccessibleInterface* ic() const;
+    QAccessibleTextInterface* metin() const;
+    QAccessibleTableInterface* tablo() const;
+    // Device-independent screen coordinates in the screen's pixels, and back.
+    QRect ekranda(const QRect& r) const;
+    QPoint mantiksal(const QPoint& ekranda) const;
     // What the wrapped interface hands out, as this side hands it on: a widget's interface
     // comes wrapped from Qt's cache, a row gets its wrapper here.
     QAccessibleInterface* sar(QAccessibleInterface* c) const;
