@@ -92,7 +92,7 @@ public:
 private:
     OlcekliErisim(QAccessibleInterface* ic, QWidget* olcekVeren);
     static QAccessibleInterface* Fabrika(const QString& sinif, QObject* nesne);
-    // The wrapped interface, or null once it is gone (a list drops its rows on a new search).
+    // The wrapped interface, or null once it is gone (a list drops its rows when they change).
     QAccessibleInterface* ic() const;
     QAccessibleTextInterface* metin() const;
     QAccessibleTableInterface* tablo() const;
