@@ -328,14 +328,7 @@ ListeGorunumu* KontrolVitrini::ornekListe(int satirSayisi)
     }
     auto* liste = new ListeGorunumu(this, &durgun_);
     liste->setModel(model);
-    QPalette renk = liste->palette();
-    renk.setColor(QPalette::Base, Qt::white);
-    renk.setColor(QPalette::Text, Qt::black);
-    renk.setColor(QPalette::Highlight, QColor(162, 239, 88));
-    renk.setColor(QPalette::HighlightedText, Qt::black);
-    liste->setPalette(renk);
-    liste->setEkRenkler({QColor(210, 239, 168), QColor(162, 239, 88), QColor(192, 0, 0)});
-    liste->setSutunGenislikleri({100});
+    liste->KonumListesiGibiGoster();
     QFont yazi(QStringLiteral("Arial"));
     yazi.setPointSizeF(8.25);
     liste->setFont(yazi);

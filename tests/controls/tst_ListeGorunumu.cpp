@@ -44,14 +44,7 @@ struct Liste
     {
         Satirlar(satir);
         lb->setModel(&model);
-        QPalette renk = lb->palette();
-        renk.setColor(QPalette::Base, Qt::white);
-        renk.setColor(QPalette::Text, Qt::black);
-        renk.setColor(QPalette::Highlight, QColor(162, 239, 88));
-        renk.setColor(QPalette::HighlightedText, Qt::black);
-        lb->setPalette(renk);
-        lb->setEkRenkler({QColor(210, 239, 168), QColor(162, 239, 88), QColor(192, 0, 0)});
-        lb->setSutunGenislikleri({100});
+        lb->KonumListesiGibiGoster();
         lb->setFont(yazi);
         KaydirmaResimleri r;
         r.Yukari[0] = r.Asagi[0] = Duz(Qt::darkGray, 17);

@@ -42,6 +42,18 @@ void ListeGorunumu::setSutunGenislikleri(const QVector<int>& genislikler)
     viewport()->update();
 }
 
+void ListeGorunumu::KonumListesiGibiGoster()
+{
+    QPalette renk = palette();
+    renk.setColor(QPalette::Base, Qt::white);
+    renk.setColor(QPalette::Text, Qt::black);
+    renk.setColor(QPalette::Highlight, QColor(162, 239, 88));
+    renk.setColor(QPalette::HighlightedText, Qt::black);
+    setPalette(renk);
+    setEkRenkler({QColor(210, 239, 168), QColor(162, 239, 88), QColor(192, 0, 0)});
+    setSutunGenislikleri({100});
+}
+
 int ListeGorunumu::satirSayisi() const
 {
     return model() ? model()->rowCount(rootIndex()) : 0;

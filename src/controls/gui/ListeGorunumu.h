@@ -40,6 +40,9 @@ public:
     // Widths in pixels of the columns after the first, which takes the rest.
     const QVector<int>& SutunGenislikleri() const { return sutunlar_; }
     void setSutunGenislikleri(const QVector<int>& genislikler);
+    // The place list's look: the selection in light green with black text, the place in use
+    // in dark red, the city in the 100 pixels at the right.
+    void KonumListesiGibiGoster();
 
     // The active row (the place in use), -1 for none; setting it scrolls it into view.
     int Aktif() const;

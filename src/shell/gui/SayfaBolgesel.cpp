@@ -50,16 +50,7 @@ SayfaBolgesel::SayfaBolgesel(QWidget* parent) : QWidget(parent)
     Konumlar = new KonumModeli(this);
     Db = new ListeGorunumu(this);
     Db->setModel(Konumlar);
-    // Selection in light green with black text, the place in use in dark red; the city in
-    // the 100 pixels at the right.
-    QPalette renk = Db->palette();
-    renk.setColor(QPalette::Base, Qt::white);
-    renk.setColor(QPalette::Text, Qt::black);
-    renk.setColor(QPalette::Highlight, QColor(162, 239, 88));
-    renk.setColor(QPalette::HighlightedText, Qt::black);
-    Db->setPalette(renk);
-    Db->setEkRenkler({QColor(210, 239, 168), QColor(162, 239, 88), QColor(192, 0, 0)});
-    Db->setSutunGenislikleri({100});
+    Db->KonumListesiGibiGoster();
     QFont yazi(QStringLiteral("Arial"));
     yazi.setPointSizeF(8.25);
     Db->setFont(yazi);
