@@ -18,8 +18,8 @@ ButonErisimi::ButonErisimi(Buton* b) : QAccessibleWidget(b, QAccessible::Button)
 
 void ButonErisimi::Kur()
 {
-    static const bool kuruldu = (QAccessible::installFactory(Fabrika), true);
-    OlcekliErisim::Kur();
+    // Then the wrapper again, which must stay the last factory installed.
+    static const bool kuruldu = (QAccessible::installFactory(Fabrika), OlcekliErisim::Kur(), true);
     Q_UNUSED(kuruldu);
 }
 

@@ -117,9 +117,10 @@ MesajForm::MesajForm(AnaPencereHedefi* ana, ZamanlayiciKaynagi* zaman, ImlecKayn
     bekleme_->setInterval(BeklemeSuresi);
     connect(bekleme_, &Zamanlayici::timeout, this, &MesajForm::beklemeBitti);
 
-    static const bool erisimKuruldu = (QAccessible::installFactory(MesajErisimi), true);
+    // Then the accessible wrapper again, which must stay the last factory installed.
+    static const bool erisimKuruldu =
+        (QAccessible::installFactory(MesajErisimi), OlcekliErisim::Kur(), true);
     Q_UNUSED(erisimKuruldu)
-    OlcekliErisim::Kur();
 
     sekilUygula(MesajAnimasyonu::BolgeBoyu(MesajAnimasyonu::TasarimGenislik),
                 MesajAnimasyonu::BolgeBoyu(MesajAnimasyonu::TasarimYukseklik));

@@ -25,8 +25,8 @@ EtiketErisimi::EtiketErisimi(Etiket* e) : QAccessibleWidget(e, Rol(e)) {}
 
 void EtiketErisimi::Kur()
 {
-    static const bool kuruldu = (QAccessible::installFactory(Fabrika), true);
-    OlcekliErisim::Kur();
+    // Then the wrapper again, which must stay the last factory installed.
+    static const bool kuruldu = (QAccessible::installFactory(Fabrika), OlcekliErisim::Kur(), true);
     Q_UNUSED(kuruldu);
 }
 
