@@ -73,3 +73,16 @@ public:
     static Sonuc<Eklenen> DosyayaEkle(KonumDosyasi& dosya, const EkleGirdisi& g,
                                       QVector<int>* atlanan = nullptr);
 };
+
+// What the add dialog's save asks of the running program.
+class EkleHedefi
+{
+public:
+    virtual ~EkleHedefi() = default;
+
+    // Adds the place: appends it to data.db as it is on disk now, refills the list with the
+    // new row active and selected, makes it the chosen place and recomputes the day's times.
+    // A failure has been shown to the user when this returns, and nothing was added; a
+    // missing data.db ends the program, which unloads the dialog.
+    virtual Sonuc<> KonumEkle(const EkleGirdisi& girdi) = 0;
+};

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+class KonumDosyasi;
 class KonumSatirlari;
+struct Hata;
 struct KonumKaydi;
 
 // The state of the "Bölgesel Ayarlar" page's option controls.
@@ -64,4 +66,8 @@ public:
     virtual void Hesapla() = 0;
     // Clears the countdown's UyariVerildi.
     virtual void UyariyiSifirla() = 0;
+    // data.db as this program reads and writes it (the user's copy for a read-only install).
+    virtual KonumDosyasi Yerler() const = 0;
+    // data.db has gone since the start: the program shows why and ends.
+    virtual void DosyaKayboldu(const Hata& hata) = 0;
 };

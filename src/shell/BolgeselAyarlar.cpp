@@ -110,13 +110,21 @@ void BolgeselAyarlar::BolgeselAyarUygula()
     program_.UyariyiSifirla();
 }
 
-Sonuc<> BolgeselAyarlar::KonumEkle(KonumDosyasi& dosya, const EkleGirdisi& girdi)
+Sonuc<> BolgeselAyarlar::KonumEkle(const EkleGirdisi& girdi)
 {
+    const auto reddet = [this](const Hata& h) -> Sonuc<> {
+        if (KonumDosyasiNedeni(h.Neden) == KonumDosyasiNedeni::DosyaYok)
+            program_.DosyaKayboldu(h);
+        else
+            hedef_.Uyar(BolgeselMetinler::EkleBasligi, h.Metin);
+        return h;
+    };
     if (Sonuc<> denetim = Denetle(hedef_.FormuOku()); !denetim)
-        return denetim;
+        return reddet(denetim.Hatasi());
+    KonumDosyasi dosya = program_.Yerler();
     Sonuc<KonumEkleme::Eklenen> e = KonumEkleme::DosyayaEkle(dosya, girdi);
     if (!e)
-        return e.Hatasi();
+        return reddet(e.Hatasi());
     // The list learns every row on disk now, those other writers added included.
     const int yeni = e->Satirlar.size() - 1;
     hedef_.ListeyiDoldur(std::move(e->Satirlar));

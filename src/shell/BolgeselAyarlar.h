@@ -13,7 +13,7 @@ class KonumDosyasi;
 
 // BolgeselAyarKaydet and BolgeselAyarUygula without the widgets, and the working values they
 // keep for the whole run: the chosen place, the method and the alert options.
-class BolgeselAyarlar
+class BolgeselAyarlar : public EkleHedefi
 {
 public:
     BolgeselAyarlar(AyarDeposu& depo, BolgeselAyarHedefi& hedef, BolgeselUygulamaHedefi& program);
@@ -48,9 +48,10 @@ public:
     // The add dialog's save: the page's minutes and the settings file are checked first; then
     // the place is appended to data.db as it is on disk now (KonumEkleme::DosyayaEkle), the
     // list refilled from the file with the new row active and selected, and the row stored as
-    // the chosen place. A failure is not shown: its Neden is the page's Red, a
-    // KonumDosyasiNedeni or KonumEkleme::GirdiReddi.
-    Sonuc<> KonumEkle(KonumDosyasi& dosya, const EkleGirdisi& girdi);
+    // the chosen place. A refusal is shown with the application's title; its Neden is the
+    // page's Red, a KonumDosyasiNedeni or KonumEkleme::GirdiReddi. A data.db gone meanwhile
+    // ends the program.
+    Sonuc<> KonumEkle(const EkleGirdisi& girdi) override;
 
     // AyarUyari clicked: the minutes box and the sound switch follow it.
     static void UyariDegisti(BolgeselAyarFormu& form);

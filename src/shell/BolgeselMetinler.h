@@ -6,6 +6,8 @@
 namespace BolgeselMetinler {
 
 inline const QString UyariBasligi = QStringLiteral("Uyarı");
+// The add dialog's refusals are titled with the application's name.
+inline const QString EkleBasligi = QStringLiteral("Orvanel");
 inline const QString SehirSeciniz = QStringLiteral("Lütfen Listeden bir Şehir / Bölge seçiniz.");
 inline const QString YontemBasligi = QStringLiteral("Vakit Hesap Türü");
 

@@ -399,22 +399,11 @@ void Program::UyariyiSifirla()
     sayac_.UyariyiSifirla();
 }
 
-// EkleHedefi -------------------------------------------------------------------------------
-
-Sonuc<> Program::KonumEkle(const EkleGirdisi& girdi)
+void Program::DosyaKayboldu(const Hata& hata)
 {
-    KonumDosyasi dosya = Yerler();
-    Sonuc<> eklenen = bolgesel_.KonumEkle(dosya, girdi);
-    if (eklenen)
-        return eklenen;
-    if (eklenen.Neden<KonumDosyasiNedeni>() == KonumDosyasiNedeni::DosyaYok) {
-        // As at start: without data.db the program cannot go on.
-        DosyaMesaji(eklenen.Hatasi());
-        Cikis();
-        return eklenen;
-    }
-    pencere_.Uyar(UygulamaBasligi(), eklenen.Mesaj());
-    return eklenen;
+    // As at start: without data.db the program cannot go on.
+    DosyaMesaji(hata);
+    Cikis();
 }
 
 // GeriSayimHedefi --------------------------------------------------------------------------

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "locations/EkleHedefi.h"
 #include "locations/KonumDosyasi.h"
 #include "notify/AnaPencereHedefi.h"
 #include "platform/AyarDeposu.h"
@@ -51,8 +50,7 @@ class Program : public QObject,
                 public GenelAyarHedefi,
                 public BolgeselUygulamaHedefi,
                 public GeriSayimHedefi,
-                public AnaPencereHedefi,
-                public EkleHedefi
+                public AnaPencereHedefi
 {
     Q_OBJECT
 public:
@@ -85,8 +83,6 @@ public:
     // Reads data.db into the list and makes the stored place's row active; says once how
     // many lines could not be read. False, after its message, when data.db cannot be read.
     bool DosyadanOku();
-    // data.db as this program reads and writes it (the user's copy for a read-only install).
-    KonumDosyasi Yerler() const;
 
     // What the user does in the main window.
     void KapatTiklandi();                                // hides, or ends by GorevSimge
@@ -111,7 +107,6 @@ public:
     // minutes); when it has come, the icon shows and the program behaves from then on as if
     // it had been there at start.
     void TepsiyiDene();
-    bool TepsiVar() const { return tepsiVar_; }
 
     // Running state.
     const QDateTime& SeciliTarih() const { return seciliTarih_; }
@@ -123,7 +118,6 @@ public:
     bool Kapandi() const { return kapaniyor_; }
     const QString& VeriKlasoru() const { return b_.VeriKlasoru; }
     const Saat& SaatKaynagi() const { return *b_.SaatKaynagi; }
-    const SesYollari& Yollar() const { return yollar_; }
     BolgeselAyarlar& Bolgesel() { return bolgesel_; }
     GenelAyarlar& Genel() { return genel_; }
     GeriSayim& Sayac() { return sayac_; }
@@ -148,9 +142,8 @@ public:
 
     // BolgeselUygulamaHedefi (Hesapla above); the regional page itself is the window's.
     void UyariyiSifirla() override;
-
-    // EkleHedefi.
-    Sonuc<> KonumEkle(const EkleGirdisi& girdi) override;
+    KonumDosyasi Yerler() const override;
+    void DosyaKayboldu(const Hata& hata) override;
 
     // GeriSayimHedefi.
     void KalanGoster(const QString& kalan, const QString& ipucu) override;

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "locations/KonumDosyasi.h"
 #include "locations/KonumSatirlari.h"
 #include "shell/BolgeselAyarHedefi.h"
 
 #include <QStringList>
 
 // The regional page as the settings routines see it: a real place list, the form as it
-// stands, and a record of what was shown, warned and asked.
+// stands, data.db in `Klasor`, and a record of what was shown, warned and asked.
 struct KayitliSayfa : BolgeselAyarHedefi, BolgeselUygulamaHedefi
 {
+    QString Klasor;
     KonumSatirlari Konumlar;
     int Secili = -1;
     int Gecerli = -1;
@@ -53,4 +55,6 @@ struct KayitliSayfa : BolgeselAyarHedefi, BolgeselUygulamaHedefi
     }
     void Hesapla() override { ++Hesaplama; }
     void UyariyiSifirla() override { ++Sifirlama; }
+    KonumDosyasi Yerler() const override { return KonumDosyasi(Klasor); }
+    void DosyaKayboldu(const Hata& h) override { Uyarilar << QStringLiteral("son|") + h.Metin; }
 };

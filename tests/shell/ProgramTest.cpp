@@ -316,7 +316,7 @@ TEST_F(ProgramTest, APlaceAddedFromTheDialog)
 {
     Program& p = Baslat();
     const int satirlar = pencere_->Konumlar.size();
-    ASSERT_TRUE(p.KonumEkle({"Türkiye", "Orvanel Köyü", 16, "41,18", "29,61"}))
+    ASSERT_TRUE(p.Bolgesel().KonumEkle({"Türkiye", "Orvanel Köyü", 16, "41,18", "29,61"}))
         << pencere_->Kutular.join(u'|').toStdString();
     EXPECT_EQ(pencere_->Konumlar.size(), satirlar + 1);
     EXPECT_EQ(pencere_->Aktif, satirlar);
@@ -329,7 +329,7 @@ TEST_F(ProgramTest, APlaceAddedFromTheDialog)
 
     QSignalSpy kapandi(&p, &Program::Kapatildi);
     ASSERT_TRUE(QFile::remove(klasor_.filePath("data.db")));
-    EXPECT_FALSE(p.KonumEkle({"Türkiye", "Orvanel Yaylası", 16, "41,24", "29,02"}));
+    EXPECT_FALSE(p.Bolgesel().KonumEkle({"Türkiye", "Orvanel Yaylası", 16, "41,24", "29,02"}));
     EXPECT_EQ(pencere_->Kutular,
               QStringList{QString::fromUtf8(DosyaBulunamadiMesaji.Baslik) + ": " +
                           QString::fromUtf8(DosyaBulunamadiMesaji.Metin)});

@@ -2,7 +2,6 @@
 // settings file in a temporary folder, and a real HTTP listener on 127.0.0.1 for the
 // suggestion.
 #include "controls/gui/Buton.h"
-#include "locations/EkleHedefi.h"
 #include "locations/KonumDosyasi.h"
 #include "locations/KonumSatirlari.h"
 #include "locations/gui/EkleForm.h"
@@ -32,30 +31,19 @@ const QByteArray IlkVeri = W1254("1|Türkiye|İstanbul|2|41,02|28,97\r\n"
                                  "2|Türkiye|Isparta|2|37,76|30,55\r\n"
                                  "3|Almanya|Berlin|1|52,52|13,405");
 
-// The main window's part in an add: the regional settings routines over the real store,
-// data.db in the program folder, and the message boxes, which are recorded instead of shown.
-class AnaPencere : public EkleHedefi, public KayitliSayfa
+// The main window's part in an add: the regional settings routines over the real store and
+// data.db in the program folder; the message boxes are recorded instead of shown.
+struct AnaPencere : KayitliSayfa
 {
-public:
-    explicit AnaPencere(const QString& klasor) : dosya(klasor), bolgesel(depo, *this, *this)
+    explicit AnaPencere(const QString& klasor) : bolgesel(depo, *this, *this)
     {
+        Klasor = klasor;
         QVector<KonumKaydi> satirlar;
-        (void)dosya.DosyadanOku(satirlar);
+        (void)Yerler().DosyadanOku(satirlar);
         Konumlar = KonumSatirlari(std::move(satirlar));
         Aktif = 0;
     }
 
-    Sonuc<> KonumEkle(const EkleGirdisi& g) override
-    {
-        Sonuc<> e = bolgesel.KonumEkle(dosya, g);
-        // data.db's own failures are told apart by their reasons, numbered below the others.
-        if (!e)
-            Uyarilar << (e.Neden<int>() < KonumEkleme::GirdiReddi ? QStringLiteral("dosya")
-                                                                  : e.Mesaj());
-        return e;
-    }
-
-    KonumDosyasi dosya;
     AyarDeposu depo;
     BolgeselAyarlar bolgesel;
 };
@@ -131,7 +119,7 @@ private slots:
         QFile::remove(klasor.filePath(QStringLiteral("ayar/Orvanel/Orvanel.ini")));
         DosyaYaz(Db(), IlkVeri);
         ana = std::make_unique<AnaPencere>(klasor.path());
-        form = std::make_unique<EkleForm>(*ana);
+        form = std::make_unique<EkleForm>(ana->bolgesel);
     }
 
     void cleanup()
@@ -146,7 +134,7 @@ private slots:
     {
         QWidget pencere(nullptr, Qt::Window | Qt::FramelessWindowHint);
         pencere.setGeometry(300, 200, 242, 341);
-        EkleForm e(*ana, &pencere);
+        EkleForm e(ana->bolgesel, &pencere);
         e.Ac();
         QCOMPARE(e.geometry(), QRect(300, 260, 242, 221));
     }
@@ -167,13 +155,14 @@ private slots:
         Doldur({"Türkiye", "Şile", "41,18", "29,61"});
         Kaydet();
         ana->Form.Dakika = QStringLiteral("15");
-        QStringList uyarilar{"' türkiye - İSTANBUL ' zaten mevcut.",
-                             QString::fromUtf8(BADakikaHataMetni)};
+        // Titled with the application's name, as every refusal of the dialog.
+        QStringList uyarilar{"Orvanel|' türkiye - İSTANBUL ' zaten mevcut.",
+                             "Orvanel|" + QString::fromUtf8(BADakikaHataMetni)};
 #ifdef Q_OS_UNIX
         {
             const DosyaBoyutSiniri dolu(IlkVeri.size()); // a full disk
             Kaydet();
-            uyarilar << "dosya";
+            uyarilar << "Orvanel|" + QString::fromUtf8(DosyaYazilamadiMesaji.Metin);
         }
 #endif
         QCOMPARE(ana->Uyarilar, uyarilar);

@@ -1,7 +1,6 @@
 #include "locations/gui/EkleForm.h"
 
 #include "controls/gui/Buton.h"
-#include "locations/EkleHedefi.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/EkranIcinde.h"
 #include "platform/WebAdresleri.h"

@@ -7,7 +7,6 @@
 #include <QWidget>
 
 class Buton;
-class EkleHedefi;
 class OneriGonderici;
 class QCheckBox;
 class QComboBox;

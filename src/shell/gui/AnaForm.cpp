@@ -390,7 +390,7 @@ void AnaForm::EkleFormunuAc()
     // Built when first asked for: it costs start-up time (its pictures, its network sender)
     // that most runs never use.
     if (!ekleForm_)
-        ekleForm_ = std::make_unique<EkleForm>(program_, this);
+        ekleForm_ = std::make_unique<EkleForm>(program_.Bolgesel(), this);
     ekleForm_->Ac();
 }
 
