@@ -54,11 +54,6 @@ template <> class [[nodiscard]] Sonuc<void>
 public:
     Sonuc() = default;
     Sonuc(Hata hata) : hata_(std::move(hata)) {}
-    // The failure of an operation with a value, passed on.
-    template <typename T> static Sonuc Aktar(const Sonuc<T>& s)
-    {
-        return s ? Sonuc() : Sonuc(s.Hatasi());
-    }
 
     bool Tamam() const { return !hata_; }
     explicit operator bool() const { return Tamam(); }

@@ -20,13 +20,5 @@ inline int PikselY(double twip)
 {
     return static_cast<int>(CifteYuvarla(twip / TPPY));
 }
-inline int TwipX(int piksel)
-{
-    return piksel * TPPX;
-}
-inline int TwipY(int piksel)
-{
-    return piksel * TPPY;
-}
 
 } // namespace Twip

@@ -51,17 +51,12 @@ public:
     // One KalanTimer tick.
     void KalanTimerTick();
 
-    // AktifVakit / OncekiVakit as indexes 0..5 of GunlukVakitler, -1 before the first tick.
-    int AktifVakit() const { return aktif_; }
-    int OncekiVakit() const { return onceki_; }
     // The period keys ("ogle"), empty before the first tick.
     QString AktifVakitAnahtari() const;
-    bool UyariVerildi() const { return uyariVerildi_; }
     // Seconds to the next time as of the last tick.
     int Kalan() const { return kalanSaniye_; }
-    // The date the times were last computed for, as the countdown knows it. The owner sets it
-    // when it computed them before the first tick: a first tick on a later day rolls over.
-    QDate HesapGunu() const { return hesaplananGun_; }
+    // The date the times were last computed for. The owner sets it when it computed them
+    // before the first tick: a first tick on a later day rolls over.
     void setHesapGunu(const QDate& gun) { hesaplananGun_ = gun; }
 
     // The texts of the period table, by index.

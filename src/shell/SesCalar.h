@@ -39,7 +39,6 @@ public:
     void SesTimerTick();
 
     bool SesTimerAcik() const { return sesTimer_.isActive(); }
-    int Ornek() const { return ornek_; }
     int Kanal() const { return kanal_; }
 
 signals:

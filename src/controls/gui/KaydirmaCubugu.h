@@ -39,7 +39,6 @@ public:
     // The thumb's top and height in pixels, as drawn.
     int TutamakUstu() const;
     int TutamakYuksekligi() const { return resimler_.Tutamak[0].height(); }
-    bool Surukleniyor() const { return surukleme_ >= 0; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

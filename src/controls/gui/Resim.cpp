@@ -1,7 +1,5 @@
 #include "controls/gui/Resim.h"
 
-#include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
 
 Resim::Resim(const QPixmap& bitmap) : bitmap_(bitmap)
@@ -22,19 +20,6 @@ Resim::Resim(const QPicture& metafile) : metafile_(metafile)
 {
     if (!metafile.isNull())
         tur_ = Turu::Metafile;
-}
-
-Resim Resim::Dosyadan(const QString& yol)
-{
-    if (QFileInfo(yol).suffix().compare(QLatin1String("ico"), Qt::CaseInsensitive) == 0) {
-        QIcon ikon(yol);
-        if (!ikon.availableSizes().isEmpty())
-            return Resim(ikon);
-        return Gecersiz();
-    }
-    QImageReader okuyucu(yol);
-    const QImage resim = okuyucu.read();
-    return resim.isNull() ? Gecersiz() : Resim(resim);
 }
 
 Resim Resim::Gecersiz()

@@ -28,8 +28,6 @@ public:
     Resim(const QImage& bitmap);
     Resim(const QIcon& ikon);
     Resim(const QPicture& metafile);
-    // A bitmap or icon file; "invalid" when it cannot be read.
-    static Resim Dosyadan(const QString& yol);
     static Resim Gecersiz();
 
     Turu Tur() const { return tur_; }

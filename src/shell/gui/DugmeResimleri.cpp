@@ -66,14 +66,6 @@ void DugmeResimleri::Tamamla()
     }
 }
 
-int DugmeResimleri::Bekleyen()
-{
-    int n = 0;
-    for (const BekleyenDugme& b : Bekleyenler())
-        n += b.Dugme ? 1 : 0;
-    return n;
-}
-
 void DugmeResimleri::Yazili(Buton& d, const QString& ad, const QString& metin)
 {
     Yukle(d, ad);

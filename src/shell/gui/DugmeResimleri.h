@@ -25,6 +25,4 @@ public:
     // Puts the pressed and pointer-over pictures on every button given to Yukle since the
     // last call; a button deleted meanwhile is skipped.
     static void Tamamla();
-    // How many buttons are still waiting for them.
-    static int Bekleyen();
 };
