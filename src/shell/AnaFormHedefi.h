@@ -13,8 +13,9 @@ struct VakitSonucu;
 
 // What the program shows through its main window: the window itself, the tray icon, the
 // message boxes, the pages and what they display, the regional page and the place list as the
-// regional routines use them. AnaForm implements it; tests record it.
-class AnaFormHedefi : public BolgeselAyarHedefi
+// regional routines use them, the general page and the window's options as the general
+// settings apply them. AnaForm implements it; tests record it.
+class AnaFormHedefi : public BolgeselAyarHedefi, public GenelAyarHedefi
 {
 public:
     virtual ~AnaFormHedefi() = default;
@@ -33,8 +34,6 @@ public:
     virtual void PencereyiGizle() = 0;
     virtual void PencereyiKapat() = 0;
     virtual void Yenile() = 0;
-    // Always on top for the window.
-    virtual void HerZamanUstte(bool acik) = 0;
 
     // The notification area: whether there is one now, and the icon in it.
     virtual bool TepsiAlaniVar() const = 0;
@@ -68,12 +67,6 @@ public:
     // BtnEzan's state while a sound plays (1) or not (0); "Ezanı Durdur" enabled.
     virtual void EzanDurumu(int currentEvent) = 0;
     virtual void SessizEtkin(bool etkin) = 0;
-
-    // The general settings page, the program icon, the close button's tool tip, the opacity.
-    virtual void GenelFormuGoster(const GenelAyarFormu& form) = 0;
-    virtual void SimgeSec(int secim) = 0;
-    virtual void KapatIpucu(const QString& ipucu) = 0;
-    virtual bool OpaklikUygula(double opaklik) = 0;
 
     // The add-location dialog is unloaded, when it is open.
     virtual void EkleFormunuKapat() = 0;

@@ -37,6 +37,4 @@ public:
     virtual void KapatIpucu(const QString& ipucu) = 0;
     // Window opacity 0..1; false when the platform refused it.
     virtual bool OpaklikUygula(double opaklik) = 0;
-    // Recomputes the day's times (YazSaati and HicriGun take effect).
-    virtual void Hesapla() = 0;
 };

@@ -20,8 +20,9 @@ double SayiVeyaSifir(const QString& metin)
 
 } // namespace
 
-GenelAyarlar::GenelAyarlar(AyarDeposu& depo, OturumAcmaKaydi* oturum, GenelAyarHedefi& hedef)
-    : depo_(depo), oturum_(oturum), hedef_(hedef)
+GenelAyarlar::GenelAyarlar(AyarDeposu& depo, OturumAcmaKaydi* oturum, GenelAyarHedefi& hedef,
+                           std::function<void()> hesapla)
+    : depo_(depo), oturum_(oturum), hedef_(hedef), hesapla_(std::move(hesapla))
 {
 }
 
@@ -82,12 +83,12 @@ void GenelAyarlar::AyarUygula()
     hedef_.HerZamanUstte(HerZamanUstte);
     hedef_.KapatIpucu(KapatIpucu());
     SeffaflikUygula(Alfa(Seffaflik));
-    hedef_.Hesapla();
+    hesapla_();
 }
 
 QString GenelAyarlar::KapatIpucu() const
 {
-    return GorevSimge ? QStringLiteral("Gizle") : QStringLiteral("Kapat");
+    return GorevSimge && TepsiAlaniVar ? QStringLiteral("Gizle") : QStringLiteral("Kapat");
 }
 
 Sonuc<> GenelAyarlar::UstteTiklandi(int currentEvent)

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class AyarDeposu;
 class OturumAcmaKaydi;
 
@@ -14,7 +16,10 @@ class OturumAcmaKaydi;
 class GenelAyarlar
 {
 public:
-    GenelAyarlar(AyarDeposu& depo, OturumAcmaKaydi* oturum, GenelAyarHedefi& hedef);
+    // `hesapla` recomputes the day's times, last in AyarUygula (YazSaati and HicriGun take
+    // effect).
+    GenelAyarlar(AyarDeposu& depo, OturumAcmaKaydi* oturum, GenelAyarHedefi& hedef,
+                 std::function<void()> hesapla);
 
     // The page's keys. Seffaflik is kept within 30..100 as the page keeps it: a hand-edited
     // 0 would make the window invisible.
@@ -37,6 +42,8 @@ public:
     int HicriGun = HicriGunAnahtari.Varsayilan;
     int Simge = SimgeAnahtari.Varsayilan;
     bool DiniGunHatirlat = DiniGunHatirlatAnahtari.Varsayilan;
+    // Whether there is a notification area to hide the window to; the program keeps it.
+    bool TepsiAlaniVar = true;
 
     // BtnAyarKaydet: the opacity checks, then AyarKaydet. Once saved the caller shows tab 0;
     // a failure's message is to be shown (title "Uyarı").
@@ -47,7 +54,8 @@ public:
     // Reads the store into the working values, shows them, applies them, recomputes.
     void AyarUygula();
 
-    // The close button's tool tip for the icon option: "Gizle" or "Kapat".
+    // The close button's tool tip: "Gizle" with the icon option and a notification area,
+    // else "Kapat".
     QString KapatIpucu() const;
 
     // GAyarUstte click with the button's new state: stores it at once and applies it to the
@@ -72,6 +80,7 @@ private:
     AyarDeposu& depo_;
     OturumAcmaKaydi* oturum_;
     GenelAyarHedefi& hedef_;
+    std::function<void()> hesapla_;
 };
 
 // A typed Hijri correction that is not a whole number.

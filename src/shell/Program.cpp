@@ -25,8 +25,8 @@ QString Program::Baslik()
 
 Program::Program(const ProgramBaglami& baglam, AnaFormHedefi& pencere, QObject* parent)
     : QObject(parent), b_(baglam), pencere_(pencere), bolgesel_(depo_, pencere, *this),
-      genel_(depo_, baglam.Oturum, *this), sayac_(*baglam.SaatKaynagi, gunlukVakitler_, *this),
-      ses_(*baglam.Ses, this)
+      genel_(depo_, baglam.Oturum, pencere, [this] { Hesapla(); }),
+      sayac_(*baglam.SaatKaynagi, gunlukVakitler_, *this), ses_(*baglam.Ses, this)
 {
     kalanTimer_.setInterval(1000);
     kalanTimer_.setTimerType(Qt::CoarseTimer);
@@ -46,6 +46,8 @@ Program::~Program() = default;
 bool Program::Baslat(const QString& komutSatiri)
 {
     tepsiVar_ = pencere_.TepsiAlaniVar();
+    // Without a notification area the close button always ends the program.
+    genel_.TepsiAlaniVar = tepsiVar_;
     if (!tepsiVar_)
         tepsiTimer_.start();
 
@@ -257,7 +259,8 @@ void Program::TepsiyiDene()
         tepsiVar_ = true;
         tepsiGosterildi_ = true;
         pencere_.TepsiyiGoster();
-        KapatIpucu(genel_.KapatIpucu());
+        genel_.TepsiAlaniVar = true;
+        pencere_.KapatIpucu(genel_.KapatIpucu());
     }
     if (tepsiVar_ || ++tepsiDenemesi_ >= Denemeler)
         tepsiTimer_.stop();
@@ -361,34 +364,6 @@ void Program::EkleFormKapat()
 void Program::ProgramiBitir()
 {
     QCoreApplication::quit();
-}
-
-// GenelAyarHedefi --------------------------------------------------------------------------
-
-void Program::FormuGoster(const GenelAyarFormu& form)
-{
-    pencere_.GenelFormuGoster(form);
-}
-
-void Program::SimgeSec(int secim)
-{
-    pencere_.SimgeSec(secim);
-}
-
-void Program::HerZamanUstte(bool acik)
-{
-    pencere_.HerZamanUstte(acik);
-}
-
-void Program::KapatIpucu(const QString& ipucu)
-{
-    // Without a notification area the button always ends the program.
-    pencere_.KapatIpucu(tepsiVar_ ? ipucu : QStringLiteral("Kapat"));
-}
-
-bool Program::OpaklikUygula(double opaklik)
-{
-    return pencere_.OpaklikUygula(opaklik);
 }
 
 // BolgeselUygulamaHedefi ---------------------------------------------------------------

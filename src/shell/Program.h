@@ -5,7 +5,6 @@
 #include "platform/AyarDeposu.h"
 #include "shell/BolgeselAyarHedefi.h"
 #include "shell/BolgeselAyarlar.h"
-#include "shell/GenelAyarHedefi.h"
 #include "shell/GenelAyarlar.h"
 #include "shell/GeriSayim.h"
 #include "shell/GeriSayimHedefi.h"
@@ -47,7 +46,6 @@ struct ProgramBaglami
 // interfaces; it shows what they decide through its main window (AnaFormHedefi), which
 // forwards the user's clicks to it.
 class Program : public QObject,
-                public GenelAyarHedefi,
                 public BolgeselUygulamaHedefi,
                 public GeriSayimHedefi,
                 public AnaPencereHedefi
@@ -132,15 +130,9 @@ public:
     void EkleFormKapat() override;
     void ProgramiBitir() override;
 
-    // GenelAyarHedefi.
-    void FormuGoster(const GenelAyarFormu& form) override;
-    void SimgeSec(int secim) override;
-    void HerZamanUstte(bool acik) override;
-    void KapatIpucu(const QString& ipucu) override;
-    bool OpaklikUygula(double opaklik) override;
+    // BolgeselUygulamaHedefi; the regional and general pages themselves are the window's.
+    // Hesapla recomputes the day's times from the working values, for both pages.
     void Hesapla() override;
-
-    // BolgeselUygulamaHedefi (Hesapla above); the regional page itself is the window's.
     void UyariyiSifirla() override;
     KonumDosyasi Yerler() const override;
     void DosyaKayboldu(const Hata& hata) override;

@@ -25,7 +25,6 @@ public:
     void HerZamanUstte(bool acik) override { Yaz(QString("ustte %1").arg(acik)); }
     void KapatIpucu(const QString& ipucu) override { Yaz("kapat " + ipucu); }
     bool OpaklikUygula(double o) override { return Yaz(QString("alfa %1").arg(o * 255)); }
-    void Hesapla() override { Yaz("hesapla"); }
     bool Yaz(const QString& ne) { return Olaylar << ne, true; }
     QStringList Olaylar;
     GenelAyarFormu Form;
@@ -39,7 +38,7 @@ protected:
     XdgOturumAcmaKaydi Oturum{Klasor.Yol() + "/bin/orvanel", Klasor.Yol() + "/autostart"};
     KayitHedef Hedef;
     AyarDeposu Depo;
-    GenelAyarlar Ayarlar{Depo, &Oturum, Hedef};
+    GenelAyarlar Ayarlar{Depo, &Oturum, Hedef, [this] { Hedef.Yaz("hesapla"); }};
 };
 
 // A fresh user gets the defaults, applied in order, and the logon entry; a save stores the

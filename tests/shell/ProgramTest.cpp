@@ -83,7 +83,7 @@ public:
     }
     void EzanDurumu(int) override {}
     void SessizEtkin(bool) override {}
-    void GenelFormuGoster(const GenelAyarFormu&) override {}
+    void FormuGoster(const GenelAyarFormu&) override {}
     void SimgeSec(int) override {}
     void KapatIpucu(const QString& ipucu) override { Ipucu = ipucu; }
     bool OpaklikUygula(double) override { return true; }

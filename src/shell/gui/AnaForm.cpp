@@ -257,7 +257,7 @@ void AnaForm::SessizEtkin(bool etkin)
 
 // The general settings page ----------------------------------------------------------------
 
-void AnaForm::GenelFormuGoster(const GenelAyarFormu& form)
+void AnaForm::FormuGoster(const GenelAyarFormu& form)
 {
     if (GenelSayfa)
         GenelSayfa->FormuGoster(form);

@@ -101,7 +101,7 @@ public:
     void UyariGoster(const QString& oncu, const QString& sure, const QString& son) override;
     void EzanDurumu(int currentEvent) override;
     void SessizEtkin(bool etkin) override;
-    void GenelFormuGoster(const GenelAyarFormu& form) override;
+    void FormuGoster(const GenelAyarFormu& form) override;
     void SimgeSec(int secim) override;
     void KapatIpucu(const QString& ipucu) override;
     bool OpaklikUygula(double opaklik) override;
