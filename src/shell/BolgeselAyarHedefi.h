@@ -64,7 +64,7 @@ public:
 
     // Recomputes the day's times from the working values.
     virtual void Hesapla() = 0;
-    // Clears the countdown's UyariVerildi.
+    // Opens a new warning window: the period's warning may be given again.
     virtual void UyariyiSifirla() = 0;
     // data.db as this program reads and writes it (the user's copy for a read-only install).
     virtual KonumDosyasi Yerler() const = 0;
