@@ -99,24 +99,6 @@ void OlcekliErisim::eskiSatirlariBirak() const
     satirSiniri_ = qMax(256, 2 * int(satirlar_.size()));
 }
 
-bool OlcekliErisim::isValid() const
-{
-    const QAccessibleInterface* i = ic();
-    return i && i->isValid();
-}
-
-QObject* OlcekliErisim::object() const
-{
-    const QAccessibleInterface* i = ic();
-    return i ? i->object() : nullptr;
-}
-
-QWindow* OlcekliErisim::window() const
-{
-    const QAccessibleInterface* i = ic();
-    return i ? i->window() : nullptr;
-}
-
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
 OlcekliErisim::relations(QAccessible::Relation match) const
 {
@@ -154,22 +136,10 @@ QAccessibleInterface* OlcekliErisim::childAt(int x, int y) const
     return nullptr;
 }
 
-QAccessibleInterface* OlcekliErisim::parent() const
-{
-    const QAccessibleInterface* i = ic();
-    return i ? i->parent() : nullptr;
-}
-
 QAccessibleInterface* OlcekliErisim::child(int index) const
 {
     const QAccessibleInterface* i = ic();
     return i ? sar(i->child(index)) : nullptr;
-}
-
-int OlcekliErisim::childCount() const
-{
-    const QAccessibleInterface* i = ic();
-    return i ? i->childCount() : 0;
 }
 
 int OlcekliErisim::indexOfChild(const QAccessibleInterface* cocuk) const
@@ -181,18 +151,6 @@ int OlcekliErisim::indexOfChild(const QAccessibleInterface* cocuk) const
     if (const auto* sarmal = dynamic_cast<const OlcekliErisim*>(cocuk))
         cocuk = sarmal->ic();
     return cocuk ? i->indexOfChild(cocuk) : -1;
-}
-
-QString OlcekliErisim::text(QAccessible::Text t) const
-{
-    const QAccessibleInterface* i = ic();
-    return i ? i->text(t) : QString();
-}
-
-void OlcekliErisim::setText(QAccessible::Text t, const QString& metin)
-{
-    if (QAccessibleInterface* i = ic())
-        i->setText(t, metin);
 }
 
 QRect OlcekliErisim::rect() const
@@ -212,12 +170,6 @@ bool OlcekliErisim::gizliSatir() const
     return olcekVeren_ && !olcekVeren_->isVisible() && !ic_->object();
 }
 
-QAccessible::Role OlcekliErisim::role() const
-{
-    const QAccessibleInterface* i = ic();
-    return i ? i->role() : QAccessible::NoRole;
-}
-
 QAccessible::State OlcekliErisim::state() const
 {
     const QAccessibleInterface* i = ic();
@@ -226,18 +178,6 @@ QAccessible::State OlcekliErisim::state() const
     if (!i || gizliSatir())
         s.invisible = true;
     return s;
-}
-
-QColor OlcekliErisim::foregroundColor() const
-{
-    const QAccessibleInterface* i = ic();
-    return i ? i->foregroundColor() : QColor();
-}
-
-QColor OlcekliErisim::backgroundColor() const
-{
-    const QAccessibleInterface* i = ic();
-    return i ? i->backgroundColor() : QColor();
 }
 
 void* OlcekliErisim::interface_cast(QAccessible::InterfaceType t)
@@ -258,48 +198,6 @@ void OlcekliErisim::selection(int secim, int* bas, int* son) const
     *bas = *son = 0;
     if (const QAccessibleTextInterface* m = metin())
         m->selection(secim, bas, son);
-}
-
-int OlcekliErisim::selectionCount() const
-{
-    const QAccessibleTextInterface* m = metin();
-    return m ? m->selectionCount() : 0;
-}
-
-void OlcekliErisim::addSelection(int bas, int son)
-{
-    if (QAccessibleTextInterface* m = metin())
-        m->addSelection(bas, son);
-}
-
-void OlcekliErisim::removeSelection(int secim)
-{
-    if (QAccessibleTextInterface* m = metin())
-        m->removeSelection(secim);
-}
-
-void OlcekliErisim::setSelection(int secim, int bas, int son)
-{
-    if (QAccessibleTextInterface* m = metin())
-        m->setSelection(secim, bas, son);
-}
-
-int OlcekliErisim::cursorPosition() const
-{
-    const QAccessibleTextInterface* m = metin();
-    return m ? m->cursorPosition() : 0;
-}
-
-void OlcekliErisim::setCursorPosition(int konum)
-{
-    if (QAccessibleTextInterface* m = metin())
-        m->setCursorPosition(konum);
-}
-
-QString OlcekliErisim::text(int bas, int son) const
-{
-    const QAccessibleTextInterface* m = metin();
-    return m ? m->text(bas, son) : QString();
 }
 
 QString OlcekliErisim::textBeforeOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
@@ -326,12 +224,6 @@ QString OlcekliErisim::textAtOffset(int konum, QAccessible::TextBoundaryType sin
     return m ? m->textAtOffset(konum, sinir, bas, son) : QString();
 }
 
-int OlcekliErisim::characterCount() const
-{
-    const QAccessibleTextInterface* m = metin();
-    return m ? m->characterCount() : 0;
-}
-
 QRect OlcekliErisim::characterRect(int konum) const
 {
     const QAccessibleTextInterface* m = metin();
@@ -342,12 +234,6 @@ int OlcekliErisim::offsetAtPoint(const QPoint& nokta) const
 {
     const QAccessibleTextInterface* m = metin();
     return m ? m->offsetAtPoint(mantiksal(nokta)) : -1;
-}
-
-void OlcekliErisim::scrollToSubstring(int bas, int son)
-{
-    if (QAccessibleTextInterface* m = metin())
-        m->scrollToSubstring(bas, son);
 }
 
 QString OlcekliErisim::attributes(int konum, int* bas, int* son) const
@@ -377,12 +263,6 @@ QAccessibleInterface* OlcekliErisim::cellAt(int satir, int sutun) const
     return t ? sar(t->cellAt(satir, sutun)) : nullptr;
 }
 
-int OlcekliErisim::selectedCellCount() const
-{
-    const QAccessibleTableInterface* t = tablo();
-    return t ? t->selectedCellCount() : 0;
-}
-
 QList<QAccessibleInterface*> OlcekliErisim::selectedCells() const
 {
     const QAccessibleTableInterface* t = tablo();
@@ -390,90 +270,6 @@ QList<QAccessibleInterface*> OlcekliErisim::selectedCells() const
     for (QAccessibleInterface*& h : hucreler)
         h = sar(h);
     return hucreler;
-}
-
-QString OlcekliErisim::columnDescription(int sutun) const
-{
-    const QAccessibleTableInterface* t = tablo();
-    return t ? t->columnDescription(sutun) : QString();
-}
-
-QString OlcekliErisim::rowDescription(int satir) const
-{
-    const QAccessibleTableInterface* t = tablo();
-    return t ? t->rowDescription(satir) : QString();
-}
-
-int OlcekliErisim::selectedColumnCount() const
-{
-    const QAccessibleTableInterface* t = tablo();
-    return t ? t->selectedColumnCount() : 0;
-}
-
-int OlcekliErisim::selectedRowCount() const
-{
-    const QAccessibleTableInterface* t = tablo();
-    return t ? t->selectedRowCount() : 0;
-}
-
-int OlcekliErisim::columnCount() const
-{
-    const QAccessibleTableInterface* t = tablo();
-    return t ? t->columnCount() : 0;
-}
-
-int OlcekliErisim::rowCount() const
-{
-    const QAccessibleTableInterface* t = tablo();
-    return t ? t->rowCount() : 0;
-}
-
-QList<int> OlcekliErisim::selectedColumns() const
-{
-    const QAccessibleTableInterface* t = tablo();
-    return t ? t->selectedColumns() : QList<int>();
-}
-
-QList<int> OlcekliErisim::selectedRows() const
-{
-    const QAccessibleTableInterface* t = tablo();
-    return t ? t->selectedRows() : QList<int>();
-}
-
-bool OlcekliErisim::isColumnSelected(int sutun) const
-{
-    const QAccessibleTableInterface* t = tablo();
-    return t && t->isColumnSelected(sutun);
-}
-
-bool OlcekliErisim::isRowSelected(int satir) const
-{
-    const QAccessibleTableInterface* t = tablo();
-    return t && t->isRowSelected(satir);
-}
-
-bool OlcekliErisim::selectRow(int satir)
-{
-    QAccessibleTableInterface* t = tablo();
-    return t && t->selectRow(satir);
-}
-
-bool OlcekliErisim::selectColumn(int sutun)
-{
-    QAccessibleTableInterface* t = tablo();
-    return t && t->selectColumn(sutun);
-}
-
-bool OlcekliErisim::unselectRow(int satir)
-{
-    QAccessibleTableInterface* t = tablo();
-    return t && t->unselectRow(satir);
-}
-
-bool OlcekliErisim::unselectColumn(int sutun)
-{
-    QAccessibleTableInterface* t = tablo();
-    return t && t->unselectColumn(sutun);
 }
 
 void OlcekliErisim::modelChange(QAccessibleTableModelChangeEvent* olay)

@@ -25,45 +25,56 @@ public:
 
     ~OlcekliErisim() override;
 
-    bool isValid() const override;
-    QObject* object() const override;
-    QWindow* window() const override;
+    // A member written in one line here hands on the wrapped interface's answer as it is; the
+    // others convert a position or wrap what they hand out.
+    bool isValid() const override { return ilet(ic(), &Arayuz::isValid); }
+    QObject* object() const override { return ilet(ic(), &Arayuz::object); }
+    QWindow* window() const override { return ilet(ic(), &Arayuz::window); }
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override;
     QAccessibleInterface* focusChild() const override;
     QAccessibleInterface* childAt(int x, int y) const override;
-    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* parent() const override { return ilet(ic(), &Arayuz::parent); }
     QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
+    int childCount() const override { return ilet(ic(), &Arayuz::childCount); }
     int indexOfChild(const QAccessibleInterface* cocuk) const override;
-    QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text t, const QString& metin) override;
+    QString text(QAccessible::Text t) const override { return ilet(ic(), &Arayuz::text, t); }
+    void setText(QAccessible::Text t, const QString& metin) override
+    {
+        ilet(ic(), &Arayuz::setText, t, metin);
+    }
     QRect rect() const override;
-    QAccessible::Role role() const override;
+    QAccessible::Role role() const override { return ilet(ic(), &Arayuz::role); }
     QAccessible::State state() const override;
-    QColor foregroundColor() const override;
-    QColor backgroundColor() const override;
+    QColor foregroundColor() const override { return ilet(ic(), &Arayuz::foregroundColor); }
+    QColor backgroundColor() const override { return ilet(ic(), &Arayuz::backgroundColor); }
     void* interface_cast(QAccessible::InterfaceType t) override;
 
     // QAccessibleTextInterface: the wrapped one's, with the characters' places scaled.
     void selection(int secim, int* bas, int* son) const override;
-    int selectionCount() const override;
-    void addSelection(int bas, int son) override;
-    void removeSelection(int secim) override;
-    void setSelection(int secim, int bas, int son) override;
-    int cursorPosition() const override;
-    void setCursorPosition(int konum) override;
-    QString text(int bas, int son) const override;
+    int selectionCount() const override { return ilet(metin(), &Metin::selectionCount); }
+    void addSelection(int bas, int son) override { ilet(metin(), &Metin::addSelection, bas, son); }
+    void removeSelection(int secim) override { ilet(metin(), &Metin::removeSelection, secim); }
+    void setSelection(int secim, int bas, int son) override
+    {
+        ilet(metin(), &Metin::setSelection, secim, bas, son);
+    }
+    int cursorPosition() const override { return ilet(metin(), &Metin::cursorPosition); }
+    void setCursorPosition(int konum) override { ilet(metin(), &Metin::setCursorPosition, konum); }
+    QString text(int bas, int son) const override { return ilet(metin(), &Metin::text, bas, son); }
     QString textBeforeOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
                              int* son) const override;
     QString textAfterOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
                             int* son) const override;
     QString textAtOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
                          int* son) const override;
-    int characterCount() const override;
+    int characterCount() const override { return ilet(metin(), &Metin::characterCount); }
     QRect characterRect(int konum) const override;
     int offsetAtPoint(const QPoint& nokta) const override;
-    void scrollToSubstring(int bas, int son) override;
+    void scrollToSubstring(int bas, int son) override
+    {
+        ilet(metin(), &Metin::scrollToSubstring, bas, son);
+    }
     QString attributes(int konum, int* bas, int* son) const override;
 
     // QAccessibleTableInterface: the wrapped one's, handing out the same row wrappers as
@@ -71,25 +82,53 @@ public:
     QAccessibleInterface* caption() const override;
     QAccessibleInterface* summary() const override;
     QAccessibleInterface* cellAt(int satir, int sutun) const override;
-    int selectedCellCount() const override;
+    int selectedCellCount() const override { return ilet(tablo(), &Tablo::selectedCellCount); }
     QList<QAccessibleInterface*> selectedCells() const override;
-    QString columnDescription(int sutun) const override;
-    QString rowDescription(int satir) const override;
-    int selectedColumnCount() const override;
-    int selectedRowCount() const override;
-    int columnCount() const override;
-    int rowCount() const override;
-    QList<int> selectedColumns() const override;
-    QList<int> selectedRows() const override;
-    bool isColumnSelected(int sutun) const override;
-    bool isRowSelected(int satir) const override;
-    bool selectRow(int satir) override;
-    bool selectColumn(int sutun) override;
-    bool unselectRow(int satir) override;
-    bool unselectColumn(int sutun) override;
+    QString columnDescription(int sutun) const override
+    {
+        return ilet(tablo(), &Tablo::columnDescription, sutun);
+    }
+    QString rowDescription(int satir) const override
+    {
+        return ilet(tablo(), &Tablo::rowDescription, satir);
+    }
+    int selectedColumnCount() const override { return ilet(tablo(), &Tablo::selectedColumnCount); }
+    int selectedRowCount() const override { return ilet(tablo(), &Tablo::selectedRowCount); }
+    int columnCount() const override { return ilet(tablo(), &Tablo::columnCount); }
+    int rowCount() const override { return ilet(tablo(), &Tablo::rowCount); }
+    QList<int> selectedColumns() const override { return ilet(tablo(), &Tablo::selectedColumns); }
+    QList<int> selectedRows() const override { return ilet(tablo(), &Tablo::selectedRows); }
+    bool isColumnSelected(int sutun) const override
+    {
+        return ilet(tablo(), &Tablo::isColumnSelected, sutun);
+    }
+    bool isRowSelected(int satir) const override
+    {
+        return ilet(tablo(), &Tablo::isRowSelected, satir);
+    }
+    bool selectRow(int satir) override { return ilet(tablo(), &Tablo::selectRow, satir); }
+    bool selectColumn(int sutun) override { return ilet(tablo(), &Tablo::selectColumn, sutun); }
+    bool unselectRow(int satir) override { return ilet(tablo(), &Tablo::unselectRow, satir); }
+    bool unselectColumn(int sutun) override { return ilet(tablo(), &Tablo::unselectColumn, sutun); }
     void modelChange(QAccessibleTableModelChangeEvent* olay) override;
 
 private:
+    using Arayuz = QAccessibleInterface;
+    using Metin = QAccessibleTextInterface;
+    using Tablo = QAccessibleTableInterface;
+    // What the wrapped interface (or its text or table part) answers, or nothing once it is
+    // gone.
+    template <typename A, typename R, typename... P, typename... V>
+    static R ilet(A* a, R (A::*f)(P...) const, V... v)
+    {
+        return a ? (a->*f)(v...) : R();
+    }
+    template <typename A, typename R, typename... P, typename... V>
+    static R ilet(A* a, R (A::*f)(P...), V... v)
+    {
+        return a ? (a->*f)(v...) : R();
+    }
+
     OlcekliErisim(QAccessibleInterface* ic, QWidget* olcekVeren);
     static QAccessibleInterface* Fabrika(const QString& sinif, QObject* nesne);
     // The wrapped interface, or null once it is gone (a list drops its rows when they change).
