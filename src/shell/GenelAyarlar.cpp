@@ -88,7 +88,7 @@ void GenelAyarlar::AyarUygula()
 
 QString GenelAyarlar::KapatIpucu() const
 {
-    return GorevSimge && TepsiAlaniVar ? QStringLiteral("Gizle") : QStringLiteral("Kapat");
+    return Gizlenir() ? QStringLiteral("Gizle") : QStringLiteral("Kapat");
 }
 
 Sonuc<> GenelAyarlar::UstteTiklandi(int currentEvent)

@@ -42,8 +42,12 @@ public:
     int HicriGun = HicriGunAnahtari.Varsayilan;
     int Simge = SimgeAnahtari.Varsayilan;
     bool DiniGunHatirlat = DiniGunHatirlatAnahtari.Varsayilan;
-    // Whether there is a notification area to hide the window to; the program keeps it.
+    // Whether there is a notification area to hide the window to; the program keeps it up to
+    // date.
     bool TepsiAlaniVar = true;
+    // Whether the close button (and a "-startup") hides the window instead of ending: with the
+    // icon option and a notification area to bring it back from.
+    bool Gizlenir() const { return GorevSimge && TepsiAlaniVar; }
 
     // BtnAyarKaydet: the opacity checks, then AyarKaydet. Once saved the caller shows tab 0;
     // a failure's message is to be shown (title "Uyarı").
@@ -54,8 +58,7 @@ public:
     // Reads the store into the working values, shows them, applies them, recomputes.
     void AyarUygula();
 
-    // The close button's tool tip: "Gizle" with the icon option and a notification area,
-    // else "Kapat".
+    // The close button's tool tip: "Gizle" when it hides the window, else "Kapat".
     QString KapatIpucu() const;
 
     // GAyarUstte click with the button's new state: stores it at once and applies it to the

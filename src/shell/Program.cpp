@@ -45,10 +45,8 @@ Program::~Program() = default;
 
 bool Program::Baslat(const QString& komutSatiri)
 {
-    tepsiVar_ = pencere_.TepsiAlaniVar();
-    // Without a notification area the close button always ends the program.
-    genel_.TepsiAlaniVar = tepsiVar_;
-    if (!tepsiVar_)
+    genel_.TepsiAlaniVar = pencere_.TepsiAlaniVar();
+    if (!genel_.TepsiAlaniVar)
         tepsiTimer_.start();
 
     // PosX and PosY hold twips; the window is placed in pixels.
@@ -90,7 +88,7 @@ bool Program::Baslat(const QString& komutSatiri)
 
     // Hidden only for the exact "-startup" with the icon option on, and only where an icon
     // can be shown: without a notification area the window would be lost.
-    const bool gizli = komutSatiri == QLatin1String("-startup") && genel_.GorevSimge && tepsiVar_;
+    const bool gizli = komutSatiri == QLatin1String("-startup") && genel_.Gizlenir();
     if (!gizli || gosterilecek_)
         Goster();
     // Without a frame to wait for (a hidden start, a window the system does not draw), the
@@ -255,20 +253,19 @@ void Program::KalanTimerTick()
 void Program::TepsiyiDene()
 {
     constexpr int Denemeler = 300; // ten minutes at 2 s
-    if (!tepsiVar_ && pencere_.TepsiAlaniVar()) {
-        tepsiVar_ = true;
+    if (!genel_.TepsiAlaniVar && pencere_.TepsiAlaniVar()) {
+        genel_.TepsiAlaniVar = true;
         tepsiGosterildi_ = true;
         pencere_.TepsiyiGoster();
-        genel_.TepsiAlaniVar = true;
         pencere_.KapatIpucu(genel_.KapatIpucu());
     }
-    if (tepsiVar_ || ++tepsiDenemesi_ >= Denemeler)
+    if (genel_.TepsiAlaniVar || ++tepsiDenemesi_ >= Denemeler)
         tepsiTimer_.stop();
 }
 
 void Program::KapatTiklandi()
 {
-    if (genel_.GorevSimge && tepsiVar_) {
+    if (genel_.Gizlenir()) {
         pencere_.PencereyiGizle();
         return;
     }

@@ -174,7 +174,6 @@ private:
     QTimer aniTimer_;
     QTimer tepsiTimer_;
     int tepsiDenemesi_ = 0;
-    bool tepsiVar_ = false;
     bool tepsiGosterildi_ = false;
     int gosterilenSayfa_ = 0;
     // Below the page's resting place, in the twips the slide's rounding is counted in.
