@@ -18,8 +18,7 @@ ButonErisimi::ButonErisimi(Buton* b) : QAccessibleWidget(b, QAccessible::Button)
 
 void ButonErisimi::Kur()
 {
-    // Then the wrapper again, which must stay the last factory installed.
-    static const bool kuruldu = (QAccessible::installFactory(Fabrika), OlcekliErisim::Kur(), true);
+    static const bool kuruldu = (OlcekliErisim::FabrikaEkle(Fabrika), true);
     Q_UNUSED(kuruldu);
 }
 

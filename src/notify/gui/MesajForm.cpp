@@ -117,9 +117,7 @@ MesajForm::MesajForm(AnaPencereHedefi* ana, ZamanlayiciKaynagi* zaman, ImlecKayn
     bekleme_->setInterval(BeklemeSuresi);
     connect(bekleme_, &Zamanlayici::timeout, this, &MesajForm::beklemeBitti);
 
-    // Then the accessible wrapper again, which must stay the last factory installed.
-    static const bool erisimKuruldu =
-        (QAccessible::installFactory(MesajErisimi), OlcekliErisim::Kur(), true);
+    static const bool erisimKuruldu = (OlcekliErisim::FabrikaEkle(MesajErisimi), true);
     Q_UNUSED(erisimKuruldu)
 
     sekilUygula(MesajAnimasyonu::BolgeBoyu(MesajAnimasyonu::TasarimGenislik),

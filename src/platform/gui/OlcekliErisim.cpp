@@ -20,6 +20,12 @@ void OlcekliErisim::Kur()
 #endif
 }
 
+void OlcekliErisim::FabrikaEkle(QAccessible::InterfaceFactory fabrika)
+{
+    QAccessible::installFactory(fabrika);
+    Kur();
+}
+
 QAccessibleInterface* OlcekliErisim::Fabrika(const QString&, QObject* nesne)
 {
     if (!nesne || !nesne->isWidgetType() || nesne == sarilan)

@@ -19,9 +19,11 @@ class OlcekliErisim : public QAccessibleInterface,
                       public QAccessibleTableInterface
 {
 public:
-    // From now on every widget's interface is wrapped (not on Windows). Installing another factory
-    // puts it before this one; call Kur() again after, so this one is asked first.
+    // From now on every widget's interface is wrapped (not on Windows).
     static void Kur();
+    // Installs another interface factory (on every platform), under the wrapper: Qt asks the
+    // newest factory first, so the wrapper goes back on top and wraps what `fabrika` makes.
+    static void FabrikaEkle(QAccessible::InterfaceFactory fabrika);
 
     ~OlcekliErisim() override;
 

@@ -25,8 +25,7 @@ EtiketErisimi::EtiketErisimi(Etiket* e) : QAccessibleWidget(e, Rol(e)) {}
 
 void EtiketErisimi::Kur()
 {
-    // Then the wrapper again, which must stay the last factory installed.
-    static const bool kuruldu = (QAccessible::installFactory(Fabrika), OlcekliErisim::Kur(), true);
+    static const bool kuruldu = (OlcekliErisim::FabrikaEkle(Fabrika), true);
     Q_UNUSED(kuruldu);
 }
 
