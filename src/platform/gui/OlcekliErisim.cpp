@@ -60,14 +60,12 @@ QAccessibleInterface* OlcekliErisim::ic() const
 
 QAccessibleTextInterface* OlcekliErisim::metin() const
 {
-    QAccessibleInterface* i = ic();
-    return i ? i->textInterface() : nullptr;
+    return ilet(ic(), &Arayuz::textInterface);
 }
 
 QAccessibleTableInterface* OlcekliErisim::tablo() const
 {
-    QAccessibleInterface* i = ic();
-    return i ? i->tableInterface() : nullptr;
+    return ilet(ic(), &Arayuz::tableInterface);
 }
 
 QPoint OlcekliErisim::mantiksal(const QPoint& ekranda) const
@@ -119,8 +117,7 @@ OlcekliErisim::relations(QAccessible::Relation match) const
 
 QAccessibleInterface* OlcekliErisim::focusChild() const
 {
-    const QAccessibleInterface* i = ic();
-    return i ? sar(i->focusChild()) : nullptr;
+    return sar(ilet(ic(), &Arayuz::focusChild));
 }
 
 QAccessibleInterface* OlcekliErisim::childAt(int x, int y) const
@@ -144,8 +141,7 @@ QAccessibleInterface* OlcekliErisim::childAt(int x, int y) const
 
 QAccessibleInterface* OlcekliErisim::child(int index) const
 {
-    const QAccessibleInterface* i = ic();
-    return i ? sar(i->child(index)) : nullptr;
+    return sar(ilet(ic(), &Arayuz::child, index));
 }
 
 int OlcekliErisim::indexOfChild(const QAccessibleInterface* cocuk) const
@@ -202,38 +198,33 @@ void* OlcekliErisim::interface_cast(QAccessible::InterfaceType t)
 void OlcekliErisim::selection(int secim, int* bas, int* son) const
 {
     *bas = *son = 0;
-    if (const QAccessibleTextInterface* m = metin())
-        m->selection(secim, bas, son);
+    ilet(metin(), &Metin::selection, secim, bas, son);
 }
 
 QString OlcekliErisim::textBeforeOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
                                         int* son) const
 {
     *bas = *son = -1;
-    const QAccessibleTextInterface* m = metin();
-    return m ? m->textBeforeOffset(konum, sinir, bas, son) : QString();
+    return ilet(metin(), &Metin::textBeforeOffset, konum, sinir, bas, son);
 }
 
 QString OlcekliErisim::textAfterOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
                                        int* son) const
 {
     *bas = *son = -1;
-    const QAccessibleTextInterface* m = metin();
-    return m ? m->textAfterOffset(konum, sinir, bas, son) : QString();
+    return ilet(metin(), &Metin::textAfterOffset, konum, sinir, bas, son);
 }
 
 QString OlcekliErisim::textAtOffset(int konum, QAccessible::TextBoundaryType sinir, int* bas,
                                     int* son) const
 {
     *bas = *son = -1;
-    const QAccessibleTextInterface* m = metin();
-    return m ? m->textAtOffset(konum, sinir, bas, son) : QString();
+    return ilet(metin(), &Metin::textAtOffset, konum, sinir, bas, son);
 }
 
 QRect OlcekliErisim::characterRect(int konum) const
 {
-    const QAccessibleTextInterface* m = metin();
-    return ekranda(m ? m->characterRect(konum) : QRect());
+    return ekranda(ilet(metin(), &Metin::characterRect, konum));
 }
 
 int OlcekliErisim::offsetAtPoint(const QPoint& nokta) const
@@ -245,34 +236,29 @@ int OlcekliErisim::offsetAtPoint(const QPoint& nokta) const
 QString OlcekliErisim::attributes(int konum, int* bas, int* son) const
 {
     *bas = *son = konum;
-    const QAccessibleTextInterface* m = metin();
-    return m ? m->attributes(konum, bas, son) : QString();
+    return ilet(metin(), &Metin::attributes, konum, bas, son);
 }
 
 // QAccessibleTableInterface ----------------------------------------------------------------
 
 QAccessibleInterface* OlcekliErisim::caption() const
 {
-    const QAccessibleTableInterface* t = tablo();
-    return t ? sar(t->caption()) : nullptr;
+    return sar(ilet(tablo(), &Tablo::caption));
 }
 
 QAccessibleInterface* OlcekliErisim::summary() const
 {
-    const QAccessibleTableInterface* t = tablo();
-    return t ? sar(t->summary()) : nullptr;
+    return sar(ilet(tablo(), &Tablo::summary));
 }
 
 QAccessibleInterface* OlcekliErisim::cellAt(int satir, int sutun) const
 {
-    const QAccessibleTableInterface* t = tablo();
-    return t ? sar(t->cellAt(satir, sutun)) : nullptr;
+    return sar(ilet(tablo(), &Tablo::cellAt, satir, sutun));
 }
 
 QList<QAccessibleInterface*> OlcekliErisim::selectedCells() const
 {
-    const QAccessibleTableInterface* t = tablo();
-    QList<QAccessibleInterface*> hucreler = t ? t->selectedCells() : QList<QAccessibleInterface*>();
+    QList<QAccessibleInterface*> hucreler = ilet(tablo(), &Tablo::selectedCells);
     for (QAccessibleInterface*& h : hucreler)
         h = sar(h);
     return hucreler;
@@ -281,6 +267,5 @@ QList<QAccessibleInterface*> OlcekliErisim::selectedCells() const
 void OlcekliErisim::modelChange(QAccessibleTableModelChangeEvent* olay)
 {
     // Qt's list drops or moves the rows it has handed out.
-    if (QAccessibleTableInterface* t = tablo())
-        t->modelChange(olay);
+    ilet(tablo(), &Tablo::modelChange, olay);
 }
