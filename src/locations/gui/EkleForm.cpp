@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -201,21 +200,6 @@ void EkleForm::paintEvent(QPaintEvent*)
         p.drawPixmap(0, 0, arkaplan_);
     else
         p.fillRect(rect(), Qt::white);
-}
-
-void EkleForm::mousePressEvent(QMouseEvent* e)
-{
-    surukleyici_.Bas(e);
-}
-
-void EkleForm::mouseMoveEvent(QMouseEvent* e)
-{
-    surukleyici_.Tasi(e);
-}
-
-void EkleForm::mouseReleaseEvent(QMouseEvent* e)
-{
-    surukleyici_.Birak(e);
 }
 
 void EkleForm::closeEvent(QCloseEvent* e)

@@ -5,6 +5,29 @@
 #include <QWidget>
 #include <QWindow>
 
+PencereSurukleyici::PencereSurukleyici(QWidget* pencere) : QObject(pencere), pencere_(pencere)
+{
+    pencere->installEventFilter(this);
+}
+
+bool PencereSurukleyici::eventFilter(QObject*, QEvent* olay)
+{
+    switch (olay->type()) {
+    case QEvent::MouseButtonPress:
+        Bas(static_cast<QMouseEvent*>(olay));
+        break;
+    case QEvent::MouseMove:
+        Tasi(static_cast<QMouseEvent*>(olay));
+        break;
+    case QEvent::MouseButtonRelease:
+        Birak(static_cast<QMouseEvent*>(olay));
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
 void PencereSurukleyici::Bas(QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton)

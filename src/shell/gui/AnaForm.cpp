@@ -20,13 +20,13 @@
 #include "shell/gui/SayfaGenel.h"
 #include "shell/gui/SayfaVakitler.h"
 
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
@@ -437,21 +437,6 @@ void AnaForm::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.drawPixmap(0, 0, arkaplan_);
     program_.IlkKareCizildi();
-}
-
-void AnaForm::mousePressEvent(QMouseEvent* e)
-{
-    surukleyici_.Bas(e);
-}
-
-void AnaForm::mouseMoveEvent(QMouseEvent* e)
-{
-    surukleyici_.Tasi(e);
-}
-
-void AnaForm::mouseReleaseEvent(QMouseEvent* e)
-{
-    surukleyici_.Birak(e);
 }
 
 void AnaForm::showEvent(QShowEvent* e)
