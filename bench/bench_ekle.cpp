@@ -51,7 +51,7 @@ void BM_TaramaTaban(benchmark::State& state)
     Satirlar(liste, state);
     const QString aranan = QStringLiteral("Yeni Köy,Türkiye");
     for (auto _ : state)
-        benchmark::DoNotOptimize(liste.Bul(aranan, KonumSatirlari::Alan::SehirUlke, false));
+        benchmark::DoNotOptimize(liste.Bul(aranan));
 }
 BENCHMARK(BM_TaramaTaban);
 

@@ -87,8 +87,7 @@ Sonuc<> KonumEkleme::Denetle(const EkleGirdisi& g, const KonumSatirlari& satirla
     // Empty as typed: a text of spaces only is not empty here.
     if (g.Ulke.isEmpty() || g.Sehir.isEmpty() || g.Enlem.isEmpty() || g.Boylam.isEmpty())
         return Red(EksikMesaji);
-    if (satirlar.Bul(g.Sehir + QLatin1Char(',') + g.Ulke, KonumSatirlari::Alan::SehirUlke, false) >=
-        0)
+    if (satirlar.Bul(g.Sehir + QLatin1Char(',') + g.Ulke) >= 0)
         return Red(QLatin1Char('\'') + g.Ulke + QStringLiteral(" - ") + g.Sehir +
                    QStringLiteral("' zaten mevcut."));
     const std::optional<double> enlem = Sayi::Coz(g.Enlem);

@@ -92,7 +92,7 @@ const std::vector<KonumSatirlari::Katlanmis>& KonumSatirlari::Katlar() const
 
 // Calls bulundu(row) for each matching row until it returns false.
 template <typename Geri>
-void KonumSatirlari::Tara(const QString& aranan, Alan alan, bool onEk, bool sade, bool uluslararasi,
+void KonumSatirlari::Tara(const QString& aranan, bool onEk, bool sade, bool uluslararasi,
                           Geri bulundu) const
 {
     const std::vector<Katlanmis>& katlar = Katlar();
@@ -107,10 +107,7 @@ void KonumSatirlari::Tara(const QString& aranan, Alan alan, bool onEk, bool sade
             if (uyar(katlar[std::size_t(i)]) && !bulundu(i))
                 return;
     };
-    if (alan == Alan::Ulke) {
-        const Olcut ulke(aranan, onEk, sade);
-        tara([&](const Katlanmis& k) { return ulke.Uyar(ulkesi(k)); });
-    } else if (alan == Alan::Sehir || !aranan.contains(QLatin1Char(','))) {
+    if (!aranan.contains(QLatin1Char(','))) {
         const SehirOlcutu sehir(aranan, onEk, sade, uluslararasi);
         tara([&](const Katlanmis& k) { return sehir.Uyar(sehri(k), ulkesi(k)); });
     } else {
@@ -123,20 +120,19 @@ void KonumSatirlari::Tara(const QString& aranan, Alan alan, bool onEk, bool sade
     }
 }
 
-int KonumSatirlari::Ilk(const QString& aranan, Alan alan, bool onEk, bool sade,
-                        bool uluslararasi) const
+int KonumSatirlari::Ilk(const QString& aranan, bool onEk, bool sade, bool uluslararasi) const
 {
     int ilk = -1;
-    Tara(aranan, alan, onEk, sade, uluslararasi, [&](int satir) {
+    Tara(aranan, onEk, sade, uluslararasi, [&](int satir) {
         ilk = satir;
         return false;
     });
     return ilk;
 }
 
-int KonumSatirlari::Bul(const QString& aranan, Alan alan, bool onEk) const
+int KonumSatirlari::Bul(const QString& aranan) const
 {
-    return Ilk(aranan, alan, onEk, false, false);
+    return Ilk(aranan, false, false, false);
 }
 
 int KonumSatirlari::AramaKutusuBul(const QString& metin) const
@@ -144,7 +140,7 @@ int KonumSatirlari::AramaKutusuBul(const QString& metin) const
     const QString t = BosluklariKirp(metin);
     for (bool sade : {false, true})
         for (bool onEk : {false, true})
-            if (const int satir = Ilk(t, Alan::SehirUlke, onEk, sade, true); satir >= 0)
+            if (const int satir = Ilk(t, onEk, sade, true); satir >= 0)
                 return satir;
     return -1;
 }
@@ -154,7 +150,7 @@ std::vector<int> KonumSatirlari::AramaKutusuHepsi(const QString& metin) const
     const QString t = BosluklariKirp(metin);
     std::vector<int> hepsi;
     for (bool sade : {false, true}) {
-        Tara(t, Alan::SehirUlke, true, sade, true, [&](int satir) {
+        Tara(t, true, sade, true, [&](int satir) {
             hepsi.push_back(satir);
             return true;
         });

@@ -15,13 +15,6 @@ struct SeciliKonum;
 class KonumSatirlari
 {
 public:
-    // Where a search looks: the country, the city, or "city[,country]".
-    enum class Alan
-    {
-        Ulke,
-        Sehir,
-        SehirUlke
-    };
     // The sort keys: names in ordinal (UTF-16 code unit) order, numbers by value.
     enum class Anahtar
     {
@@ -42,11 +35,11 @@ public:
     // Appends a place at the end.
     void Ekle(const KonumKaydi& kayit);
 
-    // The first row whose field equals the text (onEk false) or matches "<text>*" (onEk
-    // true, see Desen), both folded; -1 for none. With SehirUlke a text holding a comma is
-    // split at the commas: the first piece (spaces trimmed) is the city, the second the
-    // country, further pieces are ignored; without a comma only the city is compared.
-    int Bul(const QString& aranan, Alan alan, bool onEk) const;
+    // The first row whose stored names equal "city[,country]", both folded; -1 for none. A
+    // text holding a comma is split at the commas: the first piece (spaces trimmed) is the
+    // city, the second the country, further pieces are ignored; without a comma only the city
+    // is compared.
+    int Bul(const QString& aranan) const;
 
     // What the search box selects for its text: the text with leading and trailing spaces
     // removed is searched as city[,country], exact first, then by prefix; -1 when neither
@@ -77,9 +70,10 @@ private:
     const std::vector<Katlanmis>& Katlar() const;
 
     template <typename Geri>
-    void Tara(const QString& aranan, Alan alan, bool onEk, bool sade, bool uluslararasi,
-              Geri bulundu) const;
-    int Ilk(const QString& aranan, Alan alan, bool onEk, bool sade, bool uluslararasi) const;
+    // Calls bulundu(row) for each row the text matches, in order, while it returns true;
+    // onEk matches "<text>*" (see Desen), uluslararasi a city's international name too.
+    void Tara(const QString& aranan, bool onEk, bool sade, bool uluslararasi, Geri bulundu) const;
+    int Ilk(const QString& aranan, bool onEk, bool sade, bool uluslararasi) const;
 
     QVector<KonumKaydi> kayitlar_;
     mutable std::vector<Katlanmis> katlar_; // by row, made on the first search

@@ -69,19 +69,6 @@ TEST_F(KonumSatirlariTest, SearchBoxFindsTheRowAUserMeans)
     EXPECT_EQ(liste.AramaKutusuBul(QStringLiteral("ığdır")), 9);
 }
 
-// The search in one field, exact or by prefix, as the add dialog's duplicate check uses it.
-TEST_F(KonumSatirlariTest, FieldSearch)
-{
-    using A = KonumSatirlari::Alan;
-    const std::tuple<const char*, A, bool, int> durumlar[] = {
-        {"türkiye", A::Ulke, false, 2},        {"TÜRK", A::Ulke, true, 1},
-        {"türk", A::Ulke, false, -1},          {"VAN", A::Sehir, false, 2},
-        {"ista", A::Sehir, true, 4},           {"istanbul,yunanistan", A::SehirUlke, false, 8},
-        {"van,türk", A::SehirUlke, false, -1}, {"istanbul,yunanistan", A::Sehir, false, -1}};
-    for (const auto& [metin, alan, onEk, satir] : durumlar)
-        EXPECT_EQ(liste.Bul(QString::fromUtf8(metin), alan, onEk), satir) << metin;
-}
-
 TEST_F(KonumSatirlariTest, AllMatchesInListOrderAndTheTurkishFoldingFirst)
 {
     EXPECT_EQ(liste.AramaKutusuHepsi(QStringLiteral(" va")), (std::vector<int>{0, 1, 2}));
@@ -93,7 +80,7 @@ TEST_F(KonumSatirlariTest, AllMatchesInListOrderAndTheTurkishFoldingFirst)
     // and the check of an add compares stored names only.
     Doldur(liste, {{"Avusturya", "Vienna"}, {"Avusturya", "Viyana"}});
     EXPECT_EQ(liste.AramaKutusuHepsi(QStringLiteral("vienna")), (std::vector<int>{9, 10}));
-    EXPECT_EQ(liste.Bul(QStringLiteral("vienna"), KonumSatirlari::Alan::Sehir, false), 9);
+    EXPECT_EQ(liste.Bul(QStringLiteral("vienna")), 9);
 }
 
 // The plainer folding: ı, İ, I to i, Turkish and other marks off, one character for one.
