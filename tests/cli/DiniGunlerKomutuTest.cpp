@@ -44,9 +44,7 @@ TEST(DiniGunlerKomutu, IcsAndJsonSayWhatTheLinesSay)
             dosyalar << cli.Ev() + QStringLiteral("/%1").arg(dosyalar.size());
             DosyaYaz(dosyalar.last(), cli(args + QStringList{secenek}).Out.toUtf8());
         }
-        QProcess p;
-        p.start(QStringLiteral("/usr/bin/python3"), dosyalar);
-        const CliCikti c = CliCalistirici::Bekle(p);
+        const CliCikti c = CliCalistirici::Calistir(QStringLiteral("/usr/bin/python3"), dosyalar);
         ASSERT_EQ(c.Kod, 0) << c.Err.toStdString();
         uidler[k] = c.Out.split(u'\n', Qt::SkipEmptyParts);
         EXPECT_EQ(uidler[k].takeFirst(), "19 tüm gün olayı, 6 gece");

@@ -28,20 +28,15 @@ const QByteArray Istanbul = W1254("1|Türkiye|İstanbul|2|41,02|28,97");
 class KonumDosyasiProgram : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(klasor.isValid());
-        DosyaYaz(Db(), Istanbul);
-    }
+    void SetUp() override { DosyaYaz(Db(), Istanbul); }
 
-    QString Db() const { return klasor.filePath(QStringLiteral("data.db")); }
+    QString Db() const { return cli.Ev() + QStringLiteral("/data.db"); }
     QStringList Ekle(const char* sehir, const char* enlem = "41", const char* boylam = "29") const
     {
         return {"ekle",    "--ulke", "Türkiye",  "--sehir", sehir,  "--tz", "2",
                 "--enlem", enlem,    "--boylam", boylam,    "--db", Db()};
     }
 
-    QTemporaryDir klasor;
     CliCalistirici cli;
 };
 
@@ -96,7 +91,7 @@ TEST_F(KonumDosyasiProgram, WritersSideBySideLoseNothing)
 // What is not a places file is refused with a message, never read without bound.
 TEST_F(KonumDosyasiProgram, WhatIsNoPlacesFileIsRefused)
 {
-    const QString buyuk = klasor.filePath(QStringLiteral("buyuk.db"));
+    const QString buyuk = cli.Ev() + QStringLiteral("/buyuk.db");
     {
         QFile f(buyuk);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -104,7 +99,7 @@ TEST_F(KonumDosyasiProgram, WhatIsNoPlacesFileIsRefused)
     }
     const std::pair<QString, const char*> durumlar[] = {
 #ifdef Q_OS_WIN
-        {klasor.path(), "düzenli bir dosya değil"},
+        {cli.Ev(), "düzenli bir dosya değil"},
 #else
         {QStringLiteral("/dev/zero"), "düzenli bir dosya değil"},
 #endif
@@ -140,8 +135,8 @@ TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
     }
 
     // data.db a link to the real file elsewhere.
-    const QString gercek = klasor.filePath(QStringLiteral("baska/yerler.db"));
-    ASSERT_TRUE(QDir(klasor.path()).mkdir(QStringLiteral("baska")));
+    const QString gercek = cli.Ev() + QStringLiteral("/baska/yerler.db");
+    ASSERT_TRUE(QDir(cli.Ev()).mkdir(QStringLiteral("baska")));
     ASSERT_TRUE(QFile::rename(Db(), gercek));
     ASSERT_TRUE(QFile::link(gercek, Db()));
     c = cli(Ekle("Ağva"));
@@ -222,28 +217,13 @@ TEST(KomutSatiriProgram, AlertsWithTheShippedSounds)
 // icalendar module of Debian's python3, poppler's pdftotext) and compared with `month` for
 // the same place and month.
 
-// The checks that read a file back with Debian's tools (python3-icalendar, poppler) run where
-// those are: not in the Windows programs' tests (under Wine a Linux program starts detached).
-bool LinuxAraclari()
-{
-#ifdef Q_OS_WIN
-    return false;
-#else
-    return true;
-#endif
-}
-
-CliCikti Calistir(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    return CliCalistirici::Bekle(p);
-}
+// Not in the Windows programs' tests: under Wine a Linux program starts detached.
 
 TEST(AylikCiktiProgram, IcsHoldsTheMonthsTimesInUtc)
 {
-    if (!LinuxAraclari())
-        GTEST_SKIP() << "reads the file back with Debian's python3";
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "reads the file back with Debian's python3";
+#endif
     // Long enough to fold twice, with a two-octet letter across the first fold.
     const QString sehir = QStringLiteral("Çığ; Ölçüş, Ğüşiöç Çığ Ölçüş Ğüşiöç Çığ Ölçüş Ğüşiöç "
                                          "Çığ Ölçüş Ğüşiöç Çığ Ölçüş Ğüşiöç Çığ Ölçüş");
@@ -287,9 +267,9 @@ TEST(AylikCiktiProgram, IcsHoldsTheMonthsTimesInUtc)
                                   : QString();
         EXPECT_EQ(cli(QStringList{"ics", "--out", ics} + args + d.Uyari), (CliCikti{0, "", konum}));
         DosyaYaz(ikinci, cli(QStringList{"ics"} + args + d.Uyari).Out.toUtf8());
-        const CliCikti c =
-            Calistir(QStringLiteral("/usr/bin/python3"),
-                     {ORVANEL_SOURCE_DIR "/tests/cli/takvim_kontrol.py", d.Tz, csv, ics, ikinci});
+        const CliCikti c = CliCalistirici::Calistir(
+            QStringLiteral("/usr/bin/python3"),
+            {ORVANEL_SOURCE_DIR "/tests/cli/takvim_kontrol.py", d.Tz, csv, ics, ikinci});
         ASSERT_EQ(c.Kod, 0) << c.Err.toStdString();
         QStringList satirlar = c.Out.split(u'\n', Qt::SkipEmptyParts);
         EXPECT_EQ(satirlar.takeFirst(), d.Ozet);
@@ -302,15 +282,17 @@ TEST(AylikCiktiProgram, IcsHoldsTheMonthsTimesInUtc)
 // Drawn without a session's runtime folder too (cron, ssh), without Qt's warning about it.
 TEST(AylikCiktiProgram, TimetableShowsEveryDayOnOnePage)
 {
-    if (!LinuxAraclari())
-        GTEST_SKIP() << "reads the page back with poppler's pdftotext";
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "reads the page back with poppler's pdftotext";
+#endif
     CliCalistirici cli;
     cli.Ortam().remove(QStringLiteral("XDG_RUNTIME_DIR"));
     const QStringList yer{"--year", "2026", "--month", "10", "--place", "istanbul,türkiye"};
     const QString pdf = cli.Ev() + "/imsakiye.pdf", yok = cli.Ev() + "/yok/a.pdf";
     ASSERT_EQ(cli(QStringList{"timetable", "--pdf", pdf} + yer),
               (CliCikti{0, "", "Konum: İstanbul, Türkiye\n"}));
-    const QString sayfa = Calistir(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).Out;
+    const QString sayfa =
+        CliCalistirici::Calistir(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).Out;
     EXPECT_EQ(sayfa.count(u'\f'), 1);
 
     // Each day's row: its day number, then the Hijri date and the six times in order.

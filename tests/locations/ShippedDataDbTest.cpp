@@ -3,6 +3,8 @@
 // search never meets two rows with the same folded city and country.
 
 #include "locations/KodSayfasi.h"
+#include "locations/KonumDosyasi.h"
+#include "locations/KonumSatirlari.h"
 #include "locations/LLCase.h"
 #include "locations/UluslararasiAdlar.h"
 #include "support/Dosya.h"
@@ -144,6 +146,48 @@ TEST(ShippedDataDb, HoldsEveryTurkishProvinceAndDistrict)
     // 973 districts, less the "Merkez" ones that are their province's own row.
     EXPECT_GT(ilceler, 900);
     EXPECT_TRUE(eksik.isEmpty()) << eksik.join(QStringLiteral(", ")).toStdString();
+}
+
+// Places as people type them: without Turkish letters the plainer folding finds the place,
+// but only where the Turkish one finds none ("muş" is Muş, although "mus" would find Musaffah
+// first); foreign cities by their Turkish and their international names.
+TEST(ShippedDataDb, FindsPlacesAsPeopleTypeThem)
+{
+    QVector<KonumKaydi> kayitlar;
+    ASSERT_TRUE(KonumDosyasi::DosyaYolu(QString::fromUtf8(kDataDb)).DosyadanOku(kayitlar));
+    const KonumSatirlari liste(kayitlar);
+    const std::pair<const char*, const char*> durumlar[] = {
+        {"Istanbul", "İstanbul, Türkiye"},
+        {"Izmir", "İzmir, Türkiye"},
+        {"Canakkale", "Çanakkale, Türkiye"},
+        {"Sanliurfa", "Şanlıurfa, Türkiye"},
+        {"Koln", "Köln, Almanya"},
+        {"muş", "Muş, Türkiye"},
+        {"mus", "Musaffah, Birleşik Arap Emirlikleri"},
+        {"vienna", "Viyana, Avusturya"},
+        {"Munich", "Münih, Almanya"},
+        {"mecca", "Mekke, Suudi Arabistan"},
+        {"Kahire", "Kahire, Mısır"},
+        {"Moskova", "Moskova, Rusya"},
+        {"bruksel", "Brüksel, Belçika"},
+        {"Nicosia", "Lefkoşa, Kıbrıs"},
+        {"Bakü", "Bakü, Azerbaycan"},
+        {"Tahran", "Tahran, İran"},
+        {"Şam", "Şam, Suriye"},
+        {"Kudüs", "Kudüs, İsrail"},
+        {"Bağdat", "Bağdat, Irak"},
+        {"Saraybosna", "Saraybosna, Bosna-Hersek"},
+        {"Üsküp", "Üsküp, Kuzey Makedonya"},
+        {"rome,ital", "Roma, İtalya"},
+        {"Atina", "Atina, Yunanistan"},
+        {"san", "San Angelo, Amerika Birleşik Devletleri"}};
+    for (const auto& [metin, yer] : durumlar) {
+        const int p = liste.AramaKutusuBul(QString::fromUtf8(metin));
+        ASSERT_GE(p, 0) << metin;
+        EXPECT_EQ(liste.at(p).Sehir + QStringLiteral(", ") + liste.at(p).Ulke,
+                  QString::fromUtf8(yer))
+            << metin;
+    }
 }
 
 } // namespace

@@ -18,12 +18,6 @@ namespace {
 
 const QString Ezan = QStringLiteral(ORVANEL_SOURCE_DIR "/assets/Ezan/ezan.wma");
 
-// Ended at once, long before the ten-second ezan would end by itself.
-bool Bitti(qint64 no)
-{
-    return QTest::qWaitFor([no] { return !SurecCalisiyor(no); }, 3000);
-}
-
 qint64 EzanCal(QtSesKutuphanesi& kut)
 {
     kut.Ac();
@@ -49,7 +43,7 @@ TEST(QtSesKutuphanesi, ThePlayerEndsWithTheProgram)
         no = EzanCal(kut);
         ASSERT_TRUE(SurecCalisiyor(no));
     }
-    EXPECT_TRUE(Bitti(no)) << "the library's end stops its player";
+    EXPECT_TRUE(SurecBitti(no)) << "the library's end stops its player";
 
     QProcess oynatan;
     QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
@@ -62,11 +56,11 @@ TEST(QtSesKutuphanesi, ThePlayerEndsWithTheProgram)
     no = oynatan.readLine().trimmed().toLongLong();
     ASSERT_TRUE(SurecCalisiyor(no));
     oynatan.kill();
-    EXPECT_TRUE(Bitti(no)) << "a killed program takes its player with it";
+    EXPECT_TRUE(SurecBitti(no)) << "a killed program takes its player with it";
 
     QProcess oynatici;
     oynatici.start(QtSesKutuphanesi::VarsayilanOynatici(), {Ezan});
     ASSERT_TRUE(oynatici.waitForStarted());
     oynatici.closeWriteChannel();
-    EXPECT_TRUE(Bitti(oynatici.processId())) << "the player ends with its standard input";
+    EXPECT_TRUE(SurecBitti(oynatici.processId())) << "the player ends with its standard input";
 }

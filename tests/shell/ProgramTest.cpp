@@ -25,7 +25,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -206,18 +205,6 @@ TEST_F(ProgramTest, ASecondStartDuringTheStartMessageShowsTheWindowAfterItWithTh
     EXPECT_EQ(p.SeciliTarih().date(), QDate(2026, 6, 22));
 }
 
-// Without data.db the program says so with its stop box and ends its start-up: no window,
-// no timer, no icon left behind.
-TEST_F(ProgramTest, WithoutDataDbTheStartEndsAfterItsMessage)
-{
-    QFile::remove(klasor_.filePath("data.db"));
-    Program& p = Baslat();
-    ASSERT_EQ(pencere_->Kutular.size(), 1);
-    EXPECT_TRUE(pencere_->Kutular[0].contains("data.db", Qt::CaseInsensitive))
-        << pencere_->Kutular[0].toStdString();
-    EXPECT_FALSE(pencere_->Gorunur || pencere_->TepsiGorunur || p.KalanTimerAcik());
-}
-
 // At logon the program often starts before the panel: the notification area that comes
 // later gets the icon, and from then on the close button hides the window. The search gives
 // up after ten minutes of tries every two seconds.
@@ -234,8 +221,6 @@ TEST_F(ProgramTest, ANotificationAreaThatComesLateGetsTheIcon)
     EXPECT_TRUE(pencere_->TepsiGorunur);
     EXPECT_FALSE(p.TepsiTimerAcik());
     EXPECT_EQ(pencere_->Ipucu, QStringLiteral("Gizle"));
-    p.KapatTiklandi();
-    EXPECT_TRUE(!pencere_->Gorunur && p.KalanTimerAcik()); // hidden, not ended
 
     YeniPencere();
     pencere_->TepsiAlani = false;
@@ -247,8 +232,8 @@ TEST_F(ProgramTest, ANotificationAreaThatComesLateGetsTheIcon)
     EXPECT_FALSE(q.TepsiTimerAcik());
 }
 
-// A page slides in from 67 pixels below its place (1000 twips), rising at every step until
-// it snaps to its place; the tabs outside 0..4 are nothing.
+// A page slides in from 67 pixels below its place (1000 twips) until it snaps to its place
+// (the steps between: PencereYerlesimi); the tabs outside 0..4 are nothing.
 TEST_F(ProgramTest, APageSlidesIntoItsPlace)
 {
     Program& p = Baslat();
@@ -261,7 +246,6 @@ TEST_F(ProgramTest, APageSlidesIntoItsPlace)
         p.AniTimerTick();
     EXPECT_EQ(pencere_->Kaydirma.front(), 67);
     EXPECT_EQ(pencere_->Kaydirma.back(), 0);
-    EXPECT_TRUE(std::is_sorted(pencere_->Kaydirma.rbegin(), pencere_->Kaydirma.rend()));
 }
 
 // The date entry: a text that is no date is refused with its message and changes nothing; a
@@ -295,38 +279,11 @@ TEST_F(ProgramTest, AGreetingDueAtStartWaitsForTheFirstFrame)
     EXPECT_EQ(pencere_->Uyarilar, QStringList{"Bu gece Mevlid Kandili Hayırlı olsun."});
 }
 
-// A hand-edited data.db: an unreadable line is mentioned once, and the rows are listed.
-TEST_F(ProgramTest, AnUnreadableLineOfDataDbIsMentioned)
-{
-    QFile db(klasor_.filePath("data.db"));
-    ASSERT_TRUE(db.open(QIODevice::Append));
-    db.write("bozuk satır\r\n");
-    db.close();
-    Baslat();
-    ASSERT_EQ(pencere_->Kutular.size(), 1);
-    EXPECT_TRUE(pencere_->Kutular[0].startsWith("Uyarı: 'Data.db' dosyasının 1 satırı okunamadı"))
-        << pencere_->Kutular[0].toStdString();
-    EXPECT_GT(pencere_->Konumlar.size(), 1000);
-}
-
-// A place added from the dialog lands at the end of data.db and becomes the active row and
-// the chosen place; with data.db gone meanwhile the program says so with its stop box and
-// ends, as at start.
-TEST_F(ProgramTest, APlaceAddedFromTheDialog)
+// A place added from the dialog after data.db went away: the program says so with its stop
+// box and ends, as at start.
+TEST_F(ProgramTest, APlaceAddedAfterDataDbWentAwayEndsTheProgram)
 {
     Program& p = Baslat();
-    const int satirlar = pencere_->Konumlar.size();
-    ASSERT_TRUE(p.Bolgesel().KonumEkle({"Türkiye", "Orvanel Köyü", 16, "41,18", "29,61"}))
-        << pencere_->Kutular.join(u'|').toStdString();
-    EXPECT_EQ(pencere_->Konumlar.size(), satirlar + 1);
-    EXPECT_EQ(pencere_->Aktif, satirlar);
-    EXPECT_EQ(p.Bolgesel().Konum.Sehir, QStringLiteral("Orvanel Köyü"));
-    QVector<KonumKaydi> kayitlar;
-    ASSERT_TRUE(KonumDosyasi(klasor_.path()).DosyadanOku(kayitlar));
-    EXPECT_EQ(kayitlar.size(), satirlar + 1);
-    EXPECT_EQ(kayitlar.last().Sehir, QStringLiteral("Orvanel Köyü"));
-    EXPECT_TRUE(pencere_->Kutular.isEmpty()) << pencere_->Kutular.join('|').toStdString();
-
     QSignalSpy kapandi(&p, &Program::Kapatildi);
     ASSERT_TRUE(QFile::remove(klasor_.filePath("data.db")));
     EXPECT_FALSE(p.Bolgesel().KonumEkle({"Türkiye", "Orvanel Yaylası", 16, "41,24", "29,02"}));

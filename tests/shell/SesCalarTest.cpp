@@ -88,11 +88,6 @@ protected:
     // Turns the event loop until the condition holds; the limit only keeps a broken player
     // from hanging the run.
     template <class K> static bool Bekle(K k, int ms = 20000) { return QTest::qWaitFor(k, ms); }
-    // Ended at once, not by playing to its end.
-    static bool Kesildi(qint64 no)
-    {
-        return Bekle([no] { return !SurecCalisiyor(no); }, 3000);
-    }
     bool Bosta(int ms = 20000)
     {
         return Bekle([&] { return !Calar.SesTimerAcik(); }, ms);
@@ -133,7 +128,7 @@ TEST_F(SesSureci, AnEzanCutsAWarningAWarningNeverCutsAnEzanAndStopIsAtOnce)
     Calar.Cal(Ezan, SesTuru::Ezan);
     const qint64 ezan = Oynatici();
     ASSERT_TRUE(SurecCalisiyor(ezan));
-    EXPECT_TRUE(Kesildi(uyari));
+    EXPECT_TRUE(SurecBitti(uyari));
 
     Calar.Cal(Uyari, SesTuru::Uyari);
     EXPECT_EQ(Oynatici(), ezan) << "no second player: the ezan plays on";
@@ -142,7 +137,7 @@ TEST_F(SesSureci, AnEzanCutsAWarningAWarningNeverCutsAnEzanAndStopIsAtOnce)
     Olaylar.clear();
     Calar.Durdur();
     EXPECT_EQ(Olaylar, QStringList{"buton 0"});
-    EXPECT_TRUE(Kesildi(ezan));
+    EXPECT_TRUE(SurecBitti(ezan));
     ASSERT_TRUE(Bosta());
     Calar.Cal(Uyari, SesTuru::Uyari);
     EXPECT_TRUE(SurecCalisiyor(Oynatici())) << "once the ezan is over a warning plays";

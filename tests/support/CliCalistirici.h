@@ -56,6 +56,13 @@ public:
         c.Err = QString::fromUtf8(p.readAllStandardError());
         return c;
     }
+    // Another program (a reader of the files written), run to its end.
+    static CliCikti Calistir(const QString& program, const QStringList& args)
+    {
+        QProcess p;
+        p.start(program, args);
+        return Bekle(p);
+    }
     CliCikti operator()(const QStringList& args) const
     {
         QProcess p;
