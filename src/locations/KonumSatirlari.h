@@ -69,9 +69,9 @@ private:
     static Katlanmis Katla(const KonumKaydi& k);
     const std::vector<Katlanmis>& Katlar() const;
 
+    // onEk matches "<text>*" (see Desen); uluslararasi finds a city by its international
+    // name too; sade compares the plainer folding.
     template <typename Geri>
-    // Calls bulundu(row) for each row the text matches, in order, while it returns true;
-    // onEk matches "<text>*" (see Desen), uluslararasi a city's international name too.
     void Tara(const QString& aranan, bool onEk, bool sade, bool uluslararasi, Geri bulundu) const;
     int Ilk(const QString& aranan, bool onEk, bool sade, bool uluslararasi) const;
 
