@@ -172,7 +172,6 @@ struct HizliOkuyucu
     bool Sayi(double& sayi)
     {
         static constexpr quint64 Tam[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
-        const char* const bas = p;
         const bool eksi = p < son && *p == '-';
         p += eksi;
         if (son - p >= 16) {
@@ -193,33 +192,8 @@ struct HizliOkuyucu
                     return true;
                 }
             }
-            p = bas + eksi;
         }
-        return SayiYavas(eksi, sayi);
-    }
-    bool SayiYavas(bool eksi, double& sayi)
-    {
-        quint64 basamaklar = 0;
-        const char* const bas = p;
-        while (p < son && unsigned(*p - '0') < 10)
-            basamaklar = basamaklar * 10 + unsigned(*p++ - '0');
-        int rakam = int(p - bas), ondalik = 0;
-        if (rakam == 0)
-            return false;
-        if (p < son && *p == ',') {
-            const char* const kesirBasi = ++p;
-            while (p < son && unsigned(*p - '0') < 10)
-                basamaklar = basamaklar * 10 + unsigned(*p++ - '0');
-            ondalik = int(p - kesirBasi);
-            rakam += ondalik;
-            if (ondalik == 0)
-                return false;
-        }
-        if (rakam > 15)
-            return false;
-        const double d = double(basamaklar) / OnunKuvveti[ondalik];
-        sayi = eksi ? -d : d;
-        return true;
+        return false; // the general reading takes the line
     }
     bool Ayrac()
     {
