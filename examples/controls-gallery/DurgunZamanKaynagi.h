@@ -14,14 +14,8 @@ private:
     {
     public:
         using Zamanlayici::Zamanlayici;
-        void setInterval(int ms) override { aralik_ = ms; }
-        int interval() const override { return aralik_; }
-        void start() override { calisiyor_ = true; }
-        void stop() override { calisiyor_ = false; }
-        bool isActive() const override { return calisiyor_; }
-
-    private:
-        int aralik_ = 0;
-        bool calisiyor_ = false;
+        void setInterval(int) override {}
+        void start() override {}
+        void stop() override {}
     };
 };

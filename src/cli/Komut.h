@@ -14,7 +14,7 @@
 
 #include <optional>
 
-// One command of orvanel-cli. Its options are declared once, in Secenekler(): the parser and
+// One command of orvanel-cli. Its options are declared once (SecenekEkle): the parser and
 // the --help text are both built from them. Calistir refuses an unknown option, a missing or
 // unexpected value and a stray word with one Turkish line on stderr and exit status 2,
 // answers -h/--help, and hands the rest to Yurut.
@@ -27,7 +27,6 @@ public:
     const QStringList& Adlar() const { return adlar_; }
     // The command's line in `orvanel-cli --help`.
     const QString& Ozet() const { return ozet_; }
-    const QList<QCommandLineOption>& Secenekler() const { return secenekler_; }
     // A command that draws (fonts, painting) runs on a QGuiApplication; the others need only
     // a QCoreApplication.
     virtual bool Cizer() const { return false; }

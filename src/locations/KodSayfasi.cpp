@@ -32,11 +32,6 @@ constexpr std::array<char16_t, 256> Harfler = Tablo();
 
 namespace KodSayfasi {
 
-char16_t Harf(unsigned char bayt)
-{
-    return Harfler[bayt];
-}
-
 QString Coz(QByteArrayView bayt)
 {
     QString metin(bayt.size(), Qt::Uninitialized);

@@ -11,7 +11,6 @@
 // number, as Windows' own conversion reads them.
 namespace KodSayfasi {
 
-char16_t Harf(unsigned char bayt);
 QString Coz(QByteArrayView bayt);
 // The bytes of `metin`; false when a character has no byte in the code page (it becomes "?").
 bool Kodla(QStringView metin, QByteArray& bayt);

@@ -30,7 +30,7 @@ Program::Program(const ProgramBaglami& baglam, AnaFormHedefi& pencere, QObject* 
 {
     kalanTimer_.setInterval(1000);
     kalanTimer_.setTimerType(Qt::CoarseTimer);
-    connect(&kalanTimer_, &QTimer::timeout, this, &Program::KalanTimerTick);
+    connect(&kalanTimer_, &QTimer::timeout, this, [this] { sayac_.KalanTimerTick(); });
     tepsiTimer_.setInterval(2000);
     connect(&tepsiTimer_, &QTimer::timeout, this, &Program::TepsiyiDene);
     aniTimer_.setInterval(10);
@@ -75,7 +75,7 @@ bool Program::Baslat(const QString& komutSatiri)
     // Each applies its settings and computes the day's times with them.
     bolgesel_.BolgeselAyarUygula();
     genel_.AyarUygula();
-    KalanTimerTick();
+    sayac_.KalanTimerTick();
     kalanTimer_.start();
     // data.db is read once the window is on the screen; that it is there and readable is
     // known before: without it the program shows its message and no window.
@@ -243,11 +243,6 @@ void Program::BugunuSec()
 {
     seciliTarih_ = QDateTime(b_.SaatKaynagi->Simdi().date(), QTime(0, 0));
     Hesapla();
-}
-
-void Program::KalanTimerTick()
-{
-    sayac_.KalanTimerTick();
 }
 
 void Program::TepsiyiDene()

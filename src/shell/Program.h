@@ -98,8 +98,7 @@ public:
     // The close button with the icon option off: unload, then end.
     void Cikis();
 
-    // One tick of each timer; the timers call them, tests may too.
-    void KalanTimerTick();
+    // One tick of the page-slide timer; the timer calls it, tests may too.
     void AniTimerTick();
     // Without a notification area at start: looks for one (every 2 s for the first ten
     // minutes); when it has come, the icon shows and the program behaves from then on as if
@@ -108,18 +107,14 @@ public:
 
     // Running state.
     const QDateTime& SeciliTarih() const { return seciliTarih_; }
-    const std::array<double, 6>& GunlukVakitler() const { return gunlukVakitler_; }
     int GosterilenSayfa() const { return gosterilenSayfa_; }
     bool AniTimerAcik() const { return aniTimer_.isActive(); }
     bool KalanTimerAcik() const { return kalanTimer_.isActive(); }
     bool TepsiTimerAcik() const { return tepsiTimer_.isActive(); }
     bool Kapandi() const { return kapaniyor_; }
     const QString& VeriKlasoru() const { return b_.VeriKlasoru; }
-    const Saat& SaatKaynagi() const { return *b_.SaatKaynagi; }
     BolgeselAyarlar& Bolgesel() { return bolgesel_; }
     GenelAyarlar& Genel() { return genel_; }
-    GeriSayim& Sayac() { return sayac_; }
-    SesCalar& Ses() { return ses_; }
 
     // AnaPencereHedefi.
     void SayfaAc(int index) override;

@@ -2,16 +2,11 @@
 
 #include "platform/gui/ImlecKaynagi.h"
 
-#include <QPointer>
-#include <QWidget>
-
-// A pretend pointer: the test says which widget lies under it.
+// A pretend pointer: the test says where it is.
 class SahteImlec : public ImlecKaynagi
 {
 public:
     QPoint Konum() const override { return konum; }
-    QWidget* AltindakiPencere(const QPoint&) const override { return alti; }
 
     QPoint konum;
-    QPointer<QWidget> alti;
 };

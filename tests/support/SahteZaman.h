@@ -21,10 +21,9 @@ public:
         if (calisiyor_)
             zamani_ = simdi_ + aralik_;
     }
-    int interval() const override { return aralik_; }
     void start() override { calisiyor_ = true, zamani_ = simdi_ + aralik_; }
     void stop() override { calisiyor_ = false; }
-    bool isActive() const override { return calisiyor_; }
+    bool isActive() const { return calisiyor_; }
 
     qint64 Zamani() const { return zamani_; }
     void Cal() { zamani_ = simdi_ + std::max(aralik_, 1), emit timeout(); }

@@ -12,8 +12,8 @@ class TepsiSimgesi;
 // and the user's clicks. The icon never outlives the program: it is removed by Hide, when
 // this object is destroyed, and when the application is about to quit.
 //
-// Where the desktop has no notification area, Show leaves Shown false, so the program can
-// keep its window reachable instead of hiding into an icon nobody sees.
+// Where the desktop has no notification area, Show adds nothing (AlanVar says so), so the
+// program can keep its window reachable instead of hiding into an icon nobody sees.
 class NotifyIcon : public QObject
 {
     Q_OBJECT
@@ -37,11 +37,8 @@ public:
     explicit NotifyIcon(QObject* parent = nullptr, TepsiSimgesi* alan = nullptr);
     ~NotifyIcon() override;
 
-    QIcon Icon() const { return icon_; }
     void setIcon(const QIcon& simge);
-    bool Shown() const { return shown_; }
     // Stored cut to 127 characters (a surrogate pair is never split).
-    QString ToolTip() const { return toolTip_; }
     void setToolTip(const QString& ipucu);
 
     // The menu the icon pops up on a right click (or that the desktop shows for it); the

@@ -10,10 +10,6 @@ void QtZamanlayici::setInterval(int ms)
 {
     zamanlayici_.setInterval(ms);
 }
-int QtZamanlayici::interval() const
-{
-    return zamanlayici_.interval();
-}
 void QtZamanlayici::start()
 {
     zamanlayici_.start();
@@ -21,10 +17,6 @@ void QtZamanlayici::start()
 void QtZamanlayici::stop()
 {
     zamanlayici_.stop();
-}
-bool QtZamanlayici::isActive() const
-{
-    return zamanlayici_.isActive();
 }
 
 namespace {

@@ -11,10 +11,8 @@ class QtZamanlayici : public Zamanlayici
 public:
     explicit QtZamanlayici(QObject* parent = nullptr);
     void setInterval(int ms) override;
-    int interval() const override;
     void start() override;
     void stop() override;
-    bool isActive() const override;
 
     // The source of real timers, shared by controls that were given none.
     static ZamanlayiciKaynagi& Kaynak();

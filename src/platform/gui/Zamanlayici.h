@@ -10,10 +10,8 @@ class Zamanlayici : public QObject
 public:
     using QObject::QObject;
     virtual void setInterval(int ms) = 0;
-    virtual int interval() const = 0;
     virtual void start() = 0;
     virtual void stop() = 0;
-    virtual bool isActive() const = 0;
 
 signals:
     void timeout();

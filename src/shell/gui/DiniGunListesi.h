@@ -33,8 +33,6 @@ public:
     // The width the texts of a row may take, left of the scrollbar.
     int MetinGenisligi() const;
 
-    KaydirmaCubugu* VS() const { return vs_; }
-
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;

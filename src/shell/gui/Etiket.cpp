@@ -51,11 +51,10 @@ void Etiket::Yerlestir(int sol, int ust, int genislik, int yukseklik)
     setGeometry(sol, ust, genislik, yukseklik);
 }
 
-void Etiket::Tiklanabilir(bool el)
+void Etiket::Tiklanabilir()
 {
     tiklanabilir_ = true;
-    if (el)
-        setCursor(Qt::PointingHandCursor);
+    setCursor(Qt::PointingHandCursor);
     // Tab only: a mouse click leaves the focus where it was, so the mouse sees no frame.
     setFocusPolicy(Qt::TabFocus);
 }

@@ -27,7 +27,7 @@ public:
     // Position and size in pixels of the parent, as the window's design table gives them.
     void Yerlestir(int sol, int ust, int genislik, int yukseklik);
     // Marks the label as clickable: hand pointer, clicks reported, reached by keyboard.
-    void Tiklanabilir(bool el = true);
+    void Tiklanabilir();
     bool TiklanabilirMi() const { return tiklanabilir_; }
     bool BaglantiMi() const;
     // Makes a label that shows a value reachable with Tab and read with its caption
