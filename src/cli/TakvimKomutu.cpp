@@ -96,7 +96,7 @@ QByteArray TakvimKomutu::Ics(const Ay& ay, const QDateTime& damga, int dakika)
                 satir("BEGIN", QStringLiteral("VALARM"));
                 satir("ACTION", QStringLiteral("DISPLAY"));
                 satir("DESCRIPTION",
-                      IcsDosyasi::Metin(GeriSayim::UyariOnMetni(static_cast<int>(i + 5) % 6) +
+                      IcsDosyasi::Metin(GeriSayim::UyariOnMetinleri[(i + 5) % 6] +
                                         SureMetni(dakika * 60.0, 4) + QStringLiteral("kaldı.")));
                 satir("TRIGGER", QStringLiteral("-PT%1M").arg(dakika));
                 satir("END", QStringLiteral("VALARM"));

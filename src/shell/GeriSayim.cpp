@@ -25,40 +25,20 @@ inline bool Aralikta(double c, double a, double b)
     return c >= a || c < b;
 }
 
-const std::array<QString, 6>& Ipuclari()
-{
-    static const std::array<QString, 6> metinler{
-        QStringLiteral("Güneş'e Kalan Süre"),   QStringLiteral("Öğle'ye Kalan Süre"),
-        QStringLiteral("İkindi'ye Kalan Süre"), QStringLiteral("Akşam'a Kalan Süre"),
-        QStringLiteral("Yatsı'ya Kalan Süre"),  QStringLiteral("İmsak'a Kalan Süre")};
-    return metinler;
-}
-
-const std::array<QString, 6>& VakitMetinleri()
-{
-    static const std::array<QString, 6> metinler{
-        QStringLiteral("Şimdi İmsak Vakti"), QStringLiteral("Şimdi Güneş Vakti"),
-        QStringLiteral("Şimdi Öğle Vakti"),  QStringLiteral("Şimdi İkindi Vakti"),
-        QStringLiteral("Şimdi Akşam Vakti"), QStringLiteral("Şimdi Yatsı Vakti")};
-    return metinler;
-}
-
-const std::array<QString, 6>& UyariOnMetinleri()
-{
-    static const std::array<QString, 6> metinler{
-        QStringLiteral("Güneş'in Doğmasına "), QStringLiteral("Öğle Vaktine "),
-        QStringLiteral("İkindi Vaktine "),     QStringLiteral("Akşam Vaktine "),
-        QStringLiteral("Yatsı Vaktine "),      QStringLiteral("İmsak Vaktine ")};
-    return metinler;
-}
-
-const QString& SaatOnEki()
-{
-    static const QString metin = QStringLiteral("Saat : ");
-    return metin;
-}
-
 } // namespace
+
+const std::array<QString, 6> GeriSayim::IpucuMetinleri{
+    QStringLiteral("Güneş'e Kalan Süre"),   QStringLiteral("Öğle'ye Kalan Süre"),
+    QStringLiteral("İkindi'ye Kalan Süre"), QStringLiteral("Akşam'a Kalan Süre"),
+    QStringLiteral("Yatsı'ya Kalan Süre"),  QStringLiteral("İmsak'a Kalan Süre")};
+const std::array<QString, 6> GeriSayim::VakitMetinleri{
+    QStringLiteral("Şimdi İmsak Vakti"), QStringLiteral("Şimdi Güneş Vakti"),
+    QStringLiteral("Şimdi Öğle Vakti"),  QStringLiteral("Şimdi İkindi Vakti"),
+    QStringLiteral("Şimdi Akşam Vakti"), QStringLiteral("Şimdi Yatsı Vakti")};
+const std::array<QString, 6> GeriSayim::UyariOnMetinleri{
+    QStringLiteral("Güneş'in Doğmasına "), QStringLiteral("Öğle Vaktine "),
+    QStringLiteral("İkindi Vaktine "),     QStringLiteral("Akşam Vaktine "),
+    QStringLiteral("Yatsı Vaktine "),      QStringLiteral("İmsak Vaktine ")};
 
 GeriSayim::GeriSayim(const Saat& saat, const std::array<double, 6>& gunlukVakitler,
                      GeriSayimHedefi& cikis)
@@ -86,21 +66,6 @@ void GeriSayim::setSaatYereli(const QLocale& yerel)
     }
     saatYereli_ = yerel;
     saatKalibi_ = sonuc.trimmed();
-}
-
-const QString& GeriSayim::IpucuMetni(int vakit)
-{
-    return Ipuclari().at(vakit);
-}
-
-const QString& GeriSayim::VakitMetni(int vakit)
-{
-    return VakitMetinleri().at(vakit);
-}
-
-const QString& GeriSayim::UyariOnMetni(int vakit)
-{
-    return UyariOnMetinleri().at(vakit);
 }
 
 QString GeriSayim::AktifVakitAnahtari() const
@@ -157,7 +122,7 @@ void GeriSayim::KalanTimerTick()
             r += GunSaniyesi;
         kalanSaniye_ = static_cast<int>(r);
         SureMetniYaz(r, kalanMetni_);
-        hedef_.KalanGoster(kalanMetni_, Ipuclari()[aktif_]);
+        hedef_.KalanGoster(kalanMetni_, IpucuMetinleri[aktif_]);
 
         // Warn when at most BADakika whole minutes are left. Formed in double, so no minute
         // count overflows (a 16-bit sum would past 546); 0 or less never fires, as r >= 1.
@@ -170,12 +135,12 @@ void GeriSayim::KalanTimerTick()
     if (diniGunHatirlat_ && !uyardi)
         DiniGunHatirlat(bugun, c);
 
-    hedef_.SaatGoster(SaatOnEki() + saatYereli_.toString(zaman, saatKalibi_));
+    hedef_.SaatGoster(QStringLiteral("Saat : ") + saatYereli_.toString(zaman, saatKalibi_));
 }
 
 void GeriSayim::VakitDegisimi(int c)
 {
-    hedef_.VakitDegisti(aktif_, VakitMetinleri()[aktif_], Ipuclari()[aktif_]);
+    hedef_.VakitDegisti(aktif_, VakitMetinleri[aktif_], IpucuMetinleri[aktif_]);
 
     // No ezan for Güneş, none for the state found at start, none for a change noticed ten
     // minutes or more after the time (counted round the clock, so Yatsı found again after
@@ -185,9 +150,7 @@ void GeriSayim::VakitDegisimi(int c)
         if (gecen < 0)
             gecen += GunSaniyesi;
         if (gecen < EzanGecikmesi) {
-            QString yol = yollar_.KendiEzani(QString::fromLatin1(VakitAnahtarlari[aktif_]));
-            if (yol.isEmpty())
-                yol = yollar_.Genel;
+            const QString yol = yollar_.EzanYolu(QString::fromLatin1(VakitAnahtarlari[aktif_]));
             if (!yol.isEmpty())
                 hedef_.SesCal(yol, SesTuru::Ezan);
         }
@@ -228,7 +191,7 @@ void GeriSayim::DiniGunHatirlat(const QDate& bugun, int c)
 void GeriSayim::VakitUyari(int vakit, double kalan)
 {
     uyariVerildi_ = true;
-    hedef_.UyariGoster(UyariOnMetinleri()[vakit], SureMetni(kalan, 4), QStringLiteral(" kaldı."));
+    hedef_.UyariGoster(UyariOnMetinleri[vakit], SureMetni(kalan, 4), QStringLiteral(" kaldı."));
     if (ayarlar_.Sesli && !yollar_.Uyari.isEmpty())
         hedef_.SesCal(yollar_.Uyari, SesTuru::Uyari);
 }

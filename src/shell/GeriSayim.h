@@ -60,9 +60,9 @@ public:
     void setHesapGunu(const QDate& gun) { hesaplananGun_ = gun; }
 
     // The texts of the period table, by index.
-    static const QString& IpucuMetni(int vakit);   // "Öğle'ye Kalan Süre"
-    static const QString& VakitMetni(int vakit);   // "Şimdi Güneş Vakti"
-    static const QString& UyariOnMetni(int vakit); // "Öğle Vaktine "
+    static const std::array<QString, 6> IpucuMetinleri;   // "Öğle'ye Kalan Süre"
+    static const std::array<QString, 6> VakitMetinleri;   // "Şimdi Güneş Vakti"
+    static const std::array<QString, 6> UyariOnMetinleri; // "Öğle Vaktine "
 
 private:
     void VakitUyari(int vakit, double kalan);

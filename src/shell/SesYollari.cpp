@@ -1,5 +1,7 @@
 #include "shell/SesYollari.h"
 
+#include "engine/Vakit.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -38,29 +40,12 @@ QString SesYollari::EksikMesaji() const
                           "Program Sesli Uyarı ve/veya Ezan seslerini yürütemeyecektir.");
 }
 
-QString SesYollari::KendiEzani(const QString& vakit) const
-{
-    if (vakit == QLatin1String("imsak"))
-        return Imsak;
-    if (vakit == QLatin1String("ogle"))
-        return Ogle;
-    if (vakit == QLatin1String("ikindi"))
-        return Ikindi;
-    if (vakit == QLatin1String("aksam"))
-        return Aksam;
-    if (vakit == QLatin1String("yatsi"))
-        return Yatsi;
-    return {};
-}
-
 QString SesYollari::EzanYolu(const QString& vakit) const
 {
-    static const QStringList anahtarlar = {QStringLiteral("imsak"), QStringLiteral("gunes"),
-                                           QStringLiteral("ogle"),  QStringLiteral("ikindi"),
-                                           QStringLiteral("aksam"), QStringLiteral("yatsi")};
-    if (!anahtarlar.contains(vakit))
-        return {};
-    const QString kendi =
-        KendiEzani(vakit == QLatin1String("gunes") ? QStringLiteral("imsak") : vakit);
-    return kendi.isEmpty() ? Genel : kendi;
+    const QString* const kendi[] = {&Imsak, &Imsak, &Ogle, &Ikindi, &Aksam, &Yatsi};
+    for (std::size_t i = 0; i < VakitAnahtarlari.size(); ++i) {
+        if (vakit == QLatin1String(VakitAnahtarlari[i]))
+            return kendi[i]->isEmpty() ? Genel : *kendi[i];
+    }
+    return {};
 }

@@ -27,8 +27,6 @@ struct SesYollari
     // The period's own ezan file ("gunes" uses the İmsak file), else the general ezan;
     // empty when neither exists or the key is unknown.
     QString EzanYolu(const QString& vakit) const;
-    // Only the period's own file ("gunes" and unknown keys: empty).
-    QString KendiEzani(const QString& vakit) const;
 };
 
 inline constexpr const char* SesDosyasiYokBasligi = "Dosya Bulunamadı";

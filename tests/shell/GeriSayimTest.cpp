@@ -313,11 +313,11 @@ TEST(GeriSayimSoak, BerlinEverySecondWithDaylightSaving)
                                     : an(gun.dayOfYear() % 2) + "gun");
             for (int i = 0; i < 6; ++i) {
                 // The warning before time i, given while period i-1 runs.
-                beklenen << an(t[i] - 900) + "uyari " + GeriSayim::UyariOnMetni((i + 5) % 6) +
+                beklenen << an(t[i] - 900) + "uyari " + GeriSayim::UyariOnMetinleri[(i + 5) % 6] +
                                 "|15 Dakika | kaldı."
                          << an(t[i] - 900) + "ses uyari.wma"
-                         << an(t[i]) + QString("vakit %1 ").arg(i) + GeriSayim::VakitMetni(i) +
-                                ", " + GeriSayim::IpucuMetni(i);
+                         << an(t[i]) + QString("vakit %1 ").arg(i) + GeriSayim::VakitMetinleri[i] +
+                                ", " + GeriSayim::IpucuMetinleri[i];
                 if (i != 1)
                     beklenen << an(t[i]) + (i == 5 ? "ezan Ezan/yatsi.wma" : "ezan Ezan/ezan.wma");
             }
