@@ -38,8 +38,8 @@ void BM_AyarOku(benchmark::State& state)
 {
     Ortam o;
     AyarDeposu d;
-    d.Yaz("BADakika", QStringLiteral("20"));
-    d.Yaz("bEnlem", 41.02);
+    (void)d.Yaz({{"BADakika", QStringLiteral("20")}});
+    (void)d.Yaz({{"bEnlem", AyarDeposu::SayiMetni(41.02)}});
     for (auto _ : state) {
         benchmark::DoNotOptimize(d.Oku(UyariAyarlari::BADakika));
         benchmark::DoNotOptimize(AyarDeposu::SayiCoz(d.Oku("bEnlem")));
@@ -53,7 +53,7 @@ void BM_AyarYaz(benchmark::State& state)
     AyarDeposu d;
     int i = 0;
     for (auto _ : state)
-        d.Yaz("HerZamanUstte", (++i & 1) != 0);
+        (void)d.Yaz({{"HerZamanUstte", (++i & 1) != 0 ? "True" : "False"}});
 }
 BENCHMARK(BM_AyarYaz);
 

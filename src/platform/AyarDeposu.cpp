@@ -52,12 +52,6 @@ QString AyarDeposu::Oku(const QString& anahtar, const QString& varsayilan) const
     return v.toString();
 }
 
-void AyarDeposu::Yaz(const QString& anahtar, const QString& metin)
-{
-    ayarlar_->setValue(anahtar, metin);
-    ayarlar_->sync();
-}
-
 Sonuc<> AyarDeposu::Yaz(std::initializer_list<std::pair<QString, QString>> degerler)
 {
     for (const auto& [anahtar, metin] : degerler)
@@ -82,16 +76,6 @@ bool AyarDeposu::Yazilabilir() const
         klasor = QFileInfo(klasor.path());
     return klasor.isDir() && klasor.isWritable();
 #endif
-}
-
-void AyarDeposu::Yaz(const QString& anahtar, bool deger)
-{
-    Yaz(anahtar, deger ? QStringLiteral("True") : QStringLiteral("False"));
-}
-
-void AyarDeposu::Yaz(const QString& anahtar, double deger)
-{
-    Yaz(anahtar, SayiMetni(deger));
 }
 
 bool AyarDeposu::Oku(const MantiksalAnahtar& a) const

@@ -35,13 +35,10 @@ public:
     // The stored text, or `varsayilan` when the key is absent.
     QString Oku(const QString& anahtar, const QString& varsayilan = QString()) const;
 
-    // Creates or replaces a value and writes it to disk at once. Nothing is ever deleted.
-    // (What the user saves goes through the checked form below.)
-    void Yaz(const QString& anahtar, const QString& metin);
-    void Yaz(const QString& anahtar, bool deger); // "True"/"False"
-    void Yaz(const QString& anahtar, double deger);
-    // Writes every pair and then the file once. Fails with AyarYazilamadiMetni when the file
-    // could not be replaced: the file on disk is as it was, the values hold for this run only.
+    // Creates or replaces every value (booleans as "True"/"False", numbers as SayiMetni
+    // writes them) and then writes the file once; nothing is ever deleted. Fails with
+    // AyarYazilamadiMetni when the file could not be replaced: the file on disk is as it was,
+    // the values hold for this run only.
     Sonuc<> Yaz(std::initializer_list<std::pair<QString, QString>> degerler);
     // Whether the settings file can be written at all: nothing but a file stands where it
     // goes, and its folder takes files. Checked before a change that must not stay half done.

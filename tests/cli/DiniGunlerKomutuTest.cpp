@@ -20,7 +20,7 @@ TEST(DiniGunlerKomutu, LinesOfTheClocksYear)
     ASSERT_EQ(satirlar.size(), 18) << duz.Err.toStdString();
     EXPECT_EQ(satirlar[15], "2026-08-24\tPazartesi\tMevlid Kandili\t11 Rebiü'l-Evvel 1448");
     EXPECT_EQ(cli({"dini-gunler", "--year", "2026"}), duz);
-    AyarDeposu().Yaz(QStringLiteral("HicriGun"), QStringLiteral("1"));
+    EXPECT_TRUE(AyarDeposu().Yaz({{QStringLiteral("HicriGun"), QStringLiteral("1")}}));
     EXPECT_TRUE(cli({"religious-days"}).Out.contains("2026-08-23\tPazar\tMevlid Kandili"));
     EXPECT_EQ(cli({"religious-days", "--hijri-days", "0"}), duz);
 }

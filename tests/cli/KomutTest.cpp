@@ -208,7 +208,7 @@ TEST(YerKomutu, StoredSettingsAreTheDefaults)
     for (const char* bozuk : {"bEnlem=kuzey", "bTz=1e20", "bEnlem=91", "bBoylam=-181", "bTz=nan"}) {
         const QString ayar = QString::fromLatin1(bozuk);
         ASSERT_TRUE(AyarDeposu().Yaz({{"bEnlem", "52.52"}, {"bBoylam", "13.405"}, {"bTz", "1"}}));
-        AyarDeposu().Yaz(ayar.section('=', 0, 0), ayar.section('=', 1));
+        EXPECT_TRUE(AyarDeposu().Yaz({{ayar.section('=', 0, 0), ayar.section('=', 1)}}));
         const CliCikti c = cli(Haziran);
         EXPECT_EQ(c.Kod, 2) << bozuk;
         EXPECT_TRUE(c.Err.contains(QString(ayar).replace('=', " = "))) << c.Err.toStdString();
@@ -243,7 +243,7 @@ TEST(UyarilarKomutu, OptionsOverTheStoredOnes)
         cli.DosyaYaz("Ezan/ezan.wma", "x");
         AyarDeposu depo;
         for (const auto& [anahtar, deger] : d.Ayarlar)
-            depo.Yaz(anahtar, QString::fromUtf8(deger));
+            EXPECT_TRUE(depo.Yaz({{anahtar, QString::fromUtf8(deger)}}));
         const QString out = cli(Gun + d.Args).Out;
         const qsizetype ogle = out.indexOf(QStringLiteral("\tuyari\tgunes"));
         EXPECT_EQ(QStringLiteral("%1 uyari, öğle %2, %3 ezan")

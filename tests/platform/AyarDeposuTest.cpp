@@ -38,8 +38,8 @@ TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersStore)
         AyarDeposu d;
         EXPECT_EQ(d.Oku("bSehir", "yok"), "yok");
         EXPECT_FALSE(AyarlarVar(Klasor.Yol())) << "reading must not create the store";
-        d.Yaz("HerZamanUstte", false);
-        d.Yaz("bEnlem", 37.1591);
+        EXPECT_TRUE(d.Yaz({{"HerZamanUstte", "False"}}));
+        EXPECT_TRUE(d.Yaz({{"bEnlem", AyarDeposu::SayiMetni(37.1591)}}));
         EXPECT_TRUE(d.Yaz({{"BADakika", "20"}, {"bSehir", "Şanlıurfa"}}));
     }
 #ifdef Q_OS_WIN
@@ -65,7 +65,7 @@ TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersStore)
     for (const QString& metin :
          {QStringLiteral("a,b"), QStringLiteral("@Invalid()"), QStringLiteral("x=y;z"),
           QStringLiteral(" boşluk "), QStringLiteral("\"tırnak\""), QStringLiteral("")}) {
-        AyarDeposu().Yaz("bUlke", metin);
+        EXPECT_TRUE(AyarDeposu().Yaz({{"bUlke", metin}}));
         EXPECT_EQ(AyarDeposu().Oku("bUlke"), metin) << metin.toStdString();
     }
 
@@ -86,7 +86,7 @@ TEST_F(AyarDeposuTest, NumbersReadBackUnderEveryLocale)
     for (const char* yazan : {"ar_EG", "fa_IR", "he_IL", "ur_PK", "tr_TR", "de_DE", "C"}) {
         Yerel(yazan);
         for (double x : sayilar) {
-            AyarDeposu().Yaz("bEnlem", x);
+            EXPECT_TRUE(AyarDeposu().Yaz({{"bEnlem", AyarDeposu::SayiMetni(x)}}));
             for (const char* okuyan : {"C", "tr_TR", "ar_EG", "fa_IR"}) {
                 QLocale::setDefault(QLocale(QString::fromLatin1(okuyan)));
                 EXPECT_EQ(AyarDeposu::SayiCoz(AyarDeposu().Oku("bEnlem")), x)
@@ -138,8 +138,9 @@ TEST_F(AyarDeposuTest, TypedReadsFallBackToTheKeysDefaultOrRange)
         {hicri, "-2", -2},      {hicri, "1,5", 0},    {hicri, "40000", 0}};
     AyarDeposu d;
     for (const auto& c : durumlar) {
-        if (c.Metin)
-            d.Yaz(c.Anahtar.Adi(), QString::fromLatin1(c.Metin));
+        if (c.Metin) {
+            EXPECT_TRUE(d.Yaz({{c.Anahtar.Adi(), QString::fromLatin1(c.Metin)}}));
+        }
         EXPECT_EQ(d.Oku(c.Anahtar), c.Beklenen) << c.Anahtar.Ad << "=" << (c.Metin ? c.Metin : "-");
     }
 
@@ -153,7 +154,7 @@ TEST_F(AyarDeposuTest, TypedReadsFallBackToTheKeysDefaultOrRange)
                                        {"-1", true},
                                        {"0.5", true},
                                        {"", true}}) {
-        d.Yaz("e", QString::fromLatin1(metin));
+        EXPECT_TRUE(d.Yaz({{"e", QString::fromLatin1(metin)}}));
         EXPECT_EQ(d.Oku(evet), deger) << metin;
     }
 
@@ -162,7 +163,7 @@ TEST_F(AyarDeposuTest, TypedReadsFallBackToTheKeysDefaultOrRange)
     for (const auto& [metin, deger] : {std::pair<const char*, std::optional<int>>{"-50", -50},
                                        {"120,5", 120},
                                        {"yukarı", std::nullopt}}) {
-        d.Yaz("PosX", QString::fromUtf8(metin));
+        EXPECT_TRUE(d.Yaz({{"PosX", QString::fromUtf8(metin)}}));
         EXPECT_EQ(d.TamsayiVarsa("PosX"), deger) << metin;
     }
 

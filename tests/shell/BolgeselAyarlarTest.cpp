@@ -55,13 +55,13 @@ TEST_F(BolgeselAyarlarTest, FirstRunShowsIstanbulDefaults)
 TEST_F(BolgeselAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
 {
     for (const auto& [metin, beklenen] : {std::pair{"547", "546"}, {"-5", "0"}, {"on beş", "15"}}) {
-        Depo->Yaz("BADakika", QString::fromUtf8(metin));
+        EXPECT_TRUE(Depo->Yaz({{"BADakika", QString::fromUtf8(metin)}}));
         Ayar->BolgeselAyarUygula();
         EXPECT_EQ(S.Form.Dakika, beklenen) << metin;
     }
     // Warnings off take the minutes' box with them.
-    Depo->Yaz("VakitHesap", QStringLiteral("5"));
-    Depo->Yaz("BAUyari", QStringLiteral("0"));
+    EXPECT_TRUE(Depo->Yaz({{"VakitHesap", QStringLiteral("5")}}));
+    EXPECT_TRUE(Depo->Yaz({{"BAUyari", QStringLiteral("0")}}));
     Ayar->BolgeselAyarUygula();
     EXPECT_EQ(Ayar->VakitHesap, 0);
     EXPECT_FALSE(S.Form.Uyari || S.Form.DakikaEtkin);

@@ -74,11 +74,11 @@ TEST_F(GenelAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
         {"HicriGun", "-2", &G::HicriGun, -2}, {"Simge", "x", &G::Simge, 1}};
     // clang-format on
     for (const auto& [anahtar, metin, deger, beklenen] : durumlar) {
-        Depo.Yaz(anahtar, QString::fromUtf8(metin));
+        EXPECT_TRUE(Depo.Yaz({{anahtar, QString::fromUtf8(metin)}}));
         Ayarlar.AyarUygula();
         EXPECT_EQ(Ayarlar.*deger, beklenen) << anahtar << "=" << metin;
     }
-    Depo.Yaz("Simge", QStringLiteral("3"));
+    EXPECT_TRUE(Depo.Yaz({{"Simge", QStringLiteral("3")}}));
     Ayarlar.AyarUygula();
     EXPECT_TRUE(Hedef.Form.Icon == 0 && Hedef.Olaylar.contains("simge 2"));
     EXPECT_TRUE(Ayarlar.AyarKaydet(Hedef.Form));

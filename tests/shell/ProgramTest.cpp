@@ -142,7 +142,10 @@ protected:
         program_.reset();
         pencere_ = std::make_unique<KayitliPencere>();
     }
-    static void Ayar(const QString& k, const QString& deger) { AyarDeposu().Yaz(k, deger); }
+    static void Ayar(const QString& k, const QString& deger)
+    {
+        EXPECT_TRUE(AyarDeposu().Yaz({{k, deger}}));
+    }
 
     AyarKlasoru ayarlar_;
     QTemporaryDir klasor_;

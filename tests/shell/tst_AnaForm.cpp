@@ -94,7 +94,10 @@ class tst_AnaForm : public QObject
             (void)QTest::qWaitFor([this] { return form_->Programi().BaslangicTamam(); });
         return *form_;
     }
-    static void Ayar(const QString& k, const QString& deger) { AyarDeposu().Yaz(k, deger); }
+    static void Ayar(const QString& k, const QString& deger)
+    {
+        (void)AyarDeposu().Yaz({{k, deger}});
+    }
     static void Tikla(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
     // Typed key by key (QTest::keyClicks takes only ASCII).
     static void Yaz(QWidget* w, const QString& metin)
