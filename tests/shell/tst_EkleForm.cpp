@@ -79,7 +79,8 @@ private:
         QStringList metinler;
         for (const QLineEdit* e : Alanlar())
             metinler << e->text();
-        return metinler.join('|') + '|' + form->SESaatDilimiData->currentText() + '|' +
+        return metinler.join('|') + '|' +
+               KonumEkleme::SaatDilimleri()[form->SESaatDilimi->currentIndex()].Deger + '|' +
                QString::number(form->SEKonumGonder->isChecked());
     }
 

@@ -97,8 +97,6 @@ void EkleForm::KontrolleriKur()
     SESaatDilimi->setGeometry(98, 94, 130, 20);
     // The labels are long: the open list is as wide as they need.
     SESaatDilimi->view()->setMinimumWidth(330);
-    SESaatDilimiData = new QComboBox(this);
-    SESaatDilimiData->hide();
     Etiket(QStringLiteral("Enlem : "), this, 118);
     SEEnlem = alan(118);
     Etiket(QStringLiteral("Boylam : "), this, 142);
@@ -118,9 +116,6 @@ void EkleForm::KontrolleriKur()
     BtnKapat = Dugme(this, QStringLiteral("kapat"), QString(), QRect(212, 6, 24, 24));
     BtnKapat->setToolTip(QStringLiteral("Kapat"));
 
-    // The hidden list follows the shown one: the value is read at the shown position.
-    connect(SESaatDilimi, &QComboBox::currentIndexChanged, SESaatDilimiData,
-            &QComboBox::setCurrentIndex);
     connect(BtnKaydet, &Buton::clicked, this, &EkleForm::KaydetTiklandi);
     connect(BtnIptal, &Buton::clicked, this, &EkleForm::Kapat);
     connect(BtnKapat, &Buton::clicked, this, &EkleForm::Kapat);
@@ -134,13 +129,9 @@ void EkleForm::IlkHaleGetir()
     SEBoylam->clear();
     SEKonumGonder->setChecked(true);
     SESaatDilimi->clear();
-    SESaatDilimiData->clear();
-    for (const SaatDilimi& s : KonumEkleme::SaatDilimleri()) {
-        SESaatDilimiData->addItem(QString::fromLatin1(s.Deger));
+    for (const SaatDilimi& s : KonumEkleme::SaatDilimleri())
         SESaatDilimi->addItem(QString::fromUtf8(s.Etiket));
-    }
     SESaatDilimi->setCurrentIndex(KonumEkleme::VarsayilanSaatDilimi);
-    SESaatDilimiData->setCurrentIndex(KonumEkleme::VarsayilanSaatDilimi);
     SESehir->setFocus(Qt::OtherFocusReason);
     setMask(::YuvarlakSekil(size()));
     // Over the main window, but whole on its screen.
@@ -175,7 +166,7 @@ EkleGirdisi EkleForm::Girdi() const
     EkleGirdisi g;
     g.Ulke = SEUlke->text();
     g.Sehir = SESehir->text();
-    g.SaatDilimi = SESaatDilimiData->currentIndex();
+    g.SaatDilimi = SESaatDilimi->currentIndex();
     g.Enlem = SEEnlem->text();
     g.Boylam = SEBoylam->text();
     return g;

@@ -49,7 +49,6 @@ public:
     QLineEdit* SEUlke;
     QLineEdit* SESehir;
     QComboBox* SESaatDilimi;
-    QComboBox* SESaatDilimiData; // hidden: the value of each entry of SESaatDilimi
     QLineEdit* SEEnlem;
     QLineEdit* SEBoylam;
     QCheckBox* SEKonumGonder;
