@@ -12,8 +12,6 @@ public:
     virtual void SayfaAc(int sayfa) = 0;
     // Makes the main window visible (a hidden window is shown, a shown one left as it is).
     virtual void Goster() = 0;
-    // Redraws the main window.
-    virtual void Yenile() = 0;
     // Stops the sound that is playing ("Ezanı Durdur").
     virtual void SesiDurdur() = 0;
 

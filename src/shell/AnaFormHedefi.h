@@ -33,7 +33,6 @@ public:
     virtual void PencereyiGoster() = 0;
     virtual void PencereyiGizle() = 0;
     virtual void PencereyiKapat() = 0;
-    virtual void Yenile() = 0;
 
     // The notification area: whether there is one now, and the icon in it.
     virtual bool TepsiAlaniVar() const = 0;

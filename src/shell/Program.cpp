@@ -319,11 +319,6 @@ void Program::YapimciSayfasiniAc()
     pencere_.AdresAc(WebAdresleri::Yapimci());
 }
 
-void Program::Yenile()
-{
-    pencere_.Yenile();
-}
-
 void Program::SesiDurdur()
 {
     ses_.Durdur();

@@ -119,7 +119,6 @@ public:
     // AnaPencereHedefi.
     void SayfaAc(int index) override;
     void Goster() override;
-    void Yenile() override;
     void SesiDurdur() override;
     void AnaFormKapat() override;
     void EkleFormKapat() override;

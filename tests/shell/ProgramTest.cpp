@@ -49,7 +49,6 @@ public:
     void PencereyiGoster() override { Gorunur = true; }
     void PencereyiGizle() override { Gorunur = false; }
     void PencereyiKapat() override { Gorunur = false, Kapali = true; }
-    void Yenile() override {}
     void HerZamanUstte(bool) override {}
     bool TepsiAlaniVar() const override { return TepsiAlani; }
     void TepsiyiGoster() override { TepsiGorunur = TepsiAlani; } // as the real icon

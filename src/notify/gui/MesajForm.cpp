@@ -248,7 +248,6 @@ void MesajForm::metinTiklandi()
     if (ana_) {
         ana_->SayfaAc(0);
         ana_->Goster();
-        ana_->Yenile();
     }
 }
 

@@ -83,11 +83,6 @@ void AnaForm::PencereyiKapat()
     close();
 }
 
-void AnaForm::Yenile()
-{
-    update();
-}
-
 void AnaForm::HerZamanUstte(bool acik)
 {
     if (QWindow* w = windowHandle()) {

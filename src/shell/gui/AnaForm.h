@@ -82,7 +82,6 @@ public:
     void PencereyiGoster() override;
     void PencereyiGizle() override;
     void PencereyiKapat() override;
-    void Yenile() override;
     void HerZamanUstte(bool acik) override;
     bool TepsiAlaniVar() const override;
     void TepsiyiGoster() override;
