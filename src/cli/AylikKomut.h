@@ -33,10 +33,5 @@ protected:
                       QTextStream& err) const;
 
 private:
-    // Reads the option as a whole number in [alt, ust] into `deger` when given.
-    static Sonuc<> SayiAraligi(const QCommandLineParser& p, const QCommandLineOption& secenek,
-                               const QString& adi, int alt, int ust, int& deger);
-
-    QCommandLineOption yil_;
     QCommandLineOption ay_;
 };

@@ -25,8 +25,6 @@ DiniGunlerKomutu::DiniGunlerKomutu()
                            "yılbaşı ...)\nprogramın Hicri takvimine göre, tarih sırasıyla yazar: "
                            "her satırda tarih,\nhaftanın günü, ad ve Hicri tarih. Bir kandil ya "
                            "da gece, akşamında başladığı\ngünün tarihini taşır.")),
-      yil_(QStringLiteral("year"), QStringLiteral("Yıl, 1 ile 9999 arası (varsayılan: bu yıl)."),
-           QStringLiteral("YIL")),
       json_(QStringLiteral("json"),
             QStringLiteral("Sonucu JSON dizisi olarak yaz: her gün için \"date\" (YYYY-AA-GG), "
                            "\"name\", \"hijri\" ve \"evening\" (kandil ya da gece için true).")),
@@ -35,7 +33,7 @@ DiniGunlerKomutu::DiniGunlerKomutu()
                           "olayı. Hicri düzeltme değişip yeniden aktarılınca olaylar çoğalmaz, "
                           "taşınır."))
 {
-    SecenekEkle({yil_, HicriGunSecenegi, json_, ics_});
+    SecenekEkle({YilSecenegi, HicriGunSecenegi, json_, ics_});
 }
 
 int DiniGunlerKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QTextStream& err,
@@ -43,15 +41,10 @@ int DiniGunlerKomutu::Yurut(const QCommandLineParser& p, QTextStream& out, QText
 {
     int yil = ortam.Zaman.Simdi().date().year();
     int hicriGun = VarsayilanGirdi().HicriGun;
-    if (p.isSet(yil_)) {
-        const std::optional<int> sayi = TamSayi(p.value(yil_));
-        if (!sayi || *sayi < 1 || *sayi > 9999)
-            return Cikis::Hata(err, QStringLiteral("Yıl 1 ile 9999 arasında bir tam sayı olmalı: "
-                                                   "%1")
-                                        .arg(p.value(yil_)));
-        yil = *sayi;
-    }
-    if (const Sonuc<> s = HicriGunOku(p, hicriGun); !s)
+    Sonuc<> s = SayiAraligi(p, YilSecenegi, QStringLiteral("Yıl"), 1, 9999, yil);
+    if (s)
+        s = HicriGunOku(p, hicriGun);
+    if (!s)
         return Cikis::Hata(err, s.Hatasi());
     if (p.isSet(json_) && p.isSet(ics_))
         return Cikis::Hata(err, QStringLiteral("--json ile --ics birlikte verilemez."));

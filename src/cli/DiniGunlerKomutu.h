@@ -23,7 +23,6 @@ private:
     static QString Json(const std::vector<DiniGun>& gunler);
     static QString Ics(const std::vector<DiniGun>& gunler, const QDateTime& damga);
 
-    QCommandLineOption yil_;
     QCommandLineOption json_;
     QCommandLineOption ics_;
 };

@@ -67,6 +67,10 @@ const QCommandLineOption Komut::TarihSecenegi(QStringLiteral("date"),
                                               QStringLiteral("Gün (varsayılan: bugün)."),
                                               QStringLiteral("YYYY-AA-GG"));
 const QCommandLineOption
+    Komut::YilSecenegi(QStringLiteral("year"),
+                       QStringLiteral("Yıl, 1 ile 9999 arası (varsayılan: bu yıl)."),
+                       QStringLiteral("YIL"));
+const QCommandLineOption
     Komut::HicriGunSecenegi({QStringLiteral("hijri-days"), QStringLiteral("hicri-gun")},
                             QStringLiteral("Hicri takvimi N gün ileri (eksi: geri) al."),
                             QStringLiteral("N"));
@@ -177,6 +181,23 @@ std::optional<int> Komut::TamSayi(const QString& metin)
     if (!bicim.match(metin).hasMatch() || !tamam)
         return std::nullopt;
     return sayi;
+}
+
+Sonuc<> Komut::SayiAraligi(const QCommandLineParser& p, const QCommandLineOption& secenek,
+                           const QString& adi, int alt, int ust, int& deger)
+{
+    if (!p.isSet(secenek))
+        return {};
+    const QString metin = p.value(secenek);
+    const std::optional<int> sayi = TamSayi(metin);
+    if (!sayi || *sayi < alt || *sayi > ust)
+        return Cikis::Red(QStringLiteral("%1 %2 ile %3 arasında bir tam sayı olmalı: %4")
+                              .arg(adi)
+                              .arg(alt)
+                              .arg(ust)
+                              .arg(metin));
+    deger = *sayi;
+    return {};
 }
 
 Sonuc<> Komut::TarihOku(const QCommandLineParser& p, QDate& tarih)

@@ -47,6 +47,7 @@ protected:
     // Options more than one command takes. An option's Turkish alias is one more name in
     // its list.
     static const QCommandLineOption TarihSecenegi;
+    static const QCommandLineOption YilSecenegi;
     static const QCommandLineOption HicriGunSecenegi;
     static const QCommandLineOption DbSecenegi;
 
@@ -54,6 +55,10 @@ protected:
     static QString YazilanAd(const QCommandLineParser& p, const QCommandLineOption& secenek);
     // A whole number, optional sign.
     static std::optional<int> TamSayi(const QString& metin);
+    // Reads the option as a whole number in [alt, ust] into `deger` when given; a refusal
+    // names it `adi` ("Yıl").
+    static Sonuc<> SayiAraligi(const QCommandLineParser& p, const QCommandLineOption& secenek,
+                               const QString& adi, int alt, int ust, int& deger);
     // Reads the option into `deger` when given; refuses a bad one with its message.
     static Sonuc<> TarihOku(const QCommandLineParser& p, QDate& tarih);
     static Sonuc<> HicriGunOku(const QCommandLineParser& p, int& gun);
