@@ -117,7 +117,7 @@ Buton* KontrolVitrini::skinButon(const QString& ad)
 {
     auto* b = new Buton(this);
     const auto resim = [&](const QString& takim, const char* durum) {
-        return Resim(SkinResmi::yukle(ad + takim + QLatin1String(durum)));
+        return SkinResmi::yukle(ad + takim + QLatin1String(durum));
     };
     b->setPictureNormal(resim(QStringLiteral("_"), "normal"));
     b->setPictureDown(resim(QStringLiteral("_"), "down"));
@@ -130,7 +130,7 @@ Buton* KontrolVitrini::skinButon(const QString& ad)
     b->setPicture3Over(resim(QStringLiteral("_3_"), "over"));
     b->setButtonColor(Qt::white);
     b->setForeColor(YaziRengi);
-    b->setFixedSize(b->PictureNormal().Boyut());
+    b->setFixedSize(b->PictureNormal().deviceIndependentSize().toSize());
     return b;
 }
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-Resim Duz(const QColor& renk, QSize boyut = QSize(40, 20))
+QPixmap Duz(const QColor& renk, QSize boyut = QSize(40, 20))
 {
     QPixmap p(boyut);
     p.fill(renk);

@@ -63,19 +63,19 @@ void Buton::setForeColor(const QColor& renk)
     update();
 }
 
-void Buton::setPictureBack(const Resim& r)
+void Buton::setPictureBack(const QPixmap& r)
 {
     pictureBack_ = r;
     update();
 }
 
-void Buton::resimAyarla(int takim, Durum durum, const Resim& r)
+void Buton::resimAyarla(int takim, Durum durum, const QPixmap& r)
 {
     resimler_[takim][durum] = r;
     update();
 }
 
-void Buton::setPictureDisabled(const Resim& r)
+void Buton::setPictureDisabled(const QPixmap& r)
 {
     pictureDisabled_ = r;
     update();
@@ -106,19 +106,19 @@ void Buton::setUseMaskColor(bool acik)
     update();
 }
 
-Resim Buton::GosterilecekResim() const
+QPixmap Buton::GosterilecekResim() const
 {
     const bool takimVar = currentEvent_ >= 0 && currentEvent_ <= 2;
-    Resim secilen;
+    QPixmap secilen;
     if (isDown())
-        secilen = takimVar ? resimler_[currentEvent_][Down] : Resim();
+        secilen = takimVar ? resimler_[currentEvent_][Down] : QPixmap();
     else if (uzerinde_ && !selected_)
-        secilen = takimVar ? resimler_[currentEvent_][Over] : Resim();
+        secilen = takimVar ? resimler_[currentEvent_][Over] : QPixmap();
     else if (!selected_)
-        secilen = takimVar ? resimler_[currentEvent_][Normal] : Resim();
+        secilen = takimVar ? resimler_[currentEvent_][Normal] : QPixmap();
     else
         secilen = pictureDisabled_;
-    return secilen.Bos() ? resimler_[0][Normal] : secilen;
+    return secilen.isNull() ? resimler_[0][Normal] : secilen;
 }
 
 QString Buton::ErisimAdi() const
@@ -130,42 +130,31 @@ QString Buton::ErisimAdi() const
 
 QSize Buton::sizeHint() const
 {
-    const QSize boyut = resimler_[0][Normal].Boyut();
-    return boyut.isValid() ? boyut : QSize(75, 23);
+    // A picture's logical size (a @2x skin picture's too), else the default button's.
+    const QPixmap& resim = resimler_[0][Normal];
+    return resim.isNull() ? QSize(75, 23) : resim.deviceIndependentSize().toSize();
 }
 
-void Buton::resmiCiz(QPainter& p, const Resim& r) const
+void Buton::resmiCiz(QPainter& p, const QPixmap& r) const
 {
-    if (!useMaskColor_ || r.Tur() == Resim::Turu::Metafile) {
-        // A metafile has no pixels to mask; it is drawn as it is only without the mask.
-        if (!useMaskColor_)
-            r.Ciz(p, 0, 0);
+    if (!useMaskColor_) {
+        p.drawPixmap(0, 0, r);
         return;
     }
-    if (r.Tur() == Resim::Turu::Bitmap) {
-        // Pixels of the mask colour are left out.
-        QPixmap maskeli = r.Bitmap();
-        maskeli.setMask(maskeli.createMaskFromColor(MaskColor(), Qt::MaskInColor));
-        p.drawPixmap(0, 0, maskeli);
-    } else if (r.Tur() == Resim::Turu::Ikon) {
-        // An icon is drawn stretched to the default icon size, from its nearest size.
-        const QSize varsayilan(32, 32);
-        QSize kaynak = r.Boyut();
-        for (const QSize& boyut : r.Ikon().availableSizes())
-            if (qAbs(boyut.width() - 32) < qAbs(kaynak.width() - 32))
-                kaynak = boyut;
-        p.drawPixmap(QRect(QPoint(0, 0), varsayilan), r.Ikon().pixmap(kaynak));
-    }
+    // Pixels of the mask colour are left out.
+    QPixmap maskeli = r;
+    maskeli.setMask(maskeli.createMaskFromColor(MaskColor(), Qt::MaskInColor));
+    p.drawPixmap(0, 0, maskeli);
 }
 
 void Buton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), ButtonColor());
-    pictureBack_.Ciz(p, 0, 0);
+    p.drawPixmap(0, 0, pictureBack_); // a null pixmap draws nothing
 
-    const Resim resim = GosterilecekResim();
-    if (resim.Bos())
+    const QPixmap resim = GosterilecekResim();
+    if (resim.isNull())
         return;
     resmiCiz(p, resim);
 

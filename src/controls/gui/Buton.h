@@ -1,9 +1,8 @@
 #pragma once
 
-#include "controls/gui/Resim.h"
-
 #include <QAbstractButton>
 #include <QColor>
+#include <QPixmap>
 
 // The program's button, drawn only from pictures. It holds three picture sets (idle,
 // pressed, hover) and, when `OtoEventChange` is on, steps through them on every click
@@ -21,17 +20,17 @@ class Buton : public QAbstractButton
     Q_PROPERTY(bool Selected READ Selected WRITE setSelected)
     Q_PROPERTY(QColor MaskColor READ MaskColor WRITE setMaskColor)
     Q_PROPERTY(QColor ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(Resim PictureBack READ PictureBack WRITE setPictureBack)
-    Q_PROPERTY(Resim PictureNormal READ PictureNormal WRITE setPictureNormal)
-    Q_PROPERTY(Resim PictureDown READ PictureDown WRITE setPictureDown)
-    Q_PROPERTY(Resim PictureOver READ PictureOver WRITE setPictureOver)
-    Q_PROPERTY(Resim Picture2Normal READ Picture2Normal WRITE setPicture2Normal)
-    Q_PROPERTY(Resim Picture2Down READ Picture2Down WRITE setPicture2Down)
-    Q_PROPERTY(Resim Picture2Over READ Picture2Over WRITE setPicture2Over)
-    Q_PROPERTY(Resim Picture3Normal READ Picture3Normal WRITE setPicture3Normal)
-    Q_PROPERTY(Resim Picture3Down READ Picture3Down WRITE setPicture3Down)
-    Q_PROPERTY(Resim Picture3Over READ Picture3Over WRITE setPicture3Over)
-    Q_PROPERTY(Resim PictureDisabled READ PictureDisabled WRITE setPictureDisabled)
+    Q_PROPERTY(QPixmap PictureBack READ PictureBack WRITE setPictureBack)
+    Q_PROPERTY(QPixmap PictureNormal READ PictureNormal WRITE setPictureNormal)
+    Q_PROPERTY(QPixmap PictureDown READ PictureDown WRITE setPictureDown)
+    Q_PROPERTY(QPixmap PictureOver READ PictureOver WRITE setPictureOver)
+    Q_PROPERTY(QPixmap Picture2Normal READ Picture2Normal WRITE setPicture2Normal)
+    Q_PROPERTY(QPixmap Picture2Down READ Picture2Down WRITE setPicture2Down)
+    Q_PROPERTY(QPixmap Picture2Over READ Picture2Over WRITE setPicture2Over)
+    Q_PROPERTY(QPixmap Picture3Normal READ Picture3Normal WRITE setPicture3Normal)
+    Q_PROPERTY(QPixmap Picture3Down READ Picture3Down WRITE setPicture3Down)
+    Q_PROPERTY(QPixmap Picture3Over READ Picture3Over WRITE setPicture3Over)
+    Q_PROPERTY(QPixmap PictureDisabled READ PictureDisabled WRITE setPictureDisabled)
     Q_PROPERTY(int ButtonEvents READ ButtonEvents WRITE setButtonEvents)
     Q_PROPERTY(int CurrentEvent READ CurrentEvent WRITE setCurrentEvent)
     Q_PROPERTY(bool OtoEventChange READ OtoEventChange WRITE setOtoEventChange)
@@ -50,28 +49,28 @@ public:
     QColor ForeColor() const { return foreColor_; }
     void setForeColor(const QColor& renk);
 
-    Resim PictureBack() const { return pictureBack_; }
-    void setPictureBack(const Resim& r);
-    Resim PictureNormal() const { return resimler_[0][Normal]; }
-    void setPictureNormal(const Resim& r) { resimAyarla(0, Normal, r); }
-    Resim PictureDown() const { return resimler_[0][Down]; }
-    void setPictureDown(const Resim& r) { resimAyarla(0, Down, r); }
-    Resim PictureOver() const { return resimler_[0][Over]; }
-    void setPictureOver(const Resim& r) { resimAyarla(0, Over, r); }
-    Resim Picture2Normal() const { return resimler_[1][Normal]; }
-    void setPicture2Normal(const Resim& r) { resimAyarla(1, Normal, r); }
-    Resim Picture2Down() const { return resimler_[1][Down]; }
-    void setPicture2Down(const Resim& r) { resimAyarla(1, Down, r); }
-    Resim Picture2Over() const { return resimler_[1][Over]; }
-    void setPicture2Over(const Resim& r) { resimAyarla(1, Over, r); }
-    Resim Picture3Normal() const { return resimler_[2][Normal]; }
-    void setPicture3Normal(const Resim& r) { resimAyarla(2, Normal, r); }
-    Resim Picture3Down() const { return resimler_[2][Down]; }
-    void setPicture3Down(const Resim& r) { resimAyarla(2, Down, r); }
-    Resim Picture3Over() const { return resimler_[2][Over]; }
-    void setPicture3Over(const Resim& r) { resimAyarla(2, Over, r); }
-    Resim PictureDisabled() const { return pictureDisabled_; }
-    void setPictureDisabled(const Resim& r);
+    QPixmap PictureBack() const { return pictureBack_; }
+    void setPictureBack(const QPixmap& r);
+    QPixmap PictureNormal() const { return resimler_[0][Normal]; }
+    void setPictureNormal(const QPixmap& r) { resimAyarla(0, Normal, r); }
+    QPixmap PictureDown() const { return resimler_[0][Down]; }
+    void setPictureDown(const QPixmap& r) { resimAyarla(0, Down, r); }
+    QPixmap PictureOver() const { return resimler_[0][Over]; }
+    void setPictureOver(const QPixmap& r) { resimAyarla(0, Over, r); }
+    QPixmap Picture2Normal() const { return resimler_[1][Normal]; }
+    void setPicture2Normal(const QPixmap& r) { resimAyarla(1, Normal, r); }
+    QPixmap Picture2Down() const { return resimler_[1][Down]; }
+    void setPicture2Down(const QPixmap& r) { resimAyarla(1, Down, r); }
+    QPixmap Picture2Over() const { return resimler_[1][Over]; }
+    void setPicture2Over(const QPixmap& r) { resimAyarla(1, Over, r); }
+    QPixmap Picture3Normal() const { return resimler_[2][Normal]; }
+    void setPicture3Normal(const QPixmap& r) { resimAyarla(2, Normal, r); }
+    QPixmap Picture3Down() const { return resimler_[2][Down]; }
+    void setPicture3Down(const QPixmap& r) { resimAyarla(2, Down, r); }
+    QPixmap Picture3Over() const { return resimler_[2][Over]; }
+    void setPicture3Over(const QPixmap& r) { resimAyarla(2, Over, r); }
+    QPixmap PictureDisabled() const { return pictureDisabled_; }
+    void setPictureDisabled(const QPixmap& r);
 
     int ButtonEvents() const { return buttonEvents_; }
     void setButtonEvents(int enYuksek);
@@ -84,7 +83,7 @@ public:
 
     // The picture the next paint shows, after the fall-back to `PictureNormal` (empty when
     // nothing but the background is drawn).
-    Resim GosterilecekResim() const;
+    QPixmap GosterilecekResim() const;
     // The name assistive technology reads: the accessible name, else the caption, else the
     // tooltip.
     QString ErisimAdi() const;
@@ -114,17 +113,17 @@ private:
         Over
     };
 
-    void resimAyarla(int takim, Durum durum, const Resim& r);
-    void resmiCiz(QPainter& p, const Resim& r) const;
+    void resimAyarla(int takim, Durum durum, const QPixmap& r);
+    void resmiCiz(QPainter& p, const QPixmap& r) const;
     void uzerindeAyarla(bool uzerinde);
 
     QColor buttonColor_; // invalid: system button face
     bool selected_ = false;
     QColor maskColor_; // invalid: system button face
     QColor foreColor_ = Qt::black;
-    Resim pictureBack_;
-    Resim resimler_[3][3];
-    Resim pictureDisabled_;
+    QPixmap pictureBack_;
+    QPixmap resimler_[3][3];
+    QPixmap pictureDisabled_;
     int buttonEvents_ = 0;
     int currentEvent_ = 0;
     bool otoEventChange_ = true;

@@ -44,9 +44,9 @@ QLabel* Etiket(const QString& metin, QWidget* parent, int ust)
 Buton* Dugme(QWidget* parent, const QString& ad, const QString& yazi, QRect yer)
 {
     auto* d = new Buton(parent);
-    d->setPictureNormal(Resim(SkinResmi::yukle(ad + QStringLiteral("_normal"))));
-    d->setPictureDown(Resim(SkinResmi::yukle(ad + QStringLiteral("_down"))));
-    d->setPictureOver(Resim(SkinResmi::yukle(ad + QStringLiteral("_over"))));
+    d->setPictureNormal(SkinResmi::yukle(ad + QStringLiteral("_normal")));
+    d->setPictureDown(SkinResmi::yukle(ad + QStringLiteral("_down")));
+    d->setPictureOver(SkinResmi::yukle(ad + QStringLiteral("_over")));
     d->setButtonEvents(0);
     d->setOtoEventChange(false);
     if (!yazi.isEmpty()) {

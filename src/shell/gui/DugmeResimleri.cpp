@@ -25,20 +25,15 @@ std::vector<BekleyenDugme>& Bekleyenler()
     return liste;
 }
 
-Resim SkinResim(const QString& ad)
-{
-    return Resim(SkinResmi::yukle(ad));
-}
-
 } // namespace
 
 void DugmeResimleri::Yukle(Buton& d, const QString& ad, int takimSayisi)
 {
-    d.setPictureNormal(SkinResim(ad + QStringLiteral("_normal")));
+    d.setPictureNormal(SkinResmi::yukle(ad + QStringLiteral("_normal")));
     if (takimSayisi >= 2)
-        d.setPicture2Normal(SkinResim(ad + QStringLiteral("_2_normal")));
+        d.setPicture2Normal(SkinResmi::yukle(ad + QStringLiteral("_2_normal")));
     if (takimSayisi >= 3)
-        d.setPicture3Normal(SkinResim(ad + QStringLiteral("_3_normal")));
+        d.setPicture3Normal(SkinResmi::yukle(ad + QStringLiteral("_3_normal")));
     Bekleyenler().push_back({&d, ad, takimSayisi});
     d.setButtonEvents(0);
     d.setOtoEventChange(false);
@@ -53,15 +48,15 @@ void DugmeResimleri::Tamamla()
         Buton* d = b.Dugme.data();
         if (!d)
             continue;
-        d->setPictureDown(SkinResim(b.Ad + QStringLiteral("_down")));
-        d->setPictureOver(SkinResim(b.Ad + QStringLiteral("_over")));
+        d->setPictureDown(SkinResmi::yukle(b.Ad + QStringLiteral("_down")));
+        d->setPictureOver(SkinResmi::yukle(b.Ad + QStringLiteral("_over")));
         if (b.TakimSayisi >= 2) {
-            d->setPicture2Down(SkinResim(b.Ad + QStringLiteral("_2_down")));
-            d->setPicture2Over(SkinResim(b.Ad + QStringLiteral("_2_over")));
+            d->setPicture2Down(SkinResmi::yukle(b.Ad + QStringLiteral("_2_down")));
+            d->setPicture2Over(SkinResmi::yukle(b.Ad + QStringLiteral("_2_over")));
         }
         if (b.TakimSayisi >= 3) {
-            d->setPicture3Down(SkinResim(b.Ad + QStringLiteral("_3_down")));
-            d->setPicture3Over(SkinResim(b.Ad + QStringLiteral("_3_over")));
+            d->setPicture3Down(SkinResmi::yukle(b.Ad + QStringLiteral("_3_down")));
+            d->setPicture3Over(SkinResmi::yukle(b.Ad + QStringLiteral("_3_over")));
         }
     }
 }
