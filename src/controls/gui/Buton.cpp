@@ -2,6 +2,7 @@
 
 #include "controls/gui/ButonErisimi.h"
 #include "engine/Yuvarlama.h"
+#include "platform/gui/OlcekliErisim.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -24,7 +25,7 @@ int YariCift(int n)
 
 Buton::Buton(QWidget* parent) : QAbstractButton(parent)
 {
-    ButonErisimi::Kur();
+    OlcekliErisim::SinifaKur<Buton, ButonErisimi>();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -1,26 +1,8 @@
 #include "controls/gui/ButonErisimi.h"
 
 #include "controls/gui/Buton.h"
-#include "platform/gui/OlcekliErisim.h"
-
-namespace {
-
-QAccessibleInterface* Fabrika(const QString& sinif, QObject* nesne)
-{
-    if (sinif == QLatin1String("Buton") && nesne && nesne->isWidgetType())
-        return new ButonErisimi(static_cast<Buton*>(nesne));
-    return nullptr;
-}
-
-} // namespace
 
 ButonErisimi::ButonErisimi(Buton* b) : QAccessibleWidget(b, QAccessible::Button) {}
-
-void ButonErisimi::Kur()
-{
-    static const bool kuruldu = (OlcekliErisim::FabrikaEkle(Fabrika), true);
-    Q_UNUSED(kuruldu);
-}
 
 Buton* ButonErisimi::dugme() const
 {

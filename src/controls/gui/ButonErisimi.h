@@ -13,9 +13,6 @@ class ButonErisimi : public QAccessibleWidget
 public:
     explicit ButonErisimi(Buton* b);
 
-    // Registers the interface for every picture button (once).
-    static void Kur();
-
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
     QStringList actionNames() const override;

@@ -62,12 +62,10 @@ QLabel* Etiket(QWidget* sahip, const QRect& yer, const QFont& yazi)
 
 // The popup is a notification to assistive technology (an alert that does not take the focus);
 // Qt gives a plain window otherwise.
-QAccessibleInterface* MesajErisimi(const QString&, QObject* nesne)
+struct MesajErisimi : QAccessibleWidget
 {
-    if (auto* form = qobject_cast<MesajForm*>(nesne))
-        return new QAccessibleWidget(form, QAccessible::Notification);
-    return nullptr;
-}
+    explicit MesajErisimi(MesajForm* f) : QAccessibleWidget(f, QAccessible::Notification) {}
+};
 
 } // namespace
 
@@ -117,8 +115,7 @@ MesajForm::MesajForm(AnaPencereHedefi* ana, ZamanlayiciKaynagi* zaman, ImlecKayn
     bekleme_->setInterval(BeklemeSuresi);
     connect(bekleme_, &Zamanlayici::timeout, this, &MesajForm::beklemeBitti);
 
-    static const bool erisimKuruldu = (OlcekliErisim::FabrikaEkle(MesajErisimi), true);
-    Q_UNUSED(erisimKuruldu)
+    OlcekliErisim::SinifaKur<MesajForm, MesajErisimi>();
 
     sekilUygula(MesajAnimasyonu::BolgeBoyu(MesajAnimasyonu::TasarimGenislik),
                 MesajAnimasyonu::BolgeBoyu(MesajAnimasyonu::TasarimYukseklik));

@@ -24,6 +24,16 @@ public:
     // Installs another interface factory (on every platform), under the wrapper: Qt asks the
     // newest factory first, so the wrapper goes back on top and wraps what `fabrika` makes.
     static void FabrikaEkle(QAccessible::InterfaceFactory fabrika);
+    // Once for each pair: from now on every widget of class W gets the interface E(W*).
+    template <typename W, typename E> static void SinifaKur()
+    {
+        [[maybe_unused]] static const bool kuruldu =
+            (FabrikaEkle([](const QString&, QObject* nesne) -> QAccessibleInterface* {
+                 auto* w = qobject_cast<W*>(nesne);
+                 return w ? new E(w) : nullptr;
+             }),
+             true);
+    }
 
     ~OlcekliErisim() override;
 

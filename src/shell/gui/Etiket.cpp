@@ -1,5 +1,6 @@
 #include "shell/gui/Etiket.h"
 
+#include "platform/gui/OlcekliErisim.h"
 #include "shell/gui/EtiketErisimi.h"
 
 #include <QKeyEvent>
@@ -23,7 +24,7 @@ Etiket::Etiket(const QString& metin, QWidget* parent, int pikselBoyu, bool kalin
                const QColor& renk)
     : QLabel(metin, parent)
 {
-    EtiketErisimi::Kur();
+    OlcekliErisim::SinifaKur<Etiket, EtiketErisimi>();
     // A label like its parent takes the parent's font and colour as they are, which costs
     // nothing; only the others get their own.
     const QFont f = Yazi(pikselBoyu, kalin);

@@ -1,6 +1,5 @@
 #include "shell/gui/EtiketErisimi.h"
 
-#include "platform/gui/OlcekliErisim.h"
 #include "shell/gui/Etiket.h"
 
 namespace {
@@ -12,22 +11,9 @@ QAccessible::Role Rol(const Etiket* e)
     return e->BaglantiMi() ? QAccessible::Link : QAccessible::Button;
 }
 
-QAccessibleInterface* Fabrika(const QString& sinif, QObject* nesne)
-{
-    if (sinif == QLatin1String("Etiket") && nesne && nesne->isWidgetType())
-        return new EtiketErisimi(static_cast<Etiket*>(nesne));
-    return nullptr;
-}
-
 } // namespace
 
 EtiketErisimi::EtiketErisimi(Etiket* e) : QAccessibleWidget(e, Rol(e)) {}
-
-void EtiketErisimi::Kur()
-{
-    static const bool kuruldu = (OlcekliErisim::FabrikaEkle(Fabrika), true);
-    Q_UNUSED(kuruldu);
-}
 
 Etiket* EtiketErisimi::etiket() const
 {

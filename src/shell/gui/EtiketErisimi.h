@@ -12,9 +12,6 @@ class EtiketErisimi : public QAccessibleWidget
 public:
     explicit EtiketErisimi(Etiket* e);
 
-    // Registers the interface for every skinned label (once).
-    static void Kur();
-
     QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
