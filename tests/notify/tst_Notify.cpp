@@ -8,11 +8,11 @@
 #include "notify/AnaPencereHedefi.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
-#include "notify/gui/QtTepsiSimgesi.h"
 #include "notify/gui/TepsiMenusu.h"
 #include "support/FareSurucu.h"
 #include "support/SahteAnimasyonSaati.h"
 #include "support/SahteImlec.h"
+#include "support/SahteTepsi.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -44,18 +44,6 @@ public:
 
     QStringList cagrilar;
     QWidget* popup = nullptr;
-};
-
-// The real notification area's icon, as if the desktop had an area, recording each time the
-// icon is shown (true) or taken away, and the menu it was given.
-class SahteTepsi : public QtTepsiSimgesi
-{
-public:
-    bool AlanVar() const override { return true; }
-    void Goster(bool g) override { gosterimler << g; }
-    void MenuAyarla(QMenu* m) override { menu = m; }
-    QList<bool> gosterimler;
-    QMenu* menu = nullptr;
 };
 
 // The popup on a pretend clock and pointer (at 0, 0: far from it).

@@ -8,7 +8,6 @@
 #include "locations/KonumModeli.h"
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
-#include "notify/gui/QtTepsiSimgesi.h"
 #include "notify/gui/TepsiMenusu.h"
 #include "platform/AyarDeposu.h"
 #include "platform/QtSesKutuphanesi.h"
@@ -25,6 +24,7 @@
 #include "support/Dosya.h"
 #include "support/FareSurucu.h"
 #include "support/SahteSaat.h"
+#include "support/SahteTepsi.h"
 #include "support/SahteYazSaati.h"
 
 #include <QApplication>
@@ -51,15 +51,6 @@ public:
     bool Sor(QWidget*, const QString&, const QString&) override { return true; }
     QStringList Metinler;
     std::function<void()> Acikken = [] {};
-};
-
-// The system's notification area, present or not as the test says.
-class SahteTepsi : public QtTepsiSimgesi
-{
-public:
-    bool AlanVar() const override { return Alan; }
-    void Goster(bool g) override { Gorunur = g; }
-    bool Alan = true, Gorunur = false;
 };
 
 const QDateTime Oglen(QDate(2026, 6, 21), QTime(12, 0));
@@ -135,18 +126,41 @@ private slots:
         QVERIFY(f.isVisible() && f.Programi().GosterilenSayfa() == 0);
         QSignalSpy kapandi(&f.Programi(), &Program::Kapatildi);
         Tikla(f.BtnKapat);
-        QVERIFY(!f.isVisible() && kapandi.isEmpty() && tepsi_->Gorunur);
+        QVERIFY(!f.isVisible() && kapandi.isEmpty() && tepsi_->Gorunur());
     }
 
-    // The window's shape: its own size, the four corners cut alike (mirror images).
-    void sekilKoseleriKesik()
+    // The window's shape: its own size, the four corners cut alike (mirror images). Dragged
+    // while the left button is held, also partly off the screen; nothing is stored. The
+    // always-on-top button changes the shown window in place.
+    void pencereSekliSuruklemeVeUstte()
     {
-        const QRegion m = Baslat().mask();
+        AnaForm& f = Baslat();
+        const QRegion m = f.mask();
         QCOMPARE(m.boundingRect(), QRect(0, 0, 242, 341));
         for (const QTransform& ayna :
              {QTransform(-1, 0, 0, 1, 242, 0), QTransform(1, 0, 0, -1, 0, 341)})
             QVERIFY((ayna.map(m) ^ m).isEmpty()); // mirror images
         QVERIFY(!m.contains(QPoint(0, 0)) && m.contains(QPoint(4, 0)));
+
+        f.move(300, 200);
+        const auto hareket = [&](QPoint p) {
+            QMouseEvent e(QEvent::MouseMove, f.mapFromGlobal(p), p, Qt::NoButton, Qt::LeftButton,
+                          {});
+            QApplication::sendEvent(&f, &e);
+        };
+        QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(100, 15));
+        hareket(QPoint(600, 415));
+        QCOMPARE(f.pos(), QPoint(500, 400));
+        hareket(QPoint(50, 5));
+        QCOMPARE(f.pos(), QPoint(-50, -10));
+        QTest::mouseRelease(&f, Qt::LeftButton, {}, QPoint(100, 15));
+        hareket(QPoint(700, 500));
+        QCOMPARE(f.pos(), QPoint(-50, -10));
+
+        Tikla(f.GAyarUstte);
+        QVERIFY(!(f.windowHandle()->flags() & Qt::WindowStaysOnTopHint) && f.isVisible());
+        Tikla(f.GAyarUstte);
+        QVERIFY((f.windowHandle()->flags() & Qt::WindowStaysOnTopHint) && f.isVisible());
     }
 
     // A hand-edited data.db: an unreadable line before İstanbul neither moves the stored
@@ -251,26 +265,6 @@ private slots:
             qPrintable(QStringLiteral("%1 > %2").arg(enGenis).arg(s->Liste->MetinGenisligi())));
     }
 
-    // Dragged while the left button is held, also partly off the screen; nothing is stored.
-    void surukleme()
-    {
-        AnaForm& f = Baslat();
-        f.move(300, 200);
-        const auto hareket = [&](QPoint p) {
-            QMouseEvent e(QEvent::MouseMove, f.mapFromGlobal(p), p, Qt::NoButton, Qt::LeftButton,
-                          {});
-            QApplication::sendEvent(&f, &e);
-        };
-        QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(100, 15));
-        hareket(QPoint(600, 415));
-        QCOMPARE(f.pos(), QPoint(500, 400));
-        hareket(QPoint(50, 5));
-        QCOMPARE(f.pos(), QPoint(-50, -10));
-        QTest::mouseRelease(&f, Qt::LeftButton, {}, QPoint(100, 15));
-        hareket(QPoint(700, 500));
-        QCOMPARE(f.pos(), QPoint(-50, -10));
-    }
-
     // The two links of the about page stand out from the panel under them by at least 4.5:1
     // (the contrast of the colours' relative luminances that low vision needs for text).
     void baglantiKarsitligi()
@@ -349,16 +343,6 @@ private slots:
             for (int x = 0; x < a.width(); ++x)
                 farkli += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 20;
         QCOMPARE(farkli, 0);
-    }
-
-    // The always-on-top button changes the shown window in place.
-    void herZamanUstte()
-    {
-        AnaForm& f = Baslat();
-        Tikla(f.GAyarUstte);
-        QVERIFY(!(f.windowHandle()->flags() & Qt::WindowStaysOnTopHint) && f.isVisible());
-        Tikla(f.GAyarUstte);
-        QVERIFY((f.windowHandle()->flags() & Qt::WindowStaysOnTopHint) && f.isVisible());
     }
 };
 
