@@ -6,11 +6,11 @@
 
 #include <QStringList>
 
-// The regional page as the settings routines see it: a real place list, the form as it
-// stands, data.db in `Klasor`, and a record of what was shown, warned and asked.
-struct KayitliSayfa : BolgeselAyarHedefi, BolgeselUygulamaHedefi
+// The regional page as the settings routines see it, on its own (Taban BolgeselAyarHedefi) or as
+// part of the main window: a real place list, the form as it stands, and a record of what was
+// shown, warned and asked.
+template <class Taban> struct KayitliListe : Taban
 {
-    QString Klasor;
     KonumSatirlari Konumlar;
     int Secili = -1;
     int Gecerli = -1;
@@ -20,7 +20,6 @@ struct KayitliSayfa : BolgeselAyarHedefi, BolgeselUygulamaHedefi
     int EzanEtkin = -1;
     QStringList Uyarilar, Sorular;
     bool Cevap = true;
-    int Hesaplama = 0, Sifirlama = 0;
 
     int ListeSecili() const override { return Secili; }
     int ListeAktif() const override { return Aktif; }
@@ -37,7 +36,6 @@ struct KayitliSayfa : BolgeselAyarHedefi, BolgeselUygulamaHedefi
         Aktif = Secili = Gecerli = -1;
     }
     BolgeselAyarFormu FormuOku() const override { return Form; }
-    void FormuGoster(const BolgeselAyarFormu& f) override { Form = f; }
     void YerGoster(const QString& ulke, const QString& sehir, const QString& ipucu) override
     {
         Yer = ulke + u'/' + sehir;
@@ -53,6 +51,15 @@ struct KayitliSayfa : BolgeselAyarHedefi, BolgeselUygulamaHedefi
         Sorular << metin;
         return Cevap;
     }
+};
+
+// The regional page with data.db in `Klasor`, counting the recomputations and warning resets.
+struct KayitliSayfa : KayitliListe<BolgeselAyarHedefi>, BolgeselUygulamaHedefi
+{
+    QString Klasor;
+    int Hesaplama = 0, Sifirlama = 0;
+
+    void FormuGoster(const BolgeselAyarFormu& f) override { Form = f; }
     void Hesapla() override { ++Hesaplama; }
     void UyariyiSifirla() override { ++Sifirlama; }
     KonumDosyasi Yerler() const override { return KonumDosyasi(Klasor); }
