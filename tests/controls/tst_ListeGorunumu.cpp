@@ -47,13 +47,11 @@ struct Liste
         lb->KonumListesiGibiGoster();
         lb->setFont(yazi);
         KaydirmaResimleri r;
-        r.Yukari[0] = r.Asagi[0] = Duz(Qt::darkGray, 17);
-        r.Yukari[1] = r.Asagi[1] = Duz(Qt::yellow, 17);
-        r.Yukari[2] = r.Asagi[2] = Duz(Qt::cyan, 17);
+        const QColor oklar[] = {Qt::darkGray, Qt::yellow, Qt::cyan},
+                     tutamak[] = {Qt::red, Qt::blue, Qt::green};
+        for (int i = 0; i < 3; ++i)
+            r.Yukari[i] = r.Asagi[i] = Duz(oklar[i], 17), r.Tutamak[i] = Duz(tutamak[i], 20);
         r.Iz = Duz(Qt::gray, 20);
-        r.Tutamak[0] = Duz(Qt::red, 20);
-        r.Tutamak[1] = Duz(Qt::blue, 20);
-        r.Tutamak[2] = Duz(Qt::green, 20);
         vs->setResimler(r);
         rh = lb->SatirYuksekligi();
         pencere.resize(240, 300);
@@ -168,9 +166,7 @@ private slots:
                                    {3, Qt::Key_PageUp, 0, 0},      {9, Qt::Key_PageDown, 13, 9},
                                    {15, Qt::Key_PageDown, 19, 15}, {11, Qt::Key_Home, 0, 0},
                                    {11, Qt::Key_End, 19, 15},      {11, Qt::Key_A, 11, 7}};
-        Liste l;
-        QCOMPARE(l.lb->Gorunen(), 5);
-        QCOMPARE(l.vs->maximum(), 15);
+        Liste l; // (End reaching top row 15 and the page steps hold only with 5 rows in view)
         for (const auto& [odak, tus, satir, ust] : durumlar) {
             l.lb->setCurrentIndex({});
             l.lb->setUstSatir(0);
