@@ -3,8 +3,6 @@
 // against the lines.
 #include "platform/AyarDeposu.h"
 #include "support/CliCalistirici.h"
-#include "support/Dosya.h"
-#include "support/KomutCalistirici.h"
 
 #include <gtest/gtest.h>
 

@@ -57,8 +57,7 @@ TEST_F(KonumDosyasiProgram, AnAddKeepsEveryOtherLineAndNamesTheUnreadable)
     EXPECT_TRUE(c.Err.contains(QStringLiteral("okunamayan satırlar atlandı: 2, 4\n")))
         << c.Err.toStdString();
 
-    const CliCikti ara =
-        cli({QStringLiteral("search"), QStringLiteral("--db"), Db(), QStringLiteral("ada")});
+    const CliCikti ara = cli({"search", "--db", Db(), "ada"});
     EXPECT_EQ(ara.Kod, 0);
     EXPECT_TRUE(ara.Err.contains(QStringLiteral("atlandı: 2, 4\n"))) << ara.Err.toStdString();
 }
@@ -106,8 +105,7 @@ TEST_F(KonumDosyasiProgram, WhatIsNoPlacesFileIsRefused)
         {buyuk, "çok büyük"},
     };
     for (const auto& [yol, mesaj] : durumlar) {
-        const CliCikti c =
-            cli({QStringLiteral("search"), QStringLiteral("--db"), yol, QStringLiteral("x")});
+        const CliCikti c = cli({"search", "--db", yol, "x"});
         EXPECT_EQ(c.Kod, 2) << yol.toStdString();
         EXPECT_TRUE(c.Err.contains(QString::fromUtf8(mesaj))) << c.Err.toStdString();
     }

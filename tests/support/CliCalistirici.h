@@ -1,15 +1,74 @@
 #pragma once
 
 #include "AyarKlasoru.h"
-#include "CliCikti.h"
+#include "Dosya.h"
+#include "SahteSaat.h"
+#include "SahteYazSaati.h"
+#include "cli/KomutSatiri.h"
+#include "support/QtYazdir.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
+#include <QTextStream>
+
+#include <ostream>
+#include <tuple>
+
+// What one run of orvanel-cli gave: exit status and both streams.
+struct CliCikti
+{
+    int Kod = -1; // -1: crashed or did not finish
+    QString Out;
+    QString Err;
+
+    bool operator==(const CliCikti& o) const
+    {
+        return std::tie(Kod, Out, Err) == std::tie(o.Kod, o.Out, o.Err);
+    }
+};
+
+// A refused run: status 2, nothing on stdout, `mesaj` as the one line on stderr.
+inline CliCikti Reddedildi(const QString& mesaj)
+{
+    return {2, QString(), QStringLiteral("orvanel-cli: ") + mesaj + u'\n'};
+}
+
+// Lets GoogleTest print a run readably when a comparison fails.
+inline void PrintTo(const CliCikti& c, std::ostream* os)
+{
+    *os << "{" << c.Kod << ", out \"" << c.Out.toStdString() << "\", err \"" << c.Err.toStdString()
+        << "\"}";
+}
+
+// Runs orvanel-cli in process, as CliCalistirici runs the built program: an empty settings
+// store and a program folder of its own (where data.db and the sounds are looked for), a fixed
+// clock (21 June 2026, 12:30) and fixed summer-time dates.
+class KomutCalistirici
+{
+public:
+    CliCikti operator()(const QStringList& args) const
+    {
+        CliCikti c;
+        QTextStream out(&c.Out), err(&c.Err);
+        c.Kod = KomutSatiri().Calistir(args, out, err, {saat_, yazSaati_, klasor_.path() + u'/'});
+        out.flush(), err.flush();
+        return c;
+    }
+
+    // A file of the program folder.
+    QString Yol(const QString& ad) const { return klasor_.filePath(ad); }
+    QString AyarDosyasi() const { return ayarlar_.Yol() + QStringLiteral("/Orvanel/Orvanel.ini"); }
+    void DosyaYaz(const QString& ad, const QByteArray& icerik) const
+    {
+        ::DosyaYaz(Yol(ad), icerik);
+    }
+
+private:
+    AyarKlasoru ayarlar_;
+    QTemporaryDir klasor_;
+    SahteSaat saat_{QDateTime(QDate(2026, 6, 21), QTime(12, 30))};
+    SahteYazSaati yazSaati_;
+};
 
 // Runs the built orvanel-cli as a user would: in its own home, settings and runtime folders
 // (a fresh temporary folder unless the caller gives one), UTC, the C locale, no display.
