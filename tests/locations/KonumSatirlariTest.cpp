@@ -200,30 +200,20 @@ TEST(KonumSiralama, OrdersAndWhenItLeavesTheOrderAlone)
     }
 }
 
-SeciliKonum Yer(qint16 id, const char* ulke, const char* sehir)
-{
-    SeciliKonum y;
-    y.Id = id;
-    y.Ulke = QString::fromUtf8(ulke);
-    y.Sehir = QString::fromUtf8(sehir);
-    return y;
-}
-
 // The stored choice is a row's Id: a line the reader skipped (Id 3 missing) or Ids that
 // repeat (the country and city decide, else the first) do not move it onto another place.
 TEST(KonumSatirlari, StoredChoiceFindsItsRowById)
 {
-    KonumSatirlari okunan;
-    const int idler[] = {1, 2, 4, 5, 2};
-    const char* const adlar[] = {"A", "B", "C", "D", "E"};
-    for (int i = 0; i < 5; ++i)
-        okunan.Ekle({idler[i], QString::fromLatin1(adlar[i]),
-                     QString::fromLatin1(adlar[i]).toLower(), 0, 0, 0});
-    const std::pair<SeciliKonum, int> durumlar[] = {{Yer(4, "C", "c"), 2},
-                                                    {Yer(0, "A", "a"), -1},
-                                                    {Yer(2, "E", "e"), 4},
-                                                    {Yer(2, "X", "x"), 1},
-                                                    {Yer(9, "A", "a"), -1}};
+    const KonumSatirlari okunan({{1, "A", "a", 0, 0, 0},
+                                 {2, "B", "b", 0, 0, 0},
+                                 {4, "C", "c", 0, 0, 0},
+                                 {5, "D", "d", 0, 0, 0},
+                                 {2, "E", "e", 0, 0, 0}});
+    const std::pair<SeciliKonum, int> durumlar[] = {{{4, "C", "c"}, 2},
+                                                    {{0, "A", "a"}, -1},
+                                                    {{2, "E", "e"}, 4},
+                                                    {{2, "X", "x"}, 1},
+                                                    {{9, "A", "a"}, -1}};
     for (const auto& [yer, satir] : durumlar)
         EXPECT_EQ(okunan.SeciliKonumBul(yer), satir) << yer.Id;
 }

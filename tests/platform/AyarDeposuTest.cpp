@@ -88,25 +88,22 @@ TEST_F(AyarDeposuTest, NumbersReadBackUnderEveryLocale)
         for (double x : sayilar) {
             EXPECT_TRUE(AyarDeposu().Yaz({{"bEnlem", AyarDeposu::SayiMetni(x)}}));
             for (const char* okuyan : {"C", "tr_TR", "ar_EG", "fa_IR"}) {
-                QLocale::setDefault(QLocale(QString::fromLatin1(okuyan)));
+                Yerel(okuyan);
                 EXPECT_EQ(AyarDeposu::SayiCoz(AyarDeposu().Oku("bEnlem")), x)
                     << yazan << " -> " << okuyan;
             }
-            QLocale::setDefault(QLocale(QString::fromLatin1(yazan)));
+            Yerel(yazan);
         }
     }
-    int okunamayan = 0;
     for (QLocale l : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
                                               QLocale::AnyTerritory)) {
         l.setNumberOptions(QLocale::OmitGroupSeparator);
         for (double x : sayilar) {
             const QString eski = l.toString(x, 'g', 15);
-            const std::optional<double> okunan = AyarDeposu::SayiCoz(eski);
-            okunamayan += okunan != x;
-            EXPECT_EQ(okunan, x) << l.name().toStdString() << " wrote " << eski.toStdString();
+            EXPECT_EQ(AyarDeposu::SayiCoz(eski), x)
+                << l.name().toStdString() << " wrote " << eski.toStdString();
         }
     }
-    EXPECT_EQ(okunamayan, 0);
 
     // A Turkish group separator is never written, so "1.234" is a decimal point.
     EXPECT_DOUBLE_EQ(*AyarDeposu::SayiCoz("1.234"), 1.234);
