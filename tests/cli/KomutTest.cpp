@@ -64,8 +64,7 @@ TEST(Komut, MistakesGiveOneTurkishLineAndStatusTwo)
     // The version, and a command's help as "help COMMAND".
     EXPECT_EQ(cli({"--version"}), (CliCikti{0, "orvanel-cli " ORVANEL_SURUM "\n", ""}));
     EXPECT_EQ(cli({"help", "times"}), cli({"times", "--help"}));
-    EXPECT_TRUE(
-        cli({"help", "times"}).Out.startsWith(QStringLiteral("Kullanım: orvanel-cli times")));
+    EXPECT_TRUE(cli({"help", "times"}).Out.startsWith("Kullanım: orvanel-cli times"));
 }
 
 // Each command's worked output once; the engine has its own tests for the times themselves.
@@ -295,6 +294,24 @@ TEST_F(EkleKomutu, AppendsThePlaceAndWithSelectChoosesIt)
     EXPECT_EQ(depo.Oku(QStringLiteral("bIndex")), QStringLiteral("4"));
     EXPECT_EQ(depo.Oku(QStringLiteral("bSehir")), QStringLiteral("Katmandu"));
     EXPECT_FALSE(DosyaIcerigi(cli.AyarDosyasi()).contains("BADakika"));
+}
+
+// An add keeps the lines the reader cannot take as they are and names them, as the search
+// does (the odd bytes an add keeps: KonumDosyasiTest).
+TEST_F(EkleKomutu, KeepsEveryOtherLineAndNamesTheUnreadable)
+{
+    const QByteArray eski = W1254("1|Türkiye|İstanbul|2|41,02|28,97\r\n"
+                                  "2|Türkiye|Eksik|2|41\r\n"
+                                  "\r\n"
+                                  "4|Türkiye|Kuzey|2|200|29\r\n"
+                                  "5|Türkiye|Ada\rKöy|2|40.5|29.1\r\n");
+    cli.DosyaYaz("data.db", eski);
+    const QString atlandi = "orvanel-cli: " + QDir::toNativeSeparators(cli.Yol("data.db")) +
+                            ": okunamayan satırlar atlandı: 2, 4\n";
+    EXPECT_EQ(cli(Eklenen("Türkiye", "Şile", "2", "41.17", "29,61")),
+              (CliCikti{0, "6|Türkiye|Şile|2|41,17|29,61\n", atlandi}));
+    EXPECT_EQ(Db(), eski + W1254("6|Türkiye|Şile|2|41,17|29,61"));
+    EXPECT_EQ(cli({"search", "ada"}).Err, atlandi);
 }
 
 // A refusal writes nothing: neither data.db nor, with --select, the settings.

@@ -1,6 +1,6 @@
-// The built orvanel-cli as users meet it: the places file (hand-edited lines, writers side by
-// side, files that are no places file, links and permissions, settings that cannot be written),
-// the system's summer time, the shipped files, and the ics and timetable files read back.
+// The built orvanel-cli as users meet it: the places file (writers side by side, files that are
+// no places file, links and permissions, settings that cannot be written), the system's summer
+// time, the shipped files, and the ics and timetable files read back.
 #include "../locations/KonumTestAraclari.h"
 #include "support/CliCalistirici.h"
 
@@ -39,28 +39,6 @@ protected:
 
     CliCalistirici cli;
 };
-
-// An add through the program keeps the lines the reader cannot take as they are and names
-// them, as the search does (the odd bytes an add keeps: KonumDosyasiTest).
-TEST_F(KonumDosyasiProgram, AnAddKeepsEveryOtherLineAndNamesTheUnreadable)
-{
-    const QByteArray eski = W1254("1|Türkiye|İstanbul|2|41,02|28,97\r\n"
-                                  "2|Türkiye|Eksik|2|41\r\n"
-                                  "\r\n"
-                                  "4|Türkiye|Kuzey|2|200|29\r\n"
-                                  "5|Türkiye|Ada\rKöy|2|40.5|29.1\r\n");
-    DosyaYaz(Db(), eski);
-    const CliCikti c = cli(Ekle("Şile", "41.17", "29,61"));
-    EXPECT_EQ(c.Kod, 0) << c.Err.toStdString();
-    EXPECT_EQ(c.Out, QStringLiteral("6|Türkiye|Şile|2|41,17|29,61\n"));
-    EXPECT_EQ(DosyaIcerigi(Db()), eski + W1254("6|Türkiye|Şile|2|41,17|29,61"));
-    EXPECT_TRUE(c.Err.contains(QStringLiteral("okunamayan satırlar atlandı: 2, 4\n")))
-        << c.Err.toStdString();
-
-    const CliCikti ara = cli({"search", "--db", Db(), "ada"});
-    EXPECT_EQ(ara.Kod, 0);
-    EXPECT_TRUE(ara.Err.contains(QStringLiteral("atlandı: 2, 4\n"))) << ara.Err.toStdString();
-}
 
 // Eight adds at once: each waits for the others, reads what they wrote and adds its own line.
 TEST_F(KonumDosyasiProgram, WritersSideBySideLoseNothing)
@@ -289,8 +267,7 @@ TEST(AylikCiktiProgram, TimetableShowsEveryDayOnOnePage)
     const QString pdf = cli.Ev() + "/imsakiye.pdf", yok = cli.Ev() + "/yok/a.pdf";
     ASSERT_EQ(cli(QStringList{"timetable", "--pdf", pdf} + yer),
               (CliCikti{0, "", "Konum: İstanbul, Türkiye\n"}));
-    const QString sayfa =
-        CliCalistirici::Calistir(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).Out;
+    const QString sayfa = CliCalistirici::Calistir("pdftotext", {"-layout", pdf, "-"}).Out;
     EXPECT_EQ(sayfa.count(u'\f'), 1);
 
     // Each day's row: its day number, then the Hijri date and the six times in order.

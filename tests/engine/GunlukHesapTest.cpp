@@ -15,7 +15,7 @@
 
 namespace {
 
-VakitGirdisi Girdi(QDate gun, double enlem, double boylam, double tz, const QString& ulke,
+VakitGirdisi Girdi(QDate gun, double enlem, double boylam, double tz, const QString& ulke = {},
                    int yontem = 0)
 {
     return {QDateTime(gun, QTime(0, 0)), enlem, boylam, tz, ulke, yontem};
@@ -33,26 +33,23 @@ QString Metinler(const VakitGirdisi& g)
 // The published worked results of the daily computation (method 0 unless given).
 TEST(GunlukHesap, WorkedResults)
 {
-    // İstanbul area in midsummer; "Türkiye" adds the hour.
-    EXPECT_EQ(Metinler(Girdi(QDate(2026, 6, 21), 41.0, 29.0, 2, QStringLiteral("Türkiye"))),
-              "03:23 05:25 13:12 17:11 20:48 22:38");
-    EXPECT_EQ(Metinler(Girdi(QDate(2026, 12, 21), 41.0, 29.0, 2, QStringLiteral("Türkiye"))),
-              "06:46 08:18 13:08 15:26 17:47 19:12");
-    // Mecca area, Umm Al-Qura: Yatsı from the 17° angle.
-    EXPECT_EQ(Metinler(Girdi(QDate(2026, 3, 20), 21.4, 39.8, 3, QString(), 3)),
-              "05:08 06:19 12:35 15:58 18:41 19:41");
-    // Berlin area: angles never reached, the high-latitude share decides.
-    EXPECT_EQ(Metinler(Girdi(QDate(2026, 6, 21), 52.5, 13.4, 1, QString())),
-              "02:06 03:35 12:14 16:37 20:42 22:02");
-    // Cairo area, Egyptian method with half degrees.
-    EXPECT_EQ(Metinler(Girdi(QDate(2026, 1, 1), 30.0, 31.2, 2, QString(), 4)),
-              "05:18 06:44 12:05 14:52 17:14 18:28");
+    const std::pair<VakitGirdisi, const char*> durumlar[] = {
+        // İstanbul area in midsummer and midwinter; "Türkiye" adds the hour.
+        {Girdi({2026, 6, 21}, 41.0, 29.0, 2, "Türkiye"), "03:23 05:25 13:12 17:11 20:48 22:38"},
+        {Girdi({2026, 12, 21}, 41.0, 29.0, 2, "Türkiye"), "06:46 08:18 13:08 15:26 17:47 19:12"},
+        // Mecca area, Umm Al-Qura: Yatsı from the 17° angle.
+        {Girdi({2026, 3, 20}, 21.4, 39.8, 3, {}, 3), "05:08 06:19 12:35 15:58 18:41 19:41"},
+        // Berlin area: angles never reached, the high-latitude share decides.
+        {Girdi({2026, 6, 21}, 52.5, 13.4, 1), "02:06 03:35 12:14 16:37 20:42 22:02"},
+        // Cairo area, Egyptian method with half degrees.
+        {Girdi({2026, 1, 1}, 30.0, 31.2, 2, {}, 4), "05:18 06:44 12:05 14:52 17:14 18:28"}};
+    for (const auto& [girdi, beklenen] : durumlar)
+        EXPECT_EQ(Metinler(girdi), beklenen) << girdi.Enlem;
 }
 
 TEST(GunlukHesap, IntermediateValuesOfMidsummerIstanbul)
 {
-    const HamVakitler h =
-        HamVakitleriHesapla(Girdi(QDate(2026, 6, 21), 41.0, 29.0, 2, QStringLiteral("Türkiye")));
+    const HamVakitler h = HamVakitleriHesapla(Girdi({2026, 6, 21}, 41.0, 29.0, 2, "Türkiye"));
     EXPECT_NEAR(h.Deklinasyon, 23.4520, 5e-5);
     EXPECT_NEAR(h.ZamanDenklemi, -1.3282, 5e-5);
     EXPECT_NEAR(h.OglenVakti, 12.08880, 5e-6);
@@ -66,12 +63,12 @@ TEST(GunlukHesap, IntermediateValuesOfMidsummerIstanbul)
 // The seconds are those of the shown minutes, so the countdown meets the label exactly.
 TEST(GunlukHesap, SecondsOfTheShownMinutesAndTheDaysDates)
 {
-    const VakitSonucu s = GunlukHesapla(Girdi(QDate(2026, 6, 21), 52.5, 13.4, 1, QString()));
+    const VakitSonucu s = GunlukHesapla(Girdi({2026, 6, 21}, 52.5, 13.4, 1));
     for (std::size_t i = 0; i < 6; ++i)
         EXPECT_EQ(s.GunlukVakitler[i],
                   QTime::fromString(s.Metinler[i]).msecsSinceStartOfDay() / 1000);
-    EXPECT_EQ(s.Miladi, QStringLiteral("21 Haziran 2026"));
-    EXPECT_EQ(s.Hicri, QStringLiteral("6 Muharrem 1448"));
+    EXPECT_EQ(s.Miladi, "21 Haziran 2026");
+    EXPECT_EQ(s.Hicri, "6 Muharrem 1448");
 }
 
 // Above 45° Yatsı is Akşam + 1.333 h and İmsak 10 minutes before that much ahead of Güneş
@@ -80,20 +77,17 @@ TEST(GunlukHesap, SecondsOfTheShownMinutesAndTheDaysDates)
 TEST(GunlukHesap, HighLatitudeRules)
 {
     const QDate gun(2026, 6, 21);
-    const HamVakitler tam = HamVakitleriHesapla(Girdi(gun, 45.0, 10, 1, QString()));
-    const HamVakitler ustu = HamVakitleriHesapla(Girdi(gun, 45.0001, 10, 1, QString()));
+    const HamVakitler tam = HamVakitleriHesapla(Girdi(gun, 45.0, 10, 1));
+    const HamVakitler ustu = HamVakitleriHesapla(Girdi(gun, 45.0001, 10, 1));
     EXPECT_GT(std::fabs((tam.Ham[5] - tam.Ham[4]) - 1.333), 0.01);
     EXPECT_NEAR(ustu.Ham[5] - ustu.Ham[4], 1.333, 1e-12);
     EXPECT_NEAR(ustu.Ham[0], ustu.Ham[1] - 1.333 - 0.166, 1e-12);
-    const HamVakitler dogu =
-        HamVakitleriHesapla(Girdi(QDate(2026, 6, 1), 35.7, 51.4, 3.5, QString()));
+    const HamVakitler dogu = HamVakitleriHesapla(Girdi(QDate(2026, 6, 1), 35.7, 51.4, 3.5));
     EXPECT_DOUBLE_EQ(dogu.Ham[0], dogu.OglenVakti - dogu.HImsak);
 
     const QDate mart(2026, 3, 1);
-    EXPECT_EQ(Metinler(Girdi(mart, 70, 20, 1, QString())),
-              Metinler(Girdi(mart, 62, 20, 1, QString())));
-    EXPECT_NE(Metinler(Girdi(mart, -70, 20, 1, QString())),
-              Metinler(Girdi(mart, -62, 20, 1, QString())));
+    EXPECT_EQ(Metinler(Girdi(mart, 70, 20, 1)), Metinler(Girdi(mart, 62, 20, 1)));
+    EXPECT_NE(Metinler(Girdi(mart, -70, 20, 1)), Metinler(Girdi(mart, -62, 20, 1)));
 }
 
 // The summer hour: from the rule's start day (included) to its end day (not), wrapping the
@@ -130,7 +124,7 @@ TEST(YazSaati, WindowOfTheRuleAndTurkiye)
     }
 
     // Every time moves by exactly one hour.
-    VakitGirdisi g = Girdi(QDate(2026, 3, 28), 52.5, 13.4, 1, QStringLiteral("Almanya"));
+    VakitGirdisi g = Girdi({2026, 3, 28}, 52.5, 13.4, 1, "Almanya");
     g.YazBitis = QDate(2026, 10, 25);
     g.YazBaslangic = QDate(2026, 3, 29);
     const VakitSonucu once = GunlukHesapla(g);
@@ -146,16 +140,16 @@ TEST(SaatDakika, MinuteCarryAndDayWrap)
         const SaatDakika s = SaatDakikaya(t);
         return QStringLiteral("%1:%2").arg(s.Saat).arg(s.Dakika);
     };
-    EXPECT_EQ(sd(5.996), QStringLiteral("6:0"));
-    EXPECT_EQ(sd(24.25), QStringLiteral("0:15"));
-    EXPECT_EQ(sd(23.999), QStringLiteral("0:0"));
+    EXPECT_EQ(sd(5.996), "6:0");
+    EXPECT_EQ(sd(24.25), "0:15");
+    EXPECT_EQ(sd(23.999), "0:0");
     // Hundredths round half to even: 10.125 h is 10.12 h, so 10:07 and not 10:08.
-    EXPECT_EQ(sd(10.125), QStringLiteral("10:7"));
-    EXPECT_EQ(sd(10.135), QStringLiteral("10:8"));
+    EXPECT_EQ(sd(10.125), "10:7");
+    EXPECT_EQ(sd(10.135), "10:8");
     // Before midnight of the day: shown as the previous evening's clock.
-    EXPECT_EQ(sd(-0.5), QStringLiteral("23:30"));
-    EXPECT_EQ(sd(-0.001), QStringLiteral("0:0"));
-    EXPECT_EQ(sd(std::nan("")), QStringLiteral("0:0"));
+    EXPECT_EQ(sd(-0.5), "23:30");
+    EXPECT_EQ(sd(-0.001), "0:0");
+    EXPECT_EQ(sd(std::nan("")), "0:0");
     // Hours far outside any day (a place out of range that slipped through) still give a
     // clock time, never a negative or out-of-range minute.
     for (double t : {-6.666666666666667e18, 1e20, -1e300, 1e308, 7.5e15 + 0.25}) {
@@ -169,11 +163,10 @@ TEST(GunlukHesap, InputsOutsideTheModelStillGiveClockTimes)
 {
     static const QRegularExpression saat(QStringLiteral("^([01][0-9]|2[0-3]):[0-5][0-9]$"));
     const VakitGirdisi girdiler[] = {
-        Girdi(QDate(2026, 6, 21), -90, 0, 0, QString()),
-        Girdi(QDate(2026, 12, 21), 90, 0, 0, QString()),
-        Girdi(QDate(2026, 6, 21), 10, 180, -12, QString()), // noon far before midnight
-        Girdi(QDate(2026, 6, 21), 10, -180, 14, QString()), // noon far after it
-        Girdi(QDate(2026, 6, 21), -60, -70, -4, QString()), // southern twilight never reached
+        Girdi(QDate(2026, 6, 21), -90, 0, 0),    Girdi(QDate(2026, 12, 21), 90, 0, 0),
+        Girdi(QDate(2026, 6, 21), 10, 180, -12), // noon far before midnight
+        Girdi(QDate(2026, 6, 21), 10, -180, 14), // noon far after it
+        Girdi(QDate(2026, 6, 21), -60, -70, -4), // southern twilight never reached
     };
     for (const VakitGirdisi& g : girdiler) {
         const VakitSonucu s = GunlukHesapla(g);
@@ -193,12 +186,12 @@ TEST(GunlukHesap, MidnightInsideAClockGap)
     const QByteArray eski = qgetenv("TZ");
     qputenv("TZ", "America/Santiago");
     tzset();
-    const VakitSonucu s = GunlukHesapla(Girdi(QDate(2026, 9, 6), -33.4, -70.6, -4, QString()));
+    const VakitSonucu s = GunlukHesapla(Girdi(QDate(2026, 9, 6), -33.4, -70.6, -4));
     qputenv("TZ", eski);
     tzset();
-    EXPECT_EQ(s.Miladi, QStringLiteral("6 Eylül 2026"));
-    EXPECT_EQ(s.Hicri, QStringLiteral("24 Rebiü'l-Evvel 1448"));
-    EXPECT_EQ(s.Metinler[2], QStringLiteral("12:48"));
+    EXPECT_EQ(s.Miladi, "6 Eylül 2026");
+    EXPECT_EQ(s.Hicri, "24 Rebiü'l-Evvel 1448");
+    EXPECT_EQ(s.Metinler[2], "12:48");
 }
 
 // The five methods in index order, their angles (half degrees included), only the first the
@@ -268,5 +261,5 @@ TEST(Sayi, StoredForm)
                                                        {-2e15, "-2000000000000000"}};
     for (const auto& [sayi, metin] : durumlar)
         EXPECT_EQ(Sayi::Yaz(sayi), QString::fromLatin1(metin)) << metin;
-    EXPECT_EQ(Sayi::Yaz(-0.0001234, QLatin1Char(',')), QStringLiteral("-0,0001234"));
+    EXPECT_EQ(Sayi::Yaz(-0.0001234, QLatin1Char(',')), "-0,0001234");
 }

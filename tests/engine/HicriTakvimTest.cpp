@@ -91,8 +91,7 @@ TEST(TarihSecimi, TypedDates)
                     {"   ", c, {}}};
     for (const auto& d : durumlar)
         EXPECT_EQ(Coz(d.Metin, d.Yerel), d.Beklenen) << d.Metin;
-    EXPECT_EQ(KisaTarihMetni(QDateTime(QDate(2100, 1, 2), QTime(8, 0)), us),
-              QStringLiteral("1/2/2100"));
+    EXPECT_EQ(KisaTarihMetni(QDateTime(QDate(2100, 1, 2), QTime(8, 0)), us), "1/2/2100");
 }
 
 TEST(TarihSecimi, WrittenTextReadsBackToTheSameDay)

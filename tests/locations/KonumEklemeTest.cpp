@@ -85,8 +85,7 @@ TEST_P(KonumEklemeTest, NewRowTakesTheNextIdAndTrimmedNames)
 {
     EkleGirdisi g = Girdi("  Türkiye ", " Yeni Köy  ", "41.5", "29,25", 23);
     const KonumKaydi k = KonumEkleme::YeniKayit(g, liste);
-    EXPECT_EQ(k, (KonumKaydi{4, QStringLiteral("Türkiye"), QStringLiteral("Yeni Köy"), 5.75, 41.5,
-                             29.25}));
+    EXPECT_EQ(k, (KonumKaydi{4, "Türkiye", "Yeni Köy", 5.75, 41.5, 29.25}));
     g.Enlem = QStringLiteral("41,5");
     g.Boylam = QStringLiteral("29.25");
     EXPECT_EQ(KonumEkleme::YeniKayit(g, liste), k);

@@ -184,9 +184,7 @@ TEST(ShippedDataDb, FindsPlacesAsPeopleTypeThem)
     for (const auto& [metin, yer] : durumlar) {
         const int p = liste.AramaKutusuBul(QString::fromUtf8(metin));
         ASSERT_GE(p, 0) << metin;
-        EXPECT_EQ(liste.at(p).Sehir + QStringLiteral(", ") + liste.at(p).Ulke,
-                  QString::fromUtf8(yer))
-            << metin;
+        EXPECT_EQ(liste.at(p).Sehir + ", " + liste.at(p).Ulke, QString::fromUtf8(yer)) << metin;
     }
 }
 

@@ -44,8 +44,7 @@ TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersStore)
     }
 #ifdef Q_OS_WIN
     QProcess reg;
-    reg.start(QStringLiteral("reg"),
-              {"query", "HKCU\\Software\\VB and VBA Program Settings\\Orvanel\\Vakit"});
+    reg.start("reg", {"query", "HKCU\\Software\\VB and VBA Program Settings\\Orvanel\\Vakit"});
     ASSERT_TRUE(reg.waitForFinished(30000));
     const QString icerik = QString::fromLocal8Bit(reg.readAllStandardOutput());
     for (const char* satir : {"HerZamanUstte\\s+REG_SZ\\s+False", "BADakika\\s+REG_SZ\\s+20",

@@ -80,8 +80,7 @@ TEST(TekOrnek, ADeadOwnersLockIsTakenOverAtOnce)
     ASSERT_TRUE(QFileInfo::exists(yeni.KilitYolu()));
 
     EXPECT_EQ(yeni.Baslat(QString(), 0), TekOrnek::Sonuc::Sahip);
-    EXPECT_EQ(SonrakiBaslangic(klasor.path(), QStringLiteral("x"), 2000),
-              TekOrnek::Sonuc::Devredildi);
+    EXPECT_EQ(SonrakiBaslangic(klasor.path(), "x", 2000), TekOrnek::Sonuc::Devredildi);
 }
 #endif
 

@@ -79,8 +79,7 @@ private slots:
     {
         if (!Sarar)
             QSKIP("nothing is wrapped on Windows");
-        QStringListModel model({QStringLiteral("sıfır"), QStringLiteral("bir"),
-                                QStringLiteral("iki"), QStringLiteral("üç")});
+        QStringListModel model({"sıfır", "bir", "iki", "üç"});
         QListView l;
         l.setModel(&model);
         l.resize(200, 200);
@@ -113,8 +112,7 @@ private slots:
         // also where a new row takes the memory of an old one.
         for (int i = 0; i < 4; ++i)
             liste->child(i);
-        model.setStringList({QStringLiteral("Ankara"), QStringLiteral("Antakya"),
-                             QStringLiteral("Antalya"), QStringLiteral("Artvin")});
+        model.setStringList({"Ankara", "Antakya", "Antalya", "Artvin"});
         QVERIFY(!uc->isValid());
         QVERIFY(uc->rect().isEmpty());
         for (int i = 0; i < 4; ++i) {
@@ -130,8 +128,7 @@ private slots:
         if (!Sarar)
             QSKIP("nothing is wrapped on Windows");
         QComboBox c;
-        c.addItems(
-            {QStringLiteral("Muslim World League (Standart)"), QStringLiteral("Umm Al-Qura")});
+        c.addItems({"Muslim World League (Standart)", "Umm Al-Qura"});
         c.show();
         QVERIFY(QTest::qWaitForWindowExposed(&c));
         QAccessibleInterface* gorunum = QAccessible::queryAccessibleInterface(c.view());

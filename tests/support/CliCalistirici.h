@@ -80,8 +80,7 @@ public:
         AyarlariBosalt();
         // A runtime folder as the session's: the user's alone.
         QDir(ev_).mkpath(QStringLiteral("run"));
-        QFile::setPermissions(ev_ + QStringLiteral("/run"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(ev_ + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         env_ = QProcessEnvironment::systemEnvironment();
         for (const auto& [ad, deger] : {std::pair{"HOME", ev_},
                                         {"XDG_CONFIG_HOME", ev_ + "/config"},
