@@ -18,7 +18,7 @@ TEST(DiniGunlerKomutu, LinesOfTheClocksYear)
     ASSERT_EQ(satirlar.size(), 18) << duz.Err.toStdString();
     EXPECT_EQ(satirlar[15], "2026-08-24\tPazartesi\tMevlid Kandili\t11 Rebiü'l-Evvel 1448");
     EXPECT_EQ(cli({"dini-gunler", "--year", "2026"}), duz);
-    EXPECT_TRUE(AyarDeposu().Yaz({{QStringLiteral("HicriGun"), QStringLiteral("1")}}));
+    EXPECT_TRUE(AyarDeposu().Yaz({{"HicriGun", "1"}}));
     EXPECT_TRUE(cli({"religious-days"}).Out.contains("2026-08-23\tPazar\tMevlid Kandili"));
     EXPECT_EQ(cli({"religious-days", "--hijri-days", "0"}), duz);
 }
@@ -42,7 +42,7 @@ TEST(DiniGunlerKomutu, IcsAndJsonSayWhatTheLinesSay)
             dosyalar << cli.Ev() + QStringLiteral("/%1").arg(dosyalar.size());
             DosyaYaz(dosyalar.last(), cli(args + QStringList{secenek}).Out.toUtf8());
         }
-        const CliCikti c = CliCalistirici::Calistir(QStringLiteral("/usr/bin/python3"), dosyalar);
+        const CliCikti c = CliCalistirici::Calistir("/usr/bin/python3", dosyalar);
         ASSERT_EQ(c.Kod, 0) << c.Err.toStdString();
         uidler[k] = c.Out.split(u'\n', Qt::SkipEmptyParts);
         EXPECT_EQ(uidler[k].takeFirst(), "19 tüm gün olayı, 6 gece");

@@ -60,7 +60,7 @@ TEST(Komut, MistakesGiveOneTurkishLineAndStatusTwo)
 
     const CliCikti bos = cli({});
     EXPECT_EQ(bos.Kod, 2);
-    EXPECT_TRUE(bos.Err.startsWith(QStringLiteral("Kullanım: orvanel-cli KOMUT")));
+    EXPECT_TRUE(bos.Err.startsWith("Kullanım: orvanel-cli KOMUT"));
     // The version, and a command's help as "help COMMAND".
     EXPECT_EQ(cli({"--version"}), (CliCikti{0, "orvanel-cli " ORVANEL_SURUM "\n", ""}));
     EXPECT_EQ(cli({"help", "times"}), cli({"times", "--help"}));
@@ -82,8 +82,8 @@ TEST(Komutlar, TimesAsLinesAndAsJson)
     // Without --date, the clock's day.
     const QJsonObject o =
         QJsonDocument::fromJson(cli(QStringList{"times", "--json"} + Yer).Out.toUtf8()).object();
-    EXPECT_EQ(o.value("miladi").toString(), QStringLiteral("21 Haziran 2026"));
-    EXPECT_EQ(o.value("yatsi").toString(), QStringLiteral("22:38"));
+    EXPECT_EQ(o.value("miladi").toString(), "21 Haziran 2026");
+    EXPECT_EQ(o.value("yatsi").toString(), "22:38");
     EXPECT_EQ(o.value("saniyeler").toObject().value("ogle").toInteger(), 13 * 3600 + 12 * 60);
 }
 
@@ -139,7 +139,7 @@ TEST(YerKomutu, PlaceFromDataDbOnEveryCommand)
     cli.DosyaYaz("data.db", DosyaIcerigi(cli.Yol("yerler.db")));
     // The place a search selected is named first on stderr.
     const auto adli = [](CliCikti c, const char* yer) {
-        c.Err.prepend(QStringLiteral("Konum: ") + QString::fromUtf8(yer) + u'\n');
+        c.Err.prepend("Konum: " + QString::fromUtf8(yer) + u'\n');
         return c;
     };
     for (const QStringList& komut : {QStringList{"times", "--date", "2026-01-15"},
@@ -167,7 +167,7 @@ TEST(YerKomutu, PlaceFromDataDbOnEveryCommand)
                            {"lat", 27.7172},
                            {"lon", 85.324},
                            {"line", 3}}));
-    EXPECT_TRUE(c.Err.endsWith(QStringLiteral("Konum: Katmandu, Nepal\n"))) << c.Err.toStdString();
+    EXPECT_TRUE(c.Err.endsWith("Konum: Katmandu, Nepal\n")) << c.Err.toStdString();
 }
 
 // The stored place and options are the defaults. A stored place that cannot be used (not a
@@ -228,11 +228,11 @@ TEST(UyarilarKomutu, OptionsOverTheStoredOnes)
         for (const auto& [anahtar, deger] : d.Ayarlar)
             EXPECT_TRUE(depo.Yaz({{anahtar, QString::fromUtf8(deger)}}));
         const QString out = cli(Gun + d.Args).Out;
-        const qsizetype ogle = out.indexOf(QStringLiteral("\tuyari\tgunes"));
+        const qsizetype ogle = out.indexOf("\tuyari\tgunes");
         EXPECT_EQ(QStringLiteral("%1 uyari, öğle %2, %3 ezan")
-                      .arg(out.count(QStringLiteral("\tuyari\t")))
-                      .arg(ogle < 0 ? QStringLiteral("-") : out.mid(ogle - 8, 8))
-                      .arg(out.count(QStringLiteral("\tezan\t"))),
+                      .arg(out.count("\tuyari\t"))
+                      .arg(ogle < 0 ? "-" : out.mid(ogle - 8, 8))
+                      .arg(out.count("\tezan\t")),
                   QString::fromUtf8(d.Ozet))
             << d.Args.join(u' ').toStdString();
     }
@@ -242,12 +242,12 @@ TEST(UyarilarKomutu, OptionsOverTheStoredOnes)
 
 TEST(AramaKomutu, PrintsTheRowsTheSearchFinds)
 {
-    const char* van = "3|Türkiye|Van|3|38,5|43,4\n";
     const std::pair<QStringList, CliCikti> durumlar[] = {
         {{"istanbul,türkiye"}, {0, "4|Türkiye|İstanbul|2|41,02|28,97\n", ""}},
         {{"Istanbul"}, {0, "4|Türkiye|İstanbul|2|41,02|28,97\n", ""}}, // the plainer folding
         {{"--", "-kat"}, {0, "6|Nepal|-Kat|5,75|27,7|85,3\n", ""}},    // after "--", text
-        {{"--all", "van, türk"}, {0, QStringLiteral("2|Türkmenistan|Vanak|5|38|58\n") + van, ""}},
+        {{"--all", "van, türk"},
+         {0, "2|Türkmenistan|Vanak|5|38|58\n3|Türkiye|Van|3|38,5|43,4\n", ""}},
         {{"ankara"}, {1, "", "orvanel-cli: \"ankara\" için konum bulunamadı.\n"}},
         {{"--all", "ist[an"}, {1, "", "orvanel-cli: \"ist[an\" için konum bulunamadı.\n"}}};
     KomutCalistirici cli;
@@ -291,8 +291,8 @@ TEST_F(EkleKomutu, AppendsThePlaceAndWithSelectChoosesIt)
 
     ASSERT_EQ(cli(Eklenen("Nepal", "Katmandu", "5.75", "27,7172", "85.324") << "--select").Kod, 0);
     const AyarDeposu depo;
-    EXPECT_EQ(depo.Oku(QStringLiteral("bIndex")), QStringLiteral("4"));
-    EXPECT_EQ(depo.Oku(QStringLiteral("bSehir")), QStringLiteral("Katmandu"));
+    EXPECT_EQ(depo.Oku("bIndex"), "4");
+    EXPECT_EQ(depo.Oku("bSehir"), "Katmandu");
     EXPECT_FALSE(DosyaIcerigi(cli.AyarDosyasi()).contains("BADakika"));
 }
 

@@ -30,7 +30,7 @@ class KonumDosyasiProgram : public ::testing::Test
 protected:
     void SetUp() override { DosyaYaz(Db(), Istanbul); }
 
-    QString Db() const { return cli.Ev() + QStringLiteral("/data.db"); }
+    QString Db() const { return cli.Ev() + "/data.db"; }
     QStringList Ekle(const char* sehir, const char* enlem = "41", const char* boylam = "29") const
     {
         return {"ekle",    "--ulke", "Türkiye",  "--sehir", sehir,  "--tz", "2",
@@ -55,7 +55,7 @@ TEST_F(KonumDosyasiProgram, WritersSideBySideLoseNothing)
         EXPECT_EQ(c.Kod, 0) << c.Err.toStdString();
         yazilan.insert(c.Out.trimmed());
     }
-    const QStringList satirlar = KodSayfasi::Coz(DosyaIcerigi(Db())).split(QStringLiteral("\r\n"));
+    const QStringList satirlar = KodSayfasi::Coz(DosyaIcerigi(Db())).split("\r\n");
     ASSERT_EQ(satirlar.size(), 1 + Sayi);
     QSet<QString> idler;
     for (const QString& s : satirlar.mid(1)) {
@@ -68,7 +68,7 @@ TEST_F(KonumDosyasiProgram, WritersSideBySideLoseNothing)
 // What is not a places file is refused with a message, never read without bound.
 TEST_F(KonumDosyasiProgram, WhatIsNoPlacesFileIsRefused)
 {
-    const QString buyuk = cli.Ev() + QStringLiteral("/buyuk.db");
+    const QString buyuk = cli.Ev() + "/buyuk.db";
     {
         QFile f(buyuk);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -78,7 +78,7 @@ TEST_F(KonumDosyasiProgram, WhatIsNoPlacesFileIsRefused)
 #ifdef Q_OS_WIN
         {cli.Ev(), "düzenli bir dosya değil"},
 #else
-        {QStringLiteral("/dev/zero"), "düzenli bir dosya değil"},
+        {"/dev/zero", "düzenli bir dosya değil"},
 #endif
         {buyuk, "çok büyük"},
     };
@@ -111,8 +111,8 @@ TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
     }
 
     // data.db a link to the real file elsewhere.
-    const QString gercek = cli.Ev() + QStringLiteral("/baska/yerler.db");
-    ASSERT_TRUE(QDir(cli.Ev()).mkdir(QStringLiteral("baska")));
+    const QString gercek = cli.Ev() + "/baska/yerler.db";
+    ASSERT_TRUE(QDir(cli.Ev()).mkdir("baska"));
     ASSERT_TRUE(QFile::rename(Db(), gercek));
     ASSERT_TRUE(QFile::link(gercek, Db()));
     c = cli(Ekle("Ağva"));
@@ -125,7 +125,7 @@ TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
     const QByteArray once = DosyaIcerigi(gercek);
     c = cli(Ekle("Kumköy"));
     EXPECT_EQ(c.Kod, 2);
-    EXPECT_TRUE(c.Err.contains(QStringLiteral("salt okunur"))) << c.Err.toStdString();
+    EXPECT_TRUE(c.Err.contains("salt okunur")) << c.Err.toStdString();
     EXPECT_EQ(DosyaIcerigi(gercek), once);
     EXPECT_TRUE(QFileInfo(Db()).isSymLink());
 }
@@ -137,9 +137,9 @@ TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
 TEST_F(KonumDosyasiProgram, ChoosingWithUnwritableSettingsChangesNothing)
 {
     ASSERT_TRUE(QDir().mkpath(cli.AyarDosyasi())); // a folder where the file must go
-    const CliCikti c = cli(Ekle("Şile") << QStringLiteral("--sec"));
+    const CliCikti c = cli(Ekle("Şile") << "--sec");
     EXPECT_EQ(c.Kod, 2);
-    EXPECT_TRUE(c.Err.contains(QStringLiteral("Ayarlar kaydedilemedi"))) << c.Err.toStdString();
+    EXPECT_TRUE(c.Err.contains("Ayarlar kaydedilemedi")) << c.Err.toStdString();
     EXPECT_EQ(DosyaIcerigi(Db()), Istanbul);
 }
 #endif
@@ -155,7 +155,7 @@ TEST(KomutSatiriProgram, SummerTimeFollowsTheSystemZone)
                     "stage checks it in Wine sessions of a zone each";
 #endif
     CliCalistirici cli;
-    cli.Ortam().insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
+    cli.Ortam().insert("TZ", "Europe/Berlin");
     for (const auto& [tarih, ogle] :
          {std::pair{"2026-03-28", "Öğle\t12:19"}, {"2026-03-29", "Öğle\t13:19"}}) {
         const CliCikti c =
@@ -171,7 +171,7 @@ TEST(KomutSatiriProgram, AlertsWithTheShippedSounds)
     CliCalistirici cli;
     EXPECT_EQ(cli({"search", "istanbul,türkiye"}),
               (CliCikti{0, "6817|Türkiye|İstanbul|2|41,02|28,97\n", ""}));
-    cli.Ortam().insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
+    cli.Ortam().insert("TZ", "Europe/Berlin");
     EXPECT_EQ(cli({"alerts", "--date", "2026-06-21", "--lat", "41", "--lon", "29", "--tz", "2",
                    "--country", "Türkiye"}),
               (CliCikti{0,
@@ -231,20 +231,19 @@ TEST(AylikCiktiProgram, IcsHoldsTheMonthsTimesInUtc)
     qsizetype olaylar = 0;
     for (const auto& d : durumlar) {
         CliCalistirici cli;
-        cli.Ortam().insert(QStringLiteral("TZ"), QString::fromLatin1(d.Tz));
+        cli.Ortam().insert("TZ", QString::fromLatin1(d.Tz));
         const QString db = cli.Ev() + "/data.db", csv = cli.Ev() + "/ay.csv",
                       ics = cli.Ev() + "/ay.ics", ikinci = cli.Ev() + "/ikinci.ics";
         DosyaYaz(db, W1254(("1|Türkiye|" + sehir + "|2|41,02|28,97").toUtf8().constData()));
         QSettings(cli.AyarDosyasi(), QSettings::IniFormat).setValue("Vakit/BADakika", 7);
         const QStringList args = d.Yer + QStringList{"--db", db};
         DosyaYaz(csv, cli(QStringList{"month", "--csv"} + args).Out.toUtf8());
-        const QString konum = d.Yer.contains(QStringLiteral("--place"))
-                                  ? "Konum: " + d.Ozet.section(QStringLiteral(" | "), 1) + u'\n'
-                                  : QString();
+        const QString konum =
+            d.Yer.contains("--place") ? "Konum: " + d.Ozet.section(" | ", 1) + u'\n' : QString();
         EXPECT_EQ(cli(QStringList{"ics", "--out", ics} + args + d.Uyari), (CliCikti{0, "", konum}));
         DosyaYaz(ikinci, cli(QStringList{"ics"} + args + d.Uyari).Out.toUtf8());
         const CliCikti c = CliCalistirici::Calistir(
-            QStringLiteral("/usr/bin/python3"),
+            "/usr/bin/python3",
             {ORVANEL_SOURCE_DIR "/tests/cli/takvim_kontrol.py", d.Tz, csv, ics, ikinci});
         ASSERT_EQ(c.Kod, 0) << c.Err.toStdString();
         QStringList satirlar = c.Out.split(u'\n', Qt::SkipEmptyParts);
@@ -262,7 +261,7 @@ TEST(AylikCiktiProgram, TimetableShowsEveryDayOnOnePage)
     GTEST_SKIP() << "reads the page back with poppler's pdftotext";
 #endif
     CliCalistirici cli;
-    cli.Ortam().remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    cli.Ortam().remove("XDG_RUNTIME_DIR");
     const QStringList yer{"--year", "2026", "--month", "10", "--place", "istanbul,türkiye"};
     const QString pdf = cli.Ev() + "/imsakiye.pdf", yok = cli.Ev() + "/yok/a.pdf";
     ASSERT_EQ(cli(QStringList{"timetable", "--pdf", pdf} + yer),
@@ -280,7 +279,7 @@ TEST(AylikCiktiProgram, TimetableShowsEveryDayOnOnePage)
             p = QRegularExpression::escape(p);
         const QRegularExpression satir(QStringLiteral("^\\s*%1\\s.*\\s%2\\s*$")
                                            .arg(QDate::fromString(alanlar[0], Qt::ISODate).day())
-                                           .arg(parcalar.join(QStringLiteral("\\s+"))),
+                                           .arg(parcalar.join("\\s+")),
                                        QRegularExpression::MultilineOption);
         EXPECT_TRUE(satir.match(sayfa).hasMatch()) << gun.toStdString();
     }

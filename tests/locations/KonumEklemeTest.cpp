@@ -76,7 +76,7 @@ TEST_P(KonumEklemeTest, ChecksInTheirOrder)
     EXPECT_TRUE(KonumEkleme::Denetle(Girdi("T", "Yeni"), liste));
     IdDegistir(liste, 2, 32767);
     EXPECT_EQ(KonumEkleme::Denetle(Girdi("T", "Yeni"), liste).Mesaj(),
-              QStringLiteral("Konum listesi dolu: yeni bir Şehir / Bölge eklenemez."));
+              "Konum listesi dolu: yeni bir Şehir / Bölge eklenemez.");
 }
 
 // The new row: the Id after the last row's (not the count), names with their spaces
@@ -86,12 +86,12 @@ TEST_P(KonumEklemeTest, NewRowTakesTheNextIdAndTrimmedNames)
     EkleGirdisi g = Girdi("  Türkiye ", " Yeni Köy  ", "41.5", "29,25", 23);
     const KonumKaydi k = KonumEkleme::YeniKayit(g, liste);
     EXPECT_EQ(k, (KonumKaydi{4, "Türkiye", "Yeni Köy", 5.75, 41.5, 29.25}));
-    g.Enlem = QStringLiteral("41,5");
-    g.Boylam = QStringLiteral("29.25");
+    g.Enlem = "41,5";
+    g.Boylam = "29.25";
     EXPECT_EQ(KonumEkleme::YeniKayit(g, liste), k);
 
     const KonumKaydi t = KonumEkleme::YeniKayit(Girdi("\tA", "B ", "1", "2", 8), liste);
-    EXPECT_EQ(t.Ulke, QStringLiteral("\tA"));
+    EXPECT_EQ(t.Ulke, "\tA");
     EXPECT_EQ(t.Tz, -4.5);
     IdDegistir(liste, 2, 6817);
     EXPECT_EQ(KonumEkleme::YeniKayit(g, liste).Id, 6818);
@@ -108,7 +108,7 @@ TEST_P(KonumEklemeTest, NewRowTakesTheNextIdAndTrimmedNames)
 TEST_P(KonumEklemeTest, SuggestionAddressEncodesTheValuesAsTyped)
 {
     const EkleGirdisi g = Girdi("Türkiye & Co", " İstanbul=#x ", "41.02", "28,97", 23);
-    EXPECT_EQ(KonumEkleme::OneriAdresi(QStringLiteral("http://127.0.0.1:8080/"), g).toEncoded(),
+    EXPECT_EQ(KonumEkleme::OneriAdresi("http://127.0.0.1:8080/", g).toEncoded(),
               QByteArray("http://127.0.0.1:8080/oner.php?ulke=T%C3%BCrkiye%20%26%20Co"
                          "&sehir=%20%C4%B0stanbul%3D%23x%20&tz=5%2C75&enlem=41.02"
                          "&boylam=28%2C97"));

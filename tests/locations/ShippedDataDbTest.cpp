@@ -42,7 +42,7 @@ const Dosya& Yuklu()
     static const Dosya yuklu = [] {
         Dosya d;
         d.Ham = DosyaIcerigi(QString::fromUtf8(kDataDb));
-        for (const QString& satir : KodSayfasi::Coz(d.Ham).split(QStringLiteral("\r\n")))
+        for (const QString& satir : KodSayfasi::Coz(d.Ham).split("\r\n"))
             d.Satirlar.push_back(satir.split(QLatin1Char('|')));
         return d;
     }();
@@ -70,8 +70,8 @@ TEST(ShippedDataDb, EveryRowHoldsTheInvariantsTheProgramReliesOn)
 
     ASSERT_GE(d.Satirlar.size(), 7500u);
     ASSERT_LE(d.Satirlar.size(), 8500u);
-    static const QRegularExpression koordinat(QStringLiteral("^-?\\d{1,3}(,\\d{1,4})?$"));
-    static const QRegularExpression dilim(QStringLiteral("^-?\\d{1,2}(,\\d{1,2})?$"));
+    static const QRegularExpression koordinat("^-?\\d{1,3}(,\\d{1,4})?$");
+    static const QRegularExpression dilim("^-?\\d{1,2}(,\\d{1,2})?$");
     const QCollator sira(QLocale(QLocale::Turkish, QLocale::Turkey));
     QSet<QString> anahtarlar, bitenUlkeler;
     for (std::size_t i = 0; i < d.Satirlar.size(); ++i) {
@@ -91,7 +91,7 @@ TEST(ShippedDataDb, EveryRowHoldsTheInvariantsTheProgramReliesOn)
         ASSERT_TRUE(tz >= -12 && tz <= 14 && tz * 4 == std::round(tz * 4)) << yer;
         ASSERT_LE(std::fabs(QString(f[4]).replace(u',', u'.').toDouble()), 90) << yer;
         ASSERT_LE(std::fabs(QString(f[5]).replace(u',', u'.').toDouble()), 180) << yer;
-        ASSERT_TRUE(f[1] != QStringLiteral("Türkiye") || f[3] == QStringLiteral("2")) << yer;
+        ASSERT_TRUE(f[1] != "Türkiye" || f[3] == "2") << yer;
         if (i > 0) {
             const QStringList& o = d.Satirlar[i - 1];
             if (o[1] != f[1]) {
@@ -112,7 +112,7 @@ TEST(ShippedDataDb, EveryRowHoldsTheInvariantsTheProgramReliesOn)
             << u.Sehir.toStdString() << ", " << u.Ulke.toStdString();
     EXPECT_GT(UluslararasiAdlar().size(), 90u);
     // The first-run place is line 6817.
-    EXPECT_EQ(d.Satirlar[6816].join(u'|'), QStringLiteral("6817|Türkiye|İstanbul|2|41,02|28,97"));
+    EXPECT_EQ(d.Satirlar[6816].join(u'|'), "6817|Türkiye|İstanbul|2|41,02|28,97");
 }
 
 // A user in any province or district finds it: every one the generator lists (81 provinces,
@@ -122,7 +122,7 @@ TEST(ShippedDataDb, HoldsEveryTurkishProvinceAndDistrict)
 {
     QSet<QString> turkiye, iller;
     for (const QStringList& f : Yuklu().Satirlar)
-        if (f.size() == 6 && f[1] == QStringLiteral("Türkiye"))
+        if (f.size() == 6 && f[1] == "Türkiye")
             turkiye.insert(f[2]);
     QFile dosya(QString::fromUtf8(kIlceler));
     ASSERT_TRUE(dosya.open(QIODevice::ReadOnly | QIODevice::Text)) << "cannot read " << kIlceler;
@@ -135,7 +135,7 @@ TEST(ShippedDataDb, HoldsEveryTurkishProvinceAndDistrict)
         ASSERT_EQ(p.size(), 2) << satir.constData();
         ++ilceler;
         iller.insert(p[0]);
-        const QString ilIle = p[1] + QStringLiteral(" (") + p[0] + u')';
+        const QString ilIle = p[1] + " (" + p[0] + u')';
         if (!turkiye.contains(p[1]) && !turkiye.contains(ilIle))
             eksik << ilIle;
     }
@@ -145,7 +145,7 @@ TEST(ShippedDataDb, HoldsEveryTurkishProvinceAndDistrict)
     EXPECT_EQ(iller.size(), 81);
     // 973 districts, less the "Merkez" ones that are their province's own row.
     EXPECT_GT(ilceler, 900);
-    EXPECT_TRUE(eksik.isEmpty()) << eksik.join(QStringLiteral(", ")).toStdString();
+    EXPECT_TRUE(eksik.isEmpty()) << eksik.join(", ").toStdString();
 }
 
 // Places as people type them: without Turkish letters the plainer folding finds the place,

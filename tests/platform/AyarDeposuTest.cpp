@@ -50,7 +50,7 @@ TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersStore)
     for (const char* satir : {"HerZamanUstte\\s+REG_SZ\\s+False", "BADakika\\s+REG_SZ\\s+20",
                               "bEnlem\\s+REG_SZ\\s+37.1591"})
         EXPECT_TRUE(icerik.contains(QRegularExpression(QString::fromLatin1(satir))))
-            << satir << "\n"
+            << satir << '\n'
             << icerik.toStdString();
 #else
     const QString icerik = QString::fromUtf8(DosyaIcerigi(DosyaYolu()));

@@ -3,12 +3,12 @@
 #include "platform/TekOrnek.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ namespace {
 TekOrnek::Sonuc SonrakiBaslangic(const QString& klasor, const QString& metin, int beklemeMs)
 {
     auto sonuc = std::async(std::launch::async, [=] {
-        return TekOrnek(klasor, QStringLiteral("orvanel-test")).Baslat(metin, beklemeMs);
+        return TekOrnek(klasor, "orvanel-test").Baslat(metin, beklemeMs);
     });
     while (sonuc.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
         QCoreApplication::processEvents();
@@ -36,16 +36,13 @@ TekOrnek::Sonuc SonrakiBaslangic(const QString& klasor, const QString& metin, in
 TEST(TekOrnek, LaterStartsHandOverTheirCommandLine)
 {
     const QTemporaryDir klasor;
-    TekOrnek calisan(klasor.path(), QStringLiteral("orvanel-test"));
+    TekOrnek calisan(klasor.path(), "orvanel-test");
     ASSERT_EQ(calisan.Baslat(QString()), TekOrnek::Sonuc::Sahip);
     QStringList gelenler;
     QObject::connect(&calisan, &TekOrnek::MesajGeldi, [&](const QString& m) { gelenler << m; });
-    for (const QString& m :
-         {QStringLiteral("-startup"), QString(), QStringLiteral("-Startup ğüşİı")})
+    for (const QString& m : QStringList{"-startup", {}, "-Startup ğüşİı"})
         EXPECT_EQ(SonrakiBaslangic(klasor.path(), m, 2000), TekOrnek::Sonuc::Devredildi);
-    QDeadlineTimer son(2000);
-    while (gelenler.size() < 3 && !son.hasExpired())
-        QCoreApplication::processEvents();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return gelenler.size() == 3; }, 2000));
     EXPECT_EQ(gelenler, (QStringList{"-startup", "", "-Startup ğüşİı"}));
 }
 
@@ -54,11 +51,11 @@ TEST(TekOrnek, LaterStartsHandOverTheirCommandLine)
 TEST(TekOrnek, ABusyOwnerIsNeverReplaced)
 {
     const QTemporaryDir klasor;
-    TekOrnek calisan(klasor.path(), QStringLiteral("orvanel-test"));
+    TekOrnek calisan(klasor.path(), "orvanel-test");
     ASSERT_EQ(calisan.Baslat(QString()), TekOrnek::Sonuc::Sahip);
     // No event loop turns here: the owner cannot answer.
     auto sonuc = std::async(std::launch::async, [&] {
-        return TekOrnek(klasor.path(), QStringLiteral("orvanel-test")).Baslat(QString(), 300);
+        return TekOrnek(klasor.path(), "orvanel-test").Baslat(QString(), 300);
     });
     EXPECT_EQ(sonuc.get(), TekOrnek::Sonuc::Yanitsiz);
 }
@@ -68,7 +65,7 @@ TEST(TekOrnek, ABusyOwnerIsNeverReplaced)
 TEST(TekOrnek, ADeadOwnersLockIsTakenOverAtOnce)
 {
     const QTemporaryDir klasor;
-    TekOrnek yeni(klasor.path(), QStringLiteral("orvanel-test"));
+    TekOrnek yeni(klasor.path(), "orvanel-test");
     const pid_t cocuk = ::fork();
     if (cocuk == 0) {
         QLockFile kilit(yeni.KilitYolu());

@@ -30,7 +30,7 @@ struct CliCikti
 // A refused run: status 2, nothing on stdout, `mesaj` as the one line on stderr.
 inline CliCikti Reddedildi(const QString& mesaj)
 {
-    return {2, QString(), QStringLiteral("orvanel-cli: ") + mesaj + u'\n'};
+    return {2, QString(), "orvanel-cli: " + mesaj + u'\n'};
 }
 
 // Lets GoogleTest print a run readably when a comparison fails.
@@ -57,7 +57,7 @@ public:
 
     // A file of the program folder.
     QString Yol(const QString& ad) const { return klasor_.filePath(ad); }
-    QString AyarDosyasi() const { return ayarlar_.Yol() + QStringLiteral("/Orvanel/Orvanel.ini"); }
+    QString AyarDosyasi() const { return ayarlar_.Yol() + "/Orvanel/Orvanel.ini"; }
     void DosyaYaz(const QString& ad, const QByteArray& icerik) const
     {
         ::DosyaYaz(Yol(ad), icerik);
@@ -79,23 +79,23 @@ public:
     {
         AyarlariBosalt();
         // A runtime folder as the session's: the user's alone.
-        QDir(ev_).mkpath(QStringLiteral("run"));
+        QDir(ev_).mkpath("run");
         QFile::setPermissions(ev_ + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         env_ = QProcessEnvironment::systemEnvironment();
         for (const auto& [ad, deger] : {std::pair{"HOME", ev_},
                                         {"XDG_CONFIG_HOME", ev_ + "/config"},
                                         {"XDG_DATA_HOME", ev_ + "/data"},
                                         {"XDG_RUNTIME_DIR", ev_ + "/run"},
-                                        {"TZ", QStringLiteral("UTC")},
-                                        {"LC_ALL", QStringLiteral("C.UTF-8")},
-                                        {"QT_QPA_PLATFORM", QStringLiteral("offscreen")}})
+                                        {"TZ", "UTC"},
+                                        {"LC_ALL", "C.UTF-8"},
+                                        {"QT_QPA_PLATFORM", "offscreen"}})
             env_.insert(QString::fromLatin1(ad), deger);
-        env_.remove(QStringLiteral("DISPLAY"));
-        env_.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env_.remove("DISPLAY");
+        env_.remove("WAYLAND_DISPLAY");
     }
 
     const QString& Ev() const { return ev_; }
-    QString AyarDosyasi() const { return ev_ + QStringLiteral("/config/Orvanel/Orvanel.ini"); }
+    QString AyarDosyasi() const { return ev_ + "/config/Orvanel/Orvanel.ini"; }
     QProcessEnvironment& Ortam() { return env_; }
 
     // Starts the program without waiting, for runs side by side.
