@@ -42,8 +42,7 @@ TEST(DiniGunler, AHijriYearAndTheDaysThatMove)
                 (yil == 1447 && g.Anahtar == "ramazan-bayrami-arefesi"))
                 gunler << QStringLiteral("%1 %2%3, %4")
                               .arg(g.Tarih.toString(Qt::ISODate), g.Ad,
-                                   g.Gece ? QStringLiteral(" (gece)") : QString(),
-                                   HicriMetni(g.Hicri));
+                                   g.Gece ? " (gece)" : QString(), HicriMetni(g.Hicri));
     EXPECT_EQ(gunler, beklenen);
     // Far corrections still find every day.
     for (int k : {-400, 400, 32767, -32768})

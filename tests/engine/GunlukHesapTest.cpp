@@ -161,7 +161,7 @@ TEST(SaatDakika, MinuteCarryAndDayWrap)
 
 TEST(GunlukHesap, InputsOutsideTheModelStillGiveClockTimes)
 {
-    static const QRegularExpression saat(QStringLiteral("^([01][0-9]|2[0-3]):[0-5][0-9]$"));
+    static const QRegularExpression saat("^([01][0-9]|2[0-3]):[0-5][0-9]$");
     const VakitGirdisi girdiler[] = {
         Girdi(QDate(2026, 6, 21), -90, 0, 0),    Girdi(QDate(2026, 12, 21), 90, 0, 0),
         Girdi(QDate(2026, 6, 21), 10, 180, -12), // noon far before midnight
@@ -210,8 +210,7 @@ TEST(HesapYontemi, TableOfTheFiveMethods)
         EXPECT_TRUE(y->BolgeMetni.endsWith(u' ') && !y->AciMetni.endsWith(u' ')) << i;
     }
     EXPECT_EQ(HesapYontemiBul(3)->AciMetni,
-              QStringLiteral(
-                  "İmsak Açısı : -19 Yatsı Açısı : Akşam'dan 90 dk. sonra (Ramazan'da 120 dk.)"));
+              "İmsak Açısı : -19 Yatsı Açısı : Akşam'dan 90 dk. sonra (Ramazan'da 120 dk.)");
     for (int i : {-1, 5, 32767})
         EXPECT_EQ(HesapYontemiBul(i), nullptr);
 }

@@ -41,7 +41,7 @@ TEST(HicriTakvim, ReferenceTable)
             << o.tarih.toString(Qt::ISODate).toStdString() << " " << o.hicriGun;
     EXPECT_TRUE(HicriTarih(QDate(), 0).isEmpty());
     EXPECT_EQ(MiladiTarih(QDate(2027, 2, 1)) + ' ' + HaftaGunu(QDate(2027, 2, 1)),
-              QStringLiteral("1 Şubat 2027 Pazartesi"));
+              "1 Şubat 2027 Pazartesi");
     EXPECT_TRUE(MiladiTarih(QDate()).isEmpty() && HaftaGunu(QDate()).isEmpty());
 }
 
@@ -107,7 +107,7 @@ TEST(TarihSecimi, WrittenTextReadsBackToTheSameDay)
     }
     EXPECT_EQ(KisaTarihMetni(QDateTime(QDate(2026, 6, 1), QTime(17, 45)),
                              QLocale(QLocale::Turkish, QLocale::Turkey)),
-              QStringLiteral("1.06.2026"));
+              "1.06.2026");
 }
 
 // The n-th weekday of a month (5: the last), read off a calendar: 1 March 2026 is a Sunday,

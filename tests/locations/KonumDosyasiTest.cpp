@@ -77,7 +77,7 @@ TEST(KodSayfasi, EveryByteAsTheSystemsConverterReadsIt)
     EXPECT_EQ(geri, hepsi);
     EXPECT_EQ(metin.mid(0xD0, 1) + metin.mid(0xDD, 2) + metin.mid(0xF0, 1) + metin.mid(0xFD, 2) +
                   metin.mid(0x80, 1) + metin.mid(0x9F, 1),
-              QStringLiteral("ĞİŞğış€Ÿ"));
+              "ĞİŞğış€Ÿ");
     EXPECT_FALSE(KodSayfasi::Kodla(QStringLiteral("Łódź"), geri));
     EXPECT_EQ(geri, QByteArray("?\xF3"
                                "d?"));

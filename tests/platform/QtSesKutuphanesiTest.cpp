@@ -47,10 +47,10 @@ TEST(QtSesKutuphanesi, ThePlayerEndsWithTheProgram)
 
     QProcess oynatan;
     QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-    ortam.insert(QStringLiteral("ORVANEL_OYNATAN"), QStringLiteral("1"));
+    ortam.insert("ORVANEL_OYNATAN", "1");
     oynatan.setProcessEnvironment(ortam);
     oynatan.start(QCoreApplication::applicationFilePath(),
-                  {QStringLiteral("--gtest_filter=QtSesKutuphanesi.ThePlayerEndsWithTheProgram")});
+                  {"--gtest_filter=QtSesKutuphanesi.ThePlayerEndsWithTheProgram"});
     oynatan.setReadChannel(QProcess::StandardError); // gtest's report goes to stdout
     ASSERT_TRUE(oynatan.waitForReadyRead(20000));
     no = oynatan.readLine().trimmed().toLongLong();
