@@ -6,21 +6,13 @@
 #include "shell/Program.h"
 
 #include "KayitliSayfa.h"
+#include "ProgramOrtami.h"
 #include "engine/HicriTakvim.h"
 #include "engine/VakitSonucu.h"
-#include "locations/KonumDosyasi.h"
 #include "locations/KonumEkleme.h"
-#include "platform/AyarDeposu.h"
-#include "platform/QtSesKutuphanesi.h"
-#include "platform/XdgOturumAcmaKaydi.h"
 #include "shell/AnaFormHedefi.h"
-#include "support/AyarKlasoru.h"
-#include "support/SahteSaat.h"
-#include "support/SahteYazSaati.h"
 
-#include <QDir>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -52,22 +44,14 @@ public:
     bool TepsiAlaniVar() const override { return TepsiAlani; }
     void TepsiyiGoster() override { TepsiGorunur = TepsiAlani; } // as the real icon
     void TepsiyiGizle() override { TepsiGorunur = false; }
-    void Uyar(const QString& baslik, const QString& metin) override { Kutu(baslik, metin); }
-    void DurdurucuMesaj(const QString& baslik, const QString& metin) override
+    void Uyar(const QString& b, const QString& m) override
     {
-        Kutu(baslik, metin);
+        Kutular << b + ": " + m, KutuAcikken();
     }
-    bool Onayla(const QString& baslik, const QString& metin) override
-    {
-        Kutu(baslik, metin);
-        return true;
-    }
+    void DurdurucuMesaj(const QString& b, const QString& m) override { Uyar(b, m); }
+    bool Onayla(const QString& b, const QString& m) override { return Uyar(b, m), true; }
     void IlkKareSonrasiKur() override {}
-    void SayfaGoster(int sayfa, int ust) override
-    {
-        Sayfa = sayfa;
-        Kaydirma = {ust};
-    }
+    void SayfaGoster(int sayfa, int ust) override { Sayfa = sayfa, Kaydirma = {ust}; }
     void SayfaKaydir(int, int ust) override { Kaydirma << ust; }
     void DiniGunleriGoster(int, int, const QDate&) override {}
     void VakitleriGoster(const VakitSonucu& s) override { Miladi = s.Miladi; }
@@ -87,34 +71,16 @@ public:
     bool OpaklikUygula(double) override { return true; }
     void EkleFormunuKapat() override {}
     void AdresAc(const QString&) override {}
-
-private:
-    void Kutu(const QString& baslik, const QString& metin)
-    {
-        Kutular << baslik + ": " + metin;
-        KutuAcikken();
-    }
 };
 
-const QDateTime Oglen(QDate(2026, 6, 21), QTime(12, 0));
-
-class ProgramTest : public ::testing::Test
+class ProgramTest : public ::testing::Test, protected ProgramOrtami
 {
 protected:
-    ProgramTest()
-    {
-        QDir(klasor_.path()).mkdir("Ezan");
-        for (const char* dosya : {"Ezan/ezan.wma", "uyari.wma"})
-            QFile(klasor_.filePath(dosya)).open(QIODevice::WriteOnly);
-        QFile::copy(ORVANEL_SOURCE_DIR "/assets/data.db", klasor_.filePath("data.db"));
-    }
-
     // The program started with this command line; the window's first frame drawn when it is
     // shown, and the start-up after it waited for.
     Program& Baslat(const QString& komut = {})
     {
-        program_ = std::make_unique<Program>(
-            ProgramBaglami{&saat_, &yazSaati_, &ses_, &oturum_, klasor_.path() + "/"}, *pencere_);
+        program_ = std::make_unique<Program>(Baglam(), *pencere_);
         if (program_->Baslat(komut)) {
             if (pencere_->Gorunur)
                 pencere_->IlkKare = true, program_->IlkKareCizildi();
@@ -128,17 +94,6 @@ protected:
         program_.reset();
         pencere_ = std::make_unique<KayitliPencere>();
     }
-    static void Ayar(const QString& k, const QString& deger)
-    {
-        EXPECT_TRUE(AyarDeposu().Yaz({{k, deger}}));
-    }
-
-    AyarKlasoru ayarlar_;
-    QTemporaryDir klasor_;
-    SahteSaat saat_{Oglen};
-    SahteYazSaati yazSaati_;
-    QtSesKutuphanesi ses_;
-    XdgOturumAcmaKaydi oturum_{klasor_.filePath("orvanel"), ayarlar_.Yol() + "/autostart"};
     std::unique_ptr<KayitliPencere> pencere_ = std::make_unique<KayitliPencere>();
     std::unique_ptr<Program> program_;
 };
@@ -157,7 +112,7 @@ TEST_F(ProgramTest, StartHiddenOnlyForStartupWithTheIconAndCloseHidesOrEnds)
         {"-startup", "1", false, false, true}};
     for (const auto& [komut, simge, alan, gizli, bitirir] : durumlar) {
         SCOPED_TRACE(std::string(komut) + " GorevSimge=" + simge + " area=" + (alan ? "1" : "0"));
-        Ayar("GorevSimge", simge);
+        EXPECT_TRUE(Ayar("GorevSimge", simge));
         YeniPencere();
         pencere_->TepsiAlani = alan;
         Program& p = Baslat(komut);
@@ -178,13 +133,13 @@ TEST_F(ProgramTest, StartHiddenOnlyForStartupWithTheIconAndCloseHidesOrEnds)
 // window appears only once the start-up is done, and with the new day.
 TEST_F(ProgramTest, ASecondStartDuringTheStartMessageShowsTheWindowAfterItWithTheNewDay)
 {
-    QFile::remove(klasor_.filePath("uyari.wma")); // the missing-sound message at start
-    saat_.Ayarla(QDateTime(QDate(2026, 6, 21), QTime(23, 59, 50)));
+    QFile::remove(Klasor.filePath("uyari.wma")); // the missing-sound message at start
+    Saati.Ayarla(QDateTime(QDate(2026, 6, 21), QTime(23, 59, 50)));
     bool erkenGorundu = false;
     pencere_->KutuAcikken = [&] {
         program_->Goster();
         erkenGorundu = pencere_->Gorunur;
-        saat_.Ayarla(QDateTime(QDate(2026, 6, 22), QTime(8, 0)));
+        Saati.Ayarla(QDateTime(QDate(2026, 6, 22), QTime(8, 0)));
     };
     Program& p = Baslat("-startup");
     EXPECT_EQ(pencere_->Kutular.size(), 1);
@@ -223,8 +178,13 @@ TEST_F(ProgramTest, ANotificationAreaThatComesLateGetsTheIcon)
 
 // A page slides in from 67 pixels below its place (1000 twips) until it snaps to its place
 // (the steps between: PencereYerlesimi); the tabs outside 0..4 are nothing.
-TEST_F(ProgramTest, APageSlidesIntoItsPlace)
+// The date entry: a text that is no date is refused with its message and changes nothing; a
+// date recomputes the times for it; "Bugün" returns to today.
+// A place added from the dialog after data.db went away: the program says so with its stop
+// box and ends, as at start.
+TEST_F(ProgramTest, PageSlideDateEntryAndAPlaceAddedAfterDataDbWentAway)
 {
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     Program& p = Baslat();
     p.SayfaAc(7);
     EXPECT_EQ(pencere_->Sayfa, -1);
@@ -234,14 +194,7 @@ TEST_F(ProgramTest, APageSlidesIntoItsPlace)
         p.AniTimerTick();
     EXPECT_EQ(pencere_->Kaydirma.front(), 67);
     EXPECT_EQ(pencere_->Kaydirma.back(), 0);
-}
 
-// The date entry: a text that is no date is refused with its message and changes nothing; a
-// date recomputes the times for it; "Bugün" returns to today.
-TEST_F(ProgramTest, TheDateEntry)
-{
-    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-    Program& p = Baslat();
     EXPECT_FALSE(p.TarihSec("31.02.2026"));
     EXPECT_EQ(pencere_->Kutular, QStringList{"Orvanel: Lütfen geçerli bir tarih giriniz."});
     EXPECT_EQ(p.SeciliTarih().date(), QDate(2026, 6, 21));
@@ -249,6 +202,16 @@ TEST_F(ProgramTest, TheDateEntry)
     EXPECT_EQ(pencere_->Miladi, MiladiTarih(QDate(2027, 3, 1)));
     p.BugunuSec();
     EXPECT_EQ(pencere_->Miladi, MiladiTarih(QDate(2026, 6, 21)));
+
+    QSignalSpy kapandi(&p, &Program::Kapatildi);
+    ASSERT_TRUE(QFile::remove(Klasor.filePath("data.db")));
+    EXPECT_FALSE(p.Bolgesel().KonumEkle({"Türkiye", "Orvanel Yaylası", 16, "41,24", "29,02"}));
+    EXPECT_EQ(pencere_->Kutular,
+              (QStringList{"Orvanel: Lütfen geçerli bir tarih giriniz.",
+                           QString::fromUtf8(DosyaBulunamadiMesaji.Baslik) + ": " +
+                               QString::fromUtf8(DosyaBulunamadiMesaji.Metin)}));
+    EXPECT_EQ(kapandi.count(), 1);
+    EXPECT_TRUE(pencere_->Kapali);
 }
 
 // Started on the evening of Mevlid Kandili with a Hijri correction of 1 (23 August 2026,
@@ -256,25 +219,10 @@ TEST_F(ProgramTest, TheDateEntry)
 // screen, never before.
 TEST_F(ProgramTest, AGreetingDueAtStartWaitsForTheFirstFrame)
 {
-    Ayar("HicriGun", "1");
-    saat_.Ayarla(QDateTime(QDate(2026, 8, 23), QTime(20, 30)));
+    EXPECT_TRUE(Ayar("HicriGun", "1"));
+    Saati.Ayarla(QDateTime(QDate(2026, 8, 23), QTime(20, 30)));
     Baslat();
     EXPECT_EQ(pencere_->Popup, QStringList{"Bu gece Mevlid Kandili Hayırlı olsun."});
-}
-
-// A place added from the dialog after data.db went away: the program says so with its stop
-// box and ends, as at start.
-TEST_F(ProgramTest, APlaceAddedAfterDataDbWentAwayEndsTheProgram)
-{
-    Program& p = Baslat();
-    QSignalSpy kapandi(&p, &Program::Kapatildi);
-    ASSERT_TRUE(QFile::remove(klasor_.filePath("data.db")));
-    EXPECT_FALSE(p.Bolgesel().KonumEkle({"Türkiye", "Orvanel Yaylası", 16, "41,24", "29,02"}));
-    EXPECT_EQ(pencere_->Kutular,
-              QStringList{QString::fromUtf8(DosyaBulunamadiMesaji.Baslik) + ": " +
-                          QString::fromUtf8(DosyaBulunamadiMesaji.Metin)});
-    EXPECT_EQ(kapandi.count(), 1);
-    EXPECT_TRUE(pencere_->Kapali);
 }
 
 #ifndef Q_OS_WIN // (Windows keeps the settings in the registry, which a test cannot lock)
@@ -283,7 +231,7 @@ TEST_F(ProgramTest, APlaceAddedAfterDataDbWentAwayEndsTheProgram)
 TEST_F(ProgramTest, AnUnwritableSettingsFileIsReportedByTheOnTopButton)
 {
     Program& p = Baslat();
-    const QString ini = ayarlar_.Yol() + "/Orvanel/Orvanel.ini";
+    const QString ini = Ayarlar.Yol() + "/Orvanel/Orvanel.ini";
     QFile::remove(ini);
     ASSERT_TRUE(QDir().mkpath(ini)); // no write can replace it
     p.UstteTiklandi(0);

@@ -2,6 +2,7 @@
 // and the pages. Real settings file and program folder in temporary
 // folders, the shipped data.db, the real sound library; the clock, the daylight-saving rule,
 // the notification area's presence and the message boxes are stand-ins.
+#include "ProgramOrtami.h"
 #include "controls/gui/Buton.h"
 #include "controls/gui/KaydirmaCubugu.h"
 #include "controls/gui/ListeGorunumu.h"
@@ -9,9 +10,6 @@
 #include "notify/gui/MesajForm.h"
 #include "notify/gui/NotifyIcon.h"
 #include "notify/gui/TepsiMenusu.h"
-#include "platform/AyarDeposu.h"
-#include "platform/QtSesKutuphanesi.h"
-#include "platform/XdgOturumAcmaKaydi.h"
 #include "shell/gui/AnaForm.h"
 #include "shell/gui/DiniGunListesi.h"
 #include "shell/gui/Etiket.h"
@@ -20,12 +18,8 @@
 #include "shell/gui/SayfaDiniGunler.h"
 #include "shell/gui/SayfaGenel.h"
 #include "shell/gui/SayfaHakkinda.h"
-#include "support/AyarKlasoru.h"
-#include "support/Dosya.h"
 #include "support/FareSurucu.h"
-#include "support/SahteSaat.h"
 #include "support/SahteTepsi.h"
-#include "support/SahteYazSaati.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -43,17 +37,13 @@ namespace {
 class KayitliMesaj : public MesajKutusu
 {
 public:
-    void Goster(QWidget*, Simge, const QString& baslik, const QString& metin) override
+    void Goster(QWidget*, Simge, const QString& b, const QString& m) override
     {
-        Metinler << baslik + ": " + metin;
-        Acikken(); // what happens while the box is open
+        Metinler << b + ": " + m;
     }
     bool Sor(QWidget*, const QString&, const QString&) override { return true; }
     QStringList Metinler;
-    std::function<void()> Acikken = [] {};
 };
-
-const QDateTime Oglen(QDate(2026, 6, 21), QTime(12, 0));
 
 } // namespace
 
@@ -61,33 +51,20 @@ class tst_AnaForm : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<AyarKlasoru> ayarlar_;
-    std::unique_ptr<QTemporaryDir> program_;
-    SahteSaat saat_{Oglen};
-    SahteYazSaati yazSaati_;
-    QtSesKutuphanesi ses_;
+    std::optional<ProgramOrtami> o_;
     KayitliMesaj mesaj_;
-    std::unique_ptr<XdgOturumAcmaKaydi> oturum_;
     std::unique_ptr<SahteTepsi> tepsi_;
     std::unique_ptr<AnaForm> form_;
 
-    AnaForm& Baslat(const QString& komut = {}, bool tepsi = true)
+    AnaForm& Baslat(const QString& komut = {})
     {
         form_.reset(); // one program at a time
         tepsi_ = std::make_unique<SahteTepsi>();
-        tepsi_->Alan = tepsi;
-        form_ = std::make_unique<AnaForm>(
-            AnaFormBaglami{{&saat_, &yazSaati_, &ses_, oturum_.get(), program_->path() + "/"},
-                           &mesaj_,
-                           tepsi_.get()});
+        form_ = std::make_unique<AnaForm>(AnaFormBaglami{o_->Baglam(), &mesaj_, tepsi_.get()});
         // The rest of the start-up follows the first frame (or, hidden, comes at once).
         if (form_->Programi().Baslat(komut))
             (void)QTest::qWaitFor([this] { return form_->Programi().BaslangicTamam(); });
         return *form_;
-    }
-    static void Ayar(const QString& k, const QString& deger)
-    {
-        (void)AyarDeposu().Yaz({{k, deger}});
     }
     static void Tikla(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
     // Typed key by key (QTest::keyClicks takes only ASCII).
@@ -100,17 +77,10 @@ class tst_AnaForm : public QObject
 private slots:
     void init()
     {
-        ayarlar_ = std::make_unique<AyarKlasoru>();
+        form_.reset(); // before what it was given
+        o_.emplace();
         QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-        program_ = std::make_unique<QTemporaryDir>();
-        QDir(program_->path()).mkdir("Ezan");
-        for (const char* dosya : {"Ezan/ezan.wma", "uyari.wma"})
-            QFile(program_->filePath(dosya)).open(QIODevice::WriteOnly);
-        QFile::copy(ORVANEL_SOURCE_DIR "/assets/data.db", program_->filePath("data.db"));
-        oturum_ = std::make_unique<XdgOturumAcmaKaydi>(program_->filePath("orvanel"),
-                                                       ayarlar_->Yol() + "/autostart");
-        saat_.Ayarla(Oglen);
-        mesaj_ = KayitliMesaj();
+        mesaj_.Metinler.clear();
     }
 
     // The wiring of the close button and the tray icon: "-startup" with the icon option on
@@ -118,7 +88,7 @@ private slots:
     // the window again (which option ends the program instead: ProgramTest).
     void kapatVeTepsiSimgesi()
     {
-        Ayar("GorevSimge", "1");
+        QVERIFY(o_->Ayar("GorevSimge", "1"));
         AnaForm& f = Baslat("-startup");
         QVERIFY(!f.isVisible());
         f.Programi().SayfaAc(2);
@@ -129,12 +99,104 @@ private slots:
         QVERIFY(!f.isVisible() && kapandi.isEmpty() && tepsi_->Gorunur());
     }
 
+    // A hand-edited data.db: an unreadable line before İstanbul neither moves the stored
+    // choice onto another row nor goes unmentioned.
+    void okunamayanSatirSecimiKaydirmaz()
+    {
+        const QString db = o_->Klasor.filePath("data.db");
+        DosyaYaz(db, "bozuk satır\r\n" + DosyaIcerigi(db));
+        AnaForm& f = Baslat();
+        const int aktif = f.BolgeselSayfa->Db->Aktif();
+        QVERIFY(aktif >= 0 && f.BolgeselSayfa->Konumlar->Satirlar().at(aktif).Id == 6817);
+        QCOMPARE(mesaj_.Metinler.size(), 1);
+        QVERIFY(mesaj_.Metinler[0].startsWith("Uyarı: 'Data.db' dosyasının 1 satırı okunamadı"));
+    }
+
+    // The number boxes take digits only, and a minus where the range goes below zero. The two
+    // links of the about page stand out from the panel under them by at least 4.5:1 (the
+    // contrast of the colours' relative luminances that low vision needs for text).
+    // Page 1 puts the cursor in the search box; a found row is selected and brought to the
+    // top; a text that finds nothing leaves no selection, and "Kaydet" then keeps the active
+    // row: it never stores a row the user cannot see ("q" found one, "qq" none).
+    // The place list's scrollbar: the skin's pictures with a thumb that drags the list along,
+    // and a click on the track that pages by the rows in view.
     // The window's shape: its own size, the four corners cut alike (mirror images). Dragged
     // while the left button is held, also partly off the screen; nothing is stored. The
     // always-on-top button changes the shown window in place.
-    void pencereSekliSuruklemeVeUstte()
+    // All in one started window, one after the other.
+    void birPenceredeSayfalar()
     {
         AnaForm& f = Baslat();
+        const auto parlaklik = [](const QColor& c) {
+            const auto dogrusal = [](double v) {
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * dogrusal(c.redF()) + 0.7152 * dogrusal(c.greenF()) +
+                   0.0722 * dogrusal(c.blueF());
+        };
+        f.Programi().SayfaAc(2); // builds the later pages
+        const std::tuple<QLineEdit*, const char*, const char*> durumlar[] = {
+            {f.BolgeselSayfa->AyarDakika, "1a5-", "15"},
+            {f.GenelSayfa->GAyarSeffaf, "-7x0,", "70"},
+            {f.GenelSayfa->GAyarHicriGun, "-2b", "-2"},
+        };
+        for (const auto& [kutu, yazilan, kalan] : durumlar) {
+            kutu->clear();
+            Yaz(kutu, QString::fromLatin1(yazilan));
+            QCOMPARE(kutu->text(), QString::fromLatin1(kalan));
+        }
+        Tikla(f.SekmeDugmeleri[3]);
+        QTRY_COMPARE(f.HakkindaSayfasi->pos(), f.Sayfalar[0]->pos()); // the slide has ended
+        const QImage r = f.grab().toImage();
+        for (Etiket* e : {f.HakkindaSayfasi->LDaxGrup, f.HakkindaSayfasi->LDetayliBilgi}) {
+            // The panel is the colour most of the label's pixels have; the text is drawn in
+            // the link colour itself.
+            std::map<QRgb, int> sayi;
+            const QRect alan(e->mapTo(&f, QPoint()), e->size());
+            for (int y = alan.top(); y <= alan.bottom(); ++y)
+                for (int x = alan.left(); x <= alan.right(); ++x)
+                    ++sayi[r.pixel(x, y)];
+            QVERIFY(sayi.count(Etiket::Baglanti.rgb()) > 0);
+            const QColor zemin = std::max_element(sayi.begin(), sayi.end(), [](auto a, auto b) {
+                                     return a.second < b.second;
+                                 })->first;
+            const double a = parlaklik(Etiket::Baglanti), b = parlaklik(zemin);
+            const double oran = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+            QVERIFY2(oran >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                                 .arg(e->text(), zemin.name())
+                                                 .arg(oran, 0, 'f', 2)));
+        }
+
+        Tikla(f.SekmeDugmeleri[1]);
+        QCOMPARE(f.focusWidget(), f.BolgeselSayfa->SehirAra);
+        Yaz(f.BolgeselSayfa->SehirAra, QStringLiteral("istanbul,türkiye"));
+        ListeGorunumu* db = f.BolgeselSayfa->Db;
+        const int p = db->SeciliSatir();
+        QCOMPARE(f.BolgeselSayfa->Konumlar->Satirlar().at(p).Id, 6817);
+        QCOMPARE(db->UstSatir(), p);
+        f.BolgeselSayfa->SehirAra->clear();
+        Yaz(f.BolgeselSayfa->SehirAra, QStringLiteral("qq"));
+        QCOMPARE(db->SeciliSatir(), -1);
+        Tikla(f.BolgeselSayfa->BtnBolgeKaydet);
+        QCOMPARE(AyarDeposu().Oku("bSehir"), QStringLiteral("İstanbul"));
+        QCOMPARE(db->Aktif(), p);
+        QCOMPARE(f.Programi().GosterilenSayfa(), 0); // saved: back to the times
+
+        Tikla(f.SekmeDugmeleri[1]);
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        KaydirmaCubugu* vs = db->Cubuk();
+        db->setUstSatir(0);
+        // Just above the down arrow (the skin's arrows are square), on the track.
+        const int ustBos = vs->height() - vs->width() - 1;
+        FareSurucu::Bas(vs, QPoint(8, ustBos));
+        FareSurucu::Birak(vs, QPoint(8, ustBos));
+        QCOMPARE(db->UstSatir(), db->Gorunen());
+        const int tutamak = vs->TutamakUstu() + vs->TutamakYuksekligi() / 2;
+        FareSurucu::Bas(vs, QPoint(8, tutamak));
+        FareSurucu::Tasi(vs, QPoint(8, tutamak + 20));
+        FareSurucu::Birak(vs, QPoint(8, tutamak + 20));
+        QVERIFY(db->UstSatir() > 1000); // 20 pixels of a 40-pixel track: thousands of rows
+
         const QRegion m = f.mask();
         QCOMPARE(m.boundingRect(), QRect(0, 0, 242, 341));
         for (const QTransform& ayna :
@@ -143,9 +205,9 @@ private slots:
         QVERIFY(!m.contains(QPoint(0, 0)) && m.contains(QPoint(4, 0)));
 
         f.move(300, 200);
-        const auto hareket = [&](QPoint p) {
-            QMouseEvent e(QEvent::MouseMove, f.mapFromGlobal(p), p, Qt::NoButton, Qt::LeftButton,
-                          {});
+        const auto hareket = [&](QPoint yer) {
+            QMouseEvent e(QEvent::MouseMove, f.mapFromGlobal(yer), yer, Qt::NoButton,
+                          Qt::LeftButton, {});
             QApplication::sendEvent(&f, &e);
         };
         QTest::mousePress(&f, Qt::LeftButton, {}, QPoint(100, 15));
@@ -163,63 +225,6 @@ private slots:
         QVERIFY((f.windowHandle()->flags() & Qt::WindowStaysOnTopHint) && f.isVisible());
     }
 
-    // A hand-edited data.db: an unreadable line before İstanbul neither moves the stored
-    // choice onto another row nor goes unmentioned.
-    void okunamayanSatirSecimiKaydirmaz()
-    {
-        const QString db = program_->filePath("data.db");
-        DosyaYaz(db, "bozuk satır\r\n" + DosyaIcerigi(db));
-        AnaForm& f = Baslat();
-        const int aktif = f.BolgeselSayfa->Db->Aktif();
-        QVERIFY(aktif >= 0 && f.BolgeselSayfa->Konumlar->Satirlar().at(aktif).Id == 6817);
-        QCOMPARE(mesaj_.Metinler.size(), 1);
-        QVERIFY(mesaj_.Metinler[0].startsWith("Uyarı: 'Data.db' dosyasının 1 satırı okunamadı"));
-    }
-
-    // Page 1 puts the cursor in the search box; a found row is selected and brought to the
-    // top; a text that finds nothing leaves no selection, and "Kaydet" then keeps the active
-    // row: it never stores a row the user cannot see ("q" found one, "qq" none).
-    void aramaSatiriSecipEnUsteAlir()
-    {
-        AnaForm& f = Baslat();
-        Tikla(f.SekmeDugmeleri[1]);
-        QCOMPARE(f.focusWidget(), f.BolgeselSayfa->SehirAra);
-        Yaz(f.BolgeselSayfa->SehirAra, QStringLiteral("istanbul,türkiye"));
-        ListeGorunumu* db = f.BolgeselSayfa->Db;
-        const int p = db->SeciliSatir();
-        QCOMPARE(f.BolgeselSayfa->Konumlar->Satirlar().at(p).Id, 6817);
-        QCOMPARE(db->UstSatir(), p);
-        f.BolgeselSayfa->SehirAra->clear();
-        Yaz(f.BolgeselSayfa->SehirAra, QStringLiteral("qq"));
-        QCOMPARE(db->SeciliSatir(), -1);
-        Tikla(f.BolgeselSayfa->BtnBolgeKaydet);
-        QCOMPARE(AyarDeposu().Oku("bSehir"), QStringLiteral("İstanbul"));
-        QCOMPARE(db->Aktif(), p);
-        QCOMPARE(f.Programi().GosterilenSayfa(), 0); // saved: back to the times
-    }
-
-    // The place list's scrollbar: the skin's pictures with a thumb that drags the list along,
-    // and a click on the track that pages by the rows in view.
-    void listeKaydirmaCubugu()
-    {
-        AnaForm& f = Baslat();
-        Tikla(f.SekmeDugmeleri[1]);
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        ListeGorunumu* db = f.BolgeselSayfa->Db;
-        KaydirmaCubugu* vs = db->Cubuk();
-        db->setUstSatir(0);
-        // Just above the down arrow (the skin's arrows are square), on the track.
-        const int ustBos = vs->height() - vs->width() - 1;
-        FareSurucu::Bas(vs, QPoint(8, ustBos));
-        FareSurucu::Birak(vs, QPoint(8, ustBos));
-        QCOMPARE(db->UstSatir(), db->Gorunen());
-        const int tutamak = vs->TutamakUstu() + vs->TutamakYuksekligi() / 2;
-        FareSurucu::Bas(vs, QPoint(8, tutamak));
-        FareSurucu::Tasi(vs, QPoint(8, tutamak + 20));
-        FareSurucu::Birak(vs, QPoint(8, tutamak + 20));
-        QVERIFY(db->UstSatir() > 1000); // 20 pixels of a 40-pixel track: thousands of rows
-    }
-
     // Started on the evening of Mevlid Kandili with a Hijri correction of 1 (23 August 2026,
     // Akşam 20:01 in İstanbul), the popup greets the night. Page 4, opened by the tray menu's
     // "Dini Günler", shows the days of the selected day's year with that correction, the night
@@ -227,8 +232,8 @@ private slots:
     // left of the scrollbar: no horizontal scrolling.
     void diniGunlerSayfasi()
     {
-        Ayar("HicriGun", "1");
-        saat_.Ayarla(QDateTime(QDate(2026, 8, 23), QTime(20, 30)));
+        QVERIFY(o_->Ayar("HicriGun", "1"));
+        o_->Saati.Ayarla(QDateTime(QDate(2026, 8, 23), QTime(20, 30)));
         AnaForm& f = Baslat();
         QCOMPARE(f.Mesaj()->Mesaj1Metni() + f.Mesaj()->KalanSure() + f.Mesaj()->Mesaj2Metni(),
                  QStringLiteral("Bu gece Mevlid Kandili Hayırlı olsun."));
@@ -263,53 +268,6 @@ private slots:
         QVERIFY2(
             enGenis <= s->Liste->MetinGenisligi(),
             qPrintable(QStringLiteral("%1 > %2").arg(enGenis).arg(s->Liste->MetinGenisligi())));
-    }
-
-    // The number boxes take digits only, and a minus where the range goes below zero. The two
-    // links of the about page stand out from the panel under them by at least 4.5:1 (the
-    // contrast of the colours' relative luminances that low vision needs for text).
-    void sayiKutulariVeBaglantiKarsitligi()
-    {
-        const auto parlaklik = [](const QColor& c) {
-            const auto dogrusal = [](double v) {
-                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-            };
-            return 0.2126 * dogrusal(c.redF()) + 0.7152 * dogrusal(c.greenF()) +
-                   0.0722 * dogrusal(c.blueF());
-        };
-        AnaForm& f = Baslat();
-        f.Programi().SayfaAc(2); // builds the later pages
-        const std::tuple<QLineEdit*, const char*, const char*> durumlar[] = {
-            {f.BolgeselSayfa->AyarDakika, "1a5-", "15"},
-            {f.GenelSayfa->GAyarSeffaf, "-7x0,", "70"},
-            {f.GenelSayfa->GAyarHicriGun, "-2b", "-2"},
-        };
-        for (const auto& [kutu, yazilan, kalan] : durumlar) {
-            kutu->clear();
-            Yaz(kutu, QString::fromLatin1(yazilan));
-            QCOMPARE(kutu->text(), QString::fromLatin1(kalan));
-        }
-        Tikla(f.SekmeDugmeleri[3]);
-        QTRY_COMPARE(f.HakkindaSayfasi->pos(), f.Sayfalar[0]->pos()); // the slide has ended
-        const QImage r = f.grab().toImage();
-        for (Etiket* e : {f.HakkindaSayfasi->LDaxGrup, f.HakkindaSayfasi->LDetayliBilgi}) {
-            // The panel is the colour most of the label's pixels have; the text is drawn in
-            // the link colour itself.
-            std::map<QRgb, int> sayi;
-            const QRect alan(e->mapTo(&f, QPoint()), e->size());
-            for (int y = alan.top(); y <= alan.bottom(); ++y)
-                for (int x = alan.left(); x <= alan.right(); ++x)
-                    ++sayi[r.pixel(x, y)];
-            QVERIFY(sayi.count(Etiket::Baglanti.rgb()) > 0);
-            const QColor zemin = std::max_element(sayi.begin(), sayi.end(), [](auto a, auto b) {
-                                     return a.second < b.second;
-                                 })->first;
-            const double a = parlaklik(Etiket::Baglanti), b = parlaklik(zemin);
-            const double oran = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-            QVERIFY2(oran >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3:1")
-                                                 .arg(e->text(), zemin.name())
-                                                 .arg(oran, 0, 'f', 2)));
-        }
     }
 
     // A label the keyboard can reach draws its text where a plain label does, also after it
