@@ -11,29 +11,20 @@
 // value (1 + 1095 * 99 / 2190 = 50.5 with the top at 1350, 50), exactly Min or Max at either end.
 TEST(KaydirmaHesabi, ThumbFollowsTheValueAndTheValueTheThumb)
 {
-    struct Durum
-    {
-        int Min, Max, Deger; // Deger < 0: a drag to -Deger / 10 pixels
-        int Ust, Sonuc;      // the thumb's top (twips) and the value
-    };
-    const Durum durumlar[] = {
+    // Min, Max, the value (< 0: a drag to -value / 10 pixels); the thumb's top (twips), the value
+    const int durumlar[][5] = {
         {1, 100, 50, 1350, 50},     {1, 100, 1, 255, 1},       {1, 100, 100, 2445, 100},
         {1, 1, 1, 255, 1},          {0, 0, 0, 255, 0},         {0, 7999, 6816, 2130, 6816},
         {1, 100, -1000, 1350, 50},  {1, 100, -1010, 1365, 51}, {1, 100, -990, 1335, 49},
         {1, 100, -6000, 2445, 100}, {1, 100, -100, 255, 1},    {1, 100, -270, 255, 1}};
-    for (const Durum& d : durumlar) {
-        KaydirmaHesabi h;
-        h.Min = d.Min;
-        h.Max = d.Max;
-        h.Yukseklik = 200;
-        h.Ust = h.Alt = 17;
-        h.Tutamak = 20;
-        if (d.Deger >= 0) {
-            EXPECT_EQ(h.TutamakUstu(d.Deger), d.Ust) << d.Deger << " of " << d.Max;
+    for (const auto& [enAz, enCok, deger, ust, sonuc] : durumlar) {
+        const KaydirmaHesabi h{enAz, enCok, 200, 17, 17, 20};
+        if (deger >= 0) {
+            EXPECT_EQ(h.TutamakUstu(deger), ust) << deger << " of " << enCok;
         } else {
-            const KaydirmaHesabi::Surukleme s = h.Surukle(-d.Deger / 10.0);
-            EXPECT_EQ(s.Ust, d.Ust) << d.Deger;
-            EXPECT_EQ(s.Deger, d.Sonuc) << d.Deger;
+            const KaydirmaHesabi::Surukleme s = h.Surukle(-deger / 10.0);
+            EXPECT_EQ(s.Ust, ust) << deger;
+            EXPECT_EQ(s.Deger, sonuc) << deger;
         }
     }
 }

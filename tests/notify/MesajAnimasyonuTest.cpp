@@ -97,24 +97,20 @@ TEST(MesajAnimasyonu, PanelsScreensPointerAndParking)
 // window already below the start width) ends after one interval.
 TEST(MesajAnimasyonu, StepsAsAnAnimation)
 {
-    struct Durum
-    {
-        int bas, adim, adimSayisi, sure;
-        const char* degerler; // "ms:W ..."
-    };
-    const Durum durumlar[] = {
+    // Start, step, steps, duration; "ms:W ..."
+    const std::tuple<int, int, int, int, const char*> durumlar[] = {
         {2000, 60, 16, 170, "0:2000 9:2000 10:2060 19:2060 20:2120 150:2900 160:2960 170:2960"},
         {2960, -60, 17, 180, "0:2960 10:2900 120:2240 170:1940 179:1940"},
         {1940, -60, 0, 10, "0:1940 10:1940"},
     };
-    for (const Durum& d : durumlar) {
+    for (const auto& [bas, adim, adimSayisi, sure, degerler] : durumlar) {
         AdimliAnimasyon a(10);
-        a.Kur(d.bas, d.adim, d.adimSayisi);
-        EXPECT_EQ(a.duration(), d.sure) << d.bas;
-        for (const QString& an : QString(d.degerler).split(' ')) {
+        a.Kur(bas, adim, adimSayisi);
+        EXPECT_EQ(a.duration(), sure) << bas;
+        for (const QString& an : QString(degerler).split(' ')) {
             a.setCurrentTime(an.section(':', 0, 0).toInt());
             EXPECT_EQ(a.currentValue().toInt(), an.section(':', 1).toInt())
-                << d.bas << " " << an.toStdString();
+                << bas << " " << an.toStdString();
         }
     }
 }

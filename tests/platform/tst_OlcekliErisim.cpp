@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(ust->childAt(s->rect().center().x(), s->rect().center().y()), s);
     }
 
-    void listeninSatirlari()
+    void listelerinSatirlari()
     {
         if (!Sarar)
             QSKIP("nothing is wrapped on Windows");
@@ -121,12 +121,8 @@ private slots:
             QCOMPARE(satir->text(QAccessible::Name), model.stringList().at(i));
             QCOMPARE(liste->indexOfChild(satir), i);
         }
-    }
 
-    void kapaliAcilirListeninSatirlariGorunmez()
-    {
-        if (!Sarar)
-            QSKIP("nothing is wrapped on Windows");
+        // The rows of a closed drop-down list are there, but invisible and without a place.
         QComboBox c;
         c.addItems({"Muslim World League (Standart)", "Umm Al-Qura"});
         c.show();

@@ -39,7 +39,10 @@ protected:
     std::unique_ptr<BolgeselAyarlar> Ayar = std::make_unique<BolgeselAyarlar>(*Depo, S, S);
 };
 
-TEST_F(BolgeselAyarlarTest, FirstRunShowsIstanbulDefaults)
+// The first run shows İstanbul and the defaults. Values edited by hand: minutes past what 16
+// bits hold are the longest warning, an unreadable number or a method past the table's five
+// rows the default.
+TEST_F(BolgeselAyarlarTest, FirstRunDefaultsAndHandEditedValuesWithinTheirRanges)
 {
     Ayar->BolgeselAyarUygula();
     EXPECT_EQ(S.Yer, "Türkiye/İstanbul");
@@ -48,12 +51,7 @@ TEST_F(BolgeselAyarlarTest, FirstRunShowsIstanbulDefaults)
     EXPECT_EQ(Ayar->Konum.Id, 6817);
     EXPECT_EQ(S.Hesaplama, 1);
     EXPECT_EQ(S.Sifirlama, 1);
-}
 
-// Values edited by hand: minutes past what 16 bits hold are the longest warning, an
-// unreadable number or a method past the table's five rows the default.
-TEST_F(BolgeselAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
-{
     for (const auto& [metin, beklenen] : {std::pair{"547", "546"}, {"-5", "0"}, {"on beş", "15"}}) {
         EXPECT_TRUE(Depo->Yaz({{"BADakika", QString::fromUtf8(metin)}}));
         Ayar->BolgeselAyarUygula();
@@ -90,7 +88,10 @@ TEST_F(BolgeselAyarlarTest, RefusedSavesStoreNothing)
     EXPECT_FALSE(AyarlarVar(Klasor.Yol()));
 }
 
-TEST_F(BolgeselAyarlarTest, SelectedRowWinsOverActiveRowAndIsStored)
+// The selected row wins over the active row and is stored. A change of method is asked once;
+// declined, the standard method is stored, not the one before, and the other options of the
+// same save are kept.
+TEST_F(BolgeselAyarlarTest, SelectedRowIsStoredAndAMethodChangeIsAsked)
 {
     S.Aktif = 0;
     S.Secili = 1;
@@ -107,12 +108,7 @@ TEST_F(BolgeselAyarlarTest, SelectedRowWinsOverActiveRowAndIsStored)
     EXPECT_DOUBLE_EQ(Ayar->Konum.Enlem, -33.9);
     EXPECT_EQ(Ayar->Uyarilar.Dakika, 20);
     EXPECT_EQ(S.Ipucu, "33.9º Güney, 18.42º Doğu, GMT : +2");
-}
 
-// A change of method is asked once; declined, the standard method is stored, not the one
-// before, and the other options of the same save are kept.
-TEST_F(BolgeselAyarlarTest, MethodChangeIsAskedAndADeclineStoresTheStandard)
-{
     S.Secili = 0;
     S.Form.Hesap = 2;
     (void)Ayar->BolgeselAyarKaydet();

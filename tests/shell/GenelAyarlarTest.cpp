@@ -61,34 +61,13 @@ TEST_F(GenelAyarlarTest, DefaultsThenASaveAppliedInOrder)
     EXPECT_FALSE(Baslatiliyor());
 }
 
-// Values edited by hand come back within what the page can show: an opacity of 0 would hide
-// the window, a correction with a fraction would read as another day; an icon choice of
-// another version shows neither option, uses the second icon and is saved as it.
-TEST_F(GenelAyarlarTest, HandEditedValuesComeBackWithinTheirRanges)
-{
-    using G = GenelAyarlar;
-    // clang-format off
-    const std::tuple<const char*, const char*, int G::*, int> durumlar[] = {
-        {"Seffaflik", "0", &G::Seffaflik, 30}, {"Seffaflik", "150", &G::Seffaflik, 100},
-        {"Seffaflik", "yarım", &G::Seffaflik, 100}, {"HicriGun", "1,5", &G::HicriGun, 0},
-        {"HicriGun", "-2", &G::HicriGun, -2}, {"Simge", "x", &G::Simge, 1}};
-    // clang-format on
-    for (const auto& [anahtar, metin, deger, beklenen] : durumlar) {
-        EXPECT_TRUE(Depo.Yaz({{anahtar, QString::fromUtf8(metin)}}));
-        Ayarlar.AyarUygula();
-        EXPECT_EQ(Ayarlar.*deger, beklenen) << anahtar << "=" << metin;
-    }
-    EXPECT_TRUE(Depo.Yaz({{"Simge", QStringLiteral("3")}}));
-    Ayarlar.AyarUygula();
-    EXPECT_TRUE(Hedef.Form.Icon == 0 && Hedef.Olaylar.contains("simge 2"));
-    EXPECT_TRUE(Ayarlar.AyarKaydet(Hedef.Form));
-    EXPECT_EQ(Depo.Oku("Simge"), "2");
-}
-
 // A Hijri correction that is not a whole number is refused before anything is stored; the
 // opacity entry is brought into 30..100, alpha = 255 x percent / 100 rounded halves to even
 // (30 % is 76.5, 50 % is 127.5).
-TEST_F(GenelAyarlarTest, EntriesAreCheckedOnSave)
+// Values edited by hand come back within what the page can show: an opacity of 0 would hide
+// the window, a correction with a fraction would read as another day; an icon choice of
+// another version shows neither option, uses the second icon and is saved as it.
+TEST_F(GenelAyarlarTest, EntriesAreCheckedOnSaveAndHandEditedValuesComeBackWithinRange)
 {
     for (const char* kotu : {"abc", "1,5", ""})
         EXPECT_EQ(Ayarlar.KaydetTiklandi({true, true, true, 1, "100", kotu, 1}).Mesaj(),
@@ -103,6 +82,24 @@ TEST_F(GenelAyarlarTest, EntriesAreCheckedOnSave)
         EXPECT_EQ(Depo.Oku("Seffaflik"), saklanan) << giris;
         EXPECT_EQ(Hedef.Olaylar.at(Hedef.Olaylar.size() - 2), QString("alfa %1").arg(alfa));
     }
+
+    using G = GenelAyarlar;
+    // clang-format off
+    const std::tuple<const char*, const char*, int G::*, int> elle[] = {
+        {"Seffaflik", "0", &G::Seffaflik, 30}, {"Seffaflik", "150", &G::Seffaflik, 100},
+        {"Seffaflik", "yarım", &G::Seffaflik, 100}, {"HicriGun", "1,5", &G::HicriGun, 0},
+        {"HicriGun", "-2", &G::HicriGun, -2}, {"Simge", "x", &G::Simge, 1}};
+    // clang-format on
+    for (const auto& [anahtar, metin, deger, beklenen] : elle) {
+        EXPECT_TRUE(Depo.Yaz({{anahtar, QString::fromUtf8(metin)}}));
+        Ayarlar.AyarUygula();
+        EXPECT_EQ(Ayarlar.*deger, beklenen) << anahtar << "=" << metin;
+    }
+    EXPECT_TRUE(Depo.Yaz({{"Simge", QStringLiteral("3")}}));
+    Ayarlar.AyarUygula();
+    EXPECT_TRUE(Hedef.Form.Icon == 0 && Hedef.Olaylar.contains("simge 2"));
+    EXPECT_TRUE(Ayarlar.AyarKaydet(Hedef.Form));
+    EXPECT_EQ(Depo.Oku("Simge"), "2");
 }
 
 // Always on top is stored at the click; the up and down buttons step the entry within

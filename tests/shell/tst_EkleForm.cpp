@@ -2,8 +2,6 @@
 // settings file in a temporary folder, and a real HTTP listener on 127.0.0.1 for the
 // suggestion.
 #include "controls/gui/Buton.h"
-#include "locations/KonumDosyasi.h"
-#include "locations/KonumSatirlari.h"
 #include "locations/gui/EkleForm.h"
 #include "locations/gui/OneriGonderici.h"
 #include "platform/AyarDeposu.h"
@@ -11,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QLocale>
 #include <QSignalSpy>
@@ -114,28 +111,12 @@ private slots:
 
     void init()
     {
+        form.reset(), ana.reset(); // those of the test before, over what they were given
         ayarlar = std::make_unique<AyarKlasoru>();
         QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
         DosyaYaz(Db(), IlkVeri);
         ana = std::make_unique<AnaPencere>(klasor.path());
         form = std::make_unique<EkleForm>(ana->bolgesel);
-    }
-
-    void cleanup()
-    {
-        form.reset();
-        ana.reset();
-        ayarlar.reset();
-    }
-
-    // Opened over the middle of the main window.
-    void OpensOverTheMainWindow()
-    {
-        QWidget pencere(nullptr, Qt::Window | Qt::FramelessWindowHint);
-        pencere.setGeometry(300, 200, 242, 341);
-        EkleForm e(ana->bolgesel, &pencere);
-        e.Ac();
-        QCOMPARE(e.geometry(), QRect(300, 260, 242, 221));
     }
 
     // A refused save shows its message and changes nothing: not the file, the list, the
@@ -199,9 +180,15 @@ private slots:
         QVERIFY(ana->Uyarilar.isEmpty());
     }
 
-    // Cancel and close unload the dialog: it opens again as new, and nothing was saved.
-    void CancelOrCloseStartsAfresh()
+    // Opened over the middle of the main window. Cancel and close unload the dialog: it opens
+    // again as new, and nothing was saved.
+    void OpensOverTheMainWindowAndCancelOrCloseStartsAfresh()
     {
+        QWidget pencere(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        pencere.setGeometry(300, 200, 242, 341);
+        EkleForm e(ana->bolgesel, &pencere);
+        e.Ac();
+        QCOMPARE(e.geometry(), QRect(300, 260, 242, 221));
         for (Buton* dugme : {form->BtnIptal, form->BtnKapat}) {
             form->Ac();
             form->SEKonumGonder->setChecked(false);
