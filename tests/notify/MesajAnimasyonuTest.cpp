@@ -33,7 +33,7 @@ std::vector<int> Adimlar(MesajAnimasyonu& a, bool (MesajAnimasyonu::*adim)())
 // rises as it grows, to 197 x 116 at (1711, 914): left 28800 - 1650 - 1480, top 16200 - 585 -
 // 2960 / 1.3 + 375 twips; its shape one pixel larger. Shrinking takes seventeen steps down to
 // W = 1940 (alpha 300 down to -20) and the 18th tick ends.
-TEST(MesajAnimasyonu, GrowsAboveTheTaskbarAboutAFixedCentreLineAndShrinks)
+TEST(MesajAnimasyonu, GrowsAboveTheTaskbarAboutAFixedCentreLineShrinksAndParks)
 {
     MesajAnimasyonu a = Ekranda();
     EXPECT_EQ(a.BuyumeAdimlari(), 16);
@@ -63,12 +63,9 @@ TEST(MesajAnimasyonu, GrowsAboveTheTaskbarAboutAFixedCentreLineAndShrinks)
     EXPECT_EQ(a.KuculmeAdimlari(), 17);
     EXPECT_EQ(Adimlar(a, &MesajAnimasyonu::Kucul), kuculme);
     EXPECT_EQ(a.W(), 1940);
-}
 
-// The taskbar offset comes from a bottom panel only. A panel on the right or a second screen
-// keeps the popup in the free area.
-TEST(MesajAnimasyonu, PanelsScreensPointerAndParking)
-{
+    // The taskbar offset comes from a bottom panel only. A panel on the right or a second
+    // screen keeps the popup in the free area.
     EXPECT_EQ(Ekranda().T(), 40 * 15 - 15);
     EXPECT_EQ(Ekranda({0, 0, 1920, 1080}, {0, 0, 1920, 1080}).T(), -15);  // no panel
     EXPECT_EQ(Ekranda({0, 0, 1920, 1080}, {0, 30, 1920, 1050}).T(), -15); // panel at the top

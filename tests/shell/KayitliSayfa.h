@@ -12,9 +12,7 @@
 template <class Taban> struct KayitliListe : Taban
 {
     KonumSatirlari Konumlar;
-    int Secili = -1;
-    int Gecerli = -1;
-    int Aktif = -1;
+    int Secili = -1, Gecerli = -1, Aktif = -1;
     BolgeselAyarFormu Form;
     QString Yer, Ipucu; // "country/city", the city's tool tip
     int EzanEtkin = -1;
@@ -46,11 +44,7 @@ template <class Taban> struct KayitliListe : Taban
     {
         Uyarilar << baslik + u'|' + metin;
     }
-    bool Onayla(const QString&, const QString& metin) override
-    {
-        Sorular << metin;
-        return Cevap;
-    }
+    bool Onayla(const QString&, const QString& metin) override { return Sorular << metin, Cevap; }
 };
 
 // The regional page with data.db in `Klasor`, counting the recomputations and warning resets.

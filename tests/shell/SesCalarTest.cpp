@@ -101,7 +101,9 @@ protected:
     QStringList Olaylar;
 };
 
-TEST_F(SesSureci, AWarningPlaysToItsEndInAPlayerOfItsOwn)
+// A warning plays to its end in a player of its own; an ezan cuts a warning, a warning never
+// cuts an ezan, and a stop is at once.
+TEST_F(SesSureci, AWarningPlaysToItsEndAnEzanCutsItAndStopIsAtOnce)
 {
     Calar.Cal(Uyari, SesTuru::Uyari);
     const qint64 no = Oynatici();
@@ -119,10 +121,7 @@ TEST_F(SesSureci, AWarningPlaysToItsEndInAPlayerOfItsOwn)
     EXPECT_TRUE(Olaylar.contains("sessiz 1")) << "Ezanı Durdur while it played";
     EXPECT_EQ(Son(), "buton 0, sessiz 0");
     EXPECT_FALSE(SurecCalisiyor(no));
-}
 
-TEST_F(SesSureci, AnEzanCutsAWarningAWarningNeverCutsAnEzanAndStopIsAtOnce)
-{
     Calar.Cal(Ezan, SesTuru::Uyari);
     const qint64 uyari = Oynatici();
     Calar.Cal(Ezan, SesTuru::Ezan);
