@@ -147,39 +147,10 @@ private slots:
         FareSurucu::Birak(l.lb, {40, 2 * l.rh + 2});
         QCOMPARE(l.lb->SeciliSatir(), 1);
         FareSurucu::CiftTikla(l.lb, {40, l.rh + 2});
-        QTest::mouseDClick(FareSurucu::Pencere(l.lb), Qt::RightButton, {},
-                           FareSurucu::Konum(l.lb, {40, 2}));
+        FareSurucu::CiftTikla(l.lb, {40, 2}, Qt::RightButton);
         QCOMPARE(l.lb->Aktif(), 1);
         QCOMPARE(aktif.count(), 1);
         QCOMPARE(aktif.first().first().toInt(), 1);
-    }
-
-    // 20 rows, 5 in view; the current row `odak` (-1: none) scrolled into view from the top.
-    // The row a key reaches is the one selected row, brought into view by as little as it
-    // takes; a key that cannot move leaves the row; other keys are the window's.
-    void tuslar()
-    {
-        const int durumlar[][4] = {// odak, key, selected row after, first row in view after
-                                   {4, Qt::Key_Up, 3, 0},          {0, Qt::Key_Left, 0, 0},
-                                   {4, Qt::Key_Down, 5, 1},        {19, Qt::Key_Right, 19, 15},
-                                   {-1, Qt::Key_Down, 0, 0},       {9, Qt::Key_PageUp, 5, 5},
-                                   {3, Qt::Key_PageUp, 0, 0},      {9, Qt::Key_PageDown, 13, 9},
-                                   {15, Qt::Key_PageDown, 19, 15}, {11, Qt::Key_Home, 0, 0},
-                                   {11, Qt::Key_End, 19, 15},      {11, Qt::Key_A, 11, 7}};
-        Liste l; // (End reaching top row 15 and the page steps hold only with 5 rows in view)
-        for (const auto& [odak, tus, satir, ust] : durumlar) {
-            l.lb->setCurrentIndex({});
-            l.lb->setUstSatir(0);
-            if (odak >= 0) {
-                l.lb->setCurrentIndex(l.model.index(odak, 0));
-                l.lb->scrollTo(l.model.index(odak, 0));
-            }
-            QKeyEvent e(QEvent::KeyPress, tus, Qt::NoModifier);
-            QApplication::sendEvent(l.lb, &e);
-            QCOMPARE(e.isAccepted(), tus != Qt::Key_A);
-            QCOMPARE(l.lb->SeciliSatir(), satir);
-            QCOMPARE(l.lb->UstSatir(), ust);
-        }
     }
 
     // Today's rows as the regional page draws them (Arial 8.25 pt, the place in use in dark
@@ -238,6 +209,10 @@ private slots:
     // next 320 ms later, then one every 20 ms), a click on the track (a page of the rows in
     // view; held, it stops where the thumb reaches the pointer), a wheel notch (three rows)
     // and small wheel steps that add up to notches move the list.
+    // Then the keys, 20 rows, 5 in view (End reaching top row 15 and the page steps hold only
+    // so): the current row `odak` (-1: none) scrolled into view from the top. The row a key
+    // reaches is the one selected row, brought into view by as little as it takes; a key that
+    // cannot move leaves the row; other keys are the window's.
     void kaydirmaCubugu()
     {
         Liste l;
@@ -282,6 +257,27 @@ private slots:
         for (int i = 0; i < 8; ++i)
             l.Teker(30);
         QCOMPARE(l.lb->UstSatir(), 6); // 240 = two notches of three rows up
+
+        const int durumlar[][4] = {// odak, key, selected row after, first row in view after
+                                   {4, Qt::Key_Up, 3, 0},          {0, Qt::Key_Left, 0, 0},
+                                   {4, Qt::Key_Down, 5, 1},        {19, Qt::Key_Right, 19, 15},
+                                   {-1, Qt::Key_Down, 0, 0},       {9, Qt::Key_PageUp, 5, 5},
+                                   {3, Qt::Key_PageUp, 0, 0},      {9, Qt::Key_PageDown, 13, 9},
+                                   {15, Qt::Key_PageDown, 19, 15}, {11, Qt::Key_Home, 0, 0},
+                                   {11, Qt::Key_End, 19, 15},      {11, Qt::Key_A, 11, 7}};
+        for (const auto& [odak, tus, satir, ust] : durumlar) {
+            l.lb->setCurrentIndex({});
+            l.lb->setUstSatir(0);
+            if (odak >= 0) {
+                l.lb->setCurrentIndex(l.model.index(odak, 0));
+                l.lb->scrollTo(l.model.index(odak, 0));
+            }
+            QKeyEvent e(QEvent::KeyPress, tus, Qt::NoModifier);
+            QApplication::sendEvent(l.lb, &e);
+            QCOMPARE(e.isAccepted(), tus != Qt::Key_A);
+            QCOMPARE(l.lb->SeciliSatir(), satir);
+            QCOMPARE(l.lb->UstSatir(), ust);
+        }
 
         l.Satirlar(3);                    // all rows fit: nothing to scroll, the thumb at the top
         QTRY_COMPARE(l.vs->maximum(), 0); // the view lays its rows out when idle

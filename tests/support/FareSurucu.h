@@ -19,8 +19,8 @@ struct FareSurucu
         QTest::mouseRelease(Pencere(w), tus, {}, Konum(w, p));
     }
     static void Tasi(QWidget* w, QPoint p) { QTest::mouseMove(Pencere(w), Konum(w, p)); }
-    static void CiftTikla(QWidget* w, QPoint p)
+    static void CiftTikla(QWidget* w, QPoint p, Qt::MouseButton tus = Qt::LeftButton)
     {
-        QTest::mouseDClick(Pencere(w), Qt::LeftButton, {}, Konum(w, p));
+        QTest::mouseDClick(Pencere(w), tus, {}, Konum(w, p));
     }
 };

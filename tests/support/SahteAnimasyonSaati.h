@@ -28,15 +28,6 @@ public:
         Katilsin();
     }
 
-private:
-    // An animation started or ended just now joins or leaves Qt's timer through a chain of
-    // queued calls (each call posts the next, which the same delivery does not reach).
-    static void Katilsin()
-    {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::sendPostedEvents();
-    }
-
 protected:
     void start() override
     {
@@ -45,6 +36,13 @@ protected:
     }
 
 private:
+    // An animation started or ended just now joins or leaves Qt's timer through a chain of
+    // queued calls (each call posts the next, which the same delivery does not reach).
+    static void Katilsin()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::sendPostedEvents();
+    }
     SahteZamanKaynagi& zaman_;
     qint64 simdi_ = 0;
     qint64 baslangic_ = 0;
