@@ -270,21 +270,16 @@ private slots:
     {
         QWidget pencere;
         pencere.resize(150, 60);
-        const auto etiket = [&](int ust) {
-            auto* e = new Etiket(QStringLiteral("İstanbul"), &pencere, 16, true);
-            e->Yerlestir(12, ust, 128, 22);
-            return e;
-        };
-        Etiket* duz = etiket(4);
-        Etiket* tiklanan = etiket(30);
-        tiklanan->Tiklanabilir();
+        Etiket duz("İstanbul", &pencere, 16, true), tiklanan("İstanbul", &pencere, 16, true);
+        duz.Yerlestir(12, 4, 128, 22), tiklanan.Yerlestir(12, 30, 128, 22);
+        tiklanan.Tiklanabilir();
         pencere.show();
         pencere.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&pencere));
-        tiklanan->setFocus(Qt::TabFocusReason);
-        QVERIFY(tiklanan->hasFocus());
-        tiklanan->clearFocus();
-        const QImage a = duz->grab().toImage(), b = tiklanan->grab().toImage();
+        tiklanan.setFocus(Qt::TabFocusReason);
+        QVERIFY(tiklanan.hasFocus());
+        tiklanan.clearFocus();
+        const QImage a = duz.grab().toImage(), b = tiklanan.grab().toImage();
         int farkli = 0;
         for (int y = 0; y < a.height(); ++y)
             for (int x = 0; x < a.width(); ++x)
