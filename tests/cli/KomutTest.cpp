@@ -12,17 +12,9 @@
 
 namespace {
 
-TEST(Komut, ValuesTakeBothFormsAndMayStartWithAMinus)
-{
-    const KomutCalistirici cli;
-    const QStringList sidney{"times", "--date", "2026-06-21", "--lon", "151.2", "--tz", "10"};
-    const CliCikti ayri = cli(sidney + QStringList{"--lat", "-33.9"});
-    EXPECT_EQ(ayri.Kod, 0);
-    EXPECT_EQ(cli(sidney + QStringList{"--lat=-33.9"}), ayri);
-    EXPECT_NE(cli(sidney + QStringList{"--lat", "33.9"}).Out, ayri.Out);
-}
-
-TEST(Komut, MistakesGiveOneTurkishLineAndStatusTwo)
+// Values take both forms and may start with a minus; a mistake gives one Turkish line and
+// status 2.
+TEST(Komut, ValuesMistakesAndHelp)
 {
     const std::pair<QStringList, const char*> durumlar[] = {
         {{"times", "--lat"}, "--lat için bir değer gerekli."},
@@ -54,6 +46,12 @@ TEST(Komut, MistakesGiveOneTurkishLineAndStatusTwo)
          "--place ile --lat, --lon ve --tz birlikte verilemez."},
         {{"alerts", "--place", "ankara"}, "\"ankara\" için konum bulunamadı."}};
     KomutCalistirici cli;
+    const QStringList sidney{"times", "--date", "2026-06-21", "--lon", "151.2", "--tz", "10"};
+    const CliCikti ayri = cli(sidney + QStringList{"--lat", "-33.9"});
+    EXPECT_EQ(ayri.Kod, 0);
+    EXPECT_EQ(cli(sidney + QStringList{"--lat=-33.9"}), ayri);
+    EXPECT_NE(cli(sidney + QStringList{"--lat", "33.9"}).Out, ayri.Out);
+
     cli.DosyaYaz("data.db", W1254("3|Türkiye|Van|3|38,5|43,4"));
     for (const auto& [args, mesaj] : durumlar)
         EXPECT_EQ(cli(args), Reddedildi(mesaj)) << args.join(u' ').toStdString();
@@ -71,7 +69,8 @@ TEST(Komut, MistakesGiveOneTurkishLineAndStatusTwo)
 
 const QStringList Yer{"--lat", "41", "--lon", "29", "--tz", "2", "--country", "Türkiye"};
 
-TEST(Komutlar, TimesAsLinesAndAsJson)
+// times as lines and as JSON, month as a table and as CSV, hijri of the clock's day or another.
+TEST(Komutlar, TimesMonthAndHijri)
 {
     const KomutCalistirici cli;
     EXPECT_EQ(cli(QStringList{"times", "--date", "2026-06-21"} + Yer),
@@ -85,11 +84,7 @@ TEST(Komutlar, TimesAsLinesAndAsJson)
     EXPECT_EQ(o.value("miladi").toString(), "21 Haziran 2026");
     EXPECT_EQ(o.value("yatsi").toString(), "22:38");
     EXPECT_EQ(o.value("saniyeler").toObject().value("ogle").toInteger(), 13 * 3600 + 12 * 60);
-}
 
-TEST(Komutlar, MonthAsTableAndAsCsv)
-{
-    const KomutCalistirici cli;
     const QStringList subat = QStringList{"month", "--year", "2026", "--month", "2"} + Yer;
     const QStringList tablo = cli(subat).Out.split(u'\n');
     ASSERT_EQ(tablo.size(), 1 + 28 + 1);
@@ -99,11 +94,7 @@ TEST(Komutlar, MonthAsTableAndAsCsv)
     ASSERT_EQ(csv.size(), 1 + 28 + 1);
     EXPECT_EQ(csv[0], "tarih,hicri,imsak,gunes,ogle,ikindi,aksam,yatsi");
     EXPECT_EQ(csv[18], "2026-02-18,1 Ramazan 1447,06:24,07:49,13:25,16:19,18:49,20:07");
-}
 
-TEST(Komutlar, HijriOfTheClocksDayOrAnother)
-{
-    const KomutCalistirici cli;
     EXPECT_EQ(cli({"hijri"}), (CliCikti{0, "6 Muharrem 1448\n", ""}));
     EXPECT_EQ(cli({"hijri", "--date=2026-02-18", "--hijri-days", "1"}).Out, "2 Ramazan 1447\n");
 }

@@ -74,19 +74,17 @@ TEST_F(KonumDosyasiProgram, WhatIsNoPlacesFileIsRefused)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         ASSERT_TRUE(f.resize(65 * 1024 * 1024)); // sparse: no disk needed
     }
-    const std::pair<QString, const char*> durumlar[] = {
+    const std::pair<QString, QString> durumlar[] = {
 #ifdef Q_OS_WIN
         {cli.Ev(), "düzenli bir dosya değil"},
 #else
         {"/dev/zero", "düzenli bir dosya değil"},
 #endif
-        {buyuk, "çok büyük"},
+        {buyuk, "çok büyük (en çok 64 MiB)"},
     };
-    for (const auto& [yol, mesaj] : durumlar) {
-        const CliCikti c = cli({"search", "--db", yol, "x"});
-        EXPECT_EQ(c.Kod, 2) << yol.toStdString();
-        EXPECT_TRUE(c.Err.contains(QString::fromUtf8(mesaj))) << c.Err.toStdString();
-    }
+    for (const auto& [yol, mesaj] : durumlar)
+        EXPECT_EQ(cli({"search", "--db", yol, "x"}),
+                  Reddedildi("Konum dosyası " + mesaj + ": " + QDir::toNativeSeparators(yol)));
 }
 
 #ifdef Q_OS_UNIX
@@ -100,8 +98,7 @@ TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
     if (kok) {
         ASSERT_EQ(::chown(QFile::encodeName(Db()).constData(), 4321, 4322), 0);
     }
-    CliCikti c = cli(Ekle("Şile"));
-    ASSERT_EQ(c.Kod, 0) << c.Err.toStdString();
+    ASSERT_EQ(cli(Ekle("Şile")), (CliCikti{0, "2|Türkiye|Şile|2|41|29\n", ""}));
     struct stat st;
     ASSERT_EQ(::stat(QFile::encodeName(Db()).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -115,17 +112,15 @@ TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
     ASSERT_TRUE(QDir(cli.Ev()).mkdir("baska"));
     ASSERT_TRUE(QFile::rename(Db(), gercek));
     ASSERT_TRUE(QFile::link(gercek, Db()));
-    c = cli(Ekle("Ağva"));
-    ASSERT_EQ(c.Kod, 0) << c.Err.toStdString();
+    ASSERT_EQ(cli(Ekle("Ağva")), (CliCikti{0, "3|Türkiye|Ağva|2|41|29\n", ""}));
     EXPECT_TRUE(QFileInfo(Db()).isSymLink());
     EXPECT_TRUE(DosyaIcerigi(gercek).endsWith(W1254("3|Türkiye|Ağva|2|41|29")));
 
     // Read-only: refused, nothing changes.
     ASSERT_TRUE(QFile::setPermissions(gercek, QFile::ReadOwner | QFile::ReadGroup));
     const QByteArray once = DosyaIcerigi(gercek);
-    c = cli(Ekle("Kumköy"));
-    EXPECT_EQ(c.Kod, 2);
-    EXPECT_TRUE(c.Err.contains("salt okunur")) << c.Err.toStdString();
+    EXPECT_EQ(cli(Ekle("Kumköy")),
+              Reddedildi("Konum dosyası salt okunur; bir şey eklenmedi: " + Db()));
     EXPECT_EQ(DosyaIcerigi(gercek), once);
     EXPECT_TRUE(QFileInfo(Db()).isSymLink());
 }
@@ -137,9 +132,8 @@ TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
 TEST_F(KonumDosyasiProgram, ChoosingWithUnwritableSettingsChangesNothing)
 {
     ASSERT_TRUE(QDir().mkpath(cli.AyarDosyasi())); // a folder where the file must go
-    const CliCikti c = cli(Ekle("Şile") << "--sec");
-    EXPECT_EQ(c.Kod, 2);
-    EXPECT_TRUE(c.Err.contains("Ayarlar kaydedilemedi")) << c.Err.toStdString();
+    EXPECT_EQ(cli(Ekle("Şile") << "--sec"),
+              Reddedildi("Ayarlar kaydedilemedi: ayar dosyasına yazılamıyor."));
     EXPECT_EQ(DosyaIcerigi(Db()), Istanbul);
 }
 #endif

@@ -20,25 +20,21 @@ QDateTime Coz(const char* metin, const QLocale& yerel)
 // correction of 40 days reads as the day 40 days later (14 January 2027), -400 as 31 October 2025.
 TEST(HicriTakvim, ReferenceTable)
 {
-    const struct
-    {
-        QDate tarih;
-        int hicriGun;
-        const char* metin;
-    } ornekler[] = {{QDate(1970, 1, 1), 0, "23 Şevval 1389"},
-                    {QDate(2000, 1, 1), 0, "24 Ramazan 1420"},
-                    {QDate(2024, 6, 16), 0, "9 Zi'l-Hicce 1445"},
-                    {QDate(2025, 3, 1), 0, "1 Ramazan 1446"},
-                    {QDate(2026, 2, 18), 0, "1 Ramazan 1447"},
-                    {QDate(2026, 2, 18), 1, "2 Ramazan 1447"},
-                    {QDate(2026, 2, 18), -1, "29 Şaban 1447"},
-                    {QDate(2026, 12, 5), 0, "25 Cemaziye'l-Ahir 1448"},
-                    {QDate(2026, 12, 5), 40, "6 Şaban 1448"},
-                    {QDate(2026, 12, 5), 400, "12 Şaban 1449"},
-                    {QDate(2026, 12, 5), -400, "9 Cemaziye'l-Evvel 1447"}};
-    for (const auto& o : ornekler)
-        EXPECT_EQ(HicriTarih(o.tarih, o.hicriGun), QString::fromUtf8(o.metin))
-            << o.tarih.toString(Qt::ISODate).toStdString() << " " << o.hicriGun;
+    const std::tuple<const char*, int, const char*> ornekler[] = {
+        {"1970-01-01", 0, "23 Şevval 1389"},
+        {"2000-01-01", 0, "24 Ramazan 1420"},
+        {"2024-06-16", 0, "9 Zi'l-Hicce 1445"},
+        {"2025-03-01", 0, "1 Ramazan 1446"},
+        {"2026-02-18", 0, "1 Ramazan 1447"},
+        {"2026-02-18", 1, "2 Ramazan 1447"},
+        {"2026-02-18", -1, "29 Şaban 1447"},
+        {"2026-12-05", 0, "25 Cemaziye'l-Ahir 1448"},
+        {"2026-12-05", 40, "6 Şaban 1448"},
+        {"2026-12-05", 400, "12 Şaban 1449"},
+        {"2026-12-05", -400, "9 Cemaziye'l-Evvel 1447"}};
+    for (const auto& [tarih, hicriGun, metin] : ornekler)
+        EXPECT_EQ(HicriTarih(QDate::fromString(tarih, Qt::ISODate), hicriGun), metin)
+            << tarih << " " << hicriGun;
     EXPECT_TRUE(HicriTarih(QDate(), 0).isEmpty());
     EXPECT_EQ(MiladiTarih(QDate(2027, 2, 1)) + ' ' + HaftaGunu(QDate(2027, 2, 1)),
               "1 Şubat 2027 Pazartesi");
@@ -115,21 +111,16 @@ TEST(TarihSecimi, WrittenTextReadsBackToTheSameDay)
 // without a month, occurrence or weekday in range gives no day.
 TEST(GecisTarihi, TheNthWeekdayOfAMonth)
 {
-    const struct
-    {
-        GecisKurali Kural;
-        int Yil;
-        QDate Gun;
-    } durumlar[] = {{{3, 0, 1}, 2026, {2026, 3, 1}},
-                    {{3, 0, 5}, 2026, {2026, 3, 29}},
-                    {{10, 0, 5}, 2026, {2026, 10, 25}},
-                    {{2, 6, 5}, 2026, {2026, 2, 28}},
-                    {{2, 2, 5}, 2028, {2028, 2, 29}},
-                    {{0, 0, 0}, 2026, {}},
-                    {{3, 0, 6}, 2026, {}},
-                    {{13, 0, 1}, 2026, {}},
-                    {{3, 7, 1}, 2026, {}}};
-    for (const auto& d : durumlar)
-        EXPECT_EQ(GecisTarihi(d.Kural, d.Yil), d.Gun)
-            << d.Kural.Ay << "/" << d.Kural.HaftaGunu << "/" << d.Kural.Sira;
+    const std::tuple<GecisKurali, int, QDate> durumlar[] = {{{3, 0, 1}, 2026, {2026, 3, 1}},
+                                                            {{3, 0, 5}, 2026, {2026, 3, 29}},
+                                                            {{10, 0, 5}, 2026, {2026, 10, 25}},
+                                                            {{2, 6, 5}, 2026, {2026, 2, 28}},
+                                                            {{2, 2, 5}, 2028, {2028, 2, 29}},
+                                                            {{0, 0, 0}, 2026, {}},
+                                                            {{3, 0, 6}, 2026, {}},
+                                                            {{13, 0, 1}, 2026, {}},
+                                                            {{3, 7, 1}, 2026, {}}};
+    for (const auto& [kural, yil, gun] : durumlar)
+        EXPECT_EQ(GecisTarihi(kural, yil), gun)
+            << kural.Ay << "/" << kural.HaftaGunu << "/" << kural.Sira;
 }

@@ -20,13 +20,8 @@ inline QByteArray W1254(const char* utf8)
 inline void Doldur(KonumSatirlari& liste,
                    std::initializer_list<std::pair<const char*, const char*>> satirlar)
 {
-    for (const auto& [ulke, sehir] : satirlar) {
-        KonumKaydi k;
-        k.Id = liste.size() + 1;
-        k.Ulke = QString::fromUtf8(ulke);
-        k.Sehir = QString::fromUtf8(sehir);
-        liste.Ekle(k);
-    }
+    for (const auto& [ulke, sehir] : satirlar)
+        liste.Ekle({liste.size() + 1, ulke, sehir});
 }
 
 // The list with one row's Id changed.

@@ -31,22 +31,12 @@ const char* const kDataDb = ORVANEL_SOURCE_DIR "/assets/data.db";
 const char* const kIlceler = ORVANEL_SOURCE_DIR "/tools/datadb/ilceler.txt";
 
 // The file's lines as text, split into fields.
-struct Dosya
+std::vector<QStringList> Satirlar(const QByteArray& ham)
 {
-    QByteArray Ham;
-    std::vector<QStringList> Satirlar;
-};
-
-const Dosya& Yuklu()
-{
-    static const Dosya yuklu = [] {
-        Dosya d;
-        d.Ham = DosyaIcerigi(QString::fromUtf8(kDataDb));
-        for (const QString& satir : KodSayfasi::Coz(d.Ham).split("\r\n"))
-            d.Satirlar.push_back(satir.split(QLatin1Char('|')));
-        return d;
-    }();
-    return yuklu;
+    std::vector<QStringList> satirlar;
+    for (const QString& satir : KodSayfasi::Coz(ham).split("\r\n"))
+        satirlar.push_back(satir.split(u'|'));
+    return satirlar;
 }
 
 // Every row: six fields, Id = line number, names present, trimmed, without the comma that
@@ -55,27 +45,28 @@ const Dosya& Yuklu()
 // summer hour); countries in one block each and rows in Turkish order.
 TEST(ShippedDataDb, EveryRowHoldsTheInvariantsTheProgramReliesOn)
 {
-    const Dosya& d = Yuklu();
-    ASSERT_FALSE(d.Ham.isEmpty()) << "cannot read " << kDataDb;
+    const QByteArray ham = DosyaIcerigi(kDataDb);
+    ASSERT_FALSE(ham.isEmpty()) << "cannot read " << kDataDb;
     // Windows-1254 text, CR LF only between lines, no control characters, no blank line.
-    EXPECT_EQ(d.Ham.count('\r'), d.Ham.count("\r\n"));
-    EXPECT_EQ(d.Ham.count('\n'), d.Ham.count("\r\n"));
-    EXPECT_FALSE(d.Ham.endsWith('\n') || d.Ham.contains("\r\n\r\n"));
-    const QString metin = KodSayfasi::Coz(d.Ham);
+    EXPECT_EQ(ham.count('\r'), ham.count("\r\n"));
+    EXPECT_EQ(ham.count('\n'), ham.count("\r\n"));
+    EXPECT_FALSE(ham.endsWith('\n') || ham.contains("\r\n\r\n"));
+    const QString metin = KodSayfasi::Coz(ham);
     QByteArray geri;
-    EXPECT_TRUE(KodSayfasi::Kodla(metin, geri) && geri == d.Ham);
+    EXPECT_TRUE(KodSayfasi::Kodla(metin, geri) && geri == ham);
     EXPECT_FALSE(std::any_of(metin.begin(), metin.end(), [](QChar c) {
         return c == QChar(0xFFFD) || (c < QChar(0x20) && c != u'\r' && c != u'\n');
     }));
 
-    ASSERT_GE(d.Satirlar.size(), 7500u);
-    ASSERT_LE(d.Satirlar.size(), 8500u);
+    const std::vector<QStringList> satirlar = Satirlar(ham);
+    ASSERT_GE(satirlar.size(), 7500u);
+    ASSERT_LE(satirlar.size(), 8500u);
     static const QRegularExpression koordinat("^-?\\d{1,3}(,\\d{1,4})?$");
     static const QRegularExpression dilim("^-?\\d{1,2}(,\\d{1,2})?$");
     const QCollator sira(QLocale(QLocale::Turkish, QLocale::Turkey));
     QSet<QString> anahtarlar, bitenUlkeler;
-    for (std::size_t i = 0; i < d.Satirlar.size(); ++i) {
-        const QStringList& f = d.Satirlar[i];
+    for (std::size_t i = 0; i < satirlar.size(); ++i) {
+        const QStringList& f = satirlar[i];
         const std::string yer = "line " + std::to_string(i + 1) + ": " + f.join('|').toStdString();
         ASSERT_EQ(f.size(), 6) << yer;
         ASSERT_EQ(f[0], QString::number(i + 1)) << yer;
@@ -93,7 +84,7 @@ TEST(ShippedDataDb, EveryRowHoldsTheInvariantsTheProgramReliesOn)
         ASSERT_LE(std::fabs(QString(f[5]).replace(u',', u'.').toDouble()), 180) << yer;
         ASSERT_TRUE(f[1] != "Türkiye" || f[3] == "2") << yer;
         if (i > 0) {
-            const QStringList& o = d.Satirlar[i - 1];
+            const QStringList& o = satirlar[i - 1];
             if (o[1] != f[1]) {
                 ASSERT_FALSE(bitenUlkeler.contains(f[1])) << yer;
                 bitenUlkeler.insert(o[1]);
@@ -112,7 +103,7 @@ TEST(ShippedDataDb, EveryRowHoldsTheInvariantsTheProgramReliesOn)
             << u.Sehir.toStdString() << ", " << u.Ulke.toStdString();
     EXPECT_GT(UluslararasiAdlar().size(), 90u);
     // The first-run place is line 6817.
-    EXPECT_EQ(d.Satirlar[6816].join(u'|'), "6817|Türkiye|İstanbul|2|41,02|28,97");
+    EXPECT_EQ(satirlar[6816].join(u'|'), "6817|Türkiye|İstanbul|2|41,02|28,97");
 }
 
 // A user in any province or district finds it: every one the generator lists (81 provinces,
@@ -121,7 +112,7 @@ TEST(ShippedDataDb, EveryRowHoldsTheInvariantsTheProgramReliesOn)
 TEST(ShippedDataDb, HoldsEveryTurkishProvinceAndDistrict)
 {
     QSet<QString> turkiye, iller;
-    for (const QStringList& f : Yuklu().Satirlar)
+    for (const QStringList& f : Satirlar(DosyaIcerigi(kDataDb)))
         if (f.size() == 6 && f[1] == "Türkiye")
             turkiye.insert(f[2]);
     QFile dosya(QString::fromUtf8(kIlceler));
