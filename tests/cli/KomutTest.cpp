@@ -200,32 +200,29 @@ const QStringList Gun = QStringList{"alerts", "--date", "2026-06-21"} + Yer;
 // "6 uyari, öğle 12:57:00, 5 ezan": how many of each, and when the warning before Öğle came.
 TEST(UyarilarKomutu, OptionsOverTheStoredOnes)
 {
-    const struct
-    {
-        std::vector<std::pair<const char*, const char*>> Ayarlar;
-        QStringList Args;
-        const char* Ozet;
-    } durumlar[] = {// With the Turkish names earlier versions took.
-                    {{}, {"--no-warning", "--no-sound", "--no-sesli"}, "0 uyari, öğle -, 5 ezan"},
-                    {{}, {"--no-adhan"}, "6 uyari, öğle 12:57:00, 0 ezan"},
-                    {{}, {"--minutes", "0"}, "0 uyari, öğle -, 5 ezan"},
-                    {{}, {"--dakika", "90", "--no-ezan"}, "6 uyari, öğle 11:42:00, 0 ezan"},
-                    {{{"BADakika", "30"}, {"BAEzan", "0"}}, {}, "6 uyari, öğle 12:42:00, 0 ezan"},
-                    {{{"BADakika", "30"}}, {"--minutes", "5"}, "6 uyari, öğle 13:07:00, 5 ezan"}};
-    for (const auto& d : durumlar) {
+    // The stored options, the options given, the summary.
+    const std::tuple<std::vector<std::pair<const char*, const char*>>, QStringList, const char*>
+        durumlar[] = {// With the Turkish names earlier versions took.
+                      {{}, {"--no-warning", "--no-sound", "--no-sesli"}, "0 uyari, öğle -, 5 ezan"},
+                      {{}, {"--no-adhan"}, "6 uyari, öğle 12:57:00, 0 ezan"},
+                      {{}, {"--minutes", "0"}, "0 uyari, öğle -, 5 ezan"},
+                      {{}, {"--dakika", "90", "--no-ezan"}, "6 uyari, öğle 11:42:00, 0 ezan"},
+                      {{{"BADakika", "30"}, {"BAEzan", "0"}}, {}, "6 uyari, öğle 12:42:00, 0 ezan"},
+                      {{{"BADakika", "30"}}, {"--minutes", "5"}, "6 uyari, öğle 13:07:00, 5 ezan"}};
+    for (const auto& [ayarlar, args, ozet] : durumlar) {
         const KomutCalistirici cli;
         cli.DosyaYaz("Ezan/ezan.wma", "x");
         AyarDeposu depo;
-        for (const auto& [anahtar, deger] : d.Ayarlar)
+        for (const auto& [anahtar, deger] : ayarlar)
             EXPECT_TRUE(depo.Yaz({{anahtar, QString::fromUtf8(deger)}}));
-        const QString out = cli(Gun + d.Args).Out;
+        const QString out = cli(Gun + args).Out;
         const qsizetype ogle = out.indexOf("\tuyari\tgunes");
         EXPECT_EQ(QStringLiteral("%1 uyari, öğle %2, %3 ezan")
                       .arg(out.count("\tuyari\t"))
                       .arg(ogle < 0 ? "-" : out.mid(ogle - 8, 8))
                       .arg(out.count("\tezan\t")),
-                  QString::fromUtf8(d.Ozet))
-            << d.Args.join(u' ').toStdString();
+                  QString::fromUtf8(ozet))
+            << args.join(u' ').toStdString();
     }
 }
 

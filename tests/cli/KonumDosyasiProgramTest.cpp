@@ -198,13 +198,8 @@ TEST(AylikCiktiProgram, IcsHoldsTheMonthsTimesInUtc)
     const QString sehir = QStringLiteral("Çığ; Ölçüş, Ğüşiöç Çığ Ölçüş Ğüşiöç Çığ Ölçüş Ğüşiöç "
                                          "Çığ Ölçüş Ğüşiöç Çığ Ölçüş Ğüşiöç Çığ Ölçüş");
     const QStringList haziran{"--year", "2026", "--month", "6"};
-    const struct
-    {
-        const char* Tz; // the system's zone: its rule gives the summer hour
-        QStringList Yer;
-        QStringList Uyari;
-        QString Ozet;
-    } durumlar[] = {
+    // The system's zone (its rule gives the summer hour), the place, the alarm, the summary.
+    const std::tuple<const char*, QStringList, QStringList, QString> durumlar[] = {
         // "Türkiye" adds the summer hour all year; a name to escape and fold.
         {"Europe/Istanbul",
          haziran + QStringList{"--place", "çığ"},
@@ -223,25 +218,25 @@ TEST(AylikCiktiProgram, IcsHoldsTheMonthsTimesInUtc)
     };
     QSet<QString> uidler;
     qsizetype olaylar = 0;
-    for (const auto& d : durumlar) {
+    for (const auto& [tz, yer, uyari, ozet] : durumlar) {
         CliCalistirici cli;
-        cli.Ortam().insert("TZ", QString::fromLatin1(d.Tz));
+        cli.Ortam().insert("TZ", QString::fromLatin1(tz));
         const QString db = cli.Ev() + "/data.db", csv = cli.Ev() + "/ay.csv",
                       ics = cli.Ev() + "/ay.ics", ikinci = cli.Ev() + "/ikinci.ics";
         DosyaYaz(db, W1254(("1|Türkiye|" + sehir + "|2|41,02|28,97").toUtf8().constData()));
         QSettings(cli.AyarDosyasi(), QSettings::IniFormat).setValue("Vakit/BADakika", 7);
-        const QStringList args = d.Yer + QStringList{"--db", db};
+        const QStringList args = yer + QStringList{"--db", db};
         DosyaYaz(csv, cli(QStringList{"month", "--csv"} + args).Out.toUtf8());
         const QString konum =
-            d.Yer.contains("--place") ? "Konum: " + d.Ozet.section(" | ", 1) + u'\n' : QString();
-        EXPECT_EQ(cli(QStringList{"ics", "--out", ics} + args + d.Uyari), (CliCikti{0, "", konum}));
-        DosyaYaz(ikinci, cli(QStringList{"ics"} + args + d.Uyari).Out.toUtf8());
+            yer.contains("--place") ? "Konum: " + ozet.section(" | ", 1) + u'\n' : QString();
+        EXPECT_EQ(cli(QStringList{"ics", "--out", ics} + args + uyari), (CliCikti{0, "", konum}));
+        DosyaYaz(ikinci, cli(QStringList{"ics"} + args + uyari).Out.toUtf8());
         const CliCikti c = CliCalistirici::Calistir(
             "/usr/bin/python3",
-            {ORVANEL_SOURCE_DIR "/tests/cli/takvim_kontrol.py", d.Tz, csv, ics, ikinci});
+            {ORVANEL_SOURCE_DIR "/tests/cli/takvim_kontrol.py", tz, csv, ics, ikinci});
         ASSERT_EQ(c.Kod, 0) << c.Err.toStdString();
         QStringList satirlar = c.Out.split(u'\n', Qt::SkipEmptyParts);
-        EXPECT_EQ(satirlar.takeFirst(), d.Ozet);
+        EXPECT_EQ(satirlar.takeFirst(), ozet);
         olaylar += satirlar.size();
         uidler.unite(QSet<QString>(satirlar.begin(), satirlar.end()));
     }

@@ -85,31 +85,25 @@ TEST(GunlukHesap, HighLatitudeRules)
 TEST(YazSaati, WindowOfTheRuleAndTurkiye)
 {
     const QDate bahar(2026, 3, 29), guz(2026, 10, 25);
-    const struct
-    {
-        QDate Gun, Bas, Bit;
-        bool Acik;
-        const char* Ulke;
-        int D;
-    } durumlar[] = {{{2026, 3, 28}, bahar, guz, true, "Almanya", 0},
-                    {bahar, bahar, guz, true, "Almanya", 1},
-                    {{2026, 10, 24}, bahar, guz, true, "Almanya", 1},
-                    {guz, bahar, guz, true, "Almanya", 0},
-                    {{2026, 7, 1}, bahar, guz, false, "Almanya", 0},
-                    {{2026, 7, 1}, {}, {}, true, "Almanya", 0},
-                    {{2026, 7, 1}, {2026, 7, 1}, {2026, 7, 1}, true, "Almanya", 0},
-                    // Sydney 2026: summer ends 5 April, starts again 4 October.
-                    {{2026, 4, 4}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 1},
-                    {{2026, 4, 5}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 0},
-                    {{2026, 10, 4}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 1},
-                    {{2026, 1, 1}, {}, {}, false, "Türkiye", 1},
-                    {{2026, 1, 1}, {}, {}, true, "türkiye", 0}};
-    for (const auto& d : durumlar) {
-        VakitGirdisi g = Girdi(d.Gun, 52.5, 13.4, 1, QString::fromUtf8(d.Ulke));
-        g.YazBaslangic = d.Bas;
-        g.YazBitis = d.Bit;
-        g.YazSaati = d.Acik;
-        EXPECT_EQ(YazSaatiFarki(g), d.D) << d.Gun.toString(Qt::ISODate).toStdString() << d.Ulke;
+    // The day, the rule's start and end, the switch, the country, the summer hour.
+    const std::tuple<QDate, QDate, QDate, bool, const char*, int> durumlar[] = {
+        {{2026, 3, 28}, bahar, guz, true, "Almanya", 0},
+        {bahar, bahar, guz, true, "Almanya", 1},
+        {{2026, 10, 24}, bahar, guz, true, "Almanya", 1},
+        {guz, bahar, guz, true, "Almanya", 0},
+        {{2026, 7, 1}, bahar, guz, false, "Almanya", 0},
+        {{2026, 7, 1}, {}, {}, true, "Almanya", 0},
+        {{2026, 7, 1}, {2026, 7, 1}, {2026, 7, 1}, true, "Almanya", 0},
+        // Sydney 2026: summer ends 5 April, starts again 4 October.
+        {{2026, 4, 4}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 1},
+        {{2026, 4, 5}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 0},
+        {{2026, 10, 4}, {2026, 10, 4}, {2026, 4, 5}, true, "Avustralya", 1},
+        {{2026, 1, 1}, {}, {}, false, "Türkiye", 1},
+        {{2026, 1, 1}, {}, {}, true, "türkiye", 0}};
+    for (const auto& [gun, bas, bit, acik, ulke, fark] : durumlar) {
+        VakitGirdisi g = Girdi(gun, 52.5, 13.4, 1, ulke);
+        std::tie(g.YazBaslangic, g.YazBitis, g.YazSaati) = std::tuple(bas, bit, acik);
+        EXPECT_EQ(YazSaatiFarki(g), fark) << gun.toString(Qt::ISODate).toStdString() << ulke;
     }
 
     // Every time moves by exactly one hour.

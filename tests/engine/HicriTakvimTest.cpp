@@ -70,23 +70,19 @@ TEST(TarihSecimi, TypedDates)
     const QLocale tr(QLocale::Turkish, QLocale::Turkey),
         c = QLocale::c(), us(QLocale::English, QLocale::UnitedStates);
     const QDateTime gece(QDate(2026, 6, 21), QTime(0, 0));
-    const struct
-    {
-        const char* Metin;
-        const QLocale& Yerel;
-        QDateTime Beklenen;
-    } durumlar[] = {{"21.06.2026", tr, gece},
-                    {"29.02.2100", tr, {}},
-                    {"21.06.2026 9:05:07", tr, {QDate(2026, 6, 21), QTime(9, 5, 7)}},
-                    {"2026-06-21", tr, gece},
-                    {"21 Jun 2026 06:15", c, {QDate(2026, 6, 21), QTime(6, 15)}},
-                    {"6/21/26", us, gece},
-                    {"6/21/30", us, {QDate(1930, 6, 21), QTime(0, 0)}},
-                    {"21.06.2026 25:00", tr, {}},
-                    {"2026-02-30", c, {}},
-                    {"   ", c, {}}};
-    for (const auto& d : durumlar)
-        EXPECT_EQ(Coz(d.Metin, d.Yerel), d.Beklenen) << d.Metin;
+    const std::tuple<const char*, QLocale, QDateTime> durumlar[] = {
+        {"21.06.2026", tr, gece},
+        {"29.02.2100", tr, {}},
+        {"21.06.2026 9:05:07", tr, {QDate(2026, 6, 21), QTime(9, 5, 7)}},
+        {"2026-06-21", tr, gece},
+        {"21 Jun 2026 06:15", c, {QDate(2026, 6, 21), QTime(6, 15)}},
+        {"6/21/26", us, gece},
+        {"6/21/30", us, {QDate(1930, 6, 21), QTime(0, 0)}},
+        {"21.06.2026 25:00", tr, {}},
+        {"2026-02-30", c, {}},
+        {"   ", c, {}}};
+    for (const auto& [metin, yerel, beklenen] : durumlar)
+        EXPECT_EQ(Coz(metin, yerel), beklenen) << metin;
     EXPECT_EQ(KisaTarihMetni(QDateTime(QDate(2100, 1, 2), QTime(8, 0)), us), "1/2/2100");
 }
 

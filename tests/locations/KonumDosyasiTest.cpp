@@ -87,11 +87,7 @@ TEST(KodSayfasi, EveryByteAsTheSystemsConverterReadsIt)
 
 TEST_F(KonumDosyasiTest, ReadsLinesAsTheFileHoldsThem)
 {
-    const struct
-    {
-        const char* Metin;
-        QVector<KonumKaydi> Beklenen;
-    } durumlar[] = {
+    const std::pair<const char*, QVector<KonumKaydi>> durumlar[] = {
         {Istanbul, {{6817, "Türkiye", "İstanbul", 2, 41.02, 28.97}}},
         {"\r\n\r\n7| Türkiye |  Van |3|38,5|43,4|fazla|alan\r\n\r\n8|||0|0|0|\r\n",
          {{7, " Türkiye ", "  Van ", 3, 38.5, 43.4}, {8, "", "", 0, 0, 0}}},
@@ -99,8 +95,8 @@ TEST_F(KonumDosyasiTest, ReadsLinesAsTheFileHoldsThem)
         {"1|A\nB|c\rd|1|1|1\r\n2|B|b|2|2|2\n3|C|c|3|3|3\r", {{1, "A\nB", "c\rd", 1, 1, 1}}}};
     for (const char* yerel : {"tr_TR", "en_US"}) {
         QLocale::setDefault(QLocale(QString::fromLatin1(yerel)));
-        for (const auto& d : durumlar)
-            EXPECT_EQ(Oku(W1254(d.Metin)), d.Beklenen) << d.Metin << " " << yerel;
+        for (const auto& [metin, beklenen] : durumlar)
+            EXPECT_EQ(Oku(W1254(metin)), beklenen) << metin << " " << yerel;
     }
     // Lines 2 and 3 of the last ran together into one, which is skipped.
     EXPECT_EQ(dosya.AtlananSatirlar(), QVector<int>{2});

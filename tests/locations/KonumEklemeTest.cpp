@@ -13,8 +13,7 @@ namespace {
 EkleGirdisi Girdi(const char* ulke, const char* sehir, const char* enlem = "41",
                   const char* boylam = "29", int saatDilimi = KonumEkleme::VarsayilanSaatDilimi)
 {
-    return {QString::fromUtf8(ulke), QString::fromUtf8(sehir), saatDilimi, QString::fromUtf8(enlem),
-            QString::fromUtf8(boylam)};
+    return {ulke, sehir, saatDilimi, enlem, boylam};
 }
 
 class KonumEklemeTest : public ::testing::TestWithParam<const char*>
@@ -41,11 +40,8 @@ TEST_P(KonumEklemeTest, ChecksInTheirOrder)
     const char* enlem = "Geçerli bir Enlem Koordinatı giriniz.";
     const char* boylam = "Geçerli bir Boylam Koordinatı giriniz.";
     const char* ad = GecersizAdMesaji.Metin;
-    const struct
-    {
-        EkleGirdisi Girdi;
-        const char* Mesaj; // nullptr: accepted
-    } durumlar[] = {
+    const std::pair<EkleGirdisi, const char*> durumlar[] = {
+        // (a null message: accepted)
         {Girdi("", "Yeni"), eksik},
         {Girdi("Türkiye", "İstanbul", "x", ""), eksik},
         {Girdi("Türkiye", " "), nullptr},
@@ -65,11 +61,10 @@ TEST_P(KonumEklemeTest, ChecksInTheirOrder)
         {Girdi("Suudi Arabistan", "مكة"), ad},
         {Girdi("Türkiye", "Yeni|Köy", "x"), enlem},
         {Girdi("Türkiye", "Şırnak Çığ Öğür"), nullptr}};
-    for (const auto& d : durumlar)
-        EXPECT_EQ(KonumEkleme::Denetle(d.Girdi, liste).Mesaj(),
-                  d.Mesaj ? QString::fromUtf8(d.Mesaj) : QString())
-            << d.Girdi.Ulke.toStdString() << "/" << d.Girdi.Sehir.toStdString() << " "
-            << d.Girdi.Enlem.toStdString() << " " << d.Girdi.Boylam.toStdString();
+    for (const auto& [g, mesaj] : durumlar)
+        EXPECT_EQ(KonumEkleme::Denetle(g, liste).Mesaj(), mesaj ? QString(mesaj) : QString())
+            << g.Ulke.toStdString() << "/" << g.Sehir.toStdString() << " " << g.Enlem.toStdString()
+            << " " << g.Boylam.toStdString();
 
     // Ids are 16-bit: after 32767 the list is full.
     IdDegistir(liste, 2, 32766);

@@ -96,12 +96,7 @@ TEST(SadeKatla, FoldsWhatAKeyboardWithoutTurkishLettersTypes)
 
 TEST(Desen, PatternsMatchAsTheSearchBoxNeeds)
 {
-    const struct
-    {
-        const char* Kalip;
-        const char* Metin;
-        bool Uyar;
-    } durumlar[] = {
+    const std::tuple<const char*, const char*, bool> durumlar[] = {
         {"v?n", "van", true},    {"v?n", "vn", false},      {"a#b", "a7b", true},
         {"a#b", "axb", false},   {"#", "٣", false},         {"abc", "abcd", false},
         {"*", "", true},         {"k*y*", "kayseri", true}, {"k*y*", "kars", false},
@@ -111,9 +106,8 @@ TEST(Desen, PatternsMatchAsTheSearchBoxNeeds)
         {"[*?#]", "?", true},    {"[*?#]", "x", false},     {"[]", "a", false},
         {"[!]", "a", true},      {"a]", "a]", true},        {"ist[an*", "istanbul", false},
         {"[z-a]*", "b", false},  {"*[a-", "a", false},      {"[!", "", false}};
-    for (const auto& d : durumlar)
-        EXPECT_EQ(Desen(QString::fromUtf8(d.Kalip)).Eslesir(QString::fromUtf8(d.Metin)), d.Uyar)
-            << d.Kalip << " ~ " << d.Metin;
+    for (const auto& [kalip, metin, uyar] : durumlar)
+        EXPECT_EQ(Desen(kalip).Eslesir(QString(metin)), uyar) << kalip << " ~ " << metin;
     EXPECT_FALSE(Desen("[z-a]").Gecerli());
 }
 
@@ -151,13 +145,8 @@ TEST(KonumSiralama, OrdersAndWhenItLeavesTheOrderAlone)
                      {"Çin", ""},
                      {"Almanya", "2"},
                      {"Alman", ""}});
-    const struct
-    {
-        KonumSatirlari Satirlar;
-        A Anahtar;
-        bool Artan;
-        std::vector<int> Idler; // Ids after the sort (empty: unchanged, no sort)
-    } durumlar[] = {
+    // The rows, the key, ascending, the Ids after the sort (empty: unchanged, no sort).
+    const std::tuple<KonumSatirlari, A, bool, std::vector<int>> durumlar[] = {
         // Alman Almanya Almanya Zambiya almanya Çin ábc İran
         {ulkeler, A::Ulke, true, {8, 5, 7, 1, 4, 6, 2, 3}},
         // İran ábc Çin almanya Zambiya Almanya Almanya Alman
@@ -170,11 +159,11 @@ TEST(KonumSiralama, OrdersAndWhenItLeavesTheOrderAlone)
         {Sayilarla({0.3, -3.5, 1}), A::Enlem, false, {3, 1, 2}},
         {Sayilarla({1}), A::Enlem, true, {}},
     };
-    for (auto d : durumlar) {
-        const std::vector<int> once = Idler(d.Satirlar);
-        const std::vector<int> sira = d.Satirlar.Sirala(d.Anahtar, d.Artan);
-        EXPECT_EQ(Idler(d.Satirlar), d.Idler.empty() ? once : d.Idler);
-        EXPECT_EQ(sira.empty(), d.Idler.empty()) << once.size();
+    for (auto [satirlar, anahtar, artan, idler] : durumlar) {
+        const std::vector<int> once = Idler(satirlar);
+        const std::vector<int> sira = satirlar.Sirala(anahtar, artan);
+        EXPECT_EQ(Idler(satirlar), idler.empty() ? once : idler);
+        EXPECT_EQ(sira.empty(), idler.empty()) << once.size();
     }
 }
 
@@ -182,18 +171,12 @@ TEST(KonumSiralama, OrdersAndWhenItLeavesTheOrderAlone)
 // repeat (the country and city decide, else the first) do not move it onto another place.
 TEST(KonumSatirlari, StoredChoiceFindsItsRowById)
 {
-    const KonumSatirlari okunan({{1, "A", "a", 0, 0, 0},
-                                 {2, "B", "b", 0, 0, 0},
-                                 {4, "C", "c", 0, 0, 0},
-                                 {5, "D", "d", 0, 0, 0},
-                                 {2, "E", "e", 0, 0, 0}});
-    const std::pair<SeciliKonum, int> durumlar[] = {{{4, "C", "c"}, 2},
-                                                    {{0, "A", "a"}, -1},
-                                                    {{2, "E", "e"}, 4},
-                                                    {{2, "X", "x"}, 1},
-                                                    {{9, "A", "a"}, -1}};
-    for (const auto& [yer, satir] : durumlar)
-        EXPECT_EQ(okunan.SeciliKonumBul(yer), satir) << yer.Id;
+    const KonumSatirlari okunan(
+        {{1, "A", "a"}, {2, "B", "b"}, {4, "C", "c"}, {5, "D", "d"}, {2, "E", "e"}});
+    const std::tuple<qint16, const char*, const char*, int> durumlar[] = {
+        {4, "C", "c", 2}, {0, "A", "a", -1}, {2, "E", "e", 4}, {2, "X", "x", 1}, {9, "A", "a", -1}};
+    for (const auto& [id, ulke, sehir, satir] : durumlar)
+        EXPECT_EQ(okunan.SeciliKonumBul({id, ulke, sehir}), satir) << id;
 }
 
 // The rows as the list's model: country, city and the name read aloud; an added row goes last

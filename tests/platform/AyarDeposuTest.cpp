@@ -57,22 +57,19 @@ TEST_F(AyarDeposuTest, WritesTextIntoTheVakitSectionOfTheUsersStore)
     EXPECT_TRUE(icerik.startsWith("[Vakit]")) << icerik.toStdString();
     EXPECT_TRUE(icerik.contains("HerZamanUstte=False"));
 #endif
-    AyarDeposu yeni;
-    EXPECT_EQ(yeni.Oku("bSehir"), "Şanlıurfa");
-    EXPECT_EQ(yeni.Oku("bEnlem"), "37.1591");
+    const AyarDeposu yeni;
+    EXPECT_EQ(yeni.Oku("bSehir") + ' ' + yeni.Oku("bEnlem"), "Şanlıurfa 37.1591");
 
     for (const QString& metin :
-         {QStringLiteral("a,b"), QStringLiteral("@Invalid()"), QStringLiteral("x=y;z"),
-          QStringLiteral(" boşluk "), QStringLiteral("\"tırnak\""), QStringLiteral("")}) {
+         QStringList{"a,b", "@Invalid()", "x=y;z", " boşluk ", "\"tırnak\"", ""}) {
         EXPECT_TRUE(AyarDeposu().Yaz({{"bUlke", metin}}));
         EXPECT_EQ(AyarDeposu().Oku("bUlke"), metin) << metin.toStdString();
     }
 
 #ifndef Q_OS_WIN
     DosyaYaz(DosyaYolu(), "[Vakit]\nbEnlem=41,5\nbSehir=\"Ankara\"\n");
-    AyarDeposu elle;
-    EXPECT_EQ(elle.Oku("bEnlem"), "41,5");
-    EXPECT_EQ(elle.Oku("bSehir"), "Ankara");
+    const AyarDeposu elle;
+    EXPECT_EQ(elle.Oku("bEnlem") + ' ' + elle.Oku("bSehir"), "41,5 Ankara");
 #endif
 }
 
@@ -121,23 +118,16 @@ TEST_F(AyarDeposuTest, TypedReadsFallBackToTheKeysDefaultOrRange)
     constexpr TamsayiAnahtar seffaf{"b", 100, 30, 100, false, true};
     constexpr TamsayiAnahtar yontem{"c", 0, 0, 4};
     constexpr TamsayiAnahtar hicri{"d", 0, -32768, 32767, true};
-    const struct
-    {
-        const TamsayiAnahtar& Anahtar;
-        const char* Metin;
-        int Beklenen;
-    } durumlar[] = {
+    const std::tuple<TamsayiAnahtar, const char*, int> durumlar[] = {
         {dakika, nullptr, 15},  {dakika, "30", 30},   {dakika, " 20 ", 20}, {dakika, "547", 546},
         {dakika, "-1", 0},      {dakika, "abc", 15},  {dakika, "15,5", 15}, {dakika, "", 15},
         {seffaf, nullptr, 100}, {seffaf, "45,5", 46}, {seffaf, "44,5", 44}, {seffaf, "0", 30},
         {seffaf, "150", 100},   {yontem, "4", 4},     {yontem, "5", 0},     {yontem, "-1", 0},
         {hicri, "-2", -2},      {hicri, "1,5", 0},    {hicri, "40000", 0}};
     AyarDeposu d;
-    for (const auto& c : durumlar) {
-        if (c.Metin) {
-            EXPECT_TRUE(d.Yaz({{c.Anahtar.Adi(), QString::fromLatin1(c.Metin)}}));
-        }
-        EXPECT_EQ(d.Oku(c.Anahtar), c.Beklenen) << c.Anahtar.Ad << "=" << (c.Metin ? c.Metin : "-");
+    for (const auto& [anahtar, metin, beklenen] : durumlar) {
+        EXPECT_TRUE(!metin || d.Yaz({{anahtar.Adi(), QString::fromLatin1(metin)}}));
+        EXPECT_EQ(d.Oku(anahtar), beklenen) << anahtar.Ad << "=" << (metin ? metin : "-");
     }
 
     // Booleans: "True"/"False" in any case or any number in either format; else the default.
@@ -263,21 +253,18 @@ TEST(WindowsOturumAcmaKaydi, TheUsersRunKeyWithTheProgramQuoted)
     const char* const Dogru = R"("C:\Program Files\Orvanel\orvanel.exe" -startup)";
     const char* const Tirnaksiz = R"(C:\Program Files\Orvanel\orvanel.exe -startup)";
     const char* const Baska = R"(D:\Orvanel\orvanel.exe -startup)";
-    const struct
-    {
-        const char *Program, *Kullanici, *Makine;
-        bool Acik;
-        const char *SonraKullanici, *SonraMakine;
-    } durumlar[] = {
-        {"C:/Program Files/Orvanel/orvanel.exe", "", "", true, Dogru, ""},
-        {"C:/Orvanel/orvanel.exe", "", "", true, R"(C:\Orvanel\orvanel.exe -startup)", ""},
-        {"C:/Program Files/Orvanel/orvanel.exe", Tirnaksiz, "", true, Dogru, ""},
-        {"C:/Program Files/Orvanel/orvanel.exe", Tirnaksiz, "", false, "", ""},
-        {"C:/Program Files/Orvanel/orvanel.exe", "", Tirnaksiz, true, "", Tirnaksiz},
-        {"C:/Program Files/Orvanel/orvanel.exe", "", Dogru, false, "", Dogru},
-        {"C:/Program Files/Orvanel/orvanel.exe", Baska, "", false, Baska, ""},
-        {"C:/Program Files/Orvanel/orvanel.exe", Baska, "", true, Dogru, ""},
-    };
+    // The program, the user's and the machine's entry, on or off, the two entries after.
+    const std::tuple<const char*, const char*, const char*, bool, const char*, const char*>
+        durumlar[] = {
+            {"C:/Program Files/Orvanel/orvanel.exe", "", "", true, Dogru, ""},
+            {"C:/Orvanel/orvanel.exe", "", "", true, R"(C:\Orvanel\orvanel.exe -startup)", ""},
+            {"C:/Program Files/Orvanel/orvanel.exe", Tirnaksiz, "", true, Dogru, ""},
+            {"C:/Program Files/Orvanel/orvanel.exe", Tirnaksiz, "", false, "", ""},
+            {"C:/Program Files/Orvanel/orvanel.exe", "", Tirnaksiz, true, "", Tirnaksiz},
+            {"C:/Program Files/Orvanel/orvanel.exe", "", Dogru, false, "", Dogru},
+            {"C:/Program Files/Orvanel/orvanel.exe", Baska, "", false, Baska, ""},
+            {"C:/Program Files/Orvanel/orvanel.exe", Baska, "", true, Dogru, ""},
+        };
     const auto deger = [](const QString& anahtar) {
         return QSettings(anahtar, QSettings::NativeFormat).value("orvanel").toString();
     };
@@ -289,13 +276,13 @@ TEST(WindowsOturumAcmaKaydi, TheUsersRunKeyWithTheProgramQuoted)
             s.remove("orvanel");
     };
     using K = WindowsOturumAcmaKaydi;
-    for (const auto& d : durumlar) {
-        yaz(K::KullaniciAnahtari, d.Kullanici);
-        yaz(K::MakineAnahtari, d.Makine);
-        K(QString::fromUtf8(d.Program)).Uygula(d.Acik);
+    for (const auto& [program, kullanici, makine, acik, sonraKullanici, sonraMakine] : durumlar) {
+        yaz(K::KullaniciAnahtari, kullanici);
+        yaz(K::MakineAnahtari, makine);
+        K(QString::fromUtf8(program)).Uygula(acik);
         EXPECT_EQ(deger(K::KullaniciAnahtari) + " | " + deger(K::MakineAnahtari),
-                  QString::fromUtf8(d.SonraKullanici) + " | " + QString::fromUtf8(d.SonraMakine))
-            << d.Program << " " << d.Kullanici << " " << d.Makine << " " << d.Acik;
+                  QString::fromUtf8(sonraKullanici) + " | " + QString::fromUtf8(sonraMakine))
+            << program << " " << kullanici << " " << makine << " " << acik;
     }
     yaz(K::KullaniciAnahtari, "");
     yaz(K::MakineAnahtari, "");
@@ -309,17 +296,13 @@ TEST(WindowsOturumAcmaKaydi, TheUsersRunKeyWithTheProgramQuoted)
 TEST(EkranIcinde, MovesTheLeastDistanceAndKeepsTheCornerInView)
 {
     const QRect alan(1920, 30, 1280, 994); // right-hand screen, below a 30 px panel
-    const struct
-    {
-        QRect Pencere;
-        QPoint Beklenen;
-    } durumlar[] = {
+    const std::pair<QRect, QPoint> durumlar[] = {
         {{2000, 100, 242, 341}, {2000, 100}},              // inside: kept
         {{3100, 900, 242, 341}, {2958, 683}},              // over the right and bottom edges
         {{3200 - 242, 1024 - 341, 242, 341}, {2958, 683}}, // flush: kept
         {{100, -50, 242, 341}, {1920, 30}},                // on the other screen, above the panel
         {{2500, 500, 1400, 1100}, {1920, 30}},             // larger than the area
     };
-    for (const auto& d : durumlar)
-        EXPECT_EQ(EkranIcinde(d.Pencere, alan).topLeft(), d.Beklenen) << d.Pencere.x();
+    for (const auto& [pencere, beklenen] : durumlar)
+        EXPECT_EQ(EkranIcinde(pencere, alan).topLeft(), beklenen) << pencere.x();
 }
