@@ -68,9 +68,13 @@ TEST(Komut, ValuesMistakesAndHelp)
 // Each command's worked output once; the engine has its own tests for the times themselves.
 
 const QStringList Yer{"--lat", "41", "--lon", "29", "--tz", "2", "--country", "Türkiye"};
+const QStringList Haziran{"times", "--date", "2026-06-21"};
+const QStringList Elle{"--lat", "41.02", "--lon", "28.97", "--tz", "2"};
 
 // times as lines and as JSON, month as a table and as CSV, hijri of the clock's day or another.
-TEST(Komutlar, TimesMonthAndHijri)
+// A place given by --lat/--lon/--tz has no country, so the stored "Türkiye" and its extra hour
+// do not carry over; the summer hour comes from the source unless --no-dst.
+TEST(Komutlar, TimesMonthHijriAndThePlacesCountryAndSummerHour)
 {
     const KomutCalistirici cli;
     EXPECT_EQ(cli(QStringList{"times", "--date", "2026-06-21"} + Yer),
@@ -97,17 +101,7 @@ TEST(Komutlar, TimesMonthAndHijri)
 
     EXPECT_EQ(cli({"hijri"}), (CliCikti{0, "6 Muharrem 1448\n", ""}));
     EXPECT_EQ(cli({"hijri", "--date=2026-02-18", "--hijri-days", "1"}).Out, "2 Ramazan 1447\n");
-}
 
-// The place options of times, month and alerts, over the stored place and options.
-
-const QStringList Haziran{"times", "--date", "2026-06-21"};
-const QStringList Elle{"--lat", "41.02", "--lon", "28.97", "--tz", "2"};
-
-// A place given by --lat/--lon/--tz has no country, so the stored "Türkiye" and its extra
-// hour do not carry over; the summer hour comes from the source unless --no-dst.
-TEST(YerKomutu, CountryAndSummerHour)
-{
     const QStringList ocak{"times", "--date", "2026-01-15"};
     const std::pair<QStringList, const char*> durumlar[] = {
         {ocak, "Öğle\t13:19"},
@@ -115,10 +109,11 @@ TEST(YerKomutu, CountryAndSummerHour)
         {ocak + Elle + QStringList{"--country", "Türkiye"}, "Öğle\t13:19"},
         {Haziran + Elle, "Öğle\t13:12"},
         {Haziran + Elle + QStringList{"--no-dst"}, "Öğle\t12:12"}};
-    const KomutCalistirici cli;
     for (const auto& [args, ogle] : durumlar)
         EXPECT_EQ(cli(args).Out.section(u'\n', 4, 4), ogle) << args.join(u' ').toStdString();
 }
+
+// The place options of times, month and alerts, over the stored place and options.
 
 // --place takes the latitude, longitude, time zone and country of the row the search box
 // selects in data.db (--db, else the program folder's); --country still names the country.

@@ -57,11 +57,10 @@ TEST_F(KonumDosyasiProgram, WritersSideBySideLoseNothing)
     }
     const QStringList satirlar = KodSayfasi::Coz(DosyaIcerigi(Db())).split("\r\n");
     ASSERT_EQ(satirlar.size(), 1 + Sayi);
+    EXPECT_EQ(QSet<QString>(satirlar.begin() + 1, satirlar.end()), yazilan);
     QSet<QString> idler;
-    for (const QString& s : satirlar.mid(1)) {
-        idler.insert(s.section(QLatin1Char('|'), 0, 0));
-        EXPECT_TRUE(yazilan.contains(s)) << s.toStdString() << " was reported by no writer";
-    }
+    for (const QString& s : satirlar.mid(1))
+        idler.insert(s.section(u'|', 0, 0));
     EXPECT_EQ(idler.size(), Sayi) << "every writer took an Id of its own";
 }
 

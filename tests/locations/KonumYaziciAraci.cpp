@@ -22,13 +22,8 @@ int main(int argc, char** argv)
         if (!kilit.Durum() || !dosya.DosyadanOku(kayitlar))
             return 1;
         const int id = kayitlar.size() + 1;
-        const KonumKaydi yeni{id,
-                              QString::fromUtf8("Türkiye"),
-                              QStringLiteral("Şehir %1").arg(id),
-                              2,
-                              36 + id / 1000.0,
-                              26 + id / 997.0};
-        if (!dosya.SatirEkle(yeni))
+        if (!dosya.SatirEkle({id, "Türkiye", QStringLiteral("Şehir %1").arg(id), 2,
+                              36 + id / 1000.0, 26 + id / 997.0}))
             return 1;
     }
 }

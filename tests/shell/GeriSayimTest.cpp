@@ -30,10 +30,7 @@ class Kaydedici : public GeriSayimHedefi
 public:
     explicit Kaydedici(const Saat& saat, QString bicim = "HH:mm:ss") : saat_(saat), bicim_(bicim) {}
     // The last caption and its tooltip, and how many were shown.
-    void KalanGoster(const QString& kalan, const QString& ipucu) override
-    {
-        Kalan = kalan + ' ' + ipucu;
-    }
+    void KalanGoster(const QString& k, const QString& ipucu) override { Kalan = k + ' ' + ipucu; }
     void SaatGoster(const QString& saat) override { SaatMetni = saat; }
     void VakitDegisti(int satir, const QString& vakit, const QString& sonraki) override
     {
