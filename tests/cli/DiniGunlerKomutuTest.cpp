@@ -1,27 +1,11 @@
-// orvanel-cli religious-days: its lines in process, then its three outputs through the built
-// program, the iCalendar file and the JSON array read back by Debian's python3 (icalendar, json)
-// against the lines.
-#include "platform/AyarDeposu.h"
+// orvanel-cli religious-days through the built program (its lines in process: KomutTest.cpp):
+// the iCalendar file and the JSON array read back by Debian's python3 (icalendar, json) against
+// the lines.
 #include "support/CliCalistirici.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// The clock's year (2026), one line a day; the stored correction and --hijri-days move the
-// days.
-TEST(DiniGunlerKomutu, LinesOfTheClocksYear)
-{
-    const KomutCalistirici cli;
-    const CliCikti duz = cli({"religious-days"});
-    const QStringList satirlar = duz.Out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(satirlar.size(), 18) << duz.Err.toStdString();
-    EXPECT_EQ(satirlar[15], "2026-08-24\tPazartesi\tMevlid Kandili\t11 Rebiü'l-Evvel 1448");
-    EXPECT_EQ(cli({"dini-gunler", "--year", "2026"}), duz);
-    EXPECT_TRUE(AyarDeposu().Yaz({{"HicriGun", "1"}}));
-    EXPECT_TRUE(cli({"religious-days"}).Out.contains("2026-08-23\tPazar\tMevlid Kandili"));
-    EXPECT_EQ(cli({"religious-days", "--hijri-days", "0"}), duz);
-}
 
 // All-day events on the days of the lines, folded and escaped as calendar programs read them,
 // and a JSON array with exactly the four members saying the same. The UIDs name the Hijri year

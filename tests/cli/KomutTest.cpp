@@ -73,8 +73,9 @@ const QStringList Elle{"--lat", "41.02", "--lon", "28.97", "--tz", "2"};
 
 // times as lines and as JSON, month as a table and as CSV, hijri of the clock's day or another.
 // A place given by --lat/--lon/--tz has no country, so the stored "Türkiye" and its extra hour
-// do not carry over; the summer hour comes from the source unless --no-dst.
-TEST(Komutlar, TimesMonthHijriAndThePlacesCountryAndSummerHour)
+// do not carry over; the summer hour comes from the source unless --no-dst. religious-days: the
+// clock's year (2026), one line a day; the stored correction and --hijri-days move the days.
+TEST(Komutlar, TimesMonthHijriReligiousDaysAndThePlacesCountryAndSummerHour)
 {
     const KomutCalistirici cli;
     EXPECT_EQ(cli(QStringList{"times", "--date", "2026-06-21"} + Yer),
@@ -111,6 +112,15 @@ TEST(Komutlar, TimesMonthHijriAndThePlacesCountryAndSummerHour)
         {Haziran + Elle + QStringList{"--no-dst"}, "Öğle\t12:12"}};
     for (const auto& [args, ogle] : durumlar)
         EXPECT_EQ(cli(args).Out.section(u'\n', 4, 4), ogle) << args.join(u' ').toStdString();
+
+    const CliCikti duz = cli({"religious-days"});
+    const QStringList satirlar = duz.Out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(satirlar.size(), 18) << duz.Err.toStdString();
+    EXPECT_EQ(satirlar[15], "2026-08-24\tPazartesi\tMevlid Kandili\t11 Rebiü'l-Evvel 1448");
+    EXPECT_EQ(cli({"dini-gunler", "--year", "2026"}), duz);
+    EXPECT_TRUE(AyarDeposu().Yaz({{"HicriGun", "1"}}));
+    EXPECT_TRUE(cli({"religious-days"}).Out.contains("2026-08-23\tPazar\tMevlid Kandili"));
+    EXPECT_EQ(cli({"religious-days", "--hijri-days", "0"}), duz);
 }
 
 // The place options of times, month and alerts, over the stored place and options.
@@ -257,32 +267,37 @@ QStringList Eklenen(const char* ulke, const char* sehir, const char* tz, const c
     return {"add", "--country", ulke, "--city", sehir, "--tz", tz, "--lat", enlem, "--lon", boylam};
 }
 
-class EkleKomutu : public ::testing::Test
+// A refusal writes nothing: neither data.db nor, with --select, the settings. An add appends
+// the place and with --select chooses it. It keeps the lines the reader cannot take as they
+// are and names them, as the search does (the odd bytes an add keeps: KonumDosyasiTest).
+TEST(EkleKomutu, RefusesWritingNothingAppendsAndKeepsEveryOtherLine)
 {
-protected:
-    void SetUp() override { cli.DosyaYaz("data.db", IlkVeri); }
-    QByteArray Db() const { return DosyaIcerigi(cli.Yol("data.db")); }
+    const std::pair<QStringList, const char*> durumlar[] = {
+        {{"add", "--country", "Türkiye", "--city", "Şile", "--lat", "1", "--lon", "2"},
+         "Geçerli bir saat dilimi giriniz (--tz): -12 -11 -10 -9 -8 -7 -6 -5 "
+         "-4,5 -4 -3,5 -3 -2 -1 0 1 2 3 3,5 4 4,5 5 5,5 5,75 6 6,5 7 8 9 9,5 "
+         "10 11 12"},
+        // Completeness comes first, as in the dialog.
+        {{"add", "--country", "Türkiye", "--tz", "x"}, "Lütfen bilgileri eksiksiz giriniz."},
+        {Eklenen("türkiye", "istanbul", "2", "41", "29"), "'türkiye - istanbul' zaten mevcut."}};
     KomutCalistirici cli;
-};
-
-TEST_F(EkleKomutu, AppendsThePlaceAndWithSelectChoosesIt)
-{
-    EXPECT_EQ(cli(Eklenen(" Türkiye ", "Şile", "2", "41.1777", "29,6128")),
-              (CliCikti{0, "3|Türkiye|Şile|2|41,1777|29,6128\n", ""}));
-    EXPECT_EQ(Db(), IlkVeri + W1254("\r\n3|Türkiye|Şile|2|41,1777|29,6128"));
+    cli.DosyaYaz("data.db", IlkVeri);
+    const auto db = [&] { return DosyaIcerigi(cli.Yol("data.db")); };
+    for (const auto& [args, mesaj] : durumlar)
+        EXPECT_EQ(cli(QStringList(args) << "--select"), Reddedildi(mesaj)) << mesaj;
+    EXPECT_EQ(db(), IlkVeri);
     EXPECT_FALSE(QFile::exists(cli.AyarDosyasi()));
 
+    EXPECT_EQ(cli(Eklenen(" Türkiye ", "Şile", "2", "41.1777", "29,6128")),
+              (CliCikti{0, "3|Türkiye|Şile|2|41,1777|29,6128\n", ""}));
+    EXPECT_EQ(db(), IlkVeri + W1254("\r\n3|Türkiye|Şile|2|41,1777|29,6128"));
+    EXPECT_FALSE(QFile::exists(cli.AyarDosyasi()));
     ASSERT_EQ(cli(Eklenen("Nepal", "Katmandu", "5.75", "27,7172", "85.324") << "--select").Kod, 0);
     const AyarDeposu depo;
     EXPECT_EQ(depo.Oku("bIndex"), "4");
     EXPECT_EQ(depo.Oku("bSehir"), "Katmandu");
     EXPECT_FALSE(DosyaIcerigi(cli.AyarDosyasi()).contains("BADakika"));
-}
 
-// An add keeps the lines the reader cannot take as they are and names them, as the search
-// does (the odd bytes an add keeps: KonumDosyasiTest).
-TEST_F(EkleKomutu, KeepsEveryOtherLineAndNamesTheUnreadable)
-{
     const QByteArray eski = W1254("1|Türkiye|İstanbul|2|41,02|28,97\r\n"
                                   "2|Türkiye|Eksik|2|41\r\n"
                                   "\r\n"
@@ -293,25 +308,8 @@ TEST_F(EkleKomutu, KeepsEveryOtherLineAndNamesTheUnreadable)
                             ": okunamayan satırlar atlandı: 2, 4\n";
     EXPECT_EQ(cli(Eklenen("Türkiye", "Şile", "2", "41.17", "29,61")),
               (CliCikti{0, "6|Türkiye|Şile|2|41,17|29,61\n", atlandi}));
-    EXPECT_EQ(Db(), eski + W1254("6|Türkiye|Şile|2|41,17|29,61"));
+    EXPECT_EQ(db(), eski + W1254("6|Türkiye|Şile|2|41,17|29,61"));
     EXPECT_EQ(cli({"search", "ada"}).Err, atlandi);
-}
-
-// A refusal writes nothing: neither data.db nor, with --select, the settings.
-TEST_F(EkleKomutu, RefusalsWriteNothing)
-{
-    const std::pair<QStringList, const char*> durumlar[] = {
-        {{"add", "--country", "Türkiye", "--city", "Şile", "--lat", "1", "--lon", "2"},
-         "Geçerli bir saat dilimi giriniz (--tz): -12 -11 -10 -9 -8 -7 -6 -5 "
-         "-4,5 -4 -3,5 -3 -2 -1 0 1 2 3 3,5 4 4,5 5 5,5 5,75 6 6,5 7 8 9 9,5 "
-         "10 11 12"},
-        // Completeness comes first, as in the dialog.
-        {{"add", "--country", "Türkiye", "--tz", "x"}, "Lütfen bilgileri eksiksiz giriniz."},
-        {Eklenen("türkiye", "istanbul", "2", "41", "29"), "'türkiye - istanbul' zaten mevcut."}};
-    for (const auto& [args, mesaj] : durumlar)
-        EXPECT_EQ(cli(QStringList(args) << "--select"), Reddedildi(mesaj)) << mesaj;
-    EXPECT_EQ(Db(), IlkVeri);
-    EXPECT_FALSE(QFile::exists(cli.AyarDosyasi()));
 }
 
 } // namespace

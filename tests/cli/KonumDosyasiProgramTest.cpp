@@ -86,11 +86,18 @@ TEST_F(KonumDosyasiProgram, WhatIsNoPlacesFileIsRefused)
                   Reddedildi("Konum dosyası " + mesaj + ": " + QDir::toNativeSeparators(yol)));
 }
 
-#ifdef Q_OS_UNIX
-// The file keeps its mode and owner, a link keeps pointing at the file it names, and a file
-// the user made read-only is not replaced.
-TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
+#ifdef Q_OS_UNIX // (the registry, where Windows keeps the settings, cannot be made unwritable
+                 // from here)
+// "--sec" with a settings file that cannot be written: refused before anything changes. The
+// file keeps its mode and owner, a link keeps pointing at the file it names, and a file the
+// user made read-only is not replaced.
+TEST_F(KonumDosyasiProgram, UnwritableSettingsChangeNothingAndTheFileKeepsItsIdentity)
 {
+    ASSERT_TRUE(QDir().mkpath(cli.AyarDosyasi())); // a folder where the file must go
+    EXPECT_EQ(cli(Ekle("Şile") << "--sec"),
+              Reddedildi("Ayarlar kaydedilemedi: ayar dosyasına yazılamıyor."));
+    EXPECT_EQ(DosyaIcerigi(Db()), Istanbul);
+
     ASSERT_TRUE(
         QFile::setPermissions(Db(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     const bool kok = ::geteuid() == 0;
@@ -122,18 +129,6 @@ TEST_F(KonumDosyasiProgram, TheFileKeepsItsIdentity)
               Reddedildi("Konum dosyası salt okunur; bir şey eklenmedi: " + Db()));
     EXPECT_EQ(DosyaIcerigi(gercek), once);
     EXPECT_TRUE(QFileInfo(Db()).isSymLink());
-}
-#endif
-
-#ifndef Q_OS_WIN // (the registry, where Windows keeps the settings, cannot be made unwritable
-                 // from here)
-// "--sec" with a settings file that cannot be written: refused before anything changes.
-TEST_F(KonumDosyasiProgram, ChoosingWithUnwritableSettingsChangesNothing)
-{
-    ASSERT_TRUE(QDir().mkpath(cli.AyarDosyasi())); // a folder where the file must go
-    EXPECT_EQ(cli(Ekle("Şile") << "--sec"),
-              Reddedildi("Ayarlar kaydedilemedi: ayar dosyasına yazılamıyor."));
-    EXPECT_EQ(DosyaIcerigi(Db()), Istanbul);
 }
 #endif
 
