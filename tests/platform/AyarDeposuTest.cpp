@@ -134,21 +134,18 @@ TEST_F(AyarDeposuTest, TypedReadsFallBackToTheKeysDefaultOrRange)
     constexpr MantiksalAnahtar evet{"e", true};
     constexpr MantiksalAnahtar hayir{"h", false};
     EXPECT_TRUE(d.Oku(evet) && !d.Oku(hayir));
-    for (const auto& [metin, deger] : {std::pair{"belki", true},
-                                       {"FALSE", false},
-                                       {"0,0", false},
-                                       {"-1", true},
-                                       {"0.5", true},
-                                       {"", true}}) {
+    const std::pair<const char*, bool> mantiklar[] = {
+        {"belki", true}, {"FALSE", false}, {"0,0", false}, {"-1", true}, {"0.5", true}, {"", true}};
+    for (const auto& [metin, deger] : mantiklar) {
         EXPECT_TRUE(d.Yaz({{"e", QString::fromLatin1(metin)}}));
         EXPECT_EQ(d.Oku(evet), deger) << metin;
     }
 
     // PosX/PosY have no default: absent or unreadable gives none; halves go to even.
     EXPECT_FALSE(d.TamsayiVarsa("PosX"));
-    for (const auto& [metin, deger] : {std::pair<const char*, std::optional<int>>{"-50", -50},
-                                       {"120,5", 120},
-                                       {"yukarı", std::nullopt}}) {
+    const std::pair<const char*, std::optional<int>> konumlar[] = {
+        {"-50", -50}, {"120,5", 120}, {"yukarı", std::nullopt}};
+    for (const auto& [metin, deger] : konumlar) {
         EXPECT_TRUE(d.Yaz({{"PosX", QString::fromUtf8(metin)}}));
         EXPECT_EQ(d.TamsayiVarsa("PosX"), deger) << metin;
     }
@@ -227,12 +224,10 @@ TEST_F(OturumAcmaKaydiTest, TheEntryOfThisInstallation)
 
 TEST(XdgExec, QuotingRoundTripsAwkwardPaths)
 {
-    const QStringList yollar = {
-        "/usr/bin/orvanel",         "/home/ali/Masaüstü/Orvanel 1.5/orvanel",
-        "/tmp/a\"b/orvanel",        "/tmp/$HOME/`x`/orvanel",
-        "/tmp/back\\slash/orvanel", "/tmp/100%/orvanel",
-        "/tmp/it's/orvanel"};
-    for (const QString& yol : yollar) {
+    for (const QString& yol :
+         QStringList{"/usr/bin/orvanel", "/home/ali/Masaüstü/Orvanel 1.5/orvanel",
+                     "/tmp/a\"b/orvanel", "/tmp/$HOME/`x`/orvanel", "/tmp/back\\slash/orvanel",
+                     "/tmp/100%/orvanel", "/tmp/it's/orvanel"}) {
         const QStringList komut = {yol, "-startup"};
         const QString exec = XdgOturumAcmaKaydi::ExecMetni(komut);
         EXPECT_EQ(XdgOturumAcmaKaydi::ExecCoz(exec), komut) << exec.toStdString();
