@@ -49,7 +49,11 @@ public:
         Kutular << b + ": " + m, KutuAcikken();
     }
     void DurdurucuMesaj(const QString& b, const QString& m) override { Uyar(b, m); }
-    bool Onayla(const QString& b, const QString& m) override { return Uyar(b, m), true; }
+    bool Onayla(const QString& b, const QString& m) override
+    {
+        Uyar(b, m);
+        return true;
+    }
     void IlkKareSonrasiKur() override {}
     void SayfaGoster(int sayfa, int ust) override { Sayfa = sayfa, Kaydirma = {ust}; }
     void SayfaKaydir(int, int ust) override { Kaydirma << ust; }
