@@ -70,7 +70,7 @@ void Buton::setPictureBack(const QPixmap& r)
     update();
 }
 
-void Buton::resimAyarla(int takim, Durum durum, const QPixmap& r)
+void Buton::setResim(int takim, Durum durum, const QPixmap& r)
 {
     resimler_[takim][durum] = r;
     update();

@@ -49,26 +49,35 @@ public:
     QColor ForeColor() const { return foreColor_; }
     void setForeColor(const QColor& renk);
 
+    // A picture of set `takim` (0..2) in one state; the Picture* properties name each one.
+    enum Durum
+    {
+        Normal,
+        Down,
+        Over
+    };
+    void setResim(int takim, Durum durum, const QPixmap& r);
+
     QPixmap PictureBack() const { return pictureBack_; }
     void setPictureBack(const QPixmap& r);
     QPixmap PictureNormal() const { return resimler_[0][Normal]; }
-    void setPictureNormal(const QPixmap& r) { resimAyarla(0, Normal, r); }
+    void setPictureNormal(const QPixmap& r) { setResim(0, Normal, r); }
     QPixmap PictureDown() const { return resimler_[0][Down]; }
-    void setPictureDown(const QPixmap& r) { resimAyarla(0, Down, r); }
+    void setPictureDown(const QPixmap& r) { setResim(0, Down, r); }
     QPixmap PictureOver() const { return resimler_[0][Over]; }
-    void setPictureOver(const QPixmap& r) { resimAyarla(0, Over, r); }
+    void setPictureOver(const QPixmap& r) { setResim(0, Over, r); }
     QPixmap Picture2Normal() const { return resimler_[1][Normal]; }
-    void setPicture2Normal(const QPixmap& r) { resimAyarla(1, Normal, r); }
+    void setPicture2Normal(const QPixmap& r) { setResim(1, Normal, r); }
     QPixmap Picture2Down() const { return resimler_[1][Down]; }
-    void setPicture2Down(const QPixmap& r) { resimAyarla(1, Down, r); }
+    void setPicture2Down(const QPixmap& r) { setResim(1, Down, r); }
     QPixmap Picture2Over() const { return resimler_[1][Over]; }
-    void setPicture2Over(const QPixmap& r) { resimAyarla(1, Over, r); }
+    void setPicture2Over(const QPixmap& r) { setResim(1, Over, r); }
     QPixmap Picture3Normal() const { return resimler_[2][Normal]; }
-    void setPicture3Normal(const QPixmap& r) { resimAyarla(2, Normal, r); }
+    void setPicture3Normal(const QPixmap& r) { setResim(2, Normal, r); }
     QPixmap Picture3Down() const { return resimler_[2][Down]; }
-    void setPicture3Down(const QPixmap& r) { resimAyarla(2, Down, r); }
+    void setPicture3Down(const QPixmap& r) { setResim(2, Down, r); }
     QPixmap Picture3Over() const { return resimler_[2][Over]; }
-    void setPicture3Over(const QPixmap& r) { resimAyarla(2, Over, r); }
+    void setPicture3Over(const QPixmap& r) { setResim(2, Over, r); }
     QPixmap PictureDisabled() const { return pictureDisabled_; }
     void setPictureDisabled(const QPixmap& r);
 
@@ -106,14 +115,6 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    enum Durum
-    {
-        Normal,
-        Down,
-        Over
-    };
-
-    void resimAyarla(int takim, Durum durum, const QPixmap& r);
     void resmiCiz(QPainter& p, const QPixmap& r) const;
     void uzerindeAyarla(bool uzerinde);
 

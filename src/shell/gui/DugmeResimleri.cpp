@@ -25,15 +25,19 @@ std::vector<BekleyenDugme>& Bekleyenler()
     return liste;
 }
 
+// The skin's picture of set `takim` in a state: "ad_normal", then "ad_2_normal", "ad_3_down"...
+QPixmap Resim(const QString& ad, int takim, const char* durum)
+{
+    const QString takimEki = takim ? QStringLiteral("_%1").arg(takim + 1) : QString();
+    return SkinResmi::yukle(ad + takimEki + u'_' + QLatin1String(durum));
+}
+
 } // namespace
 
 void DugmeResimleri::Yukle(Buton& d, const QString& ad, int takimSayisi)
 {
-    d.setPictureNormal(SkinResmi::yukle(ad + QStringLiteral("_normal")));
-    if (takimSayisi >= 2)
-        d.setPicture2Normal(SkinResmi::yukle(ad + QStringLiteral("_2_normal")));
-    if (takimSayisi >= 3)
-        d.setPicture3Normal(SkinResmi::yukle(ad + QStringLiteral("_3_normal")));
+    for (int t = 0; t < takimSayisi; ++t)
+        d.setResim(t, Buton::Normal, Resim(ad, t, "normal"));
     Bekleyenler().push_back({&d, ad, takimSayisi});
     d.setButtonEvents(0);
     d.setOtoEventChange(false);
@@ -46,17 +50,9 @@ void DugmeResimleri::Tamamla()
     liste.swap(Bekleyenler());
     for (const BekleyenDugme& b : liste) {
         Buton* d = b.Dugme.data();
-        if (!d)
-            continue;
-        d->setPictureDown(SkinResmi::yukle(b.Ad + QStringLiteral("_down")));
-        d->setPictureOver(SkinResmi::yukle(b.Ad + QStringLiteral("_over")));
-        if (b.TakimSayisi >= 2) {
-            d->setPicture2Down(SkinResmi::yukle(b.Ad + QStringLiteral("_2_down")));
-            d->setPicture2Over(SkinResmi::yukle(b.Ad + QStringLiteral("_2_over")));
-        }
-        if (b.TakimSayisi >= 3) {
-            d->setPicture3Down(SkinResmi::yukle(b.Ad + QStringLiteral("_3_down")));
-            d->setPicture3Over(SkinResmi::yukle(b.Ad + QStringLiteral("_3_over")));
+        for (int t = 0; d && t < b.TakimSayisi; ++t) {
+            d->setResim(t, Buton::Down, Resim(b.Ad, t, "down"));
+            d->setResim(t, Buton::Over, Resim(b.Ad, t, "over"));
         }
     }
 }
