@@ -1,6 +1,8 @@
 // The compiled-in skin pictures against their README (the list the windows are coded to), and
 // the generator's output against the committed pictures.
+#include "controls/gui/Buton.h"
 #include "platform/gui/SkinResmi.h"
+#include "shell/gui/DugmeResimleri.h"
 #include "support/Dosya.h"
 
 #include <QDir>
@@ -72,6 +74,24 @@ private slots:
         for (const qreal oran : {1.0, 1.5, 2.0})
             QCOMPARE(SkinResmi::yukle("kapat_normal", oran).devicePixelRatio(),
                      oran > 1 ? 2.0 : 1.0);
+    }
+
+    // A button takes the skin's pictures by name: "ad_state" for its first set, "ad_2_state"
+    // and "ad_3_state" for the others; the pressed and pointer-over ones once Tamamla ran.
+    void dugmeResimleriAdlariyla()
+    {
+        Buton d;
+        DugmeResimleri::Yukle(d, "ezan", 3);
+        QVERIFY(d.PictureDown().isNull());
+        DugmeResimleri::Tamamla();
+        for (const auto& [ozellik, ad] : {std::pair{"PictureNormal", "ezan_normal"},
+                                          {"PictureOver", "ezan_over"},
+                                          {"Picture2Down", "ezan_2_down"},
+                                          {"Picture2Over", "ezan_2_over"},
+                                          {"Picture3Normal", "ezan_3_normal"}})
+            QVERIFY2(d.property(ozellik).value<QPixmap>().toImage() ==
+                         SkinResmi::yukle(QString::fromLatin1(ad)).toImage(),
+                     ozellik);
     }
 
     // The committed pictures are what the generator draws now: a drawing changed without
